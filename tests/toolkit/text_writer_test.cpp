@@ -1,0 +1,68 @@
+#include "toolkit/text_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "toolkit/cp1251.h"
+#include "toolkit/errors.h"
+
+namespace toolkit {
+namespace {
+
+TEST(TextWriterTest, WritesWindows1251WithCrLf) {
+  TextWriter w;
+  w.OpenMemory();
+  w.Write("Вариант ");
+  w.WriteLine("№1");
+  w.WriteLine("");
+  EXPECT_EQ(w.Contents(), "\xC2\xE0\xF0\xE8\xE0\xED\xF2 \xB9" "1\r\n\r\n");
+}
+
+TEST(TextWriterTest, CharactersOutsideWindows1251BecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1251("a∑b"), "a?b");
+  EXPECT_EQ(Utf8ToCp1251("x\xFFy"), "x?y");
+  EXPECT_EQ(Cp1251ToUtf8(Utf8ToCp1251("Ёё «»—")), "Ёё «»—");
+}
+
+TEST(TextWriterTest, CutsCountCharactersNotBytes) {
+  EXPECT_EQ(CutToChars("ИВТ-21а", 4), "ИВТ-");
+  EXPECT_EQ(CharCount("ИВТ"), 3u);
+  EXPECT_EQ(CutToChars("ab", 5), "ab");
+}
+
+TEST(TextWriterTest, DecodesUtf8OrWindows1251Files) {
+  EXPECT_EQ(DecodeTextFileBytes("Группа"), "Группа");
+  EXPECT_EQ(DecodeTextFileBytes("\xC3\xF0\xF3\xEF\xEF\xE0"), "Группа");
+}
+
+TEST(TextWriterTest, WritesToDiskAndReportsFailures) {
+  const auto dir = std::filesystem::temp_directory_path() / "tarbel_text_writer_test";
+  std::filesystem::create_directories(dir);
+  TextWriter w;
+  w.OpenFile(dir / "a.tex");
+  w.WriteLine("Ж");
+  w.Close();
+  std::ifstream in(dir / "a.tex", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "\xC6\r\n");
+  EXPECT_THROW(w.Write("x"), IoError);
+  EXPECT_THROW(w.OpenFile(dir / "missing" / "b.tex"), IoError);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(TextWriterTest, FullDiskIsAnError) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
+  TextWriter w;
+  w.OpenFile("/dev/full");
+  EXPECT_THROW(
+      {
+        for (int i = 0; i < 10000; ++i) w.WriteLine("0123456789012345678901234567890123456789");
+        w.Close();
+      },
+      IoError);
+}
+
+}  // namespace
+}  // namespace toolkit

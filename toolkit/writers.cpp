@@ -1,0 +1,131 @@
+#include "toolkit/writers.h"
+
+#include <cmath>
+#include <string>
+
+#include "toolkit/number_format.h"
+
+namespace toolkit {
+
+void WriteText(Run& r, std::string_view s) { r.MainFile.Write(s); }
+void WriteLine(Run& r, std::string_view s) { r.MainFile.WriteLine(s); }
+void WriteLineAlt(Run& r, std::string_view s) { WriteLine(r, s); }
+void WriteNumber(Run& r, double x) { WriteText(r, FormatNumber(x)); }
+
+void WriteTextNumber(Run& r, std::string_view s1, double x, std::string_view s2) {
+  WriteText(r, s1);
+  WriteNumber(r, x);
+  WriteText(r, s2);
+}
+
+void WriteTextNumberLn(Run& r, std::string_view s1, double x, std::string_view s2) {
+  WriteTextNumber(r, s1, x, s2);
+  WriteLine(r, "");
+}
+
+void WriteText2NumbersLn(Run& r, std::string_view s1, double x1, std::string_view s2, double x2,
+                         std::string_view s3) {
+  WriteTextNumber(r, s1, x1, s2);
+  WriteTextNumberLn(r, "", x2, s3);
+}
+
+void WriteText3NumbersLn(Run& r, std::string_view s1, double x1, std::string_view s2, double x2,
+                         std::string_view s3, double x3, std::string_view s4) {
+  WriteTextNumber(r, s1, x1, s2);
+  WriteText2NumbersLn(r, "", x2, s3, x3, s4);
+}
+
+void WriteText4NumbersLn(Run& r, std::string_view s1, double x1, std::string_view s2, double x2,
+                         std::string_view s3, double x3, std::string_view s4, double x4,
+                         std::string_view s5) {
+  WriteTextNumber(r, s1, x1, s2);
+  WriteText3NumbersLn(r, "", x2, s3, x3, s4, x4, s5);
+}
+
+void WriteText5NumbersLn(Run& r, std::string_view s1, double x1, std::string_view s2, double x2,
+                         std::string_view s3, double x3, std::string_view s4, double x4,
+                         std::string_view s5, double x5, std::string_view s6) {
+  WriteText4NumbersLn(r, s1, x1, s2, x2, s3, x3, s4, x4, s5);
+  WriteTextNumberLn(r, "", x5, s6);
+}
+
+void WriteCoordinatePair(Run& r, double x, double y) { WriteText2NumbersLn(r, "(", x, ",", y, ")"); }
+
+void AnsWrite(Run& r, std::string_view s) { r.AnswersFile.Write(s); }
+void AnsWriteLine(Run& r, std::string_view s) { r.AnswersFile.WriteLine(s); }
+void AnsWriteNumber(Run& r, double x) { AnsWrite(r, FormatNumber(x)); }
+
+void AnsWriteTextNumber(Run& r, std::string_view s1, double x, std::string_view s2) {
+  AnsWrite(r, s1);
+  AnsWrite(r, FormatNumberSci(x));
+  AnsWrite(r, s2);
+}
+
+void AnsWriteTextNumberLn(Run& r, std::string_view s1, double x, std::string_view s2) {
+  AnsWriteTextNumber(r, s1, x, s2);
+  AnsWriteLine(r, "");
+}
+
+void AnsWriteTextExponent(Run& r, std::string_view s1, double x, std::string_view s2) {
+  if (x == 1) {
+    AnsWrite(r, s1);
+    AnsWrite(r, s2);
+  } else {
+    AnsWriteTextNumberLn(r, s1, x, s2);
+  }
+}
+
+void AnsWriteText2Numbers(Run& r, std::string_view s1, double x1, std::string_view s2, double x2,
+                          std::string_view s3) {
+  AnsWrite(r, s1);
+  AnsWriteNumber(r, x1);
+  AnsWrite(r, s2);
+  AnsWriteNumber(r, x2);
+  AnsWrite(r, s3);
+}
+
+void AnsWriteText2NumbersLn(Run& r, std::string_view s1, double x1, std::string_view s2,
+                            double x2, std::string_view s3) {
+  AnsWriteText2Numbers(r, s1, x1, s2, x2, s3);
+  AnsWriteLine(r, "");
+}
+
+void AnsWriteText3Numbers(Run& r, std::string_view s1, double x1, std::string_view s2, double x2,
+                          std::string_view s3, double x3, std::string_view s4) {
+  AnsWriteText2Numbers(r, s1, x1, s2, x2, s3);
+  AnsWriteNumber(r, x3);
+  AnsWrite(r, s4);
+}
+
+void AnsWriteText4NumbersLn(Run& r, std::string_view s1, double x1, std::string_view s2,
+                            double x2, std::string_view s3, double x3, std::string_view s4,
+                            double x4, std::string_view s5) {
+  AnsWriteText3Numbers(r, s1, x1, s2, x2, s3, x3, s4);
+  AnsWriteNumber(r, x4);
+  AnsWriteLine(r, s5);
+}
+
+void AnsWriteText4NumbersFixed(Run& r, std::string_view s1, double x1, std::string_view s2,
+                               double x2, std::string_view s3, double x3, std::string_view s4,
+                               double x4, std::string_view s5) {
+  AnsWrite(r, s1);
+  AnsWrite(r, FormatFixed(x1, 5, 3));
+  AnsWrite(r, s2);
+  AnsWrite(r, FormatFixed(x2, 5, 3));
+  AnsWrite(r, s3);
+  AnsWrite(r, FormatFixed(x3, 5, 3));
+  AnsWrite(r, s4);
+  AnsWrite(r, FormatFixed(x4, 5, 3));
+  AnsWrite(r, s5);
+}
+
+void Ans2Write(Run& r, std::string_view s) { r.SecondAnswersFile.Write(s); }
+void Ans2WriteLine(Run& r, std::string_view s) { r.SecondAnswersFile.WriteLine(s); }
+void Ans2WriteNumber(Run& r, double x) { Ans2Write(r, FormatNumber(x)); }
+
+void Ans2WriteSignedNumber(Run& r, double x) {
+  Ans2Write(r, std::string(1, SignChar(x)));
+  Ans2WriteNumber(r, std::fabs(x));
+}
+
+}  // namespace toolkit
