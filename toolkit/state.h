@@ -19,6 +19,8 @@ using TIntMatrix3 = IndexedArray<IndexedArray<int, 1, 3>, 1, 3>;
 using TRealMatrix4 = IndexedArray<IndexedArray<double, 1, 4>, 1, 4>;
 /// 3 x 3 reals, indices from 1.
 using TRealMatrix3 = IndexedArray<IndexedArray<double, 1, 3>, 1, 3>;
+/// Coordinates of a figure's numbered points, indices 0..100 (points counted from 1).
+using TPointArray = IndexedArray<double, 0, 100>;
 /// One stored variant: bytes 1..7 are P1..P7, byte 8 the value derived by BuildVariantPermutation.
 using TVariantRecord = IndexedArray<std::uint8_t, 1, 8>;
 /// Upper bounds of P1..P7 for each of the 40 problem rows of one subject.

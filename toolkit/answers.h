@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+
+#include "toolkit/state.h"
+
+namespace toolkit {
+
+// Answers tables, per-variant answers headings, the book citations under the common
+// statement, and two writers that stay silent in the ticket modes. N below is the printed
+// number of the current variant, FirstNumber + VariantIndex - 1; in students mode the student
+// of variant v is StudentNames[v + 1]. Every writer throws IoError when its file cannot be
+// written; a variant without a StudentNames entry throws IndexRangeError.
+
+/// Opens a table of n answer columns (+2) in the answers file; sets AnsTableOpen. n is taken
+/// modulo 256.
+void AnsBeginTable(Run& r, int n);
+/// Opens a table of n columns (+1) in the second answers file; sets Ans2TableOpen. n is taken
+/// modulo 256.
+void Ans2BeginTable(Run& r, int n);
+/// Ends the heading row of each open table; unless TicketMode, writes the calculus-and-algebra
+/// book citation with the page to the main file.
+void EndTableHeadWithReference(Run& r, int page);
+/// Ends a heading or data row of the answers table (" & \\\hline " in students mode, else
+/// "  \\\hline ").
+void AnsEndTableRow(Run& r);
+/// Opens the small two-column answers table of the current variant (numbered N, the student
+/// named in students mode); leaves AnsTableOpen false, the caller closes the table.
+void AnsBeginVariant(Run& r);
+/// Opens the framed answers box of the current variant, without a line end (width w in
+/// students mode, 380pt otherwise); the caller closes it.
+void AnsBeginVariantBox(Run& r, int w);
+/// Unless TicketMode, the theoretical-mechanics book citation with the page, to the main file.
+void WriteBookReference(Run& r, int page);
+/// Always (also in ticket modes), the computer-algebra mechanics book citation with the page.
+void WriteSecondBookReference(Run& r, int page);
+/// Unless TicketMode, the line "{\small" s "}" in the main file.
+void WriteSmallNoteLine(Run& r, std::string_view s);
+/// Unless TicketMode, s in the main file without a line end.
+void WriteUnlessTicketMode(Run& r, std::string_view s);
+
+}  // namespace toolkit
