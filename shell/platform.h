@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -31,6 +32,16 @@ class Platform {
   virtual StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
                                    const std::vector<std::pair<std::string, std::string>>& extra_env,
                                    const std::filesystem::path& working_dir) = 0;
+  /// Starts program as StartProgram does and, without blocking the caller, calls
+  /// on_finished(true) once it has ended with exit code 0, on_finished(false) once it has
+  /// failed or crashed; a program that is not found gives kNotFound and no call. Returns
+  /// nothing, and starts nothing, when this platform cannot tell when a program ends.
+  virtual std::optional<StartResult> StartProgramAndNotify(
+      const std::string& /*program*/, const std::vector<std::string>& /*args*/,
+      const std::vector<std::pair<std::string, std::string>>& /*extra_env*/,
+      const std::filesystem::path& /*working_dir*/, std::function<void(bool)> /*on_finished*/) {
+    return std::nullopt;
+  }
   /// Width and height of the screen in pixels.
   virtual std::pair<int, int> ScreenSize() = 0;
   /// The current date in the system's short form (e.g. "10.12.2026").

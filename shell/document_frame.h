@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "subjects/shared_state.h"
+
+namespace shell {
+
+/// The letter of a level in document names: "A" for level 1 up to "J" for level 10.
+char LevelLetter(int level);
+
+/// OutputName := the first 25 characters of base followed by the level letter; creates (or
+/// empties) start_dir/OutputName.tex as MainFile and writes the preamble with \textheight
+/// TextHeight and \textwidth textwidth, the header comment, the macros and the problem
+/// counter. Throws IoError when the file cannot be created or written.
+void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::string_view base,
+                  int textwidth);
+
+/// Creates (or empties) the answers files start_dir/otv/otvOutputName.tex and
+/// start_dir/otv/OT2OutputName.tex, the second one first. Throws IoError.
+void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir);
+
+/// Writes the five "%%" comment lines that name the program into the main file.
+void WriteHeaderComment(SharedState& s);
+
+/// Writes the red centred title line of a problem set into the main file.
+void WriteRedTitle(SharedState& s, std::string_view title);
+
+/// Writes the numbered heading of the current variant (FirstNumber + VariantIndex - 1).
+void WriteProblemHeading(SharedState& s);
+
+/// Writes the header of the current examination ticket; it leaves its \fbox and \parbox open.
+void WriteTicketHeader(SharedState& s);
+
+/// Writes "\end{document}" (no line end) and closes the main file and both answers files.
+void CloseDocumentAndAnswers(SharedState& s);
+
+/// Writes "\end{document}" (no line end) and closes the main file only.
+void CloseDocument(SharedState& s);
+
+}  // namespace shell

@@ -1,0 +1,210 @@
+#include "shell/list_files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "toolkit/cp1251.h"
+#include "toolkit/errors.h"
+
+namespace shell {
+
+namespace {
+
+constexpr std::size_t kStudentNameChars = 65;
+constexpr std::size_t kGroupNameChars = 50;
+
+bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// A start file that is missing: told, then created with one line of two blanks so that the
+// teacher finds it to fill in; its rows are read at the next start.
+void ReportMissingStartFile(Platform& platform, const std::filesystem::path& path,
+                            const std::string& name) {
+  platform.ShowMessage("File not found: File  " + name + " not found");
+  try {
+    WriteTextFileLines(path, {"  "});
+  } catch (const toolkit::IoError& e) {
+    platform.ShowMessage(e.what());
+  }
+}
+
+// Reads one start file; nothing when it is missing (reported and created) or unreadable.
+std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
+                                                      const std::filesystem::path& start_dir,
+                                                      const std::string& name) {
+  const std::filesystem::path path = start_dir / name;
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
+    ReportMissingStartFile(platform, path, name);
+    return std::nullopt;
+  }
+  try {
+    return ReadTextFileLines(path);
+  } catch (const toolkit::IoError& e) {
+    platform.ShowMessage(e.what());
+    return std::nullopt;
+  }
+}
+
+void LoadStartQuestionList(Platform& platform, const std::filesystem::path& start_dir,
+                           const std::string& name, toolkit::IndexedArray<std::string, 1, 50>& list,
+                           int& count) {
+  const auto lines = ReadStartFile(platform, start_dir, name);
+  if (!lines) return;
+  if (!CopyQuestionList(list, count, *lines, true)) {
+    platform.ShowMessage("File " + name + " holds more than " + std::to_string(kMaxQuestions) +
+                         " questions; only the first " + std::to_string(kMaxQuestions) +
+                         " are used");
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitTextFileLines(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  const std::string text = toolkit::DecodeTextFileBytes(bytes);
+  std::vector<std::string> lines;
+  std::string line;
+  bool pending = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      pending = false;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+      pending = true;
+    }
+  }
+  if (pending) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path) {
+  std::string bytes;
+  if (!ReadFileBytes(path, bytes)) {
+    throw toolkit::IoError("Cannot open file " + path.string() + ": " + std::strerror(errno));
+  }
+  return SplitTextFileLines(bytes);
+}
+
+std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  const std::string cp1251 = toolkit::Utf8ToCp1251(text);
+  return toolkit::Cp1251ToUtf8(cp1251) == text ? cp1251 : text;
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  if (f == nullptr) {
+    throw toolkit::IoError("Cannot create file " + path.string() + ": " + std::strerror(errno));
+  }
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
+                       std::fflush(f) == 0 && !std::ferror(f);
+  const int write_errno = errno;
+  const bool closed = std::fclose(f) == 0;
+  std::error_code ec;
+  if (!written || !closed) {
+    std::filesystem::remove(temp, ec);
+    throw toolkit::IoError("Cannot write file " + path.string() + ": " +
+                           std::strerror(written ? errno : write_errno));
+  }
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    throw toolkit::IoError("Cannot write file " + path.string() + ": " + ec.message());
+  }
+}
+
+void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  WriteFileAtomically(path, EncodeTextFileLines(lines));
+}
+
+StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
+                             const std::filesystem::path& start_dir) {
+  StartFileRows rows;
+  if (auto lines = ReadStartFile(platform, start_dir, "kaf.txt")) rows.departments = *lines;
+  if (auto lines = ReadStartFile(platform, start_dir, "vuz.txt")) rows.universities = *lines;
+  LoadStartQuestionList(platform, start_dir, "ma1.txt", s.QuestionList1, s.QuestionCount1);
+  LoadStartQuestionList(platform, start_dir, "ma2.txt", s.QuestionList2, s.QuestionCount2);
+  return rows;
+}
+
+bool CopyQuestionList(toolkit::IndexedArray<std::string, 1, 50>& list, int& count,
+                      const std::vector<std::string>& lines, bool update_count) {
+  const int n = std::min<int>(static_cast<int>(lines.size()), kMaxQuestions);
+  for (int i = 1; i <= n; ++i) list[i] = lines[static_cast<std::size_t>(i - 1)];
+  if (update_count) count = n;
+  return static_cast<int>(lines.size()) <= kMaxQuestions;
+}
+
+bool CopyStudentList(toolkit::Run& s, const std::vector<std::string>& lines) {
+  const int n = std::min<int>(static_cast<int>(lines.size()), kMaxStudentLines);
+  for (int i = 1; i <= kMaxStudentLines; ++i) {
+    s.StudentNames[i] =
+        i <= n ? toolkit::CutToChars(lines[static_cast<std::size_t>(i - 1)], kStudentNameChars)
+               : std::string();
+  }
+  s.StudentLineCount = n;
+  return static_cast<int>(lines.size()) <= kMaxStudentLines;
+}
+
+std::string GroupLineOf(const std::vector<std::string>& lines) {
+  if (lines.empty()) return {};
+  const std::string& first = lines.front();
+  const std::size_t start = first.find_first_not_of(' ');
+  return start == std::string::npos ? std::string()
+                                    : toolkit::CutToChars(first.substr(start), kGroupNameChars);
+}
+
+std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
+                                                     const std::filesystem::path& path) {
+  try {
+    return ReadTextFileLines(path);
+  } catch (const toolkit::IoError& e) {
+    platform.ShowMessage(e.what());
+    return std::nullopt;
+  }
+}
+
+bool SaveListFile(Platform& platform, const std::filesystem::path& path,
+                  const std::vector<std::string>& lines) {
+  try {
+    WriteTextFileLines(path, lines);
+    return true;
+  } catch (const toolkit::IoError& e) {
+    platform.ShowMessage(e.what());
+    return false;
+  }
+}
+
+std::filesystem::path QuestionList1Path(const std::filesystem::path& start_dir) {
+  return start_dir / "ma1.txt";
+}
+
+std::filesystem::path QuestionList2Path(const std::filesystem::path& start_dir) {
+  return start_dir / "ma2.txt";
+}
+
+std::filesystem::path StudentsListPath(const toolkit::Run& s,
+                                       const std::filesystem::path& start_dir) {
+  const std::filesystem::path name(s.StudentsFileName);
+  return name.is_absolute() ? name : start_dir / name;
+}
+
+}  // namespace shell

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/platform.h"
+#include "subjects/shared_state.h"
+
+namespace shell {
+
+/// Most questions a question list holds (QuestionList1/2 have rows 1..50).
+inline constexpr int kMaxQuestions = 50;
+/// Most lines a students list holds (the group line and 39 students; StudentNames has 1..40).
+inline constexpr int kMaxStudentLines = 40;
+
+/// The lines of text held in bytes (CR LF, LF or CR ends; a last line without an end counts;
+/// no bytes give no lines). Taken as UTF-8 when valid, else as Windows-1251.
+std::vector<std::string> SplitTextFileLines(std::string_view bytes);
+/// The lines of the text file at path (see SplitTextFileLines); throws IoError naming the file
+/// when it cannot be opened or read.
+std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path);
+/// The bytes to store for UTF-8 lines, each ended by CR LF: Windows-1251 when it holds every
+/// character, else UTF-8, so that no character is lost.
+std::string EncodeTextFileLines(const std::vector<std::string>& lines);
+/// Replaces the file at path with bytes: writes them beside it and renames, so a failure
+/// mid-write leaves the old file whole; throws IoError naming the file.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+/// Replaces the file at path with the lines (EncodeTextFileLines, WriteFileAtomically).
+void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+/// What LoadStartFiles read for the two combo boxes of the main window.
+struct StartFileRows {
+  std::vector<std::string> departments;   ///< the lines of kaf.txt
+  std::vector<std::string> universities;  ///< the lines of vuz.txt
+};
+
+/// Reads kaf.txt, vuz.txt, ma1.txt and ma2.txt in the start directory, in this order. The two
+/// question lists go into QuestionList1/QuestionCount1 and QuestionList2/QuestionCount2. A
+/// missing file is reported ("File not found: File  kaf.txt not found") and created with one
+/// line of two blanks; its rows stay empty until the next start. Other failures are reported
+/// too; the start goes on.
+StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
+                             const std::filesystem::path& start_dir);
+
+/// Copies lines into a question list: row i := line i for the first 50 lines; the count
+/// becomes the number of rows copied when update_count (leaving the memo keeps the old count).
+/// Returns false when the list had more than 50 lines (the rest have no row).
+bool CopyQuestionList(toolkit::IndexedArray<std::string, 1, 50>& list, int& count,
+                      const std::vector<std::string>& lines, bool update_count);
+/// Copies a students list into StudentNames[1..] (each name cut to 65 characters) and sets
+/// StudentLineCount; rows past the list are emptied. Returns false when the list had more
+/// than 40 lines (the rest have no row).
+bool CopyStudentList(toolkit::Run& s, const std::vector<std::string>& lines);
+/// The group line of a students list: its first line without leading blanks, cut to 50
+/// characters (empty for an empty list).
+std::string GroupLineOf(const std::vector<std::string>& lines);
+
+/// Loads a list file for a window: its lines, or nothing after reporting the failure
+/// ("Cannot open file ..."). A list of more lines than the window keeps is loaded whole.
+std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
+                                                     const std::filesystem::path& path);
+/// Saves a window's lines to a list file atomically; reports a failure and returns false.
+bool SaveListFile(Platform& platform, const std::filesystem::path& path,
+                  const std::vector<std::string>& lines);
+
+/// Path of the first question list, ma1.txt in the start directory.
+std::filesystem::path QuestionList1Path(const std::filesystem::path& start_dir);
+/// Path of the second question list, ma2.txt in the start directory.
+std::filesystem::path QuestionList2Path(const std::filesystem::path& start_dir);
+/// Path of the students list StudentsFileName, taken from the start directory when relative.
+std::filesystem::path StudentsListPath(const toolkit::Run& s,
+                                       const std::filesystem::path& start_dir);
+
+}  // namespace shell

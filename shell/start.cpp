@@ -1,0 +1,260 @@
+#include "shell/start.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "figures/figure_state.h"
+#include "shell/colloquium.h"
+#include "shell/document_frame.h"
+#include "shell/external_programs.h"
+#include "shell/tickets.h"
+#include "shell/variant_parameters.h"
+#include "toolkit/cp1251.h"
+#include "toolkit/errors.h"
+#include "toolkit/number_format.h"
+#include "toolkit/writers.h"
+
+namespace shell {
+
+namespace {
+
+// Students that the variant tables have room for (StudentNames holds the group line and 40).
+constexpr int kMaxStudents = 40;
+
+// Latin spelling of the Cyrillic letters of Windows-1251, for file names that latex can \input.
+std::string_view Transliterate(char32_t c) {
+  struct Pair {
+    char32_t from;
+    std::string_view to;
+  };
+  static constexpr Pair kTable[] = {
+      {U'А', "A"},  {U'Б', "B"},  {U'В', "V"},    {U'Г', "G"},  {U'Д', "D"},  {U'Е', "E"},
+      {U'Ё', "E"},  {U'Ж', "Zh"}, {U'З', "Z"},    {U'И', "I"},  {U'Й', "Y"},  {U'К', "K"},
+      {U'Л', "L"},  {U'М', "M"},  {U'Н', "N"},    {U'О', "O"},  {U'П', "P"},  {U'Р', "R"},
+      {U'С', "S"},  {U'Т', "T"},  {U'У', "U"},    {U'Ф', "F"},  {U'Х', "Kh"}, {U'Ц', "Ts"},
+      {U'Ч', "Ch"}, {U'Ш', "Sh"}, {U'Щ', "Shch"}, {U'Ъ', ""},   {U'Ы', "Y"},  {U'Ь', ""},
+      {U'Э', "E"},  {U'Ю', "Yu"}, {U'Я', "Ya"},   {U'а', "a"},  {U'б', "b"},  {U'в', "v"},
+      {U'г', "g"},  {U'д', "d"},  {U'е', "e"},    {U'ё', "e"},  {U'ж', "zh"}, {U'з', "z"},
+      {U'и', "i"},  {U'й', "y"},  {U'к', "k"},    {U'л', "l"},  {U'м', "m"},  {U'н', "n"},
+      {U'о', "o"},  {U'п', "p"},  {U'р', "r"},    {U'с', "s"},  {U'т', "t"},  {U'у', "u"},
+      {U'ф', "f"},  {U'х', "kh"}, {U'ц', "ts"},   {U'ч', "ch"}, {U'ш', "sh"}, {U'щ', "shch"},
+      {U'ъ', ""},   {U'ы', "y"},  {U'ь', ""},     {U'э', "e"},  {U'ю', "yu"}, {U'я', "ya"},
+      {U'І', "I"},  {U'і', "i"},  {U'Ї', "Yi"},   {U'ї', "yi"}, {U'Є', "Ye"}, {U'є', "ye"},
+      {U'Ґ', "G"},  {U'ґ', "g"},  {U'Ў', "U"},    {U'ў', "u"},
+  };
+  for (const Pair& p : kTable) {
+    if (p.from == c) return p.to;
+  }
+  return "_";
+}
+
+// Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes give U+FFFD.
+char32_t NextChar(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos++]);
+  int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+  if (extra < 0) return U'\uFFFD';
+  char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+  for (int i = 0; i < extra; ++i) {
+    if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
+      return U'\uFFFD';
+    }
+    c = (c << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+  }
+  return c;
+}
+
+// Outside students mode the run must see no student names, but the teacher's loaded list
+// must survive the run (a later students-mode Start uses it without reopening the list).
+class StudentNamesKeeper {
+ public:
+  explicit StudentNamesKeeper(SharedState& s) : s_(s), saved_(s.StudentNames) {}
+  ~StudentNamesKeeper() { s_.StudentNames = std::move(saved_); }
+  StudentNamesKeeper(const StudentNamesKeeper&) = delete;
+  StudentNamesKeeper& operator=(const StudentNamesKeeper&) = delete;
+
+ private:
+  SharedState& s_;
+  decltype(SharedState::StudentNames) saved_;
+};
+
+void CloseAllQuietly(SharedState& s) {
+  s.MainFile.CloseQuietly();
+  s.AnswersFile.CloseQuietly();
+  s.SecondAnswersFile.CloseQuietly();
+}
+
+}  // namespace
+
+void ReadSelectedProblem(SharedState& s) {
+  if (s.SubjectIndex < 1 || s.SubjectIndex > 9) return;
+  s.ProblemNumber = s.SavedProblems[s.SubjectIndex] & 0xFF;
+}
+
+std::string ProblemSetText(const SharedState& s) {
+  if (s.StudentsMode) return toolkit::CutToChars(s.GroupName, 6);
+  return toolkit::CutToChars(std::to_string(s.SetNumber), 6);
+}
+
+std::string DocumentSetName(const SharedState& s) {
+  if (!s.StudentsMode) return ProblemSetText(s);
+  const std::string group = toolkit::CutToChars(s.GroupName, 6);
+  std::string name;
+  std::size_t pos = 0;
+  while (pos < group.size()) {
+    const char32_t c = NextChar(group, pos);
+    const bool plain = (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
+                       (c >= U'0' && c <= U'9') || c == U'-' || c == U'_';
+    if (plain) {
+      name.push_back(static_cast<char>(c));
+    } else {
+      name += Transliterate(c);
+    }
+  }
+  return name;
+}
+
+void EndAnswersRows(SharedState& s) {
+  if (s.AnsTableOpen) {
+    if (s.StudentsMode) {
+      AnsWrite(s, " & " + s.StudentNames[s.VariantIndex + 1] + "\\\\");
+    } else {
+      AnsWrite(s, " \\\\");
+    }
+  }
+  if (s.Ans2TableOpen) Ans2Write(s, " \\\\");
+}
+
+void CloseAnswersTables(SharedState& s) {
+  if (s.AnsTableOpen) AnsWrite(s, "\\hline\\end{tabular}\\end{center}");
+  if (s.Ans2TableOpen) Ans2Write(s, "\\hline\\end{tabular}\\end{center}");
+}
+
+void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, int count,
+                     const SubjectTable& table) {
+  s.WriteCramerRows = true;
+  s.AnsTableOpen = false;
+  s.Ans2TableOpen = false;
+  ReadSelectedProblem(s);
+  s.TextHeight = 735;
+
+  const std::string set_text = ProblemSetText(s);
+  const SubjectRow* row = FindSubject(table, s.SubjectIndex);
+  const std::string name = (s.AnswersOn ? "o" : "") + std::to_string(s.ProblemNumber) +
+                           std::string(row != nullptr ? row->Letter : "") + DocumentSetName(s);
+  session.DocumentBaseName = name;
+  StudentNamesKeeper keeper(s);
+
+  OpenDocument(s, session.StartDirectory, name, 430);
+  OpenAnswerFiles(s, session.StartDirectory);
+  MakeVariantParametersDistinct(s);
+  const std::string title(ProblemTitle(table, s.SubjectIndex, s.ProblemNumber));
+  AnsWrite(s, "\\vfill\\parbox{429pt}{{\\bf  " + title + "\\hfill {\\small " +
+                  platform.ShortDate() + "}}\\par");
+  WriteRedTitle(s, title);
+  BeginSubjectProblem(s, s.ProblemNumber, table);
+  if (!s.StudentsMode) {
+    for (int i = 1; i <= std::min(s.StudentLineCount, kMaxStudents); ++i) {
+      s.StudentNames[i].clear();
+    }
+  }
+
+  for (int v = 1; v <= count; ++v) {
+    s.VariantIndex = v;
+    LoadVariantParameters(s, platform, session.StartDirectory, table);
+    SelectVariantParameters(s, v);
+    WriteLine(s, " ");
+    WriteTextNumberLn(s, "\\fboxsep=8pt\\noindent\\fbox{\\parbox{", s.ParboxWidth * 1.2, "pt}{");
+    WriteProblemHeading(s);
+    if (!s.StudentsMode) WriteText(s, "\\hfill{\\tiny{\\it " + set_text + "}}");
+    if (session.Margins) WriteText(s, "\\vskip4mm");
+    if (s.StudentsMode) WriteText(s, "\\hfill {\\small\\it " + s.StudentNames[v + 1] + "} ");
+    WriteText(s, "\\vskip1pt");
+    WriteSubjectVariant(s, s.ProblemNumber, table);
+    WriteLine(s, "}}%");
+    WriteText(s, "\\rule{0pt}{50pt}\\rule{12pt}{0pt}");
+    EndAnswersRows(s);
+    if (session.Margins) WriteText(s, "\\rule{15pt}{0pt}\\rule{0pt}{65pt}");
+  }
+
+  WriteLine(s, " \\hfill{\\bf\\tiny " + toolkit::FormatNumber(s.ProblemNumber) + "." + set_text +
+                   "}");
+  if (s.AnswersOn) {
+    WriteLine(s, "");
+    WriteText(s, "\\vskip1mm\\input{otv/otv" + s.OutputName + ".tex}");
+    WriteText(s, "\\vskip1mm\\input{otv/OT2" + s.OutputName + ".tex}");
+  }
+  CloseAnswersTables(s);
+  AnsWriteTextNumber(s, "", s.ProblemNumber, "." + set_text + "}");
+  CloseDocumentAndAnswers(s);
+}
+
+bool Start(SharedState& s, ShellSession& session, Platform& platform, const SubjectTable& table) {
+  // Begin entries may lower Level or switch TicketMode on, and generators change the drawing
+  // switches; none of that may leak into this document.
+  s.Level = session.LevelControl;
+  s.TicketMode = s.DocumentMode == 1 || s.DocumentMode == 2;
+  figures::ResetDrawingState(s);
+  s.DepartmentName = toolkit::CutToChars(s.DepartmentName, 78);
+  s.UniversityName = toolkit::CutToChars(s.UniversityName, 78);
+  if (s.DocumentMode < 0 || s.DocumentMode > 2) return false;
+
+  if (s.StudentsMode && s.DocumentMode != 2) {
+    const int students = s.StudentLineCount - 1;
+    if (students < 1) {
+      platform.ShowMessage(
+          "The students list holds no students (only the group line or nothing). Load or "
+          "edit the list in the \"Students\" window, or switch \"Individual tasks\" off.");
+      return false;
+    }
+    if (students > kMaxStudents) {
+      platform.ShowMessage("The students list holds " + std::to_string(students) +
+                           " students; a set has room for " + std::to_string(kMaxStudents) +
+                           ". Split the list into two.");
+      return false;
+    }
+    s.VariantCount = students;
+  }
+
+  try {
+    std::error_code ec;
+    std::filesystem::create_directories(session.StartDirectory / "otv", ec);
+    if (ec) {
+      throw toolkit::IoError("Cannot create the folder " +
+                             (session.StartDirectory / "otv").string() + ": " + ec.message());
+    }
+    switch (s.DocumentMode) {
+      case 0:
+        WriteProblemSet(s, session, platform, s.VariantCount & 0xFF, table);
+        break;
+      case 1:
+        WriteExaminationTickets(s, platform, session.StartDirectory, s.VariantCount & 0xFF, table);
+        break;
+      default:
+        WriteColloquiumSets(s, platform, session.StartDirectory);
+        break;
+    }
+  } catch (const ParameterFileError& e) {
+    CloseAllQuietly(s);
+    platform.ShowMessage(e.what());
+    return false;
+  } catch (const toolkit::IoError& e) {
+    CloseAllQuietly(s);
+    platform.ShowMessage(std::string("The document was not written. ") + e.what());
+    return false;
+  } catch (const std::exception& e) {
+    CloseAllQuietly(s);
+    platform.ShowMessage(std::string("The document was not written: the problem's data cannot "
+                                     "be handled (") +
+                         e.what() + ").");
+    return false;
+  }
+
+  RunLatex(s, platform, session.StartDirectory, session.TexDirectory);
+  return true;
+}
+
+}  // namespace shell

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "shell/dispatch.h"
+#include "shell/platform.h"
+#include "subjects/shared_state.h"
+
+namespace shell {
+
+/// What the main window holds for the Start road beyond the shared state.
+struct ShellSession {
+  std::filesystem::path StartDirectory;  ///< documents, otv/ and dat*/ live here
+  std::filesystem::path TexDirectory;    ///< the LaTeX support files (sav.txt, eepico.sty)
+  int LevelControl = 1;   ///< the "Level" spin edit; every Start takes Level from it
+  bool Margins = false;   ///< the "Margins" menu item
+  std::string DocumentBaseName;  ///< name of the last problem-set document before its level letter
+};
+
+/// The Start command: takes Level from the level control and TicketMode from DocumentMode,
+/// resets the drawing state, cuts DepartmentName and UniversityName to 78 characters, in
+/// students mode sets VariantCount from the students list (refusing a list without
+/// students), writes the document of DocumentMode (0 problem set, 1 examination tickets,
+/// 2 colloquium) and starts latex on it. Every failure is shown through platform and ends
+/// the Start: the files opened so far are closed and latex is not started. Returns true when
+/// the document was written.
+bool Start(SharedState& s, ShellSession& session, Platform& platform,
+           const SubjectTable& table = DefaultSubjectTable());
+
+/// ProblemNumber := the selected row (SavedProblems) of subject SubjectIndex, as a byte;
+/// any other SubjectIndex leaves it unchanged.
+void ReadSelectedProblem(SharedState& s);
+
+/// The set text of a problem set as the document prints it: in students mode the first 6
+/// characters of GroupName, otherwise the decimal SetNumber.
+std::string ProblemSetText(const SharedState& s);
+
+/// The set part of a problem-set document's name: the decimal SetNumber, or in students mode
+/// the first 6 characters of GroupName transliterated to ASCII and limited to letters,
+/// digits, "-" and "_" (any other character becomes "_"), e.g. ИВТ-21а gives IVT-21.
+std::string DocumentSetName(const SharedState& s);
+
+/// The problem-set run: writes the document of count variants of the selected problem of
+/// subject SubjectIndex into session.StartDirectory with its answers files, and sets
+/// session.DocumentBaseName. Throws IoError, DegenerateDataError, ParameterFileError; the
+/// caller reports and closes the files. Outside students mode the run sees no student names;
+/// the students list is back in place when it returns or throws.
+void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, int count,
+                     const SubjectTable& table = DefaultSubjectTable());
+
+/// Ends the answers row of variant VariantIndex in each open answers table: in students mode
+/// " & " + the student's name + "\\", otherwise " \\" (no line end).
+void EndAnswersRows(SharedState& s);
+
+/// Closes each open answers table by its own flag ("\hline\end{tabular}\end{center}").
+void CloseAnswersTables(SharedState& s);
+
+}  // namespace shell

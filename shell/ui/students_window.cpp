@@ -1,0 +1,75 @@
+#include "shell/ui/students_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include "shell/list_files.h"
+#include "shell/ui/memo_lines.h"
+
+namespace shell::ui {
+
+namespace {
+
+constexpr const char* kCaption = "Список студентов";
+
+}  // namespace
+
+StudentsWindow::StudentsWindow(SharedState& s, Platform& platform,
+                               std::filesystem::path start_dir, QWidget* parent)
+    : QMainWindow(parent), s_(s), platform_(platform), start_dir_(std::move(start_dir)) {
+  setObjectName("Form4");
+  setWindowTitle(kCaption);
+  memo_ = new QPlainTextEdit(this);
+  memo_->setObjectName("Memo1");
+  setCentralWidget(memo_);
+  resize(480, 560);
+  CreateMenu();
+  // No list chosen yet is the normal state of a fresh start directory, not an error.
+  if (s_.StudentsFileName.empty()) return;
+  setWindowTitle(QString::fromStdString(s_.StudentsFileName));
+  if (auto lines = LoadListFile(platform_, StudentsListPath(s_, start_dir_))) {
+    SetMemoLines(*memo_, *lines);
+    CopyToRun(*lines);
+  }
+}
+
+void StudentsWindow::CreateMenu() {
+  auto* open = new QAction("OpenFile", this);
+  open->setObjectName("OpenFile1");
+  connect(open, &QAction::triggered, this, &StudentsWindow::OpenFile);
+  menuBar()->addAction(open);
+}
+
+void StudentsWindow::OpenFile() {
+  const auto chosen = platform_.OpenFileDialog("Text files (*.txt)|*.txt");
+  if (!chosen) return;
+  const auto lines = LoadListFile(platform_, *chosen);
+  if (!lines) return;
+  SetMemoLines(*memo_, *lines);
+  s_.GroupName = GroupLineOf(*lines);
+  std::string name = chosen->string();
+  name.erase(0, name.find_first_not_of(' '));
+  s_.StudentsFileName = name;
+  setWindowTitle(QString::fromStdString(name));
+  emit StudentsFileChosen(QString::fromStdString(name));
+}
+
+void StudentsWindow::CopyToRun(const std::vector<std::string>& lines) {
+  if (!CopyStudentList(s_, lines)) {
+    platform_.ShowMessage("The students list holds more than " +
+                          std::to_string(kMaxStudentLines) + " lines; a set uses the first " +
+                          std::to_string(kMaxStudentLines) + " (the group line and " +
+                          std::to_string(kMaxStudentLines - 1) + " students)");
+  }
+}
+
+void StudentsWindow::closeEvent(QCloseEvent* event) {
+  const std::vector<std::string> lines = MemoLines(*memo_);
+  if (!s_.StudentsFileName.empty()) SaveListFile(platform_, StudentsListPath(s_, start_dir_), lines);
+  CopyToRun(lines);
+  event->accept();
+}
+
+}  // namespace shell::ui

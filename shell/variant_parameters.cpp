@@ -1,0 +1,237 @@
+#include "shell/variant_parameters.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <fstream>
+#include <iomanip>
+#include <sstream>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "toolkit/cp1251.h"
+#include "toolkit/errors.h"
+#include "toolkit/text_writer.h"
+
+namespace shell {
+
+namespace {
+
+// Records that the near-duplicate pass compares, as the stored sets were made with.
+constexpr int kDistinctRecords = 34;
+
+std::string RightAligned(int value, int width) {
+  std::ostringstream out;
+  out << std::setw(width) << value;
+  return out.str();
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (char c : text) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+    } else if (c != '\r') {
+      line.push_back(c);
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+// The integers of one parameter line after its two-character label ("i1"), at most
+// kStoredVariantColumns of them; anything that is not an integer makes the file damaged.
+std::vector<int> ParseParameterLine(const std::string& line, const std::string& path) {
+  std::vector<int> values;
+  std::size_t pos = line.size() < 2 ? line.size() : 2;
+  while (pos < line.size() && static_cast<int>(values.size()) < kStoredVariantColumns) {
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+    if (pos == line.size()) break;
+    std::size_t end = pos;
+    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+    int value = 0;
+    const char* first = line.data() + pos;
+    const char* last = line.data() + end;
+    if (*first == '+') ++first;
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last) {
+      throw toolkit::IoError("The data file " + path + " is damaged: \"" +
+                             line.substr(pos, end - pos) + "\" is not a number");
+    }
+    values.push_back(value);
+    pos = end;
+  }
+  return values;
+}
+
+const char* kUpdateAdvice =
+    " Use \"Update File\" (or delete the file) to draw new parameters for this set.";
+
+}  // namespace
+
+std::string ParameterSetText(const SharedState& s) {
+  if (!s.StudentsMode) return toolkit::CutToChars(std::to_string(s.SetNumber), 4);
+  std::string text = toolkit::CutToChars(s.GroupName, 4);
+  for (char& c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F) c = '_';
+  }
+  return text;
+}
+
+void LoadVariantParameters(SharedState& s, Platform& platform,
+                           const std::filesystem::path& start_dir, const SubjectTable& table) {
+  const SubjectRow* row = FindSubject(table, s.SubjectIndex);
+  if (row != nullptr && row->Ranges != nullptr) s.ParameterRanges = *row->Ranges;
+  if (row == nullptr || row->Ranges == nullptr || s.ProblemNumber < 1 ||
+      s.ProblemNumber > ProblemCount(table, s.SubjectIndex)) {
+    s.ParameterFilePath.clear();
+    return;
+  }
+
+  const std::filesystem::path folder = start_dir / ("dat" + std::to_string(s.SubjectIndex)) /
+                                       std::to_string(s.ProblemNumber);
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec) {
+    throw toolkit::IoError("Cannot create the folder " + folder.string() + ": " + ec.message());
+  }
+  const std::filesystem::path path = folder / (ParameterSetText(s) + ".txt");
+  s.ParameterFilePath = path.string();
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    CreateVariantParameterFile(s, platform);
+    in.open(path, std::ios::binary);
+    if (!in) throw toolkit::IoError("Cannot open the data file " + s.ParameterFilePath);
+  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw toolkit::IoError("Cannot read the data file " + s.ParameterFilePath);
+  const std::vector<std::string> lines = SplitLines(bytes.str());
+
+  std::vector<std::vector<int>> rows;
+  for (std::size_t k = 0; k < 7; ++k) {
+    const std::size_t line_index = 2 + k;  // lines 3..9
+    rows.push_back(line_index < lines.size() ? ParseParameterLine(lines[line_index], s.ParameterFilePath)
+                                             : std::vector<int>{});
+  }
+  std::size_t columns = static_cast<std::size_t>(kStoredVariantColumns);
+  for (const auto& values : rows) columns = std::min(columns, values.size());
+
+  for (int v = 1; v <= kStoredVariantColumns; ++v) {
+    for (int k = 1; k <= 7; ++k) {
+      // A stored value is kept as its low 8 bits; rows the file does not hold become 0,
+      // which SelectVariantParameters refuses.
+      s.StoredVariants[v][k] =
+          static_cast<std::size_t>(v) <= columns
+              ? static_cast<std::uint8_t>(rows[static_cast<std::size_t>(k - 1)]
+                                              [static_cast<std::size_t>(v - 1)] &
+                                          0xFF)
+              : std::uint8_t{0};
+    }
+  }
+}
+
+void CreateVariantParameterFile(SharedState& s, Platform& platform) {
+  toolkit::TextWriter file;
+  try {
+    file.OpenFile(std::filesystem::path(s.ParameterFilePath));
+    file.WriteLine("");
+    file.WriteLine("2");
+    for (int k = 1; k <= 7; ++k) {
+      const int bound = s.ParameterRanges[s.ProblemNumber][k];
+      std::string line = "i" + std::to_string(k);
+      for (int v = 1; v <= kStoredVariantColumns; ++v) {
+        line += RightAligned(platform.RandomInt(bound) + 1, 4);
+      }
+      file.WriteLine(line);
+    }
+    std::string numbers = "**";
+    for (int v = 1; v <= kStoredVariantColumns; ++v) numbers += RightAligned(v, 4);
+    file.WriteLine(numbers);
+    file.WriteLine("File " + toolkit::CutToChars(std::to_string(s.ProblemNumber), 4) + ".txt (" +
+                   ParameterSetText(s) + ") created by Tarbel, u=" + std::to_string(s.Level));
+    std::string bounds;
+    for (int k = 1; k <= 7; ++k) {
+      if (k > 1) bounds += "*";
+      bounds += std::to_string(s.ParameterRanges[s.ProblemNumber][k]);
+    }
+    file.WriteLine(bounds);
+    file.WriteLine("");
+    file.Close();
+  } catch (...) {
+    file.CloseQuietly();
+    // A half-written file would be read as a stored set at the next Start.
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(s.ParameterFilePath), ignored);
+    throw;
+  }
+}
+
+void SelectVariantParameters(SharedState& s, int v) {
+  const auto& record = s.StoredVariants[v];
+  if (!s.ParameterFilePath.empty()) {
+    bool all_zero = true;
+    for (int k = 1; k <= 7; ++k) all_zero = all_zero && record[k] == 0;
+    if (all_zero) {
+      throw ParameterFileError("The data file " + s.ParameterFilePath +
+                               " holds no parameters for variant " + std::to_string(v) + "." +
+                               kUpdateAdvice);
+    }
+    for (int k = 1; k <= 7; ++k) {
+      const int bound = s.ParameterRanges[s.ProblemNumber][k];
+      if (record[k] < 1 || record[k] > bound) {
+        throw ParameterFileError("The data file " + s.ParameterFilePath + " holds the value " +
+                                 std::to_string(record[k]) + " for P" + std::to_string(k) +
+                                 " of variant " + std::to_string(v) + ", outside 1.." +
+                                 std::to_string(bound) + "." + kUpdateAdvice);
+      }
+    }
+  }
+  // Stored bytes reach the generators as signed 8-bit values.
+  s.P1 = static_cast<std::int8_t>(record[1]);
+  s.P2 = static_cast<std::int8_t>(record[2]);
+  s.P3 = static_cast<std::int8_t>(record[3]);
+  s.P4 = static_cast<std::int8_t>(record[4]);
+  s.P5 = static_cast<std::int8_t>(record[5]);
+  s.P6 = static_cast<std::int8_t>(record[6]);
+  s.P7 = static_cast<std::int8_t>(record[7]);
+}
+
+void MakeVariantParametersDistinct(SharedState& s) {
+  if (s.ProblemNumber < 1 || s.ProblemNumber > 40) return;
+  const int bound = s.ParameterRanges[s.ProblemNumber][1];
+  auto same_head = [&s](int i, int k) {
+    for (int b = 1; b <= 4; ++b) {
+      if (s.StoredVariants[i][b] != s.StoredVariants[k][b]) return false;
+    }
+    return true;
+  };
+  for (int i = 2; i <= kDistinctRecords; ++i) {
+    int bumps = 0;
+    for (int k = 1; k < i; ++k) {
+      while (same_head(i, k)) {
+        ++bumps;
+        BumpParameter(s.StoredVariants[i][1], bound);
+        if (bumps >= 6) break;
+      }
+    }
+  }
+}
+
+void BumpParameter(std::uint8_t& p, int bound) {
+  const int next = p + 1;
+  p = next > bound - 1 ? std::uint8_t{1} : static_cast<std::uint8_t>(next);
+}
+
+void DeleteVariantParameterFile(const SharedState& s) {
+  if (s.ParameterFilePath.empty()) return;
+  std::error_code ignored;
+  std::filesystem::remove(std::filesystem::path(s.ParameterFilePath), ignored);
+}
+
+}  // namespace shell

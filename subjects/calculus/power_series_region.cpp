@@ -1,0 +1,68 @@
+#include "subjects/calculus/problems.h"
+#include "toolkit/answers.h"
+#include "toolkit/numerics.h"
+#include "toolkit/writers.h"
+
+namespace calculus {
+
+namespace {
+
+/// Writes the general term of kind q into the main file and its interval of convergence,
+/// ends included where the series converges there, into the answers file.
+void WriteKind(SharedState& s, int q) {
+  switch (q) {
+    case 1:
+      WriteText(s, "(n+");
+      WriteSeriesTerm(s, s.P1);
+      WriteTextNumberLn(s, ")(x-", s.P4, ")^n");
+      AnsWriteText2Numbers(s, " (", s.P4 - 1, ",", s.P4 + 1, ")");
+      return;
+    case 2:
+      WriteTextNumberLn(s, "\\frac{(x+", s.P3, ")^n}{n+");
+      WriteSeriesTerm(s, s.P4 + s.P5 - 1);
+      WriteText(s, "}");
+      AnsWriteText2Numbers(s, " [", -s.P3 - 1, ",", -s.P3 + 1, ")");
+      return;
+    default:  // 3
+      WriteText2NumbersLn(s, "\\frac{(x+", s.P2, ")^n}{", s.P5 + 1, "^nn^2+");
+      WriteSeriesTerm(s, s.P3 + s.P4 - 1);
+      WriteText(s, "}");
+      AnsWriteText2Numbers(s, " [", -s.P2 - (s.P5 + 1), ",", -s.P2 + (s.P5 + 1), "]");
+      return;
+  }
+}
+
+}  // namespace
+
+void BeginPowerSeriesProblem(SharedState& s) {
+  s.ParboxWidth = 195;
+  WriteText(s, "Найти область сходимости степенного ряда ");
+  EndTableHeadWithReference(s, 231);
+  AnsWrite(s, "\\tabcolsep=1pt");
+  if (s.Level > 4) s.Level = 4;
+  AnsBeginTable(s, s.Level + 1);
+  for (int i = 1; i <= s.Level; ++i) AnsWriteTextNumberLn(s, " & ", i, "");
+  AnsWriteLine(s, " & \\\\\\hline ");
+}
+
+void WritePowerSeriesVariant(SharedState& s) {
+  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  int q = s.P2;
+  for (int i = 1; i <= s.Level; ++i) {
+    AnsWrite(s, "&$");
+    q += s.P3 == 1 || s.P3 == 2 ? 1 : -1;
+    if (q > 3) q = 1;
+    if (q < 1) q = 3;
+    if (s.Level == 1) {
+      WriteText(s, " $\\displaystyle{ ");
+    } else {
+      WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
+    }
+    WriteTextNumberLn(s, "\\sum_{n=", s.P4, "}^{\\infty}");
+    WriteKind(s, q);
+    WriteText(s, "}$\\vskip1 pt");
+    AnsWrite(s, " $ ");
+  }
+}
+
+}  // namespace calculus

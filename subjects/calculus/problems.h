@@ -1,0 +1,105 @@
+#pragma once
+
+#include "subjects/shared_state.h"
+
+// The calculus problem types: one Begin/Write pair per file. The Begin routine runs once per
+// document (statement, answers-table head); the Write routine once per variant.
+
+namespace calculus {
+
+/// Limit of a sequence by definition: statement and answers head.
+void BeginLimitByDefinitionProblem(SharedState& s);
+/// Limit of a sequence by definition: one variant's sequence and its threshold N(eps).
+void WriteLimitByDefinitionVariant(SharedState& s);
+
+/// Limits of sequences: statement and answers head.
+void BeginSequenceLimitProblem(SharedState& s);
+/// Limits of sequences: one variant's limit and its exact value.
+void WriteSequenceLimitVariant(SharedState& s);
+
+/// First remarkable limit: statement and answers head.
+void BeginFirstRemarkableLimitProblem(SharedState& s);
+/// First remarkable limit: one variant's limit at 0 and its value (fraction, 0 or infinity).
+void WriteFirstRemarkableLimitVariant(SharedState& s);
+
+/// Second remarkable limit: statement (one or two items by Level) and answers head.
+void BeginSecondRemarkableLimitProblem(SharedState& s);
+/// Second remarkable limit: one variant's limits and their values, powers of e.
+void WriteSecondRemarkableLimitVariant(SharedState& s);
+
+/// Derivative at a point: statement and answers head; fixes the item count from Level.
+void BeginDerivativeAtPointProblem(SharedState& s);
+/// Derivative at a point: one variant's functions and their derivatives at x = 1.
+void WriteDerivativeAtPointVariant(SharedState& s);
+
+/// Logarithmic differentiation: statement and answers head; fixes the item count from Level.
+void BeginLogarithmicDerivativeProblem(SharedState& s);
+/// Logarithmic differentiation: one variant's functions (U + V)^W and their y'(1).
+void WriteLogarithmicDerivativeVariant(SharedState& s);
+
+/// Parametric derivative: statement and answers head; one curve per variant.
+void BeginParametricDerivativeProblem(SharedState& s);
+/// Parametric derivative: one variant's curve x(t), y(t) and dy/dx at t = 1; throws
+/// DegenerateDataError when dx/dt vanishes there.
+void WriteParametricDerivativeVariant(SharedState& s);
+
+/// Second-order derivative: statement and answers head; fixes the item count from Level.
+void BeginSecondDerivativeProblem(SharedState& s);
+/// Second-order derivative: one variant's products of functions and their y''(1).
+void WriteSecondDerivativeVariant(SharedState& s);
+
+/// Implicit derivative: statement and answers head; fixes the item count from Level.
+void BeginImplicitDerivativeProblem(SharedState& s);
+/// Implicit derivative: one variant's equations through (1, 1) and their y'(1); leaves
+/// P1..P7 unchanged.
+void WriteImplicitDerivativeVariant(SharedState& s);
+
+/// Oblique asymptote: statement and answers head; at most three functions per variant.
+void BeginObliqueAsymptoteProblem(SharedState& s);
+/// Oblique asymptote: one variant's functions and their asymptotes y = kx + b at +infinity.
+void WriteObliqueAsymptoteVariant(SharedState& s);
+
+/// Extremum: statement and answers head; fixes the item count from Level.
+void BeginExtremumProblem(SharedState& s);
+/// Extremum: one variant's functions with x*, y(x*) and y''(x*) of their extremum for x > 0.
+void WriteExtremumVariant(SharedState& s);
+
+
+/// Gradient: statement and answers head.
+void BeginGradientProblem(SharedState& s);
+/// Gradient: one variant's u(x, y) and point M with f'x, f'y and |grad f| at M.
+void WriteGradientVariant(SharedState& s);
+
+/// Directional derivative: statement and answers head.
+void BeginDirectionalDerivativeProblem(SharedState& s);
+/// Directional derivative: one variant's u(x, y, z), points A and B, grad u(A) and du/dl.
+void WriteDirectionalDerivativeVariant(SharedState& s);
+
+/// Numeric series: the statement; this problem type has no answers table.
+void BeginNumericSeriesProblem(SharedState& s);
+/// Numeric series: Level series of one variant, positive (kind 1) or alternating (kind 2),
+/// each summed from the first index where every term is defined.
+void WriteNumericSeriesVariant(SharedState& s, int kind);
+
+/// Functional series: statement and answers head; lowers Level to at most 4.
+void BeginFunctionalSeriesProblem(SharedState& s);
+/// Functional series: one variant's Level series and the sets of x where they converge.
+void WriteFunctionalSeriesVariant(SharedState& s);
+
+/// Power series: statement and answers head; lowers Level to at most 4.
+void BeginPowerSeriesProblem(SharedState& s);
+/// Power series: one variant's Level series and their intervals of convergence with ends.
+void WritePowerSeriesVariant(SharedState& s);
+
+/// Sum of a series: statement and answers head with a column for every item.
+void BeginSeriesSumProblem(SharedState& s);
+/// Sum of a series: one variant's Level power series, their points x0 and sums there.
+void WriteSeriesSumVariant(SharedState& s);
+
+/// Exam paper (1): answers head; nothing in the main file.
+void BeginExamPaper1Problem(SharedState& s);
+/// Exam paper (1): one variant's limit (n(a^(1/n) - 1) or tg(bx)tg(pi/2b - x)) and its value;
+/// sets P1 to 9.
+void WriteExamPaper1Variant(SharedState& s);
+
+}  // namespace calculus

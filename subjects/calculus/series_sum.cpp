@@ -1,0 +1,123 @@
+#include <algorithm>
+#include <cmath>
+
+#include "subjects/calculus/problems.h"
+#include "toolkit/answers.h"
+#include "toolkit/number_format.h"
+#include "toolkit/numerics.h"
+#include "toolkit/writers.h"
+
+namespace calculus {
+
+namespace {
+
+/// The least number of answer columns the table is opened with.
+constexpr int kLeastAnswerColumns = 4;
+
+/// One item: the series of kind q written into the main file, its point x0 returned in x0
+/// and its sum at x0 returned.
+double WriteKind(SharedState& s, int q, double& x0) {
+  int a = s.P4 + 2;
+  const int b = s.P3 + 1, c = s.P5;
+  const char* from_one = "\\sum_{n=1}^{\\infty}";
+  switch (q) {
+    case 1:
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "\\frac{", a, "^nx^n}{n}");
+      x0 = 0.1 * toolkit::RoundHalfEven(5.0 / a);
+      return -std::log(1.0 - a * x0);
+    case 2:
+      WriteText(s, "\\sum_{n=0}^{\\infty}");
+      WriteTextNumberLn(s, "\\frac{(1-", a, "x)^n}{n+1}");
+      x0 = 0.1 * toolkit::RoundHalfEven(5.0 / a);
+      return std::log(a * x0) / (a * x0 - 1.0);
+    case 3:
+      WriteText(s, "\\sum_{n=0}^{\\infty}");
+      WriteTextNumberLn(s, "\\frac{", a, "^n}{(n+1)x^{2n}}");
+      x0 = a + b;
+      return -(x0 * x0 / a) * std::log(1.0 - a / (x0 * x0));
+    case 4:
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "\\frac{", a, "^n}{n(n+1)x^n}");
+      x0 = a + b + 1;
+      return 1.0 + ((x0 - a) / a) * std::log(1.0 - a / x0);
+    case 5:
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "\\frac{x^{", a, "+n}}{n(n+1)}");
+      x0 = 0.01 * (a + 72 + b + c);
+      return toolkit::Power(x0, a) * (1.0 + (1.0 / x0 - 1.0) * std::log(1.0 - x0));
+    case 6:
+      if (a > 4) a = 2;
+      WriteText(s, from_one);
+      WriteText2NumbersLn(s, "\\frac{", a, "^{n-", b, "}}{nx^{n-1}}");
+      x0 = a + 1;
+      return -x0 * std::log(1.0 - a / x0) / toolkit::Power(a, b);
+    case 7:
+      if (a > 4) a = 2;
+      WriteText(s, from_one);
+      WriteText2NumbersLn(s, "\\frac{", a, "^{n-", b, "}}{(n+1)x^{n+1}}");
+      x0 = a + 1;
+      return -std::log(1.0 - a / x0) / toolkit::Power(a, b + 1) -
+             1.0 / (toolkit::Power(a, b) * x0);
+    case 8:
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "\\frac{(-1)^nx^{2n+", a, "}}{2n}");
+      x0 = 0.01 * (a + 70 + b + c);
+      return -0.5 * toolkit::Power(x0, a) * std::log(1.0 + x0 * x0);
+    case 9:
+      if (a > 3) a = 1;
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "\\frac{x^{2n+", a, "}}{2n}");
+      x0 = 0.01 * (a + 80 + b);
+      return -0.5 * toolkit::Power(x0, a) * std::log(1.0 - x0 * x0);
+    case 10:
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "nx^{n+", a, "}");
+      x0 = 0.01 * (a + 80 + b + c);
+      return toolkit::Power(x0, a + 1) / ((x0 - 1.0) * (x0 - 1.0));
+    case 11: {
+      WriteText(s, from_one);
+      WriteLine(s, "(n+1)x^{2n+4}");
+      x0 = 0.01 * (a + 92);
+      const double y = x0 * x0;
+      return -toolkit::Power(x0, 6) * (3.0 * y - y * y - 2.0) / ((1.0 - y) * (1.0 - y) * (1.0 - y));
+    }
+    default:  // 12
+      WriteText(s, from_one);
+      WriteTextNumberLn(s, "\\frac{(-1)^nx^{n+", a, "}}{n}");
+      x0 = 0.01 * (a + 71 + b + c);
+      return -toolkit::Power(x0, a) * std::log(1.0 + x0);
+  }
+}
+
+}  // namespace
+
+void BeginSeriesSumProblem(SharedState& s) {
+  s.ParboxWidth = 175;
+  WriteText(s, "Найти сумму ряда при $x=x_0$.");
+  EndTableHeadWithReference(s, 241);
+  // One column per item: above four items the table grows with Level, so that every cell
+  // of a row has its column.
+  AnsBeginTable(s, std::max(kLeastAnswerColumns, s.Level));
+  AnsWriteLine(s, " & \\\\\\hline ");
+}
+
+void WriteSeriesSumVariant(SharedState& s) {
+  WriteText(s, "\\par");
+  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  int q = s.P1 - 1;
+  for (int i = 1; i <= s.Level; ++i) {
+    AnsWrite(s, "&");
+    q += 1;
+    if (q > 12) q = 1;
+    WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
+    double x0 = 0;
+    const double sum = WriteKind(s, q, x0);
+    WriteText(s, "}$, \\ ");
+    WriteTextNumberLn(s, "$x=", x0, " $\\vskip2pt ");
+    AnsWriteLine(s, toolkit::FormatFixed(sum, 6, 4) + " ");
+    q += 1;
+  }
+}
+
+}  // namespace calculus

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "subjects/shared_state.h"
+#include "toolkit/state.h"
+
+namespace strength {
+
+/// Number of rows in the Mechanics of Materials list.
+inline constexpr int kMechanicsProblemCount = 39;
+
+/// The Mechanics of Materials list-box texts; element i - 1 titles problem i, stored with
+/// their trailing blanks.
+extern const std::array<std::string_view, kMechanicsProblemCount> MechanicsTitles;
+/// Upper bounds of P1..P7 for every Mechanics of Materials row; row 40 holds 9 9 9 5 5 5 5.
+extern const toolkit::TParameterRangeTable MechanicsRanges;
+
+/// Runs the begin routine of Mechanics of Materials row `problem` (low 8 bits) once per
+/// document; 0, rows above 39 and rows not built yet do nothing.
+void BeginMechanicsOfMaterialsProblem(SharedState& s, int problem);
+/// Runs the variant routine of Mechanics of Materials row `problem` (low 8 bits) for the
+/// current variant; 0, rows above 39 and rows not built yet do nothing.
+void WriteMechanicsOfMaterialsVariant(SharedState& s, int problem);
+
+}  // namespace strength

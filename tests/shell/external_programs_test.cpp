@@ -1,0 +1,131 @@
+#include "shell/external_programs.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/fake_platform.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+using testing_support::FakePlatform;
+
+const std::filesystem::path kStartDir = "/home/teacher/my sets";
+const std::string kBase = "o12a7";
+
+class ExternalProgramsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.OutputName = "o12a7C";
+    s.Level = 3;
+    s.LatexPath = "";
+    s.GsviewPath = "/opt/my viewer/gv";
+  }
+  SharedState s;
+  FakePlatform platform;
+};
+
+TEST_F(ExternalProgramsTest, LatexGetsTheSupportFolderOnTexinputs) {
+  EXPECT_EQ(shell::RunLatex(s, platform, kStartDir, "/usr/share/tarbel/tex"),
+            shell::StartResult::kStarted);
+  ASSERT_EQ(platform.started.size(), 1u);
+  const auto& p = platform.started[0];
+  EXPECT_EQ(p.program, "latex");
+  EXPECT_EQ(p.args, (Args{"-interaction=nonstopmode", "o12a7C"}));
+  EXPECT_EQ(
+      p.env,
+      (std::vector<std::pair<std::string, std::string>>{{"TEXINPUTS", "/usr/share/tarbel/tex:"}}));
+  EXPECT_EQ(p.working_dir, kStartDir);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ExternalProgramsTest, EveryCommandLineAndItsNotFoundMessage) {
+  s.LatexPath = "/opt/tex/bin/";
+  struct Case {
+    const char* name;
+    std::function<shell::StartResult()> run;
+    std::string program;
+    Args args;
+    std::string not_found;
+  };
+  const Case cases[] = {
+      {"latex",
+       [&] { return shell::RunLatex(s, platform, kStartDir, "/t"); },
+       "/opt/tex/bin/latex",
+       {"-interaction=nonstopmode", "o12a7C"},
+       "The programm  \n/opt/tex/bin/latex not found "},
+      {"dvi viewer",
+       [&] { return shell::RunDviViewer(s, platform, kStartDir); },
+       "/opt/tex/bin/xdvi",
+       {"o12a7C"},
+       "The programm \n/opt/tex/bin/ xdvi was not found "},
+      {"dvips",
+       [&] { return shell::RunDvips(s, platform, kStartDir); },
+       "dvips",
+       {"o12a7C"},
+       "A conversion program  #13 dvips was not found "},
+      {"ghostscript",
+       [&] { return shell::RunGhostscript(s, platform, kStartDir, kBase); },
+       "gs",
+       {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=o12a7C.pdf", "-c", "save", "pop",
+        "-f", "o12a7C.ps"},
+       "gs not found"},
+      {"ps viewer",
+       [&] { return shell::RunPsViewer(s, platform, kStartDir); },
+       "/opt/my viewer/gv",
+       {"o12a7C.ps"},
+       " Not found /opt/my viewer/gv o12a7C.ps"},
+  };
+  for (const Case& c : cases) {
+    platform.started.clear();
+    platform.messages.clear();
+    platform.missing_programs.clear();
+    EXPECT_EQ(c.run(), shell::StartResult::kStarted) << c.name;
+    ASSERT_EQ(platform.started.size(), 1u) << c.name;
+    EXPECT_EQ(platform.started[0].program, c.program) << c.name;
+    EXPECT_EQ(platform.started[0].args, c.args) << c.name;
+    EXPECT_EQ(platform.started[0].working_dir, kStartDir) << c.name;
+    EXPECT_TRUE(platform.messages.empty()) << c.name;
+
+    platform.missing_programs.insert(c.program);
+    EXPECT_EQ(c.run(), shell::StartResult::kNotFound) << c.name;
+    EXPECT_EQ(platform.messages, std::vector<std::string>{c.not_found}) << c.name;
+  }
+}
+
+// After a ticket run the document is mathA, but the PDF command still names the last
+// problem-set document, with the current level.
+TEST_F(ExternalProgramsTest, PdfNamesTheLastProblemSetAtTheCurrentLevel) {
+  s.OutputName = "mathA";
+  s.Level = 1;
+  shell::RunDvips(s, platform, kStartDir);
+  shell::RunGhostscript(s, platform, kStartDir, kBase);
+  ASSERT_EQ(platform.started.size(), 2u);
+  EXPECT_EQ(platform.started[0].args, Args{"mathA"});
+  EXPECT_EQ(platform.started[1].args[3], "-sOutputFile=o12a7A.pdf");
+  EXPECT_EQ(platform.started[1].args[8], "o12a7A.ps");
+}
+
+TEST_F(ExternalProgramsTest, SuperPdfWithoutDvipsTellsAndStillStartsGhostscript) {
+  platform.missing_programs.insert("dvips");
+  EXPECT_EQ(shell::RunSuperPdf(s, platform, kStartDir, kBase), shell::StartResult::kStarted);
+  ASSERT_EQ(platform.started.size(), 2u);
+  EXPECT_EQ(platform.started[0].program, "dvips");
+  EXPECT_EQ(platform.started[1].program, "gs");
+  EXPECT_EQ(platform.messages,
+            std::vector<std::string>{"A conversion program  \n dvips was not found "});
+}
+
+TEST_F(ExternalProgramsTest, ChoosingTheViewerSetsItsPathOnlyWhenChosen) {
+  EXPECT_FALSE(shell::ChoosePsViewer(s, platform));
+  EXPECT_EQ(s.GsviewPath, "/opt/my viewer/gv");
+  platform.dialog_answers.push_back(std::filesystem::path("/usr/bin/evince"));
+  EXPECT_TRUE(shell::ChoosePsViewer(s, platform));
+  EXPECT_EQ(s.GsviewPath, "/usr/bin/evince");
+  EXPECT_EQ(platform.dialog_filters.size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+#include "shell/list_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "toolkit/errors.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+TEST(ListFilesTest, SplitsLinesOfEveryEndingAndDecodesWindows1251) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {"empty", "", {}},
+      {"crlf", "a\r\nb\r\n", {"a", "b"}},
+      {"lf and no last end", "a\nb", {"a", "b"}},
+      {"empty lines kept", "\r\n\r\nx\r\n", {"", "", "x"}},
+      {"bare cr", "a\rb\r", {"a", "b"}},
+      {"utf8 bom dropped", "\xEF\xBB\xBFИВТ\r\n", {"ИВТ"}},
+      {"windows-1251", "\xC8\xC2\xD2-21\xE0\r\n", {"ИВТ-21а"}},
+      {"two blanks", "  \r\n", {"  "}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(shell::SplitTextFileLines(c.bytes), c.lines) << c.name;
+  }
+}
+
+TEST(ListFilesTest, WritesWindows1251WhenItHoldsEveryCharacterElseUtf8) {
+  testing_support::TempDir dir;
+  const auto path = dir.path() / "list.txt";
+
+  shell::WriteTextFileLines(path, {"Вопрос 1", "x"});
+  EXPECT_EQ(ReadBytes(path), "\xC2\xEE\xEF\xF0\xEE\xF1 1\r\nx\r\n");
+  EXPECT_EQ(shell::ReadTextFileLines(path), (Lines{"Вопрос 1", "x"}));
+
+  // "∑" and "中" have no Windows-1251 code: the file keeps them in UTF-8 rather than as "?".
+  shell::WriteTextFileLines(path, {"Вопрос ∑", "中"});
+  EXPECT_EQ(ReadBytes(path), "Вопрос ∑\r\n中\r\n");
+  EXPECT_EQ(shell::ReadTextFileLines(path), (Lines{"Вопрос ∑", "中"}));
+}
+
+TEST(ListFilesTest, AtomicWriteReplacesWholeOrLeavesNothingBehind) {
+  testing_support::TempDir dir;
+  const auto path = dir.path() / "ma1.txt";
+  WriteBytes(path, "old\r\n");
+  shell::WriteFileAtomically(path, "new\r\n");
+  EXPECT_EQ(ReadBytes(path), "new\r\n");
+
+  // A target that cannot be replaced (here a folder) fails with the file's name and leaves
+  // no half-written file beside it.
+  const auto blocked = dir.path() / "blocked";
+  std::filesystem::create_directories(blocked / "inside");
+  try {
+    shell::WriteFileAtomically(blocked, "x");
+    FAIL() << "no IoError";
+  } catch (const toolkit::IoError& e) {
+    EXPECT_NE(std::string(e.what()).find("blocked"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(blocked / "inside"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "blocked.tmp"));
+
+  EXPECT_THROW(shell::WriteFileAtomically(dir.path() / "no" / "such" / "f.txt", "x"),
+               toolkit::IoError);
+}
+
+TEST(ListFilesTest, StartFilesMissingAreReportedInOrderAndCreatedWithTwoBlanks) {
+  testing_support::TempDir dir;
+  testing_support::FakePlatform platform;
+  SharedState s;
+  const auto rows = shell::LoadStartFiles(s, platform, dir.path());
+
+  EXPECT_EQ(platform.messages, (Lines{"File not found: File  kaf.txt not found",
+                                      "File not found: File  vuz.txt not found",
+                                      "File not found: File  ma1.txt not found",
+                                      "File not found: File  ma2.txt not found"}));
+  for (const char* name : {"kaf.txt", "vuz.txt", "ma1.txt", "ma2.txt"}) {
+    EXPECT_EQ(ReadBytes(dir.path() / name), "  \r\n") << name;
+  }
+  EXPECT_TRUE(rows.departments.empty());
+  EXPECT_EQ(s.QuestionCount1, 0);
+
+  // The next start reads what was created.
+  testing_support::FakePlatform again;
+  const auto rows2 = shell::LoadStartFiles(s, again, dir.path());
+  EXPECT_TRUE(again.messages.empty());
+  EXPECT_EQ(rows2.departments, Lines{"  "});
+  EXPECT_EQ(s.QuestionCount1, 1);
+  EXPECT_EQ(s.QuestionList2[1], "  ");
+}
+
+TEST(ListFilesTest, StartFilesFillCombosAndQuestionListsUpTo50) {
+  testing_support::TempDir dir;
+  WriteBytes(dir.path() / "kaf.txt", "\xCA\xE0\xF4\xE5\xE4\xF0\xE0\r\nDept 2\r\n");
+  WriteBytes(dir.path() / "vuz.txt", "University\n");
+  std::string many;
+  for (int i = 1; i <= 53; ++i) many += "Q" + std::to_string(i) + "\r\n";
+  WriteBytes(dir.path() / "ma1.txt", many);
+  WriteBytes(dir.path() / "ma2.txt", "A\r\nB\r\nC");
+
+  testing_support::FakePlatform platform;
+  SharedState s;
+  const auto rows = shell::LoadStartFiles(s, platform, dir.path());
+  EXPECT_EQ(rows.departments, (Lines{"Кафедра", "Dept 2"}));
+  EXPECT_EQ(rows.universities, Lines{"University"});
+  EXPECT_EQ(s.QuestionCount1, 50);
+  EXPECT_EQ(s.QuestionList1[50], "Q50");
+  EXPECT_EQ(s.QuestionCount2, 3);
+  EXPECT_EQ(s.QuestionList2[3], "C");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("ma1.txt"), std::string::npos);
+}
+
+TEST(ListFilesTest, QuestionListCopyKeepsCountWhenAsked) {
+  toolkit::IndexedArray<std::string, 1, 50> list{};
+  int count = 7;
+  EXPECT_TRUE(shell::CopyQuestionList(list, count, {"a", "b"}, false));
+  EXPECT_EQ(count, 7);  // leaving the memo keeps the old count
+  EXPECT_EQ(list[2], "b");
+  EXPECT_TRUE(shell::CopyQuestionList(list, count, {"a", "b"}, true));
+  EXPECT_EQ(count, 2);
+}
+
+TEST(ListFilesTest, StudentListFillsNamesCutsThemAndClearsTheRest) {
+  SharedState s;
+  s.StudentNames[5] = "old";
+  const std::string long_name(70, 'x');
+  EXPECT_TRUE(shell::CopyStudentList(s, {"  ИВТ-21а", "Иванов", long_name}));
+  EXPECT_EQ(s.StudentLineCount, 3);
+  EXPECT_EQ(s.StudentNames[2], "Иванов");
+  EXPECT_EQ(s.StudentNames[3], std::string(65, 'x'));
+  EXPECT_EQ(s.StudentNames[5], "");
+
+  Lines too_many(45, "name");
+  EXPECT_FALSE(shell::CopyStudentList(s, too_many));
+  EXPECT_EQ(s.StudentLineCount, 40);
+
+  EXPECT_EQ(shell::GroupLineOf({"  ИВТ-21а", "x"}), "ИВТ-21а");
+  EXPECT_EQ(shell::GroupLineOf({"   " + std::string(60, 'g')}), std::string(50, 'g'));
+  EXPECT_EQ(shell::GroupLineOf({}), "");
+}
+
+TEST(ListFilesTest, WindowLoadAndSaveReportFailures) {
+  testing_support::TempDir dir;
+  testing_support::FakePlatform platform;
+  const auto path = dir.path() / "students.txt";
+  EXPECT_TRUE(shell::SaveListFile(platform, path, {"Group", "Петров"}));
+  EXPECT_EQ(shell::LoadListFile(platform, path), (Lines{"Group", "Петров"}));
+  EXPECT_TRUE(platform.messages.empty());
+
+  EXPECT_FALSE(shell::LoadListFile(platform, dir.path() / "none.txt"));
+  EXPECT_FALSE(shell::SaveListFile(platform, dir.path() / "no" / "x.txt", {"a"}));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_NE(platform.messages[0].find("none.txt"), std::string::npos);
+
+  SharedState s;
+  s.StudentsFileName = "students.txt";
+  EXPECT_EQ(shell::StudentsListPath(s, dir.path()), path);
+  s.StudentsFileName = "/abs/list.txt";
+  EXPECT_EQ(shell::StudentsListPath(s, dir.path()), std::filesystem::path("/abs/list.txt"));
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+#include "shell/variant_parameters.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/tiny_subject.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "toolkit/errors.h"
+
+namespace {
+
+using testing_support::FakePlatform;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
+  return lines;
+}
+
+class VariantParametersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s->SubjectIndex = 1;
+    s->ProblemNumber = 1;
+    s->SetNumber = 7;
+    s->Level = 3;
+  }
+  std::filesystem::path FilePath() const { return dir.path() / "dat1" / "1" / "7.txt"; }
+  void Load() { shell::LoadVariantParameters(*s, platform, dir.path(), table); }
+
+  TempDir dir;
+  FakePlatform platform;
+  std::unique_ptr<SharedState> s = std::make_unique<SharedState>();
+  shell::SubjectTable table = tiny_subject::TableWith(1);
+};
+
+TEST_F(VariantParametersTest, NewFileHasTheStoredLayoutAndIsReadBack) {
+  Load();
+  const std::vector<std::string> lines = Lines(ReadBytes(FilePath()));
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1], "2");
+  const int bounds[7] = {5, 5, 3, 3, 4, 2, 2};
+  for (int k = 1; k <= 7; ++k) {
+    const std::string& line = lines[static_cast<std::size_t>(k + 1)];
+    ASSERT_TRUE(std::regex_match(line, std::regex("i" + std::to_string(k) + "(   [1-9]){40}")))
+        << line;
+    std::istringstream values(line.substr(2));
+    for (int v = 1; v <= 40; ++v) {
+      int value = 0;
+      values >> value;
+      EXPECT_LE(value, bounds[k - 1]);
+      EXPECT_EQ(s->StoredVariants[v][k], value) << "P" << k << " of variant " << v;
+    }
+  }
+  std::string numbers = "**";
+  for (int v = 1; v <= 40; ++v) numbers += (v < 10 ? "   " : "  ") + std::to_string(v);
+  EXPECT_EQ(lines[9], numbers);
+  EXPECT_EQ(lines[10], "File 1.txt (7) created by Tarbel, u=3");
+  EXPECT_EQ(lines[11], "5*5*3*3*4*2*2");
+  EXPECT_EQ(lines[12], "");
+  // Draws row by row: all of P1 first, each uniform in 0..bound-1.
+  ASSERT_EQ(platform.random_requests.size(), 280u);
+  EXPECT_EQ(platform.random_requests[0], 5);
+  EXPECT_EQ(platform.random_requests[40 * 2], 3);
+  EXPECT_EQ(platform.random_requests[279], 2);
+}
+
+TEST_F(VariantParametersTest, SelectGivesSignedBytesAndRefusesWhatTheFileCannotServe) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  // Two variants only, P1 of variant 2 outside its bound 5.
+  WriteBytes(FilePath(),
+             "\r\n2\r\ni1   3   9\r\ni2   1   1\r\ni3   1   1\r\ni4   1   1\r\ni5   1   1\r\n"
+             "i6   1   1\r\ni7   1   1\r\n");
+  Load();
+  shell::SelectVariantParameters(*s, 1);
+  EXPECT_EQ(s->P1, 3);
+  try {
+    shell::SelectVariantParameters(*s, 2);
+    ADD_FAILURE() << "value 9 above bound 5 accepted";
+  } catch (const shell::ParameterFileError& e) {
+    EXPECT_NE(std::string(e.what()).find("value 9 for P1 of variant 2, outside 1..5"),
+              std::string::npos)
+        << e.what();
+  }
+  EXPECT_THROW(shell::SelectVariantParameters(*s, 3), shell::ParameterFileError);
+
+  // A bound above 127 reaches the generators as value - 256.
+  toolkit::TParameterRangeTable wide = tiny_subject::Ranges();
+  wide[1][6] = 253;
+  table[0].Ranges = &wide;
+  WriteBytes(FilePath(),
+             "\r\n2\r\ni1   3\r\ni2   1\r\ni3   1\r\ni4   1\r\ni5   1\r\ni6 200\r\ni7   1\r\n");
+  Load();
+  shell::SelectVariantParameters(*s, 1);
+  EXPECT_EQ(s->P6, 200 - 256);
+}
+
+TEST_F(VariantParametersTest, DamagedFileIsAnIoError) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  WriteBytes(FilePath(), "\r\n2\r\ni1   3  x4\r\n");
+  EXPECT_THROW(Load(), toolkit::IoError);
+}
+
+TEST_F(VariantParametersTest, FolderThatCannotBeMadeIsAnIoError) {
+  WriteBytes(dir.path() / "dat1", "a file where the folder belongs");
+  EXPECT_THROW(Load(), toolkit::IoError);
+}
+
+TEST_F(VariantParametersTest, BoundOfOneAlwaysStoresOne) {
+  s->ProblemNumber = 2;  // bounds 1 except P3
+  Load();
+  for (int v = 1; v <= 40; ++v) {
+    EXPECT_EQ(s->StoredVariants[v][1], 1);
+    EXPECT_EQ(s->StoredVariants[v][7], 1);
+  }
+}
+
+TEST_F(VariantParametersTest, SetTextOfFileNames) {
+  struct Case {
+    bool students;
+    int set;
+    const char* group;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {false, 7, "", "7"},          {false, 10000, "", "1000"},
+      {true, 7, "ИВТ-21а", "ИВТ-"},  {true, 7, "a/b\\c", "a_b_"},
+      {true, 7, "..", ".."},        {true, 7, "x\ty", "x_y"},
+  };
+  for (const Case& c : cases) {
+    s->StudentsMode = c.students;
+    s->SetNumber = c.set;
+    s->GroupName = c.group;
+    EXPECT_EQ(shell::ParameterSetText(*s), c.expected) << c.group;
+  }
+}
+
+TEST_F(VariantParametersTest, NearDuplicatePassBumpsTheFirstParameter) {
+  s->ParameterRanges = tiny_subject::Ranges();  // P1 bound 5
+  for (int v = 1; v <= 34; ++v) {
+    for (int k = 1; k <= 7; ++k) s->StoredVariants[v][k] = static_cast<std::uint8_t>(v + k);
+  }
+  for (int k = 1; k <= 4; ++k) s->StoredVariants[2][k] = s->StoredVariants[1][k];
+  s->StoredVariants[1][1] = 3;
+  s->StoredVariants[2][1] = 3;
+  shell::MakeVariantParametersDistinct(*s);
+  EXPECT_EQ(s->StoredVariants[2][1], 4);
+  EXPECT_EQ(s->StoredVariants[1][1], 3);
+
+  // With bound 1 a bump cannot separate equal records: the pass still ends.
+  s->ParameterRanges[1][1] = 1;
+  for (int v = 1; v <= 34; ++v) {
+    for (int k = 1; k <= 7; ++k) s->StoredVariants[v][k] = 1;
+  }
+  shell::MakeVariantParametersDistinct(*s);
+  EXPECT_EQ(s->StoredVariants[34][1], 1);
+}
+
+TEST(BumpParameterTest, CyclesThroughOneToBoundMinusOne) {
+  struct Case {
+    int p, bound, expected;
+  };
+  for (const Case& c : {Case{3, 5, 4}, Case{4, 5, 1}, Case{5, 5, 1}, Case{1, 1, 1}, Case{1, 2, 1}}) {
+    std::uint8_t p = static_cast<std::uint8_t>(c.p);
+    shell::BumpParameter(p, c.bound);
+    EXPECT_EQ(p, c.expected) << c.p << " bound " << c.bound;
+  }
+}
+
+TEST_F(VariantParametersTest, UpdateFileDeletesTheFileSoTheNextLoadDrawsAgain) {
+  Load();
+  ASSERT_TRUE(std::filesystem::exists(FilePath()));
+  shell::DeleteVariantParameterFile(*s);
+  EXPECT_FALSE(std::filesystem::exists(FilePath()));
+  Load();
+  EXPECT_EQ(platform.random_requests.size(), 560u);
+}
+
+}  // namespace

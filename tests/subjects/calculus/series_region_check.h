@@ -1,0 +1,156 @@
+#pragma once
+
+// Numeric verdicts on the convergence of a printed series sum a_n(x) at one x, and the
+// reading of the printed regions, for the tests of the functional and power series answer
+// keys. The verdict looks at the terms far out: a geometric rate decides when there is one;
+// otherwise the power of n by which the terms fall off, with the sign pattern for the
+// borderline cases (alternating and falling to 0: Leibniz).
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "subjects/calculus/tex_formula.h"
+
+namespace series_region {
+
+using tex_formula::Formula;
+using tex_formula::Real;
+
+enum class Verdict { kConverges, kDiverges };
+
+inline const char* Name(Verdict v) { return v == Verdict::kConverges ? "converges" : "diverges"; }
+
+/// The largest |a_k| for k = n .. n+7 (oscillating factors make single terms unreliable);
+/// NaN when a term has no real value or the arithmetic breaks down (inf / inf).
+inline Real WindowMax(const Formula& a, Real n, Real x) {
+  Real m = 0;
+  for (int k = 0; k < 8; ++k) {
+    Real v;
+    try {
+      v = a.AtN(n + k, x);
+    } catch (const tex_formula::NotReal&) {
+      return std::numeric_limits<Real>::quiet_NaN();
+    }
+    m = std::fmax(m, std::fabs(v));
+  }
+  return m;
+}
+
+/// Whether the terms alternate in sign for k = n .. n+7.
+inline bool Alternates(const Formula& a, Real n, Real x) {
+  Real previous = a.AtN(n, x);
+  for (int k = 1; k < 8; ++k) {
+    const Real v = a.AtN(n + k, x);
+    if (!(v * previous < 0)) return false;
+    previous = v;
+  }
+  return true;
+}
+
+/// The verdict at x, and how sure it is: `geometric` is set when a geometric rate of growth
+/// or decay decided it (away from any border of the region).
+inline Verdict Judge(const Formula& a, Real x, bool* geometric = nullptr) {
+  if (geometric) *geometric = false;
+  // Growth or decay at a geometric rate (or faster); small indices first for terms with n^2
+  // in an exponent, which leave the long double range quickly.
+  for (Real n1 : {Real(400), Real(40), Real(12)}) {
+    const Real m1 = WindowMax(a, n1, x), m2 = WindowMax(a, 2 * n1, x);
+    if (std::isnan(m1) || std::isnan(m2)) continue;
+    if (m1 == 0 && m2 == 0) return Verdict::kConverges;  // every term 0 (for example x = 0)
+    if (std::isinf(m2)) {
+      if (geometric) *geometric = true;
+      return Verdict::kDiverges;
+    }
+    if (m2 == 0) {
+      if (geometric) *geometric = true;
+      return Verdict::kConverges;
+    }
+    const Real rate = (std::log(m2) - std::log(m1)) / n1;
+    if (rate < -0.004L || rate > 0.004L) {
+      if (geometric) *geometric = true;
+      return rate < 0 ? Verdict::kConverges : Verdict::kDiverges;
+    }
+    break;
+  }
+  // A power of n: the exponent p from two indices far out (less far when the terms leave
+  // the long double range there).
+  const Real pairs[][2] = {{1e8L, 1e10L}, {1e5L, 1e6L}, {1000, 4000}, {200, 800}};
+  for (const auto& pair : pairs) {
+    const Real m1 = WindowMax(a, pair[0], x), m2 = WindowMax(a, pair[1], x);
+    if (std::isnan(m1) || std::isnan(m2) || std::isinf(m1) || std::isinf(m2)) continue;
+    if (m2 == 0) return Verdict::kConverges;
+    if (m1 == 0) return Verdict::kDiverges;
+    const Real p = -(std::log(m2) - std::log(m1)) / std::log(pair[1] / pair[0]);
+    if (p > 1.15L) return Verdict::kConverges;
+    if (p < 0.02L) return Verdict::kDiverges;  // the terms do not fall to 0
+    return Alternates(a, pair[0], x) ? Verdict::kConverges : Verdict::kDiverges;
+  }
+  return Verdict::kDiverges;  // no real terms far out, or only infinite ones
+}
+
+/// One interval of a printed region; infinite ends are +-infinity.
+struct Interval {
+  double lo = 0, hi = 0;
+  bool lo_closed = false, hi_closed = false;
+  std::string lo_text, hi_text;  ///< the ends as printed
+};
+
+/// A number as the answers writers print it ("0.5\cdot10^{-2}" is 0.005; "\infty").
+inline double PrintedNumber(const std::string& text) {
+  if (text.find("\\infty") != std::string::npos) {
+    return text.find('-') != std::string::npos ? -INFINITY : INFINITY;
+  }
+  const double v = std::strtod(text.c_str(), nullptr);
+  return text.find("\\cdot10^{-2}") != std::string::npos ? v / 100 : v;
+}
+
+/// The intervals of a printed region such as " (-\infty,3]; [4,\infty)" or
+/// "(-\infty,-0.6)$, $(0.4,\infty) " (line ends inside are ignored).
+inline std::vector<Interval> ReadRegion(std::string text) {
+  std::string clean;
+  for (char c : text) {
+    if (c != '\r' && c != '\n' && c != ' ') clean += c;
+  }
+  std::vector<Interval> out;
+  std::size_t p = 0;
+  for (;;) {
+    const std::size_t open = clean.find_first_of("([", p);
+    if (open == std::string::npos) break;
+    const std::size_t close = clean.find_first_of(")]", open);
+    const std::size_t comma = clean.find(',', open);
+    if (close == std::string::npos || comma == std::string::npos || comma > close) break;
+    Interval iv;
+    iv.lo_closed = clean[open] == '[';
+    iv.hi_closed = clean[close] == ']';
+    iv.lo_text = clean.substr(open + 1, comma - open - 1);
+    iv.hi_text = clean.substr(comma + 1, close - comma - 1);
+    iv.lo = PrintedNumber(iv.lo_text);
+    iv.hi = PrintedNumber(iv.hi_text);
+    out.push_back(iv);
+    p = close + 1;
+  }
+  return out;
+}
+
+/// Whether x lies in the region (ends by their brackets).
+inline bool InRegion(const std::vector<Interval>& region, double x) {
+  for (const Interval& iv : region) {
+    const bool above = iv.lo_closed ? x >= iv.lo : x > iv.lo;
+    const bool below = iv.hi_closed ? x <= iv.hi : x < iv.hi;
+    if (above && below) return true;
+  }
+  return false;
+}
+
+/// Whether the printed end is exact: a whole number as printed.
+inline bool ExactEnd(const std::string& text) {
+  if (text.find('.') != std::string::npos || text.find("\\cdot") != std::string::npos) {
+    return false;
+  }
+  return text.find("\\infty") == std::string::npos;
+}
+
+}  // namespace series_region

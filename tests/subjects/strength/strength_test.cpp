@@ -1,0 +1,54 @@
+#include "subjects/strength/strength.h"
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/memory_files.h"
+
+namespace strength {
+namespace {
+
+TEST(MechanicsTablesTest, TitlesKeepTheirStoredLengths) {
+  // Stored lengths, trailing blanks included, row by row.
+  const int lengths[kMechanicsProblemCount] = {48, 48, 24, 40, 53, 40, 39, 34, 29, 34, 31, 62, 62,
+                                               65, 12, 27, 25, 43, 28, 12, 30, 34, 39, 48, 46, 33,
+                                               27, 42, 56, 47, 40, 58, 40, 46, 44, 46, 40, 50, 46};
+  for (int row = 1; row <= kMechanicsProblemCount; ++row) {
+    EXPECT_EQ(static_cast<int>(MechanicsTitles[row - 1].size()), lengths[row - 1]) << row;
+  }
+  EXPECT_EQ(MechanicsTitles[6], "Statically indeterminate rod system (2)");
+}
+
+TEST(MechanicsTablesTest, RangesOfSelectedRows) {
+  struct Row {
+    int row;
+    int bounds[7];
+  };
+  const Row rows[] = {{1, {3, 8, 3, 5, 5, 5, 8}},       {7, {30, 30, 30, 8, 8, 8, 8}},
+                      {19, {8, 8, 8, 8, 120, 120, 120}}, {33, {10, 10, 1, 1, 1, 1, 1}},
+                      {39, {8, 32, 32, 32, 10, 10, 10}}, {40, {9, 9, 9, 5, 5, 5, 5}}};
+  for (const Row& r : rows) {
+    for (int p = 1; p <= 7; ++p) EXPECT_EQ(MechanicsRanges[r.row][p], r.bounds[p - 1]) << r.row;
+  }
+}
+
+TEST(MechanicsDispatchTest, RowsOutsideTheListWriteNothing) {
+  for (int problem : {0, 40, 255, -1}) {
+    auto s = std::make_unique<SharedState>();
+    testing_support::OpenMemoryFiles(*s);
+    s->Level = 5;
+    s->P1 = s->P2 = s->P3 = s->P4 = s->P5 = s->P6 = s->P7 = 1;
+    s->VariantIndex = 1;
+    BeginMechanicsOfMaterialsProblem(*s, problem);
+    WriteMechanicsOfMaterialsVariant(*s, problem);
+    EXPECT_EQ(testing_support::MainText(*s), "") << problem;
+    EXPECT_EQ(testing_support::AnsText(*s), "") << problem;
+    EXPECT_EQ(testing_support::Ans2Text(*s), "") << problem;
+    EXPECT_EQ(s->ParboxWidth, 0) << problem;
+  }
+}
+
+}  // namespace
+}  // namespace strength
