@@ -45,7 +45,8 @@ void BM_CatalogueInMemory(benchmark::State& state) {
       std::vector<testing_support::VariantParams> sets(kVariants);
       for (auto& p : sets) {
         for (int k = 1; k <= 7; ++k) {
-          p[static_cast<std::size_t>(k - 1)] = 1 + random.RandomInt(std::max<int>(1, ranges[row.problem][k]));
+          p[static_cast<std::size_t>(k - 1)] =
+              1 + random.RandomInt(std::max<int>(1, ranges[row.problem][k]));
         }
       }
       auto s = testing_support::NewState();

@@ -19,8 +19,7 @@ constexpr double kSameStop = 1e-8;
 
 void RequireDivisor(double divisor, const char* what) {
   if (divisor == 0) {
-    throw toolkit::DegenerateDataError(std::string("dimension lengths divided by ") + what +
-                                       " 0");
+    throw toolkit::DegenerateDataError(std::string("dimension lengths divided by ") + what + " 0");
   }
 }
 
@@ -42,8 +41,7 @@ void VerticalLines(Figure& f, double x, double y1, double y2) {
 }
 
 // Base line and upward ticks of a horizontal chain over the stops 1..count.
-void ChainLines(Figure& f, const toolkit::TPointArray& stops, int count, double x_from,
-                double y) {
+void ChainLines(Figure& f, const toolkit::TPointArray& stops, int count, double x_from, double y) {
   DrawSegment(f, x_from, y, stops[count], y);
   for (int j = 1; j <= count; ++j) DrawSegment(f, stops[j], y, stops[j], y + 2);
 }
@@ -96,8 +94,7 @@ void DrawDimensionChainX(Figure& f, int n, double y, double s) {
   const int count = f.DimensionStopCount;
   ChainLines(f, stops, count, 0, y);
   for (int j = 1; j < count; ++j) {
-    PutValueLabel(f, (stops[j] + stops[j + 1]) / 2 - 2, y + 2,
-                  (stops[j + 1] - stops[j]) / s);
+    PutValueLabel(f, (stops[j] + stops[j + 1]) / 2 - 2, y + 2, (stops[j + 1] - stops[j]) / s);
   }
 }
 

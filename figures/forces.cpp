@@ -8,6 +8,7 @@
 #include "figures/labels.h"
 #include "figures/lines.h"
 #include "figures/point_set.h"
+#include "figures/text_forms.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -16,13 +17,12 @@ namespace figures {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kBarbAngle = 2.9;                       // DrawArrowBetweenPoints
-constexpr double kEmBarbAngle = 0.3490658503988659;      // 20 degrees, DrawEmArrow
+constexpr double kBarbAngle = 2.9;                             // DrawArrowBetweenPoints
+constexpr double kEmBarbAngle = 0.3490658503988659;            // 20 degrees, DrawEmArrow
 constexpr double kChordsPerRadian = 57.29577951308232 * 0.25;  // one chord per 4 degrees
 
 std::string VectorBody(int dx, int dy, double len) {
-  return "(" + std::to_string(dx) + "," + std::to_string(dy) + "){" +
-         toolkit::FormatNumberSci(len) + "}";
+  return "(" + std::to_string(dx) + "," + std::to_string(dy) + "){" + PictureLength(len) + "}";
 }
 
 // (ux, uy) turned by theta.
@@ -139,13 +139,11 @@ void DrawEmArrow(Figure& f, double x, double y, double dx, double dy) {
   f.LineEndX = ex;
   f.LineEndY = ey;
   LineTo(f, ex - h * RotX(ux, uy, -kEmBarbAngle), ey - h * RotY(ux, uy, -kEmBarbAngle));
-  DrawSegment(f, ex, ey, ex - h * RotX(ux, uy, kEmBarbAngle),
-              ey - h * RotY(ux, uy, kEmBarbAngle));
+  DrawSegment(f, ex, ey, ex - h * RotX(ux, uy, kEmBarbAngle), ey - h * RotY(ux, uy, kEmBarbAngle));
 }
 
 void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, double a2, double R) {
-  const int steps =
-      static_cast<int>(toolkit::RoundHalfEven(std::fabs(a2 - a1) * kChordsPerRadian));
+  const int steps = static_cast<int>(toolkit::RoundHalfEven(std::fabs(a2 - a1) * kChordsPerRadian));
   double ex = xc + R * std::cos(a1);
   double ey = yc + R * std::sin(a1);
   MoveTo(f, ex, ey);
@@ -179,8 +177,8 @@ void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double
   }
 }
 
-void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc,
-                          double yc, double a1, double a2, double R, int oy) {
+void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,
+                          double a1, double a2, double R, int oy) {
   DrawArcPolyline(f, mode, xc, yc, a1, a2, R);
   const double am = (a1 + a2) / 2;
   PutLabel(f, "$" + std::string(text) + "$", xc - 2.5 + (R + 3) * std::cos(am) + ox,

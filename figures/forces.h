@@ -50,8 +50,8 @@ void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, doubl
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,
                      double a1, double a2, double R);
 /// DrawArcPolyline, then PutLabel("$" text "$") beside the middle of the arc moved by (ox, oy).
-void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc,
-                          double yc, double a1, double a2, double R, int oy);
+void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,
+                          double a1, double a2, double R, int oy);
 /// A moment at point i: the labelled arc from 0 to a, width 1, and a horizontal reference line
 /// of length R + 2 from 1.5 right of the point.
 void DrawMomentAtPoint(Figure& f, int i, int mode, std::string_view text, double a, double R,

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "figures/lines.h"
-#include "figures/text_cut.h"
+#include "figures/text_forms.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -132,8 +132,8 @@ void DefineMacro(Figure& f, std::string_view name, std::string_view body) {
   toolkit::WriteLine(f, "\\newcommand{\\" + std::string(name) + "}{" + std::string(body) + "}");
 }
 
-void DrawLabelledSegment(Figure& f, std::string_view c, double lx, double ly, double x1,
-                         double y1, double x2, double y2) {
+void DrawLabelledSegment(Figure& f, std::string_view c, double lx, double ly, double x1, double y1,
+                         double x2, double y2) {
   PutLabel(f, "$" + std::string(c) + "$", lx, ly);
   DrawSegment(f, x1, y1, x2, y2);
 }

@@ -9,8 +9,9 @@ namespace figures {
 
 // Text, boxes and value labels placed with "\put(x,y)" (coordinates by FormatNumber).
 // Routines named Ans... write the answers file, all others the main file; only PutLabel,
-// DefineMacro and DrawLabelledSegment end a line. Every routine throws IoError when its file
-// cannot be written.
+// DefineMacro and DrawLabelledSegment end a line. A value whose text is the small-magnitude
+// form of FormatNumberSci ("0.5\cdot10^{-2}") is written in dollars wherever the label is in
+// text mode. Every routine throws IoError when its file cannot be written.
 
 /// "{" s "}".
 void PutBracedText(Figure& f, std::string_view s, double x, double y);
@@ -64,7 +65,7 @@ std::string FormatCoefficient(double x);
 /// The line "\newcommand{\" name "}{" body "}".
 void DefineMacro(Figure& f, std::string_view name, std::string_view body);
 /// PutLabel("$" c "$", lx, ly) (line ended), then DrawSegment(x1, y1, x2, y2).
-void DrawLabelledSegment(Figure& f, std::string_view c, double lx, double ly, double x1,
-                         double y1, double x2, double y2);
+void DrawLabelledSegment(Figure& f, std::string_view c, double lx, double ly, double x1, double y1,
+                         double x2, double y2);
 
 }  // namespace figures

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "figures/text_forms.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -128,8 +129,7 @@ void DrawSegmentShortenedCopy(Figure& f, double x1, double y1, double x2, double
   DrawSegmentShortened(f, x1, y1, x2, y2, d);
 }
 
-void AnsDrawSegmentShortenedCopy(Figure& f, double x1, double y1, double x2, double y2,
-                                 double d) {
+void AnsDrawSegmentShortenedCopy(Figure& f, double x1, double y1, double x2, double y2, double d) {
   AnsDrawSegmentShortened(f, x1, y1, x2, y2, d);
 }
 
@@ -188,8 +188,7 @@ void DrawSegmentWithRing(Figure& f, double x1, double y1, double x2, double y2) 
   DrawSegment(f, x1 + 3 * ux, y1 + 3 * uy, x2, y2);
 }
 
-void DrawDashedLine(Figure& f, int n, double x0, double y0, double angle, double length,
-                    double k) {
+void DrawDashedLine(Figure& f, int n, double x0, double y0, double angle, double length, double k) {
   const double periods = k + n;
   const double h = periods != 0 ? length / periods : 0;
   const double sx = h * std::cos(angle);
@@ -220,9 +219,10 @@ void DrawLatexLine(Figure& f, int dx, int dy, double x, double y, double len) {
   f.LineEndX = x;
   f.LineEndY = y;
   if (dx == 0 && dy == 0) return;  // a line without direction; LaTeX would reject it
-  PutText(f, "{\\line(" + std::to_string(dx) + "," + std::to_string(dy) + "){" +
-                 toolkit::FormatNumberSci(len) + "}}",
-          x, y);
+  PutText(
+      f,
+      "{\\line(" + std::to_string(dx) + "," + std::to_string(dy) + "){" + PictureLength(len) + "}}",
+      x, y);
   toolkit::WriteLine(f, "");
   if (dx != 0) {
     f.LineEndX = x + len * dx / std::abs(dx);

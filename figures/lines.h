@@ -36,7 +36,7 @@ void AnsMoveToPoint(Figure& f, int i);
 void AnsLineToPoint(Figure& f, int i);
 
 /// Line width w (tenths of a point): "\spe%", "\speh%", "\spehh%" for 1, 5, 10, else
-/// "\special{em:linewidth0.<w>pt}%"; ends the line.
+/// "\special{em:linewidth" 0.1 w "pt}%" (FormatNumber); ends the line.
 void SetLineWidth(Figure& f, int w);
 /// Answers file: "\special{em:linewidth" 0.1 w "pt}%" (FormatNumberSci) for every w; ends
 /// the line.
@@ -57,8 +57,7 @@ void AnsDrawSegmentShortened(Figure& f, double x1, double y1, double x2, double 
 /// Same as DrawSegmentShortened.
 void DrawSegmentShortenedCopy(Figure& f, double x1, double y1, double x2, double y2, double d);
 /// Same as AnsDrawSegmentShortened.
-void AnsDrawSegmentShortenedCopy(Figure& f, double x1, double y1, double x2, double y2,
-                                 double d);
+void AnsDrawSegmentShortenedCopy(Figure& f, double x1, double y1, double x2, double y2, double d);
 /// A bar from point i to point j stopping NodeGap short of both.
 void DrawBar(Figure& f, int i, int j);
 /// Answers file: as DrawBar (ends the line).
@@ -82,8 +81,7 @@ void DrawSegmentWithRing(Figure& f, double x1, double y1, double x2, double y2);
 
 /// n+1 dashes along the ray from (x0, y0) at angle covering length, k the dash share of each
 /// period; then the line "%".
-void DrawDashedLine(Figure& f, int n, double x0, double y0, double angle, double length,
-                    double k);
+void DrawDashedLine(Figure& f, int n, double x0, double y0, double angle, double length, double k);
 /// n equal dashes from P1 to P2 as one \multiput over three lines.
 void DrawDashedLineMultiput(Figure& f, int n, double x1, double y1, double x2, double y2);
 

@@ -16,7 +16,8 @@ namespace {
 constexpr double kTangentTolerance = 1e-9;
 
 toolkit::IndexedArray<double, 1, 16> MakeDirectionAngles() {
-  const double degrees[] = {0, 30, 45, 60, 90, 120, 135, 150, 180, 210, 225, 240, 270, 300, 315, 330};
+  const double degrees[] = {0,   30,  45,  60,  90,  120, 135, 150,
+                            180, 210, 225, 240, 270, 300, 315, 330};
   toolkit::IndexedArray<double, 1, 16> table;
   for (int k = 1; k <= 16; ++k) table[k] = degrees[k - 1];
   return table;

@@ -7,7 +7,7 @@
 #include "figures/forces.h"
 #include "figures/labels.h"
 #include "figures/lines.h"
-#include "figures/text_cut.h"
+#include "figures/text_forms.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"

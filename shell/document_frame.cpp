@@ -51,7 +51,8 @@ void WriteHeaderComment(SharedState& s) {
   WriteLine(s, "%%  Discrete. Math. and neural nets / the Tarbel project / %%");
   WriteLine(s, "%%  Tarbel  in LaTeX2e format for drivers MikTeX    %%");
   std::string last = "%%  Tarbel documents,  Tarbel answers files";
-  if (last.size() + 2 < kCommentLine2.size()) last.append(kCommentLine2.size() - 2 - last.size(), ' ');
+  if (last.size() + 2 < kCommentLine2.size())
+    last.append(kCommentLine2.size() - 2 - last.size(), ' ');
   WriteLine(s, last + "%%");
 }
 
@@ -67,8 +68,8 @@ void WriteProblemHeading(SharedState& s) {
 
 void WriteTicketHeader(SharedState& s) {
   WriteText(s, "\\noindent");
-  WriteLine(s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + s.UniversityName +
-                   "}\\end{center}");
+  WriteLine(
+      s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + s.UniversityName + "}\\end{center}");
   WriteLine(s, "{\\small " + s.DepartmentName +
                    "} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par");
   WriteLine(s, "{ \\noindent\\Blue{{\\bf Examination ticket} " +

@@ -55,7 +55,11 @@ std::string_view Transliterate(char32_t c) {
 // Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes give U+FFFD.
 char32_t NextChar(std::string_view text, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(text[pos++]);
-  int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+  int extra = lead < 0x80           ? 0
+              : (lead >> 5) == 0x6  ? 1
+              : (lead >> 4) == 0xE  ? 2
+              : (lead >> 3) == 0x1E ? 3
+                                    : -1;
   if (extra < 0) return U'\uFFFD';
   char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
   for (int i = 0; i < extra; ++i) {
@@ -180,8 +184,8 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
     if (session.Margins) WriteText(s, "\\rule{15pt}{0pt}\\rule{0pt}{65pt}");
   }
 
-  WriteLine(s, " \\hfill{\\bf\\tiny " + toolkit::FormatNumber(s.ProblemNumber) + "." + set_text +
-                   "}");
+  WriteLine(s,
+            " \\hfill{\\bf\\tiny " + toolkit::FormatNumber(s.ProblemNumber) + "." + set_text + "}");
   if (s.AnswersOn) {
     WriteLine(s, "");
     WriteText(s, "\\vskip1mm\\input{otv/otv" + s.OutputName + ".tex}");
@@ -245,11 +249,15 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
     CloseAllQuietly(s);
     platform.ShowMessage(std::string("The document was not written. ") + e.what());
     return false;
-  } catch (const std::exception& e) {
+  } catch (const toolkit::DegenerateDataError& e) {
     CloseAllQuietly(s);
     platform.ShowMessage(std::string("The document was not written: the problem's data cannot "
                                      "be handled (") +
                          e.what() + ").");
+    return false;
+  } catch (const std::exception& e) {
+    CloseAllQuietly(s);
+    platform.ShowMessage(std::string("The document was not written: ") + e.what());
     return false;
   }
 

@@ -13,8 +13,8 @@ namespace shell {
 struct ShellSession {
   std::filesystem::path StartDirectory;  ///< documents, otv/ and dat*/ live here
   std::filesystem::path TexDirectory;    ///< the LaTeX support files (sav.txt, eepico.sty)
-  int LevelControl = 1;   ///< the "Level" spin edit; every Start takes Level from it
-  bool Margins = false;   ///< the "Margins" menu item
+  int LevelControl = 1;                  ///< the "Level" spin edit; every Start takes Level from it
+  bool Margins = false;                  ///< the "Margins" menu item
   std::string DocumentBaseName;  ///< name of the last problem-set document before its level letter
 };
 

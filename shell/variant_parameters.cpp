@@ -92,8 +92,8 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
     return;
   }
 
-  const std::filesystem::path folder = start_dir / ("dat" + std::to_string(s.SubjectIndex)) /
-                                       std::to_string(s.ProblemNumber);
+  const std::filesystem::path folder =
+      start_dir / ("dat" + std::to_string(s.SubjectIndex)) / std::to_string(s.ProblemNumber);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec) {
@@ -116,8 +116,9 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
   std::vector<std::vector<int>> rows;
   for (std::size_t k = 0; k < 7; ++k) {
     const std::size_t line_index = 2 + k;  // lines 3..9
-    rows.push_back(line_index < lines.size() ? ParseParameterLine(lines[line_index], s.ParameterFilePath)
-                                             : std::vector<int>{});
+    rows.push_back(line_index < lines.size()
+                       ? ParseParameterLine(lines[line_index], s.ParameterFilePath)
+                       : std::vector<int>{});
   }
   std::size_t columns = static_cast<std::size_t>(kStoredVariantColumns);
   for (const auto& values : rows) columns = std::min(columns, values.size());
@@ -128,9 +129,8 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
       // which SelectVariantParameters refuses.
       s.StoredVariants[v][k] =
           static_cast<std::size_t>(v) <= columns
-              ? static_cast<std::uint8_t>(rows[static_cast<std::size_t>(k - 1)]
-                                              [static_cast<std::size_t>(v - 1)] &
-                                          0xFF)
+              ? static_cast<std::uint8_t>(
+                    rows[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] & 0xFF)
               : std::uint8_t{0};
     }
   }

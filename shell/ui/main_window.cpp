@@ -118,9 +118,11 @@ MainWindow::MainWindow(SharedState& s, ShellSession& session, Platform& platform
 void MainWindow::CreateControls() {
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
-  row->addWidget(CreateRunPanel(), 1);
+  // The lists take the width the run controls leave, at least the computed tab control
+  // width, so that all nine tab captions show side by side on the usual screens.
+  row->addWidget(CreateRunPanel(), 0);
   CreateTabs();
-  row->addWidget(pages_, 0);
+  row->addWidget(pages_, 1);
   setCentralWidget(central);
 }
 
@@ -271,15 +273,18 @@ void MainWindow::ApplyLayout(const MainWindowLayout& l) {
   QFont window_font("Arial");
   window_font.setPointSize(l.FontSize);
   setFont(window_font);
+  // The tab captions one point below the window font, so that all nine stand side by side.
   QFont tab_font = window_font;
   tab_font.setItalic(true);
+  tab_font.setPointSize(std::max(1, l.FontSize - 1));
   pages_->setFont(tab_font);
-  pages_->setFixedWidth(std::min(l.TabControlWidth, l.WindowWidth - 40));
+  pages_->setMinimumWidth(std::min(l.TabControlWidth, l.WindowWidth - 40));
   pages_->setMinimumHeight(std::max(100, std::min(l.TabControlHeight, l.WindowHeight - 80)));
   vuz_->setFixedWidth(l.ComboBoxWidth);
   kaf_->setFixedWidth(l.ComboBoxWidth);
   QFont list_font = window_font;
   list_font.setPointSize(std::max(1, l.ListBoxFontSize));
+  list_font.setItalic(false);
   for (QListWidget* list : lists_) list->setFont(list_font);
   resize(l.WindowWidth, l.WindowHeight);
 }
@@ -470,6 +475,8 @@ void MainWindow::Start() {
   s_.TicketDate = toolkit::CutToChars(edit_data_->text().toStdString(), kTicketDateChars);
   session_.LevelControl = spin_uroven_->value();
   session_.Margins = margins_->isChecked();
+  // The ticket run's problem is the selected row as well; the shell reads it only for sets.
+  ReadSelectedProblem(s_);
   // A failed Start has been told; the TeX menu must not offer a document that was not made.
   if (!shell::Start(s_, session_, platform_)) return;
   yap_->setVisible(true);

@@ -18,81 +18,81 @@ struct AnalysisRow {
 
 // Row i of the list is element i - 1.
 static const AnalysisRow kAnalysisRows[kAnalysisProblemCount] = {
-    {BeginLimitByDefinitionProblem, WriteLimitByDefinitionVariant},          // 1
-    {BeginSequenceLimitProblem, WriteSequenceLimitVariant},                  // 2
-    {BeginFirstRemarkableLimitProblem, WriteFirstRemarkableLimitVariant},    // 3
-    {BeginSecondRemarkableLimitProblem, WriteSecondRemarkableLimitVariant},  // 4
-    {BeginDerivativeAtPointProblem, WriteDerivativeAtPointVariant},          // 5
-    {BeginLogarithmicDerivativeProblem, WriteLogarithmicDerivativeVariant},  // 6
-    {BeginParametricDerivativeProblem, WriteParametricDerivativeVariant},    // 7
-    {BeginSecondDerivativeProblem, WriteSecondDerivativeVariant},            // 8
-    {BeginImplicitDerivativeProblem, WriteImplicitDerivativeVariant},        // 9
-    {BeginObliqueAsymptoteProblem, WriteObliqueAsymptoteVariant},            // 10
-    {BeginExtremumProblem, WriteExtremumVariant},                            // 11
-    {BeginGradientProblem, WriteGradientVariant},                            // 12
-    {BeginDirectionalDerivativeProblem, WriteDirectionalDerivativeVariant},  // 13
-    {nullptr, nullptr},                                                      // 14
-    {nullptr, nullptr},                                                      // 15
-    {nullptr, nullptr},                                                      // 16
-    {nullptr, nullptr},                                                      // 17
+    {BeginLimitByDefinitionProblem, WriteLimitByDefinitionVariant},                        // 1
+    {BeginSequenceLimitProblem, WriteSequenceLimitVariant},                                // 2
+    {BeginFirstRemarkableLimitProblem, WriteFirstRemarkableLimitVariant},                  // 3
+    {BeginSecondRemarkableLimitProblem, WriteSecondRemarkableLimitVariant},                // 4
+    {BeginDerivativeAtPointProblem, WriteDerivativeAtPointVariant},                        // 5
+    {BeginLogarithmicDerivativeProblem, WriteLogarithmicDerivativeVariant},                // 6
+    {BeginParametricDerivativeProblem, WriteParametricDerivativeVariant},                  // 7
+    {BeginSecondDerivativeProblem, WriteSecondDerivativeVariant},                          // 8
+    {BeginImplicitDerivativeProblem, WriteImplicitDerivativeVariant},                      // 9
+    {BeginObliqueAsymptoteProblem, WriteObliqueAsymptoteVariant},                          // 10
+    {BeginExtremumProblem, WriteExtremumVariant},                                          // 11
+    {BeginGradientProblem, WriteGradientVariant},                                          // 12
+    {BeginDirectionalDerivativeProblem, WriteDirectionalDerivativeVariant},                // 13
+    {nullptr, nullptr},                                                                    // 14
+    {nullptr, nullptr},                                                                    // 15
+    {nullptr, nullptr},                                                                    // 16
+    {nullptr, nullptr},                                                                    // 17
     {BeginNumericSeriesProblem, [](SharedState& s) { WriteNumericSeriesVariant(s, 1); }},  // 18
     {BeginNumericSeriesProblem, [](SharedState& s) { WriteNumericSeriesVariant(s, 2); }},  // 19
-    {BeginFunctionalSeriesProblem, WriteFunctionalSeriesVariant},            // 20
-    {nullptr, nullptr},                                                      // 21
-    {nullptr, nullptr},                                                      // 22
-    {nullptr, nullptr},                                                      // 23
-    {nullptr, nullptr},                                                      // 24
-    {BeginExamPaper1Problem, WriteExamPaper1Variant},                        // 25
-    {nullptr, nullptr},                                                      // 26
-    {nullptr, nullptr},                                                      // 27
-    {BeginPowerSeriesProblem, WritePowerSeriesVariant},                      // 28
-    {BeginSeriesSumProblem, WriteSeriesSumVariant},                          // 29
-    {nullptr, nullptr},                                                      // 30
-    {nullptr, nullptr},                                                      // 31
-    {nullptr, nullptr},                                                      // 32
-    {nullptr, nullptr},                                                      // 33
-    {nullptr, nullptr},                                                      // 34
-    {nullptr, nullptr},                                                      // 35
+    {BeginFunctionalSeriesProblem, WriteFunctionalSeriesVariant},                          // 20
+    {nullptr, nullptr},                                                                    // 21
+    {nullptr, nullptr},                                                                    // 22
+    {nullptr, nullptr},                                                                    // 23
+    {nullptr, nullptr},                                                                    // 24
+    {BeginExamPaper1Problem, WriteExamPaper1Variant},                                      // 25
+    {nullptr, nullptr},                                                                    // 26
+    {nullptr, nullptr},                                                                    // 27
+    {BeginPowerSeriesProblem, WritePowerSeriesVariant},                                    // 28
+    {BeginSeriesSumProblem, WriteSeriesSumVariant},                                        // 29
+    {nullptr, nullptr},                                                                    // 30
+    {nullptr, nullptr},                                                                    // 31
+    {nullptr, nullptr},                                                                    // 32
+    {nullptr, nullptr},                                                                    // 33
+    {nullptr, nullptr},                                                                    // 34
+    {nullptr, nullptr},                                                                    // 35
 };
 
 // Titles as stored, trailing blanks included (the answers file and the document head
 // print the stored row).
 static const std::string_view kTitles[kAnalysisProblemCount] = {
-    "Limits (1)                          ",                      // 1
-    "Limits (2)                          ",                      // 2
-    "The first remarkable limit         ",                       // 3
-    "The second remarkable limit         ",                      // 4
-    "Derivative                         ",                       // 5
-    "Logarithmic differentiation   ",                            // 6
-    "Derivative of a function defined parametrically",           // 7
-    "Second order derivative         ",                          // 8
-    "Derivative of implicit function         ",                  // 9
-    "Asymptotes of the function                   ",             // 10
-    "Extrema of functions                  ",                    // 11
-    "Gradient                            ",                      // 12
-    "Directional derivative          ",                          // 13
-    "Integrals. Change of variable and integration by parts",    // 14
-    "Integrals. The method of undetermined coefficients",        // 15
-    "Integration Of Differential Binomial",                      // 16
-    "Definite integrals              ",                          // 17
-    "Series                                 ",                   // 18
-    "Alternating series               ",                         // 19
-    "Functional series                  ",                       // 20
-    "Integrals of trigonometric expressions",                    // 21
-    "Double integrals",                                          // 22
-    "Change of variables - the Jacobian",                        // 23
-    "Curvilinear integral 2-nd kind",                            // 24
-    "Problems on the exam",                                      // 25
-    "Double integrals (2)",                                      // 26
-    "Integrals. The method of undetermined coefficients",        // 27
-    "Power series                              ",                // 28
-    "Sum of  series                            ",                // 29
-    "Applications of the definite integral      (1)",            // 30
-    "Applications of the definite integral(2)",                  // 31
-    "Triple integral ",                                          // 32
-    "Curvilinear integral of the first kind",                    // 33
-    "Vector flow",                                               // 34
-    "Problems on the exam (2)",                                  // 35
+    "Limits (1)                          ",                    // 1
+    "Limits (2)                          ",                    // 2
+    "The first remarkable limit         ",                     // 3
+    "The second remarkable limit         ",                    // 4
+    "Derivative                         ",                     // 5
+    "Logarithmic differentiation   ",                          // 6
+    "Derivative of a function defined parametrically",         // 7
+    "Second order derivative         ",                        // 8
+    "Derivative of implicit function         ",                // 9
+    "Asymptotes of the function                   ",           // 10
+    "Extrema of functions                  ",                  // 11
+    "Gradient                            ",                    // 12
+    "Directional derivative          ",                        // 13
+    "Integrals. Change of variable and integration by parts",  // 14
+    "Integrals. The method of undetermined coefficients",      // 15
+    "Integration Of Differential Binomial",                    // 16
+    "Definite integrals              ",                        // 17
+    "Series                                 ",                 // 18
+    "Alternating series               ",                       // 19
+    "Functional series                  ",                     // 20
+    "Integrals of trigonometric expressions",                  // 21
+    "Double integrals",                                        // 22
+    "Change of variables - the Jacobian",                      // 23
+    "Curvilinear integral 2-nd kind",                          // 24
+    "Problems on the exam",                                    // 25
+    "Double integrals (2)",                                    // 26
+    "Integrals. The method of undetermined coefficients",      // 27
+    "Power series                              ",              // 28
+    "Sum of  series                            ",              // 29
+    "Applications of the definite integral      (1)",          // 30
+    "Applications of the definite integral(2)",                // 31
+    "Triple integral ",                                        // 32
+    "Curvilinear integral of the first kind",                  // 33
+    "Vector flow",                                             // 34
+    "Problems on the exam (2)",                                // 35
 };
 
 // Upper bounds of P1..P7; rows 36..40 belong to no list row.

@@ -24,6 +24,19 @@ const toolkit::IndexedArray<std::string_view, 1, 5> OuterFunctions = [] {
   return t;
 }();
 
+// y = (kind's factor or term) combined with the outer function of the item.
+const toolkit::IndexedArray<std::string_view, 1, 6> KindOpenings = [] {
+  toolkit::IndexedArray<std::string_view, 1, 6> t;
+  const std::string_view rows[] = {"\\ \\ $y=x\\cdot",
+                                   "\\ \\ $y=e^x",
+                                   "\\ \\ $y=(",
+                                   "\\ \\ $y=\\sh x\\cdot",
+                                   "\\ \\ $y=\\arcsin(x/2)+",
+                                   "\\ \\ $y=\\arccos(0.5x)-"};
+  for (int i = 1; i <= 6; ++i) t[i] = rows[i - 1];
+  return t;
+}();
+
 /// A value and its derivative at x = 1.
 struct ValueAndSlope {
   double value;
@@ -163,12 +176,9 @@ void WriteFunctionList(SharedState& s) {
   for (int i = 1; i <= DerivativeItemCount; ++i) {
     inner = inner >= 8 ? 1 : inner + 1;
     kind = kind >= 6 ? 1 : kind + 1;
-    static const char* const kOpening[] = {"\\ \\ $y=x\\cdot", "\\ \\ $y=e^x", "\\ \\ $y=(",
-                                           "\\ \\ $y=\\sh x\\cdot", "\\ \\ $y=\\arcsin(x/2)+",
-                                           "\\ \\ $y=\\arccos(0.5x)-"};
     const int o = i <= 5 ? i : 11 - i;
     WriteTextNumberLn(s, "", i, ")");
-    WriteText(s, kOpening[kind - 1]);
+    WriteText(s, KindOpenings[kind]);
     WriteText(s, std::string(OuterFunctions[o]) + "(");
     const ValueAndSlope u = WriteInner(s, inner, m);
     WriteLine(s, ")");
@@ -219,7 +229,10 @@ void BeginDerivativeAtPointProblem(SharedState& s) {
 
 void WriteDerivativeAtPointVariant(SharedState& s) {
   AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
-  WriteText(s, "\\parbox[t][32mm]{233pt}{");
+  // 32mm holds up to six items; a longer list gets about 5.5mm a line, so that it does not
+  // run into the variant box below.
+  const int height_mm = DerivativeItemCount <= 6 ? 32 : 11 * DerivativeItemCount / 2;
+  WriteTextNumber(s, "\\parbox[t][", height_mm, "mm]{233pt}{");
   if (DerivativeItemCount == 1) {
     WriteOneFunction(s);
   } else {

@@ -80,8 +80,7 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
     case 3: {
       Put(s, "2x(x-", 2 * b, ")\\ln(", a, "x)+", 4 * b, "x-x^2");
       const double x = b;
-      return {x, 2 * x * (x - 2 * b) * std::log(a * x) + 4 * b * x - x * x,
-              4 * std::log(a * b)};
+      return {x, 2 * x * (x - 2 * b) * std::log(a * x) + 4 * b * x - x * x, 4 * std::log(a * b)};
     }
     case 4: {
       Put(s, "", 3 * (b * b + c * c), "\\ln(x^2+", c * c, ")");
@@ -98,16 +97,15 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
       const double x = b;
       const double sn = std::sin(a * x);
       return {x,
-              a * (b - x) * std::sin(2 * a * x) + (a * a + 0.5) * x * x -
-                  (2 * a * a + 1) * b * x + sn * sn,
+              a * (b - x) * std::sin(2 * a * x) + (a * a + 0.5) * x * x - (2 * a * a + 1) * b * x +
+                  sn * sn,
               2 * a * a * (1 - std::cos(2 * a * b)) + 1};
     }
     case 6: {
       Put(s, "\\sin(", a, "x)+", a, "(", b, "-x)");
       Put(s, "\\cos(", a, "x)+", a * a * c, "(x-", 2 * b, ")x");
       const double x = b;
-      return {x,
-              std::sin(a * x) + a * (b - x) * std::cos(a * x) + a * a * c * (x - 2 * b) * x,
+      return {x, std::sin(a * x) + a * (b - x) * std::cos(a * x) + a * a * c * (x - 2 * b) * x,
               a * a * (std::sin(a * b) + 2 * c)};
     }
     case 7: {
@@ -121,8 +119,7 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
               2 * a * a * (std::cos(2 * a * b) + 1) + 1};
     }
     case 8: {
-      Put(s, "(2x^2-", 3 * b, "x+2)\\sqrt{x^2+1}-", 3 * b,
-                          " \\mbox{arcsinh}(x)");
+      Put(s, "(2x^2-", 3 * b, "x+2)\\sqrt{x^2+1}-", 3 * b, " \\mbox{arcsinh}(x)");
       const double x = b;
       return {x, (2 * x * x - 3 * b * x + 2) * std::sqrt(x * x + 1) - 3 * b * std::asinh(x),
               6 * std::sqrt(b * b + 1)};
@@ -137,9 +134,7 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
       Put(s, "", a, "x^2-", 2 * a * b, "x+", a, "\\ln(x^2+", a * a, ")");
       Put(s, "-", 2 * b, "\\mbox{arctan } (x/", a, ")");
       const double x = b;
-      return {x,
-              a * x * x - 2 * a * b * x + a * std::log(x * x + a * a) -
-                  2 * b * std::atan(x / a),
+      return {x, a * x * x - 2 * a * b * x + a * std::log(x * x + a * a) - 2 * b * std::atan(x / a),
               2 * a * (1 + 1 / (a * a + b * b))};
     }
     case 11: {
@@ -160,8 +155,7 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
               3 * b * (x * x + a)};
     }
     case 14: {
-      Put(s, "", 3 * c, "e^{x/", c, "}(", b * b - 2 * c * c, "+", 2 * c,
-                          "x-x^2)-");
+      Put(s, "", 3 * c, "e^{x/", c, "}(", b * b - 2 * c * c, "+", 2 * c, "x-x^2)-");
       Put(s, "", a, "x(x^2-", 3 * b * b, ")");
       const double x = b;
       return {x,
@@ -186,30 +180,26 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
       Put(s, "x(2\\sqrt{", c, "x}(", a, "x+", 2 * b, ")-");
       Put(s, "", 5 * a * b, "x-", 12 * b * b, ")");
       const double x = 4 * b * b / c;
-      return {x,
-              x * (2 * std::sqrt(c * x) * (a * x + 2 * b) - 5 * a * b * x - 12 * b * b),
+      return {x, x * (2 * std::sqrt(c * x) * (a * x + 2 * b) - 5 * a * b * x - 12 * b * b),
               5 * a * b + 1.5 * c};
     }
     case 18: {
       Put(s, "2x\\tg(x)-", b * b + 1, "x^2-\\ln(1+\\tg^2(x))");
       const double x = std::atan(b);
       const double tg = std::tan(x);
-      return {x, 2 * x * tg - (b * b + 1) * x * x - std::log(1 + tg * tg),
-              4 * x * b * (1 + b * b)};
+      return {x, 2 * x * tg - (b * b + 1) * x * x - std::log(1 + tg * tg), 4 * x * b * (1 + b * b)};
     }
     case 19: {
       Put(s, "", b, "x\\ln(x)(1+", 2 * a, "x)-", b + 1, "x-");
       Put(s, "", a * (b + 2), "x^2");
       const double x = std::exp(1 / b);
-      return {x,
-              b * x * std::log(x) * (1 + 2 * a * x) - (b + 1) * x - a * (b + 2) * x * x,
+      return {x, b * x * std::log(x) * (1 + 2 * a * x) - (b + 1) * x - a * (b + 2) * x * x,
               b / x * (1 + 4 * a * x)};
     }
     case 20: {
       Put(s, "e^x(e^x+2x-", 2 * b + 2, ")-", b, "x^2");
       const double x = std::log(b);
-      return {x, std::exp(x) * (std::exp(x) + 2 * x - 2 * b - 2) - b * x * x,
-              2 * b * (b + x)};
+      return {x, std::exp(x) * (std::exp(x) + 2 * x - 2 * b - 2) - b * x * x, 2 * b * (b + x)};
     }
     case 21: {
       const double a21 = s.P5 + 1;

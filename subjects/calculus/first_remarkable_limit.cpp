@@ -14,8 +14,8 @@ namespace {
 // L_i(m) = prefix_i m suffix_i is equivalent to m x as x -> 0.
 const toolkit::IndexedArray<std::string_view, 1, 8> LinearEquivalentPrefixes = [] {
   toolkit::IndexedArray<std::string_view, 1, 8> t;
-  const std::string_view rows[] = {"\\ln(1+",       "\\sin(",         "\\mbox{tg}(", "\\mbox{arctg}(",
-                                   "\\mbox{arcsin}(", "",             "",            ""};
+  const std::string_view rows[] = {
+      "\\ln(1+", "\\sin(", "\\mbox{tg}(", "\\mbox{arctg}(", "\\mbox{arcsin}(", "", "", ""};
   for (int i = 1; i <= 8; ++i) t[i] = rows[i - 1];
   return t;
 }();
@@ -31,14 +31,23 @@ const toolkit::IndexedArray<std::string_view, 1, 8> LinearEquivalentSuffixes = [
 // coefficient is therefore doubled.
 const toolkit::IndexedArray<std::string_view, 1, 8> QuadraticEquivalents = [] {
   toolkit::IndexedArray<std::string_view, 1, 8> t;
-  const std::string_view rows[] = {"\\ln(1+x^2)",         "\\sin(x^2)",   "\\mbox{tg}(x^2)",
-                                   "\\mbox{arctg}(x^2)",  "\\mbox{arcsin}(x^2)", "(1-\\cos(x))",
-                                   "(e^{(x^2)}-1)",       "x^2"};
+  const std::string_view rows[] = {
+      "\\ln(1+x^2)",         "\\sin(x^2)",   "\\mbox{tg}(x^2)", "\\mbox{arctg}(x^2)",
+      "\\mbox{arcsin}(x^2)", "(1-\\cos(x))", "(e^{(x^2)}-1)",   "x^2"};
   for (int i = 1; i <= 8; ++i) t[i] = rows[i - 1];
   return t;
 }();
 
 constexpr int kQuadraticHalfRow = 6;
+
+// A term of lower order than x^2, by P2, that makes the limit of the third form infinite.
+const toolkit::IndexedArray<std::string_view, 1, 7> kLowerOrderTerms = [] {
+  toolkit::IndexedArray<std::string_view, 1, 7> t;
+  const std::string_view rows[] = {"+x", "+\\sqrt{x}", "+\\sin(2x)", "+\\cos(3x)",
+                                   "+1", "+e^x",       "+e^x"};
+  for (int i = 1; i <= 7; ++i) t[i] = rows[i - 1];
+  return t;
+}();
 
 std::string Prefix(int row) { return std::string(LinearEquivalentPrefixes[row]); }
 std::string Suffix(int row) { return std::string(LinearEquivalentSuffixes[row]); }
@@ -88,10 +97,8 @@ void WriteFirstRemarkableLimitVariant(SharedState& s) {
     }
     case 3: {
       // A term of lower order in the numerator makes the limit infinite.
-      static const char* const kExtraByP2[] = {"+x", "+\\sqrt{x}", "+\\sin(2x)", "+\\cos(3x)",
-                                               "+1", "+e^x",       "+e^x"};
       const bool has_extra = s.P2 == s.P4 || s.P3 == s.P4;
-      const std::string extra = has_extra ? kExtraByP2[s.P2 - 1] : "";
+      const std::string extra = has_extra ? std::string(kLowerOrderTerms[s.P2]) : "";
       WriteTextNumberLn(s, "", QuadraticCoefficient(w, k), Quadratic(w) + extra + "}{");
       WriteText2NumbersLn(s, "", QuadraticCoefficient(f, k + 1), Quadratic(f) + "+",
                           QuadraticCoefficient(u, k + 2), Quadratic(u) + "}");
@@ -104,8 +111,8 @@ void WriteFirstRemarkableLimitVariant(SharedState& s) {
       WriteText2NumbersLn(s, "", QuadraticCoefficient(f, k + 1), Quadratic(f) + "+",
                           QuadraticCoefficient(u, k + 2), Quadratic(u) + "}{");
       if (has_extra) {
-        WriteText2NumbersLn(s, "", QuadraticCoefficient(w, k), Quadratic(w) + "+\\sin(",
-                            2 * s.P5, "x)}");
+        WriteText2NumbersLn(s, "", QuadraticCoefficient(w, k), Quadratic(w) + "+\\sin(", 2 * s.P5,
+                            "x)}");
       } else {
         WriteTextNumberLn(s, "", QuadraticCoefficient(w, k), Quadratic(w) + "}");
       }

@@ -40,62 +40,138 @@ FactorValues Evaluate(int a_form, int t_form, int b_form, const Coefficients& c)
   const double power = toolkit::Power(m + q, p);
   const double power_slope = p * toolkit::Power(m + q, p - 1);
   switch (a_form) {
-    case 1: v = {power, 2 * m * power_slope, 0, 0, 0, 0}; break;
-    case 2: v = {power, 0.5 * m * power_slope, 0, 0, 0, 0}; break;
-    case 3: v = {power, m * power_slope * kPi * std::sqrt(3.0) / 6, 0, 0, 0, 0}; break;
-    case 4: v = {power, m * power_slope, 0, 0, 0, 0}; break;
-    case 5: v = {1, 1, 0, 0, 0, 0}; break;
-    default: FormOutOfRange("A", a_form);
+    case 1:
+      v = {power, 2 * m * power_slope, 0, 0, 0, 0};
+      break;
+    case 2:
+      v = {power, 0.5 * m * power_slope, 0, 0, 0, 0};
+      break;
+    case 3:
+      v = {power, m * power_slope * kPi * std::sqrt(3.0) / 6, 0, 0, 0, 0};
+      break;
+    case 4:
+      v = {power, m * power_slope, 0, 0, 0, 0};
+      break;
+    case 5:
+      v = {1, 1, 0, 0, 0, 0};
+      break;
+    default:
+      FormOutOfRange("A", a_form);
   }
   switch (t_form) {
-    case 1: v.tx = 0; v.ty = s; break;
-    case 2: v.tx = 2 * s; v.ty = -1; break;
-    case 3: v.tx = 0.25; v.ty = 0.25; break;
-    case 4: v.tx = 0; v.ty = kPi / 2; break;
-    case 5: v.tx = 0; v.ty = 0; break;
-    default: FormOutOfRange("T", t_form);
+    case 1:
+      v.tx = 0;
+      v.ty = s;
+      break;
+    case 2:
+      v.tx = 2 * s;
+      v.ty = -1;
+      break;
+    case 3:
+      v.tx = 0.25;
+      v.ty = 0.25;
+      break;
+    case 4:
+      v.tx = 0;
+      v.ty = kPi / 2;
+      break;
+    case 5:
+      v.tx = 0;
+      v.ty = 0;
+      break;
+    default:
+      FormOutOfRange("T", t_form);
   }
   switch (b_form) {
-    case 1: v.b = 1; v.b_slope = (r - 1) * 0.5; break;
-    case 2: v.b = 1; v.b_slope = r; break;
-    case 3: v.b = 0.5; v.b_slope = std::sqrt(3.0) * kPi * r / 12; break;
-    case 4: v.b = 2; v.b_slope = r / 4; break;
-    case 5: v.b = 1; v.b_slope = m * r; break;
-    default: FormOutOfRange("B", b_form);
+    case 1:
+      v.b = 1;
+      v.b_slope = (r - 1) * 0.5;
+      break;
+    case 2:
+      v.b = 1;
+      v.b_slope = r;
+      break;
+    case 3:
+      v.b = 0.5;
+      v.b_slope = std::sqrt(3.0) * kPi * r / 12;
+      break;
+    case 4:
+      v.b = 2;
+      v.b_slope = r / 4;
+      break;
+    case 5:
+      v.b = 1;
+      v.b_slope = m * r;
+      break;
+    default:
+      FormOutOfRange("B", b_form);
   }
   return v;
 }
 
 void WriteA(SharedState& s, int form, const Coefficients& c) {
   switch (form) {
-    case 1: WriteText3NumbersLn(s, "(", c.m, "x^2{+}", c.q, ")^", c.p, ""); break;
-    case 2: WriteText3NumbersLn(s, "(", c.m, "\\sqrt{x}{+}", c.q, ")^", c.p, ""); break;
-    case 3: WriteText3NumbersLn(s, "(", 2 * c.m, "\\sin(\\pi x/6){+}", c.q, ")^", c.p, ""); break;
-    case 4: WriteText3NumbersLn(s, "(", c.m, "e^{x-1}{+}", c.q, ")^", c.p, ""); break;
-    case 5: WriteTextNumberLn(s, "(\\ln^", c.p, "(2{-}x){+}x)"); break;
-    default: FormOutOfRange("A", form);
+    case 1:
+      WriteText3NumbersLn(s, "(", c.m, "x^2{+}", c.q, ")^", c.p, "");
+      break;
+    case 2:
+      WriteText3NumbersLn(s, "(", c.m, "\\sqrt{x}{+}", c.q, ")^", c.p, "");
+      break;
+    case 3:
+      WriteText3NumbersLn(s, "(", 2 * c.m, "\\sin(\\pi x/6){+}", c.q, ")^", c.p, "");
+      break;
+    case 4:
+      WriteText3NumbersLn(s, "(", c.m, "e^{x-1}{+}", c.q, ")^", c.p, "");
+      break;
+    case 5:
+      WriteTextNumberLn(s, "(\\ln^", c.p, "(2{-}x){+}x)");
+      break;
+    default:
+      FormOutOfRange("A", form);
   }
 }
 
 void WriteT(SharedState& s, int form, const Coefficients& c) {
   switch (form) {
-    case 1: WriteTextNumberLn(s, "y^", c.s, ""); break;
-    case 2: WriteTextNumberLn(s, "(2x^", c.s, "{-}y)"); break;
-    case 3: WriteText(s, "\\sqrt{(x{+}y)/2}\\,"); break;
-    case 4: WriteText(s, "\\tg(\\pi y/4)"); break;
-    case 5: WriteText2NumbersLn(s, "\\cos(y^", c.s, "{-}x^", c.r + 1, ")"); break;
-    default: FormOutOfRange("T", form);
+    case 1:
+      WriteTextNumberLn(s, "y^", c.s, "");
+      break;
+    case 2:
+      WriteTextNumberLn(s, "(2x^", c.s, "{-}y)");
+      break;
+    case 3:
+      WriteText(s, "\\sqrt{(x{+}y)/2}\\,");
+      break;
+    case 4:
+      WriteText(s, "\\tg(\\pi y/4)");
+      break;
+    case 5:
+      WriteText2NumbersLn(s, "\\cos(y^", c.s, "{-}x^", c.r + 1, ")");
+      break;
+    default:
+      FormOutOfRange("T", form);
   }
 }
 
 void WriteB(SharedState& s, int form, const Coefficients& c) {
   switch (form) {
-    case 1: WriteTextNumberLn(s, "(y^", c.r, "{+}1)/(y{+}1)"); break;
-    case 2: WriteTextNumberLn(s, "e^{y^", c.r, "-1}"); break;
-    case 3: WriteTextNumberLn(s, "\\sin(\\pi y^", c.r, "/6)"); break;
-    case 4: WriteTextNumberLn(s, "\\sqrt{y^", c.r, "{+}3}"); break;
-    case 5: WriteText3NumbersLn(s, "(\\ln(", c.m, "y^", c.r, "{-}", c.m - 1, "){+}1)"); break;
-    default: FormOutOfRange("B", form);
+    case 1:
+      WriteTextNumberLn(s, "(y^", c.r, "{+}1)/(y{+}1)");
+      break;
+    case 2:
+      WriteTextNumberLn(s, "e^{y^", c.r, "-1}");
+      break;
+    case 3:
+      WriteTextNumberLn(s, "\\sin(\\pi y^", c.r, "/6)");
+      break;
+    case 4:
+      WriteTextNumberLn(s, "\\sqrt{y^", c.r, "{+}3}");
+      break;
+    case 5:
+      WriteText3NumbersLn(s, "(\\ln(", c.m, "y^", c.r, "{-}", c.m - 1, "){+}1)");
+      break;
+    default:
+      FormOutOfRange("B", form);
   }
 }
 

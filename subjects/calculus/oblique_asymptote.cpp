@@ -69,8 +69,8 @@ Asymptote WriteFirstFunction(SharedState& s, int form, Coefficients c) {
       const int p3 = s.P3 > 5 ? s.P3 - 5 : s.P3;
       c.a = p3;
       c.c12 = (c.a * c.c8) * (c.a * c.c8) * (c.a * c.c8);
-      WriteText4NumbersLn(s, "\\frac{\\sqrt[3]{", c.c12, "x^6+", c.c16, "x^2+", c.c20, "x+",
-                          c.c24, "}}");
+      WriteText4NumbersLn(s, "\\frac{\\sqrt[3]{", c.c12, "x^6+", c.c16, "x^2+", c.c20, "x+", c.c24,
+                          "}}");
       WriteText2NumbersLn(s, "{", c.c8, "x-", c.c28, "}");
       return {double(c.a), double(c.a) * c.c28 / c.c8};
     }
@@ -178,9 +178,15 @@ void WriteObliqueAsymptoteVariant(SharedState& s) {
     }
     Asymptote line{};
     switch (i) {
-      case 1: line = WriteFirstFunction(s, s.P1, c); break;
-      case 2: line = WriteSecondFunction(s, s.P2, c); break;
-      default: line = WriteThirdFunction(s, s.P3, c); break;
+      case 1:
+        line = WriteFirstFunction(s, s.P1, c);
+        break;
+      case 2:
+        line = WriteSecondFunction(s, s.P2, c);
+        break;
+      default:
+        line = WriteThirdFunction(s, s.P3, c);
+        break;
     }
     WriteLine(s, "$\\vskip2mm");
     AnsWriteTextExponent(s, "&$y=", line.k, "x");

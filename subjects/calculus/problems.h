@@ -64,7 +64,6 @@ void BeginExtremumProblem(SharedState& s);
 /// Extremum: one variant's functions with x*, y(x*) and y''(x*) of their extremum for x > 0.
 void WriteExtremumVariant(SharedState& s);
 
-
 /// Gradient: statement and answers head.
 void BeginGradientProblem(SharedState& s);
 /// Gradient: one variant's u(x, y) and point M with f'x, f'y and |grad f| at M.

@@ -97,7 +97,9 @@ void BeginSeriesSumProblem(SharedState& s) {
   WriteText(s, "Найти сумму ряда при $x=x_0$.");
   EndTableHeadWithReference(s, 241);
   // One column per item: above four items the table grows with Level, so that every cell
-  // of a row has its column.
+  // of a row has its column; above five the sums are set smaller and closer, so that the
+  // table keeps within the width of the answers page.
+  if (s.Level > 5) AnsWrite(s, "\\tabcolsep=1pt\\scriptsize");
   AnsBeginTable(s, std::max(kLeastAnswerColumns, s.Level));
   AnsWriteLine(s, " & \\\\\\hline ");
 }

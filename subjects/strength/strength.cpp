@@ -4,7 +4,6 @@
 
 #include "subjects/structural/indeterminate_rod_system.h"
 
-
 namespace strength {
 
 namespace {
@@ -32,21 +31,21 @@ const MechanicsRow kMechanicsRows[kMechanicsProblemCount] = {
     {nullptr, nullptr},  // 6 composite section
     {structural::BeginIndeterminateRodSystemProblem,
      structural::WriteIndeterminateRodSystemVariant},  // 7
-    {nullptr, nullptr},  // 8 indeterminate truss, mode 1
-    {nullptr, nullptr},  // 9 hinged multispan beam
-    {nullptr, nullptr},  // 10 continuous beam
-    {nullptr, nullptr},  // 11 spatial stress state
-    {nullptr, nullptr},  // 12 frame by displacements, two joints
-    {nullptr, nullptr},  // 13 frame by displacements, one joint
-    {nullptr, nullptr},  // 14 number of unknowns
-    {nullptr, nullptr},  // 15 arch, mode 1
-    {nullptr, nullptr},  // 16 stepped bar in tension
-    {nullptr, nullptr},  // 17 indeterminate bar
-    {nullptr, nullptr},  // 18 indeterminate torsion
-    {nullptr, nullptr},  // 19 open profile, relative twist
-    {nullptr, nullptr},  // 20 arch, mode 2
-    {nullptr, nullptr},  // 21 frame hinge displacement
-    {nullptr, nullptr},  // 22 prism under combined loading
+    {nullptr, nullptr},                                // 8 indeterminate truss, mode 1
+    {nullptr, nullptr},                                // 9 hinged multispan beam
+    {nullptr, nullptr},                                // 10 continuous beam
+    {nullptr, nullptr},                                // 11 spatial stress state
+    {nullptr, nullptr},                                // 12 frame by displacements, two joints
+    {nullptr, nullptr},                                // 13 frame by displacements, one joint
+    {nullptr, nullptr},                                // 14 number of unknowns
+    {nullptr, nullptr},                                // 15 arch, mode 1
+    {nullptr, nullptr},                                // 16 stepped bar in tension
+    {nullptr, nullptr},                                // 17 indeterminate bar
+    {nullptr, nullptr},                                // 18 indeterminate torsion
+    {nullptr, nullptr},                                // 19 open profile, relative twist
+    {nullptr, nullptr},                                // 20 arch, mode 2
+    {nullptr, nullptr},                                // 21 frame hinge displacement
+    {nullptr, nullptr},                                // 22 prism under combined loading
     {nullptr, nullptr},  // 23 plate on four rods; Level 1: plate on two rods
     {nullptr, nullptr},  // 24 indeterminate truss, mode 2
     {nullptr, nullptr},  // 25 truss influence lines
@@ -68,57 +67,50 @@ const MechanicsRow kMechanicsRows[kMechanicsProblemCount] = {
 
 // Upper bounds of P1..P7; row 40 belongs to no list row.
 const std::uint8_t kRanges[40][7] = {
-    {3, 8, 3, 5, 5, 5, 8},          // 1
-    {10, 2, 2, 2, 2, 33, 32},       // 2
-    {4, 10, 10, 10, 10, 10, 10},    // 3
-    {6, 6, 6, 6, 6, 6, 6},          // 4
-    {6, 2, 3, 4, 6, 10, 14},        // 5
-    {6, 6, 6, 15, 10, 9, 13},       // 6
-    {30, 30, 30, 8, 8, 8, 8},       // 7
-    {30, 18, 14, 7, 9, 6, 5},       // 8
-    {4, 6, 6, 5, 5, 5, 5},          // 9
-    {6, 5, 5, 3, 3, 3, 5},          // 10
-    {5, 30, 30, 30, 30, 30, 30},    // 11
-    {8, 62, 3, 3, 4, 4, 4},         // 12
-    {3, 3, 4, 3, 3, 4, 60},         // 13
-    {5, 5, 5, 30, 30, 30, 8},       // 14
-    {6, 5, 5, 8, 9, 9, 4},          // 15
-    {10, 10, 10, 10, 10, 10, 10},   // 16
-    {10, 10, 10, 10, 10, 10, 10},   // 17
-    {10, 10, 10, 10, 10, 10, 10},   // 18
-    {8, 8, 8, 8, 120, 120, 120},    // 19
-    {6, 5, 5, 8, 9, 9, 4},          // 20
-    {3, 4, 5, 5, 10, 20, 20},       // 21
-    {12, 12, 12, 20, 20, 20, 20},   // 22
-    {5, 5, 5, 5, 5, 5, 5},          // 23
-    {30, 18, 14, 7, 9, 6, 5},       // 24
-    {18, 5, 5, 7, 2, 6, 5},         // 25
-    {8, 8, 2, 2, 2, 3, 5},          // 26
-    {10, 2, 2, 2, 2, 8, 8},         // 27
-    {10, 10, 10, 10, 4, 4, 4},      // 28
-    {10, 5, 5, 5, 5, 5, 5},         // 29
-    {4, 4, 5, 5, 20, 20, 20},       // 30
-    {5, 10, 9, 10, 10, 10, 10},     // 31
-    {7, 2, 4, 10, 5, 8, 10},        // 32
-    {10, 10, 1, 1, 1, 1, 1},        // 33
-    {5, 5, 5, 5, 10, 10, 10},       // 34
-    {10, 10, 10, 10, 10, 10, 10},   // 35
-    {2, 3, 4, 7, 4, 4, 5},          // 36
-    {15, 11, 11, 11, 11, 6, 6},     // 37
-    {4, 4, 4, 4, 4, 10, 15},        // 38
-    {8, 32, 32, 32, 10, 10, 10},    // 39
-    {9, 9, 9, 5, 5, 5, 5},          // 40
+    {3, 8, 3, 5, 5, 5, 8},         // 1
+    {10, 2, 2, 2, 2, 33, 32},      // 2
+    {4, 10, 10, 10, 10, 10, 10},   // 3
+    {6, 6, 6, 6, 6, 6, 6},         // 4
+    {6, 2, 3, 4, 6, 10, 14},       // 5
+    {6, 6, 6, 15, 10, 9, 13},      // 6
+    {30, 30, 30, 8, 8, 8, 8},      // 7
+    {30, 18, 14, 7, 9, 6, 5},      // 8
+    {4, 6, 6, 5, 5, 5, 5},         // 9
+    {6, 5, 5, 3, 3, 3, 5},         // 10
+    {5, 30, 30, 30, 30, 30, 30},   // 11
+    {8, 62, 3, 3, 4, 4, 4},        // 12
+    {3, 3, 4, 3, 3, 4, 60},        // 13
+    {5, 5, 5, 30, 30, 30, 8},      // 14
+    {6, 5, 5, 8, 9, 9, 4},         // 15
+    {10, 10, 10, 10, 10, 10, 10},  // 16
+    {10, 10, 10, 10, 10, 10, 10},  // 17
+    {10, 10, 10, 10, 10, 10, 10},  // 18
+    {8, 8, 8, 8, 120, 120, 120},   // 19
+    {6, 5, 5, 8, 9, 9, 4},         // 20
+    {3, 4, 5, 5, 10, 20, 20},      // 21
+    {12, 12, 12, 20, 20, 20, 20},  // 22
+    {5, 5, 5, 5, 5, 5, 5},         // 23
+    {30, 18, 14, 7, 9, 6, 5},      // 24
+    {18, 5, 5, 7, 2, 6, 5},        // 25
+    {8, 8, 2, 2, 2, 3, 5},         // 26
+    {10, 2, 2, 2, 2, 8, 8},        // 27
+    {10, 10, 10, 10, 4, 4, 4},     // 28
+    {10, 5, 5, 5, 5, 5, 5},        // 29
+    {4, 4, 5, 5, 20, 20, 20},      // 30
+    {5, 10, 9, 10, 10, 10, 10},    // 31
+    {7, 2, 4, 10, 5, 8, 10},       // 32
+    {10, 10, 1, 1, 1, 1, 1},       // 33
+    {5, 5, 5, 5, 10, 10, 10},      // 34
+    {10, 10, 10, 10, 10, 10, 10},  // 35
+    {2, 3, 4, 7, 4, 4, 5},         // 36
+    {15, 11, 11, 11, 11, 6, 6},    // 37
+    {4, 4, 4, 4, 4, 10, 15},       // 38
+    {8, 32, 32, 32, 10, 10, 10},   // 39
+    {9, 9, 9, 5, 5, 5, 5},         // 40
 };
 
-const MechanicsRow* RowOf(int problem) {
-  const int row = problem & 0xFF;  // the list passes a byte
-  if (row < 1 || row > kMechanicsProblemCount) return nullptr;
-  return &kMechanicsRows[row - 1];
-}
-
-}  // namespace
-
-const std::array<std::string_view, kMechanicsProblemCount> MechanicsTitles = {
+// Titles as stored, trailing blanks included.
+const std::string_view kTitles[kMechanicsProblemCount] = {
     "Calculation of the frame by the displacement    ",                   // 1
     "Structural models of the environment            ",                   // 2
     "Plane stress            ",                                           // 3
@@ -159,6 +151,20 @@ const std::array<std::string_view, kMechanicsProblemCount> MechanicsTitles = {
     "Determination of displacements in cantilever frame",                 // 38
     "Finite element method. One-dimensional problem",                     // 39
 };
+
+const MechanicsRow* RowOf(int problem) {
+  const int row = problem & 0xFF;  // the list passes a byte
+  if (row < 1 || row > kMechanicsProblemCount) return nullptr;
+  return &kMechanicsRows[row - 1];
+}
+
+}  // namespace
+
+const toolkit::IndexedArray<std::string_view, 1, kMechanicsProblemCount> MechanicsTitles = [] {
+  toolkit::IndexedArray<std::string_view, 1, kMechanicsProblemCount> t;
+  for (int i = 1; i <= kMechanicsProblemCount; ++i) t[i] = kTitles[i - 1];
+  return t;
+}();
 
 const toolkit::TParameterRangeTable MechanicsRanges = [] {
   toolkit::TParameterRangeTable t{};

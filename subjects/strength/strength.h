@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "subjects/shared_state.h"
+#include "toolkit/indexed_array.h"
 #include "toolkit/state.h"
 
 namespace strength {
@@ -11,9 +11,9 @@ namespace strength {
 /// Number of rows in the Mechanics of Materials list.
 inline constexpr int kMechanicsProblemCount = 39;
 
-/// The Mechanics of Materials list-box texts; element i - 1 titles problem i, stored with
-/// their trailing blanks.
-extern const std::array<std::string_view, kMechanicsProblemCount> MechanicsTitles;
+/// The Mechanics of Materials list-box texts, row i = problem number i, stored with their
+/// trailing blanks.
+extern const toolkit::IndexedArray<std::string_view, 1, kMechanicsProblemCount> MechanicsTitles;
 /// Upper bounds of P1..P7 for every Mechanics of Materials row; row 40 holds 9 9 9 5 5 5 5.
 extern const toolkit::TParameterRangeTable MechanicsRanges;
 

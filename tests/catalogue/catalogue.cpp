@@ -172,9 +172,9 @@ bool WriteOne(const Options& o, CataloguePlatform& platform, int subject, int ro
     s->Level = level;
     if (!shell::LoadTicketQuestions(*s, platform, o.out_dir)) return false;
   }
-  const std::string label = subject >= 1
-                                ? std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)])
-                                : std::string(mode == 1 ? "tickets" : "colloquium");
+  const std::string label =
+      subject >= 1 ? std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)])
+                   : std::string(mode == 1 ? "tickets" : "colloquium");
   if (!shell::Start(*s, session, platform)) {
     std::cout << label << " " << row << " " << level << " FAILED\n";
     return false;

@@ -19,7 +19,8 @@ TEST(DimensionsTest, SingleDimensions) {
       {"equal ends draw nothing", [](Figure& f) { DrawDimensionH(f, 10, 10, 5); }, ""},
       {"value form still draws at equal ends",
        [](Figure& f) { DrawDimensionHValue(f, 10, 10, 5, 0); },
-       "\\mt{10}{6}\\pp{10}{4}\\mt{10}{6}\\pp{10}{4}\\mt{10}{5}\\pp{10}{5}\\put(7,7){\\scriptsize 0}"},
+       "\\mt{10}{6}\\pp{10}{4}\\mt{10}{6}\\pp{10}{4}\\mt{10}{5}\\pp{10}{5}\\put(7,7){\\scriptsize "
+       "0}"},
       {"length divided by Scale",
        [](Figure& f) {
          f.Scale = 3;
@@ -27,8 +28,7 @@ TEST(DimensionsTest, SingleDimensions) {
        },
        "\\mt{0}{-9}\\pp{0}{-11}\\mt{30}{-9}\\pp{30}{-11}\\mt{0}{-10}\\pp{30}{-10}"
        "\\put(12,-8){\\scriptsize 10}"},
-      {"right to left",
-       [](Figure& f) { DrawDimensionH(f, 30, 0, 0); },
+      {"right to left", [](Figure& f) { DrawDimensionH(f, 30, 0, 0); },
        "\\mt{30}{1}\\pp{30}{-1}\\mt{0}{1}\\pp{0}{-1}\\mt{30}{0}\\pp{0}{0}"
        "\\put(12,2){\\scriptsize 30}"},
       {"text form", [](Figure& f) { DrawDimensionHText(f, "$a$", 0, 10, 0); },

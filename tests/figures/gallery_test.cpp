@@ -37,8 +37,8 @@ bool OnPath(const std::string& program) {
 }
 
 int RunIn(const fs::path& dir, const std::string& command) {
-  const std::string line = "cd '" + dir.string() + "' && TEXINPUTS='" TARBEL_SOURCE_DIR
-                           "/tex:' " + command + " >/dev/null 2>&1";
+  const std::string line = "cd '" + dir.string() + "' && TEXINPUTS='" TARBEL_SOURCE_DIR "/tex:' " +
+                           command + " >/dev/null 2>&1";
   return std::system(line.c_str());
 }
 
@@ -92,17 +92,17 @@ void DrawSupportPanel(Figure& f) {
     const char* name;
     double mx, my;  // the member runs from the symbol towards this offset
   };
-  const Symbol symbols[] = {{"hing", 12, 14},       {"uphing", 12, -14},   {"hingmobil", -12, 14},
-                            {"uphingmobil", -12, -14}, {"zadelka", 0, 18}, {"upzadelka", 0, -18},
-                            {"rster", -16, 0},      {"lster", 16, 0},      {"dnst", 16, 0},
-                            {"slblockh", 14, 12},   {"slblockv", 14, 12}};
+  const Symbol symbols[] = {{"hing", 12, 14},          {"uphing", 12, -14}, {"hingmobil", -12, 14},
+                            {"uphingmobil", -12, -14}, {"zadelka", 0, 18},  {"upzadelka", 0, -18},
+                            {"rster", -16, 0},         {"lster", 16, 0},    {"dnst", 16, 0},
+                            {"slblockh", 14, 12},      {"slblockv", 14, 12}};
   double x = 14;
   for (const Symbol& s : symbols) {
     SetLineWidth(f, 8);
     DrawSegmentFromNode(f, x, 5, x + s.mx, 5 + s.my);
     SetLineWidth(f, 1);
     PutBox(f, s.name, x, 5);
-    PutScriptLabel(f, s.name, x - 8, -22);
+    PutBracedText(f, std::string("\\tiny ") + s.name, x - 8, -22);
     WriteLine(f, "%");
     x += 38;
   }
@@ -298,7 +298,8 @@ void DrawLabelPanel(Figure& f) {
   PutMathText(f, FormatCoefficient(3) + "J+" + FormatCoefficient(0.47) + "EI", 260, 20);
   WriteLine(f, "%");
   EndPicture(f);
-  WriteLine(f, "\\par\\noindent Задача \\No~1: $\\tg x+\\ctg x+\\sh x+\\ch x+\\arctg x+\\arcctg x$.");
+  WriteLine(f,
+            "\\par\\noindent Задача \\No~1: $\\tg x+\\ctg x+\\sh x+\\ch x+\\arctg x+\\arcctg x$.");
 }
 
 void DrawAnswersPanel(Figure& f) {

@@ -19,11 +19,11 @@ TEST(LinesTest, LineWidths) {
       {"special 8", [](Figure& f) { SetLineWidth(f, 8); }, "\\special{em:linewidth0.8pt}%\r\n"},
       {"special 3", [](Figure& f) { SetLineWidth(f, 3); }, "\\special{em:linewidth0.3pt}%\r\n"},
   });
-  ExpectTexts({{"answers 1", [](Figure& f) { AnsSetLineWidth(f, 1); },
-                "\\special{em:linewidth0.1pt}%\r\n"},
-               {"answers 12", [](Figure& f) { AnsSetLineWidth(f, 12); },
-                "\\special{em:linewidth1.2pt}%\r\n"}},
-              true);
+  ExpectTexts(
+      {{"answers 1", [](Figure& f) { AnsSetLineWidth(f, 1); }, "\\special{em:linewidth0.1pt}%\r\n"},
+       {"answers 12", [](Figure& f) { AnsSetLineWidth(f, 12); },
+        "\\special{em:linewidth1.2pt}%\r\n"}},
+      true);
 }
 
 TEST(LinesTest, SegmentsBarsAndGaps) {
@@ -52,10 +52,10 @@ TEST(LinesTest, SegmentsBarsAndGaps) {
          DrawTwoBars(f, 1, 2, 3);
        },
        "\\mt{1}{0}\\pp{9}{0}\\mt{10}{1}\\pp{10}{4}"},
-      {"shortened, coincident points",
-       [](Figure& f) { DrawSegmentShortened(f, 5, 5, 5, 5, 1.5); }, "\\mt{5}{5}\\pp{5}{5}"},
-      {"from node, gap at the first point",
-       [](Figure& f) { DrawSegmentFromNode(f, 0, 0, 0, 10); }, "\\mt{0}{1.5}\\pp{0}{10}"},
+      {"shortened, coincident points", [](Figure& f) { DrawSegmentShortened(f, 5, 5, 5, 5, 1.5); },
+       "\\mt{5}{5}\\pp{5}{5}"},
+      {"from node, gap at the first point", [](Figure& f) { DrawSegmentFromNode(f, 0, 0, 0, 10); },
+       "\\mt{0}{1.5}\\pp{0}{10}"},
       {"from node, coincident points", [](Figure& f) { DrawSegmentFromNode(f, 2, 2, 2, 2); }, ""},
       {"from node reversed",
        [&](Figure& f) {
@@ -89,9 +89,12 @@ TEST(LinesTest, BarByNodeKindsGapsOnlyHingedEnds) {
     const char* text;
   };
   const Row rows[] = {
-      {2, 2, "\\mt{1.5}{0}\\pp{8.5}{0}"}, {1, 2, "\\mt{8.5}{0}\\pp{0}{0}"},
-      {2, 1, "\\mt{1.5}{0}\\pp{10}{0}"},  {1, 1, "\\mt{0}{0}\\pp{10}{0}"},
-      {0, 2, ""},                         {2, 3, ""},
+      {2, 2, "\\mt{1.5}{0}\\pp{8.5}{0}"},
+      {1, 2, "\\mt{8.5}{0}\\pp{0}{0}"},
+      {2, 1, "\\mt{1.5}{0}\\pp{10}{0}"},
+      {1, 1, "\\mt{0}{0}\\pp{10}{0}"},
+      {0, 2, ""},
+      {2, 3, ""},
   };
   for (const Row& row : rows) {
     Figure f;
@@ -124,9 +127,13 @@ TEST_F(FigureTest, LatexLineRecordsItsEnd) {
   EXPECT_EQ(f.LineEndX, 5);
   EXPECT_EQ(f.LineEndY, 20);
   DrawThickLatexLine(f, 0, -3, 1, 1, 4);
-  EXPECT_EQ(Main(), "\\put(10,10){\\line(-1,2){5}}\r\n{\\thicklines\\put(1,1){\\line(0,-3){4}}\r\n}");
+  EXPECT_EQ(Main(),
+            "\\put(10,10){\\line(-1,2){5}}\r\n{\\thicklines\\put(1,1){\\line(0,-3){4}}\r\n}");
   EXPECT_EQ(f.LineEndX, 1);
   EXPECT_EQ(f.LineEndY, -3);
+  f.MainFile.OpenMemory();
+  DrawLatexLine(f, 1, 0, 0, 0, 0.005);  // LaTeX takes no "0.5\cdot10^{-2}" as a length
+  EXPECT_EQ(Main(), "\\put(0,0){\\line(1,0){0}}\r\n");
 }
 
 TEST(LinesTest, LineBySlopeEndPoints) {
@@ -139,7 +146,7 @@ TEST(LinesTest, LineBySlopeEndPoints) {
       {0, -2, 5, 0, -5, "\\mt{0}{0}\\pp{0}{-5}"},
       {-1, 0, 2, -2, 0, "\\mt{0}{0}\\pp{-2}{0}"},
       {1, 0, -4, -4, 0, "\\mt{0}{0}\\pp{-4}{0}"},  // a negative length reverses
-      {0, 0, 5, 0, 0, ""},                          // no direction: nothing drawn
+      {0, 0, 5, 0, 0, ""},                         // no direction: nothing drawn
   };
   for (const Row& row : rows) {
     Figure f;
@@ -187,9 +194,9 @@ TEST(LinesTest, CirclesAndDots) {
        "\\put(0,-1){\\circle{10}}\\put(0,-1){\\circle{ 2}}\\put(0,-1){\\circle{ 6}}"},
       {"small dot", [](Figure& f) { DrawSmallDot(f, 1.25, 0); }, "\\put(1.25,0){\\circle*{2}}"},
   });
-  ExpectTexts({{"answers dot", [](Figure& f) { AnsDrawDotAtPoint(f, 1); },
-                "\\put(0,0){\\circle*{3}}"}},
-              true);
+  ExpectTexts(
+      {{"answers dot", [](Figure& f) { AnsDrawDotAtPoint(f, 1); }, "\\put(0,0){\\circle*{3}}"}},
+      true);
 }
 
 TEST_F(FigureTest, PutTextAndPenMovesByPoint) {

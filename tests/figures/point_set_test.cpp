@@ -38,7 +38,8 @@ TEST(FitPointsToBoxTest, ChoosesTheSmallerOfTheTwoFittingScales) {
     f.BoxHeight = row.height;
     FitPointsToBox(f, 3, 0);
     EXPECT_EQ(f.Scale, row.scale) << row.width << "x" << row.height;
-    EXPECT_EQ(GetPoints(f, 3), (Points{{0, 0}, {4 * row.scale, 0}, {4 * row.scale, 2 * row.scale}}));
+    EXPECT_EQ(GetPoints(f, 3),
+              (Points{{0, 0}, {4 * row.scale, 0}, {4 * row.scale, 2 * row.scale}}));
     EXPECT_EQ(f.RangeX, 4);
     EXPECT_EQ(f.RangeY, 2);
   }
@@ -137,7 +138,8 @@ TEST(SortDistinctCoordsTest, SortsAndDropsRepeats) {
   struct Row {
     std::vector<double> in, out;
   };
-  const Row rows[] = {{{3, 1, 3, 2}, {1, 2, 3}}, {{5, 5}, {5, 5}}, {{-1, 4, 0, 4, -1, 2}, {-1, 0, 2, 4}}};
+  const Row rows[] = {
+      {{3, 1, 3, 2}, {1, 2, 3}}, {{5, 5}, {5, 5}}, {{-1, 4, 0, 4, -1, 2}, {-1, 0, 2, 4}}};
   for (const Row& row : rows) {
     Figure f;
     toolkit::TPointArray a;
@@ -245,8 +247,8 @@ TEST(ByteToBaseDigitsTest, WritesAtMostThreeDigits) {
   struct Row {
     int n, b, d1, d2, d3;
   };
-  const Row rows[] = {{6, 2, 0, 1, 1}, {0, 4, 0, 0, 0}, {63, 4, 3, 3, 3}, {200, 4, 0, 2, 0},
-                      {255, 2, 1, 1, 1}};
+  const Row rows[] = {
+      {6, 2, 0, 1, 1}, {0, 4, 0, 0, 0}, {63, 4, 3, 3, 3}, {200, 4, 0, 2, 0}, {255, 2, 1, 1, 1}};
   for (const Row& row : rows) {
     Figure f;
     ByteToBaseDigits(f, row.n, row.b);

@@ -99,8 +99,7 @@ TEST(SupportsTest, PlacingBoxes) {
 
 TEST(SupportsTest, RotatedBlock) {
   ExpectTexts({
-      {"from its corner",
-       [](Figure& f) { DrawRotatedBlock(f, 4, 0, 0, 0, 10, 6); },
+      {"from its corner", [](Figure& f) { DrawRotatedBlock(f, 4, 0, 0, 0, 10, 6); },
        "\\OliveGreen{\\special{em:linewidth0.4pt}%\r\n"
        "\\mt{0}{0}\\pp{10}{0}\\mt{10}{0}\\pp{10}{6}\\mt{10}{6}\\pp{0}{6}\\mt{0}{6}\\pp{-0}{0}}"
        "\\spe%\r\n"},
@@ -117,11 +116,13 @@ TEST(SupportsTest, RotatedBlock) {
 }
 
 TEST(SupportsTest, WeightBox) {
-  const std::string frame = "\\newsavebox{\\weightA}\\sbox{\\weightA}{%\r\n"
-                            "\\noindent\\begin{picture}(2,2)(0,0)%\r\n";
-  const std::string block = "\\mt{0}{-1.5}\\pp{0}{-10}\\OliveGreen{\\speh%\r\n"
-                            "\\mt{0}{-14}\\pp{8}{-14}\\mt{8}{-14}\\pp{8}{-6}\\mt{8}{-6}\\pp{0}{-6}"
-                            "\\mt{0}{-6}\\pp{-0}{-14}}\\spe%\r\n";
+  const std::string frame =
+      "\\newsavebox{\\weightA}\\sbox{\\weightA}{%\r\n"
+      "\\noindent\\begin{picture}(2,2)(0,0)%\r\n";
+  const std::string block =
+      "\\mt{0}{-1.5}\\pp{0}{-10}\\OliveGreen{\\speh%\r\n"
+      "\\mt{0}{-14}\\pp{8}{-14}\\mt{8}{-14}\\pp{8}{-6}\\mt{8}{-6}\\pp{0}{-6}"
+      "\\mt{0}{-6}\\pp{-0}{-14}}\\spe%\r\n";
   ExpectTexts({
       {"labelled", [](Figure& f) { DefineWeightBox(f, "A", 10); },
        frame + block + "\\put(-12,-24){\\small \\Blue{$A$}}\\end{picture}}\r\n"},
@@ -138,10 +139,9 @@ TEST(SupportsTest, WeightBox) {
          f.WeightBoxLabelled = false;
          DefineWeightBox(f, "A", 10);
        },
-       frame +
-           "\\mt{0}{-1.5}\\pp{0}{-10}\\OliveGreen{\\speh%\r\n"
-           "\\mt{-3}{-16}\\pp{3}{-16}\\mt{3}{-16}\\pp{3}{-10}\\mt{3}{-10}\\pp{-3}{-10}"
-           "\\mt{-3}{-10}\\pp{-3}{-16}}\\spe%\r\n\\end{picture}}\r\n"},
+       frame + "\\mt{0}{-1.5}\\pp{0}{-10}\\OliveGreen{\\speh%\r\n"
+               "\\mt{-3}{-16}\\pp{3}{-16}\\mt{3}{-16}\\pp{3}{-10}\\mt{3}{-10}\\pp{-3}{-10}"
+               "\\mt{-3}{-10}\\pp{-3}{-16}}\\spe%\r\n\\end{picture}}\r\n"},
   });
 }
 
@@ -154,21 +154,19 @@ TEST(SupportsTest, Springs) {
            "\\mt{0}{0}\\pp{3}{0}\\pp{5}{-2}\\special{em:linewidth0.8pt}%\r\n\\pp{7}{2}\\spe%\r\n"
            "\\pp{9}{-2}\\special{em:linewidth0.8pt}%\r\n\\pp{11}{2}\\spe%\r\n"
            "\\pp{12}{0}\\pp{16}{0}\\end{picture}}\r\n"},
-      {"to a wall on the left",
-       [](Figure& f) { DefineSpringBoxLeft(f, 4, 1, 2, "$c$"); },
+      {"to a wall on the left", [](Figure& f) { DefineSpringBoxLeft(f, 4, 1, 2, "$c$"); },
        "\\newsavebox{\\pruzL}\\sbox{\\pruzL}{%\r\n" + head +
            "\\mt{0}{0}\\pp{-4}{0}\\pp{-6}{-2}\\special{em:linewidth0.8pt}%\r\n\\pp{-8}{2}\\spe%\r\n"
            "\\put(-8,-4){\\strichl{4}}\r\n\\put(-4,5){\\small \\Blue{$c$}}\\end{picture}}\r\n"},
-      {"to a wall on the right",
-       [](Figure& f) { DefineSpringBoxRight(f, 4, 1, 2, 3, "c"); },
+      {"to a wall on the right", [](Figure& f) { DefineSpringBoxRight(f, 4, 1, 2, 3, "c"); },
        "\\newsavebox{\\pruzR}\\sbox{\\pruzR}{%\r\n" + head +
            "\\mt{0}{0}\\pp{4}{0}\\pp{6}{-2}\\special{em:linewidth0.8pt}%\r\n\\pp{8}{2}\\spe%\r\n"
            "\\pp{8}{0}\\pp{11}{0}\\put(11,-4){\\strichr{4}}\r\n"
            "\\put(-2,4){\\small \\Blue{$c$}}\\end{picture}}\r\n"},
-      {"hanging to a floor",
-       [](Figure& f) { DefineSpringBoxV(f, 4, 1, 2, 3, "$c$"); },
+      {"hanging to a floor", [](Figure& f) { DefineSpringBoxV(f, 4, 1, 2, 3, "$c$"); },
        "\\newsavebox{\\pruzV}\\sbox{\\pruzV}{%\r\n" + head +
-           "\\mt{0}{0}\\pp{0}{-8}\\pp{-2}{-10}\\special{em:linewidth0.8pt}%\r\n\\pp{2}{-12}\\spe%\r\n"
+           "\\mt{0}{0}\\pp{0}{-8}\\pp{-2}{-10}\\special{em:linewidth0.8pt}%\r\n\\pp{2}{-12}\\spe%"
+           "\r\n"
            "\\pp{0}{-12}\\pp{0}{-15}\\put(-8,-15){\\strichd{8}}\r\n"
            "\\put(4,-8){\\small \\Blue{$c$}}\\end{picture}}\r\n"},
   });
@@ -222,9 +220,10 @@ TEST(SupportsTest, EveryDefinerWritesOneClosedBox) {
   Figure f;
   testing_support::OpenMemoryFiles(f);
   DefineRightRollerBox(f);
-  EXPECT_NE(testing_support::MainText(f).find(
-                "\\special{em:linewidth0.4pt}%\r\n\\mt{1}{1}\\pp{4}{4}\\pp{4}{-4}\\pp{1}{-1}\\spe%\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      testing_support::MainText(f).find(
+          "\\special{em:linewidth0.4pt}%\r\n\\mt{1}{1}\\pp{4}{4}\\pp{4}{-4}\\pp{1}{-1}\\spe%\r\n"),
+      std::string::npos);
 }
 
 }  // namespace

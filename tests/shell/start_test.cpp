@@ -330,3 +330,28 @@ TEST_F(ProblemSetStartTest, OtherModesWriteTheirOwnDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DocumentSetNameTest, GroupPartOfDocumentNamesIsPlainAscii) {
+  struct Case {
+    const char* group;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"ИВТ-21а", "IVT-21"}, {"Жщ_ёЪ9", "Zhshch_e9"}, {"../x/y", "___x_y"},
+      {"ПМ 101", "PM_101"},  {"gr-12a", "gr-12a"},    {"", ""},
+  };
+  auto s = std::make_unique<SharedState>();
+  s->StudentsMode = true;
+  for (const Case& c : cases) {
+    s->GroupName = c.group;
+    EXPECT_EQ(shell::DocumentSetName(*s), c.name) << c.group;
+    EXPECT_EQ(shell::ProblemSetText(*s), toolkit::CutToChars(c.group, 6)) << c.group;
+  }
+  s->StudentsMode = false;
+  s->SetNumber = 250;
+  EXPECT_EQ(shell::DocumentSetName(*s), "250");
+}
+
+}  // namespace

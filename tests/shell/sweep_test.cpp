@@ -96,7 +96,8 @@ std::string BraceProblem(const std::string& text) {
     } else if (c == '{') {
       ++depth;
     } else if (c == '}') {
-      if (--depth < 0) return "a \"}\" closes nothing near: " + text.substr(i > 60 ? i - 60 : 0, 80);
+      if (--depth < 0)
+        return "a \"}\" closes nothing near: " + text.substr(i > 60 ? i - 60 : 0, 80);
     }
   }
   return depth == 0 ? "" : std::to_string(depth) + " \"{\" never closed";
@@ -168,17 +169,21 @@ std::string TableProblem(const std::string& text) {
 std::vector<std::string> CheckTexts(const testing_support::RunTexts& texts) {
   std::vector<std::string> problems;
   const std::pair<const char*, const std::string*> files[] = {
-      {"main", &texts.main}, {"answers", &texts.answers}, {"second answers", &texts.second_answers}};
+      {"main", &texts.main},
+      {"answers", &texts.answers},
+      {"second answers", &texts.second_answers}};
   for (const auto& [name, text] : files) {
     if (HasNonFiniteWord(*text)) problems.push_back(std::string(name) + ": nan or inf written");
-    if (std::string p = BraceProblem(*text); !p.empty()) problems.push_back(std::string(name) + ": " + p);
+    if (std::string p = BraceProblem(*text); !p.empty())
+      problems.push_back(std::string(name) + ": " + p);
     const int left = CountCommand(*text, "\\left");
     const int right = CountCommand(*text, "\\right");
     if (left != right) {
       problems.push_back(std::string(name) + ": " + std::to_string(left) + " \\left against " +
                          std::to_string(right) + " \\right");
     }
-    if (std::string p = TableProblem(*text); !p.empty()) problems.push_back(std::string(name) + ": " + p);
+    if (std::string p = TableProblem(*text); !p.empty())
+      problems.push_back(std::string(name) + ": " + p);
   }
   return problems;
 }

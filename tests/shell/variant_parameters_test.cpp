@@ -137,9 +137,8 @@ TEST_F(VariantParametersTest, SetTextOfFileNames) {
     const char* expected;
   };
   const Case cases[] = {
-      {false, 7, "", "7"},          {false, 10000, "", "1000"},
-      {true, 7, "ИВТ-21а", "ИВТ-"},  {true, 7, "a/b\\c", "a_b_"},
-      {true, 7, "..", ".."},        {true, 7, "x\ty", "x_y"},
+      {false, 7, "", "7"},         {false, 10000, "", "1000"}, {true, 7, "ИВТ-21а", "ИВТ-"},
+      {true, 7, "a/b\\c", "a_b_"}, {true, 7, "..", ".."},      {true, 7, "x\ty", "x_y"},
   };
   for (const Case& c : cases) {
     s->StudentsMode = c.students;
@@ -174,7 +173,8 @@ TEST(BumpParameterTest, CyclesThroughOneToBoundMinusOne) {
   struct Case {
     int p, bound, expected;
   };
-  for (const Case& c : {Case{3, 5, 4}, Case{4, 5, 1}, Case{5, 5, 1}, Case{1, 1, 1}, Case{1, 2, 1}}) {
+  for (const Case& c :
+       {Case{3, 5, 4}, Case{4, 5, 1}, Case{5, 5, 1}, Case{1, 1, 1}, Case{1, 2, 1}}) {
     std::uint8_t p = static_cast<std::uint8_t>(c.p);
     shell::BumpParameter(p, c.bound);
     EXPECT_EQ(p, c.expected) << c.p << " bound " << c.bound;

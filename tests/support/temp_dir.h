@@ -1,13 +1,13 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace testing_support {
 

@@ -71,9 +71,9 @@ void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int seg
   AnsWrite(s, "}");
 
   const auto label_height = [&](double u) { return c * u + 4 * toolkit::SignOf(u) - 3; };
-  const auto shown = [&](double v) {
-    return s.DiagramLabelsAbsolute ? std::fabs(v) : v * label_sign;
-  };
+  // The switch of absolute end values is the figure library's LabelAbsolute, which the
+  // value label itself obeys as well.
+  const auto shown = [&](double v) { return s.LabelAbsolute ? std::fabs(v) : v * label_sign; };
   const double left = values[segment].left;
   const double right = values[segment].right;
   if (std::fabs(left - values[segment - 1].left) > 1e-8) {
@@ -92,8 +92,7 @@ void DrawBeamPointLoad(SharedState& s, int point, int letter) {
   s.PointLoadValue[point] = s.ConcentratedLoadValue[letter];
 }
 
-void DrawBeamDistributedLoad(SharedState& s, int from_point, int to_point, int height,
-                             int number) {
+void DrawBeamDistributedLoad(SharedState& s, int from_point, int to_point, int height, int number) {
   const double x0 = s.PointX[from_point];
   const double length = s.PointX[to_point] - x0;
   const int n = Round(length / 6);

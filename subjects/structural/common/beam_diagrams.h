@@ -12,7 +12,7 @@ double MaxAbsDiagramValue(const TDiagramValues& values, int first, int last);
 /// Answers file, inside an open picture: segment `segment` of a diagram from abscissa x0 to
 /// x1 (outline, hatching, end values), ordinates scaled so that max_value is 30 units and
 /// multiplied by `direction`; a segment under the uniform load `load` (kN/m) bulges unless
-/// `straight`. End values are |v| when DiagramLabelsAbsolute is on, else v * label_sign. A
+/// `straight`. End values are |v| when LabelAbsolute is on, else v * label_sign. A
 /// flat diagram (max_value 0) is drawn on the axis and a segment shorter than the hatching
 /// step without hatching.
 void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int segment, int load,
@@ -25,8 +25,7 @@ void DrawBeamPointLoad(SharedState& s, int point, int letter);
 
 /// Main file: a uniform load `height` units high between PointX[from_point] and
 /// PointX[to_point], labelled "$q_<number>$".
-void DrawBeamDistributedLoad(SharedState& s, int from_point, int to_point, int height,
-                             int number);
+void DrawBeamDistributedLoad(SharedState& s, int from_point, int to_point, int height, int number);
 
 /// Main file: the savebox "brmomentp", a counter-clockwise couple arc of radius 10.
 void DefineMomentArcBox(SharedState& s);

@@ -51,9 +51,9 @@ Offset ForceLabelOffset(int angle, int sign_x, int sign_y) {
   return k60[column];
 }
 
-void DefineAngleMarkBox(SharedState& s, const char* name, double x, double direction,
-                        double length, double from, double to, double radius, const char* text,
-                        int label_x, int label_y) {
+void DefineAngleMarkBox(SharedState& s, const char* name, double x, double direction, double length,
+                        double from, double to, double radius, const char* text, int label_x,
+                        int label_y) {
   BeginSaveBox(s, name);
   DrawDashedLine(s, 3, x, 0, direction, length, 0.5);
   DrawLabelledArcArrow(s, 0, text, label_x, 0, 0, from, to, radius, label_y);
@@ -220,8 +220,8 @@ void DrawNodeForceWithAngle(SharedState& s, int node, int sign_x, int sign_y, in
   if (phi != 0) {
     DrawDashedLine(s, 4, 0, 0, (1 - sign_x) * pi / 2, 11, 0.5);
     const ArcPlacement arc = ArcOf(sign_x, sign_y, phi);
-    DrawLabelledArcArrow(s, 0, ForceAngleNames[k], arc.label_x, 0, 0, arc.from, arc.to,
-                         arc.radius, arc.label_y);
+    DrawLabelledArcArrow(s, 0, ForceAngleNames[k], arc.label_x, 0, 0, arc.from, arc.to, arc.radius,
+                         arc.label_y);
     const Offset at = ForceLabelOffset(angle, sign_x, sign_y);
     PutLabel(s, "$\\vec " + ForceNames[k] + "$", at.x, at.y);
   }
@@ -245,7 +245,7 @@ void PutAngleMarkBoxes(SharedState& s) {
 }
 
 void SetAnglePair(Mechanics& m, int k) {
-  static const int kPairs[7][2] = {{0, 0}, {30, 60}, {60, 30}, {30, 45},
+  static const int kPairs[7][2] = {{0, 0},   {30, 60}, {60, 30}, {30, 45},
                                    {60, 45}, {45, 30}, {45, 60}};
   if (k < 1 || k > 6) return;
   m.ForceDirection[1] = kPairs[k][0];
@@ -278,12 +278,18 @@ void SetTwoPartPoints12(SharedState& s, toolkit::TPointArray& x, toolkit::TPoint
   if (s.P2 == 2) y[6] = -a6;
   const TwoPartRow rows[13] = {
       {0, 0, 0, 0, 0, 0},
-      {a2, a3 - a1, a2, -a1, 0, -a1},        {a2, -a1 - a3, a2, -a1, 0, -a1},
-      {-a2, a3 - a1, -a2, -a1, 0, -a1},      {-a2, -a1 - a3, -a2, -a1, 0, -a1},
-      {-a1 - a3, -a2, -a1, -a2, -a1, 0},     {a3 - a1, -a2, -a1, -a2, -a1, 0},
-      {-a1 - a3, a2, -a1, a2, -a1, 0},       {a3 - a1, a2, -a1, a2, -a1, 0},
-      {a2, a1 + a3, a2, a1, 0, a1},          {a2, a1 - a3, a2, a1, 0, a1},
-      {-a2, a1 + a3, -a2, a1, 0, a1},        {-a2, a1 - a3, -a2, a1, 0, a1},
+      {a2, a3 - a1, a2, -a1, 0, -a1},
+      {a2, -a1 - a3, a2, -a1, 0, -a1},
+      {-a2, a3 - a1, -a2, -a1, 0, -a1},
+      {-a2, -a1 - a3, -a2, -a1, 0, -a1},
+      {-a1 - a3, -a2, -a1, -a2, -a1, 0},
+      {a3 - a1, -a2, -a1, -a2, -a1, 0},
+      {-a1 - a3, a2, -a1, a2, -a1, 0},
+      {a3 - a1, a2, -a1, a2, -a1, 0},
+      {a2, a1 + a3, a2, a1, 0, a1},
+      {a2, a1 - a3, a2, a1, 0, a1},
+      {-a2, a1 + a3, -a2, a1, 0, a1},
+      {-a2, a1 - a3, -a2, a1, 0, a1},
   };
   if (s.P1 >= 1 && s.P1 <= 12) {
     const TwoPartRow& r = rows[s.P1];
@@ -304,8 +310,8 @@ void SetTwoPartPoints12(SharedState& s, toolkit::TPointArray& x, toolkit::TPoint
   y[8] = y[7];
 }
 
-void SetTwoPartPoints8(SharedState& s, toolkit::TPointArray& x, toolkit::TPointArray& y,
-                       double, double) {
+void SetTwoPartPoints8(SharedState& s, toolkit::TPointArray& x, toolkit::TPointArray& y, double,
+                       double) {
   const double a1 = s.TwoPartArm1, a2 = s.TwoPartArm2, a3 = s.TwoPartArm3, a4 = s.TwoPartArm4,
                a5 = s.TwoPartArm5, a6 = s.TwoPartArm6, a7 = s.TwoPartArm7;
   x[4] = y[4] = 0;
@@ -371,12 +377,11 @@ void Solve2x2Cramer(SharedState& s, double a, double b, double c, double d, doub
   }
   const double det = b * d - a * e;
   if (det == 0) {
-    throw toolkit::DegenerateDataError("the two equations in " + s.UnknownName1 + ", " +
-                                       s.UnknownName2 + " have no unique solution (a=" +
-                                       toolkit::FormatNumber(a) + ", b=" +
-                                       toolkit::FormatNumber(b) + ", d=" +
-                                       toolkit::FormatNumber(d) + ", e=" +
-                                       toolkit::FormatNumber(e) + ")");
+    throw toolkit::DegenerateDataError(
+        "the two equations in " + s.UnknownName1 + ", " + s.UnknownName2 +
+        " have no unique solution (a=" + toolkit::FormatNumber(a) +
+        ", b=" + toolkit::FormatNumber(b) + ", d=" + toolkit::FormatNumber(d) +
+        ", e=" + toolkit::FormatNumber(e) + ")");
   }
   s.CramerSolution2 = (a * f - d * c) / det;
   s.CramerSolution1 = (e * c - b * f) / det;

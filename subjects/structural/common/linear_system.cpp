@@ -54,14 +54,13 @@ void SolveLinearSystem(Mechanics& m, int n, int rhs, std::string_view system) {
         std::fabs(static_cast<long double>(a[k][k]) / static_cast<long double>(a[1][1]));
     if (!(ratio > kPivotRatioLimit) || !std::isfinite(ratio)) {
       ThrowSingular(system, n,
-                    k == 1 ? std::string("the first column has no non-zero entry")
-                           : "pivot " + std::to_string(k) +
-                                 " is at most 1e-9 times the first pivot");
+                    k == 1
+                        ? std::string("the first column has no non-zero entry")
+                        : "pivot " + std::to_string(k) + " is at most 1e-9 times the first pivot");
     }
 
     for (int i = k + 1; i <= n; ++i) {
-      const long double f =
-          static_cast<long double>(a[i][k]) / static_cast<long double>(a[k][k]);
+      const long double f = static_cast<long double>(a[i][k]) / static_cast<long double>(a[k][k]);
       a[i][k] = 0;
       for (int j = k + 1; j <= n; ++j) {
         a[i][j] = static_cast<double>(a[i][j] - f * static_cast<long double>(a[k][j]));
@@ -72,7 +71,8 @@ void SolveLinearSystem(Mechanics& m, int n, int rhs, std::string_view system) {
     }
   }
 
-  if (a[n][n] == 0 || !std::isfinite(a[n][n])) {
+  // Only the back substitution divides by the last pivot; a bare triangulation needs none.
+  if (rhs > 0 && (a[n][n] == 0 || !std::isfinite(a[n][n]))) {
     ThrowSingular(system, n, "pivot " + std::to_string(n) + " is zero");
   }
 

@@ -41,14 +41,12 @@ struct TNodeLoad {
 /// Letters of the concentrated loads F (1) and P (2).
 inline const auto LoadLetters = MakeTable<char, 1, 2>({'F', 'P'});
 /// Horizontal segment lengths of the heavy frame, m, indexed by P1 (and 13 - P1).
-inline const auto HorizLengthTable =
-    MakeTable<int, 1, 12>({5, 4, 3, -4, -5, -6, 0, 0, 0, 0, 0, 0});
+inline const auto HorizLengthTable = MakeTable<int, 1, 12>({5, 4, 3, -4, -5, -6, 0, 0, 0, 0, 0, 0});
 /// Inclined segment lengths of the heavy frame, m, indexed by P2 (and 13 - P2).
 inline const auto SlopeLengthTable =
     MakeTable<int, 1, 12>({4, 6, 7, -4, -6, -4, -4, -4, -6, 4, 6, 6});
 /// Names of the angles of forces 1..3 in the heavy-frame figure.
-inline const auto ForceAngleNames =
-    MakeTable<std::string, 1, 3>({"\\alpha", "\\beta", "\\alpha"});
+inline const auto ForceAngleNames = MakeTable<std::string, 1, 3>({"\\alpha", "\\beta", "\\alpha"});
 /// Letters of forces 1..3.
 inline const auto ForceNames = MakeTable<std::string, 1, 3>({"P", "Q", "F"});
 /// Joint of support A, indexed by P3.
@@ -81,7 +79,6 @@ struct Mechanics {
   TRhsTable SavedRhs2{};         ///< a second copy
 
   // Beam diagrams.
-  bool DiagramLabelsAbsolute = false;  ///< end values written as absolute values
   toolkit::IndexedArray<int, 1, 8> PointLoadValue{};         ///< kN, load drawn at point n
   toolkit::IndexedArray<int, 1, 2> DistributedLoadValue{};   ///< q1, q2, kN/m
   toolkit::IndexedArray<int, 1, 2> ConcentratedLoadValue{};  ///< F, P, kN
@@ -91,22 +88,22 @@ struct Mechanics {
   int FrameSlopeLen1 = 0, FrameSlopeLen2 = 0;                      ///< m, signed
   int FrameSlopeAngle1 = 0, FrameSlopeAngle2 = 0;                  ///< degrees
   double SlopeSin1 = 0, SlopeCos1 = 0, SlopeSin2 = 0, SlopeCos2 = 0;
-  int FrameType = 0;                       ///< 1..3
-  toolkit::TPointArray FrameSegmentLength{};  ///< entries 1..5, absolute lengths
-  int FrameWeightPerMetre = 0;             ///< kN/m
-  int CoupleMoment = 0;                    ///< kN m, signed
+  int FrameType = 0;                                     ///< 1..3
+  toolkit::TPointArray FrameSegmentLength{};             ///< entries 1..5, absolute lengths
+  int FrameWeightPerMetre = 0;                           ///< kN/m
+  int CoupleMoment = 0;                                  ///< kN m, signed
   toolkit::IndexedArray<double, 1, 3> ForceValue{};      ///< kN
   toolkit::IndexedArray<double, 1, 3> ForceDirection{};  ///< degrees
-  int LoadAngle1 = 0, LoadAngle2 = 0;      ///< degrees
+  int LoadAngle1 = 0, LoadAngle2 = 0;                    ///< degrees
   double FrameAngle2Rad = 0;
   toolkit::TPointArray NodeForceX{};  ///< kN, force applied at a point, by point
   toolkit::TPointArray NodeForceY{};
-  int ForcePDistance = 0;      ///< m, from the segment end to N
-  int ForcePDirection = 0;     ///< +1 or -1
-  double ForcePHorizontal = 0; ///< kN, signed horizontal force at N
+  int ForcePDistance = 0;       ///< m, from the segment end to N
+  int ForcePDirection = 0;      ///< +1 or -1
+  double ForcePHorizontal = 0;  ///< kN, signed horizontal force at N
   int ForceKSignX = 0, ForceKSignY = 0;
-  int SupportOffset = 0;       ///< m
-  int ForceKDistance = 0;      ///< m, from node 3 to K (2 or 3)
+  int SupportOffset = 0;   ///< m
+  int ForceKDistance = 0;  ///< m, from node 3 to K (2 or 3)
   double PartialMoment1 = 0, PartialMoment2 = 0, PartialMoment3 = 0;  ///< kN m
   toolkit::IndexedArray<double, 1, 3> BodyCouple{};  ///< couples of three bodies, kN m
 
@@ -124,7 +121,7 @@ struct Mechanics {
   toolkit::IndexedArray<int, 1, 8> TrussChordY{};       ///< m, upper-chord heights
   int TrussPanelCount = 0;
   int TrussSupportNodeA = 0, TrussSupportNodeB = 0;
-  int TrussLoadSign = 1;         ///< +1 or -1
+  int TrussLoadSign = 1;  ///< +1 or -1
   bool TrussFreeMode = false;
   int TrussQPoint = 0, TrussFPoint = 0, TrussPPoint1 = 0, TrussPPoint2 = 0;
   double TrussLoadQValue = 0, TrussLoadQ = 0;
@@ -132,13 +129,13 @@ struct Mechanics {
   double TrussAngleAlpha = 0, TrussAngleBeta = 0;     ///< scratch of the truss problems
   int TrussLoadNode = 0, TrussExtraMember = 0, TrussSecondLoad = 0;
   int TrussUnknownCount = 0;
-  toolkit::IndexedArray<double, 1, 9> TrussPanelExtents{};  ///< m, panel widths
-  toolkit::IndexedArray<double, 1, 9> TrussPostHeights{};   ///< m, post at lower joint k
-  toolkit::IndexedArray<int, 1, 8> TrussPanelBits{};        ///< 0 or 1, diagonal direction
-  toolkit::IndexedArray<int, 1, 12> LoadNodes{};            ///< loaded joints
-  toolkit::IndexedArray<TNodeLoad, 1, 18> NodeLoads{};      ///< loads by joint, kN
-  double TrussSupportSin = 0, TrussSupportCos = 0;          ///< inclined support at A
-  toolkit::IndexedArray<double, 1, 52> TrussBarLength{};    ///< bar lengths, n-panel truss
+  toolkit::IndexedArray<double, 1, 9> TrussPanelExtents{};     ///< m, panel widths
+  toolkit::IndexedArray<double, 1, 9> TrussPostHeights{};      ///< m, post at lower joint k
+  toolkit::IndexedArray<int, 1, 8> TrussPanelBits{};           ///< 0 or 1, diagonal direction
+  toolkit::IndexedArray<int, 1, 12> LoadNodes{};               ///< loaded joints
+  toolkit::IndexedArray<TNodeLoad, 1, 18> NodeLoads{};         ///< loads by joint, kN
+  double TrussSupportSin = 0, TrussSupportCos = 0;             ///< inclined support at A
+  toolkit::IndexedArray<double, 1, 52> TrussBarLength{};       ///< bar lengths, n-panel truss
   toolkit::IndexedArray<double, 1, 8> TrussUnitForceResult{};  ///< bar lengths, four-joint truss
 
   // Three-dimensional box.

@@ -98,8 +98,7 @@ void DefineDimensionedBox(SharedState& s, int ext1, int ext2, std::string_view n
 
   const int ring[5] = {5, 6, 7, 8, 5};
   for (int i = 0; i < 4; ++i) {
-    DrawDashedLineMultiput(s, 10, x[ring[i]], y[ring[i]] - 2, x[ring[i + 1]],
-                           y[ring[i + 1]] - 2);
+    DrawDashedLineMultiput(s, 10, x[ring[i]], y[ring[i]] - 2, x[ring[i + 1]], y[ring[i + 1]] - 2);
   }
   EndSaveBox(s);
 }

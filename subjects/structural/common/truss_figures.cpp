@@ -82,7 +82,8 @@ void DefineTrussBoxB(SharedState& s, int shape) {
   SetLineWidth(s, 5);
   for (int k = 1; k <= 3; ++k) DrawSegmentShortenedCopy(s, sc * x[k], 10, sc * x[k + 1], 10, 1.5);
   SetLineWidth(s, 1);
-  for (int k = 1; k <= 3; ++k) PutValueLabel(s, sc * (x[k] + x[k + 1]) / 2 - 2, -17, x[k + 1] - x[k]);
+  for (int k = 1; k <= 3; ++k)
+    PutValueLabel(s, sc * (x[k] + x[k + 1]) / 2 - 2, -17, x[k + 1] - x[k]);
   MoveTo(s, 0, -19);
   LineTo(s, sc * x[4], -19);
   WriteLine(s, "}");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/dispatch.h"
 #include "support/memory_files.h"
 
 namespace {
@@ -44,9 +45,8 @@ TEST(AnalysisTables, RangesOfRepresentativeRows) {
     std::uint8_t bounds[7];
   };
   const Row rows[] = {
-      {1, {5, 6, 3, 3, 5, 33, 32}},  {4, {10, 10, 5, 5, 5, 5, 5}},
-      {5, {8, 6, 3, 8, 3, 4, 4}},    {11, {20, 3, 3, 3, 5, 33, 32}},
-      {35, {8, 7, 4, 5, 5, 5, 11}},  {36, {9, 9, 9, 5, 5, 5, 5}},
+      {1, {5, 6, 3, 3, 5, 33, 32}},   {4, {10, 10, 5, 5, 5, 5, 5}}, {5, {8, 6, 3, 8, 3, 4, 4}},
+      {11, {20, 3, 3, 3, 5, 33, 32}}, {35, {8, 7, 4, 5, 5, 5, 11}}, {36, {9, 9, 9, 5, 5, 5, 5}},
       {40, {9, 9, 9, 5, 5, 5, 5}},
   };
   for (const Row& r : rows) {
@@ -55,6 +55,22 @@ TEST(AnalysisTables, RangesOfRepresentativeRows) {
     }
   }
   EXPECT_EQ(calculus::AnalysisRanges[18], calculus::AnalysisRanges[19]);
+}
+
+TEST(AnalysisDispatch, ShellTableReachesTheAnalysisRows) {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  EXPECT_EQ(shell::ProblemCount(table, 1), 35);
+  EXPECT_EQ(shell::ProblemTitle(table, 1, 4), "The second remarkable limit         ");
+  EXPECT_EQ(shell::FindSubject(table, 1)->Ranges, &calculus::AnalysisRanges);
+  EXPECT_EQ(shell::FindSubject(table, 1)->Letter, "a");
+
+  SharedState s;
+  OpenMemoryFiles(s);
+  s.SubjectIndex = 1;
+  s.Level = 1;
+  shell::BeginSubjectProblem(s, 1, table);
+  EXPECT_EQ(s.ParboxWidth, 175);
+  EXPECT_NE(AnsText(s).find("& $n$ "), std::string::npos) << AnsText(s);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -8,6 +9,7 @@
 #include "subjects/calculus/numeric_check.h"
 #include "subjects/calculus/tex_formula.h"
 #include "support/memory_files.h"
+#include "support/run_harness.h"
 
 namespace {
 
@@ -79,6 +81,49 @@ TEST(DerivativeAtPoint, ListItemsAdvanceInnerAndKindAndFoldTheOuterFunctions) {
                                              "\\arctg", "\\ctg", "\\tg", "\\cos", "\\sin"}));
 }
 
+// Every row of the answers table, students' names included, has no more cells than the table
+// has columns (LaTeX stops with "Extra alignment tab" otherwise).
+TEST(DerivativeAtPoint, AnswersRowsFitTheTableInStudentsMode) {
+  for (int level : {1, 2, 9, 10}) {
+    for (bool students : {false, true}) {
+      auto s = testing_support::NewState();
+      s->Level = level;
+      s->StudentsMode = students;
+      for (int v = 1; v <= 3; ++v) s->StudentNames[v] = "Student " + std::to_string(v);
+      const auto texts = testing_support::RunBeginVariant(
+          *s, [](SharedState& st) { calculus::BeginAnalysisProblem(st, kRow); },
+          [](SharedState& st) { calculus::WriteAnalysisVariant(st, kRow); },
+          {{1, 1, 1, 1, 1, 1, 1}, {8, 6, 3, 8, 3, 4, 4}});
+      const std::string& ans = texts.answers;
+      const std::size_t spec_start = ans.find("{tabular}{") + 10;
+      const std::string spec = ans.substr(spec_start, ans.find('}', spec_start) - spec_start);
+      const long columns = std::count(spec.begin(), spec.end(), 'r');
+      // Rows end with "\\"; count the cells of each row between the head and the closing.
+      std::size_t row_start = ans.find("\\hline \r\n") + 9;
+      for (std::size_t end; (end = ans.find("\\\\", row_start)) != std::string::npos;
+           row_start = end + 2) {
+        const std::string row = ans.substr(row_start, end - row_start);
+        EXPECT_LE(std::count(row.begin(), row.end(), '&') + 1, columns)
+            << "Level " << level << (students ? ", students" : "") << "\n"
+            << row << "\n"
+            << ans;
+      }
+    }
+  }
+}
+
+// A list longer than six items would run out of the 32mm box into the variant below it.
+TEST(DerivativeAtPoint, LongListsGetATallerBox) {
+  const std::pair<int, const char*> cases[] = {{1, "\\parbox[t][32mm]{233pt}{ "},
+                                               {6, "\\parbox[t][32mm]{233pt}{1)"},
+                                               {7, "\\parbox[t][38mm]{233pt}{1)"},
+                                               {10, "\\parbox[t][55mm]{233pt}{1)"}};
+  for (const auto& [level, opening] : cases) {
+    const auto out = RunAnalysisVariant(kRow, Params{{1, 1, 1, 1, 1, 1, 1}}, level);
+    EXPECT_EQ(out.main.rfind(opening, 0), 0u) << level << "\n" << out.main;
+  }
+}
+
 TEST(DerivativeAtPoint, ItemCountIsTheLevelOfTheBeginCall) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
@@ -143,9 +188,8 @@ TEST(DerivativeAtPoint, AnswersAreTheDerivativesOfThePrintedFunctions) {
         const std::size_t product_end = y.find("\\,");
         const std::size_t c_start = y.find("+\\frc", product_end);
         ASSERT_NE(c_start, std::string::npos) << where;
-        const std::string product =
-            "(" + y.substr(0, product_end) + ")\\cdot(" +
-            y.substr(product_end + 2, c_start - product_end - 2) + ")";
+        const std::string product = "(" + y.substr(0, product_end) + ")\\cdot(" +
+                                    y.substr(product_end + 2, c_start - product_end - 2) + ")";
         const double d1 = DerivativeAtOne(product);
         const double d2 = DerivativeAtOne(y.substr(c_start + 1));
         for (double d : {d1, d2}) ASSERT_NEAR(d, std::round(d), 1e-7) << where;
@@ -162,7 +206,8 @@ TEST(DerivativeAtPoint, AnswersAreTheDerivativesOfThePrintedFunctions) {
             it = derivatives.emplace(functions[i], DerivativeAtOne(functions[i])).first;
           }
           ASSERT_NEAR(cells[i], it->second, 5.1e-5 + 1e-9 * std::fabs(it->second))
-              << "item " << i + 1 << ": " << functions[i] << "\n" << where;
+              << "item " << i + 1 << ": " << functions[i] << "\n"
+              << where;
         }
       }
       ++checked;

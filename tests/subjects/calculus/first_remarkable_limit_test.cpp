@@ -60,20 +60,29 @@ TEST(FirstRemarkableLimit, VariantLinesForTheEdgeCases) {
   const Case cases[] = {
       {"P3 = P2 = 7 takes row 1 for the second term; the extra term follows the denominator",
        {{1, 7, 7, 3, 1}},
-       "2(e^x-1)+\\ln(1+3x)}{\r\n\\mbox{tg}(4x)+\\sin^2(x)}\r\n", "1&$5/4$ "},
-      {"form 2 without an extra term", {{2, 3, 4, 5, 1}},
-       "\\mbox{arcsin}(5x)}{\r\n\\mbox{tg}(3x)+\\mbox{arctg}(4x)}\r\n", "1&$5/7$ "},
+       "2(e^x-1)+\\ln(1+3x)}{\r\n\\mbox{tg}(4x)+\\sin^2(x)}\r\n",
+       "1&$5/4$ "},
+      {"form 2 without an extra term",
+       {{2, 3, 4, 5, 1}},
+       "\\mbox{arcsin}(5x)}{\r\n\\mbox{tg}(3x)+\\mbox{arctg}(4x)}\r\n",
+       "1&$5/7$ "},
       {"form 3: P4 = P2 gives row 8 and the extra term makes the limit infinite; row 6 doubled",
        {{3, 6, 2, 6, 2}},
-       "3x^2+e^x}{\r\n8(1-\\cos(x))+5\\sin(x^2)}\r\n", "1 &$\\infty$ "},
-      {"form 4 with its extra term answers 0", {{4, 1, 2, 1, 3}},
-       "5\\ln(1+x^2)+6\\sin(x^2)}{\r\n4x^2+\\sin(6x)}\r\n", "1& $0$ "},
-      {"form 5 with the quadratic term on row 6", {{5, 1, 2, 6, 1}},
-       "(\\ln(1+2x)+\\sin(3x))^2}{\r\n4(1-\\cos(x))}\r\n", "1&$25/2$ "},
+       "3x^2+e^x}{\r\n8(1-\\cos(x))+5\\sin(x^2)}\r\n",
+       "1 &$\\infty$ "},
+      {"form 4 with its extra term answers 0",
+       {{4, 1, 2, 1, 3}},
+       "5\\ln(1+x^2)+6\\sin(x^2)}{\r\n4x^2+\\sin(6x)}\r\n",
+       "1& $0$ "},
+      {"form 5 with the quadratic term on row 6",
+       {{5, 1, 2, 6, 1}},
+       "(\\ln(1+2x)+\\sin(3x))^2}{\r\n4(1-\\cos(x))}\r\n",
+       "1&$25/2$ "},
   };
   for (const Case& c : cases) {
     const auto out = RunAnalysisVariant(kRow, c.q, 1);
-    EXPECT_EQ(out.main, std::string("$\\displaystyle \\lim_{x\\to 0}\\frac{") + c.fraction + "$ \r\n")
+    EXPECT_EQ(out.main,
+              std::string("$\\displaystyle \\lim_{x\\to 0}\\frac{") + c.fraction + "$ \r\n")
         << c.what;
     EXPECT_EQ(out.ans, c.answer) << c.what;
   }
@@ -113,7 +122,8 @@ TEST(FirstRemarkableLimit, AnswerIsTheLimitOfThePrintedFunctionForEveryParameter
           if (side < 0 && fraction.find("\\sqrt") != std::string::npos) continue;
           const double limit = numeric_check::LimitAt(g, 0, side, 1e-2);
           ASSERT_TRUE(numeric_check::Near(limit, expected, 1e-7))
-              << "numeric limit " << limit << " from side " << side << "\n" << where;
+              << "numeric limit " << limit << " from side " << side << "\n"
+              << where;
         }
       }
       ++checked;

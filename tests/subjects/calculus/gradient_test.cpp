@@ -78,7 +78,9 @@ TEST(Gradient, WritesTheFunctionPointAndAnswerRow) {
     numeric_check::VariantRunner run(kRow, 1, 1);
     const auto v = run.Run(c.q);
     EXPECT_EQ(v.main, c.main) << Describe(c.q, 1);
-    if (c.ans != nullptr) EXPECT_EQ(v.ans, c.ans) << Describe(c.q, 1);
+    if (c.ans != nullptr) {
+      EXPECT_EQ(v.ans, c.ans) << Describe(c.q, 1);
+    }
   }
 }
 

@@ -107,6 +107,9 @@ TEST(ImplicitDerivative, AnswersMatchThePrintedEquationsEverywhere) {
   for (int level = 1; level <= 10; ++level) {
     numeric_check::VariantRunner runner(kRow, level);
     numeric_check::ForEachParameterSet({5, 5, 5, 5, 5, 33, 0}, [&](const Params& q) {
+      // P6 only picks q (1 or 2, or any other value): Levels 1 and 10 take all 33 values, the
+      // Levels between a few, to keep the sweep quick.
+      if (level != 1 && level != 10 && q.p[5] > 3 && q.p[5] != 33) return;
       const auto v = runner.Run(q);
       const auto equations = PrintedEquations(v.main);
       const auto answers = AnswerCells(v.ans);

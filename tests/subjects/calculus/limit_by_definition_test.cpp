@@ -43,19 +43,23 @@ TEST(LimitByDefinition, VariantLinesForTheEdgeCases) {
   };
   const Case cases[] = {
       {"constant sequence (3n+3)/(4n+4): the second fraction is 0 over C^2",
-       {{3, 2, 1, 2, 1}}, 1,
+       {{3, 2, 1, 2, 1}},
+       1,
        "$$\r\na_n=\\frac{ 3n\r\n+3\r\n}{ 4n\r\n+4},\\ \\  a=\\frac{3}{4}\r\n.$$\r\n",
        " 1  &$-1+(0/16)(1/\\varepsilon)$ "},
       {"B = 0 leaves no constant term; a negative D keeps its minus; printed number 31",
-       {{1, 6, 1, 1, 2}}, 31,
+       {{1, 6, 1, 1, 2}},
+       31,
        "$$\r\na_n=\\frac{ 7n\r\n}{ 8n\r\n-4},\\ \\  a=\\frac{7}{8}\r\n.$$\r\n",
        "31  &$1/2+(7/16)(1/\\varepsilon)$ "},
       {"square: D = 0 becomes 2 and the answer is a square root",
-       {{1, 2, 2, 3, 1}}, 1,
+       {{1, 2, 2, 3, 1}},
+       1,
        "$$\r\na_n=\\frac{ 4n^2\r\n+5\r\n}{ 3n^2\r\n+2},\\ \\  a=\\frac{4}{3}\r\n.$$\r\n",
        " 1  &$\\sqrt{-2/3+(7/9)(1/\\varepsilon)}$ "},
       {"cube: D = 0 becomes 1 and the answer is a cube root",
-       {{2, 4, 3, 1, 5}}, 1,
+       {{2, 4, 3, 1, 5}},
+       1,
        "$$\r\na_n=\\frac{ 9n^3\r\n-3\r\n}{ 8n^3\r\n+1},\\ \\  a=\\frac{9}{8}\r\n.$$\r\n",
        " 1  &$\\sqrt[3]{-1/8+(33/64)(1/\\varepsilon)}$ "},
   };
@@ -104,10 +108,12 @@ TEST(LimitByDefinition, ThresholdHoldsAndIsSharpForEveryParameterSet) {
           const bool within = std::fabs(term(n) - limit) < eps;
           if (n > threshold) {
             ASSERT_TRUE(within) << "n = " << n << " above N = " << threshold << ", eps " << eps
-                                << "\n" << where;
+                                << "\n"
+                                << where;
           } else if (slope != 0) {
             ASSERT_FALSE(within) << "n = " << n << " below N = " << threshold << ", eps " << eps
-                                 << "\n" << where;
+                                 << "\n"
+                                 << where;
           }
         }
       }

@@ -36,20 +36,34 @@ TEST(SequenceLimit, VariantLinesOfEachForm) {
     const char* answer;    // between "& $" and the closing "$"
   };
   const Case cases[] = {
-      {"form 1: root over a polynomial", {{1, 1, 1, 1, 1}},
-       "\\sqrt{4\r\nn^{6}\r\n+2n+1}}{\r\n(1+\r\n2n^{2})n+1}\r\n", "1"},
-      {"form 2: d equal to c is raised by one", {{2, 2, 1, 1, 2}},
-       "(3+\r\n4n^3)^2\r\n-3n^{6}}\r\n{(3n^3+1)\r\n(4n^3+1)}\r\n", "13/12"},
-      {"form 3 with squares", {{3, 1, 2, 2, 3}},
-       "(4-n)^2-\r\n(2+n)^2}\r\n{(2-n)^2-\r\n(5+n)^2}\r\n", "6/7"},
-      {"form 3 with cubes answers the literal 1", {{3, 1, 3, 2, 3}},
-       "(4-n)^3-\r\n(2+n)^3}\r\n{(2-n)^3-\r\n(5+n)^3}\r\n", " 1  "},
-      {"form 4 with cubes", {{4, 2, 1, 3, 2}},
-       "(3+n)^3+\r\n(3-n)^3}\r\n{(2-n)^3+\r\n(1+n)^3}\r\n", "2"},
-      {"form 4 with squares answers the literal 1", {{4, 2, 3, 3, 2}},
-       "(3+n)^2+\r\n(3-n)^2}\r\n{(2-n)^2+\r\n(3+n)^2}\r\n", "  1   "},
-      {"form 5 answers P5 itself", {{5, 1, 2, 3, 4}},
-       "(n\\sqrt{16n+4}+\r\n2)^2}\r\n{(4n+1)(n+2)^2}\r\n", " 4"},
+      {"form 1: root over a polynomial",
+       {{1, 1, 1, 1, 1}},
+       "\\sqrt{4\r\nn^{6}\r\n+2n+1}}{\r\n(1+\r\n2n^{2})n+1}\r\n",
+       "1"},
+      {"form 2: d equal to c is raised by one",
+       {{2, 2, 1, 1, 2}},
+       "(3+\r\n4n^3)^2\r\n-3n^{6}}\r\n{(3n^3+1)\r\n(4n^3+1)}\r\n",
+       "13/12"},
+      {"form 3 with squares",
+       {{3, 1, 2, 2, 3}},
+       "(4-n)^2-\r\n(2+n)^2}\r\n{(2-n)^2-\r\n(5+n)^2}\r\n",
+       "6/7"},
+      {"form 3 with cubes answers the literal 1",
+       {{3, 1, 3, 2, 3}},
+       "(4-n)^3-\r\n(2+n)^3}\r\n{(2-n)^3-\r\n(5+n)^3}\r\n",
+       " 1  "},
+      {"form 4 with cubes",
+       {{4, 2, 1, 3, 2}},
+       "(3+n)^3+\r\n(3-n)^3}\r\n{(2-n)^3+\r\n(1+n)^3}\r\n",
+       "2"},
+      {"form 4 with squares answers the literal 1",
+       {{4, 2, 3, 3, 2}},
+       "(3+n)^2+\r\n(3-n)^2}\r\n{(2-n)^2+\r\n(3+n)^2}\r\n",
+       "  1   "},
+      {"form 5 answers P5 itself",
+       {{5, 1, 2, 3, 4}},
+       "(n\\sqrt{16n+4}+\r\n2)^2}\r\n{(4n+1)(n+2)^2}\r\n",
+       " 4"},
   };
   for (const Case& c : cases) {
     const auto out = RunAnalysisVariant(kRow, c.q, 1, 7);
@@ -137,7 +151,8 @@ TEST(SequenceLimit, AnswerIsTheLimitOfThePrintedSequenceForEveryParameterSet) {
       ASSERT_EQ(a.size(), 1u) << where;
       const double limit = numeric_check::LimitAtInfinity(seq.term, 400, 5, seq.root);
       ASSERT_TRUE(numeric_check::Near(limit, numeric_check::ParseRational(a[0]), 1e-6))
-          << "numeric limit " << limit << "\n" << where;
+          << "numeric limit " << limit << "\n"
+          << where;
       ++checked;
     });
   }

@@ -56,8 +56,7 @@ TEST(LogarithmicDerivative, StatementAndAnswersHead) {
 TEST(LogarithmicDerivative, OneItemWithoutLabel) {
   // k = 4, a = 4, b = 5, d = 4, e = 4; the indices wrap to U 1, V 1, W 1.
   const auto v = RunAnalysisVariant(kRow, Params{{10, 5, 3, 3, 15, 1, 1}}, 1, 7);
-  EXPECT_EQ(v.main,
-            " $ \\  y=(5x+\\sqrt{4x}\r\n)^{x/4+1\r\n}$\\vskip2pt\r\n\\vskip2mm");
+  EXPECT_EQ(v.main, " $ \\  y=(5x+\\sqrt{4x}\r\n)^{x/4+1\r\n}$\\vskip2pt\r\n\\vskip2mm");
   EXPECT_EQ(v.ans, "7\r\n&   17.7384");
 }
 

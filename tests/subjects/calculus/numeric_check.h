@@ -37,8 +37,7 @@ inline double SecondDerivative(const Function& f, double x, double h = 1e-2) {
 
 /// Richardson extrapolation of g(t) to t -> 0 from t0, t0/2, .. (levels samples), assuming
 /// g has an expansion in whole powers of t.
-inline double ExtrapolateToZero(const std::function<double(double)>& g, double t0,
-                                int levels = 5) {
+inline double ExtrapolateToZero(const std::function<double(double)>& g, double t0, int levels = 5) {
   std::vector<std::vector<double>> table(levels);
   double t = t0;
   for (int i = 0; i < levels; ++i, t /= 2) {
@@ -53,8 +52,7 @@ inline double ExtrapolateToZero(const std::function<double(double)>& g, double t
 
 /// lim f(n) as n -> infinity, by extrapolation from n0, 4n0, 16n0, .. in t = n^(-1/root):
 /// root 1 for expansions in whole powers of 1/n, 2 where half powers occur (square roots).
-inline double LimitAtInfinity(const Function& f, double n0 = 200, int levels = 5,
-                              int root = 1) {
+inline double LimitAtInfinity(const Function& f, double n0 = 200, int levels = 5, int root = 1) {
   return ExtrapolateToZero([&](double t) { return f(std::pow(t, -root)); },
                            std::pow(n0, -1.0 / root), levels);
 }
@@ -95,7 +93,8 @@ struct Params {
 
 /// Calls visit for every combination of P1..P7 with Pk in 1..bounds[k-1]; a bound of 0 keeps
 /// that parameter at 1 (for parameters a row does not read).
-inline void ForEachParameterSet(const int (&bounds)[7], const std::function<void(const Params&)>& visit) {
+inline void ForEachParameterSet(const int (&bounds)[7],
+                                const std::function<void(const Params&)>& visit) {
   Params q;
   std::function<void(int)> rec = [&](int k) {
     if (k == 7) {

@@ -59,9 +59,9 @@ TEST(ObliqueAsymptote, StatementAndAtMostThreeHeadCells) {
     testing_support::OpenMemoryFiles(s);
     s.Level = level;
     calculus::BeginAnalysisProblem(s, kRow);
-    EXPECT_EQ(testing_support::MainText(s).rfind(
-                  " Найти наклонную асимптоту функции.\\\\\\noindent", 0),
-              0u);
+    EXPECT_EQ(
+        testing_support::MainText(s).rfind(" Найти наклонную асимптоту функции.\\\\\\noindent", 0),
+        0u);
     const std::string ans = testing_support::AnsText(s);
     const int items = level < 3 ? level : 3;
     std::string head = "}\\hline \r\n";
@@ -75,8 +75,7 @@ TEST(ObliqueAsymptote, StatementAndAtMostThreeHeadCells) {
 
 TEST(ObliqueAsymptote, OneFunctionWithoutLabel) {
   const auto v = RunAnalysisVariant(kRow, Params{{1, 1, 1, 1, 1, 5, 1}}, 1);
-  EXPECT_EQ(v.main,
-            " $\\displaystyle y=\\sqrt{(12x^3+2x^2+2x+5)/\r\n(3x-2)}\r\n$\\vskip2mm\r\n");
+  EXPECT_EQ(v.main, " $\\displaystyle y=\\sqrt{(12x^3+2x^2+2x+5)/\r\n(3x-2)}\r\n$\\vskip2mm\r\n");
   EXPECT_EQ(v.ans, "1&$y=2x\r\n+0.83$");
 }
 
@@ -98,6 +97,9 @@ TEST(ObliqueAsymptote, AnswersMatchThePrintedFunctionsEverywhere) {
   for (int level = 1; level <= 10; ++level) {
     numeric_check::VariantRunner runner(kRow, level);
     numeric_check::ForEachParameterSet({5, 5, 10, 3, 5, 33, 0}, [&](const Params& q) {
+      // P6 is only the constant term c24: Levels 1 and 10 take all 33 values, the
+      // Levels between a few, to keep the sweep quick.
+      if (level != 1 && level != 10 && q.p[5] > 3 && q.p[5] != 33) return;
       const auto v = runner.Run(q);
       const auto functions = PrintedFunctions(v.main);
       const auto lines = PrintedAsymptotes(v.ans);

@@ -83,7 +83,9 @@ TEST(PowerSeries, KindsFollowP2AndP3) {
   for (const Case& c : cases) {
     numeric_check::VariantRunner run(kRow, c.level, 1);
     const auto v = run.Run(c.q);
-    if (c.main != nullptr) EXPECT_EQ(v.main, c.main) << Describe(c.q, c.level);
+    if (c.main != nullptr) {
+      EXPECT_EQ(v.main, c.main) << Describe(c.q, c.level);
+    }
     EXPECT_EQ(v.ans, c.ans) << Describe(c.q, c.level) << "\n" << v.main;
   }
 }

@@ -47,9 +47,9 @@ TEST(SecondDerivative, StatementAndAnswersHead) {
                 " Найти $d^2y/dx^2$ {\\small при $x=1$.\\\\\\noindent}\r\n", 0),
             0u);
   const std::string ans = testing_support::AnsText(s);
-  EXPECT_EQ(ans.rfind("$d^2y/dx^2$ \\par \r\n\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|}",
-                      0),
-            0u)
+  EXPECT_EQ(
+      ans.rfind("$d^2y/dx^2$ \\par \r\n\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|}", 0),
+      0u)
       << ans;
   EXPECT_NE(ans.find("&1 \r\n&2 \r\n"), std::string::npos) << ans;
   EXPECT_EQ(s.ParboxWidth, 171);

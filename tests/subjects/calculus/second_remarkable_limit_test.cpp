@@ -38,9 +38,9 @@ TEST(SecondRemarkableLimit, BeginFollowsTheLevel) {
     const std::string main = testing_support::MainText(s);
     EXPECT_EQ(main.rfind(std::string(c.statement) + "\\vskip1pt{", 0), 0u) << main;
     EXPECT_NE(main.find(" \\Red{(с.77.)}"), std::string::npos) << main;
-    EXPECT_EQ(testing_support::AnsText(s),
-              std::string("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n") +
-                  c.head);
+    EXPECT_EQ(
+        testing_support::AnsText(s),
+        std::string("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n") + c.head);
   }
 }
 
@@ -53,20 +53,28 @@ TEST(SecondRemarkableLimit, VariantLinesForTheEdgeCases) {
     const char* ans;
   };
   const Case cases[] = {
-      {"Level 1, form 4 with b = d: the exponent is 0 and the answer 1", {{4, 1, 1, 1, 4}}, 1,
+      {"Level 1, form 4 with b = d: the exponent is 0 and the answer 1",
+       {{4, 1, 1, 1, 4}},
+       1,
        "\\parbox[t][20mm]{233pt}{ $\\displaystyle \r\n\\lim_{n\\to\\infty}\\left(\\frac{2n^2+5n+1}"
        "\r\n{2n^2+5n+1}\\right)\r\n^{n/5}\r\n$}",
        "1 & 1 "},
-      {"form 2 with h = 1 takes b = a = 6: the exponent 1 writes e^{}", {{2, 1, 1, 3, 1}}, 1,
+      {"form 2 with h = 1 takes b = a = 6: the exponent 1 writes e^{}",
+       {{2, 1, 1, 3, 1}},
+       1,
        "\\parbox[t][20mm]{233pt}{ $\\displaystyle \r\n\\lim_{n\\to\\infty}\\left("
        "\\cos(3/n)+6/n\\right)^{n/6}\r\n$}",
        "1&$e^{}$ "},
-      {"Level 2: item 2 form 4 with a = b answers 1 on its own line", {{1, 4, 3, 1, 1}}, 2,
+      {"Level 2: item 2 form 4 with a = b answers 1 on its own line",
+       {{1, 4, 3, 1, 1}},
+       2,
        "\\parbox[t][20mm]{233pt}{1.  $\\displaystyle \r\n\\lim_{n\\to\\infty}\\left("
        "1+\\frac{3}{n+1}\\right)\r\n^{4(n+1)}\r\n$\\par 2.  $\\displaystyle \r\n"
        "\\lim_{x\\to 0}\\left(1+\\sin(4x)-4x\\right)^{1/x}\r\n$}",
        "1&$e^{12}$  & 1 \r\n"},
-      {"Level 10: a negative exponent and the limit at pi", {{9, 10, 2, 3, 1}}, 10,
+      {"Level 10: a negative exponent and the limit at pi",
+       {{9, 10, 2, 3, 1}},
+       10,
        "\\parbox[t][20mm]{233pt}{1.  $\\displaystyle \r\n\\lim_{n\\to\\infty}\\left("
        "1+\\frac{8n^2+3}{n^3}\\right)^{-3n}\r\n$\\par 2.  $\\displaystyle \r\n"
        "\\lim_{x\\to \\pi}\\left(1+\\sin(x)+4(x-\\pi)\\right)^{3/(x-\\pi)}\r\n$}",
@@ -108,8 +116,8 @@ std::vector<double> AnswerExponents(const std::string& ans) {
 /// The printed limits of a variant ("\lim_..." up to its closing "$"), checking the frame
 /// around them; empty when the frame is not as expected.
 std::vector<std::string> PrintedItems(const std::string& main, bool numbered) {
-  const std::string open = "\\parbox[t][20mm]{233pt}{" + std::string(numbered ? "1. " : "") +
-                           " $\\displaystyle \r\n";
+  const std::string open =
+      "\\parbox[t][20mm]{233pt}{" + std::string(numbered ? "1. " : "") + " $\\displaystyle \r\n";
   const std::string between = "\r\n$\\par 2.  $\\displaystyle \r\n";
   if (main.rfind(open, 0) != 0 || !main.ends_with("\r\n$}")) return {};
   const std::string body = main.substr(open.size(), main.size() - open.size() - 4);
@@ -164,7 +172,9 @@ TEST(SecondRemarkableLimit, AnswersAreThePrintedLimitsForEveryParameterSet) {
         if (it == log_limits.end()) it = log_limits.emplace(items[i], LogLimit(items[i])).first;
         ASSERT_TRUE(numeric_check::Near(it->second, exponents[i], 1e-6))
             << "item " << i + 1 << ": ln of the limit " << it->second << "\n"
-            << Describe(q, level) << "\n" << out.main << "\n" << out.ans;
+            << Describe(q, level) << "\n"
+            << out.main << "\n"
+            << out.ans;
       }
       ++checked;
     });

@@ -50,34 +50,83 @@ inline bool Alternates(const Formula& a, Real n, Real x) {
   return true;
 }
 
+/// Whether the partial sums settle: the spread of the partial sums over [10^4, 10^5] is
+/// well below their spread over [10^3, 10^4] (a conditionally convergent series with
+/// oscillating terms narrows by about 1/sqrt(10) a decade); a divergent series of slowly
+/// falling terms moves about as far each decade.
+inline bool PartialSumsSettle(const Formula& a, Real x) {
+  Real sum = 0;
+  Real n = 1;
+  for (; n < 1e3L; n += 1) sum += a.AtN(n, x);
+  Real spread[2];
+  for (int d = 0; d < 2; ++d) {
+    Real lo = sum, hi = sum;
+    for (const Real end = d == 0 ? 1e4L : 1e5L; n < end; n += 1) {
+      sum += a.AtN(n, x);
+      lo = std::fmin(lo, sum);
+      hi = std::fmax(hi, sum);
+    }
+    spread[d] = hi - lo;
+  }
+  return spread[1] < 0.6L * spread[0];
+}
+
+inline Verdict JudgeTerms(const Formula& a, Real x, bool* geometric);
+
 /// The verdict at x, and how sure it is: `geometric` is set when a geometric rate of growth
-/// or decay decided it (away from any border of the region).
+/// or decay decided it (away from any border of the region). Where terms far out have no
+/// real value, x is outside the region: the series diverges there.
 inline Verdict Judge(const Formula& a, Real x, bool* geometric = nullptr) {
+  try {
+    return JudgeTerms(a, x, geometric);
+  } catch (const tex_formula::NotReal&) {
+    if (geometric) *geometric = false;
+    return Verdict::kDiverges;
+  }
+}
+
+inline Verdict JudgeTerms(const Formula& a, Real x, bool* geometric) {
   if (geometric) *geometric = false;
-  // Growth or decay at a geometric rate (or faster); small indices first for terms with n^2
-  // in an exponent, which leave the long double range quickly.
-  for (Real n1 : {Real(400), Real(40), Real(12)}) {
-    const Real m1 = WindowMax(a, n1, x), m2 = WindowMax(a, 2 * n1, x);
-    if (std::isnan(m1) || std::isnan(m2)) continue;
-    if (m1 == 0 && m2 == 0) return Verdict::kConverges;  // every term 0 (for example x = 0)
-    if (std::isinf(m2)) {
+  // Growth or decay at a geometric rate (or faster): the rate per index must hold from
+  // [n, 2n] to [2n, 4n], where a power of n would halve it. Small indices first for terms
+  // with n^2 in an exponent, which leave the long double range quickly.
+  for (Real n1 : {Real(400), Real(200), Real(100), Real(40), Real(12)}) {
+    const Real m1 = WindowMax(a, n1, x), m2 = WindowMax(a, 2 * n1, x),
+               m4 = WindowMax(a, 4 * n1, x);
+    if (std::isnan(m1) || std::isnan(m2) || std::isnan(m4)) continue;
+    if (m1 == 0 && m2 == 0 && m4 == 0) return Verdict::kConverges;  // every term 0
+    if (std::isinf(m2) || std::isinf(m4)) {
       if (geometric) *geometric = true;
       return Verdict::kDiverges;
     }
-    if (m2 == 0) {
+    if (m2 == 0 || m4 == 0) {
       if (geometric) *geometric = true;
       return Verdict::kConverges;
     }
-    const Real rate = (std::log(m2) - std::log(m1)) / n1;
-    if (rate < -0.004L || rate > 0.004L) {
+    if (m1 == 0 || std::isinf(m1)) continue;
+    const Real r1 = (std::log(m2) - std::log(m1)) / n1;
+    const Real r2 = (std::log(m4) - std::log(m2)) / (2 * n1);
+    if (std::fabs(r2) > 0.004L && r2 / r1 > 0.8L) {
       if (geometric) *geometric = true;
-      return rate < 0 ? Verdict::kConverges : Verdict::kDiverges;
+      return r2 < 0 ? Verdict::kConverges : Verdict::kDiverges;
     }
     break;
   }
   // A power of n: the exponent p from two indices far out (less far when the terms leave
-  // the long double range there).
-  const Real pairs[][2] = {{1e8L, 1e10L}, {1e5L, 1e6L}, {1000, 4000}, {200, 800}};
+  // the long double range there). Far out, because additive constants such as the 15 of
+  // (n^(1/4) + 15)^x fade slowly.
+  // Terms that change sign without alternating (cos of a root of n): their size far out
+  // says little, the partial sums decide.
+  if (!Alternates(a, 1000, x)) {
+    const Real first = a.AtN(1000, x);
+    for (int k = 1; k < 3000; ++k) {
+      if (a.AtN(1000 + k, x) * first < 0) {
+        return PartialSumsSettle(a, x) ? Verdict::kConverges : Verdict::kDiverges;
+      }
+    }
+  }
+  const Real pairs[][2] = {{1e16L, 1e18L}, {1e8L, 1e10L}, {1e5L, 1e6L}, {1000, 4000},
+                           {200, 800}};
   for (const auto& pair : pairs) {
     const Real m1 = WindowMax(a, pair[0], x), m2 = WindowMax(a, pair[1], x);
     if (std::isnan(m1) || std::isnan(m2) || std::isinf(m1) || std::isinf(m2)) continue;
@@ -86,7 +135,7 @@ inline Verdict Judge(const Formula& a, Real x, bool* geometric = nullptr) {
     const Real p = -(std::log(m2) - std::log(m1)) / std::log(pair[1] / pair[0]);
     if (p > 1.15L) return Verdict::kConverges;
     if (p < 0.02L) return Verdict::kDiverges;  // the terms do not fall to 0
-    return Alternates(a, pair[0], x) ? Verdict::kConverges : Verdict::kDiverges;
+    return Alternates(a, pair[0], x) ? Verdict::kConverges : Verdict::kDiverges;  // Leibniz
   }
   return Verdict::kDiverges;  // no real terms far out, or only infinite ones
 }
@@ -145,12 +194,19 @@ inline bool InRegion(const std::vector<Interval>& region, double x) {
   return false;
 }
 
-/// Whether the printed end is exact: a whole number as printed.
-inline bool ExactEnd(const std::string& text) {
-  if (text.find('.') != std::string::npos || text.find("\\cdot") != std::string::npos) {
+/// Whether the printed end is the border itself: a whole number as printed, and either a
+/// geometric rate changes sign across it within 10^-3, or the rate is too slow on both sides
+/// to tell (a border set by a power of n, or by a ratio that tends to 1). A rounded end that
+/// happens to print as a whole number (-1.006 as -1) lies inside one side and is refused.
+inline bool ExactEnd(const Formula& a, const std::string& text, double end) {
+  if (text.find('.') != std::string::npos || text.find("\\cdot") != std::string::npos ||
+      text.find("\\infty") != std::string::npos) {
     return false;
   }
-  return text.find("\\infty") == std::string::npos;
+  bool left_geometric = false, right_geometric = false;
+  const Verdict left = Judge(a, end - 1e-3, &left_geometric);
+  const Verdict right = Judge(a, end + 1e-3, &right_geometric);
+  return left != right || (!left_geometric && !right_geometric);
 }
 
 }  // namespace series_region

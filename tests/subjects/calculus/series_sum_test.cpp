@@ -90,6 +90,8 @@ TEST(SeriesSum, TableHasAColumnForEveryItem) {
       ++columns;
     }
     EXPECT_EQ(columns, static_cast<std::size_t>(level + 2)) << "Level " << level;
+    // Ten sums of up to nine characters fit the answers page only set small and close.
+    EXPECT_EQ(ans.rfind("\\tabcolsep=1pt\\scriptsize\\noindent", 0) == 0, level > 5);
   }
 }
 

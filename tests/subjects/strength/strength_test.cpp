@@ -1,10 +1,11 @@
 #include "subjects/strength/strength.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
-#include <gtest/gtest.h>
-
+#include "shell/dispatch.h"
 #include "support/memory_files.h"
 
 namespace strength {
@@ -16,9 +17,18 @@ TEST(MechanicsTablesTest, TitlesKeepTheirStoredLengths) {
                                                65, 12, 27, 25, 43, 28, 12, 30, 34, 39, 48, 46, 33,
                                                27, 42, 56, 47, 40, 58, 40, 46, 44, 46, 40, 50, 46};
   for (int row = 1; row <= kMechanicsProblemCount; ++row) {
-    EXPECT_EQ(static_cast<int>(MechanicsTitles[row - 1].size()), lengths[row - 1]) << row;
+    EXPECT_EQ(static_cast<int>(MechanicsTitles[row].size()), lengths[row - 1]) << row;
   }
-  EXPECT_EQ(MechanicsTitles[6], "Statically indeterminate rod system (2)");
+  EXPECT_EQ(MechanicsTitles[7], "Statically indeterminate rod system (2)");
+}
+
+TEST(MechanicsTablesTest, TheShellListsTheTabAsSubjectTwo) {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  EXPECT_EQ(shell::ProblemCount(table, 2), kMechanicsProblemCount);
+  EXPECT_EQ(shell::ProblemTitle(table, 2, 14),
+            "The number of unknowns by the method of force and displacement me");
+  EXPECT_EQ(shell::FindSubject(table, 2)->Letter, "m");
+  EXPECT_EQ(shell::FindSubject(table, 2)->Ranges, &MechanicsRanges);
 }
 
 TEST(MechanicsTablesTest, RangesOfSelectedRows) {
@@ -26,7 +36,7 @@ TEST(MechanicsTablesTest, RangesOfSelectedRows) {
     int row;
     int bounds[7];
   };
-  const Row rows[] = {{1, {3, 8, 3, 5, 5, 5, 8}},       {7, {30, 30, 30, 8, 8, 8, 8}},
+  const Row rows[] = {{1, {3, 8, 3, 5, 5, 5, 8}},        {7, {30, 30, 30, 8, 8, 8, 8}},
                       {19, {8, 8, 8, 8, 120, 120, 120}}, {33, {10, 10, 1, 1, 1, 1, 1}},
                       {39, {8, 32, 32, 32, 10, 10, 10}}, {40, {9, 9, 9, 5, 5, 5, 5}}};
   for (const Row& r : rows) {

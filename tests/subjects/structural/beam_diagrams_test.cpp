@@ -1,9 +1,9 @@
 #include "subjects/structural/common/beam_diagrams.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "support/memory_files.h"
 
@@ -68,6 +68,16 @@ TEST(DiagramTest, ContinuousDiagramLabelsRightEndsOnlyBeforeAJump) {
   EXPECT_EQ(Count(ans, "{\\scriptsize 4"), 1u) << ans;
   EXPECT_EQ(Count(ans, "{\\scriptsize -2"), 1u) << ans;
   EXPECT_EQ(Count(ans, "{\\scriptsize"), 3u) << ans;
+
+  auto absolute = NewState();
+  absolute->LabelAbsolute = true;
+  for (int seg = 1; seg <= 3; ++seg) {
+    AnsDrawDiagramSegment(*absolute, v, seg, 0, 30 * (seg - 1), 30 * seg, 6, -1, false, -1);
+  }
+  const std::string abs_text = AnsText(*absolute);
+  EXPECT_EQ(Count(abs_text, "{\\scriptsize -"), 0u) << abs_text;
+  EXPECT_EQ(Count(abs_text, "{\\scriptsize 6"), 1u) << abs_text;
+  EXPECT_EQ(Count(abs_text, "{\\scriptsize 4"), 1u) << abs_text;
 }
 
 TEST(DiagramTest, FlatDiagramAndShortSegmentDrawWithoutHatchingOrNaN) {
@@ -130,8 +140,7 @@ TEST(BeamLoadsTest, PointLoadRecordsItsValueAndDistributedLoadHasOneArrowPerStep
       << main;
   EXPECT_NE(main.find("{$P$}}"), std::string::npos);
   EXPECT_NE(main.find("$q_1$"), std::string::npos);
-  EXPECT_NE(main.find("\\multiput(40,19)(6,0){7}{\\vector(0,-1){\r\n18}}}%\r\n"),
-            std::string::npos)
+  EXPECT_NE(main.find("\\multiput(40,19)(6,0){7}{\\vector(0,-1){\r\n18}}}%\r\n"), std::string::npos)
       << main;
 }
 

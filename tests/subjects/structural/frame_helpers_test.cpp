@@ -1,10 +1,10 @@
 #include "subjects/structural/common/frame_helpers.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "support/memory_files.h"
 #include "toolkit/errors.h"

@@ -1,10 +1,10 @@
 #include "subjects/structural/common/linear_system.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <random>
-
-#include <gtest/gtest.h>
 
 #include "toolkit/errors.h"
 
@@ -120,8 +120,8 @@ TEST(SolveLinearSystemTest, SixRightHandSidesShareOneEliminationAndLaterColumnsS
   SetRow(*m, 1, {1, 2}, 0);
   SetRow(*m, 2, {3, 4}, 0);
   for (int r = 1; r <= 6; ++r) {
-    m->SystemRhs[1][r] = r;       // x + 2y = r
-    m->SystemRhs[2][r] = 2 * r;   // 3x + 4y = 2r  =>  x = 0, y = r/2
+    m->SystemRhs[1][r] = r;      // x + 2y = r
+    m->SystemRhs[2][r] = 2 * r;  // 3x + 4y = 2r  =>  x = 0, y = r/2
   }
   SolveLinearSystem(*m, 2, 4);
   for (int r = 1; r <= 4; ++r) {

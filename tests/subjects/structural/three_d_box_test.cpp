@@ -1,9 +1,9 @@
 #include "subjects/structural/common/three_d_box.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "support/memory_files.h"
 

@@ -1,9 +1,9 @@
 #include "subjects/structural/common/truss_figures.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "subjects/structural/common/truss_solvers.h"
 #include "support/memory_files.h"
@@ -30,8 +30,8 @@ TEST(TrussLoadQTest, FirstDropChoosesTheApexAndARisingChordTakesTheLast) {
     std::initializer_list<int> chord;
     int apex;
   };
-  const Case cases[] = {{{2, 3, 1, 1, 0}, 2}, {{3, 2, 2, 2, 2}, 1}, {{1, 2, 3, 4, 5}, 4},
-                        {{2, 2, 2, 2, 2}, 4}};
+  const Case cases[] = {
+      {{2, 3, 1, 1, 0}, 2}, {{3, 2, 2, 2, 2}, 1}, {{1, 2, 3, 4, 5}, 4}, {{2, 2, 2, 2, 2}, 4}};
   for (const Case& c : cases) {
     auto s = NewTruss(c.chord);
     s->TrussChordY[8] = -99;  // beyond the truss: must never be read as a drop

@@ -1,10 +1,10 @@
 #include "subjects/structural/common/truss_solvers.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "toolkit/errors.h"
 
@@ -96,7 +96,8 @@ TEST(SolveTrussByJointsATest, ColumnShapesSatisfyEquilibriumAtEveryJoint) {
           m->TrussPanelBits[k] = (bits >> (k - 1)) & 1;
         }
         for (int k = 1; k <= n + 1; ++k) {
-          m->TrussPostHeights[k] = TrussLengthTable[supports] + (k % 3) * TrussHeightTable[shape % 6 + 1];
+          m->TrussPostHeights[k] =
+              TrussLengthTable[supports] + (k % 3) * TrussHeightTable[shape % 6 + 1];
         }
         m->TrussSupportNodeA = TrussSupportTableA[supports];
         m->TrussSupportNodeB = TrussSupportTableB[supports];
@@ -206,8 +207,8 @@ TEST(SolveTrussByJointsCTest, UnitForceIsBalancedWithTheSolversSignAndLengthsKep
     std::vector<Joint> joints(8);
     for (int k = 1; k <= 7; ++k) joints[k] = {s->PointX[k], s->PointY[k]};
     EXPECT_EQ(joints[7].x, p[c.a].x - c.dx);
-    const std::vector<Bar> bars = {{1, 2}, {2, 3}, {3, 4}, {1, 3}, {2, 4},
-                                   {c.node, 5}, {c.node, 6}, {c.a, 7}};
+    const std::vector<Bar> bars = {{1, 2}, {2, 3},      {3, 4},      {1, 3},
+                                   {2, 4}, {c.node, 5}, {c.node, 6}, {c.a, 7}};
     std::vector<double> tension;
     for (int i = 1; i <= 8; ++i) tension.push_back(s->SystemRhs[i][1]);
     // The ground points take the link forces; only joints 1..4 must balance. The bars
@@ -219,8 +220,9 @@ TEST(SolveTrussByJointsCTest, UnitForceIsBalancedWithTheSolversSignAndLengthsKep
       const Joint& from = joints[bars[i - 1].p];
       const Joint& to = joints[bars[i - 1].q];
       const double l = std::hypot(to.x - from.x, to.y - from.y);
-      external.push_back({bars[i - 1].p, {tension[i - 1] * (to.x - from.x) / l,
-                                          tension[i - 1] * (to.y - from.y) / l}});
+      external.push_back(
+          {bars[i - 1].p,
+           {tension[i - 1] * (to.x - from.x) / l, tension[i - 1] * (to.y - from.y) / l}});
     }
     std::vector<double> inner_tension(tension.begin(), tension.begin() + 5);
     EXPECT_LT(LargestJointResidual(four, inner, inner_tension, external), 1e-12);
