@@ -1,5 +1,6 @@
 #include "shell/external_programs.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,9 +24,13 @@ StartResult Start(Platform& platform, const std::string& program,
   return result;
 }
 
-StartResult StartDvips(const SharedState& s, Platform& platform,
-                       const std::filesystem::path& start_dir, const std::string& not_found) {
-  return Start(platform, "dvips", {s.OutputName}, {}, start_dir, not_found);
+const std::string kDvipsNotFound = std::string("A conversion program  ") + kLineBreak +
+                                   " dvips was not found ";
+
+std::vector<std::string> GhostscriptArgs(const std::string& output_name) {
+  return {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=" + output_name + ".pdf",
+          "-c",      "save",      "pop",               "-f",
+          output_name + ".ps"};
 }
 
 }  // namespace
@@ -45,17 +50,13 @@ StartResult RunDviViewer(const SharedState& s, Platform& platform,
 
 StartResult RunDvips(const SharedState& s, Platform& platform,
                      const std::filesystem::path& start_dir) {
-  return StartDvips(s, platform, start_dir, "A conversion program  #13 dvips was not found ");
+  return Start(platform, "dvips", {s.OutputName}, {}, start_dir, kDvipsNotFound);
 }
 
-StartResult RunGhostscript(const SharedState& s, Platform& platform,
-                           const std::filesystem::path& start_dir,
-                           const std::string& document_base_name) {
-  const std::string name = document_base_name + LevelLetter(s.Level);
-  return Start(platform, "gs",
-               {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=" + name + ".pdf", "-c",
-                "save", "pop", "-f", name + ".ps"},
-               {}, start_dir, "gs not found");
+StartResult RunGhostscript(Platform& platform, const std::filesystem::path& start_dir,
+                           const std::string& output_name) {
+  if (output_name.empty()) return StartResult::kNotFound;
+  return Start(platform, "gs", GhostscriptArgs(output_name), {}, start_dir, "gs not found");
 }
 
 StartResult RunPsViewer(const SharedState& s, Platform& platform,
@@ -65,12 +66,26 @@ StartResult RunPsViewer(const SharedState& s, Platform& platform,
                " Not found " + s.GsviewPath + " " + file);
 }
 
-StartResult RunSuperPdf(const SharedState& s, Platform& platform,
-                        const std::filesystem::path& start_dir,
-                        const std::string& document_base_name) {
-  StartDvips(s, platform, start_dir,
-             std::string("A conversion program  ") + kLineBreak + " dvips was not found ");
-  return RunGhostscript(s, platform, start_dir, document_base_name);
+void RunSuperPdf(const SharedState& s, Platform& platform,
+                 const std::filesystem::path& start_dir) {
+  // Ghostscript must read the PostScript that this dvips writes, not a missing or stale
+  // one, so it starts from dvips's end notice; a Start meanwhile does not change the name.
+  const std::string name = s.OutputName;
+  Platform* p = &platform;
+  const std::optional<StartResult> started = platform.StartProgramAndNotify(
+      "dvips", {name}, {}, start_dir, [p, start_dir, name](bool finished_well) {
+        if (finished_well) {
+          RunGhostscript(*p, start_dir, name);
+        } else {
+          p->ShowMessage("dvips could not convert " + name + ".dvi; no PDF was made");
+        }
+      });
+  if (!started) {
+    RunDvips(s, platform, start_dir);
+    platform.ShowMessage("dvips has been started; make the PDF with \"PDF\" once it has finished");
+  } else if (*started == StartResult::kNotFound) {
+    platform.ShowMessage(kDvipsNotFound);
+  }
 }
 
 bool ChoosePsViewer(SharedState& s, Platform& platform) {

@@ -22,22 +22,21 @@ StartResult RunDviViewer(const SharedState& s, Platform& platform,
 StartResult RunDvips(const SharedState& s, Platform& platform,
                      const std::filesystem::path& start_dir);
 
-/// Starts Ghostscript gs with pdfwrite on document_base_name + level letter + ".ps", writing
-/// the .pdf of the same name beside it (menu "PDF"); document_base_name is the name of the
-/// last problem-set document before its level letter.
-StartResult RunGhostscript(const SharedState& s, Platform& platform,
-                           const std::filesystem::path& start_dir,
-                           const std::string& document_base_name);
+/// Starts Ghostscript gs with pdfwrite on output_name + ".ps", writing output_name + ".pdf"
+/// beside it (menu "PDF": the PostScript that "Ps" made of the last document). An empty name
+/// (no document yet) starts nothing and returns kNotFound.
+StartResult RunGhostscript(Platform& platform, const std::filesystem::path& start_dir,
+                           const std::string& output_name);
 
 /// Starts the PostScript viewer GsviewPath on OutputName.ps (menu "GsView").
 StartResult RunPsViewer(const SharedState& s, Platform& platform,
                         const std::filesystem::path& start_dir);
 
-/// dvips, then Ghostscript (menu "SuperPDF"); a missing dvips is told and gs still starts.
-/// Returns the result of the Ghostscript start.
-StartResult RunSuperPdf(const SharedState& s, Platform& platform,
-                        const std::filesystem::path& start_dir,
-                        const std::string& document_base_name);
+/// Menu "SuperPDF": dvips on OutputName, and once dvips has ended well, Ghostscript on the
+/// PostScript it made; the caller is never blocked. A missing dvips is told and no PDF is
+/// made; a dvips that fails is told too. On a platform that cannot tell when a program ends,
+/// only dvips starts and the teacher is told to use "PDF" afterwards.
+void RunSuperPdf(const SharedState& s, Platform& platform, const std::filesystem::path& start_dir);
 
 /// Lets the teacher choose the PostScript viewer program (menu "Path to GsView"): sets
 /// GsviewPath to the chosen file; returns false and changes nothing when cancelled.

@@ -32,7 +32,6 @@
 #include "shell/external_programs.h"
 #include "shell/list_files.h"
 #include "shell/settings.h"
-#include "shell/tex_menu.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
 #include "shell/ui/colloquium_window.h"
@@ -135,6 +134,11 @@ QWidget* MainWindow::CreateRunPanel() {
     grid->addWidget(field, r, 1, Qt::AlignLeft);
     ++r;
   };
+  // The wide fields stand below their labels, leaving the lists their width.
+  auto add_below = [&](QLabel* label, QWidget* field) {
+    grid->addWidget(label, r++, 0, 1, 2);
+    grid->addWidget(field, r++, 0, 1, 2, Qt::AlignLeft);
+  };
   label_n0_ = NewLabel(panel, "Label_N0", "Starting number");
   spin_nfirst_ = NewSpin(panel, "SpinNfirst", 1, 1000, 1);
   add(label_n0_, spin_nfirst_);
@@ -161,17 +165,17 @@ QWidget* MainWindow::CreateRunPanel() {
   labdata_ = NewLabel(panel, "Labdata", "Date");
   edit_data_ = new QLineEdit(panel);
   edit_data_->setObjectName("EditData");
-  add(labdata_, edit_data_);
+  add_below(labdata_, edit_data_);
   label6_ = NewLabel(panel, "Label6", "Вуз");
   vuz_ = new QComboBox(panel);
   vuz_->setObjectName("VuzComboBox");
   vuz_->setEditable(true);
-  add(label6_, vuz_);
+  add_below(label6_, vuz_);
   label7_ = NewLabel(panel, "Label7", "Department");
   kaf_ = new QComboBox(panel);
   kaf_->setObjectName("KafComboBox");
   kaf_->setEditable(true);
-  add(label7_, kaf_);
+  add_below(label7_, kaf_);
 
   button_del_ = new QPushButton("Update File", panel);
   button_del_->setObjectName("ButtonDeL");
@@ -498,12 +502,12 @@ void MainWindow::RunDvipsCommand() {
 }
 
 void MainWindow::RunPdfCommand() {
-  RunPdfOfDocument(s_, platform_, session_.StartDirectory, s_.OutputName);
+  RunGhostscript(platform_, session_.StartDirectory, s_.OutputName);
 }
 
 void MainWindow::RunPsViewerCommand() { RunPsViewer(s_, platform_, session_.StartDirectory); }
 
-void MainWindow::RunSuperPdfCommand() { RunSuperPdfInOrder(s_, platform_, session_.StartDirectory); }
+void MainWindow::RunSuperPdfCommand() { RunSuperPdf(s_, platform_, session_.StartDirectory); }
 
 void MainWindow::ChoosePsViewerCommand() { ChoosePsViewer(s_, platform_); }
 

@@ -14,7 +14,6 @@ using Args = std::vector<std::string>;
 using testing_support::FakePlatform;
 
 const std::filesystem::path kStartDir = "/home/teacher/my sets";
-const std::string kBase = "o12a7";
 
 class ExternalProgramsTest : public ::testing::Test {
  protected:
@@ -66,9 +65,9 @@ TEST_F(ExternalProgramsTest, EveryCommandLineAndItsNotFoundMessage) {
        [&] { return shell::RunDvips(s, platform, kStartDir); },
        "dvips",
        {"o12a7C"},
-       "A conversion program  #13 dvips was not found "},
+       "A conversion program  \n dvips was not found "},
       {"ghostscript",
-       [&] { return shell::RunGhostscript(s, platform, kStartDir, kBase); },
+       [&] { return shell::RunGhostscript(platform, kStartDir, s.OutputName); },
        "gs",
        {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=o12a7C.pdf", "-c", "save", "pop",
         "-f", "o12a7C.ps"},
@@ -96,27 +95,60 @@ TEST_F(ExternalProgramsTest, EveryCommandLineAndItsNotFoundMessage) {
   }
 }
 
-// After a ticket run the document is mathA, but the PDF command still names the last
-// problem-set document, with the current level.
-TEST_F(ExternalProgramsTest, PdfNamesTheLastProblemSetAtTheCurrentLevel) {
+// "PDF" converts what "Ps" made: the PostScript of the last document, whatever the level
+// control says now; before any document there is nothing to convert.
+TEST_F(ExternalProgramsTest, PdfConvertsThePostScriptOfTheLastDocument) {
   s.OutputName = "mathA";
-  s.Level = 1;
+  s.Level = 4;
   shell::RunDvips(s, platform, kStartDir);
-  shell::RunGhostscript(s, platform, kStartDir, kBase);
+  shell::RunGhostscript(platform, kStartDir, s.OutputName);
   ASSERT_EQ(platform.started.size(), 2u);
   EXPECT_EQ(platform.started[0].args, Args{"mathA"});
-  EXPECT_EQ(platform.started[1].args[3], "-sOutputFile=o12a7A.pdf");
-  EXPECT_EQ(platform.started[1].args[8], "o12a7A.ps");
+  EXPECT_EQ(platform.started[1].args[3], "-sOutputFile=mathA.pdf");
+  EXPECT_EQ(platform.started[1].args[8], "mathA.ps");
+
+  platform.started.clear();
+  EXPECT_EQ(shell::RunGhostscript(platform, kStartDir, ""), shell::StartResult::kNotFound);
+  EXPECT_TRUE(platform.started.empty());
+  EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ExternalProgramsTest, SuperPdfWithoutDvipsTellsAndStillStartsGhostscript) {
-  platform.missing_programs.insert("dvips");
-  EXPECT_EQ(shell::RunSuperPdf(s, platform, kStartDir, kBase), shell::StartResult::kStarted);
-  ASSERT_EQ(platform.started.size(), 2u);
+TEST_F(ExternalProgramsTest, SuperPdfStartsGhostscriptOnlyAfterDvipsHasEndedWell) {
+  shell::RunSuperPdf(s, platform, kStartDir);
+  ASSERT_EQ(platform.started.size(), 1u);
   EXPECT_EQ(platform.started[0].program, "dvips");
+  EXPECT_EQ(platform.started[0].args, Args{"o12a7C"});
+  s.OutputName = "o3a7C";  // a Start while dvips runs does not change what it converts
+  platform.Finish(true);
+  ASSERT_EQ(platform.started.size(), 2u);
   EXPECT_EQ(platform.started[1].program, "gs");
+  EXPECT_EQ(platform.started[1].args[8], "o12a7C.ps");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ExternalProgramsTest, SuperPdfMakesNoPdfFromAFailedOrMissingDvips) {
+  shell::RunSuperPdf(s, platform, kStartDir);
+  platform.Finish(false);
+  EXPECT_EQ(platform.started.size(), 1u);
   EXPECT_EQ(platform.messages,
+            std::vector<std::string>{"dvips could not convert o12a7C.dvi; no PDF was made"});
+
+  FakePlatform without_dvips;
+  without_dvips.missing_programs = {"dvips"};
+  shell::RunSuperPdf(s, without_dvips, kStartDir);
+  EXPECT_EQ(without_dvips.started.size(), 1u);
+  EXPECT_TRUE(without_dvips.pending.empty());
+  EXPECT_EQ(without_dvips.messages,
             std::vector<std::string>{"A conversion program  \n dvips was not found "});
+}
+
+TEST_F(ExternalProgramsTest, SuperPdfOnAPlatformThatCannotWaitRunsDvipsOnlyAndSaysSo) {
+  platform.can_notify = false;
+  shell::RunSuperPdf(s, platform, kStartDir);
+  ASSERT_EQ(platform.started.size(), 1u);
+  EXPECT_EQ(platform.started[0].program, "dvips");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("\"PDF\""), std::string::npos);
 }
 
 TEST_F(ExternalProgramsTest, ChoosingTheViewerSetsItsPathOnlyWhenChosen) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -41,6 +42,10 @@ class FakePlatform : public shell::Platform {
   std::string date = "10.12.2026";
   /// Every n passed to RandomInt, in order.
   std::vector<int> random_requests;
+  /// false: behaves like a platform that cannot tell when a program ends.
+  bool can_notify = true;
+  /// End notices of programs started with StartProgramAndNotify that have not "ended" yet.
+  std::vector<std::function<void(bool)>> pending;
 
   /// Starts the random sequence again from seed (the default seed is used at construction).
   void Reseed(std::uint64_t seed) { state_ = seed; }
@@ -61,6 +66,23 @@ class FakePlatform : public shell::Platform {
     started.push_back({program, args, extra_env, working_dir});
     return missing_programs.count(program) != 0 ? shell::StartResult::kNotFound
                                                 : shell::StartResult::kStarted;
+  }
+
+  std::optional<shell::StartResult> StartProgramAndNotify(
+      const std::string& program, const std::vector<std::string>& args,
+      const std::vector<std::pair<std::string, std::string>>& extra_env,
+      const std::filesystem::path& working_dir, std::function<void(bool)> on_finished) override {
+    if (!can_notify) return std::nullopt;
+    const shell::StartResult result = StartProgram(program, args, extra_env, working_dir);
+    if (result == shell::StartResult::kStarted) pending.push_back(std::move(on_finished));
+    return result;
+  }
+
+  /// Ends the oldest pending program, well or not.
+  void Finish(bool well) {
+    auto callback = std::move(pending.front());
+    pending.erase(pending.begin());
+    callback(well);
   }
 
   std::pair<int, int> ScreenSize() override { return screen; }

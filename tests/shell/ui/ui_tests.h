@@ -8,4 +8,3 @@ int RunTestObject(QObject& tests, int argc, char** argv);
 int RunLayoutTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunListWindowsTests(int argc, char** argv);
-int RunTexMenuTests(int argc, char** argv);

@@ -9,7 +9,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failures = 0;
   failures += RunLayoutTests(argc, argv);
-  failures += RunTexMenuTests(argc, argv);
   failures += RunListWindowsTests(argc, argv);
   failures += RunMainWindowTests(argc, argv);
   return failures == 0 ? 0 : 1;

@@ -12,7 +12,7 @@
 
 #include "shell/start.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/notifying_platform.h"
+#include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "toolkit/cp1251.h"
 
@@ -30,7 +30,7 @@ struct WindowHarness {
   TempDir dir;
   std::unique_ptr<SharedState> s = std::make_unique<SharedState>();
   shell::ShellSession session;
-  NotifyingPlatform platform;
+  FakePlatform platform;
   std::unique_ptr<shell::ui::MainWindow> window;
 
   WindowHarness() {
