@@ -24,41 +24,20 @@
 #include "shell/start.h"
 #include "shell/tickets.h"
 #include "subjects/shared_state.h"
+#include "support/fake_platform.h"
 
 namespace {
 
-// A platform without windows or programs: messages go to stderr, nothing is started (the
-// typeset script runs latex), the date is fixed and the random draws are reproducible.
-class CataloguePlatform : public shell::Platform {
+// The recording platform, telling its messages on stderr: nothing is started (the typeset
+// script runs latex), the date is fixed and the random draws are reproducible.
+class CataloguePlatform : public testing_support::FakePlatform {
  public:
-  std::vector<std::string> messages;
+  CataloguePlatform() { date = "01.01.2027"; }
 
   void ShowMessage(const std::string& text) override {
-    messages.push_back(text);
+    FakePlatform::ShowMessage(text);
     std::cerr << "message: " << text << "\n";
   }
-  std::optional<std::filesystem::path> OpenFileDialog(const std::string&) override {
-    return std::nullopt;
-  }
-  shell::StartResult StartProgram(const std::string&, const std::vector<std::string>&,
-                                  const std::vector<std::pair<std::string, std::string>>&,
-                                  const std::filesystem::path&) override {
-    return shell::StartResult::kStarted;
-  }
-  std::pair<int, int> ScreenSize() override { return {1280, 1024}; }
-  std::string ShortDate() override { return "01.01.2027"; }
-  int RandomInt(int n) override {
-    if (n <= 1) return 0;
-    state_ += 0x9E3779B97F4A7C15ULL;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<int>(z % static_cast<std::uint64_t>(n));
-  }
-
- private:
-  std::uint64_t state_ = 20261210;
 };
 
 struct Options {
