@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "subjects/calculus/answers_layout.h"
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/indexed_array.h"
@@ -36,12 +38,6 @@ const toolkit::IndexedArray<std::string_view, 1, 6> KindOpenings = [] {
   for (int i = 1; i <= 6; ++i) t[i] = rows[i - 1];
   return t;
 }();
-
-/// A value and its derivative at x = 1.
-struct ValueAndSlope {
-  double value;
-  double slope;
-};
 
 /// Writes the factor A of y = A B + C and returns A(1), A'(1).
 ValueAndSlope WriteFactorA(SharedState& s, int m, int q, int r) {
@@ -169,7 +165,7 @@ ValueAndSlope Outer(int o, double u) {
   }
 }
 
-void WriteFunctionList(SharedState& s) {
+void WriteFunctionList(SharedState& s, AnswersRow& row) {
   const int m = s.P5 + 1;
   int inner = s.P1;
   int kind = s.P2;
@@ -210,7 +206,7 @@ void WriteFunctionList(SharedState& s) {
         y = -g - 1 / std::sqrt(4.0 - 1.0);
         break;
     }
-    AnsWrite(s, "&" + toolkit::FormatFixed(y, 10, 4));
+    row.Item("&" + toolkit::FormatFixed(y, 10, 4));
   }
 }
 
@@ -220,15 +216,23 @@ void BeginDerivativeAtPointProblem(SharedState& s) {
   DerivativeItemCount = static_cast<std::uint8_t>(s.Level);
   // One answer column per cell a variant writes: three for the single function (its two
   // terms and their sum), one per item for a list.
-  AnsBeginTable(s, DerivativeItemCount == 1 ? 3 : DerivativeItemCount);
+  const bool split = AnswersNeedSplit(DerivativeItemCount, kOneCellItemsPerTable);
+  if (split) {
+    BeginSplitAnswers(s, ItemNumberHeads(DerivativeItemCount), kOneCellItemsPerTable, "");
+  } else {
+    AnsBeginTable(s, DerivativeItemCount == 1 ? 3 : DerivativeItemCount);
+  }
   s.ParboxWidth = 190;
   WriteLine(s, " Вычислить производную функции при $x=1$. ");
-  for (int i = 1; i <= DerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  if (!split) {
+    for (int i = 1; i <= DerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  }
   EndTableHeadWithReference(s, 99);
 }
 
 void WriteDerivativeAtPointVariant(SharedState& s) {
-  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  AnswersRow row(s, AnswersNeedSplit(DerivativeItemCount, kOneCellItemsPerTable),
+                 toolkit::FormatNumberSci(s.FirstNumber + s.VariantIndex - 1) + "\r\n");
   // 32mm holds up to six items; a longer list gets about 5.5mm a line, so that it does not
   // run into the variant box below.
   const int height_mm = DerivativeItemCount <= 6 ? 32 : 11 * DerivativeItemCount / 2;
@@ -236,8 +240,9 @@ void WriteDerivativeAtPointVariant(SharedState& s) {
   if (DerivativeItemCount == 1) {
     WriteOneFunction(s);
   } else {
-    WriteFunctionList(s);
+    WriteFunctionList(s, row);
   }
+  row.End();
   WriteText(s, "}\\vskip2mm");
 }
 

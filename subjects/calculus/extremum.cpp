@@ -1,10 +1,13 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "subjects/calculus/answers_layout.h"
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
-#include "toolkit/errors.h"
 #include "toolkit/fractions.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
@@ -15,6 +18,10 @@ namespace {
 
 // Fixed by the begin routine for every variant of the document.
 int ExtremumItemCount = 0;
+
+// Three cells a function: above two functions the answers go into several tables of two
+// functions each, so that a table stays within the page.
+constexpr int kExtremumFunctionsPerTable = 2;
 
 // The catalogue of functions, each built so that its stationary point has a closed form.
 constexpr int kExtremumFormCount = 22;
@@ -229,7 +236,7 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
       return q.at_b;
     }
   }
-  throw toolkit::IndexRangeError("extremum form " + std::to_string(f) + " outside 1..22");
+  FormOutOfRange("extremum", f, 22);
 }
 
 }  // namespace
@@ -238,16 +245,26 @@ void BeginExtremumProblem(SharedState& s) {
   s.ParboxWidth = 200;
   WriteText(s, " Найти экстремум $y(x)$ при $x>0$.");
   ExtremumItemCount = s.Level;
-  AnsBeginTable(s, 3 * (ExtremumItemCount + 1));
-  for (int i = 1; i <= ExtremumItemCount; ++i) {
-    AnsWriteLine(s, " & $x_*$ & $y(x_*)$ & $y''(x_*)$ ");
+  if (AnswersNeedSplit(ExtremumItemCount, kExtremumFunctionsPerTable)) {
+    // Split tables name the function of each column group, as the statement numbers them.
+    std::vector<std::string> heads;
+    for (int i = 1; i <= ExtremumItemCount; ++i) {
+      heads.push_back(" & " + std::to_string(i) + ") $x_*$ & $y(x_*)$ & $y''(x_*)$ ");
+    }
+    BeginSplitAnswers(s, std::move(heads), kExtremumFunctionsPerTable, "", " & студент ");
+  } else {
+    AnsBeginTable(s, 3 * (ExtremumItemCount + 1));
+    for (int i = 1; i <= ExtremumItemCount; ++i) {
+      AnsWriteLine(s, " & $x_*$ & $y(x_*)$ & $y''(x_*)$ ");
+    }
+    if (s.StudentsMode) AnsWrite(s, " & студент ");
   }
-  if (s.StudentsMode) AnsWrite(s, " & студент ");
   EndTableHeadWithReference(s, 125);
 }
 
 void WriteExtremumVariant(SharedState& s) {
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnswersRow row(s, AnswersNeedSplit(ExtremumItemCount, kExtremumFunctionsPerTable),
+                 toolkit::FormatNumber(s.FirstNumber + s.VariantIndex - 1));
   for (int i = 1; i <= ExtremumItemCount; ++i) {
     const double a = s.P4 + 1;
     const double b = s.P3 + 1;
@@ -264,13 +281,10 @@ void WriteExtremumVariant(SharedState& s) {
     }
     const Extremum e = WriteForm(s, f, a, b, c);
     WriteLine(s, "$\\\\");
-    AnsWrite(s, "&");
-    AnsWrite(s, toolkit::FormatFixed(e.x, 7, 3));
-    AnsWrite(s, "&");
-    AnsWrite(s, toolkit::FormatFixed(e.y, 10, 3));
-    AnsWrite(s, "&");
-    AnsWrite(s, toolkit::FormatFixed(e.second, 10, 3));
+    row.Item("&" + toolkit::FormatFixed(e.x, 7, 3) + "&" + toolkit::FormatFixed(e.y, 10, 3) +
+             "&" + toolkit::FormatFixed(e.second, 10, 3));
   }
+  row.End();
 }
 
 }  // namespace calculus

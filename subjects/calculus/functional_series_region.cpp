@@ -2,6 +2,7 @@
 #include <numbers>
 #include <string>
 
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
@@ -288,12 +289,7 @@ void WriteKind(SharedState& s, int q) {
 void BeginFunctionalSeriesProblem(SharedState& s) {
   s.ParboxWidth = 175;
   WriteText(s, "Найти область сходимости функционального ряда ");
-  EndTableHeadWithReference(s, 231);
-  AnsWrite(s, "\\tabcolsep=1pt");
-  if (s.Level > 4) s.Level = 4;
-  AnsBeginTable(s, s.Level + 1);
-  for (int i = 1; i <= s.Level; ++i) AnsWriteTextNumberLn(s, " & ", i, "");
-  AnsWriteLine(s, " & \\\\\\hline ");
+  EndSeriesRegionHead(s);
 }
 
 void WriteFunctionalSeriesVariant(SharedState& s) {

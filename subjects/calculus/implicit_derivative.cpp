@@ -2,9 +2,10 @@
 #include <numbers>
 #include <string>
 
+#include "subjects/calculus/answers_layout.h"
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
-#include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -15,11 +16,6 @@ namespace {
 
 // Fixed by the begin routine for every variant of the document.
 int ImplicitItemCount = 0;
-
-[[noreturn]] void FormOutOfRange(const char* what, int form) {
-  throw toolkit::IndexRangeError(std::string(what) + " form " + std::to_string(form) +
-                                 " outside 1..5");
-}
 
 /// The integers of one variant; r may grow when an equation would have no y'.
 struct Coefficients {
@@ -56,7 +52,7 @@ FactorValues Evaluate(int a_form, int t_form, int b_form, const Coefficients& c)
       v = {1, 1, 0, 0, 0, 0};
       break;
     default:
-      FormOutOfRange("A", a_form);
+      FormOutOfRange("A", a_form, 5);
   }
   switch (t_form) {
     case 1:
@@ -80,7 +76,7 @@ FactorValues Evaluate(int a_form, int t_form, int b_form, const Coefficients& c)
       v.ty = 0;
       break;
     default:
-      FormOutOfRange("T", t_form);
+      FormOutOfRange("T", t_form, 5);
   }
   switch (b_form) {
     case 1:
@@ -104,7 +100,7 @@ FactorValues Evaluate(int a_form, int t_form, int b_form, const Coefficients& c)
       v.b_slope = m * r;
       break;
     default:
-      FormOutOfRange("B", b_form);
+      FormOutOfRange("B", b_form, 5);
   }
   return v;
 }
@@ -127,7 +123,7 @@ void WriteA(SharedState& s, int form, const Coefficients& c) {
       WriteTextNumberLn(s, "(\\ln^", c.p, "(2{-}x){+}x)");
       break;
     default:
-      FormOutOfRange("A", form);
+      FormOutOfRange("A", form, 5);
   }
 }
 
@@ -149,7 +145,7 @@ void WriteT(SharedState& s, int form, const Coefficients& c) {
       WriteText2NumbersLn(s, "\\cos(y^", c.s, "{-}x^", c.r + 1, ")");
       break;
     default:
-      FormOutOfRange("T", form);
+      FormOutOfRange("T", form, 5);
   }
 }
 
@@ -171,7 +167,7 @@ void WriteB(SharedState& s, int form, const Coefficients& c) {
       WriteText3NumbersLn(s, "(\\ln(", c.m, "y^", c.r, "{-}", c.m - 1, "){+}1)");
       break;
     default:
-      FormOutOfRange("B", form);
+      FormOutOfRange("B", form, 5);
   }
 }
 
@@ -180,14 +176,21 @@ void WriteB(SharedState& s, int form, const Coefficients& c) {
 void BeginImplicitDerivativeProblem(SharedState& s) {
   ImplicitItemCount = s.Level;
   s.ParboxWidth = 220;
-  AnsBeginTable(s, ImplicitItemCount + 1);
+  const bool split = AnswersNeedSplit(ImplicitItemCount, kOneCellItemsPerTable);
+  if (split) {
+    BeginSplitAnswers(s, ItemNumberHeads(ImplicitItemCount), kOneCellItemsPerTable, "");
+  } else {
+    AnsBeginTable(s, ImplicitItemCount + 1);
+  }
   if (s.TicketMode) {
     WriteText(s, " Найти производную неявной функции: ");
   } else {
     WriteText(s, " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent");
   }
-  for (int i = 1; i <= ImplicitItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
-  AnsEndTableRow(s);
+  if (!split) {
+    for (int i = 1; i <= ImplicitItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+    AnsEndTableRow(s);
+  }
 }
 
 void WriteImplicitDerivativeVariant(SharedState& s) {
@@ -207,7 +210,8 @@ void WriteImplicitDerivativeVariant(SharedState& s) {
   int t_form = s.P2;
   int b_form = s.P3;
 
-  AnsWrite(s, toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
+  AnswersRow row(s, AnswersNeedSplit(ImplicitItemCount, kOneCellItemsPerTable),
+                 toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
   for (int i = 1; i <= ImplicitItemCount; ++i) {
     FactorValues v = Evaluate(a_form, t_form, b_form, c);
     // With B'(1) + B(1) T_y = 0 the equation does not fix y'(1); a larger power of y in B
@@ -224,13 +228,13 @@ void WriteImplicitDerivativeVariant(SharedState& s) {
     WriteT(s, t_form, c);
     WriteB(s, b_form, c);
     WriteTextNumberLn(s, "=", v.a * v.b, ".$");
-    AnsWrite(s, "&");
-    AnsWrite(s, toolkit::FormatFixed(slope, 10, 4));
+    row.Item("&" + toolkit::FormatFixed(slope, 10, 4));
 
     if (++a_form > 5) a_form = 1;
     if (++t_form > 5) t_form = 1;
     if (++b_form > 5) b_form = 1;
   }
+  row.End();
 }
 
 }  // namespace calculus

@@ -1,9 +1,10 @@
 #include <cmath>
 #include <string>
 
+#include "subjects/calculus/answers_layout.h"
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
-#include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -14,17 +15,6 @@ namespace {
 
 // Fixed by the begin routine for every variant of the document.
 int LogDerivativeItemCount = 0;
-
-/// A function's value and first derivative at x = 1.
-struct ValueAndSlope {
-  double value;
-  double slope;
-};
-
-[[noreturn]] void FormOutOfRange(const char* what, int form, int high) {
-  throw toolkit::IndexRangeError(std::string(what) + " form " + std::to_string(form) +
-                                 " outside 1.." + std::to_string(high));
-}
 
 /// The integers of one variant; b may be replaced on the first U form 1 that meets b = 1.
 struct Coefficients {
@@ -119,11 +109,18 @@ ValueAndSlope WriteW(SharedState& s, int form, const Coefficients& q) {
 
 void BeginLogarithmicDerivativeProblem(SharedState& s) {
   LogDerivativeItemCount = s.Level;
-  AnsBeginTable(s, LogDerivativeItemCount + 1);
+  const bool split = AnswersNeedSplit(LogDerivativeItemCount, kOneCellItemsPerTable);
+  if (split) {
+    BeginSplitAnswers(s, ItemNumberHeads(LogDerivativeItemCount), kOneCellItemsPerTable, "");
+  } else {
+    AnsBeginTable(s, LogDerivativeItemCount + 1);
+  }
   s.ParboxWidth = 180;
   WriteLine(s, " Вычислить производную функции ");
   WriteSmallNoteLine(s, " при $x=1$. ");
-  for (int i = 1; i <= LogDerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  if (!split) {
+    for (int i = 1; i <= LogDerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  }
   EndTableHeadWithReference(s, 104);
 }
 
@@ -141,7 +138,8 @@ void WriteLogarithmicDerivativeVariant(SharedState& s) {
   int w_form = s.P2;
   int v_form = s.P3;
 
-  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  AnswersRow row(s, AnswersNeedSplit(LogDerivativeItemCount, kOneCellItemsPerTable),
+                 toolkit::FormatNumberSci(s.FirstNumber + s.VariantIndex - 1) + "\r\n");
   for (int i = 1; i <= LogDerivativeItemCount; ++i) {
     if (++u_form > 10) u_form = 1;
     if (++w_form > 5) w_form = 1;
@@ -161,9 +159,9 @@ void WriteLogarithmicDerivativeVariant(SharedState& s) {
     const double slope = toolkit::Power(base, w.value - 1) *
                          (w.value * base_slope + base * w.slope * std::log(base));
     WriteLine(s, "$\\vskip2pt");
-    AnsWrite(s, "&");
-    AnsWrite(s, toolkit::FormatFixed(slope, 10, 4));
+    row.Item("&" + toolkit::FormatFixed(slope, 10, 4));
   }
+  row.End();
   WriteText(s, "\\vskip2mm");
 }
 

@@ -2,9 +2,9 @@
 #include <cmath>
 #include <string>
 
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
-#include "toolkit/errors.h"
 #include "toolkit/fractions.h"
 #include "toolkit/writers.h"
 
@@ -25,11 +25,6 @@ struct Asymptote {
   double k;
   double b;
 };
-
-[[noreturn]] void FormOutOfRange(int function, int form, int high) {
-  throw toolkit::IndexRangeError("function " + std::to_string(function) + " form " +
-                                 std::to_string(form) + " outside 1.." + std::to_string(high));
-}
 
 Asymptote WriteFirstFunction(SharedState& s, int form, Coefficients c) {
   const double a = c.a;
@@ -75,7 +70,7 @@ Asymptote WriteFirstFunction(SharedState& s, int form, Coefficients c) {
       return {double(c.a), double(c.a) * c.c28 / c.c8};
     }
   }
-  FormOutOfRange(1, form, 5);
+  FormOutOfRange("function 1", form, 5);
 }
 
 Asymptote WriteSecondFunction(SharedState& s, int form, Coefficients c) {
@@ -107,7 +102,7 @@ Asymptote WriteSecondFunction(SharedState& s, int form, Coefficients c) {
       WriteText4NumbersLn(s, "\\sqrt[3]{", c.c12, "x^3+", c.c16, "x^2+", c.c20, "x+", c.c24, "}");
       return {a, c.c16 / (3 * a * a)};
   }
-  FormOutOfRange(2, form, 5);
+  FormOutOfRange("function 2", form, 5);
 }
 
 Asymptote WriteThirdFunction(SharedState& s, int form, Coefficients coefficients) {
@@ -145,7 +140,7 @@ Asymptote WriteThirdFunction(SharedState& s, int form, Coefficients coefficients
       WriteText2NumbersLn(s, "\\frac{1}{x(\\cos(", c, "/x)-1)}+", d, "x");
       return {-2 / (c * c) + d, 0};
   }
-  FormOutOfRange(3, form, 10);
+  FormOutOfRange("function 3", form, 10);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <numbers>
 #include <string>
 
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/errors.h"
@@ -14,17 +15,6 @@ namespace {
 
 // Fixed by the begin routine: one system per variant.
 int ParametricItemCount = 0;
-
-/// A function's value and first derivative at t = 1.
-struct ValueAndSlope {
-  double value;
-  double slope;
-};
-
-[[noreturn]] void FormOutOfRange(const char* what, int form, int high) {
-  throw toolkit::IndexRangeError(std::string(what) + " form " + std::to_string(form) +
-                                 " outside 1.." + std::to_string(high));
-}
 
 // F(t), in k; writes its text without a line end.
 ValueAndSlope WriteF(SharedState& s, int form, double k) {

@@ -1,3 +1,4 @@
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/numerics.h"
@@ -37,12 +38,7 @@ void WriteKind(SharedState& s, int q) {
 void BeginPowerSeriesProblem(SharedState& s) {
   s.ParboxWidth = 195;
   WriteText(s, "Найти область сходимости степенного ряда ");
-  EndTableHeadWithReference(s, 231);
-  AnsWrite(s, "\\tabcolsep=1pt");
-  if (s.Level > 4) s.Level = 4;
-  AnsBeginTable(s, s.Level + 1);
-  for (int i = 1; i <= s.Level; ++i) AnsWriteTextNumberLn(s, " & ", i, "");
-  AnsWriteLine(s, " & \\\\\\hline ");
+  EndSeriesRegionHead(s);
 }
 
 void WritePowerSeriesVariant(SharedState& s) {

@@ -2,9 +2,10 @@
 #include <numbers>
 #include <string>
 
+#include "subjects/calculus/answers_layout.h"
+#include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
-#include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -21,11 +22,6 @@ struct Jet {
   double first;
   double second;
 };
-
-[[noreturn]] void FormOutOfRange(const char* what, int form, int high) {
-  throw toolkit::IndexRangeError(std::string(what) + " form " + std::to_string(form) +
-                                 " outside 1.." + std::to_string(high));
-}
 
 // U(x), in b; writes its text without a line end.
 Jet WriteU(SharedState& s, int form, double b) {
@@ -102,11 +98,18 @@ Jet WriteW(SharedState& s, int form, double a) {
 void BeginSecondDerivativeProblem(SharedState& s) {
   SecondDerivativeItemCount = s.Level;
   AnsWriteLine(s, "$d^2y/dx^2$ \\par ");
-  AnsBeginTable(s, SecondDerivativeItemCount + 1);
+  const bool split = AnswersNeedSplit(SecondDerivativeItemCount, kOneCellItemsPerTable);
+  if (split) {
+    BeginSplitAnswers(s, ItemNumberHeads(SecondDerivativeItemCount), kOneCellItemsPerTable, "");
+  } else {
+    AnsBeginTable(s, SecondDerivativeItemCount + 1);
+  }
   s.ParboxWidth = 171;
   WriteText(s, " Найти $d^2y/dx^2$ ");
   WriteSmallNoteLine(s, " при $x=1$.\\\\\\noindent");
-  for (int i = 1; i <= SecondDerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  if (!split) {
+    for (int i = 1; i <= SecondDerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  }
   EndTableHeadWithReference(s, 110);
 }
 
@@ -118,7 +121,8 @@ void WriteSecondDerivativeVariant(SharedState& s) {
   int w_form = s.P2;
   int form = s.P3;
 
-  AnsWrite(s, toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
+  AnswersRow row(s, AnswersNeedSplit(SecondDerivativeItemCount, kOneCellItemsPerTable),
+                 toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
   for (int i = 1; i <= SecondDerivativeItemCount; ++i) {
     if (++u_form > 5) u_form = 1;
     if (++w_form > 7) w_form = 1;
@@ -161,9 +165,9 @@ void WriteSecondDerivativeVariant(SharedState& s) {
         FormOutOfRange("product", form, 3);
     }
     WriteLine(s, "$");
-    AnsWrite(s, "&");
-    AnsWrite(s, toolkit::FormatFixed(answer, 10, 4));
+    row.Item("&" + toolkit::FormatFixed(answer, 10, 4));
   }
+  row.End();
 }
 
 }  // namespace calculus

@@ -112,7 +112,7 @@ int CountCommand(const std::string& text, const std::string& name) {
   return n;
 }
 
-// Every row of every tabular has no more cells than the column specification declares.
+// Every row of every tabular has no more cells than the column format declares.
 std::string TableProblem(const std::string& text) {
   const std::string begin = "\\begin{tabular}{";
   for (std::size_t pos = text.find(begin); pos != std::string::npos;

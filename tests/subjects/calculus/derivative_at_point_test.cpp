@@ -36,7 +36,7 @@ TEST(DerivativeAtPoint, BeginOpensAColumnForEveryCell) {
   const Case cases[] = {
       {1, "&1 \r\n", 3},
       {2, "&1 \r\n&2 \r\n", 2},
-      {10, "&1 \r\n&2 \r\n&3 \r\n&4 \r\n&5 \r\n&6 \r\n&7 \r\n&8 \r\n&9 \r\n&10 \r\n", 10},
+      {5, "&1 \r\n&2 \r\n&3 \r\n&4 \r\n&5 \r\n", 5},
   };
   for (const Case& c : cases) {
     SharedState s;
@@ -51,6 +51,14 @@ TEST(DerivativeAtPoint, BeginOpensAColumnForEveryCell) {
               TableOpening(c.answer_columns + 2) + c.head + " \\\\\\hline \r\n")
         << c.level;
   }
+  // Above five items the answers are split over several tables, written after the last
+  // variant: the begin entry opens none.
+  SharedState s;
+  testing_support::OpenMemoryFiles(s);
+  s.Level = 10;
+  calculus::BeginAnalysisProblem(s, kRow);
+  EXPECT_EQ(testing_support::AnsText(s), "");
+  EXPECT_FALSE(s.AnsTableOpen);
 }
 
 TEST(DerivativeAtPoint, OneFunctionAtLevelOne) {
@@ -95,9 +103,10 @@ TEST(DerivativeAtPoint, AnswersRowsFitTheTableInStudentsMode) {
           [](SharedState& st) { calculus::WriteAnalysisVariant(st, kRow); },
           {{1, 1, 1, 1, 1, 1, 1}, {8, 6, 3, 8, 3, 4, 4}});
       const std::string& ans = texts.answers;
-      const std::size_t spec_start = ans.find("{tabular}{") + 10;
-      const std::string spec = ans.substr(spec_start, ans.find('}', spec_start) - spec_start);
-      const long columns = std::count(spec.begin(), spec.end(), 'r');
+      const std::size_t format_start = ans.find("{tabular}{") + 10;
+      const std::string columns_format =
+          ans.substr(format_start, ans.find('}', format_start) - format_start);
+      const long columns = std::count(columns_format.begin(), columns_format.end(), 'r');
       // Rows end with "\\"; count the cells of each row between the head and the closing.
       std::size_t row_start = ans.find("\\hline \r\n") + 9;
       for (std::size_t end; (end = ans.find("\\\\", row_start)) != std::string::npos;
@@ -139,28 +148,6 @@ TEST(DerivativeAtPoint, ItemCountIsTheLevelOfTheBeginCall) {
   EXPECT_EQ(main.find("4)\r\n"), std::string::npos) << main;
 }
 
-/// The printed functions: the text between "$y=" and the closing "$" of each.
-std::vector<std::string> PrintedFunctions(const std::string& main) {
-  std::vector<std::string> functions;
-  for (std::size_t pos = 0; (pos = main.find("$y=", pos)) != std::string::npos;) {
-    pos += 3;
-    const std::size_t end = main.find('$', pos);
-    if (end == std::string::npos) break;
-    functions.push_back(main.substr(pos, end - pos));
-    pos = end + 1;
-  }
-  return functions;
-}
-
-/// The numbers of the answer cells after the variant number.
-std::vector<double> AnswerCells(const std::string& ans) {
-  std::vector<double> cells;
-  for (std::size_t pos = ans.find('&'); pos != std::string::npos; pos = ans.find('&', pos + 1)) {
-    cells.push_back(std::stod(ans.substr(pos + 1)));
-  }
-  return cells;
-}
-
 double DerivativeAtOne(const std::string& function) {
   return numeric_check::Derivative(numeric_check::TexFunction(function, 'x'), 1.0, 5e-4);
 }
@@ -178,9 +165,10 @@ TEST(DerivativeAtPoint, AnswersAreTheDerivativesOfThePrintedFunctions) {
       // A list reads P1, P2 and P5 only; the other parameters would repeat its variants.
       if (level > 1 && (q.p[2] != 1 || q.p[3] != 1 || q.p[5] != 1 || q.p[6] != 1)) return;
       const auto out = runner.Run(q);
-      const std::string where = Describe(q, level) + "\n" + out.main + "\n" + out.ans;
-      const auto functions = PrintedFunctions(out.main);
-      const auto cells = AnswerCells(out.ans);
+      const std::string where = numeric_check::Where(q, level, out);
+      // The printed functions: the text between "$y=" and the closing "$" of each.
+      const auto functions = numeric_check::PrintedFormulas(out.main, "$y=", "$");
+      const auto cells = numeric_check::AnswerCells(out.ans);
       if (level == 1) {
         ASSERT_EQ(functions.size(), 1u) << where;
         ASSERT_EQ(cells.size(), 3u) << where;

@@ -16,19 +16,6 @@ using numeric_check::Params;
 
 constexpr int kRow = 13;
 
-std::string Between(const std::string& text, const std::string& open, const std::string& close) {
-  const std::size_t p = text.find(open);
-  if (p == std::string::npos) return "";
-  const std::size_t start = p + open.size();
-  return text.substr(start, text.find(close, start) - start);
-}
-
-/// A number as the answers writers print it: "0.5\cdot10^{-2}" is 0.005.
-double AnswerNumber(const std::string& text) {
-  const double v = std::strtod(text.c_str(), nullptr);
-  return text.find("\\cdot10^{-2}") != std::string::npos ? v / 100 : v;
-}
-
 TEST(DirectionalDerivative, BeginWritesStatementReferenceAndHead) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
@@ -80,8 +67,8 @@ TEST(DirectionalDerivative, AnswersMatchThePrintedFunctionEverywhere) {
   numeric_check::VariantRunner run(kRow, 1, 3);
   numeric_check::ForEachParameterSet({10, 7, 8, 12, 5, 0, 0}, [&](const Params& q) {
     const auto v = run.Run(q);
-    const std::string where = Describe(q, 1) + "\n" + v.main + "\n" + v.ans;
-    const tex_formula::Formula u(Between(v.main, " $u=", "$,"));
+    const std::string where = numeric_check::Where(q, 1, v);
+    const tex_formula::Formula u(numeric_check::Between(v.main, " $u=", "$,"));
     const auto a = numeric_check::Match(v.main, kA);
     const auto b = numeric_check::Match(v.main, kB);
     const auto row = numeric_check::Match(v.ans, kRowText);
@@ -107,7 +94,8 @@ TEST(DirectionalDerivative, AnswersMatchThePrintedFunctionEverywhere) {
           at[k], 1e-3);
       // The gradient is in the number format: within 0.01 of an integer it is that integer,
       // within 0.009 of one decimal that decimal, else two decimals (or a multiple of 10^-2).
-      EXPECT_NEAR(AnswerNumber(row[1 + k]), grad[k], 1.0001e-2 + 1e-7 * std::fabs(grad[k]))
+      EXPECT_NEAR(numeric_check::PrintedNumber(row[1 + k]), grad[k],
+                  1.0001e-2 + 1e-7 * std::fabs(grad[k]))
           << "component " << k << " " << where;
     }
     const double along = (grad[0] * dir[0] + grad[1] * dir[1] + grad[2] * dir[2]) /

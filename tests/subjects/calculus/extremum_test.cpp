@@ -18,34 +18,6 @@ constexpr int kRow = 11;
 using numeric_check::Params;
 using numeric_check::RunAnalysisVariant;
 
-std::vector<double> AnswerCells(const std::string& ans) {
-  std::vector<double> cells;
-  for (std::size_t p = ans.find('&'); p != std::string::npos; p = ans.find('&', p + 1)) {
-    cells.push_back(std::strtod(ans.c_str() + p + 1, nullptr));
-  }
-  return cells;
-}
-
-// The printed functions y = ..., one per item. Two names the formula reader lacks are given in
-// their elementary forms.
-std::vector<std::string> PrintedFunctions(const std::string& main) {
-  std::vector<std::string> functions;
-  const std::string open = "$  y=";
-  for (std::size_t p = main.find(open); p != std::string::npos; p = main.find(open, p)) {
-    const std::size_t end = main.find("$\\\\", p + open.size());
-    std::string f = main.substr(p + open.size(), end - p - open.size());
-    const std::pair<std::string, std::string> spellings[] = {
-        {"\\mbox{arcsinh}(x)", "\\ln(x+\\sqrt{x^2+1})"}, {"\\mbox{arctan }", "\\arctan"}};
-    for (const auto& [from, to] : spellings) {
-      if (const std::size_t at = f.find(from); at != std::string::npos)
-        f.replace(at, from.size(), to);
-    }
-    functions.push_back(f);
-    p = end;
-  }
-  return functions;
-}
-
 TEST(Extremum, StatementAndThreeHeadCellsPerFunction) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
@@ -79,11 +51,20 @@ TEST(Extremum, FormsRunOnCyclicallyPastTheCatalogue) {
             "2) $  y=\r\n1-288\r\nx+0\r\nx^2+16\r\nx^3+3x^4$\\\\\r\n"
             "3) $  y=\r\n2(x^2-4x+4\r\n)e^{x/2}$\\\\\r\n"
             "4) $  y=\r\n2x(3x-20)\\sqrt{2x}+15(x-4\\ln x)$\\\\\r\n");
+  // Above two functions the answers go into tables of two functions each, headed by the
+  // functions' numbers: the first in the answers file, the others in the second one, both left
+  // for the shell to end and close.
+  const std::string head =
+      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline \r\n";
   EXPECT_EQ(v.ans,
-            "1&  2.000&  -234.000&   372.000"
-            "&  2.000&  -399.000&   336.000"
-            "&  2.000&     0.000&    10.873"
-            "&  4.000&  -204.197&    46.176");
+            head + " & 1) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                   " & 2) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                   " \\\\\\hline \r\n"
+                   "1&  2.000&  -234.000&   372.000&  2.000&  -399.000&   336.000" +
+                head + " & 3) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                       " & 4) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                       " \\\\\\hline \r\n"
+                       "1&  2.000&     0.000&    10.873&  4.000&  -204.197&    46.176");
 }
 
 // For every printed function: the stationary point found from the printed x* by Newton's
@@ -96,8 +77,9 @@ TEST(Extremum, AnswersMatchThePrintedFunctionsEverywhere) {
     numeric_check::VariantRunner runner(kRow, level);
     numeric_check::ForEachParameterSet({20, 3, 3, 3, 5, 0, 0}, [&](const Params& q) {
       const auto v = runner.Run(q);
-      const auto functions = PrintedFunctions(v.main);
-      const auto cells = AnswerCells(v.ans);
+      // The printed functions y = ..., one per item.
+      const auto functions = numeric_check::PrintedFormulas(v.main, "$  y=", "$\\\\");
+      const auto cells = numeric_check::AnswerCells(v.ans);
       ASSERT_EQ(functions.size(), static_cast<std::size_t>(level)) << v.main;
       ASSERT_EQ(cells.size(), 3 * functions.size()) << v.ans;
       for (std::size_t i = 0; i < functions.size(); ++i) {

@@ -9,7 +9,6 @@
 
 namespace {
 
-using numeric_check::Describe;
 using numeric_check::Match;
 using numeric_check::Params;
 using numeric_check::RunAnalysisVariant;
@@ -29,6 +28,10 @@ TEST(TexFormula, EvaluatesThePrintedForms) {
       {"\\sqrt[3]{8x}\\cdot\\sh x", std::cbrt(8 * x) * std::sinh(x)},
       {"(\\pi+1-x)/2-x^2", (pi + 1 - x) / 2 - x * x},
       {"\\left(2\\frc{\\sin(\\pi x)}{\\pi}+3x^2\\right)", 2 * std::sin(pi * x) / pi + 3 * x * x},
+      // Signs in spacing groups, and the \mbox names with a space or a hyperbolic inverse.
+      {"(3x^2{+}2)^2(2x^2{-}1){-}x", std::pow(3 * x * x + 2, 2) * (2 * x * x - 1) - x},
+      {"{-}x{+}\\mbox{arcsinh}(x)", -x + std::asinh(x)},
+      {"2\\mbox{arctan }(x)", 2 * std::atan(x)},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(numeric_check::EvalTex(c.text, 'x', x), c.expected, 1e-12) << c.text;
@@ -97,38 +100,34 @@ TEST(FirstRemarkableLimit, AnswerIsTheLimitOfThePrintedFunctionForEveryParameter
       R"(^\$\\displaystyle \\lim_\{x\\to 0\}\\frac\{([^\r]*)\r\n(?:([^\r]*)\r\n)?\$ \r\n$)");
   static const std::regex kAnswer(R"(^\d+ ?& ?\$(-?\d+(?:/\d+)?|\\infty)\$ $)");
   int checked = 0;
-  for (int level = 1; level <= 10; ++level) {
-    numeric_check::ForEachParameterSet(bounds, [&](const Params& q) {
-      const auto out = RunAnalysisVariant(kRow, q, level);
-      const std::string where = Describe(q, level) + "\n" + out.main + "\n" + out.ans;
-      const auto f = Match(out.main, kFraction);
-      ASSERT_EQ(f.size(), 2u) << where;
-      // The two printed lines joined are "numerator}{denominator}".
-      const std::string both = f[0] + f[1];
-      const std::size_t split = both.find("}{");
-      ASSERT_NE(split, std::string::npos) << where;
-      ASSERT_EQ(both.back(), '}') << where;
-      const std::string fraction =
-          "\\frac{" + both.substr(0, split) + "}{" + both.substr(split + 2);
-      const auto a = Match(out.ans, kAnswer);
-      ASSERT_EQ(a.size(), 1u) << where;
-      const auto g = numeric_check::TexFunction(fraction, 'x');
-      if (a[0] == "\\infty") {
-        ASSERT_GT(std::fabs(g(1e-6)), 1e4) << where;
-        ASSERT_GT(std::fabs(g(1e-6)), 50 * std::fabs(g(1e-4))) << where;
-      } else {
-        const double expected = numeric_check::ParseRational(a[0]);
-        for (double side : {1.0, -1.0}) {
-          if (side < 0 && fraction.find("\\sqrt") != std::string::npos) continue;
-          const double limit = numeric_check::LimitAt(g, 0, side, 1e-2);
-          ASSERT_TRUE(numeric_check::Near(limit, expected, 1e-7))
-              << "numeric limit " << limit << " from side " << side << "\n"
-              << where;
-        }
+  numeric_check::ForEachVariant(kRow, bounds, [&](const Params& q, int level, const auto& out) {
+    const std::string where = numeric_check::Where(q, level, out);
+    const auto f = Match(out.main, kFraction);
+    ASSERT_EQ(f.size(), 2u) << where;
+    // The two printed lines joined are "numerator}{denominator}".
+    const std::string both = f[0] + f[1];
+    const std::size_t split = both.find("}{");
+    ASSERT_NE(split, std::string::npos) << where;
+    ASSERT_EQ(both.back(), '}') << where;
+    const std::string fraction = "\\frac{" + both.substr(0, split) + "}{" + both.substr(split + 2);
+    const auto a = Match(out.ans, kAnswer);
+    ASSERT_EQ(a.size(), 1u) << where;
+    const auto g = numeric_check::TexFunction(fraction, 'x');
+    if (a[0] == "\\infty") {
+      ASSERT_GT(std::fabs(g(1e-6)), 1e4) << where;
+      ASSERT_GT(std::fabs(g(1e-6)), 50 * std::fabs(g(1e-4))) << where;
+    } else {
+      const double expected = numeric_check::ParseRational(a[0]);
+      for (double side : {1.0, -1.0}) {
+        if (side < 0 && fraction.find("\\sqrt") != std::string::npos) continue;
+        const double limit = numeric_check::LimitAt(g, 0, side, 1e-2);
+        ASSERT_TRUE(numeric_check::Near(limit, expected, 1e-7))
+            << "numeric limit " << limit << " from side " << side << "\n"
+            << where;
       }
-      ++checked;
-    });
-  }
+    }
+    ++checked;
+  });
   EXPECT_EQ(checked, 10 * 5 * 7 * 7 * 7 * 5);
 }
 

@@ -16,28 +16,15 @@ namespace {
 using numeric_check::Describe;
 using numeric_check::Params;
 using series_region::Judge;
+using series_region::Printed;
 using series_region::Verdict;
 
 constexpr int kRow = 20;
 
-struct Printed {
-  std::vector<std::string> terms;
-  std::vector<std::string> regions;
-};
-
+/// The printed terms and regions of a variant: each series closes with "}$\vskip1pt".
 Printed Read(const std::string& main, const std::string& ans) {
   static const std::regex kTerm(R"(\\sum_\{n=[0-9]+\}\^\{\\infty\}\r\n([^$]*)\}\$\\vskip1pt)");
-  static const std::regex kCell(R"(&\$((?:[^$]|\$, \$)*) \$ )");
-  Printed p;
-  for (auto it = std::sregex_iterator(main.begin(), main.end(), kTerm);
-       it != std::sregex_iterator(); ++it) {
-    p.terms.push_back((*it)[1]);
-  }
-  for (auto it = std::sregex_iterator(ans.begin(), ans.end(), kCell);
-       it != std::sregex_iterator(); ++it) {
-    p.regions.push_back((*it)[1]);
-  }
-  return p;
+  return series_region::ReadPrinted(main, ans, kTerm);
 }
 
 /// The printed region of item `item` (1-based) of a variant at Level 4.
@@ -165,7 +152,7 @@ TEST(FunctionalSeries, RegionsMatchTheSeriesEverywhere) {
     numeric_check::ForEachParameterSet({4, 4, 3, 3, 12, 0, 0}, [&](const Params& q) {
       const auto v = run.Run(q);
       const Printed p = Read(v.main, v.ans);
-      const std::string where = Describe(q, level) + "\n" + v.main + "\n" + v.ans;
+      const std::string where = numeric_check::Where(q, level, v);
       ASSERT_EQ(p.terms.size(), static_cast<std::size_t>(count)) << where;
       ASSERT_EQ(p.regions.size(), p.terms.size()) << where;
       for (std::size_t i = 0; i < p.terms.size(); ++i) {

@@ -17,23 +17,11 @@ using numeric_check::Params;
 
 constexpr int kRow = 12;
 
-std::string Between(const std::string& text, const std::string& open, const std::string& close) {
-  const std::size_t p = text.find(open);
-  if (p == std::string::npos) return "";
-  const std::size_t start = p + open.size();
-  return text.substr(start, text.find(close, start) - start);
-}
-
 /// The "&"-separated cells of an answers row, as numbers (the first is the variant number).
 std::vector<double> Cells(const std::string& row) {
-  std::vector<double> cells;
-  std::size_t p = 0;
-  for (;;) {
-    cells.push_back(std::strtod(row.c_str() + p, nullptr));
-    p = row.find('&', p);
-    if (p == std::string::npos) return cells;
-    ++p;
-  }
+  std::vector<double> cells = {std::strtod(row.c_str(), nullptr)};
+  for (double cell : numeric_check::AnswerCells(row)) cells.push_back(cell);
+  return cells;
 }
 
 TEST(Gradient, BeginWritesStatementReferenceAndHead) {
@@ -100,27 +88,19 @@ TEST(Gradient, AnswersMatchThePrintedFunctionEverywhere) {
     numeric_check::VariantRunner run(kRow, level, 7);
     numeric_check::ForEachParameterSet({10, 7, 8, 3, 0, 0, 0}, [&](const Params& q) {
       const auto v = run.Run(q);
-      const std::string where = Describe(q, level) + "\n" + v.main + "\n" + v.ans;
-      const tex_formula::Formula u(Between(v.main, " $u=", "$,"));
+      const std::string where = numeric_check::Where(q, level, v);
+      const tex_formula::Formula u(numeric_check::Between(v.main, " $u=", "$,"));
       const auto m = numeric_check::Match(v.main, kPoint);
       ASSERT_EQ(m.size(), 2u) << where;
       const double x0 = std::stod(m[0]), y0 = std::stod(m[1]);
-      const double fx = numeric_check::Derivative(
-          [&](double x) {
-            tex_formula::Point p;
-            p.x = x;
-            p.y = y0;
-            return static_cast<double>(u(p));
-          },
-          x0, 1e-3);
-      const double fy = numeric_check::Derivative(
-          [&](double y) {
-            tex_formula::Point p;
-            p.x = x0;
-            p.y = y;
-            return static_cast<double>(u(p));
-          },
-          y0, 1e-3);
+      auto at = [&u](double x, double y) {
+        tex_formula::Point p;
+        p.x = x;
+        p.y = y;
+        return static_cast<double>(u(p));
+      };
+      const double fx = numeric_check::Derivative([&](double x) { return at(x, y0); }, x0, 1e-3);
+      const double fy = numeric_check::Derivative([&](double y) { return at(x0, y); }, y0, 1e-3);
       const auto cells = Cells(v.ans);
       ASSERT_EQ(cells.size(), 4u) << where;
       EXPECT_EQ(cells[0], 7) << where;

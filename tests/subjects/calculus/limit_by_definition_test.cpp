@@ -8,7 +8,6 @@
 
 namespace {
 
-using numeric_check::Describe;
 using numeric_check::Match;
 using numeric_check::Params;
 using numeric_check::ParseRational;
@@ -76,50 +75,47 @@ TEST(LimitByDefinition, ThresholdHoldsAndIsSharpForEveryParameterSet) {
   int bounds[7];
   numeric_check::RowBounds(kRow, {true, true, true, true, true, false, false}, bounds);
   int checked = 0;
-  for (int level = 1; level <= 10; ++level) {
-    numeric_check::ForEachParameterSet(bounds, [&](const Params& q) {
-      const auto out = RunAnalysisVariant(kRow, q, level);
-      const std::string where = Describe(q, level) + "\n" + out.main + "\n" + out.ans;
-      static const std::regex kSequence(
-          R"(a_n=\\frac\{ (\d+)(n(?:\^[23])?)\r\n(?:([+-]\d+)\r\n)?\}\{ (\d+)(n(?:\^[23])?)\r\n([+-]?\d+)\},\\ \\  a=\\frac\{(\d+)\}\{(\d+)\}\r\n\.\$\$\r\n$)");
-      const auto m = Match(out.main, kSequence);
-      ASSERT_EQ(m.size(), 8u) << where;
-      ASSERT_EQ(m[1], m[4]) << where;
-      const int p = m[1] == "n" ? 1 : m[1][2] - '0';
-      const double A = std::stod(m[0]), B = m[2].empty() ? 0 : std::stod(m[2]);
-      const double C = std::stod(m[3]), D = std::stod(m[5]);
-      const double limit = std::stod(m[6]) / std::stod(m[7]);
-      auto term = [&](double n) { return (A * std::pow(n, p) + B) / (C * std::pow(n, p) + D); };
-      ASSERT_TRUE(numeric_check::Near(numeric_check::LimitAtInfinity(term), limit, 1e-9)) << where;
+  numeric_check::ForEachVariant(kRow, bounds, [&](const Params& q, int level, const auto& out) {
+    const std::string where = numeric_check::Where(q, level, out);
+    static const std::regex kSequence(
+        R"(a_n=\\frac\{ (\d+)(n(?:\^[23])?)\r\n(?:([+-]\d+)\r\n)?\}\{ (\d+)(n(?:\^[23])?)\r\n([+-]?\d+)\},\\ \\  a=\\frac\{(\d+)\}\{(\d+)\}\r\n\.\$\$\r\n$)");
+    const auto m = Match(out.main, kSequence);
+    ASSERT_EQ(m.size(), 8u) << where;
+    ASSERT_EQ(m[1], m[4]) << where;
+    const int p = m[1] == "n" ? 1 : m[1][2] - '0';
+    const double A = std::stod(m[0]), B = m[2].empty() ? 0 : std::stod(m[2]);
+    const double C = std::stod(m[3]), D = std::stod(m[5]);
+    const double limit = std::stod(m[6]) / std::stod(m[7]);
+    auto term = [&](double n) { return (A * std::pow(n, p) + B) / (C * std::pow(n, p) + D); };
+    ASSERT_TRUE(numeric_check::Near(numeric_check::LimitAtInfinity(term), limit, 1e-9)) << where;
 
-      static const std::regex kThreshold(
-          R"(^ ?\d+  &\$(\\sqrt(?:\[3\])?\{)?(-?\d+(?:/\d+)?)\+\((\d+(?:/\d+)?)\)\(1/\\varepsilon\)(\}?)\$ $)");
-      const auto a = Match(out.ans, kThreshold);
-      ASSERT_EQ(a.size(), 4u) << where;
-      const char* root = p == 1 ? "" : p == 2 ? "\\sqrt{" : "\\sqrt[3]{";
-      ASSERT_EQ(a[0], root) << where;
-      ASSERT_EQ(a[3], p == 1 ? "" : "}") << where;
-      const double shift = ParseRational(a[1]), slope = ParseRational(a[2]);
-      for (double eps : {0.5, 0.1, 0.01, 0.002}) {
-        const double inside = shift + slope / eps;
-        const double threshold = inside > 0 ? std::pow(inside, 1.0 / p) : 0;
-        for (int n = 1; n <= threshold + 30; ++n) {
-          if (std::fabs(n - threshold) < 1e-9) continue;
-          const bool within = std::fabs(term(n) - limit) < eps;
-          if (n > threshold) {
-            ASSERT_TRUE(within) << "n = " << n << " above N = " << threshold << ", eps " << eps
-                                << "\n"
-                                << where;
-          } else if (slope != 0) {
-            ASSERT_FALSE(within) << "n = " << n << " below N = " << threshold << ", eps " << eps
-                                 << "\n"
-                                 << where;
-          }
+    static const std::regex kThreshold(
+        R"(^ ?\d+  &\$(\\sqrt(?:\[3\])?\{)?(-?\d+(?:/\d+)?)\+\((\d+(?:/\d+)?)\)\(1/\\varepsilon\)(\}?)\$ $)");
+    const auto a = Match(out.ans, kThreshold);
+    ASSERT_EQ(a.size(), 4u) << where;
+    const char* root = p == 1 ? "" : p == 2 ? "\\sqrt{" : "\\sqrt[3]{";
+    ASSERT_EQ(a[0], root) << where;
+    ASSERT_EQ(a[3], p == 1 ? "" : "}") << where;
+    const double shift = ParseRational(a[1]), slope = ParseRational(a[2]);
+    for (double eps : {0.5, 0.1, 0.01, 0.002}) {
+      const double inside = shift + slope / eps;
+      const double threshold = inside > 0 ? std::pow(inside, 1.0 / p) : 0;
+      for (int n = 1; n <= threshold + 30; ++n) {
+        if (std::fabs(n - threshold) < 1e-9) continue;
+        const bool within = std::fabs(term(n) - limit) < eps;
+        if (n > threshold) {
+          ASSERT_TRUE(within) << "n = " << n << " above N = " << threshold << ", eps " << eps
+                              << "\n"
+                              << where;
+        } else if (slope != 0) {
+          ASSERT_FALSE(within) << "n = " << n << " below N = " << threshold << ", eps " << eps
+                               << "\n"
+                               << where;
         }
       }
-      ++checked;
-    });
-  }
+    }
+    ++checked;
+  });
   EXPECT_EQ(checked, 10 * 5 * 6 * 3 * 3 * 5);
 }
 

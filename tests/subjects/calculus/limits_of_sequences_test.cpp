@@ -8,7 +8,6 @@
 
 namespace {
 
-using numeric_check::Describe;
 using numeric_check::Match;
 using numeric_check::Params;
 using numeric_check::RunAnalysisVariant;
@@ -141,21 +140,18 @@ TEST(SequenceLimit, AnswerIsTheLimitOfThePrintedSequenceForEveryParameterSet) {
   numeric_check::RowBounds(kRow, {true, true, true, true, true, false, false}, bounds);
   static const std::regex kAnswer(R"(^ ?\d+ & \$ *(-?\d+(?:/\d+)?) *\$$)");
   int checked = 0;
-  for (int level = 1; level <= 10; ++level) {
-    numeric_check::ForEachParameterSet(bounds, [&](const Params& q) {
-      const auto out = RunAnalysisVariant(kRow, q, level);
-      const std::string where = Describe(q, level) + "\n" + out.main + "\n" + out.ans;
-      const PrintedSequence seq = ParseSequence(out.main);
-      ASSERT_TRUE(seq.term) << "unrecognised sequence\n" << where;
-      const auto a = Match(out.ans, kAnswer);
-      ASSERT_EQ(a.size(), 1u) << where;
-      const double limit = numeric_check::LimitAtInfinity(seq.term, 400, 5, seq.root);
-      ASSERT_TRUE(numeric_check::Near(limit, numeric_check::ParseRational(a[0]), 1e-6))
-          << "numeric limit " << limit << "\n"
-          << where;
-      ++checked;
-    });
-  }
+  numeric_check::ForEachVariant(kRow, bounds, [&](const Params& q, int level, const auto& out) {
+    const std::string where = numeric_check::Where(q, level, out);
+    const PrintedSequence seq = ParseSequence(out.main);
+    ASSERT_TRUE(seq.term) << "unrecognised sequence\n" << where;
+    const auto a = Match(out.ans, kAnswer);
+    ASSERT_EQ(a.size(), 1u) << where;
+    const double limit = numeric_check::LimitAtInfinity(seq.term, 400, 5, seq.root);
+    ASSERT_TRUE(numeric_check::Near(limit, numeric_check::ParseRational(a[0]), 1e-6))
+        << "numeric limit " << limit << "\n"
+        << where;
+    ++checked;
+  });
   EXPECT_EQ(checked, 10 * 5 * 6 * 3 * 3 * 5);
 }
 

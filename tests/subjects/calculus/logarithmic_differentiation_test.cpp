@@ -17,28 +17,6 @@ constexpr int kRow = 6;
 using numeric_check::Params;
 using numeric_check::RunAnalysisVariant;
 
-// The cells after the variant number in an answers row.
-std::vector<double> AnswerCells(const std::string& ans) {
-  std::vector<double> cells;
-  for (std::size_t p = ans.find('&'); p != std::string::npos; p = ans.find('&', p + 1)) {
-    cells.push_back(std::strtod(ans.c_str() + p + 1, nullptr));
-  }
-  return cells;
-}
-
-// The printed functions y = ..., one per item, in order.
-std::vector<std::string> PrintedFunctions(const std::string& main) {
-  std::vector<std::string> functions;
-  const std::string open = "y=";
-  const std::string close = "$\\vskip2pt";
-  for (std::size_t p = main.find(open); p != std::string::npos; p = main.find(open, p)) {
-    const std::size_t end = main.find(close, p);
-    functions.push_back(main.substr(p + open.size(), end - p - open.size()));
-    p = end;
-  }
-  return functions;
-}
-
 TEST(LogarithmicDerivative, StatementAndAnswersHead) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
@@ -88,26 +66,25 @@ TEST(LogarithmicDerivative, StudentsModeLabelsEvenOneItem) {
 TEST(LogarithmicDerivative, AnswersMatchThePrintedFunctionsEverywhere) {
   std::map<std::string, double> checked;  // printed function -> its numeric y'(1)
   int variants = 0;
-  for (int level = 1; level <= 10; ++level) {
-    numeric_check::ForEachParameterSet({10, 5, 3, 3, 15, 0, 0}, [&](const Params& q) {
-      const auto v = RunAnalysisVariant(kRow, q, level);
-      const auto functions = PrintedFunctions(v.main);
-      const auto answers = AnswerCells(v.ans);
-      ASSERT_EQ(functions.size(), static_cast<std::size_t>(level)) << v.main;
-      ASSERT_EQ(answers.size(), functions.size()) << v.ans;
-      for (std::size_t i = 0; i < functions.size(); ++i) {
-        auto it = checked.find(functions[i]);
-        if (it == checked.end()) {
-          const tex_formula::Formula y(functions[i]);
-          const double slope = numeric_check::Derivative([&y](double x) { return y(x); }, 1.0);
-          it = checked.emplace(functions[i], slope).first;
-        }
-        ASSERT_NEAR(answers[i], it->second, 6e-5 + 1e-8 * std::fabs(it->second))
-            << functions[i] << " at " << numeric_check::Describe(q, level);
+  const int bounds[7] = {10, 5, 3, 3, 15, 0, 0};
+  numeric_check::ForEachVariant(kRow, bounds, [&](const Params& q, int level, const auto& v) {
+    // The printed functions y = ..., one per item, in order.
+    const auto functions = numeric_check::PrintedFormulas(v.main, "y=", "$\\vskip2pt");
+    const auto answers = numeric_check::AnswerCells(v.ans);
+    ASSERT_EQ(functions.size(), static_cast<std::size_t>(level)) << v.main;
+    ASSERT_EQ(answers.size(), functions.size()) << v.ans;
+    for (std::size_t i = 0; i < functions.size(); ++i) {
+      auto it = checked.find(functions[i]);
+      if (it == checked.end()) {
+        const tex_formula::Formula y(functions[i]);
+        const double slope = numeric_check::Derivative([&y](double x) { return y(x); }, 1.0);
+        it = checked.emplace(functions[i], slope).first;
       }
-      ++variants;
-    });
-  }
+      ASSERT_NEAR(answers[i], it->second, 6e-5 + 1e-8 * std::fabs(it->second))
+          << functions[i] << " at " << numeric_check::Describe(q, level);
+    }
+    ++variants;
+  });
   EXPECT_EQ(variants, 10 * 6750);
 }
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-using numeric_check::Describe;
 using numeric_check::Params;
 
 constexpr int kRow = 25;
@@ -48,7 +47,7 @@ TEST(ExamPaper1, AnswersAreTheLimits) {
   int checked = 0;
   numeric_check::ForEachParameterSet({8, 0, 5, 0, 0, 3, 2}, [&](const Params& q) {
     const auto v = run.Run(q);
-    const std::string where = Describe(q, 1) + "\n" + v.main + "\n" + v.ans;
+    const std::string where = numeric_check::Where(q, 1, v);
     if (q.p[6] == 1) {
       const auto m = numeric_check::Match(v.main, kFirst);
       const auto a = numeric_check::Match(v.ans, kLn);

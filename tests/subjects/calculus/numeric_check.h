@@ -3,8 +3,9 @@
 // Independent numeric checks for the calculus answer keys, shared by every calculus test
 // (limits, derivatives, asymptotes, extrema, series). A test rebuilds the function from the
 // text the generator printed and compares what these routines compute with the printed answer;
-// nothing here reads a generator's own values. Also: a sweep over every parameter set of a
-// row, and a runner that writes one variant into memory.
+// nothing here reads a generator's own values. Also: reading the printed formulas and answer
+// cells back, a sweep over every parameter set of a row, and runners that write one variant
+// into memory.
 
 #include <cmath>
 #include <cstdlib>
@@ -86,6 +87,60 @@ inline std::vector<std::string> Match(const std::string& text, const std::regex&
   return groups;
 }
 
+/// The text between the first `open` in text and the next `close` after it; empty when there
+/// is no `open`.
+inline std::string Between(const std::string& text, const std::string& open,
+                           const std::string& close) {
+  const std::size_t p = text.find(open);
+  if (p == std::string::npos) return "";
+  const std::size_t start = p + open.size();
+  return text.substr(start, text.find(close, start) - start);
+}
+
+/// Every piece of text between an `open` and the next `close` after it, in order: the
+/// printed formulas of a variant's items ("$  y=" .. "$" and the like). An `open` without
+/// its `close` ends the list.
+inline std::vector<std::string> PrintedFormulas(const std::string& text, const std::string& open,
+                                                const std::string& close) {
+  std::vector<std::string> formulas;
+  for (std::size_t p = text.find(open); p != std::string::npos; p = text.find(open, p)) {
+    const std::size_t start = p + open.size();
+    const std::size_t end = text.find(close, start);
+    if (end == std::string::npos) break;
+    formulas.push_back(text.substr(start, end - start));
+    p = end + close.size();
+  }
+  return formulas;
+}
+
+/// The numbers of an answers row's cells after the variant number: each read from just
+/// after its "&". A row split over several tables comes with their heads, which are skipped
+/// (from "\begin{tabular}" to the heading row's end), so the cells of all its parts follow in
+/// order.
+inline std::vector<double> AnswerCells(const std::string& ans) {
+  std::string rows = ans;
+  for (std::size_t p = rows.find("\\begin{tabular}"); p != std::string::npos;
+       p = rows.find("\\begin{tabular}", p)) {
+    const std::size_t head_end = rows.find("\\\\\\hline", p);
+    rows.erase(p, head_end == std::string::npos ? std::string::npos : head_end - p);
+  }
+  std::vector<double> cells;
+  for (std::size_t p = rows.find('&'); p != std::string::npos; p = rows.find('&', p + 1)) {
+    cells.push_back(std::strtod(rows.c_str() + p + 1, nullptr));
+  }
+  return cells;
+}
+
+/// A number as the answers writers print it: "0.5\cdot10^{-2}" is 0.005, "\infty" and
+/// "-\infty" are infinite.
+inline double PrintedNumber(const std::string& text) {
+  if (text.find("\\infty") != std::string::npos) {
+    return text.find('-') != std::string::npos ? -INFINITY : INFINITY;
+  }
+  const double v = std::strtod(text.c_str(), nullptr);
+  return text.find("\\cdot10^{-2}") != std::string::npos ? v / 100 : v;
+}
+
 /// Parameter values P1..P7 of one variant.
 struct Params {
   int p[7] = {1, 1, 1, 1, 1, 1, 1};
@@ -119,7 +174,7 @@ inline void RowBounds(int row, const bool (&reads)[7], int (&bounds)[7]) {
 /// What one variant wrote: main file and answers file (UTF-8, CR LF kept).
 struct VariantText {
   std::string main;
-  std::string ans;
+  std::string ans;  ///< the answers file, then the second one (a split table's other parts)
 };
 
 /// Runs the begin entry and one variant of Analysis row `problem` in a fresh state, with the
@@ -143,7 +198,7 @@ inline VariantText RunAnalysisVariant(int problem, const Params& q, int level,
   s.P7 = static_cast<std::int8_t>(q.p[6]);
   calculus::WriteAnalysisVariant(s, problem);
   return {testing_support::MainText(s).substr(main_before.size()),
-          testing_support::AnsText(s).substr(ans_before.size())};
+          testing_support::AnsText(s).substr(ans_before.size()) + testing_support::Ans2Text(s)};
 }
 
 /// One document of Analysis row `problem` at one Level, as a Start writes it: the begin entry
@@ -167,7 +222,8 @@ class VariantRunner {
                          &state_.P5, &state_.P6, &state_.P7};
     for (int k = 0; k < 7; ++k) *p[k] = static_cast<std::int8_t>(q.p[k]);
     calculus::WriteAnalysisVariant(state_, problem_);
-    return {testing_support::MainText(state_), testing_support::AnsText(state_)};
+    return {testing_support::MainText(state_),
+            testing_support::AnsText(state_) + testing_support::Ans2Text(state_)};
   }
 
   SharedState& state() { return state_; }
@@ -182,6 +238,24 @@ inline std::string Describe(const Params& q, int level) {
   std::string d = "P1..P7 =";
   for (int v : q.p) d += " " + std::to_string(v);
   return d + ", Level " + std::to_string(level);
+}
+
+/// "P1..P7 = .., Level L", then what the variant wrote to the main and answers files: the
+/// context of a failure message.
+inline std::string Where(const Params& q, int level, const VariantText& v) {
+  return Describe(q, level) + "\n" + v.main + "\n" + v.ans;
+}
+
+/// Runs Analysis row `row` at every Level 1..10 for every parameter set within bounds (see
+/// ForEachParameterSet), each variant in a fresh state (RunAnalysisVariant), and hands check
+/// the parameters, the Level and what the variant wrote.
+inline void ForEachVariant(
+    int row, const int (&bounds)[7],
+    const std::function<void(const Params&, int level, const VariantText&)>& check) {
+  for (int level = 1; level <= 10; ++level) {
+    ForEachParameterSet(
+        bounds, [&](const Params& q) { check(q, level, RunAnalysisVariant(row, q, level)); });
+  }
 }
 
 }  // namespace numeric_check

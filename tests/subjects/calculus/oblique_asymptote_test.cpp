@@ -42,17 +42,6 @@ std::vector<std::pair<double, double>> PrintedAsymptotes(const std::string& ans)
   return lines;
 }
 
-// The printed functions, after "y=" up to the closing "$".
-std::vector<std::string> PrintedFunctions(const std::string& main) {
-  std::vector<std::string> functions;
-  for (std::size_t p = main.find("y="); p != std::string::npos; p = main.find("y=", p)) {
-    const std::size_t end = main.find("$\\vskip2mm", p);
-    functions.push_back(main.substr(p + 2, end - p - 2));
-    p = end;
-  }
-  return functions;
-}
-
 TEST(ObliqueAsymptote, StatementAndAtMostThreeHeadCells) {
   for (int level : {1, 3, 10}) {
     SharedState s;
@@ -101,7 +90,8 @@ TEST(ObliqueAsymptote, AnswersMatchThePrintedFunctionsEverywhere) {
       // Levels between a few, to keep the sweep quick.
       if (level != 1 && level != 10 && q.p[5] > 3 && q.p[5] != 33) return;
       const auto v = runner.Run(q);
-      const auto functions = PrintedFunctions(v.main);
+      // The printed functions, after "y=" up to the closing "$".
+      const auto functions = numeric_check::PrintedFormulas(v.main, "y=", "$\\vskip2mm");
       const auto lines = PrintedAsymptotes(v.ans);
       ASSERT_EQ(functions.size(), static_cast<std::size_t>(level < 3 ? level : 3)) << v.main;
       ASSERT_EQ(lines.size(), functions.size()) << v.ans;

@@ -17,13 +17,6 @@ constexpr int kRow = 7;
 using numeric_check::Params;
 using numeric_check::RunAnalysisVariant;
 
-std::string Between(const std::string& text, const std::string& open, const std::string& close) {
-  const std::size_t p = text.find(open);
-  if (p == std::string::npos) return "";
-  const std::size_t start = p + open.size();
-  return text.substr(start, text.find(close, start) - start);
-}
-
 TEST(ParametricDerivative, StatementAndSingleColumnHeadWhateverTheLevel) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
@@ -93,8 +86,8 @@ TEST(ParametricDerivative, AnswersMatchThePrintedCurveEverywhere) {
   double smallest_dx = 1e300;
   numeric_check::ForEachParameterSet({10, 7, 8, 3, 15, 0, 0}, [&](const Params& q) {
     const auto v = RunAnalysisVariant(kRow, q, 1);
-    const std::string x_text = Between(v.main, "{l}x=", ",\\\\y=");
-    const std::string y_text = Between(v.main, ",\\\\y=", "\\end{array}");
+    const std::string x_text = numeric_check::Between(v.main, "{l}x=", ",\\\\y=");
+    const std::string y_text = numeric_check::Between(v.main, ",\\\\y=", "\\end{array}");
     const double answer = std::strtod(v.ans.c_str() + v.ans.find('&') + 1, nullptr);
     auto it = checked.find(x_text + "|" + y_text);
     if (it == checked.end()) {

@@ -18,26 +18,6 @@ constexpr int kRow = 8;
 using numeric_check::Params;
 using numeric_check::RunAnalysisVariant;
 
-std::vector<double> AnswerCells(const std::string& ans) {
-  std::vector<double> cells;
-  for (std::size_t p = ans.find('&'); p != std::string::npos; p = ans.find('&', p + 1)) {
-    cells.push_back(std::strtod(ans.c_str() + p + 1, nullptr));
-  }
-  return cells;
-}
-
-// The printed functions y = ..., one per item.
-std::vector<std::string> PrintedFunctions(const std::string& main) {
-  std::vector<std::string> functions;
-  const std::string open = "$  y=";
-  for (std::size_t p = main.find(open); p != std::string::npos; p = main.find(open, p)) {
-    const std::size_t end = main.find('$', p + open.size());
-    functions.push_back(main.substr(p + open.size(), end - p - open.size()));
-    p = end + 1;
-  }
-  return functions;
-}
-
 TEST(SecondDerivative, StatementAndAnswersHead) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
@@ -75,27 +55,25 @@ TEST(SecondDerivative, ThreeFormsInTurnWithLabels) {
 // set and Level.
 TEST(SecondDerivative, AnswersMatchThePrintedFunctionsEverywhere) {
   std::map<std::string, double> checked;
-  for (int level = 1; level <= 10; ++level) {
-    numeric_check::ForEachParameterSet({5, 7, 3, 3, 0, 0, 0}, [&](const Params& q) {
-      const auto v = RunAnalysisVariant(kRow, q, level);
-      const auto functions = PrintedFunctions(v.main);
-      const auto answers = AnswerCells(v.ans);
-      ASSERT_EQ(functions.size(), static_cast<std::size_t>(level)) << v.main;
-      ASSERT_EQ(answers.size(), functions.size()) << v.ans;
-      EXPECT_EQ(v.main.rfind("\\vskip1pt 1)", 0) == 0, level > 1) << v.main;
-      for (std::size_t i = 0; i < functions.size(); ++i) {
-        auto it = checked.find(functions[i]);
-        if (it == checked.end()) {
-          const tex_formula::Formula y(functions[i]);
-          const double second =
-              numeric_check::SecondDerivative([&y](double x) { return y(x); }, 1.0);
-          it = checked.emplace(functions[i], second).first;
-        }
-        ASSERT_NEAR(answers[i], it->second, 6e-5 + 1e-7 * std::fabs(it->second))
-            << functions[i] << " at " << numeric_check::Describe(q, level);
+  const int bounds[7] = {5, 7, 3, 3, 0, 0, 0};
+  numeric_check::ForEachVariant(kRow, bounds, [&](const Params& q, int level, const auto& v) {
+    // The printed functions y = ..., one per item.
+    const auto functions = numeric_check::PrintedFormulas(v.main, "$  y=", "$");
+    const auto answers = numeric_check::AnswerCells(v.ans);
+    ASSERT_EQ(functions.size(), static_cast<std::size_t>(level)) << v.main;
+    ASSERT_EQ(answers.size(), functions.size()) << v.ans;
+    EXPECT_EQ(v.main.rfind("\\vskip1pt 1)", 0) == 0, level > 1) << v.main;
+    for (std::size_t i = 0; i < functions.size(); ++i) {
+      auto it = checked.find(functions[i]);
+      if (it == checked.end()) {
+        const tex_formula::Formula y(functions[i]);
+        const double second = numeric_check::SecondDerivative([&y](double x) { return y(x); }, 1.0);
+        it = checked.emplace(functions[i], second).first;
       }
-    });
-  }
+      ASSERT_NEAR(answers[i], it->second, 6e-5 + 1e-7 * std::fabs(it->second))
+          << functions[i] << " at " << numeric_check::Describe(q, level);
+    }
+  });
 }
 
 }  // namespace

@@ -4,14 +4,17 @@
 // reading of the printed regions, for the tests of the functional and power series answer
 // keys. The verdict looks at the terms far out: a geometric rate decides when there is one;
 // otherwise the power of n by which the terms fall off, with the sign pattern for the
-// borderline cases (alternating and falling to 0: Leibniz).
+// borderline cases (alternating and falling to 0: Leibniz). Also: reading a variant's printed
+// terms and regions back.
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "subjects/calculus/numeric_check.h"
 #include "subjects/calculus/tex_formula.h"
 
 namespace series_region {
@@ -147,15 +150,6 @@ struct Interval {
   std::string lo_text, hi_text;  ///< the ends as printed
 };
 
-/// A number as the answers writers print it ("0.5\cdot10^{-2}" is 0.005; "\infty").
-inline double PrintedNumber(const std::string& text) {
-  if (text.find("\\infty") != std::string::npos) {
-    return text.find('-') != std::string::npos ? -INFINITY : INFINITY;
-  }
-  const double v = std::strtod(text.c_str(), nullptr);
-  return text.find("\\cdot10^{-2}") != std::string::npos ? v / 100 : v;
-}
-
 /// The intervals of a printed region such as " (-\infty,3]; [4,\infty)" or
 /// "(-\infty,-0.6)$, $(0.4,\infty) " (line ends inside are ignored).
 inline std::vector<Interval> ReadRegion(std::string text) {
@@ -176,12 +170,36 @@ inline std::vector<Interval> ReadRegion(std::string text) {
     iv.hi_closed = clean[close] == ']';
     iv.lo_text = clean.substr(open + 1, comma - open - 1);
     iv.hi_text = clean.substr(comma + 1, close - comma - 1);
-    iv.lo = PrintedNumber(iv.lo_text);
-    iv.hi = PrintedNumber(iv.hi_text);
+    iv.lo = numeric_check::PrintedNumber(iv.lo_text);
+    iv.hi = numeric_check::PrintedNumber(iv.hi_text);
     out.push_back(iv);
     p = close + 1;
   }
   return out;
+}
+
+/// The printed terms of a variant and the printed regions of its answers row.
+struct Printed {
+  std::vector<std::string> terms;
+  std::vector<std::string> regions;
+};
+
+/// Reads a variant back: the terms are group 1 of every match of `term` in main (the pattern
+/// knows how the problem closes a series), the regions the answer cells "&$...$ " (a region of
+/// two intervals prints as "..$, $..").
+inline Printed ReadPrinted(const std::string& main, const std::string& ans,
+                           const std::regex& term) {
+  static const std::regex kCell(R"(&\$((?:[^$]|\$, \$)*) \$ )");
+  Printed p;
+  for (auto it = std::sregex_iterator(main.begin(), main.end(), term);
+       it != std::sregex_iterator(); ++it) {
+    p.terms.push_back((*it)[1]);
+  }
+  for (auto it = std::sregex_iterator(ans.begin(), ans.end(), kCell);
+       it != std::sregex_iterator(); ++it) {
+    p.regions.push_back((*it)[1]);
+  }
+  return p;
 }
 
 /// Whether x lies in the region (ends by their brackets).

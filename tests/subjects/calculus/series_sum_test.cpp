@@ -12,7 +12,6 @@
 
 namespace {
 
-using numeric_check::Describe;
 using numeric_check::Params;
 
 constexpr int kRow = 29;
@@ -134,7 +133,7 @@ TEST(SeriesSum, AnswersAreThePartialSumLimitsEverywhere) {
     numeric_check::ForEachParameterSet({11, 0, 5, 5, 5, 0, 0}, [&](const Params& q) {
       const auto v = run.Run(q);
       const auto items = Items(v.main, v.ans);
-      const std::string where = Describe(q, level) + "\n" + v.main + "\n" + v.ans;
+      const std::string where = numeric_check::Where(q, level, v);
       ASSERT_EQ(items.size(), static_cast<std::size_t>(level)) << where;
       for (const Item& item : items) {
         const std::string key = item.term + "|" + std::to_string(item.x0);

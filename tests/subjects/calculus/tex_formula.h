@@ -1,14 +1,15 @@
 #pragma once
 
 // Reads a formula as the calculus generators print it (the LaTeX math subset of their
-// catalogues: numbers, single-letter variables, implicit products, / and \cdot, powers,
-// factorials, \frac, \frc, \sqrt[k], \left( \right), the trigonometric, hyperbolic and
-// inverse functions in their \mbox{..} and control-word spellings, ln) and evaluates it in
-// long double, so that a test checks an answer against the text the student sees rather than
-// against the generator's own arithmetic. A value that is not a real number (a zero
-// denominator, a logarithm of a non-positive number, an arcsine beyond 1, an even root or a
-// real power of a negative number) throws NotReal; overflow to infinity is allowed. Both
-// errors are numeric_check::TexFormulaError.
+// catalogues: numbers, single-letter variables, implicit products, / and \cdot, signs bare or
+// in spacing groups {+} {-}, powers, factorials, \frac, \frc, \sqrt[k], \left( \right), the
+// trigonometric, hyperbolic and inverse functions in their \mbox{..} spellings, arcsinh and
+// "arctan " among them, and control-word spellings, ln) and evaluates it in long double, so
+// that a test checks an answer against the text the student sees rather than against the
+// generator's own arithmetic. A value that is not a real number (a zero denominator, a
+// logarithm of a non-positive number, an arcsine beyond 1, an even root or a real power of a
+// negative number) throws NotReal; overflow to infinity is allowed. Both errors are
+// numeric_check::TexFormulaError.
 //
 // tex_formula::Formula f(text, 'x') is also a function of one double (for the numeric
 // derivatives of numeric_check.h); numeric_check::EvalTex(text, 'x', 0.3) evaluates once.
@@ -119,10 +120,11 @@ class Formula {
 
   struct Node {
     Op op;
-    Real value = 0;     // kNum; kRoot: the index
-    char var = 0;       // kVar
-    std::string func;   // kFunc
-    std::unique_ptr<Node> a, b;  // operands; kFunc: a is the argument, b an optional power
+    Real value = 0;              // kNum
+    char var = 0;                // kVar
+    std::string func;            // kFunc
+    std::unique_ptr<Node> a, b;  // operands; kFunc: argument and optional power; kRoot:
+                                 // radicand and optional index (square root without one)
   };
   using NodePtr = std::unique_ptr<Node>;
 
@@ -177,18 +179,23 @@ class Formula {
     return text_.substr(pos_, e - pos_);
   }
 
+  /// A sign, bare or in a spacing group: "+" or "{+}", "-" or "{-}".
+  bool TakeSign(char sign) {
+    return Take(std::string(1, sign)) || Take(std::string("{") + sign + "}");
+  }
+
   NodePtr ParseSum() {
     NodePtr left;
-    if (Take("-")) {
+    if (TakeSign('-')) {
       left = Make(Op::kNeg, ParseProduct());
     } else {
-      Take("+");
+      TakeSign('+');
       left = ParseProduct();
     }
     for (;;) {
-      if (Take("+")) {
+      if (TakeSign('+')) {
         left = Make(Op::kAdd, std::move(left), ParseProduct());
-      } else if (Take("-")) {
+      } else if (TakeSign('-')) {
         left = Make(Op::kSub, std::move(left), ParseProduct());
       } else {
         return left;
@@ -200,6 +207,7 @@ class Formula {
     SkipBlanks();
     if (pos_ >= text_.size()) return false;
     const char c = text_[pos_];
+    if (At("{+}") || At("{-}")) return false;  // a sign, not a group
     if (std::isdigit(static_cast<unsigned char>(c)) || c == '(' || c == '{' || c == '.') {
       return true;
     }
@@ -309,7 +317,6 @@ class Formula {
     }
     if (Take("\\sqrt")) {
       auto r = Make(Op::kRoot);
-      r->value = 2;
       if (Take("[")) {
         NodePtr index = ParseSum();
         Expect("]");
@@ -326,7 +333,9 @@ class Formula {
     if (Take("\\mbox{")) {
       std::size_t e = text_.find('}', pos_);
       if (e == std::string::npos) Fail("open \\mbox");
-      const std::string name = text_.substr(pos_, e - pos_);
+      // "\mbox{arctan }" keeps a space before its argument: the name is the letters.
+      std::string name = text_.substr(pos_, e - pos_);
+      while (!name.empty() && name.back() == ' ') name.pop_back();
       pos_ = e + 1;
       return Function(name);
     }
@@ -370,20 +379,19 @@ class Formula {
     if (f == "cot") return Apply("ctg", v);
     if (f == "arctg" || f == "arctan") return std::atan(v);
     if (f == "arcctg") return std::numbers::pi_v<Real> / 2 - std::atan(v);
-    if (f == "sinh") return std::sinh(v);
-    if (f == "cosh") return std::cosh(v);
+    if (f == "sinh" || f == "sh") return std::sinh(v);
+    if (f == "cosh" || f == "ch") return std::cosh(v);
     if (f == "th" || f == "tanh") return std::tanh(v);
     if (f == "cth") {
       if (v == 0) throw NotReal("cth at 0");
       return 1 / std::tanh(v);
     }
+    if (f == "arcsinh") return std::asinh(v);
     if (f == "exp") return std::exp(v);
     if (f == "arcsin" || f == "arccos") {
       if (v < -1 || v > 1) throw NotReal(f + " beyond 1");
       return f == "arcsin" ? std::asin(v) : std::acos(v);
     }
-    if (f == "sh") return std::sinh(v);
-    if (f == "ch") return std::cosh(v);
     if (f == "ln" || f == "log") {
       if (v <= 0) throw NotReal("ln of a non-positive number");
       return std::log(v);

@@ -1,0 +1,243 @@
+#include "subjects/calculus/answers_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "shell/start.h"
+#include "subjects/calculus/calculus.h"
+#include "support/memory_files.h"
+#include "toolkit/errors.h"
+
+namespace {
+
+using testing_support::Ans2Text;
+using testing_support::AnsText;
+using testing_support::OpenMemoryFiles;
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+  return n;
+}
+
+/// One tabular of an answers text: the columns its format opens, the text ahead of it (type
+/// size and spacing) and its rows, each split into cells.
+struct Table {
+  int columns = 0;
+  std::string before;
+  std::vector<std::vector<std::string>> rows;
+};
+
+std::vector<std::string> Split(const std::string& text, const std::string& by) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t p = text.find(by); p != std::string::npos; p = text.find(by, from)) {
+    parts.push_back(text.substr(from, p - from));
+    from = p + by.size();
+  }
+  parts.push_back(text.substr(from));
+  return parts;
+}
+
+std::vector<Table> Tables(const std::string& ans) {
+  std::vector<Table> tables;
+  const std::string open = "\\begin{tabular}{";
+  const std::string close = "\\end{tabular}";
+  std::size_t previous_end = 0;
+  for (std::size_t p = ans.find(open); p != std::string::npos; p = ans.find(open, p + 1)) {
+    Table t;
+    t.before = ans.substr(previous_end, p - previous_end);
+    const std::size_t format_end = ans.find('}', p + open.size());
+    const std::string format = ans.substr(p + open.size(), format_end - p - open.size());
+    t.columns = static_cast<int>(std::count(format.begin(), format.end(), 'r'));
+    const std::size_t end = ans.find(close, format_end);
+    if (end == std::string::npos) return tables;  // unclosed: the caller counts the closings
+    for (const std::string& row : Split(ans.substr(format_end + 1, end - format_end - 1), "\\\\")) {
+      t.rows.push_back(Split(row, "&"));
+    }
+    tables.push_back(t);
+    previous_end = end;
+  }
+  return tables;
+}
+
+// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_" and
+// blanks as none; letters of any alphabet count once.
+int PrintedSigns(std::string cell) {
+  cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\[A-Za-z]+)"), "#");
+  int n = 0;
+  for (unsigned char c : cell) {
+    if ((c & 0xC0) == 0x80) continue;  // UTF-8 continuation byte
+    if (c == '{' || c == '}' || c == '$' || c == '^' || c == '_' || c == ' ' || c == '\r' ||
+        c == '\n') {
+      continue;
+    }
+    ++n;
+  }
+  return n;
+}
+
+// Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4pt in
+// \scriptsize), the padding of each column (2 \tabcolsep) and the rules.
+double EstimatedWidth(const Table& t) {
+  const bool small = t.before.find("\\scriptsize") != std::string::npos;
+  const bool narrow = t.before.find("\\tabcolsep=1pt") != std::string::npos;
+  const double sign = small ? 4.0 : 5.0;
+  const double padding = narrow ? 2.0 : 12.0;
+  std::vector<int> widest(t.columns, 0);
+  for (const auto& row : t.rows) {
+    for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {
+      widest[c] = std::max(widest[c], PrintedSigns(row[c]));
+    }
+  }
+  double width = 0.4 * (t.columns + 1);
+  for (int w : widest) width += w * sign + padding;
+  return width;
+}
+
+// Writes a document of Analysis row `row` as the problem-set run does: the begin entry, then
+// `count` variants each followed by the shell's row ends, then the shell's closing. Returns the
+// answers file followed by the second one, as the document reads them.
+std::string AnswersOfDocument(int row, int level, int count, bool students) {
+  SharedState s;
+  OpenMemoryFiles(s);
+  s.Level = level;
+  s.FirstNumber = 1;
+  s.VariantCount = count;
+  s.StudentsMode = students;
+  for (int i = 1; i <= count + 1; ++i) s.StudentNames[i + 1] = "Student" + std::to_string(i);
+  calculus::BeginAnalysisProblem(s, row);
+  std::uint32_t seed = 12345u + 977u * static_cast<std::uint32_t>(row * 16 + level);
+  std::int8_t* p[7] = {&s.P1, &s.P2, &s.P3, &s.P4, &s.P5, &s.P6, &s.P7};
+  for (int v = 1; v <= count; ++v) {
+    s.VariantIndex = v;
+    for (int k = 0; k < 7; ++k) {
+      seed = seed * 1103515245u + 12345u;
+      const int bound = std::max(1, static_cast<int>(calculus::AnalysisRanges[row][k + 1]));
+      *p[k] = static_cast<std::int8_t>(1 + (seed >> 16) % bound);
+    }
+    calculus::WriteAnalysisVariant(s, row);
+    shell::EndAnswersRows(s);
+  }
+  shell::CloseAnswersTables(s);
+  return AnsText(s) + Ans2Text(s);
+}
+
+// Mechanism: three items at most two a table give two tables (2 + 1 items); every table has the
+// number column, its own headings and every variant's row. The first goes to the answers file
+// (inside the shell's box for a problem's answers), the second to the second answers file (where
+// pages may break); both are left open for the shell to end their last rows and close them.
+TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
+  for (bool students : {false, true}) {
+    SharedState s;
+    OpenMemoryFiles(s);
+    s.StudentsMode = students;
+    s.VariantCount = 3;
+    for (int i = 2; i <= 4; ++i) s.StudentNames[i] = "St" + std::to_string(i - 1);
+    calculus::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small", " & who ");
+    EXPECT_FALSE(s.AnsTableOpen);
+    EXPECT_FALSE(s.Ans2TableOpen);
+    for (int v = 1; v <= 3; ++v) {
+      s.VariantIndex = v;
+      const std::string n = std::to_string(v);
+      calculus::AnswersRow row(s, true, n);
+      for (const char* item : {"a", "b", "c"}) row.Item("&" + std::string(item) + n);
+      row.End();
+      if (v < 3) {
+        EXPECT_EQ(AnsText(s) + Ans2Text(s), "") << "rows are kept until the last variant";
+        EXPECT_FALSE(s.AnsTableOpen || s.Ans2TableOpen);
+      }
+      shell::EndAnswersRows(s);
+    }
+    EXPECT_TRUE(s.AnsTableOpen);
+    EXPECT_TRUE(s.Ans2TableOpen);
+    shell::CloseAnswersTables(s);
+
+    const std::string who = students ? " & who " : "";
+    auto name = [&](int v) { return students ? " & St" + std::to_string(v) : std::string(); };
+    const std::string close = "\\hline\\end{tabular}\\end{center}";
+    EXPECT_EQ(AnsText(s),
+              "\\small\\noindent\\begin{center}\\begin{tabular}{" +
+                  std::string(students ? "|r|r|r|r|" : "|r|r|r|") + "}\\hline \r\n&a \r\n&b \r\n" +
+                  who + " \\\\\\hline \r\n1&a1&b1" + name(1) + " \\\\\r\n2&a2&b2" + name(2) +
+                  " \\\\\r\n3&a3&b3" + (students ? " & St3\\\\" : " \\\\") + close);
+    EXPECT_EQ(Ans2Text(s),
+              "\\small\\noindent\\begin{center}\\begin{tabular}{" +
+                  std::string(students ? "|r|r|r|" : "|r|r|") + "}\\hline \r\n&c \r\n" + who +
+                  " \\\\\\hline \r\n1&c1" + name(1) + " \\\\\r\n2&c2" + name(2) +
+                  " \\\\\r\n3&c3" + name(3) + " \\\\" + close);
+  }
+}
+
+TEST(SplitAnswers, RunsPastTheCountStartAFreshSetAndBadRowsThrow) {
+  SharedState s;
+  OpenMemoryFiles(s);
+  s.TicketMode = true;
+  s.VariantCount = 0;  // every variant counts as the last: each writes a whole set of tables
+  calculus::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 1, "");
+  for (int v = 1; v <= 2; ++v) {
+    s.VariantIndex = v;
+    calculus::AddSplitAnswersRow(s, std::to_string(v), {"&x", "&y", "&z"});
+    EXPECT_TRUE(s.AnsTableOpen && s.Ans2TableOpen);
+    shell::EndAnswersRows(s);
+  }
+  shell::CloseAnswersTables(s);
+  const std::string ans = AnsText(s) + Ans2Text(s);
+  EXPECT_EQ(Count(ans, "\\begin{tabular}"), 6) << ans;
+  EXPECT_EQ(Count(ans, "\\end{tabular}"), 6) << ans;
+  EXPECT_EQ(Count(AnsText(s), "\\begin{tabular}"), 2) << ans;
+  EXPECT_EQ(Count(ans, "&a"), 2) << ans;
+  EXPECT_EQ(Count(ans, "&x"), 2) << ans;
+  EXPECT_THROW(calculus::AddSplitAnswersRow(s, "3", {"&x"}), toolkit::IndexRangeError);
+}
+
+// Every built row at every Level: the answers tables are well formed (each opened table closed,
+// no row with more cells than columns) and none is estimated wider than the 430pt text.
+TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
+  for (int row = 1; row <= calculus::kAnalysisProblemCount; ++row) {
+    for (int level = 1; level <= 10; ++level) {
+      const std::string ans = AnswersOfDocument(row, level, 6, false);
+      if (ans.empty()) break;  // a row not built yet
+      const std::string where = "row " + std::to_string(row) + ", Level " +
+                                std::to_string(level) + "\n" + ans;
+      ASSERT_EQ(Count(ans, "\\begin{tabular}"), Count(ans, "\\end{tabular}")) << where;
+      // Every table's last row is ended before the table is closed.
+      const std::string flat = std::regex_replace(ans, std::regex("\r\n"), "");
+      EXPECT_EQ(Count(flat, "\\\\\\hline\\end{tabular}"), Count(ans, "\\end{tabular}"))
+          << where;
+      for (const Table& t : Tables(ans)) {
+        for (const auto& cells : t.rows) {
+          EXPECT_LE(static_cast<int>(cells.size()), t.columns) << where;
+        }
+        EXPECT_LE(EstimatedWidth(t), 430.0) << where;
+      }
+    }
+  }
+}
+
+// Students mode adds the name column to split tables and keeps them well formed.
+TEST(AnswersTables, SplitRowsInStudentsModeCarryEveryNameInEveryTable) {
+  for (int row : {5, 6, 8, 9, 11}) {
+    const std::string ans = AnswersOfDocument(row, 10, 4, true);
+    const std::vector<Table> tables = Tables(ans);
+    ASSERT_GE(tables.size(), 2u) << row << "\n" << ans;
+    for (const Table& t : tables) {
+      for (int v = 1; v <= 4; ++v) {
+        EXPECT_NE(t.rows[static_cast<std::size_t>(v)].back().find("Student" + std::to_string(v)),
+                  std::string::npos)
+            << row << "\n" << ans;
+      }
+      for (std::size_t r = 0; r + 1 < t.rows.size(); ++r) {
+        EXPECT_EQ(static_cast<int>(t.rows[r].size()), t.columns) << row << "\n" << ans;
+      }
+    }
+  }
+}
+
+}  // namespace
