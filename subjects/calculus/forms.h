@@ -5,6 +5,7 @@
 // and answers head common to the two series region problems.
 
 #include <string>
+#include <string_view>
 
 #include "subjects/shared_state.h"
 #include "toolkit/answers.h"
@@ -35,6 +36,31 @@ inline void EndSeriesRegionHead(SharedState& s) {
   AnsBeginTable(s, s.Level + 1);
   for (int i = 1; i <= s.Level; ++i) AnsWriteTextNumberLn(s, " & ", i, "");
   AnsWriteLine(s, " & \\\\\\hline ");
+}
+
+/// Writes a series region variant's items: its number into the answers row, then for each of
+/// Level items the kind q (stepped by one, up when P3 is 1 or 2 and down otherwise, wrapping
+/// within 1..wrap) as a sum from n = P4, its answer cell by write_kind, each item ended by
+/// item_end in the main file.
+inline void WriteSeriesRegionItems(SharedState& s, int q, int wrap,
+                                   void (*write_kind)(SharedState&, int),
+                                   std::string_view item_end) {
+  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  for (int i = 1; i <= s.Level; ++i) {
+    AnsWrite(s, "&$");
+    q += s.P3 == 1 || s.P3 == 2 ? 1 : -1;
+    if (q > wrap) q = 1;
+    if (q < 1) q = wrap;
+    if (s.Level == 1) {
+      WriteText(s, " $\\displaystyle{ ");
+    } else {
+      WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
+    }
+    WriteTextNumberLn(s, "\\sum_{n=", s.P4, "}^{\\infty}");
+    write_kind(s, q);
+    WriteText(s, item_end);
+    AnsWrite(s, " $ ");
+  }
 }
 
 }  // namespace calculus

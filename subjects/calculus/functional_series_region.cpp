@@ -294,23 +294,7 @@ void BeginFunctionalSeriesProblem(SharedState& s) {
 
 void WriteFunctionalSeriesVariant(SharedState& s) {
   WriteText(s, "\\par");
-  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
-  int q = s.P1 * s.P2 - 1;
-  for (int i = 1; i <= s.Level; ++i) {
-    AnsWrite(s, "&$");
-    q += s.P3 == 1 || s.P3 == 2 ? 1 : -1;
-    if (q > 15) q = 1;
-    if (q < 1) q = 15;
-    if (s.Level == 1) {
-      WriteText(s, " $\\displaystyle{ ");
-    } else {
-      WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
-    }
-    WriteTextNumberLn(s, "\\sum_{n=", s.P4, "}^{\\infty}");
-    WriteKind(s, q);
-    WriteText(s, "}$\\vskip1pt");
-    AnsWrite(s, " $ ");
-  }
+  WriteSeriesRegionItems(s, s.P1 * s.P2 - 1, 15, WriteKind, "}$\\vskip1pt");
 }
 
 }  // namespace calculus

@@ -42,23 +42,7 @@ void BeginPowerSeriesProblem(SharedState& s) {
 }
 
 void WritePowerSeriesVariant(SharedState& s) {
-  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
-  int q = s.P2;
-  for (int i = 1; i <= s.Level; ++i) {
-    AnsWrite(s, "&$");
-    q += s.P3 == 1 || s.P3 == 2 ? 1 : -1;
-    if (q > 3) q = 1;
-    if (q < 1) q = 3;
-    if (s.Level == 1) {
-      WriteText(s, " $\\displaystyle{ ");
-    } else {
-      WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
-    }
-    WriteTextNumberLn(s, "\\sum_{n=", s.P4, "}^{\\infty}");
-    WriteKind(s, q);
-    WriteText(s, "}$\\vskip1 pt");
-    AnsWrite(s, " $ ");
-  }
+  WriteSeriesRegionItems(s, s.P2, 3, WriteKind, "}$\\vskip1 pt");
 }
 
 }  // namespace calculus

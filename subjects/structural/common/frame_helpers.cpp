@@ -353,26 +353,24 @@ void SetTwoPartPoints8(SharedState& s, toolkit::TPointArray& x, toolkit::TPointA
 
 void Solve2x2Cramer(SharedState& s, double a, double b, double c, double d, double e, double f) {
   if (s.WriteCramerRows) {
+    // One equation u*X + v*Y + w = 0: a unit first coefficient and a zero second are left out.
+    const auto write_equation = [&s](double u, double v, double w, bool unit_first) {
+      if (unit_first) {
+        Ans2Write(s, s.UnknownName1);
+      } else {
+        Ans2WriteNumber(s, u);
+        Ans2Write(s, "\\cdot " + s.UnknownName1);
+      }
+      if (v != 0) {
+        Ans2WriteSignedNumber(s, v);
+        Ans2Write(s, "\\cdot " + s.UnknownName2);
+      }
+      Ans2WriteSignedNumber(s, w);
+    };
     Ans2Write(s, "& $");
-    if (a == 1) {
-      Ans2Write(s, s.UnknownName1);
-    } else {
-      Ans2WriteNumber(s, a);
-      Ans2Write(s, "\\cdot " + s.UnknownName1);
-    }
-    if (b != 0) {
-      Ans2WriteSignedNumber(s, b);
-      Ans2Write(s, "\\cdot " + s.UnknownName2);
-    }
-    Ans2WriteSignedNumber(s, c);
+    write_equation(a, b, c, a == 1);
     Ans2Write(s, "=0; \\ \\ ");
-    Ans2WriteNumber(s, d);
-    Ans2Write(s, "\\cdot " + s.UnknownName1);
-    if (e != 0) {
-      Ans2WriteSignedNumber(s, e);
-      Ans2Write(s, "\\cdot " + s.UnknownName2);
-    }
-    Ans2WriteSignedNumber(s, f);
+    write_equation(d, e, f, false);
     Ans2Write(s, "=0. $  ");
   }
   const double det = b * d - a * e;
