@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
@@ -115,27 +116,25 @@ void IntersectCircleAxisLine(Figure& f, int a, int k, int s, int mode, double c,
   }
 }
 
-double ArrayMax(const toolkit::TPointArray& a, int n) {
-  double m = -1e7;
-  for (int k = 1; k <= n; ++k) {
-    if (a[k] > m) m = a[k];
-  }
-  return m;
-}
+double ArrayMax(const toolkit::TPointArray& a, int n) { return toolkit::ArrayMaxOrMin(n, a, 'a'); }
 
-double ArrayMin(const toolkit::TPointArray& a, int n) {
-  double m = 1e7;
-  for (int k = 1; k <= n; ++k) {
-    if (a[k] < m) m = a[k];
-  }
-  return m;
-}
+double ArrayMin(const toolkit::TPointArray& a, int n) { return toolkit::ArrayMaxOrMin(n, a, 'i'); }
 
-void FitPointsToBox(Figure& f, int n, double s) {
+namespace {
+
+// The lower-left corner of points 1..n; sets RangeX and RangeY to their extents.
+std::pair<double, double> MeasureExtent(Figure& f, int n) {
   const double min_x = ArrayMin(f.PointX, n);
   const double min_y = ArrayMin(f.PointY, n);
   f.RangeX = ArrayMax(f.PointX, n) - min_x;
   f.RangeY = ArrayMax(f.PointY, n) - min_y;
+  return {min_x, min_y};
+}
+
+}  // namespace
+
+void FitPointsToBox(Figure& f, int n, double s) {
+  const auto [min_x, min_y] = MeasureExtent(f, n);
   if (s != 0) {
     f.Scale = s;
   } else {
@@ -154,10 +153,7 @@ void FitPointsToBox(Figure& f, int n, double s) {
 
 void FitPointsToBoxStretch(Figure& f, int n) {
   RequireBox(f);
-  const double min_x = ArrayMin(f.PointX, n);
-  const double min_y = ArrayMin(f.PointY, n);
-  f.RangeX = ArrayMax(f.PointX, n) - min_x;
-  f.RangeY = ArrayMax(f.PointY, n) - min_y;
+  const auto [min_x, min_y] = MeasureExtent(f, n);
   double fx = f.RangeX != 0 ? f.BoxWidth / f.RangeX : 0;
   double fy = f.RangeY != 0 ? f.BoxHeight / f.RangeY : 0;
   if (fx == 0) fx = fy;
@@ -169,10 +165,7 @@ void FitPointsToBoxStretch(Figure& f, int n) {
 
 void FitPointsToBoxRounded(Figure& f, int n) {
   RequireBox(f);
-  const double min_x = ArrayMin(f.PointX, n);
-  const double min_y = ArrayMin(f.PointY, n);
-  f.RangeX = ArrayMax(f.PointX, n) - min_x;
-  f.RangeY = ArrayMax(f.PointY, n) - min_y;
+  const auto [min_x, min_y] = MeasureExtent(f, n);
   double fx = f.RangeX != 0 ? toolkit::RoundHalfEven(f.BoxWidth / f.RangeX) : 0;
   double fy = f.RangeY != 0 ? toolkit::RoundHalfEven(f.BoxHeight / f.RangeY) : 0;
   if (f.RangeX == 0) fx = fy;

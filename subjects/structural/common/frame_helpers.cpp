@@ -65,6 +65,17 @@ struct TwoPartRow {
   double x1, y1, x2, y2, x3, y3;
 };
 
+// Points 1..3 of a two-part layout from its table row.
+template <class Row>
+void PlaceFirstThreePoints(toolkit::TPointArray& x, toolkit::TPointArray& y, const Row& r) {
+  x[1] = r.x1;
+  y[1] = r.y1;
+  x[2] = r.x2;
+  y[2] = r.y2;
+  x[3] = r.x3;
+  y[3] = r.y3;
+}
+
 }  // namespace
 
 void DrawUniformLoad(SharedState& s, int base, int from_point, int to_point, int height) {
@@ -292,13 +303,7 @@ void SetTwoPartPoints12(SharedState& s, toolkit::TPointArray& x, toolkit::TPoint
       {-a2, a1 - a3, -a2, a1, 0, a1},
   };
   if (s.P1 >= 1 && s.P1 <= 12) {
-    const TwoPartRow& r = rows[s.P1];
-    x[1] = r.x1;
-    y[1] = r.y1;
-    x[2] = r.x2;
-    y[2] = r.y2;
-    x[3] = r.x3;
-    y[3] = r.y3;
+    PlaceFirstThreePoints(x, y, rows[s.P1]);
   }
   x[7] = y[7] = 0;
   if (s.P4 == 3 || s.P4 == 4 || s.P4 == 8) {
@@ -340,12 +345,7 @@ void SetTwoPartPoints8(SharedState& s, toolkit::TPointArray& x, toolkit::TPointA
   };
   if (s.P1 >= 1 && s.P1 <= 8) {
     const Row& r = rows[s.P1];
-    x[1] = r.x1;
-    y[1] = r.y1;
-    x[2] = r.x2;
-    y[2] = r.y2;
-    x[3] = r.x3;
-    y[3] = r.y3;
+    PlaceFirstThreePoints(x, y, r);
     x[9] = r.x9;
     y[9] = r.y9;
   }
