@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "subjects/common/problem_row.h"
 #include "subjects/shared_state.h"
 #include "toolkit/indexed_array.h"
 #include "toolkit/state.h"
@@ -10,6 +11,9 @@ namespace calculus {
 
 /// Number of rows in the Analysis list.
 inline constexpr int kAnalysisProblemCount = 35;
+
+/// The Analysis tab: its rows in list order and the bounds of rows 36..40.
+extern const subjects::ProblemTab AnalysisTab;
 
 /// The Analysis list-box texts, row i = problem number i, stored with their trailing blanks.
 extern const toolkit::IndexedArray<std::string_view, 1, kAnalysisProblemCount> AnalysisTitles;

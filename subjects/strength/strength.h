@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "subjects/common/problem_row.h"
 #include "subjects/shared_state.h"
 #include "toolkit/indexed_array.h"
 #include "toolkit/state.h"
@@ -10,6 +11,9 @@ namespace strength {
 
 /// Number of rows in the Mechanics of Materials list.
 inline constexpr int kMechanicsProblemCount = 39;
+
+/// The Mechanics of Materials tab: its rows in list order and the bounds of row 40.
+extern const subjects::ProblemTab MechanicsOfMaterialsTab;
 
 /// The Mechanics of Materials list-box texts, row i = problem number i, stored with their
 /// trailing blanks.
