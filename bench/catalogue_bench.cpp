@@ -25,9 +25,8 @@ struct BuiltRow {
 std::vector<BuiltRow> BuiltRows(const shell::SubjectTable& table) {
   std::vector<BuiltRow> rows;
   for (int subject = 1; subject <= 9; ++subject) {
-    if (table[static_cast<std::size_t>(subject - 1)].Begin == nullptr) continue;
     for (int problem = 1; problem <= shell::ProblemCount(table, subject); ++problem) {
-      rows.push_back({subject, problem});
+      if (shell::IsBuilt(table, subject, problem)) rows.push_back({subject, problem});
     }
   }
   return rows;
@@ -40,8 +39,7 @@ void BM_CatalogueInMemory(benchmark::State& state) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     for (const BuiltRow& row : rows) {
-      const toolkit::TParameterRangeTable& ranges =
-          *table[static_cast<std::size_t>(row.subject - 1)].Ranges;
+      const toolkit::TParameterRangeTable ranges = shell::SubjectRanges(table, row.subject);
       std::vector<testing_support::VariantParams> sets(kVariants);
       for (auto& p : sets) {
         for (int k = 1; k <= 7; ++k) {

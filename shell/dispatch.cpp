@@ -8,21 +8,21 @@
 namespace shell {
 
 const SubjectTable& DefaultSubjectTable() {
-  // Built on first use, so that the subjects' tables (defined in other files) are ready.
-  // Each subject fills its own row: letter, titles, ranges, begin entry, variant entry.
+  // One line per tab, in tab order: letter, caption, folder, namespace, table of problem rows
+  // (none yet: the tab is listed but writes the document frame only). A tab
+  // draws on other folders too (Mechanics of Materials on subjects/structural, Dynamics on
+  // subjects/mechanisms); the folder named here holds its table.
   static const SubjectTable table = {{
-      {SubjectLetters[0], {calculus::AnalysisTitles.begin(), calculus::AnalysisTitles.end()},
-       &calculus::AnalysisRanges, calculus::BeginAnalysisProblem, calculus::WriteAnalysisVariant},  // Analysis
-      {SubjectLetters[1], {strength::MechanicsTitles.begin(), strength::MechanicsTitles.end()},
-       &strength::MechanicsRanges, strength::BeginMechanicsOfMaterialsProblem,
-       strength::WriteMechanicsOfMaterialsVariant},  // Mechanics of Materials
-      {SubjectLetters[2], {}, nullptr, nullptr, nullptr},  // Algebra, geometry
-      {SubjectLetters[3], {}, nullptr, nullptr, nullptr},  // Discrete Mathematics
-      {SubjectLetters[4], {}, nullptr, nullptr, nullptr},  // Statics
-      {SubjectLetters[5], {}, nullptr, nullptr, nullptr},  // Kinematic
-      {SubjectLetters[6], {}, nullptr, nullptr, nullptr},  // Dynamics
-      {SubjectLetters[7], {}, nullptr, nullptr, nullptr},  // Artificial intelligence
-      {SubjectLetters[8], {}, nullptr, nullptr, nullptr},  // Logic
+      {SubjectLetters[0], "Analysis", "calculus", "calculus", &calculus::AnalysisTab},
+      {SubjectLetters[1], "Mechanics of Materials", "strength", "strength",
+       &strength::MechanicsOfMaterialsTab},
+      {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
+      {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
+      {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
+      {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
+      {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
+      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
+      {SubjectLetters[8], "Logic", "logic", "logic", nullptr},
   }};
   return table;
 }
@@ -32,26 +32,50 @@ const SubjectRow* FindSubject(const SubjectTable& table, int subject_index) {
   return &table[static_cast<std::size_t>(subject_index - 1)];
 }
 
-int ProblemCount(const SubjectTable& table, int subject_index) {
+namespace {
+
+const subjects::ProblemTab* TabOf(const SubjectTable& table, int subject_index) {
   const SubjectRow* row = FindSubject(table, subject_index);
-  return row == nullptr ? 0 : static_cast<int>(row->Titles.size());
+  return row == nullptr ? nullptr : row->Tab;
+}
+
+}  // namespace
+
+int ProblemCount(const SubjectTable& table, int subject_index) {
+  const subjects::ProblemTab* tab = TabOf(table, subject_index);
+  return tab == nullptr ? 0 : static_cast<int>(tab->Rows.size());
 }
 
 std::string_view ProblemTitle(const SubjectTable& table, int subject_index, int problem) {
-  if (problem < 1 || problem > ProblemCount(table, subject_index)) return {};
-  return FindSubject(table, subject_index)->Titles[static_cast<std::size_t>(problem - 1)];
+  const subjects::ProblemTab* tab = TabOf(table, subject_index);
+  const subjects::ProblemRow* row = tab == nullptr ? nullptr : subjects::FindRow(*tab, problem);
+  return row == nullptr ? std::string_view{} : row->Title;
+}
+
+bool IsBuilt(const SubjectTable& table, int subject_index, int problem) {
+  const subjects::ProblemTab* tab = TabOf(table, subject_index);
+  return tab != nullptr && subjects::IsRowBuilt(*tab, problem);
+}
+
+toolkit::TParameterRangeTable SubjectRanges(const SubjectTable& table, int subject_index) {
+  const subjects::ProblemTab* tab = TabOf(table, subject_index);
+  return tab == nullptr ? toolkit::TParameterRangeTable{} : subjects::RangesOf(*tab);
+}
+
+void ResetWeightBox(SharedState& s) {
+  s.WeightBoxSize = 8;
+  s.WeightBoxLabelled = true;
 }
 
 void BeginSubjectProblem(SharedState& s, int problem, const SubjectTable& table) {
-  s.WeightBoxSize = 8;
-  s.WeightBoxLabelled = true;
-  const SubjectRow* row = FindSubject(table, s.SubjectIndex);
-  if (row != nullptr && row->Begin != nullptr) row->Begin(s, problem);
+  ResetWeightBox(s);
+  const subjects::ProblemTab* tab = TabOf(table, s.SubjectIndex);
+  if (tab != nullptr) subjects::BeginRowProblem(s, *tab, problem);
 }
 
 void WriteSubjectVariant(SharedState& s, int problem, const SubjectTable& table) {
-  const SubjectRow* row = FindSubject(table, s.SubjectIndex);
-  if (row != nullptr && row->Variant != nullptr) row->Variant(s, problem);
+  const subjects::ProblemTab* tab = TabOf(table, s.SubjectIndex);
+  if (tab != nullptr) subjects::WriteRowVariant(s, *tab, problem);
 }
 
 }  // namespace shell

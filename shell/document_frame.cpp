@@ -62,7 +62,7 @@ void WriteRedTitle(SharedState& s, std::string_view title) {
 
 void WriteProblemHeading(SharedState& s) {
   WriteText(s, "\\noindent{\\small ");
-  WriteTextNumberLn(s, "\\Blue{{\\bf Problem~\\arabic{zdch}.", s.FirstNumber + s.VariantIndex - 1,
+  WriteTextNumberLn(s, "\\Blue{{\\bf Problem~\\arabic{zdch}.", toolkit::PrintedVariantNumber(s),
                     ".}}}");
 }
 
@@ -73,7 +73,7 @@ void WriteTicketHeader(SharedState& s) {
   WriteLine(s, "{\\small " + s.DepartmentName +
                    "} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par");
   WriteLine(s, "{ \\noindent\\Blue{{\\bf Examination ticket} " +
-                   toolkit::FormatNumber(s.FirstNumber + s.VariantIndex - 1) + " \\hfill " +
+                   toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)) + " \\hfill " +
                    s.TicketDate + " \\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}");
 }
 

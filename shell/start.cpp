@@ -13,6 +13,7 @@
 #include "shell/external_programs.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
+#include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
@@ -119,22 +120,6 @@ std::string DocumentSetName(const SharedState& s) {
     }
   }
   return name;
-}
-
-void EndAnswersRows(SharedState& s) {
-  if (s.AnsTableOpen) {
-    if (s.StudentsMode) {
-      AnsWrite(s, " & " + s.StudentNames[s.VariantIndex + 1] + "\\\\");
-    } else {
-      AnsWrite(s, " \\\\");
-    }
-  }
-  if (s.Ans2TableOpen) Ans2Write(s, " \\\\");
-}
-
-void CloseAnswersTables(SharedState& s) {
-  if (s.AnsTableOpen) AnsWrite(s, "\\hline\\end{tabular}\\end{center}");
-  if (s.Ans2TableOpen) Ans2Write(s, "\\hline\\end{tabular}\\end{center}");
 }
 
 void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, int count,

@@ -49,11 +49,4 @@ std::string DocumentSetName(const SharedState& s);
 void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, int count,
                      const SubjectTable& table = DefaultSubjectTable());
 
-/// Ends the answers row of variant VariantIndex in each open answers table: in students mode
-/// " & " + the student's name + "\\", otherwise " \\" (no line end).
-void EndAnswersRows(SharedState& s);
-
-/// Closes each open answers table by its own flag ("\hline\end{tabular}\end{center}").
-void CloseAnswersTables(SharedState& s);
-
 }  // namespace shell

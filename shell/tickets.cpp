@@ -7,10 +7,11 @@
 #include <system_error>
 #include <vector>
 
+#include "shell/dispatch.h"
 #include "shell/document_frame.h"
 #include "shell/list_files.h"
-#include "shell/start.h"
 #include "shell/variant_parameters.h"
+#include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"

@@ -85,8 +85,9 @@ std::string ParameterSetText(const SharedState& s) {
 void LoadVariantParameters(SharedState& s, Platform& platform,
                            const std::filesystem::path& start_dir, const SubjectTable& table) {
   const SubjectRow* row = FindSubject(table, s.SubjectIndex);
-  if (row != nullptr && row->Ranges != nullptr) s.ParameterRanges = *row->Ranges;
-  if (row == nullptr || row->Ranges == nullptr || s.ProblemNumber < 1 ||
+  if (row != nullptr && row->Tab != nullptr)
+    s.ParameterRanges = SubjectRanges(table, s.SubjectIndex);
+  if (row == nullptr || row->Tab == nullptr || s.ProblemNumber < 1 ||
       s.ProblemNumber > ProblemCount(table, s.SubjectIndex)) {
     s.ParameterFilePath.clear();
     return;

@@ -30,8 +30,6 @@ std::string TableHead(int n, int extra) {
   return text;
 }
 
-int PrintedNumber(const Run& r) { return r.FirstNumber + r.VariantIndex - 1; }
-
 const std::string& StudentOfVariant(const Run& r) { return r.StudentNames[r.VariantIndex + 1]; }
 
 }  // namespace
@@ -61,7 +59,7 @@ void AnsEndTableRow(Run& r) {
 }
 
 void AnsBeginVariant(Run& r) {
-  const std::string number = FormatNumberSci(PrintedNumber(r));
+  const std::string number = FormatNumberSci(PrintedVariantNumber(r));
   if (r.StudentsMode) {
     const std::string& student = StudentOfVariant(r);
     AnsBeginTable(r, 2);
@@ -76,11 +74,11 @@ void AnsBeginVariant(Run& r) {
 void AnsBeginVariantBox(Run& r, int w) {
   if (r.StudentsMode) {
     AnsWrite(r, R"(\noindent\fbox{\parbox{)" + FormatNumber(w) + R"(pt}{{\bf )" +
-                    FormatNumber(PrintedNumber(r)) + R"(.}\hfill )" + StudentOfVariant(r) +
+                    FormatNumber(PrintedVariantNumber(r)) + R"(.}\hfill )" + StudentOfVariant(r) +
                     R"( \\ )");
   } else {
-    AnsWrite(r, R"(\noindent\fbox{\parbox{380pt}{{\bf )" + FormatNumberSci(PrintedNumber(r)) +
-                    R"(.} \\ )");
+    AnsWrite(r, R"(\noindent\fbox{\parbox{380pt}{{\bf )" +
+                    FormatNumberSci(PrintedVariantNumber(r)) + R"(.} \\ )");
   }
 }
 
@@ -101,6 +99,22 @@ void WriteSmallNoteLine(Run& r, std::string_view s) {
 
 void WriteUnlessTicketMode(Run& r, std::string_view s) {
   if (!r.TicketMode) WriteText(r, s);
+}
+
+void EndAnswersRows(Run& r) {
+  if (r.AnsTableOpen) {
+    if (r.StudentsMode) {
+      AnsWrite(r, " & " + r.StudentNames[r.VariantIndex + 1] + "\\\\");
+    } else {
+      AnsWrite(r, " \\\\");
+    }
+  }
+  if (r.Ans2TableOpen) Ans2Write(r, " \\\\");
+}
+
+void CloseAnswersTables(Run& r) {
+  if (r.AnsTableOpen) AnsWrite(r, "\\hline\\end{tabular}\\end{center}");
+  if (r.Ans2TableOpen) Ans2Write(r, "\\hline\\end{tabular}\\end{center}");
 }
 
 }  // namespace toolkit

@@ -24,6 +24,11 @@ void EndTableHeadWithReference(Run& r, int page);
 /// Ends a heading or data row of the answers table (" & \\\hline " in students mode, else
 /// "  \\\hline ").
 void AnsEndTableRow(Run& r);
+/// Ends the answers row of variant VariantIndex in each open answers table: in students mode
+/// " & " + the student's name + "\\", otherwise " \\" (no line end).
+void EndAnswersRows(Run& r);
+/// Closes each open answers table by its own flag ("\hline\end{tabular}\end{center}").
+void CloseAnswersTables(Run& r);
 /// Opens the small two-column answers table of the current variant (numbered N, the student
 /// named in students mode); leaves AnsTableOpen false, the caller closes the table.
 void AnsBeginVariant(Run& r);

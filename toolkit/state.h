@@ -26,6 +26,16 @@ using TVariantRecord = IndexedArray<std::uint8_t, 1, 8>;
 /// Upper bounds of P1..P7 for each of the 40 problem rows of one subject.
 using TParameterRangeTable = IndexedArray<IndexedArray<std::uint8_t, 1, 7>, 1, 40>;
 
+/// Answers of a problem whose items are too many for one table across the page, kept until
+/// the document's last variant (see toolkit/answers_split.h).
+struct TSplitAnswers {
+  std::vector<std::string> Heads;  ///< the heading cells of each item
+  int PerTable = 1;                ///< the most items a table takes
+  std::string StudentHead;         ///< heading of the student column
+  std::string Before;              ///< written ahead of every table
+  std::vector<std::string> Rows;   ///< the rows kept, one text per table
+};
+
 /// The toolkit's part of the program-wide state: the run selection, modes, variant
 /// parameters, output files, answers-table flags, students, tickets, colloquium, paths,
 /// scratch values and the integer matrices. Names are those the documents' generators use.
@@ -59,6 +69,7 @@ struct Run {
   std::string OutputName;
   bool AnsTableOpen = false;
   bool Ans2TableOpen = false;
+  TSplitAnswers SplitAnswers;  ///< the split answers of the document being written
 
   // Stored parameters.
   TParameterRangeTable ParameterRanges{};
@@ -106,5 +117,8 @@ struct Run {
   TIntMatrix WorkMatrix2{};
   TIntMatrix WorkMatrix3{};
 };
+
+/// The number printed on the current variant: FirstNumber + VariantIndex - 1.
+inline int PrintedVariantNumber(const Run& r) { return r.FirstNumber + r.VariantIndex - 1; }
 
 }  // namespace toolkit

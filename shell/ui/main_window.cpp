@@ -48,11 +48,6 @@ namespace shell::ui {
 namespace {
 
 constexpr const char* kProgramTitle = "Tarbel";
-constexpr const char* kTabCaptions[9] = {"Analysis",   "Mechanics of Materials",
-                                         "Algebra, geometry", "Discrete Mathematics",
-                                         "Statics",    "Kinematic",
-                                         "Dynamics",   "Artificial intelligence",
-                                         "Logic"};
 constexpr std::size_t kTicketDateChars = 35;
 constexpr std::size_t kCaptionChars = 79;
 
@@ -197,7 +192,8 @@ void MainWindow::CreateTabs() {
     list->setObjectName(QString("ListBox%1").arg(k));
     layout->addWidget(list);
     lists_[k - 1] = list;
-    pages_->addTab(page, kTabCaptions[k - 1]);
+    const std::string_view caption = FindSubject(DefaultSubjectTable(), k)->Caption;
+    pages_->addTab(page, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
   }
 }
 

@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "subjects/calculus/answers_layout.h"
 #include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/indexed_array.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
@@ -165,7 +165,7 @@ ValueAndSlope Outer(int o, double u) {
   }
 }
 
-void WriteFunctionList(SharedState& s, AnswersRow& row) {
+void WriteFunctionList(SharedState& s, toolkit::AnswersRow& row) {
   const int m = s.P5 + 1;
   int inner = s.P1;
   int kind = s.P2;
@@ -216,23 +216,17 @@ void BeginDerivativeAtPointProblem(SharedState& s) {
   DerivativeItemCount = static_cast<std::uint8_t>(s.Level);
   // One answer column per cell a variant writes: three for the single function (its two
   // terms and their sum), one per item for a list.
-  const bool split = AnswersNeedSplit(DerivativeItemCount, kOneCellItemsPerTable);
-  if (split) {
-    BeginSplitAnswers(s, ItemNumberHeads(DerivativeItemCount), kOneCellItemsPerTable, "");
-  } else {
-    AnsBeginTable(s, DerivativeItemCount == 1 ? 3 : DerivativeItemCount);
-  }
+  toolkit::BeginNumberedItemAnswers(s, DerivativeItemCount,
+                                    DerivativeItemCount == 1 ? 3 : DerivativeItemCount);
   s.ParboxWidth = 190;
   WriteLine(s, " Вычислить производную функции при $x=1$. ");
-  if (!split) {
-    for (int i = 1; i <= DerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
-  }
   EndTableHeadWithReference(s, 99);
 }
 
 void WriteDerivativeAtPointVariant(SharedState& s) {
-  AnswersRow row(s, AnswersNeedSplit(DerivativeItemCount, kOneCellItemsPerTable),
-                 toolkit::FormatNumberSci(s.FirstNumber + s.VariantIndex - 1) + "\r\n");
+  toolkit::AnswersRow row(
+      s, toolkit::AnswersNeedSplit(DerivativeItemCount, toolkit::kOneCellItemsPerTable),
+      toolkit::FormatNumberSci(toolkit::PrintedVariantNumber(s)) + "\r\n");
   // 32mm holds up to six items; a longer list gets about 5.5mm a line, so that it does not
   // run into the variant box below.
   const int height_mm = DerivativeItemCount <= 6 ? 32 : 11 * DerivativeItemCount / 2;

@@ -263,7 +263,7 @@ void WriteDirectionalDerivativeVariant(SharedState& s) {
   WriteText3NumbersLn(s, " $B(", x + d1, ",", y + d2, ",", z + d3, ")$.\\\\");
 
   const double dl = (ux * d1 + uy * d2 + uz * d3) / toolkit::Hypot3(d1, d2, d3);
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   AnsWriteTextNumber(s, "&\\{", ux, ",");
   AnsWriteTextNumber(s, "", uy, ",");
   AnsWriteTextNumber(s, "", uz, "\\}&");

@@ -15,7 +15,7 @@ void WriteExamPaper1Variant(SharedState& s) {
   // The paper always sets the limit problems, whatever the stored P1.
   s.P1 = 9;
   const int a = s.P3 + 1, b = s.P6 + 1;
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   AnsWrite(s, "&");
   WriteText(s, " Найти предел ");
   if (s.P7 == 1) {

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "subjects/calculus/answers_layout.h"
 #include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/fractions.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
@@ -245,7 +245,7 @@ void BeginExtremumProblem(SharedState& s) {
   s.ParboxWidth = 200;
   WriteText(s, " Найти экстремум $y(x)$ при $x>0$.");
   ExtremumItemCount = s.Level;
-  if (AnswersNeedSplit(ExtremumItemCount, kExtremumFunctionsPerTable)) {
+  if (toolkit::AnswersNeedSplit(ExtremumItemCount, kExtremumFunctionsPerTable)) {
     // Split tables name the function of each column group, as the statement numbers them.
     std::vector<std::string> heads;
     for (int i = 1; i <= ExtremumItemCount; ++i) {
@@ -263,8 +263,9 @@ void BeginExtremumProblem(SharedState& s) {
 }
 
 void WriteExtremumVariant(SharedState& s) {
-  AnswersRow row(s, AnswersNeedSplit(ExtremumItemCount, kExtremumFunctionsPerTable),
-                 toolkit::FormatNumber(s.FirstNumber + s.VariantIndex - 1));
+  toolkit::AnswersRow row(s,
+                          toolkit::AnswersNeedSplit(ExtremumItemCount, kExtremumFunctionsPerTable),
+                          toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)));
   for (int i = 1; i <= ExtremumItemCount; ++i) {
     const double a = s.P4 + 1;
     const double b = s.P3 + 1;

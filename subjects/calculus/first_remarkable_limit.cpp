@@ -129,7 +129,7 @@ void WriteFirstRemarkableLimitVariant(SharedState& s) {
   }
   WriteLine(s, "$ ");
 
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   switch (answer.kind) {
     case Answer::kInfinity:
       AnsWrite(s, " &$\\infty$ ");

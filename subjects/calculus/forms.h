@@ -45,7 +45,7 @@ inline void EndSeriesRegionHead(SharedState& s) {
 inline void WriteSeriesRegionItems(SharedState& s, int q, int wrap,
                                    void (*write_kind)(SharedState&, int),
                                    std::string_view item_end) {
-  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  AnsWriteTextNumberLn(s, "", toolkit::PrintedVariantNumber(s), "");
   for (int i = 1; i <= s.Level; ++i) {
     AnsWrite(s, "&$");
     q += s.P3 == 1 || s.P3 == 2 ? 1 : -1;

@@ -235,7 +235,7 @@ void WriteGradientVariant(SharedState& s) {
   WriteText(s, "$.\\\\");
 
   const double grad = toolkit::Hypot(fx, fy);
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   AnsWrite(s, "&" + toolkit::FormatFixed(fx, 9, 4));
   AnsWrite(s, "&" + toolkit::FormatFixed(fy, 9, 4));
   AnsWrite(s, "&" + toolkit::FormatFixed(grad, 9, 4));

@@ -2,10 +2,10 @@
 #include <numbers>
 #include <string>
 
-#include "subjects/calculus/answers_layout.h"
 #include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -176,21 +176,13 @@ void WriteB(SharedState& s, int form, const Coefficients& c) {
 void BeginImplicitDerivativeProblem(SharedState& s) {
   ImplicitItemCount = s.Level;
   s.ParboxWidth = 220;
-  const bool split = AnswersNeedSplit(ImplicitItemCount, kOneCellItemsPerTable);
-  if (split) {
-    BeginSplitAnswers(s, ItemNumberHeads(ImplicitItemCount), kOneCellItemsPerTable, "");
-  } else {
-    AnsBeginTable(s, ImplicitItemCount + 1);
-  }
+  const bool split = toolkit::BeginNumberedItemAnswers(s, ImplicitItemCount, ImplicitItemCount + 1);
   if (s.TicketMode) {
     WriteText(s, " Найти производную неявной функции: ");
   } else {
     WriteText(s, " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent");
   }
-  if (!split) {
-    for (int i = 1; i <= ImplicitItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
-    AnsEndTableRow(s);
-  }
+  if (!split) AnsEndTableRow(s);
 }
 
 void WriteImplicitDerivativeVariant(SharedState& s) {
@@ -210,8 +202,9 @@ void WriteImplicitDerivativeVariant(SharedState& s) {
   int t_form = s.P2;
   int b_form = s.P3;
 
-  AnswersRow row(s, AnswersNeedSplit(ImplicitItemCount, kOneCellItemsPerTable),
-                 toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
+  toolkit::AnswersRow row(
+      s, toolkit::AnswersNeedSplit(ImplicitItemCount, toolkit::kOneCellItemsPerTable),
+      toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0));
   for (int i = 1; i <= ImplicitItemCount; ++i) {
     FactorValues v = Evaluate(a_form, t_form, b_form, c);
     // With B'(1) + B(1) T_y = 0 the equation does not fix y'(1); a larger power of y in B

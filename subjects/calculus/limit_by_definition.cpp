@@ -44,7 +44,7 @@ void BeginLimitByDefinitionProblem(SharedState& s) {
 }
 
 void WriteLimitByDefinitionVariant(SharedState& s) {
-  AnsWrite(s, toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0) + " ");
+  AnsWrite(s, toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0) + " ");
   WriteLine(s, "$$");
   WriteText(s, "a_n=\\frac{");
   AnsWrite(s, " &$");

@@ -1,10 +1,10 @@
 #include <cmath>
 #include <string>
 
-#include "subjects/calculus/answers_layout.h"
 #include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -109,18 +109,10 @@ ValueAndSlope WriteW(SharedState& s, int form, const Coefficients& q) {
 
 void BeginLogarithmicDerivativeProblem(SharedState& s) {
   LogDerivativeItemCount = s.Level;
-  const bool split = AnswersNeedSplit(LogDerivativeItemCount, kOneCellItemsPerTable);
-  if (split) {
-    BeginSplitAnswers(s, ItemNumberHeads(LogDerivativeItemCount), kOneCellItemsPerTable, "");
-  } else {
-    AnsBeginTable(s, LogDerivativeItemCount + 1);
-  }
+  toolkit::BeginNumberedItemAnswers(s, LogDerivativeItemCount, LogDerivativeItemCount + 1);
   s.ParboxWidth = 180;
   WriteLine(s, " Вычислить производную функции ");
   WriteSmallNoteLine(s, " при $x=1$. ");
-  if (!split) {
-    for (int i = 1; i <= LogDerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
-  }
   EndTableHeadWithReference(s, 104);
 }
 
@@ -138,8 +130,9 @@ void WriteLogarithmicDerivativeVariant(SharedState& s) {
   int w_form = s.P2;
   int v_form = s.P3;
 
-  AnswersRow row(s, AnswersNeedSplit(LogDerivativeItemCount, kOneCellItemsPerTable),
-                 toolkit::FormatNumberSci(s.FirstNumber + s.VariantIndex - 1) + "\r\n");
+  toolkit::AnswersRow row(
+      s, toolkit::AnswersNeedSplit(LogDerivativeItemCount, toolkit::kOneCellItemsPerTable),
+      toolkit::FormatNumberSci(toolkit::PrintedVariantNumber(s)) + "\r\n");
   for (int i = 1; i <= LogDerivativeItemCount; ++i) {
     if (++u_form > 10) u_form = 1;
     if (++w_form > 5) w_form = 1;

@@ -155,7 +155,7 @@ void BeginObliqueAsymptoteProblem(SharedState& s) {
 }
 
 void WriteObliqueAsymptoteVariant(SharedState& s) {
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   for (int i = 1; i <= AsymptoteItemCount; ++i) {
     Coefficients c{};
     c.a = s.P5 + 1;

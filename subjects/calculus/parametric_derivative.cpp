@@ -171,7 +171,7 @@ void WriteParametricDerivativeVariant(SharedState& s) {
   int g_form = s.P3;
   int x_form = s.P4;
 
-  AnsWrite(s, toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
+  AnsWrite(s, toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0));
   for (int i = 1; i <= ParametricItemCount; ++i) {
     if (++f_form > 10) f_form = 1;
     if (++e_form > 7) e_form = 1;

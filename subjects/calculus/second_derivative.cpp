@@ -2,10 +2,10 @@
 #include <numbers>
 #include <string>
 
-#include "subjects/calculus/answers_layout.h"
 #include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -98,18 +98,10 @@ Jet WriteW(SharedState& s, int form, double a) {
 void BeginSecondDerivativeProblem(SharedState& s) {
   SecondDerivativeItemCount = s.Level;
   AnsWriteLine(s, "$d^2y/dx^2$ \\par ");
-  const bool split = AnswersNeedSplit(SecondDerivativeItemCount, kOneCellItemsPerTable);
-  if (split) {
-    BeginSplitAnswers(s, ItemNumberHeads(SecondDerivativeItemCount), kOneCellItemsPerTable, "");
-  } else {
-    AnsBeginTable(s, SecondDerivativeItemCount + 1);
-  }
+  toolkit::BeginNumberedItemAnswers(s, SecondDerivativeItemCount, SecondDerivativeItemCount + 1);
   s.ParboxWidth = 171;
   WriteText(s, " Найти $d^2y/dx^2$ ");
   WriteSmallNoteLine(s, " при $x=1$.\\\\\\noindent");
-  if (!split) {
-    for (int i = 1; i <= SecondDerivativeItemCount; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
-  }
   EndTableHeadWithReference(s, 110);
 }
 
@@ -121,8 +113,9 @@ void WriteSecondDerivativeVariant(SharedState& s) {
   int w_form = s.P2;
   int form = s.P3;
 
-  AnswersRow row(s, AnswersNeedSplit(SecondDerivativeItemCount, kOneCellItemsPerTable),
-                 toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0));
+  toolkit::AnswersRow row(
+      s, toolkit::AnswersNeedSplit(SecondDerivativeItemCount, toolkit::kOneCellItemsPerTable),
+      toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0));
   for (int i = 1; i <= SecondDerivativeItemCount; ++i) {
     if (++u_form > 5) u_form = 1;
     if (++w_form > 7) w_form = 1;

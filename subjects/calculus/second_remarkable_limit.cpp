@@ -127,7 +127,7 @@ void BeginSecondRemarkableLimitProblem(SharedState& s) {
 }
 
 void WriteSecondRemarkableLimitVariant(SharedState& s) {
-  AnsWriteNumber(s, s.FirstNumber + s.VariantIndex - 1);
+  AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   WriteText(s, "\\parbox[t][20mm]{233pt}{");
   if (s.Level != 1) WriteText(s, "1. ");
 

@@ -81,7 +81,7 @@ void BeginSequenceLimitProblem(SharedState& s) {
 
 void WriteSequenceLimitVariant(SharedState& s) {
   WriteText(s, "\\parbox[t][32mm]{233pt}{");
-  AnsWrite(s, toolkit::FormatFixed(s.FirstNumber + s.VariantIndex - 1, 2, 0) + " ");
+  AnsWrite(s, toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0) + " ");
   WriteLine(s, " $$");
   WriteText(s, "\\lim_{n\\to\\infty}\\frac{");
   AnsWrite(s, "& $");

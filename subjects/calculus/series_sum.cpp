@@ -106,7 +106,7 @@ void BeginSeriesSumProblem(SharedState& s) {
 
 void WriteSeriesSumVariant(SharedState& s) {
   WriteText(s, "\\par");
-  AnsWriteTextNumberLn(s, "", s.FirstNumber + s.VariantIndex - 1, "");
+  AnsWriteTextNumberLn(s, "", toolkit::PrintedVariantNumber(s), "");
   int q = s.P1 - 1;
   for (int i = 1; i <= s.Level; ++i) {
     AnsWrite(s, "&");

@@ -230,7 +230,7 @@ void WriteIndeterminateRodSystemVariant(SharedState& s) {
 
   WriteTextNumberLn(s, "\\vskip1mm{\\small $P$=", std::fabs(v.P), " кН.}");
 
-  AnsWriteTextNumberLn(s, " ", s.FirstNumber + s.VariantIndex - 1, "&");
+  AnsWriteTextNumberLn(s, " ", toolkit::PrintedVariantNumber(s), "&");
   for (int k = 1; k <= 3; ++k) {
     const int a = RodAnchorOfChoice(v.Choice[k]);
     const int b = RodBarPointOfChoice(v.Choice[k]);

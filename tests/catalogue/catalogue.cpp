@@ -1,12 +1,15 @@
+// catalogue --list
 // catalogue OUTDIR [--subject S] [--row R] [--levels 1,5,10] [--variants N] [--set N]
 //           [--answers on|off] [--mode problems|tickets|colloquium]
 //
-// Writes documents through the real Start road into OUTDIR (its otv/ and dat*/ folders are
-// made there) and prints one line per document: subject, row, level, file name, bytes.
-// Without --subject every built subject is written, without --row every row of it; a subject
-// and row named explicitly are written even when the subject is not built (the frame only).
-// Parameter files are drawn from a fixed seed, so a fresh OUTDIR always gets the same
-// documents. Exits with 1 when any Start failed, 2 on bad arguments.
+// --list prints one line per problem row of every tab: letter, row, "built" or "not-built",
+// title (a tab without rows prints one line with row 0). Otherwise writes documents through the
+// real Start road into OUTDIR (its otv/ and dat*/ folders are made there) and prints one line per
+// document: subject, row, level, file name, bytes. Without --subject every built subject is
+// written, without --row every row of it; a subject and row named explicitly are written even when
+// the subject is not built (the frame only). Parameter files are drawn from a fixed seed, so a
+// fresh OUTDIR always gets the same documents. Exits with 1 when any Start failed, 2 on bad
+// arguments.
 
 #include <cstdint>
 #include <cstdlib>
@@ -53,7 +56,8 @@ struct Options {
 
 [[noreturn]] void Usage(const std::string& why) {
   std::cerr << "catalogue: " << why << "\n"
-            << "usage: catalogue OUTDIR [--subject S] [--row R] [--levels 1,5,10] "
+            << "usage: catalogue --list\n"
+            << "       catalogue OUTDIR [--subject S] [--row R] [--levels 1,5,10] "
                "[--variants N] [--set N] [--answers on|off] "
                "[--mode problems|tickets|colloquium]\n";
   std::exit(2);
@@ -166,7 +170,24 @@ bool WriteOne(const Options& o, CataloguePlatform& platform, int subject, int ro
 
 }  // namespace
 
+// One line per row of every tab, for the README's list of rows not built and for people.
+int ListRows() {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  for (int subject = 1; subject <= 9; ++subject) {
+    const shell::SubjectRow& tab = *shell::FindSubject(table, subject);
+    const int rows = shell::ProblemCount(table, subject);
+    if (rows == 0) std::cout << tab.Letter << " 0 not-built " << tab.Caption << "\n";
+    for (int r = 1; r <= rows; ++r) {
+      std::cout << tab.Letter << " " << r << " "
+                << (shell::IsBuilt(table, subject, r) ? "built" : "not-built") << " "
+                << shell::ProblemTitle(table, subject, r) << "\n";
+    }
+  }
+  return 0;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--list") return ListRows();
   const Options o = ParseOptions(argc, argv);
   std::filesystem::create_directories(o.out_dir / "otv");
   CataloguePlatform platform;
@@ -185,7 +206,7 @@ int main(int argc, char** argv) {
   for (int subject = 1; subject <= 9; ++subject) {
     if (o.subject != 0 && subject != o.subject) continue;
     const shell::SubjectRow* row = shell::FindSubject(table, subject);
-    const bool built = row->Begin != nullptr;
+    const bool built = row->Tab != nullptr;
     if (!built && o.row == 0) continue;
     const int rows = o.row != 0 ? o.row : shell::ProblemCount(table, subject);
     for (int r = o.row != 0 ? o.row : 1; r <= rows; ++r) {

@@ -65,7 +65,8 @@ class ProblemSetStartTest : public ::testing::Test {
   FakePlatform platform;
   std::unique_ptr<SharedState> s = std::make_unique<SharedState>();
   shell::ShellSession session;
-  shell::SubjectTable table = tiny_subject::TableWith(1);
+  tiny_subject::Tab tiny;
+  shell::SubjectTable table = tiny.TableWith(1);
 };
 
 TEST_F(ProblemSetStartTest, WritesTheWholeDocumentAndBothAnswersFilesByteForByte) {
@@ -200,12 +201,12 @@ TEST_F(ProblemSetStartTest, StudentsModeWithoutStudentsIsRefused) {
 }
 
 // A variant entry that prints the student of its variant, as some generators do in every mode.
-void PrintStudent(SharedState& s, int) {
+void PrintStudent(SharedState& s) {
   toolkit::WriteLine(s, "[" + s.StudentNames[s.VariantIndex + 1] + "]");
 }
 
 TEST_F(ProblemSetStartTest, OutsideStudentsModeTheRunSeesNoNamesButTheListSurvives) {
-  table[0].Variant = &PrintStudent;
+  tiny.rows[0].Variant = &PrintStudent;
   PutOldParameterFile();
   s->StudentNames[1] = "Group";
   s->StudentNames[2] = "Smith";
@@ -218,8 +219,8 @@ TEST_F(ProblemSetStartTest, OutsideStudentsModeTheRunSeesNoNamesButTheListSurviv
 }
 
 // A begin entry that changes run values and drawing switches, as several generators do.
-void ChangeRunValues(SharedState& s, int problem) {
-  tiny_subject::Begin(s, problem);
+void ChangeRunValues(SharedState& s) {
+  tiny_subject::Begin1(s);
   toolkit::WriteLine(s, "Level " + std::to_string(s.Level) + " gap " + std::to_string(s.NodeGap) +
                             " label " + s.LabelStyle + (s.TicketMode ? " ticket" : ""));
   s.Level = 4;
@@ -230,7 +231,7 @@ void ChangeRunValues(SharedState& s, int problem) {
 }
 
 TEST_F(ProblemSetStartTest, EveryStartTakesLevelAndModesFromTheControlsAndResetsDrawing) {
-  table[0].Begin = &ChangeRunValues;
+  tiny.rows[0].Begin = &ChangeRunValues;
   PutOldParameterFile();
   session.LevelControl = 10;
   ASSERT_TRUE(Run());
@@ -278,12 +279,12 @@ TEST_F(ProblemSetStartTest, NoSelectedRowOrEmptySubjectWritesTheFrameOnly) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-void ThrowDegenerate(SharedState&, int) { throw toolkit::DegenerateDataError("singular system"); }
+void ThrowDegenerate(SharedState&) { throw toolkit::DegenerateDataError("singular system"); }
 
 TEST_F(ProblemSetStartTest, FailuresAreShownCloseTheFilesAndStartNoLatex) {
   PutOldParameterFile();
   // A generator that cannot handle its data.
-  table[0].Variant = &ThrowDegenerate;
+  tiny.rows[0].Variant = &ThrowDegenerate;
   EXPECT_FALSE(Run());
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("singular system"), std::string::npos);
@@ -292,7 +293,7 @@ TEST_F(ProblemSetStartTest, FailuresAreShownCloseTheFilesAndStartNoLatex) {
   EXPECT_FALSE(s->SecondAnswersFile.IsOpen());
 
   // A document that cannot be created.
-  table = tiny_subject::TableWith(1);
+  tiny.rows[0].Variant = &tiny_subject::Variant1;
   std::filesystem::remove(dir.path() / "o1a7C.tex");
   std::filesystem::create_directories(dir.path() / "o1a7C.tex");
   EXPECT_FALSE(Run());

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "shell/dispatch.h"
+#include "subjects/common/problem_row.h"
 #include "subjects/shared_state.h"
 #include "toolkit/answers.h"
 #include "toolkit/writers.h"
@@ -12,58 +13,71 @@
 /// tables), problem 2 has a Russian title and writes P3 only.
 namespace tiny_subject {
 
-inline constexpr std::array<std::string_view, 2> kTitles = {"Sum of two numbers  ",
-                                                            "Задача о сумме"};
-
-inline const toolkit::TParameterRangeTable& Ranges() {
-  static const toolkit::TParameterRangeTable table = [] {
-    toolkit::TParameterRangeTable t{};
-    for (int row = 1; row <= 40; ++row) {
-      for (int k = 1; k <= 7; ++k) t[row][k] = 1;
-    }
-    const int row1[7] = {5, 5, 3, 3, 4, 2, 2};
-    for (int k = 1; k <= 7; ++k) t[1][k] = static_cast<std::uint8_t>(row1[k - 1]);
-    t[2][3] = 9;
-    return t;
-  }();
-  return table;
-}
-
-inline void Begin(SharedState& s, int problem) {
-  if (problem < 1 || problem > 2) return;
+inline void Begin1(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::WriteLine(s, "Find $a+b$.");
   toolkit::AnsBeginTable(s, 1);
   toolkit::AnsWrite(s, "N & & $a+b$");
   toolkit::AnsEndTableRow(s);
-  if (problem == 1) {
-    toolkit::Ans2BeginTable(s, 1);
-    toolkit::Ans2WriteLine(s, "N & $c$ \\\\\\hline ");
-  }
+  toolkit::Ans2BeginTable(s, 1);
+  toolkit::Ans2WriteLine(s, "N & $c$ \\\\\\hline ");
 }
 
-inline void Variant(SharedState& s, int problem) {
-  if (problem < 1 || problem > 2) return;
-  const int n = s.FirstNumber + s.VariantIndex - 1;
-  if (problem == 1) {
-    toolkit::WriteText2NumbersLn(s, "$a=", s.P1, "$, $b=", s.P2, "$");
-    toolkit::AnsWriteText2Numbers(s, "", n, " & & ", s.P1 + s.P2, "");
-    toolkit::Ans2Write(s, std::to_string(n) + " & " + std::to_string(s.P3));
-  } else {
-    toolkit::WriteTextNumberLn(s, "$c=", s.P3, "$");
-    toolkit::AnsWriteText2Numbers(s, "", n, " & & ", s.P3, "");
-  }
+inline void Begin2(SharedState& s) {
+  s.ParboxWidth = 200;
+  toolkit::WriteLine(s, "Find $a+b$.");
+  toolkit::AnsBeginTable(s, 1);
+  toolkit::AnsWrite(s, "N & & $a+b$");
+  toolkit::AnsEndTableRow(s);
 }
 
-/// The default table with this subject in row `subject` (1..9).
-inline shell::SubjectTable TableWith(int subject) {
-  shell::SubjectTable table = shell::DefaultSubjectTable();
-  auto& row = table[static_cast<std::size_t>(subject - 1)];
-  row.Titles = kTitles;
-  row.Ranges = &Ranges();
-  row.Begin = &Begin;
-  row.Variant = &Variant;
-  return table;
+inline void Variant1(SharedState& s) {
+  const int n = toolkit::PrintedVariantNumber(s);
+  toolkit::WriteText2NumbersLn(s, "$a=", s.P1, "$, $b=", s.P2, "$");
+  toolkit::AnsWriteText2Numbers(s, "", n, " & & ", s.P1 + s.P2, "");
+  toolkit::Ans2Write(s, std::to_string(n) + " & " + std::to_string(s.P3));
 }
+
+inline void Variant2(SharedState& s) {
+  toolkit::WriteTextNumberLn(s, "$c=", s.P3, "$");
+  toolkit::AnsWriteText2Numbers(s, "", toolkit::PrintedVariantNumber(s), " & & ", s.P3, "");
+}
+
+/// The tiny subject's table; a test may change a routine or a bound of its own copy.
+struct Tab {
+  std::array<subjects::ProblemRow, 2> rows = {{
+      {"Sum of two numbers  ", {5, 5, 3, 3, 4, 2, 2}, Begin1, Variant1},
+      {"Задача о сумме", {1, 1, 9, 1, 1, 1, 1}, Begin2, Variant2},
+  }};
+  std::array<subjects::ParameterBounds, 38> spare = [] {
+    std::array<subjects::ParameterBounds, 38> rows{};
+    for (auto& bounds : rows) bounds.fill(1);
+    return rows;
+  }();
+  subjects::ProblemTab tab{rows, spare};
+
+  Tab() = default;
+  Tab(const Tab&) = delete;  // tab points into this object
+  Tab& operator=(const Tab&) = delete;
+
+  /// The default table with this subject in row `subject` (1..9).
+  shell::SubjectTable TableWith(int subject) const {
+    shell::SubjectTable table = shell::DefaultSubjectTable();
+    table[static_cast<std::size_t>(subject - 1)].Tab = &tab;
+    return table;
+  }
+};
+
+/// The unchanged tiny subject.
+inline const Tab& Default() {
+  static const Tab tab;
+  return tab;
+}
+
+/// The default table with the unchanged tiny subject in row `subject` (1..9).
+inline shell::SubjectTable TableWith(int subject) { return Default().TableWith(subject); }
+
+/// The tiny subject's 40 rows of bounds.
+inline toolkit::TParameterRangeTable Ranges() { return subjects::RangesOf(Default().tab); }
 
 }  // namespace tiny_subject

@@ -44,7 +44,8 @@ class VariantParametersTest : public ::testing::Test {
   TempDir dir;
   FakePlatform platform;
   std::unique_ptr<SharedState> s = std::make_unique<SharedState>();
-  shell::SubjectTable table = tiny_subject::TableWith(1);
+  tiny_subject::Tab tiny;
+  shell::SubjectTable table = tiny.TableWith(1);
 };
 
 TEST_F(VariantParametersTest, NewFileHasTheStoredLayoutAndIsReadBack) {
@@ -99,9 +100,7 @@ TEST_F(VariantParametersTest, SelectGivesSignedBytesAndRefusesWhatTheFileCannotS
   EXPECT_THROW(shell::SelectVariantParameters(*s, 3), shell::ParameterFileError);
 
   // A bound above 127 reaches the generators as value - 256.
-  toolkit::TParameterRangeTable wide = tiny_subject::Ranges();
-  wide[1][6] = 253;
-  table[0].Ranges = &wide;
+  tiny.rows[0].Bounds[5] = 253;
   WriteBytes(FilePath(),
              "\r\n2\r\ni1   3\r\ni2   1\r\ni3   1\r\ni4   1\r\ni5   1\r\ni6 200\r\ni7   1\r\n");
   Load();

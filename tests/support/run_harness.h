@@ -11,6 +11,7 @@
 #include "shell/start.h"
 #include "subjects/shared_state.h"
 #include "tests/support/memory_files.h"
+#include "toolkit/answers.h"
 
 namespace testing_support {
 
@@ -65,16 +66,15 @@ inline RunTexts RunBeginVariant(SharedState& s, const std::function<void(SharedS
   s.WriteCramerRows = true;
   s.AnsTableOpen = false;
   s.Ans2TableOpen = false;
-  s.WeightBoxSize = 8;
-  s.WeightBoxLabelled = true;
+  shell::ResetWeightBox(s);
   s.VariantCount = static_cast<int>(variants.size());
   begin(s);
   for (std::size_t i = 0; i < variants.size(); ++i) {
     SetVariant(s, static_cast<int>(i) + 1, variants[i]);
     variant(s);
-    shell::EndAnswersRows(s);
+    toolkit::EndAnswersRows(s);
   }
-  shell::CloseAnswersTables(s);
+  toolkit::CloseAnswersTables(s);
   return {MainText(s), AnsText(s), Ans2Text(s)};
 }
 

@@ -61,7 +61,7 @@ TEST(AnalysisDispatch, ShellTableReachesTheAnalysisRows) {
   const shell::SubjectTable& table = shell::DefaultSubjectTable();
   EXPECT_EQ(shell::ProblemCount(table, 1), 35);
   EXPECT_EQ(shell::ProblemTitle(table, 1, 4), "The second remarkable limit         ");
-  EXPECT_EQ(shell::FindSubject(table, 1)->Ranges, &calculus::AnalysisRanges);
+  EXPECT_EQ(shell::FindSubject(table, 1)->Tab, &calculus::AnalysisTab);
   EXPECT_EQ(shell::FindSubject(table, 1)->Letter, "a");
 
   SharedState s;

@@ -28,7 +28,7 @@ TEST(MechanicsTablesTest, TheShellListsTheTabAsSubjectTwo) {
   EXPECT_EQ(shell::ProblemTitle(table, 2, 14),
             "The number of unknowns by the method of force and displacement me");
   EXPECT_EQ(shell::FindSubject(table, 2)->Letter, "m");
-  EXPECT_EQ(shell::FindSubject(table, 2)->Ranges, &MechanicsRanges);
+  EXPECT_EQ(shell::FindSubject(table, 2)->Tab, &MechanicsOfMaterialsTab);
 }
 
 TEST(MechanicsTablesTest, RangesOfSelectedRows) {

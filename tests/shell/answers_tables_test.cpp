@@ -1,5 +1,3 @@
-#include "subjects/calculus/answers_layout.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/start.h"
-#include "subjects/calculus/calculus.h"
+#include "shell/dispatch.h"
 #include "support/memory_files.h"
+#include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/errors.h"
 
 namespace {
@@ -101,31 +100,35 @@ double EstimatedWidth(const Table& t) {
   return width;
 }
 
-// Writes a document of Analysis row `row` as the problem-set run does: the begin entry, then
-// `count` variants each followed by the shell's row ends, then the shell's closing. Returns the
-// answers file followed by the second one, as the document reads them.
-std::string AnswersOfDocument(int row, int level, int count, bool students) {
+// Writes a document of row `row` of subject `subject` as the problem-set run does: the begin entry,
+// then `count` variants each followed by the shell's row ends, then the shell's closing. Returns
+// the answers file followed by the second one, as the document reads them.
+std::string AnswersOfDocument(int subject, int row, int level, int count, bool students) {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  const toolkit::TParameterRangeTable ranges = shell::SubjectRanges(table, subject);
   SharedState s;
   OpenMemoryFiles(s);
   s.Level = level;
   s.FirstNumber = 1;
   s.VariantCount = count;
   s.StudentsMode = students;
+  s.SubjectIndex = subject;
+  s.ProblemNumber = row;
   for (int i = 1; i <= count + 1; ++i) s.StudentNames[i + 1] = "Student" + std::to_string(i);
-  calculus::BeginAnalysisProblem(s, row);
+  shell::BeginSubjectProblem(s, row, table);
   std::uint32_t seed = 12345u + 977u * static_cast<std::uint32_t>(row * 16 + level);
   std::int8_t* p[7] = {&s.P1, &s.P2, &s.P3, &s.P4, &s.P5, &s.P6, &s.P7};
   for (int v = 1; v <= count; ++v) {
     s.VariantIndex = v;
     for (int k = 0; k < 7; ++k) {
       seed = seed * 1103515245u + 12345u;
-      const int bound = std::max(1, static_cast<int>(calculus::AnalysisRanges[row][k + 1]));
+      const int bound = std::max(1, static_cast<int>(ranges[row][k + 1]));
       *p[k] = static_cast<std::int8_t>(1 + (seed >> 16) % bound);
     }
-    calculus::WriteAnalysisVariant(s, row);
-    shell::EndAnswersRows(s);
+    shell::WriteSubjectVariant(s, row, table);
+    toolkit::EndAnswersRows(s);
   }
-  shell::CloseAnswersTables(s);
+  toolkit::CloseAnswersTables(s);
   return AnsText(s) + Ans2Text(s);
 }
 
@@ -140,38 +143,38 @@ TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
     s.StudentsMode = students;
     s.VariantCount = 3;
     for (int i = 2; i <= 4; ++i) s.StudentNames[i] = "St" + std::to_string(i - 1);
-    calculus::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small", " & who ");
+    toolkit::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small", " & who ");
     EXPECT_FALSE(s.AnsTableOpen);
     EXPECT_FALSE(s.Ans2TableOpen);
     for (int v = 1; v <= 3; ++v) {
       s.VariantIndex = v;
       const std::string n = std::to_string(v);
-      calculus::AnswersRow row(s, true, n);
+      toolkit::AnswersRow row(s, true, n);
       for (const char* item : {"a", "b", "c"}) row.Item("&" + std::string(item) + n);
       row.End();
       if (v < 3) {
         EXPECT_EQ(AnsText(s) + Ans2Text(s), "") << "rows are kept until the last variant";
         EXPECT_FALSE(s.AnsTableOpen || s.Ans2TableOpen);
       }
-      shell::EndAnswersRows(s);
+      toolkit::EndAnswersRows(s);
     }
     EXPECT_TRUE(s.AnsTableOpen);
     EXPECT_TRUE(s.Ans2TableOpen);
-    shell::CloseAnswersTables(s);
+    toolkit::CloseAnswersTables(s);
 
     const std::string who = students ? " & who " : "";
     auto name = [&](int v) { return students ? " & St" + std::to_string(v) : std::string(); };
     const std::string close = "\\hline\\end{tabular}\\end{center}";
-    EXPECT_EQ(AnsText(s),
-              "\\small\\noindent\\begin{center}\\begin{tabular}{" +
-                  std::string(students ? "|r|r|r|r|" : "|r|r|r|") + "}\\hline \r\n&a \r\n&b \r\n" +
-                  who + " \\\\\\hline \r\n1&a1&b1" + name(1) + " \\\\\r\n2&a2&b2" + name(2) +
-                  " \\\\\r\n3&a3&b3" + (students ? " & St3\\\\" : " \\\\") + close);
-    EXPECT_EQ(Ans2Text(s),
-              "\\small\\noindent\\begin{center}\\begin{tabular}{" +
-                  std::string(students ? "|r|r|r|" : "|r|r|") + "}\\hline \r\n&c \r\n" + who +
-                  " \\\\\\hline \r\n1&c1" + name(1) + " \\\\\r\n2&c2" + name(2) +
-                  " \\\\\r\n3&c3" + name(3) + " \\\\" + close);
+    EXPECT_EQ(AnsText(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
+                              std::string(students ? "|r|r|r|r|" : "|r|r|r|") +
+                              "}\\hline \r\n&a \r\n&b \r\n" + who + " \\\\\\hline \r\n1&a1&b1" +
+                              name(1) + " \\\\\r\n2&a2&b2" + name(2) + " \\\\\r\n3&a3&b3" +
+                              (students ? " & St3\\\\" : " \\\\") + close);
+    EXPECT_EQ(Ans2Text(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
+                               std::string(students ? "|r|r|r|" : "|r|r|") +
+                               "}\\hline \r\n&c \r\n" + who + " \\\\\\hline \r\n1&c1" + name(1) +
+                               " \\\\\r\n2&c2" + name(2) + " \\\\\r\n3&c3" + name(3) + " \\\\" +
+                               close);
   }
 }
 
@@ -180,42 +183,46 @@ TEST(SplitAnswers, RunsPastTheCountStartAFreshSetAndBadRowsThrow) {
   OpenMemoryFiles(s);
   s.TicketMode = true;
   s.VariantCount = 0;  // every variant counts as the last: each writes a whole set of tables
-  calculus::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 1, "");
+  toolkit::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 1, "");
   for (int v = 1; v <= 2; ++v) {
     s.VariantIndex = v;
-    calculus::AddSplitAnswersRow(s, std::to_string(v), {"&x", "&y", "&z"});
+    toolkit::AddSplitAnswersRow(s, std::to_string(v), {"&x", "&y", "&z"});
     EXPECT_TRUE(s.AnsTableOpen && s.Ans2TableOpen);
-    shell::EndAnswersRows(s);
+    toolkit::EndAnswersRows(s);
   }
-  shell::CloseAnswersTables(s);
+  toolkit::CloseAnswersTables(s);
   const std::string ans = AnsText(s) + Ans2Text(s);
   EXPECT_EQ(Count(ans, "\\begin{tabular}"), 6) << ans;
   EXPECT_EQ(Count(ans, "\\end{tabular}"), 6) << ans;
   EXPECT_EQ(Count(AnsText(s), "\\begin{tabular}"), 2) << ans;
   EXPECT_EQ(Count(ans, "&a"), 2) << ans;
   EXPECT_EQ(Count(ans, "&x"), 2) << ans;
-  EXPECT_THROW(calculus::AddSplitAnswersRow(s, "3", {"&x"}), toolkit::IndexRangeError);
+  EXPECT_THROW(toolkit::AddSplitAnswersRow(s, "3", {"&x"}), toolkit::IndexRangeError);
 }
 
-// Every built row at every Level: the answers tables are well formed (each opened table closed,
-// no row with more cells than columns) and none is estimated wider than the 430pt text.
+// Every built row of every tab at every Level: the answers tables are well formed (each opened
+// table closed, no row with more cells than columns) and none is estimated wider than the 430pt
+// text.
 TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
-  for (int row = 1; row <= calculus::kAnalysisProblemCount; ++row) {
-    for (int level = 1; level <= 10; ++level) {
-      const std::string ans = AnswersOfDocument(row, level, 6, false);
-      if (ans.empty()) break;  // a row not built yet
-      const std::string where = "row " + std::to_string(row) + ", Level " +
-                                std::to_string(level) + "\n" + ans;
-      ASSERT_EQ(Count(ans, "\\begin{tabular}"), Count(ans, "\\end{tabular}")) << where;
-      // Every table's last row is ended before the table is closed.
-      const std::string flat = std::regex_replace(ans, std::regex("\r\n"), "");
-      EXPECT_EQ(Count(flat, "\\\\\\hline\\end{tabular}"), Count(ans, "\\end{tabular}"))
-          << where;
-      for (const Table& t : Tables(ans)) {
-        for (const auto& cells : t.rows) {
-          EXPECT_LE(static_cast<int>(cells.size()), t.columns) << where;
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  for (int subject = 1; subject <= 9; ++subject) {
+    for (int row = 1; row <= shell::ProblemCount(table, subject); ++row) {
+      if (!shell::IsBuilt(table, subject, row)) continue;
+      for (int level = 1; level <= 10; ++level) {
+        const std::string ans = AnswersOfDocument(subject, row, level, 6, false);
+        const std::string where =
+            "subject " + std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)]) +
+            " row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + ans;
+        ASSERT_EQ(Count(ans, "\\begin{tabular}"), Count(ans, "\\end{tabular}")) << where;
+        // Every table's last row is ended before the table is closed.
+        const std::string flat = std::regex_replace(ans, std::regex("\r\n"), "");
+        EXPECT_EQ(Count(flat, "\\\\\\hline\\end{tabular}"), Count(ans, "\\end{tabular}")) << where;
+        for (const Table& t : Tables(ans)) {
+          for (const auto& cells : t.rows) {
+            EXPECT_LE(static_cast<int>(cells.size()), t.columns) << where;
+          }
+          EXPECT_LE(EstimatedWidth(t), 430.0) << where;
         }
-        EXPECT_LE(EstimatedWidth(t), 430.0) << where;
       }
     }
   }
@@ -224,14 +231,15 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
 // Students mode adds the name column to split tables and keeps them well formed.
 TEST(AnswersTables, SplitRowsInStudentsModeCarryEveryNameInEveryTable) {
   for (int row : {5, 6, 8, 9, 11}) {
-    const std::string ans = AnswersOfDocument(row, 10, 4, true);
+    const std::string ans = AnswersOfDocument(1, row, 10, 4, true);
     const std::vector<Table> tables = Tables(ans);
     ASSERT_GE(tables.size(), 2u) << row << "\n" << ans;
     for (const Table& t : tables) {
       for (int v = 1; v <= 4; ++v) {
         EXPECT_NE(t.rows[static_cast<std::size_t>(v)].back().find("Student" + std::to_string(v)),
                   std::string::npos)
-            << row << "\n" << ans;
+            << row << "\n"
+            << ans;
       }
       for (std::size_t r = 0; r + 1 < t.rows.size(); ++r) {
         EXPECT_EQ(static_cast<int>(t.rows[r].size()), t.columns) << row << "\n" << ans;

@@ -1,4 +1,4 @@
-#include "subjects/calculus/answers_layout.h"
+#include "toolkit/answers_split.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -8,38 +8,27 @@
 #include "toolkit/errors.h"
 #include "toolkit/writers.h"
 
-namespace calculus {
+namespace toolkit {
 
 namespace {
 
-/// The split layout of the document being written and the rows kept for its tables.
-struct SplitLayout {
-  std::vector<std::string> heads;
-  int per_table = 1;
-  std::string student_head;
-  std::string before;
-  std::vector<std::string> rows;  // one text per table
-};
-
-SplitLayout Layout;
-
-int TableCount() {
-  const int items = static_cast<int>(Layout.heads.size());
-  return std::max(1, (items + Layout.per_table - 1) / Layout.per_table);
+int TableCount(const TSplitAnswers& layout) {
+  const int items = static_cast<int>(layout.Heads.size());
+  return std::max(1, (items + layout.PerTable - 1) / layout.PerTable);
 }
 
 // Items per table: as even as the table count allows, so that no table is left with a lone item
 // (7 items at most 5 a table: 4 and 3).
-int ItemsPerTable() {
-  const int items = static_cast<int>(Layout.heads.size());
-  return std::max(1, (items + TableCount() - 1) / TableCount());
+int ItemsPerTable(const TSplitAnswers& layout) {
+  const int items = static_cast<int>(layout.Heads.size());
+  return std::max(1, (items + TableCount(layout) - 1) / TableCount(layout));
 }
 
 // The student column is there when the shell ends the answers rows with the student's name.
-bool HasStudentColumn(const SharedState& s) { return s.StudentsMode && !s.TicketMode; }
+bool HasStudentColumn(const Run& s) { return s.StudentsMode && !s.TicketMode; }
 
 // The student's cell of the current variant ("" without the student column).
-std::string StudentCell(const SharedState& s) {
+std::string StudentCell(const Run& s) {
   return HasStudentColumn(s) ? " & " + s.StudentNames[s.VariantIndex + 1] : "";
 }
 
@@ -48,7 +37,7 @@ int CellCount(std::string_view text) {
 }
 
 // Table 0 goes to the answers file, the others to the second answers file.
-void Put(SharedState& s, int table, std::string_view text) {
+void Put(Run& s, int table, std::string_view text) {
   if (table == 0) {
     AnsWrite(s, text);
   } else {
@@ -57,7 +46,7 @@ void Put(SharedState& s, int table, std::string_view text) {
 }
 
 // Closes the tables a former set left open (their last rows ended by the shell).
-void CloseOpenTables(SharedState& s) {
+void CloseOpenTables(Run& s) {
   if (s.AnsTableOpen) AnsWriteLine(s, "\\hline\\end{tabular}\\end{center}");
   if (s.Ans2TableOpen) Ans2WriteLine(s, "\\hline\\end{tabular}\\end{center}");
   s.AnsTableOpen = false;
@@ -66,62 +55,61 @@ void CloseOpenTables(SharedState& s) {
 
 // Writes every table with the rows kept: the first and the last stay open with their last rows
 // unended, for the shell.
-void WriteTables(SharedState& s) {
-  const int tables = TableCount();
-  const int items = static_cast<int>(Layout.heads.size());
+void WriteTables(Run& s) {
+  const int tables = TableCount(s.SplitAnswers);
+  const int items = static_cast<int>(s.SplitAnswers.Heads.size());
   for (int t = 0; t < tables; ++t) {
-    const int first = t * ItemsPerTable();
-    const int last = std::min(items, first + ItemsPerTable());
+    const int first = t * ItemsPerTable(s.SplitAnswers);
+    const int last = std::min(items, first + ItemsPerTable(s.SplitAnswers));
     int columns = 1 + (HasStudentColumn(s) ? 1 : 0);
-    for (int i = first; i < last; ++i) columns += CellCount(Layout.heads[i]);
-    Put(s, t, Layout.before);
+    for (int i = first; i < last; ++i) columns += CellCount(s.SplitAnswers.Heads[i]);
+    Put(s, t, s.SplitAnswers.Before);
     if (t == 0) {
       AnsBeginTable(s, columns - 2);
     } else {
       Ans2BeginTable(s, columns - 1);
     }
-    for (int i = first; i < last; ++i) Put(s, t, Layout.heads[i] + "\r\n");
-    if (HasStudentColumn(s)) Put(s, t, Layout.student_head);
+    for (int i = first; i < last; ++i) Put(s, t, s.SplitAnswers.Heads[i] + "\r\n");
+    if (HasStudentColumn(s)) Put(s, t, s.SplitAnswers.StudentHead);
     Put(s, t, " \\\\\\hline \r\n");
-    Put(s, t, Layout.rows[t]);
+    Put(s, t, s.SplitAnswers.Rows[t]);
     if (t > 0 && t + 1 < tables) {
       Ans2WriteLine(s, "\\hline\\end{tabular}\\end{center}");
       s.Ans2TableOpen = false;
     }
   }
-  Layout.rows.assign(tables, std::string());
+  s.SplitAnswers.Rows.assign(tables, std::string());
 }
 
 }  // namespace
 
 bool AnswersNeedSplit(int items, int per_table) { return items > std::max(1, per_table); }
 
-void BeginSplitAnswers(SharedState& s, std::vector<std::string> heads, int per_table,
+void BeginSplitAnswers(Run& s, std::vector<std::string> heads, int per_table,
                        std::string_view before, std::string_view student_head) {
-  Layout.heads = std::move(heads);
-  Layout.per_table = std::max(1, per_table);
-  Layout.student_head = std::string(student_head);
-  Layout.before = std::string(before);
-  Layout.rows.assign(TableCount(), std::string());
+  s.SplitAnswers.Heads = std::move(heads);
+  s.SplitAnswers.PerTable = std::max(1, per_table);
+  s.SplitAnswers.StudentHead = std::string(student_head);
+  s.SplitAnswers.Before = std::string(before);
+  s.SplitAnswers.Rows.assign(TableCount(s.SplitAnswers), std::string());
   s.AnsTableOpen = false;
   s.Ans2TableOpen = false;
 }
 
-void AddSplitAnswersRow(SharedState& s, std::string_view number,
-                        const std::vector<std::string>& cells) {
-  if (cells.size() != Layout.heads.size()) {
+void AddSplitAnswersRow(Run& s, std::string_view number, const std::vector<std::string>& cells) {
+  if (cells.size() != s.SplitAnswers.Heads.size()) {
     throw toolkit::IndexRangeError("split answers row of " + std::to_string(cells.size()) +
                                    " items, the heading has " +
-                                   std::to_string(Layout.heads.size()));
+                                   std::to_string(s.SplitAnswers.Heads.size()));
   }
   CloseOpenTables(s);
   const bool last_variant = s.VariantIndex >= (s.VariantCount & 0xFF);
-  const int tables = TableCount();
+  const int tables = TableCount(s.SplitAnswers);
   for (int t = 0; t < tables; ++t) {
-    std::string& row = Layout.rows[t];
+    std::string& row = s.SplitAnswers.Rows[t];
     row += number;
-    const std::size_t first = static_cast<std::size_t>(t * ItemsPerTable());
-    const std::size_t last = std::min(cells.size(), first + ItemsPerTable());
+    const std::size_t first = static_cast<std::size_t>(t * ItemsPerTable(s.SplitAnswers));
+    const std::size_t last = std::min(cells.size(), first + ItemsPerTable(s.SplitAnswers));
     for (std::size_t i = first; i < last; ++i) row += cells[i];
     // The shell ends the last row of each table left open (the first and the last): with the
     // student's name in the answers file, bare in the second one.
@@ -138,7 +126,17 @@ std::vector<std::string> ItemNumberHeads(int count) {
   return heads;
 }
 
-AnswersRow::AnswersRow(SharedState& s, bool split, std::string number)
+bool BeginNumberedItemAnswers(Run& r, int items, int columns) {
+  if (AnswersNeedSplit(items, kOneCellItemsPerTable)) {
+    BeginSplitAnswers(r, ItemNumberHeads(items), kOneCellItemsPerTable, "");
+    return true;
+  }
+  AnsBeginTable(r, columns);
+  for (int i = 1; i <= items; ++i) AnsWriteTextNumberLn(r, "&", i, " ");
+  return false;
+}
+
+AnswersRow::AnswersRow(Run& s, bool split, std::string number)
     : s_(s), split_(split), number_(std::move(number)) {
   if (!split_) AnsWrite(s_, number_);
 }
@@ -155,4 +153,4 @@ void AnswersRow::End() {
   if (split_) AddSplitAnswersRow(s_, number_, items_);
 }
 
-}  // namespace calculus
+}  // namespace toolkit
