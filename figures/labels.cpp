@@ -5,6 +5,7 @@
 
 #include "figures/lines.h"
 #include "figures/text_forms.h"
+#include "toolkit/cp1251.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -86,7 +87,7 @@ void PutIntValueLabel(Figure& f, double x, double y, double v) {
 }
 
 void PutMathValueLabel(Figure& f, std::string_view prefix, double x, double y, double v) {
-  PutText(f, "{$" + CutText(prefix, 12) + FormatNumberSci(v) + "$}", x, y);
+  PutText(f, "{$" + toolkit::CutToChars(prefix, 12) + FormatNumberSci(v) + "$}", x, y);
 }
 
 void AnsPutValueLabel(Figure& f, double x, double y, double v) {

@@ -8,6 +8,7 @@
 #include "figures/labels.h"
 #include "figures/lines.h"
 #include "figures/text_forms.h"
+#include "toolkit/cp1251.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
@@ -40,7 +41,7 @@ void DrawVerticalSpring(Figure& f, int W, int n, int p, int e, std::string_view 
   LineTo(f, 0, -2 * n * p - 4 * p);
   LineTo(f, 0, -2 * n * p - 4 * p - e);
   DrawHatchRowV(f, -1, -2 * W, -2 * n * p - 4 * p - e, 4 * W);
-  if (SpringLabelled(f)) PutBlueLabel(f, CutText(label, 8), W, -2 * n * p - e - 1);
+  if (SpringLabelled(f)) PutBlueLabel(f, toolkit::CutToChars(label, 8), W, -2 * n * p - e - 1);
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ void PutDownBoxAtPoint(Figure& f, int i) { PutBoxAtPoint(f, i, "dnst"); }
 
 void PutNamedBoxBySign(Figure& f, int sign, int i, std::string_view negative_name,
                        std::string_view other_name) {
-  PutBoxAtPoint(f, i, CutText(sign < 0 ? negative_name : other_name, 35));
+  PutBoxAtPoint(f, i, toolkit::CutToChars(sign < 0 ? negative_name : other_name, 35));
 }
 
 void PutSlidingBlockAtPoint(Figure& f, int i, int b) {
@@ -194,7 +195,7 @@ void DefineSpringBoxLeft(Figure& f, int W, int n, int p, std::string_view label)
     SetLineWidth(f, 1);
   }
   DrawHatchRowH(f, -1, -(2 * n + 2) * p, -W, 2 * W);
-  if (SpringLabelled(f)) PutBlueLabel(f, CutText(label, 8), -2 * n * p, W / 2.0 + 3);
+  if (SpringLabelled(f)) PutBlueLabel(f, toolkit::CutToChars(label, 8), -2 * n * p, W / 2.0 + 3);
   toolkit::EndSaveBox(f);
 }
 
@@ -225,7 +226,7 @@ void DefineSpringBoxRight(Figure& f, int W, int n, int p, int e, std::string_vie
   LineTo(f, (2 * n + 2) * p + e, 0);
   DrawHatchRowH(f, 1, (2 * n + 2) * p + e, -W, 2 * W);
   if (SpringLabelled(f)) {
-    PutBlueLabel(f, "$" + CutText(label, 8) + "$", 2 * n * p - e - 3, W / 2.0 + 2);
+    PutBlueLabel(f, "$" + toolkit::CutToChars(label, 8) + "$", 2 * n * p - e - 3, W / 2.0 + 2);
   }
   toolkit::EndSaveBox(f);
 }

@@ -53,25 +53,6 @@ std::string_view Transliterate(char32_t c) {
   return "_";
 }
 
-// Decodes one UTF-8 character at text[pos], advancing pos; malformed bytes give U+FFFD.
-char32_t NextChar(std::string_view text, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(text[pos++]);
-  int extra = lead < 0x80           ? 0
-              : (lead >> 5) == 0x6  ? 1
-              : (lead >> 4) == 0xE  ? 2
-              : (lead >> 3) == 0x1E ? 3
-                                    : -1;
-  if (extra < 0) return U'\uFFFD';
-  char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-  for (int i = 0; i < extra; ++i) {
-    if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
-      return U'\uFFFD';
-    }
-    c = (c << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
-  }
-  return c;
-}
-
 // Outside students mode the run must see no student names, but the teacher's loaded list
 // must survive the run (a later students-mode Start uses it without reopening the list).
 class StudentNamesKeeper {
@@ -110,7 +91,7 @@ std::string DocumentSetName(const SharedState& s) {
   std::string name;
   std::size_t pos = 0;
   while (pos < group.size()) {
-    const char32_t c = NextChar(group, pos);
+    const char32_t c = toolkit::NextUtf8Char(group, pos);
     const bool plain = (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
                        (c >= U'0' && c <= U'9') || c == U'-' || c == U'_';
     if (plain) {

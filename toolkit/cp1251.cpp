@@ -146,4 +146,9 @@ std::size_t CharCount(std::string_view utf8) {
   return count;
 }
 
+char32_t NextUtf8Char(std::string_view utf8, std::size_t& pos) {
+  char32_t cp = 0;
+  return NextCodePoint(utf8, pos, cp) ? cp : U'\uFFFD';
+}
+
 }  // namespace toolkit

@@ -18,5 +18,8 @@ std::string DecodeTextFileBytes(std::string_view bytes);
 std::string CutToChars(std::string_view utf8, std::size_t n);
 /// Number of characters (not bytes) of UTF-8 text.
 std::size_t CharCount(std::string_view utf8);
+/// Decodes the UTF-8 character at utf8[pos] and moves pos past it; a malformed byte gives
+/// U+FFFD and moves pos by one. pos must be below utf8.size().
+char32_t NextUtf8Char(std::string_view utf8, std::size_t& pos);
 
 }  // namespace toolkit
