@@ -61,9 +61,9 @@ check_names() {
     $1 == "figure" { if ($3 == "missing") { print "FAIL figure file " $2 " is missing from tex/"; bad++ }; next }
     $1 == "list" && ($4 == "program" || $4 == "preamble") {
       outside++
-      if ($3 ~ /\*$/) {
-        p = substr($3, 1, length($3) - 1)
-        for (d in n) if (index(d, p) == 1) { print "FAIL " d " matches " $3 ", which the " $4 " defines; also defined in" where[d]; bad++ }
+      if ($3 ~ /[*[]/) {
+        re = $3; gsub(/\*/, ".*", re); re = "^" re "$"
+        for (d in n) if (d ~ re) { print "FAIL " d " matches " $3 ", which the " $4 " defines; also defined in" where[d]; bad++ }
       } else if ($3 in n) { print "FAIL " $3 " is defined by the " $4 ", but also in" where[$3]; bad++ }
       next
     }
