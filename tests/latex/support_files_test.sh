@@ -87,7 +87,8 @@ cell_frame() {
     polka) echo "120 78 -12 -8" ;;
     kolco) echo "96 96 -48 -48" ;;
     ris?) echo "175 66 -18 -24" ;;
-    Pruzina | hosnv) echo "56 36 -6 -18" ;;
+    Pruzina) echo "56 36 -6 -18" ;;
+    hosnv) echo "84 30 -7 -15" ;;
     ugr) echo "64 56 -44 -14" ;;
     prsv) echo "56 56 -28 -12" ;;
     prsh) echo "56 56 -16 -16" ;;
