@@ -89,10 +89,11 @@ cell_frame() {
     ris?) echo "175 66 -18 -24" ;;
     Pruzina) echo "56 36 -6 -18" ;;
     hosnv) echo "84 30 -7 -15" ;;
-    ugr) echo "64 56 -44 -14" ;;
+    ugr) echo "64 40 -32 -8" ;;
     prsv) echo "56 56 -28 -12" ;;
     prsh) echo "56 56 -16 -16" ;;
-    nst | upst | weightc | holm | vbigrmomentpt*) echo "64 64 -32 -32" ;;
+    weightc) echo "40 48 -20 -40" ;;
+    nst | upst | holm | vbigrmomentpt*) echo "64 64 -32 -32" ;;
     *) echo "56 56 -28 -28" ;;
   esac
 }
