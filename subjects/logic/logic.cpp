@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "subjects/logic/problems.h"
+
 namespace logic {
 
 namespace {
@@ -13,8 +15,14 @@ using subjects::ProblemRow;
 // Rows 1 and 2 share one pair (formula or relay-contact circuit), rows 6 and 7 another
 // (formula or Karnaugh map); the lambdas pass the mode.
 constexpr ProblemRow kLogicRows[] = {
-    {"Упрощение совершенной дизъюнктивной нормальной формы", {32, 1, 1, 1, 1, 1, 1}},  // 1
-    {"Упрощение переключательных схем", {32, 1, 1, 1, 1, 1, 1}},  // 2
+    {"Упрощение совершенной дизъюнктивной нормальной формы",
+     {32, 1, 1, 1, 1, 1, 1},
+     [](SharedState& s) { BeginThreeVariableDnfProblem(s, 1); },
+     [](SharedState& s) { WriteThreeVariableDnfVariant(s, 1); }},  // 1
+    {"Упрощение переключательных схем",
+     {32, 1, 1, 1, 1, 1, 1},
+     [](SharedState& s) { BeginThreeVariableDnfProblem(s, 2); },
+     [](SharedState& s) { WriteThreeVariableDnfVariant(s, 2); }},  // 2
     {"Упрощение выражений", {32, 3, 20, 10, 10, 33, 32}},  // 3
     {"Полином Жегалкина", {41, 10, 10, 10, 10, 33, 32}},  // 4
     {"СДНФ", {4, 4, 6, 5, 6, 33, 32}},  // 5
