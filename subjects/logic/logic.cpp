@@ -23,7 +23,10 @@ constexpr ProblemRow kLogicRows[] = {
      {32, 1, 1, 1, 1, 1, 1},
      [](SharedState& s) { BeginThreeVariableDnfProblem(s, 2); },
      [](SharedState& s) { WriteThreeVariableDnfVariant(s, 2); }},  // 2
-    {"Упрощение выражений", {32, 3, 20, 10, 10, 33, 32}},  // 3
+    {"Упрощение выражений",
+     {32, 3, 20, 10, 10, 33, 32},
+     BeginExpressionSimplificationProblem,
+     WriteExpressionSimplificationVariant},  // 3
     {"Полином Жегалкина", {41, 10, 10, 10, 10, 33, 32}},  // 4
     {"СДНФ", {4, 4, 6, 5, 6, 33, 32}},  // 5
     {"Упрощение СДНФ (4 переменные)", {25, 4, 4, 4, 4, 33, 32}},  // 6
