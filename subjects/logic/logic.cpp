@@ -27,7 +27,10 @@ constexpr ProblemRow kLogicRows[] = {
      {32, 3, 20, 10, 10, 33, 32},
      BeginExpressionSimplificationProblem,
      WriteExpressionSimplificationVariant},  // 3
-    {"Полином Жегалкина", {41, 10, 10, 10, 10, 33, 32}},  // 4
+    {"Полином Жегалкина",
+     {41, 10, 10, 10, 10, 33, 32},
+     BeginZhegalkinPolynomialProblem,
+     WriteZhegalkinPolynomialVariant},  // 4
     {"СДНФ", {4, 4, 6, 5, 6, 33, 32}},  // 5
     {"Упрощение СДНФ (4 переменные)", {25, 4, 4, 4, 4, 33, 32}},  // 6
     {"Упрощение логической функции. Карты Карно", {25, 4, 4, 4, 4, 33, 32}},  // 7
