@@ -32,8 +32,14 @@ constexpr ProblemRow kLogicRows[] = {
      BeginZhegalkinPolynomialProblem,
      WriteZhegalkinPolynomialVariant},  // 4
     {"СДНФ", {4, 4, 6, 5, 6, 33, 32}, BeginTruthTableProblem, WriteTruthTableVariant},  // 5
-    {"Упрощение СДНФ (4 переменные)", {25, 4, 4, 4, 4, 33, 32}},  // 6
-    {"Упрощение логической функции. Карты Карно", {25, 4, 4, 4, 4, 33, 32}},  // 7
+    {"Упрощение СДНФ (4 переменные)",
+     {25, 4, 4, 4, 4, 33, 32},
+     [](SharedState& s) { BeginFourVariableDnfProblem(s, 1); },
+     [](SharedState& s) { WriteFourVariableDnfVariant(s, 1); }},  // 6
+    {"Упрощение логической функции. Карты Карно",
+     {25, 4, 4, 4, 4, 33, 32},
+     [](SharedState& s) { BeginFourVariableDnfProblem(s, 2); },
+     [](SharedState& s) { WriteFourVariableDnfVariant(s, 2); }},  // 7
 };
 static_assert(std::size(kLogicRows) == kLogicProblemCount);
 
