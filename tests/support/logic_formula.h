@@ -70,9 +70,12 @@ class Parser {
       LogicNode::Kind kind;
     };
     static constexpr Word kWords[] = {
-        {"\\vee ", LogicNode::kOr},          {"|", LogicNode::kNand},
-        {"\\downarrow ", LogicNode::kNor},   {"\\oplus ", LogicNode::kXor},
-        {"\\leftrightarrow ", LogicNode::kEqv}, {"\\rightarrow ", LogicNode::kImp},
+        {"\\vee ", LogicNode::kOr},
+        {"|", LogicNode::kNand},
+        {"\\downarrow ", LogicNode::kNor},
+        {"\\oplus ", LogicNode::kXor},
+        {"\\leftrightarrow ", LogicNode::kEqv},
+        {"\\rightarrow ", LogicNode::kImp},
     };
     for (const Word& w : kWords) {
       if (Eat(w.text)) {
@@ -96,8 +99,8 @@ class Parser {
     LogicNode::Kind kind{};
     while (Connective(kind)) {
       if (have && kind != first) Fail("two different connectives without parentheses");
-      if (have && (kind == LogicNode::kImp || kind == LogicNode::kNand ||
-                   kind == LogicNode::kNor)) {
+      if (have &&
+          (kind == LogicNode::kImp || kind == LogicNode::kNand || kind == LogicNode::kNor)) {
         Fail("a chain of a connective that is not associative");
       }
       first = kind;
@@ -197,7 +200,8 @@ inline std::vector<int> LogicTruthVector(const LogicFormula& f, int node, std::s
   for (int k = 0; k < (1 << n); ++k) {
     LogicValues v{};
     for (int j = 0; j < n; ++j) {
-      v[static_cast<std::size_t>(order[static_cast<std::size_t>(j)] - 'a')] = (k >> (n - 1 - j)) & 1;
+      v[static_cast<std::size_t>(order[static_cast<std::size_t>(j)] - 'a')] =
+          (k >> (n - 1 - j)) & 1;
     }
     column.push_back(EvaluateLogicNode(f, node, v));
   }
