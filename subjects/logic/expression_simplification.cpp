@@ -24,12 +24,11 @@ constexpr unsigned Set(std::initializer_list<int> literals) {
   return m;
 }
 constexpr unsigned kTerms[26] = {
-    Set({1}),       Set({2}),       Set({3}),       Set({4}),       Set({5}),
-    Set({6}),       Set({1, 3}),    Set({1, 4}),    Set({1, 5}),    Set({1, 6}),
-    Set({2, 3}),    Set({2, 4}),    Set({2, 5}),    Set({2, 6}),    Set({3, 5}),
-    Set({3, 6}),    Set({4, 5}),    Set({4, 6}),    Set({1, 3, 5}), Set({1, 3, 6}),
-    Set({1, 4, 5}), Set({1, 4, 6}), Set({2, 3, 5}), Set({2, 3, 6}), Set({2, 4, 5}),
-    Set({2, 4, 6}),
+    Set({1}),       Set({2}),       Set({3}),       Set({4}),       Set({5}),       Set({6}),
+    Set({1, 3}),    Set({1, 4}),    Set({1, 5}),    Set({1, 6}),    Set({2, 3}),    Set({2, 4}),
+    Set({2, 5}),    Set({2, 6}),    Set({3, 5}),    Set({3, 6}),    Set({4, 5}),    Set({4, 6}),
+    Set({1, 3, 5}), Set({1, 3, 6}), Set({1, 4, 5}), Set({1, 4, 6}), Set({2, 3, 5}), Set({2, 3, 6}),
+    Set({2, 4, 5}), Set({2, 4, 6}),
 };
 
 // The cover list holds 26 entries; the functions of this problem record at most 11.
@@ -167,9 +166,11 @@ void WriteExpressionSimplificationVariant(SharedState& s) {
     const int x = ((row - 1) >> 2) & 1, y = ((row - 1) >> 1) & 1, z = (row - 1) & 1;
     const bool first = row == 1;
     if (first) toolkit::WriteText(s, " $(");
-    const int va = EvaluateThreeVariableFormula(s, a, x, y, z, first ? toolkit::WriteText : nullptr);
+    const int va =
+        EvaluateThreeVariableFormula(s, a, x, y, z, first ? toolkit::WriteText : nullptr);
     if (first) toolkit::WriteText(s, op.text);
-    const int vb = EvaluateThreeVariableFormula(s, b, x, y, z, first ? toolkit::WriteText : nullptr);
+    const int vb =
+        EvaluateThreeVariableFormula(s, b, x, y, z, first ? toolkit::WriteText : nullptr);
     if (first) toolkit::WriteText(s, ")$ ");
     f[static_cast<std::size_t>(row)] = op.value(va, vb);
   }
@@ -179,7 +180,8 @@ void WriteExpressionSimplificationVariant(SharedState& s) {
   int ones = 0;
   for (int row = 1; row <= 8; ++row) {
     ones += f[static_cast<std::size_t>(row)];
-    toolkit::AnsWrite(s, std::to_string(f[static_cast<std::size_t>(row)]) + (row < 8 ? ", " : "  "));
+    toolkit::AnsWrite(s,
+                      std::to_string(f[static_cast<std::size_t>(row)]) + (row < 8 ? ", " : "  "));
   }
   if (ones == 0) {
     toolkit::AnsWrite(s, "$0$");

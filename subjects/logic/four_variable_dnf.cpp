@@ -19,31 +19,31 @@ namespace {
 // default entry. Entry 22 is written c̄d̄ ∨ b̄d̄ ∨ abcd: the same function as c̄d̄ ∨ b̄cd̄ ∨ abcd
 // with one literal less, so that the answer is a minimal form like every other entry.
 constexpr std::string_view kFourVariableFormulas[] = {
-    "a~d+b",                     // default (0, 25 and above)
-    "~a~b+dc",                   // 1
-    "~ab+d~c",                   // 2
-    "a~b~cd+cb",                 // 3
-    "~abc+d~a~c",                // 4
-    "~abc+ab~c~d",               // 5
-    "ab+~ca",                    // 6
-    "~abc+~ca",                  // 7
-    "~abc+a~c~d+~cab",           // 8
-    "a~b+bcd~a",                 // 9
-    "~abc+c~d+a~b",              // 10
-    "~b~c~d+~ac+~ad",            // 11
-    "abc+a~b~c+~a~bcd+a~d",      // 12
-    "a~c+~a~bc~d",               // 13
-    "~db+dc",                    // 14
-    "~ab~c+abd+a~b~c",           // 15
-    "~ab~c+abd+a~b~c+~a~bc~d",   // 16
-    "~ab~c+abd+a~b~c+~a~bcd",    // 17
-    "~a",                        // 18
-    "~bcd+a",                    // 19
-    "~ad+ac",                    // 20
-    "~b~c~d+~ab~c+abcd",         // 21
-    "~c~d+~b~d+abcd",            // 22
-    "ad+~a~b~c~d",               // 23
-    "~ab+a~bd+~ac~d",            // 24
+    "a~d+b",                    // default (0, 25 and above)
+    "~a~b+dc",                  // 1
+    "~ab+d~c",                  // 2
+    "a~b~cd+cb",                // 3
+    "~abc+d~a~c",               // 4
+    "~abc+ab~c~d",              // 5
+    "ab+~ca",                   // 6
+    "~abc+~ca",                 // 7
+    "~abc+a~c~d+~cab",          // 8
+    "a~b+bcd~a",                // 9
+    "~abc+c~d+a~b",             // 10
+    "~b~c~d+~ac+~ad",           // 11
+    "abc+a~b~c+~a~bcd+a~d",     // 12
+    "a~c+~a~bc~d",              // 13
+    "~db+dc",                   // 14
+    "~ab~c+abd+a~b~c",          // 15
+    "~ab~c+abd+a~b~c+~a~bc~d",  // 16
+    "~ab~c+abd+a~b~c+~a~bcd",   // 17
+    "~a",                       // 18
+    "~bcd+a",                   // 19
+    "~ad+ac",                   // 20
+    "~b~c~d+~ab~c+abcd",        // 21
+    "~c~d+~b~d+abcd",           // 22
+    "ad+~a~b~c~d",              // 23
+    "~ab+a~bd+~ac~d",           // 24
 };
 static_assert(std::size(kFourVariableFormulas) == 25);
 
@@ -56,8 +56,7 @@ using Permutation = std::array<int, 5>;  // perm[1..4]
 /// when `write_text` is set.
 int EvaluateFourVariableFormula(SharedState& s, int index, const Permutation& perm,
                                 const std::array<int, 5>& values, bool write_text) {
-  const std::string_view formula =
-      kFourVariableFormulas[index >= 1 && index <= 24 ? index : 0];
+  const std::string_view formula = kFourVariableFormulas[index >= 1 && index <= 24 ? index : 0];
   LetterValues v{};
   std::array<char, 26> letters = PlainLetters();
   for (int k = 1; k <= 4; ++k) {

@@ -30,7 +30,7 @@ constexpr ProblemRow kLogicRows[] = {
     {"Полином Жегалкина",
      {41, 10, 10, 10, 10, 33, 32},
      BeginZhegalkinPolynomialProblem,
-     WriteZhegalkinPolynomialVariant},  // 4
+     WriteZhegalkinPolynomialVariant},                                                  // 4
     {"СДНФ", {4, 4, 6, 5, 6, 33, 32}, BeginTruthTableProblem, WriteTruthTableVariant},  // 5
     {"Упрощение СДНФ (4 переменные)",
      {25, 4, 4, 4, 4, 33, 32},

@@ -106,8 +106,8 @@ void WriteThreeVariableDnfVariant(SharedState& s, int mode) {
 
   toolkit::AnsWrite(s, " $ & ");
   for (int row = 1; row <= 8; ++row) {
-    toolkit::AnsWrite(s, " " + std::to_string(f[static_cast<std::size_t>(row)]) +
-                             (row < 8 ? "," : " "));
+    toolkit::AnsWrite(
+        s, " " + std::to_string(f[static_cast<std::size_t>(row)]) + (row < 8 ? "," : " "));
   }
 
   if (mode == 1) {

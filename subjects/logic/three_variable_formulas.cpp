@@ -8,13 +8,13 @@ namespace {
 
 // Entries 1..31 of the three-variable catalogue; index 0 here is the default entry.
 constexpr std::string_view kThreeVariableFormulas[] = {
-    "xz+~yz",                                                                 // default
-    "~x~y+xz", "xy+z",    "xz+y",    "zy+x",    "~xy+z",   "~xz+y",           // 1-6
-    "~zy+x",   "x~y+z",   "x~z+y",   "z~y+x",   "xy+~z",   "xz+~y",           // 7-12
-    "zy+~x",   "~x~y+z",  "~x~z+y",  "~z~y+x",  "~xy+~z",  "~xz+~y",          // 13-18
-    "~zy+~x",  "xz+y~z",  "xz+~y~z", "x~z+yz",  "~xz+y~z", "xy+~y~z",         // 19-24
-    "x+y+z",   "~x+y+z",  "x+~y+z",  "x+y+~z",  "~x+~y+z", "~x+y+~z",         // 25-30
-    "xz+xy",                                                                  // 31
+    "xz+~yz",                                                        // default
+    "~x~y+xz", "xy+z",   "xz+y",    "zy+x",   "~xy+z",   "~xz+y",    // 1-6
+    "~zy+x",   "x~y+z",  "x~z+y",   "z~y+x",  "xy+~z",   "xz+~y",    // 7-12
+    "zy+~x",   "~x~y+z", "~x~z+y",  "~z~y+x", "~xy+~z",  "~xz+~y",   // 13-18
+    "~zy+~x",  "xz+y~z", "xz+~y~z", "x~z+yz", "~xz+y~z", "xy+~y~z",  // 19-24
+    "x+y+z",   "~x+y+z", "x+~y+z",  "x+y+~z", "~x+~y+z", "~x+y+~z",  // 25-30
+    "xz+xy",                                                         // 31
 };
 static_assert(std::size(kThreeVariableFormulas) == 32);
 

@@ -19,8 +19,8 @@ int LiteralValue(int literal, int x, int y, int z) {
 
 // Two-place connectives of shapes 2 to 5, indices 1..6; any other index writes nothing.
 const char* ConnectiveText(int k) {
-  constexpr const char* kTexts[] = {" \\leftrightarrow ", " \\rightarrow ", " \\vee ",
-                                    " | ",               "\\oplus ",       "\\downarrow "};
+  constexpr const char* kTexts[] = {" \\leftrightarrow ", " \\rightarrow ", " \\vee ", " | ",
+                                    "\\oplus ",           "\\downarrow "};
   return k >= 1 && k <= 6 ? kTexts[k - 1] : "";
 }
 
@@ -45,8 +45,8 @@ int ConnectiveValue(int k, int u, int v) {
 
 // Shape 1 joins its two parenthesised operands by connective p (5 and 6 both exclusive or).
 const char* ShapeOneText(int p) {
-  constexpr const char* kTexts[] = {") \\leftrightarrow (", ") \\rightarrow (", ") \\vee (",
-                                    ")(",                   ")\\oplus(",        ")\\oplus("};
+  constexpr const char* kTexts[] = {
+      ") \\leftrightarrow (", ") \\rightarrow (", ") \\vee (", ")(", ")\\oplus(", ")\\oplus("};
   return kTexts[p >= 1 && p <= 6 ? p - 1 : 5];
 }
 
@@ -88,7 +88,8 @@ void WriteTruthTableVariant(SharedState& s) {
   toolkit::WriteText(s, "\\vskip1mm $$");
   switch (shape) {
     case 1:
-      toolkit::WriteText(s, "(" + na + "| " + nb + ShapeOneText(p) + nc + "\\downarrow " + nd + ")");
+      toolkit::WriteText(s,
+                         "(" + na + "| " + nb + ShapeOneText(p) + nc + "\\downarrow " + nd + ")");
       break;
     case 2:
       toolkit::WriteText(s, na + ConnectiveText(p) + "(" + nb + nc + nd + ")");

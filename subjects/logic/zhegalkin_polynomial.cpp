@@ -40,10 +40,9 @@ int ZhegalkinEntry(int index, int x, int y, int z, std::string* text) {
     if (text != nullptr) *text = std::string("x") + "\\downarrow " + "y" + "z" + "\\bar x";
     return (x | (y & z & (1 - x))) != 0 ? 0 : 1;
   }
-  const std::string_view formula = index >= 3 && index <= 30 ? ThreeVariableFormula(index)
-                                   : index >= 31 && index <= 40
-                                       ? kOwnFormulas[index - 30]
-                                       : kOwnFormulas[0];
+  const std::string_view formula = index >= 3 && index <= 30    ? ThreeVariableFormula(index)
+                                   : index >= 31 && index <= 40 ? kOwnFormulas[index - 30]
+                                                                : kOwnFormulas[0];
   if (text != nullptr) *text = DisjunctionText(formula, PlainLetters());
   LetterValues values{};
   values['x' - 'a'] = x;
@@ -80,7 +79,8 @@ void WriteZhegalkinPolynomialVariant(SharedState& s) {
 
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), "&");
   for (int row = 1; row <= 8; ++row) {
-    toolkit::AnsWrite(s, std::to_string(f[static_cast<std::size_t>(row)]) + (row < 8 ? ", " : " & "));
+    toolkit::AnsWrite(s,
+                      std::to_string(f[static_cast<std::size_t>(row)]) + (row < 8 ? ", " : " & "));
   }
 
   const int c1 = f[1];

@@ -42,18 +42,39 @@ struct Entry {
   const char* true_rows;
 };
 constexpr Entry kCatalogue[] = {
-    {1, "000 001 101 111"},         {2, "001 011 101 110 111"},     {3, "010 011 101 110 111"},
-    {4, "011 100 101 110 111"},     {5, "001 010 011 101 111"},     {6, "001 010 011 110 111"},
-    {7, "010 100 101 110 111"},     {8, "001 011 100 101 111"},     {9, "010 011 100 110 111"},
-    {10, "001 100 101 110 111"},    {11, "000 010 100 110 111"},    {12, "000 001 100 101 111"},
-    {13, "000 001 010 011 111"},    {14, "000 001 011 101 111"},    {15, "000 010 011 110 111"},
-    {16, "000 100 101 110 111"},    {17, "000 010 011 100 110"},    {18, "000 001 011 100 101"},
-    {19, "000 001 010 011 110"},    {20, "010 101 110 111"},        {21, "000 100 101 111"},
-    {22, "011 100 110 111"},        {23, "001 010 011 110"},        {24, "000 100 110 111"},
-    {25, "001 010 011 100 101 110 111"}, {26, "000 001 010 011 101 110 111"},
-    {27, "000 001 011 100 101 110 111"}, {28, "000 010 011 100 101 110 111"},
-    {29, "000 001 010 011 100 101 111"}, {30, "000 001 010 011 100 110 111"},
-    {31, "101 110 111"},            {0, "001 101 111"},             {32, "001 101 111"},
+    {1, "000 001 101 111"},
+    {2, "001 011 101 110 111"},
+    {3, "010 011 101 110 111"},
+    {4, "011 100 101 110 111"},
+    {5, "001 010 011 101 111"},
+    {6, "001 010 011 110 111"},
+    {7, "010 100 101 110 111"},
+    {8, "001 011 100 101 111"},
+    {9, "010 011 100 110 111"},
+    {10, "001 100 101 110 111"},
+    {11, "000 010 100 110 111"},
+    {12, "000 001 100 101 111"},
+    {13, "000 001 010 011 111"},
+    {14, "000 001 011 101 111"},
+    {15, "000 010 011 110 111"},
+    {16, "000 100 101 110 111"},
+    {17, "000 010 011 100 110"},
+    {18, "000 001 011 100 101"},
+    {19, "000 001 010 011 110"},
+    {20, "010 101 110 111"},
+    {21, "000 100 101 111"},
+    {22, "011 100 110 111"},
+    {23, "001 010 011 110"},
+    {24, "000 100 110 111"},
+    {25, "001 010 011 100 101 110 111"},
+    {26, "000 001 010 011 101 110 111"},
+    {27, "000 001 011 100 101 110 111"},
+    {28, "000 010 011 100 101 110 111"},
+    {29, "000 001 010 011 100 101 111"},
+    {30, "000 001 010 011 100 110 111"},
+    {31, "101 110 111"},
+    {0, "001 101 111"},
+    {32, "001 101 111"},
     {33, "001 101 111"},
 };
 
@@ -65,9 +86,9 @@ TEST(ThreeVariableFormulas, EveryEntryMatchesItsTableAndIsMinimal) {
     auto s = testing_support::NewState();
     std::vector<int> values;
     for (int row = 0; row < 8; ++row) {
-      values.push_back(logic::EvaluateThreeVariableFormula(
-          *s, e.index, row >> 2 & 1, row >> 1 & 1, row & 1,
-          row == 0 ? toolkit::WriteText : nullptr));
+      values.push_back(
+          logic::EvaluateThreeVariableFormula(*s, e.index, row >> 2 & 1, row >> 1 & 1, row & 1,
+                                              row == 0 ? toolkit::WriteText : nullptr));
     }
     const std::string text = testing_support::MainText(*s);
     const auto expected = VectorOfTrueRows(e.true_rows);
@@ -82,7 +103,7 @@ TEST(ThreeVariableFormulas, EveryEntryMatchesItsTableAndIsMinimal) {
 
 TEST(ThreeVariableFormulas, TextsFollowTheLetterRules) {
   const std::pair<int, const char*> cases[] = {
-      {1, "\\bar x\\bar y\\vee xz"}, {25, "x\\vee y\\vee z"}, {4, "zy\\vee x"},
+      {1, "\\bar x\\bar y\\vee xz"}, {25, "x\\vee y\\vee z"},  {4, "zy\\vee x"},
       {0, "xz\\vee \\bar yz"},       {40, "xz\\vee \\bar yz"}, {31, "xz\\vee xy"}};
   for (const auto& [index, text] : cases) {
     auto s = testing_support::NewState();
@@ -115,7 +136,8 @@ TEST(ThreeVariableDnf, GoldenLines) {
   // P1 = 2: the answers row of both modes; P1 = 31 as a formula.
   for (int row : {kFormulaRow, kCircuitRow}) {
     const auto out = RunLogicVariant(row, {2, 1, 1, 1, 1, 1, 1}, 1, 7);
-    EXPECT_EQ(logic_check::AnswersRow(out.answers), "7& $xy\\vee z $ &  0, 1, 0, 1, 0, 1, 1, 1  \\\\")
+    EXPECT_EQ(logic_check::AnswersRow(out.answers),
+              "7& $xy\\vee z $ &  0, 1, 0, 1, 0, 1, 1, 1  \\\\")
         << row;
   }
   const auto sdnf = RunLogicVariant(kFormulaRow, {31, 1, 1, 1, 1, 1, 1});
@@ -159,7 +181,8 @@ std::vector<int> CircuitFunction(const std::string& main, std::string* why) {
   // contact[j][k]: 1 closed, 0 open, -1 missing.
   std::vector<std::array<int, 3>> contact(chain.size(), {-1, -1, -1});
   const char* colours[] = {"\\OliveGreen{", "\\Blue{", "\\Orange{"};
-  static const std::regex kSegment(R"(\\mt\{(-?[\d.]+)\}\{(-?[\d.]+)\}\\pp\{(-?[\d.]+)\}\{(-?[\d.]+)\})");
+  static const std::regex kSegment(
+      R"(\\mt\{(-?[\d.]+)\}\{(-?[\d.]+)\}\\pp\{(-?[\d.]+)\}\{(-?[\d.]+)\})");
   for (int k = 0; k < 3; ++k) {
     // A colour group runs to the next colour, the last one to the letters under the drives.
     const std::size_t from = picture.find(colours[k]);

@@ -36,16 +36,24 @@ TEST(TruthTable, GoldenLines) {
     const char* row;
   };
   const Case cases[] = {
-      {"shape 1 with equivalence", {1, 1, 1, 1, 1, 1, 1},
-       "(x| z) \\leftrightarrow (x\\downarrow y)", "1 & 11111010 & 11000000 & 11000101 & 197  \\\\"},
-      {"shape 2 with implication", {2, 3, 2, 2, 1, 1, 1}, "x \\rightarrow (\\bar z\\bar xy)",
+      {"shape 1 with equivalence",
+       {1, 1, 1, 1, 1, 1, 1},
+       "(x| z) \\leftrightarrow (x\\downarrow y)",
+       "1 & 11111010 & 11000000 & 11000101 & 197  \\\\"},
+      {"shape 2 with implication",
+       {2, 3, 2, 2, 1, 1, 1},
+       "x \\rightarrow (\\bar z\\bar xy)",
        "1 & 00001111 & 00100000 & 11110000 & 240  \\\\"},
-      {"shape 4: the second connective equal to the first becomes 7 - P3", {1, 2, 3, 4, 3, 1, 1},
-       "(x \\vee z)(x | \\bar y)", "1 & 01011111 & 11110011 & 01010011 & 83  \\\\"},
-      {"shape 1 with P3 = 6 is exclusive or", {4, 4, 6, 1, 1, 1, 1},
+      {"shape 4: the second connective equal to the first becomes 7 - P3",
+       {1, 2, 3, 4, 3, 1, 1},
+       "(x \\vee z)(x | \\bar y)",
+       "1 & 01011111 & 11110011 & 01010011 & 83  \\\\"},
+      {"shape 1 with P3 = 6 is exclusive or",
+       {4, 4, 6, 1, 1, 1, 1},
        "(y| \\bar z)\\oplus(\\bar x\\downarrow \\bar y)",
        "1 & 11011101 & 00000011 & 11011110 & 222  \\\\"},
-      {"shape 5, P5 = P3 = 6: the second connective is equivalence", {3, 2, 6, 5, 6, 1, 1},
+      {"shape 5, P5 = P3 = 6: the second connective is equivalence",
+       {3, 2, 6, 5, 6, 1, 1},
        "(x\\bar y)\\downarrow (y \\leftrightarrow z)",
        "1 & 00001100 & 10011001 & 01100010 & 98  \\\\"},
   };
@@ -86,7 +94,8 @@ TEST(TruthTable, ColumnsAndCodeFollowThePrintedExpression) {
               const auto cells = Cells(logic_check::AnswersRow(out.answers));
               ASSERT_EQ(cells.size(), 5u) << where;
               EXPECT_EQ(cells[0], "1 ") << where;
-              EXPECT_EQ(cells[1], " " + Column(LogicTruthVector(e, root.left, "xyz")) + " ") << where;
+              EXPECT_EQ(cells[1], " " + Column(LogicTruthVector(e, root.left, "xyz")) + " ")
+                  << where;
               EXPECT_EQ(cells[2], " " + Column(LogicTruthVector(e, root.right, "xyz")) + " ")
                   << where;
               EXPECT_EQ(cells[3], " " + Column(f) + " ") << where;
