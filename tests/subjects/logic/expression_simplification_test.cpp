@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "subjects/logic/logic_run.h"
-#include "support/logic_formula.h"
+#include "tests/support/logic_formula.h"
 
 namespace {
 

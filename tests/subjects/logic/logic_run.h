@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "shell/dispatch.h"
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
+#include "tests/support/sweep.h"
 
 // Running Logic rows through the shell's table in memory, and reading their texts back.
 namespace logic_check {
@@ -26,10 +27,7 @@ inline testing_support::RunTexts RunLogicVariant(int row, const testing_support:
 /// The levels to run a parameter set at: every Level under TARBEL_FULL=1, else the one Level
 /// picked by the set's running count, so that a sweep over the whole space meets every Level.
 inline std::vector<int> LevelsFor(int count) {
-  const char* full = std::getenv("TARBEL_FULL");
-  if (full != nullptr && std::string_view(full) == "1") {
-    return {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  }
+  if (testing_support::FullSweep()) return {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
   return {1 + count % 10};
 }
 

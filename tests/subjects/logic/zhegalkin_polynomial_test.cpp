@@ -6,8 +6,8 @@
 
 #include "subjects/logic/logic_run.h"
 #include "subjects/logic/three_variable_formulas.h"
-#include "support/logic_formula.h"
-#include "support/memory_files.h"
+#include "tests/support/logic_formula.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/writers.h"
 
 namespace {
