@@ -8,7 +8,9 @@
 // document: subject, row, level, file name, bytes. Without --subject every built subject is
 // written, without --row every row of it; a subject and row named explicitly are written even when
 // the subject is not built (the frame only). Parameter files are drawn from a fixed seed, so a
-// fresh OUTDIR always gets the same documents. Exits with 1 when any Start failed, 2 on bad
+// fresh OUTDIR always gets the same documents. Tickets of a named subject (with or without
+// --row) carry each row's problem and are renamed t<row><letter>math<level letter>.tex, so
+// that the rows do not overwrite each other. Exits with 1 when any Start failed, 2 on bad
 // arguments.
 
 #include <cstdint>
@@ -151,6 +153,7 @@ bool WriteOne(const Options& o, CataloguePlatform& platform, int subject, int ro
   s->SubjectIndex = subject;
   if (subject >= 1) s->SavedProblems[subject] = row;
   if (mode == 1) {
+    // As the window does: the run reads the selected row and the question file itself.
     s->TicketProblemOn = subject >= 1 && row >= 1;
     s->Level = level;
     if (!shell::LoadTicketQuestions(*s, platform, o.out_dir)) return false;
@@ -162,7 +165,14 @@ bool WriteOne(const Options& o, CataloguePlatform& platform, int subject, int ro
     std::cout << label << " " << row << " " << level << " FAILED\n";
     return false;
   }
-  const std::filesystem::path file = o.out_dir / (s->OutputName + ".tex");
+  std::filesystem::path file = o.out_dir / (s->OutputName + ".tex");
+  if (mode == 1 && subject >= 1) {
+    // Every row's tickets are named math<level letter>.tex: each row keeps its own copy.
+    const std::filesystem::path renamed =
+        o.out_dir / ("t" + std::to_string(row) + label + s->OutputName + ".tex");
+    std::filesystem::rename(file, renamed);
+    file = renamed;
+  }
   std::cout << label << " " << row << " " << level << " " << file.filename().string() << " "
             << std::filesystem::file_size(file) << "\n";
   return true;
