@@ -1,5 +1,6 @@
 #include "subjects/calculus/calculus.h"
 
+#include "subjects/calculus/integrals.h"
 #include "subjects/calculus/problems.h"
 
 namespace calculus {
@@ -67,7 +68,10 @@ constexpr ProblemRow kAnalysisRows[] = {
     {"Integrals. Change of variable and integration by parts", {10, 6, 10, 11, 10, 33, 32}},  // 14
     {"Integrals. The method of undetermined coefficients", {7, 4, 4, 4, 4, 33, 32}},          // 15
     {"Integration Of Differential Binomial", {10, 5, 10, 5, 10, 33, 32}},                     // 16
-    {"Definite integrals              ", {7, 3, 3, 3, 15, 6, 6}},                             // 17
+    {"Definite integrals              ",
+     {7, 3, 3, 3, 15, 6, 6},
+     BeginDefiniteIntegralProblem,
+     WriteDefiniteIntegralVariant},  // 17
     {"Series                                 ",
      {14, 5, 5, 5, 5, 33, 32},
      BeginNumericSeriesProblem,
