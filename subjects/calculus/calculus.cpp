@@ -65,7 +65,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      {10, 7, 8, 12, 5, 33, 32},
      BeginDirectionalDerivativeProblem,
      WriteDirectionalDerivativeVariant},                                                      // 13
-    {"Integrals. Change of variable and integration by parts", {10, 6, 10, 11, 10, 33, 32}},  // 14
+    {"Integrals. Change of variable and integration by parts",
+     {10, 6, 10, 11, 10, 33, 32},
+     BeginSubstitutionIntegralProblem,
+     WriteSubstitutionIntegralVariant},  // 14
     {"Integrals. The method of undetermined coefficients", {7, 4, 4, 4, 4, 33, 32}},          // 15
     {"Integration Of Differential Binomial", {10, 5, 10, 5, 10, 33, 32}},                     // 16
     {"Definite integrals              ",
