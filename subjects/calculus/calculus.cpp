@@ -69,7 +69,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      {10, 6, 10, 11, 10, 33, 32},
      BeginSubstitutionIntegralProblem,
      WriteSubstitutionIntegralVariant},  // 14
-    {"Integrals. The method of undetermined coefficients", {7, 4, 4, 4, 4, 33, 32}},          // 15
+    {"Integrals. The method of undetermined coefficients",
+     {7, 4, 4, 4, 4, 33, 32},
+     BeginRationalIntegralProblem,
+     WriteRationalIntegralVariant},  // 15
     {"Integration Of Differential Binomial", {10, 5, 10, 5, 10, 33, 32}},                     // 16
     {"Definite integrals              ",
      {7, 3, 3, 3, 15, 6, 6},
@@ -96,7 +99,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      BeginExamPaper1Problem,
      WriteExamPaper1Variant},                                                         // 25
     {"Double integrals (2)", {3, 4, 4, 4, 4, 4, 4}},                                  // 26
-    {"Integrals. The method of undetermined coefficients", {7, 4, 4, 4, 4, 33, 32}},  // 27
+    {"Integrals. The method of undetermined coefficients",
+     {7, 4, 4, 4, 4, 33, 32},
+     BeginRationalIntegralProblem,
+     WriteQuadraticIntegralVariant},  // 27
     {"Power series                              ",
      {12, 4, 4, 4, 4, 33, 32},
      BeginPowerSeriesProblem,
