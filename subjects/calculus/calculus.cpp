@@ -90,7 +90,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      {4, 4, 3, 3, 12, 33, 32},
      BeginFunctionalSeriesProblem,
      WriteFunctionalSeriesVariant},                                        // 20
-    {"Integrals of trigonometric expressions", {11, 3, 3, 3, 3, 33, 32}},  // 21
+    {"Integrals of trigonometric expressions",
+     {11, 3, 3, 3, 3, 33, 32},
+     BeginRationalIntegralProblem,
+     WriteTrigIntegralVariant},  // 21
     {"Double integrals", {2, 7, 5, 5, 5, 5, 5}},                           // 22
     {"Change of variables - the Jacobian", {8, 4, 4, 4, 4, 33, 32}},       // 23
     {"Curvilinear integral 2-nd kind", {3, 4, 4, 4, 4, 4, 4}},             // 24
