@@ -73,7 +73,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      {7, 4, 4, 4, 4, 33, 32},
      BeginRationalIntegralProblem,
      WriteRationalIntegralVariant},  // 15
-    {"Integration Of Differential Binomial", {10, 5, 10, 5, 10, 33, 32}},                     // 16
+    {"Integration Of Differential Binomial",
+     {10, 5, 10, 5, 10, 33, 32},
+     BeginBinomialIntegralProblem,
+     WriteBinomialIntegralVariant},  // 16
     {"Definite integrals              ",
      {7, 3, 3, 3, 15, 6, 6},
      BeginDefiniteIntegralProblem,
