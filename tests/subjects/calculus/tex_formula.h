@@ -4,12 +4,12 @@
 // catalogues: numbers, single-letter variables, implicit products, / and \cdot, signs bare or
 // in spacing groups {+} {-}, powers, factorials, \frac, \frc, \sqrt[k], \left( \right), the
 // trigonometric, hyperbolic and inverse functions in their \mbox{..} spellings, arcsinh and
-// "arctan " among them, and control-word spellings, ln) and evaluates it in long double, so
-// that a test checks an answer against the text the student sees rather than against the
-// generator's own arithmetic. A value that is not a real number (a zero denominator, a
-// logarithm of a non-positive number, an arcsine beyond 1, an even root or a real power of a
-// negative number) throws NotReal; overflow to infinity is allowed. Both errors are
-// numeric_check::TexFormulaError.
+// "arctan " among them, and control-word spellings, \arcsh \arcch \sec \csc and ln among
+// them) and evaluates it in long double, so that a test checks an answer against the text
+// the student sees rather than against the generator's own arithmetic. A value that is not a
+// real number (a zero denominator, a logarithm of a non-positive number, an arcsine beyond 1,
+// an even root or a real power of a negative number) throws NotReal; overflow to infinity is
+// allowed. Both errors are numeric_check::TexFormulaError.
 //
 // tex_formula::Formula f(text, 'x') is also a function of one double (for the numeric
 // derivatives of numeric_check.h); numeric_check::EvalTex(text, 'x', 0.3) evaluates once.
@@ -342,7 +342,7 @@ class Formula {
     static const char* const kFunctions[] = {
         "arcsin", "arccos", "arctan", "arctg", "arcctg", "sinh", "cosh", "tanh", "sin", "cos",
         "tan",    "cot",    "tg",     "ctg",   "sh",     "ch",   "th",   "cth",  "ln",  "log",
-        "exp"};
+        "exp",    "arcsh",  "arcch",  "sec",   "csc"};
     const std::string cmd = PeekCommand();
     for (const char* f : kFunctions) {
       if (cmd == std::string("\\") + f) {
@@ -386,7 +386,19 @@ class Formula {
       if (v == 0) throw NotReal("cth at 0");
       return 1 / std::tanh(v);
     }
-    if (f == "arcsinh") return std::asinh(v);
+    if (f == "arcsinh" || f == "arcsh") return std::asinh(v);
+    if (f == "arcch") {
+      if (v < 1) throw NotReal("arcch below 1");
+      return std::acosh(v);
+    }
+    if (f == "sec") {
+      if (std::cos(v) == 0) throw NotReal("sec at a pole");
+      return 1 / std::cos(v);
+    }
+    if (f == "csc") {
+      if (std::sin(v) == 0) throw NotReal("csc at a pole");
+      return 1 / std::sin(v);
+    }
     if (f == "exp") return std::exp(v);
     if (f == "arcsin" || f == "arccos") {
       if (v < -1 || v > 1) throw NotReal(f + " beyond 1");
