@@ -199,7 +199,7 @@ void WriteBinomialIntegralVariant(SharedState& s) {
         break;
     }
     WriteText(s, "}$");
-    AnsWrite(s, " $ \\\\ ");
+    AnsWrite(s, " $ \\\\");
   }
   // AnsBeginVariant opens the table inside a center environment: close both.
   AnsWrite(s, "\\hline\\end{tabular}\\end{center} ");

@@ -50,8 +50,8 @@ long Poly(const long (&c)[5], long x) {
 
 // The partial-fraction coefficient of 1/(x - roots[i]) for N over the product of the simple
 // factors (x - roots[j]), times x^2 when `square_at_zero`: N(root) over the other factors.
-void Residue(const long (&n)[5], const int* roots, int count, int i, bool square_at_zero,
-             long& num, long& den) {
+void Residue(const long (&n)[5], const int* roots, int count, int i, bool square_at_zero, long& num,
+             long& den) {
   num = Poly(n, roots[i]);
   den = 1;
   for (int j = 0; j < count; ++j) {

@@ -11,7 +11,9 @@ namespace calculus {
 namespace {
 
 // The universal substitution t = tg(x/2) of kinds 1, 3 and 12: 2/sqrt(D) arctg((p t + q)/sqrt(D)).
-void WriteUniversalAnswer(SharedState& s, int d) { AnsWriteTextNumberLn(s, "\\frac{2}{\\sqrt{", d, "}} "); }
+void WriteUniversalAnswer(SharedState& s, int d) {
+  AnsWriteTextNumberLn(s, "\\frac{2}{\\sqrt{", d, "}} ");
+}
 
 void WriteTrigKind(SharedState& s, int kind) {
   switch (kind) {
