@@ -13,8 +13,14 @@ using subjects::ProblemRow;
 // begin and variant routines. Rows 3 and 11 share one pair with the size of the system; rows
 // 7 and 10 share the variant routine with a flag.
 constexpr ProblemRow kAlgebraRows[] = {
-    {"Определитель 4 порядка              ", {20, 20, 15, 15, 3, 33, 32}},                  // 1
-    {"Определитель 3 порядка              ", {20, 20, 15, 15, 3, 33, 32}},                  // 2
+    {"Определитель 4 порядка              ",
+     {20, 20, 15, 15, 3, 33, 32},
+     BeginDeterminant4Problem,
+     WriteDeterminant4Variant},  // 1
+    {"Определитель 3 порядка              ",
+     {20, 20, 15, 15, 3, 33, 32},
+     BeginDeterminant3Problem,
+     WriteDeterminant3Variant},                                                             // 2
     {"Система линейных уравнений 3 порядка", {20, 20, 15, 15, 3, 33, 32}},                  // 3
     {"Системы линейных уравнений", {20, 20, 15, 15, 3, 33, 32}},                            // 4
     {"Произведение матриц и решение уравнений", {20, 20, 15, 15, 5, 3, 3}},                 // 5

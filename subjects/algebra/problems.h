@@ -5,4 +5,9 @@
 // The problem types of the Algebra tab: one Begin/Write pair per file, named after the type.
 namespace algebra {
 
+void BeginDeterminant4Problem(SharedState& s);
+void WriteDeterminant4Variant(SharedState& s);
+void BeginDeterminant3Problem(SharedState& s);
+void WriteDeterminant3Variant(SharedState& s);
+
 }  // namespace algebra
