@@ -10,4 +10,8 @@ void WriteDeterminant4Variant(SharedState& s);
 void BeginDeterminant3Problem(SharedState& s);
 void WriteDeterminant3Variant(SharedState& s);
 
+/// n = 3 or 4 equations in as many unknowns.
+void BeginLinearSystemProblem(SharedState& s, int n);
+void WriteLinearSystemVariant(SharedState& s, int n);
+
 }  // namespace algebra
