@@ -24,8 +24,11 @@ constexpr ProblemRow kAlgebraRows[] = {
     {"Система линейных уравнений 3 порядка",
      {20, 20, 15, 15, 3, 33, 32},
      [](SharedState& s) { BeginLinearSystemProblem(s, 3); },
-     [](SharedState& s) { WriteLinearSystemVariant(s, 3); }},                               // 3
-    {"Системы линейных уравнений", {20, 20, 15, 15, 3, 33, 32}},                            // 4
+     [](SharedState& s) { WriteLinearSystemVariant(s, 3); }},  // 3
+    {"Системы линейных уравнений",
+     {20, 20, 15, 15, 3, 33, 32},
+     BeginLinearSystemsProblem,
+     WriteLinearSystemsVariant},                                                            // 4
     {"Произведение матриц и решение уравнений", {20, 20, 15, 15, 5, 3, 3}},                 // 5
     {"Матричное уравнение                 ", {20, 20, 15, 15, 5, 5, 5}},                    // 6
     {"Алгебра матриц. Вычисление определителя    ", {20, 20, 15, 15, 5, 2, 2}},             // 7

@@ -14,4 +14,7 @@ void WriteDeterminant3Variant(SharedState& s);
 void BeginLinearSystemProblem(SharedState& s, int n);
 void WriteLinearSystemVariant(SharedState& s, int n);
 
+void BeginLinearSystemsProblem(SharedState& s);
+void WriteLinearSystemsVariant(SharedState& s);
+
 }  // namespace algebra
