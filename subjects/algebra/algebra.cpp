@@ -28,9 +28,15 @@ constexpr ProblemRow kAlgebraRows[] = {
     {"Системы линейных уравнений",
      {20, 20, 15, 15, 3, 33, 32},
      BeginLinearSystemsProblem,
-     WriteLinearSystemsVariant},                                                            // 4
-    {"Произведение матриц и решение уравнений", {20, 20, 15, 15, 5, 3, 3}},                 // 5
-    {"Матричное уравнение                 ", {20, 20, 15, 15, 5, 5, 5}},                    // 6
+     WriteLinearSystemsVariant},  // 4
+    {"Произведение матриц и решение уравнений",
+     {20, 20, 15, 15, 5, 3, 3},
+     BeginMatrixProductProblem,
+     WriteMatrixProductVariant},  // 5
+    {"Матричное уравнение                 ",
+     {20, 20, 15, 15, 5, 5, 5},
+     BeginMatrixEquationProblem,
+     WriteMatrixEquationVariant},                                                           // 6
     {"Алгебра матриц. Вычисление определителя    ", {20, 20, 15, 15, 5, 2, 2}},             // 7
     {"Собственные числа матрицы  (2x2)    ", {20, 20, 15, 15, 3, 33, 32}},                  // 8
     {"Собственные числа матрицы  (3x3)    ", {8, 8, 4, 4, 4, 33, 32}},                      // 9

@@ -17,4 +17,9 @@ void WriteLinearSystemVariant(SharedState& s, int n);
 void BeginLinearSystemsProblem(SharedState& s);
 void WriteLinearSystemsVariant(SharedState& s);
 
+void BeginMatrixProductProblem(SharedState& s);
+void WriteMatrixProductVariant(SharedState& s);
+void BeginMatrixEquationProblem(SharedState& s);
+void WriteMatrixEquationVariant(SharedState& s);
+
 }  // namespace algebra
