@@ -22,4 +22,9 @@ void WriteMatrixProductVariant(SharedState& s);
 void BeginMatrixEquationProblem(SharedState& s);
 void WriteMatrixEquationVariant(SharedState& s);
 
+void BeginMatrixAlgebraProblem(SharedState& s);
+void BeginMatrixSumProductProblem(SharedState& s);
+/// flag 1: D = AB + |det B| B^-1 + C with D triangular; flag 0: D = AB + C.
+void WriteMatrixAlgebraVariant(SharedState& s, int flag);
+
 }  // namespace algebra
