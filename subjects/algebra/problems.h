@@ -27,4 +27,7 @@ void BeginMatrixSumProductProblem(SharedState& s);
 /// flag 1: D = AB + |det B| B^-1 + C with D triangular; flag 0: D = AB + C.
 void WriteMatrixAlgebraVariant(SharedState& s, int flag);
 
+void BeginInverseMatrixProblem(SharedState& s);
+void WriteInverseMatrixVariant(SharedState& s);
+
 }  // namespace algebra
