@@ -40,9 +40,15 @@ constexpr ProblemRow kAlgebraRows[] = {
     {"Алгебра матриц. Вычисление определителя    ",
      {20, 20, 15, 15, 5, 2, 2},
      BeginMatrixAlgebraProblem,
-     [](SharedState& s) { WriteMatrixAlgebraVariant(s, 1); }},              // 7
-    {"Собственные числа матрицы  (2x2)    ", {20, 20, 15, 15, 3, 33, 32}},  // 8
-    {"Собственные числа матрицы  (3x3)    ", {8, 8, 4, 4, 4, 33, 32}},      // 9
+     [](SharedState& s) { WriteMatrixAlgebraVariant(s, 1); }},  // 7
+    {"Собственные числа матрицы  (2x2)    ",
+     {20, 20, 15, 15, 3, 33, 32},
+     BeginEigenvalues2Problem,
+     WriteEigenvalues2Variant},  // 8
+    {"Собственные числа матрицы  (3x3)    ",
+     {8, 8, 4, 4, 4, 33, 32},
+     BeginEigenvalues3Problem,
+     WriteEigenvalues3Variant},  // 9
     {"Умножение и сложение матриц. Вычисление определителя",
      {20, 20, 15, 15, 3, 33, 32},
      BeginMatrixSumProductProblem,

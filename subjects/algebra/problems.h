@@ -30,4 +30,9 @@ void WriteMatrixAlgebraVariant(SharedState& s, int flag);
 void BeginInverseMatrixProblem(SharedState& s);
 void WriteInverseMatrixVariant(SharedState& s);
 
+void BeginEigenvalues2Problem(SharedState& s);
+void WriteEigenvalues2Variant(SharedState& s);
+void BeginEigenvalues3Problem(SharedState& s);
+void WriteEigenvalues3Variant(SharedState& s);
+
 }  // namespace algebra
