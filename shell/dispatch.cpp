@@ -4,6 +4,7 @@
 
 #include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
+#include "subjects/logic/logic.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -23,7 +24,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
-      {SubjectLetters[8], "Logic", "logic", "logic", nullptr},
+      {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},
   }};
   return table;
 }

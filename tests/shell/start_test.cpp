@@ -7,8 +7,8 @@
 
 #include "shell/colloquium.h"
 #include "shell/tiny_subject.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 #include "toolkit/writers.h"
