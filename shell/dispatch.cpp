@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
 #include "subjects/logic/logic.h"
 #include "subjects/strength/strength.h"
@@ -17,7 +18,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[0], "Analysis", "calculus", "calculus", &calculus::AnalysisTab},
       {SubjectLetters[1], "Mechanics of Materials", "strength", "strength",
        &strength::MechanicsOfMaterialsTab},
-      {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
+      {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", &algebra::AlgebraTab},
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
       {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
