@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "subjects/calculus/calculus.h"
+#include "subjects/statics/statics.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -18,7 +19,7 @@ const SubjectTable& DefaultSubjectTable() {
        &strength::MechanicsOfMaterialsTab},
       {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
-      {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
+      {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
