@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "subjects/statics/force_moment.h"
+
 namespace statics {
 
 namespace {
@@ -51,7 +53,9 @@ constexpr ProblemRow kStaticsRows[] = {
     {"Moment of force about the axis",
      {4, 4, 2, 3, 9, 33, 32}},  // 22 moment of a force about an axis, mode 22
     {"Moment of force about the point ",
-     {2, 4, 4, 4, 10, 10, 10}},  // 23 moment of a force about a point
+     {2, 4, 4, 4, 10, 10, 10},
+     BeginForceMomentProblem,
+     WriteForceMomentVariant},  // 23 moment of a force about a point
     {"Simple compound structure",
      {16, 2, 5, 5, 5, 5, 4}},  // 24 simple compound structure of two bodies
     {"Simple Compound structure (3 body) I. ",
