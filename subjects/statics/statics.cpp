@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "subjects/statics/force_moment.h"
+#include "subjects/statics/six_rod_framework.h"
 
 namespace statics {
 
@@ -16,7 +17,10 @@ using subjects::ProblemRow;
 // routine two rows share (a captureless lambda); row 14 chooses its variant routine and row 18
 // its whole pair by Level = 1 (LevelOneBegin/LevelOneVariant).
 constexpr ProblemRow kStaticsRows[] = {
-    {"The plane framework of 6 rods", {16, 3, 3, 3, 9, 33, 32}},  // 1 plane framework of six rods
+    {"The plane framework of 6 rods",
+     {16, 3, 3, 3, 9, 33, 32},
+     BeginSixRodFrameworkProblem,
+     WriteSixRodFrameworkVariant},  // 1 plane framework of six rods
     {"Equilibrium chain of 3 links ",
      {6, 6, 4, 4, 4, 33, 32}},  // 2 equilibrium chain of three links
     {"A theorem on the three forces         ",

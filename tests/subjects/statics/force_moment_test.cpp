@@ -43,11 +43,20 @@ TEST(ForceMomentTest, GoldenLines) {
     const char* row;
   };
   const Case cases[] = {
-      {"worked example", {1, 2, 3, 2, 4, 5, 1}, 1, "\\par $F=10$, tg$\\alpha = 3/4 $\r\n",
+      {"worked example",
+       {1, 2, 3, 2, 4, 5, 1},
+       1,
+       "\\par $F=10$, tg$\\alpha = 3/4 $\r\n",
        " 1 &  64 &  42 &  106 "},
-      {"force line through O", {1, 1, 1, 3, 5, 3, 7}, 5, "\\par $F=15$, tg$\\alpha = 3/4 $\r\n",
+      {"force line through O",
+       {1, 1, 1, 3, 5, 3, 7},
+       5,
+       "\\par $F=15$, tg$\\alpha = 3/4 $\r\n",
        " 5 &  -72 &  72 &  0 "},
-      {"tg alpha 4/3", {2, 4, 2, 4, 1, 10, 1}, 1, "\\par $F=20$, tg$\\alpha = 4/3 $\r\n",
+      {"tg alpha 4/3",
+       {2, 4, 2, 4, 1, 10, 1},
+       1,
+       "\\par $F=20$, tg$\\alpha = 4/3 $\r\n",
        " 1 &  -156 &  64 &  -92 "},
   };
   for (const Case& c : cases) {
