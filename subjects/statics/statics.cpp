@@ -4,6 +4,7 @@
 
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/six_rod_framework.h"
+#include "subjects/statics/triangular_lattice_truss.h"
 
 namespace statics {
 
@@ -28,7 +29,9 @@ constexpr ProblemRow kStaticsRows[] = {
     {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
     {"Calculation of the the truss (column)        ", {30, 18, 30, 7, 9, 3, 3}},  // 5 truss column
     {"Calculation of the the truss (triangular lattice)  ",
-     {5, 6, 6, 6, 9, 33, 32}},                           // 6 truss with a triangular lattice
+     {5, 6, 6, 6, 9, 33, 32},
+     BeginTriangularLatticeTrussProblem,
+     WriteTriangularLatticeTrussVariant},                // 6 truss with a triangular lattice
     {"Compound structure", {12, 12, 4, 3, 25, 33, 32}},  // 7 compound structure
     {"Compound rectangular frame ",
      {12, 2, 3, 6, 6, 9, 9}},  // 8 compound rectangular frame, mode 8

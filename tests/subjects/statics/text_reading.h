@@ -65,3 +65,37 @@ inline std::string SingleRow(std::string_view answers) {
 }
 
 }  // namespace statics_testing
+
+namespace statics_testing {
+
+struct PutPoint {
+  double x = 0, y = 0;
+};
+
+/// The place of the last "\put(x,y)" before position `at`.
+inline PutPoint PutBefore(std::string_view text, std::size_t at) {
+  std::size_t p = text.rfind("\\put(", at);
+  PutPoint out;
+  if (p == std::string_view::npos) return {std::nan(""), std::nan("")};
+  out.x = NumberAfter(text, "\\put(", p);
+  out.y = NumberAfter(text, ",", p);
+  return out;
+}
+
+/// The places of the "\put" heads of every occurrence of `marker` in text, in order.
+inline std::vector<PutPoint> PutsOf(std::string_view text, std::string_view marker) {
+  std::vector<PutPoint> out;
+  for (std::size_t at = text.find(marker); at != std::string_view::npos;
+       at = text.find(marker, at + 1)) {
+    out.push_back(PutBefore(text, at));
+  }
+  return out;
+}
+
+/// True when the environment asks for the exhaustive sweeps (TARBEL_FULL set and not "0").
+inline bool FullSweep() {
+  const char* v = std::getenv("TARBEL_FULL");
+  return v != nullptr && std::string_view(v) != "0" && std::string_view(v) != "";
+}
+
+}  // namespace statics_testing
