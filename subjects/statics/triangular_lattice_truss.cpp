@@ -12,6 +12,7 @@
 #include "subjects/structural/common/truss_figures.h"
 #include "subjects/structural/common/truss_solvers.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/indexed_array.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
@@ -26,6 +27,8 @@ namespace {
 const auto TriangleTrussAnswerOrder =
     structural::MakeTable<int, 1, 14>({12, 13, 14, 1, 2, 3, 4, 10, 11, 9, 5, 6, 7, 8});
 
+constexpr int kAnswersPerTable = 7;
+
 int Round(double x) { return static_cast<int>(toolkit::RoundHalfEven(x)); }
 
 }  // namespace
@@ -35,11 +38,13 @@ void BeginTriangularLatticeTrussProblem(SharedState& s) {
   s.TrussPanelCount = 3;
   s.ParboxWidth = 204;
   DefineInclinedHingeBox(s, "\\beta", 1);
-  AnsWrite(s, "\\scriptsize\\tabcolsep=1pt");
-  AnsBeginTable(s, 15);
-  AnsWrite(s,
-           " &$X_A$ &$Y_A$ & $R_B$ &$U_1$&$U_2$&$U_3$ &$O_1$&$O_2$&$O_3$&$O_4$& $D_1$ "
-           "&$D_2$&$D_3$&$D_4$ \\\\[7pt] \\hline");
+  // Fourteen answers of width 8 are too wide for one table across the page: two tables of
+  // seven, the second in the second answers file.
+  toolkit::BeginSplitAnswers(
+      s,
+      {"&$X_A$ ", "&$Y_A$ ", "& $R_B$ ", "&$U_1$", "&$U_2$", "&$U_3$ ", "&$O_1$", "&$O_2$",
+       "&$O_3$", "&$O_4$", "& $D_1$ ", "&$D_2$", "&$D_3$", "&$D_4$ "},
+      kAnswersPerTable, "\\scriptsize\\tabcolsep=1pt");
   WriteText(s, "Determine the effort in truss. Dimensions are given in meters, load in kN.");
   WriteBookReference(s, 45);
 }
@@ -123,10 +128,11 @@ void WriteTriangularLatticeTrussVariant(SharedState& s) {
   s.NodeLoads[s.TrussFPoint] = {F * std::cos(alpha * rad), -F * std::sin(alpha * rad)};
   structural::SolveTrussByJointsB(s);
 
-  AnsWrite(s, std::to_string(toolkit::PrintedVariantNumber(s)));
+  toolkit::AnswersRow row(s, true, std::to_string(toolkit::PrintedVariantNumber(s)));
   for (int k = 1; k <= 14; ++k) {
-    AnsWrite(s, "&" + toolkit::FormatFixed(s.SystemRhs[TriangleTrussAnswerOrder[k]][1], 8, 3));
+    row.Item("&" + toolkit::FormatFixed(s.SystemRhs[TriangleTrussAnswerOrder[k]][1], 8, 3));
   }
+  row.End();
 }
 
 }  // namespace statics

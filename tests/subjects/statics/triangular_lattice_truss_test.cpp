@@ -37,11 +37,15 @@ std::string PictureOf(const std::string& main) {
   return main.substr(from, main.find("\\end{picture}", from) - from);
 }
 
-TEST(TriangularLatticeTrussTest, TheHeadHasNoLineEndAndTheFirstRowFollowsIt) {
+TEST(TriangularLatticeTrussTest, TheAnswersAreTwoTablesOfSevenWithTheVariantNumber) {
   const auto t = RunOne({1, 1, 1, 1, 1, 1, 1}, 7);
-  EXPECT_EQ(t.answers.find("\\scriptsize\\tabcolsep=1pt\\noindent\\begin{center}"), 0u);
-  EXPECT_NE(t.answers.find("&$D_2$&$D_3$&$D_4$ \\\\[7pt] \\hline7&"), std::string::npos)
+  EXPECT_EQ(t.answers.find("\\scriptsize\\tabcolsep=1pt\\noindent\\begin{center}"
+                           "\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n&$X_A$ \r\n"),
+            0u)
       << t.answers;
+  EXPECT_NE(t.answers.find("&$O_1$\r\n \\\\\\hline \r\n7&"), std::string::npos) << t.answers;
+  EXPECT_NE(t.second_answers.find("&$D_4$ \r\n \\\\\\hline \r\n7&"), std::string::npos)
+      << t.second_answers;
   EXPECT_NE(t.main.find("\\newsavebox{\\hingnakl}"), std::string::npos);
   EXPECT_NE(t.main.find("Dimensions are given in meters, load in kN.\\vskip1mm"), std::string::npos)
       << "statement written without a line end";
@@ -143,7 +147,8 @@ std::string CheckDrawnTruss(const VariantParams& p) {
   for (int k = 0; k < 3; ++k) f.AddJoint(at += 2 * halves[2 * k], 0);
   for (int k = 0; k < 3; ++k) {
     const double h = (apex[k].y - 10) / scale;
-    if (std::fabs(h - std::round(h)) > 0.01 || std::round(h) < 1) return "apex height " + std::to_string(h);
+    if (std::fabs(h - std::round(h)) > 0.01 || std::round(h) < 1)
+      return "apex height " + std::to_string(h);
     f.AddJoint((f.x[k] + f.x[k + 1]) / 2, std::round(h));
     if (std::fabs(apex[k].x - lower[0].x - scale * f.x.back()) > 0.011) {
       return "apex off centre";
@@ -180,7 +185,11 @@ std::string CheckDrawnTruss(const VariantParams& p) {
   const std::vector<double> s = statics_testing::SolveJoints(f);
   if (s.empty()) return "singular truss";
 
-  const std::vector<double> cells = AnswerCells(SingleRow(t.answers));
+  // Seven answers in each of the two tables, each table with the variant number.
+  std::vector<double> cells = AnswerCells(SingleRow(t.answers));
+  const std::vector<double> second = AnswerCells(SingleRow(t.second_answers));
+  if (second.empty() || second[0] != cells[0]) return "the second table misses the variant";
+  cells.insert(cells.end(), second.begin() + 1, second.end());
   if (cells.size() != 15) return "answers row of " + std::to_string(cells.size()) + " cells";
   const std::vector<double> want = {s[xa],   s[ya],   s[rb],   s[u[0]], s[u[1]], s[u[2]], s[o[0]],
                                     s[o[1]], s[o[2]], s[o[3]], s[d[0]], s[d[1]], s[d[2]], s[d[3]]};
