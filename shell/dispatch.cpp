@@ -5,6 +5,7 @@
 #include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
 #include "subjects/logic/logic.h"
+#include "subjects/statics/statics.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -20,7 +21,7 @@ const SubjectTable& DefaultSubjectTable() {
        &strength::MechanicsOfMaterialsTab},
       {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", &algebra::AlgebraTab},
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
-      {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
+      {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
