@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "subjects/calculus/calculus.h"
+#include "subjects/kinematics/kinematics.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -19,7 +20,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
       {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
-      {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
+      {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", &kinematics::KinematicsTab},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
       {SubjectLetters[8], "Logic", "logic", "logic", nullptr},

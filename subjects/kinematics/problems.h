@@ -1,0 +1,12 @@
+#pragma once
+
+#include "subjects/shared_state.h"
+
+// The begin/variant pairs of the Kinematic rows, one problem type per file.
+namespace kinematics {
+
+/// Row 7: uniformly accelerated rotation from rest (no figure, no book reference).
+void BeginRotationFromRestProblem(SharedState& s);
+void WriteRotationFromRestVariant(SharedState& s);
+
+}  // namespace kinematics
