@@ -18,7 +18,9 @@ constexpr ProblemRow kKinematicsRows[] = {
     {"Polar coordinate                   ", {22, 4, 10, 10, 56, 33, 32}},  // 4
     {"Velocity and acceleration of the body points       ", {10, 3, 9, 10, 10, 33, 32}},  // 5
     {"Transfer of rotation                     ", {8, 3, 4, 4, 9, 33, 32}},  // 6
-    {"Velocity and acceleration in the rotational motion", {20, 20, 20, 20, 20, 33, 32}},  // 7
+    {"Velocity and acceleration in the rotational motion", {20, 20, 20, 20, 20, 33, 32},
+     BeginRotationFromRestProblem,
+     WriteRotationFromRestVariant},  // 7
     {"Kinematic analysis of mechanism (4 link)", {4, 4, 4, 8, 5, 33, 32}},  // 8
     {"Kinematic analysis of mechanism (6 link)", {15, 3, 3, 3, 3, 3, 3}},  // 9
     {"Kinematic analysis of mechanism (7 link)", {4, 2, 4, 4, 10, 4, 32}},  // 10
