@@ -13,7 +13,9 @@ using subjects::ProblemRow;
 // and 14 pass their mode (kinematics.h) to both routines through captureless lambdas.
 constexpr ProblemRow kKinematicsRows[] = {
     {"Cartesian coordinates. Flat trajectory  ", {23, 10, 4, 10, 56, 33, 32}},  // 1
-    {"Cartesian coordinates. Spatial trajectory  ", {12, 12, 12, 3, 10, 33, 32}},  // 2
+    {"Cartesian coordinates. Spatial trajectory  ", {12, 12, 12, 3, 10, 33, 32},
+     BeginCartesianSpatialProblem,
+     WriteCartesianSpatialVariant},  // 2
     {"Natural coordinates               ", {27, 4, 2, 6, 10, 33, 32}},  // 3
     {"Polar coordinate                   ", {22, 4, 10, 10, 56, 33, 32}},  // 4
     {"Velocity and acceleration of the body points       ", {10, 3, 9, 10, 10, 33, 32}},  // 5

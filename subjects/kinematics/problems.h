@@ -5,6 +5,10 @@
 // The begin/variant pairs of the Kinematic rows, one problem type per file.
 namespace kinematics {
 
+/// Row 2: Cartesian coordinates, spatial trajectory.
+void BeginCartesianSpatialProblem(SharedState& s);
+void WriteCartesianSpatialVariant(SharedState& s);
+
 /// Row 7: uniformly accelerated rotation from rest (no figure, no book reference).
 void BeginRotationFromRestProblem(SharedState& s);
 void WriteRotationFromRestVariant(SharedState& s);

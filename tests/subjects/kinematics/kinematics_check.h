@@ -6,6 +6,8 @@
 // TARBEL_FULL=1).
 
 #include <array>
+#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "shell/dispatch.h"
+#include "subjects/calculus/tex_formula.h"
 #include "support/run_harness.h"
 
 namespace kinematics_check {
@@ -84,6 +87,57 @@ inline std::string Between(const std::string& text, const std::string& open,
   const std::size_t b = text.find(close, a + open.size());
   if (b == std::string::npos) return "";
   return text.substr(a + open.size(), b - a - open.size());
+}
+
+/// A printed law made readable by the shared evaluator: line ends dropped, and the bare
+/// argument of "\sin 4t", "\cos^2 6t" (a number and a letter after a blank) put in brackets.
+inline std::string Normalize(const std::string& law) {
+  std::string t;
+  for (char c : law) {
+    if (c != '\r' && c != '\n') t += c;
+  }
+  std::string out;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    bool wrapped = false;
+    for (const char* f : {"\\sin^2 ", "\\cos^2 ", "\\sin ", "\\cos "}) {
+      const std::string fn(f);
+      if (t.compare(i, fn.size(), fn) != 0) continue;
+      std::size_t j = i + fn.size();
+      const std::size_t arg = j;
+      while (j < t.size() && (std::isdigit(static_cast<unsigned char>(t[j])) || t[j] == '.')) ++j;
+      if (j < t.size() && std::isalpha(static_cast<unsigned char>(t[j])) && t[j] != 'e') {
+        out += fn.substr(0, fn.size() - 1) + "(" + t.substr(arg, j + 1 - arg) + ")";
+        i = j + 1;
+        wrapped = true;
+      }
+      break;
+    }
+    if (!wrapped) out += t[i++];
+  }
+  return out;
+}
+
+/// f, f' and f'' of a printed law in `var` at t0, by fourth-order central differences.
+struct Derivatives {
+  double f = 0, d1 = 0, d2 = 0;
+};
+inline Derivatives Differentiate(const std::string& law, char var, double t0, double h = 1e-3) {
+  const tex_formula::Formula f(Normalize(law), var);
+  long double q[5];
+  for (int i = 0; i < 5; ++i) {
+    tex_formula::Point pt;
+    pt.Set(var, static_cast<long double>(t0) + (i - 2) * static_cast<long double>(h));
+    q[i] = f(pt);
+  }
+  const long double hh = h;
+  return {static_cast<double>(q[2]), static_cast<double>((q[0] - 8 * q[1] + 8 * q[3] - q[4]) / (12 * hh)),
+          static_cast<double>((-q[0] + 16 * q[1] - 30 * q[2] + 16 * q[3] - q[4]) / (12 * hh * hh))};
+}
+
+/// A printed fixed-point value with `decimals` decimals agrees with x.
+inline bool Agrees(double printed, double x, int decimals, double rel = 1e-6) {
+  return std::abs(printed - x) <= 0.5 * std::pow(10.0, -decimals) * 1.02 + rel * std::abs(x);
 }
 
 /// Whether TARBEL_FULL=1 asks for the whole parameter space.
