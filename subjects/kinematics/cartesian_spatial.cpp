@@ -75,7 +75,7 @@ void BeginCartesianSpatialProblem(SharedState& s) {
                      "скорость,  ускорение  точки  и  радиус  кривизны  траектории при $t=t_1$ "
                      "($x, y$ и $z$ даны в см, $t$ и $t_1$ --- в c).");
   // Twelve columns at the default spacing run past the sheet's right edge.
-  toolkit::AnsWriteLine(s, "\\tabcolsep=3pt");
+  toolkit::AnsWriteLine(s, "\\tabcolsep=1pt");
   toolkit::AnsBeginTable(s, 12);
   toolkit::AnsWriteLine(s,
                         "\\No\\ru &\\mc{$ v_x$}&\\mc{$v_y$}&\\mc{$ v_z$}&\\mc{$ v$}&\\mc{$\\wa_x$}"
