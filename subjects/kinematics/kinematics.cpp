@@ -37,7 +37,9 @@ constexpr ProblemRow kKinematicsRows[] = {
     {"Complex motion of a point, ыpatial trajectory ", {12, 4, 2, 3, 7, 10, 10}},  // 19
     {"Complex motion of a point, a flat transport motion", {10, 10, 3, 4, 8, 33, 32}},  // 20
     {"Mechanism with a clutch                     ", {8, 6, 4, 3, 3, 33, 32}},  // 21
-    {"Spherical motion                  ", {9, 9, 9, 3, 9, 3, 3}},  // 22
+    {"Spherical motion                  ", {9, 9, 9, 3, 9, 3, 3},
+     BeginSphericalMotionProblem,
+     WriteSphericalMotionVariant},  // 22
     {"Tasks on different topics                 ", {30, 10, 4, 10, 56, 33, 32}},  // 23
 };
 static_assert(std::size(kKinematicsRows) == kKinematicsProblemCount);

@@ -9,6 +9,10 @@ namespace kinematics {
 void BeginCartesianSpatialProblem(SharedState& s);
 void WriteCartesianSpatialVariant(SharedState& s);
 
+/// Row 22: spherical motion given by Euler angles (both answers files).
+void BeginSphericalMotionProblem(SharedState& s);
+void WriteSphericalMotionVariant(SharedState& s);
+
 /// Row 7: uniformly accelerated rotation from rest (no figure, no book reference).
 void BeginRotationFromRestProblem(SharedState& s);
 void WriteRotationFromRestVariant(SharedState& s);
