@@ -65,10 +65,13 @@ std::vector<Table> Tables(const std::string& ans) {
   return tables;
 }
 
-// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_" and
-// blanks as none; letters of any alphabet count once.
+// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_",
+// blanks and control spaces as none, a strut (a rule of width 0pt) as nothing; letters of any
+// alphabet count once.
 int PrintedSigns(std::string cell) {
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\rule(\[[^\]]*\])?\{0pt\}\{[^}]*\})"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\ )"), " ");
   cell = std::regex_replace(cell, std::regex(R"(\\[A-Za-z]+)"), "#");
   int n = 0;
   for (unsigned char c : cell) {
