@@ -12,7 +12,9 @@ using subjects::ProblemRow;
 // and the document head print it), bounds of P1..P7, begin and variant routines. Rows 8, 9, 10
 // and 14 pass their mode (kinematics.h) to both routines through captureless lambdas.
 constexpr ProblemRow kKinematicsRows[] = {
-    {"Cartesian coordinates. Flat trajectory  ", {23, 10, 4, 10, 56, 33, 32}},  // 1
+    {"Cartesian coordinates. Flat trajectory  ", {23, 10, 4, 10, 56, 33, 32},
+     BeginCartesianFlatProblem,
+     WriteCartesianFlatVariant},  // 1
     {"Cartesian coordinates. Spatial trajectory  ", {12, 12, 12, 3, 10, 33, 32},
      BeginCartesianSpatialProblem,
      WriteCartesianSpatialVariant},  // 2

@@ -5,6 +5,10 @@
 // The begin/variant pairs of the Kinematic rows, one problem type per file.
 namespace kinematics {
 
+/// Row 1: Cartesian coordinates, flat trajectory (the plane-curve laws).
+void BeginCartesianFlatProblem(SharedState& s);
+void WriteCartesianFlatVariant(SharedState& s);
+
 /// Row 2: Cartesian coordinates, spatial trajectory.
 void BeginCartesianSpatialProblem(SharedState& s);
 void WriteCartesianSpatialVariant(SharedState& s);
