@@ -85,12 +85,13 @@ int PrintedSigns(std::string cell) {
   return n;
 }
 
-// Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4pt in
-// \scriptsize), the padding of each column (2 \tabcolsep) and the rules.
+// Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4.5pt in \small,
+// 4pt in \scriptsize), the padding of each column (2 \tabcolsep) and the rules.
 double EstimatedWidth(const Table& t) {
-  const bool small = t.before.find("\\scriptsize") != std::string::npos;
+  const bool tiny = t.before.find("\\scriptsize") != std::string::npos;
+  const bool small = t.before.find("\\small") != std::string::npos;
   const bool narrow = t.before.find("\\tabcolsep=1pt") != std::string::npos;
-  const double sign = small ? 4.0 : 5.0;
+  const double sign = tiny ? 4.0 : small ? 4.5 : 5.0;
   const double padding = narrow ? 2.0 : 12.0;
   std::vector<int> widest(t.columns, 0);
   for (const auto& row : t.rows) {
