@@ -19,7 +19,9 @@ constexpr ProblemRow kKinematicsRows[] = {
      BeginCartesianSpatialProblem,
      WriteCartesianSpatialVariant},  // 2
     {"Natural coordinates               ", {27, 4, 2, 6, 10, 33, 32}},  // 3
-    {"Polar coordinate                   ", {22, 4, 10, 10, 56, 33, 32}},  // 4
+    {"Polar coordinate                   ", {22, 4, 10, 10, 56, 33, 32},
+     BeginPolarProblem,
+     WritePolarVariant},  // 4
     {"Velocity and acceleration of the body points       ", {10, 3, 9, 10, 10, 33, 32}},  // 5
     {"Transfer of rotation                     ", {8, 3, 4, 4, 9, 33, 32}},  // 6
     {"Velocity and acceleration in the rotational motion", {20, 20, 20, 20, 20, 33, 32},

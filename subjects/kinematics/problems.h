@@ -17,6 +17,10 @@ void WriteCartesianSpatialVariant(SharedState& s);
 void BeginSphericalMotionProblem(SharedState& s);
 void WriteSphericalMotionVariant(SharedState& s);
 
+/// Row 4: motion of a point in polar coordinates (both answers files).
+void BeginPolarProblem(SharedState& s);
+void WritePolarVariant(SharedState& s);
+
 /// Row 7: uniformly accelerated rotation from rest (no figure, no book reference).
 void BeginRotationFromRestProblem(SharedState& s);
 void WriteRotationFromRestVariant(SharedState& s);
