@@ -18,7 +18,9 @@ constexpr ProblemRow kKinematicsRows[] = {
     {"Cartesian coordinates. Spatial trajectory  ", {12, 12, 12, 3, 10, 33, 32},
      BeginCartesianSpatialProblem,
      WriteCartesianSpatialVariant},  // 2
-    {"Natural coordinates               ", {27, 4, 2, 6, 10, 33, 32}},  // 3
+    {"Natural coordinates               ", {27, 4, 2, 6, 10, 33, 32},
+     BeginNaturalCoordinatesProblem,
+     WriteNaturalCoordinatesVariant},  // 3
     {"Polar coordinate                   ", {22, 4, 10, 10, 56, 33, 32},
      BeginPolarProblem,
      WritePolarVariant},  // 4

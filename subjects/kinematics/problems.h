@@ -17,6 +17,10 @@ void WriteCartesianSpatialVariant(SharedState& s);
 void BeginSphericalMotionProblem(SharedState& s);
 void WriteSphericalMotionVariant(SharedState& s);
 
+/// Row 3: motion along a plane curve with constant speed (natural coordinates).
+void BeginNaturalCoordinatesProblem(SharedState& s);
+void WriteNaturalCoordinatesVariant(SharedState& s);
+
 /// Row 4: motion of a point in polar coordinates (both answers files).
 void BeginPolarProblem(SharedState& s);
 void WritePolarVariant(SharedState& s);
