@@ -6,6 +6,7 @@
 #include "subjects/calculus/calculus.h"
 #include "subjects/logic/logic.h"
 #include "subjects/statics/statics.h"
+#include "subjects/kinematics/kinematics.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -23,6 +24,8 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
       {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
+      {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
+      {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", &kinematics::KinematicsTab},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
       {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},

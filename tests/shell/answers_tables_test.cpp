@@ -66,10 +66,13 @@ std::vector<Table> Tables(const std::string& ans) {
   return tables;
 }
 
-// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_" and
-// blanks as none; letters of any alphabet count once.
+// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_",
+// blanks and control spaces as none, a strut (a rule of width 0pt) as nothing; letters of any
+// alphabet count once.
 int PrintedSigns(std::string cell) {
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\rule(\[[^\]]*\])?\{0pt\}\{[^}]*\})"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\ )"), " ");
   cell = std::regex_replace(cell, std::regex(R"(\\[A-Za-z]+)"), "#");
   int n = 0;
   for (unsigned char c : cell) {
@@ -94,6 +97,14 @@ double EstimatedWidth(const Table& t) {
   const double padding = spacing == std::string::npos
                              ? 12.0
                              : 2 * std::strtod(t.before.c_str() + spacing + 11, nullptr);
+// Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4.5pt in \small,
+// 4pt in \scriptsize), the padding of each column (2 \tabcolsep) and the rules.
+double EstimatedWidth(const Table& t) {
+  const bool tiny = t.before.find("\\scriptsize") != std::string::npos;
+  const bool small = t.before.find("\\small") != std::string::npos;
+  const bool narrow = t.before.find("\\tabcolsep=1pt") != std::string::npos;
+  const double sign = tiny ? 4.0 : small ? 4.5 : 5.0;
+  const double padding = narrow ? 2.0 : 12.0;
   std::vector<int> widest(t.columns, 0);
   for (const auto& row : t.rows) {
     for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {
