@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "subjects/calculus/calculus.h"
+#include "subjects/discrete/discrete.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -17,7 +18,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[1], "Mechanics of Materials", "strength", "strength",
        &strength::MechanicsOfMaterialsTab},
       {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
-      {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
+      {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", &discrete::DiscreteTab},
       {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
