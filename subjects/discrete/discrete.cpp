@@ -11,6 +11,7 @@ namespace {
 using subjects::ParameterBounds;
 using subjects::ProblemRow;
 
+
 // The Discrete Mathematics list in row order: title as stored (trailing blanks included),
 // bounds of P1..P7, begin and variant routines.
 constexpr ProblemRow kDiscreteRows[] = {
@@ -18,7 +19,8 @@ constexpr ProblemRow kDiscreteRows[] = {
     {"Дискретная математика. Минимальный остов", {6, 6, 5, 5, 5, 33, 32}},  // 2
     {"Дискретная математика. Кратчайший путь. ОрГраф", {40, 40, 40, 40, 40, 33, 32}},  // 3
     {"Множества. Операции. Мощность.        ", {4, 10, 15, 15, 15, 33, 32}},  // 4
-    {"Радиус и диаметр графа                ", {10, 10, 10, 10, 10, 33, 32}},  // 5
+    {"Радиус и диаметр графа                ", {10, 10, 10, 10, 10, 33, 32},
+     BeginGraphRadiusProblem, WriteGraphRadiusVariant},  // 5
     {"Пути в орграфе                        ", {18, 18, 18, 18, 18, 33, 32}},  // 6
     {"Таблица Кэли                          ", {14, 14, 11, 11, 11, 33, 32}},  // 7
     {"Дерево. Десятичная кодировка.         ", {64, 4, 5, 5, 5, 33, 32}},  // 8
