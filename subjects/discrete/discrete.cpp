@@ -1,5 +1,6 @@
 #include "subjects/discrete/discrete.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "subjects/discrete/problems.h"
@@ -11,6 +12,23 @@ namespace {
 using subjects::ParameterBounds;
 using subjects::ProblemRow;
 
+// Row 8 grows its tree on a grid that follows Level, 3 x 3 up to 6 x 6, with bars stopping
+// 1.5 units short of the vertices.
+void BeginTreeCentreRow8(SharedState& s) {
+  const int k = std::min(s.Level + 2, 6);
+  s.TreeGridCols = k;
+  s.TreeGridRows = k;
+  s.NodeGap = 1.5;
+  BeginTreeCentreProblem(s);
+}
+
+// Row 22: 3 x 3 at Level 1, 4 x 4 at Level 2, 5 x 5 above.
+void BeginTreeCentreRow22(SharedState& s) {
+  const int k = s.Level == 1 ? 3 : s.Level == 2 ? 4 : 5;
+  s.TreeGridCols = k;
+  s.TreeGridRows = k;
+  BeginTreeCentreProblem(s);
+}
 
 // The Discrete Mathematics list in row order: title as stored (trailing blanks included),
 // bounds of P1..P7, begin and variant routines.
@@ -23,7 +41,8 @@ constexpr ProblemRow kDiscreteRows[] = {
      BeginGraphRadiusProblem, WriteGraphRadiusVariant},  // 5
     {"Пути в орграфе                        ", {18, 18, 18, 18, 18, 33, 32}},  // 6
     {"Таблица Кэли                          ", {14, 14, 11, 11, 11, 33, 32}},  // 7
-    {"Дерево. Десятичная кодировка.         ", {64, 4, 5, 5, 5, 33, 32}},  // 8
+    {"Дерево. Десятичная кодировка.         ", {64, 4, 5, 5, 5, 33, 32},
+     BeginTreeCentreRow8, WriteTreeCentreVariant},  // 8
     {"Сеть                                  ", {64, 64, 64, 64, 64, 33, 32}},  // 9
     {"Дерево. Кодировка Прюфера             ", {25, 4, 5, 5, 5, 33, 32}},  // 10
     {"Раскодировка Прюфера                  ", {16, 4, 5, 5, 5, 33, 32}},  // 11
@@ -37,7 +56,8 @@ constexpr ProblemRow kDiscreteRows[] = {
     {"Хроматический полином (6)", {10, 10, 10, 10, 10, 33, 32}},  // 19
     {"Хроматический полином (5)", {10, 10, 10, 10, 10, 33, 32}},  // 20
     {"Компоненты сильной связности графа", {7, 7, 7, 7, 7, 33, 32}},  // 21
-    {"Центроид дерева (n=16)", {16, 3, 4, 4, 4, 33, 32}},  // 22
+    {"Центроид дерева (n=16)", {16, 3, 4, 4, 4, 33, 32},
+     BeginTreeCentreRow22, WriteTreeCentreVariant},  // 22
     {"Паросочетание", {36, 36, 36, 36, 36, 36, 36}},  // 23
     {"Код Гапта", {9, 9, 9, 9, 16, 16, 16}},  // 24
     {"Раскодировка Гапта", {9, 9, 9, 9, 16, 16, 16}},  // 25

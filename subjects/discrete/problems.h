@@ -14,6 +14,9 @@ void WriteGraphRadiusVariant(SharedState& s);
 /// Radius, diameter, centre, decimal code and centroid of a tree grown on the TreeGridCols grid.
 void BeginTreeCentreProblem(SharedState& s);
 void WriteTreeCentreVariant(SharedState& s);
+/// Answers row of the tree in GraphMatrix on vertices 1..n: the variant number, radius,
+/// diameter, centre, decimal code rooted at 7, least weight and centroid.
+void WriteTreeCentreAnswers(SharedState& s, int n);
 
 /// Prüfer code: mode 2 codes a drawn tree, mode 1 decodes a printed code, mode 3 (row 11 at
 /// Level 4) decodes the code of the whole grid tree.
