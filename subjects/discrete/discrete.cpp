@@ -57,8 +57,12 @@ constexpr ProblemRow kDiscreteRows[] = {
     {"Решение сравнений", {13, 14, 4, 3, 2, 7, 7}},  // 16
     {"Цикловой индекс структуры", {6, 6, 6, 6, 6, 6, 6}},  // 17
     {"Циклы в подстановке", {8, 8, 8, 8, 8, 8, 8}},  // 18
-    {"Хроматический полином (6)", {10, 10, 10, 10, 10, 33, 32}},  // 19
-    {"Хроматический полином (5)", {10, 10, 10, 10, 10, 33, 32}},  // 20
+    {"Хроматический полином (6)", {10, 10, 10, 10, 10, 33, 32},
+     BeginChromaticPolynomialProblem,
+     [](SharedState& s) { WriteChromaticPolynomialVariant(s, 2); }},  // 19
+    {"Хроматический полином (5)", {10, 10, 10, 10, 10, 33, 32},
+     BeginChromaticPolynomialProblem,
+     [](SharedState& s) { WriteChromaticPolynomialVariant(s, 1); }},  // 20
     {"Компоненты сильной связности графа", {7, 7, 7, 7, 7, 33, 32}},  // 21
     {"Центроид дерева (n=16)", {16, 3, 4, 4, 4, 33, 32},
      BeginTreeCentreRow22, WriteTreeCentreVariant},  // 22
