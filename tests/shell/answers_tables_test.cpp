@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cmath>
 #include <regex>
 #include <string>
 #include <vector>
@@ -68,6 +69,11 @@ std::vector<Table> Tables(const std::string& ans) {
 // The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_" and
 // blanks as none; letters of any alphabet count once.
 int PrintedSigns(std::string cell) {
+  // A picture is as wide as it says (picture units are points), whatever it draws.
+  std::smatch picture;
+  if (std::regex_search(cell, picture, std::regex(R"(\\begin\{picture\}\(([0-9.]+),)"))) {
+    return static_cast<int>(std::ceil(std::stod(picture[1].str()) / 5.0));
+  }
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\[A-Za-z]+)"), "#");
   int n = 0;
