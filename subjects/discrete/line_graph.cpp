@@ -19,6 +19,8 @@ namespace {
 constexpr const char* kLineGraphStatement =
     " По заданному графу построить его реберный граф.\\par\\noindent ";
 
+constexpr int kAnswersPerTable = 5;
+
 struct Edge {
   int u = 0;
   int v = 0;
@@ -63,6 +65,12 @@ void BeginLineGraphProblem(SharedState& s) {
 void WriteLineGraphVariant(SharedState& s, int mode) {
   toolkit::WriteText(s, kLineGraphStatement);
   toolkit::WriteText(s, "\\par");
+  // Each answer is a picture 100pt high and latex never breaks a table across pages, so the
+  // answers go into tables of five variants that each fit a page.
+  if (s.AnsTableOpen && s.VariantIndex > 1 && (s.VariantIndex - 1) % kAnswersPerTable == 0) {
+    toolkit::AnsWriteLine(s, "\\hline\\end{tabular}\\end{center}");
+    toolkit::AnsBeginTable(s, 6);
+  }
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
   const std::vector<Edge> edges = BuildLineGraph(s, mode == 1 ? 5 : 6);
   const int m = static_cast<int>(edges.size());

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "shell/dispatch.h"
 #include "tests/subjects/discrete/discrete_check.h"
 
 namespace {
@@ -33,6 +34,21 @@ TEST(LineGraph, StatementInEveryBoxAndNoHeading) {
   EXPECT_EQ(main.rfind(" По заданному графу построить его реберный граф.\\par\\noindent \\par", 0), 0u);
   EXPECT_EQ(answers.rfind("1 & \\noindent\\begin{picture}(100,100)(0,0)%\r\n", 0), 0u) << answers;
   EXPECT_EQ(run.State().NodeGap, 6);
+}
+
+TEST(LineGraph, AnswersGoIntoTablesOfFiveThatFitAPage) {
+  auto s = testing_support::NewState();
+  std::vector<testing_support::VariantParams> variants(11, {2, 3, 4, 5, 6, 1, 1});
+  const auto texts = testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 4, 31, variants);
+  std::size_t tables = 0;
+  for (std::size_t at = texts.answers.find("\\begin{tabular}"); at != std::string::npos;
+       at = texts.answers.find("\\begin{tabular}", at + 1))
+    ++tables;
+  EXPECT_EQ(tables, 3u);
+  EXPECT_NE(texts.answers.find(" \\\\\\hline\\end{tabular}\\end{center}\r\n\\noindent\\begin{center}"
+                               "\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n6 & "),
+            std::string::npos)
+      << texts.answers;
 }
 
 // The answer picture against the line graph of the edges read back from the figure.
