@@ -19,8 +19,6 @@ namespace {
 constexpr const char* kLineGraphStatement =
     " По заданному графу построить его реберный граф.\\par\\noindent ";
 
-constexpr int kAnswersPerTable = 5;
-
 struct Edge {
   int u = 0;
   int v = 0;
@@ -58,23 +56,22 @@ void PutEdgeLabel(SharedState& s, double x, double y, int u, int v) {
 void BeginLineGraphProblem(SharedState& s) {
   s.ParboxWidth = 120;
   toolkit::AnsWrite(s, "\\tabcolsep=1pt ");
-  toolkit::AnsBeginTable(s, 6);
+  // The answers are pictures side by side, five to a line, not rows of a table: the answers
+  // file is one box, and forty pictures one below the other would run far off the page.
+  toolkit::AnsWriteLine(s, "\\noindent");
   toolkit::WriteText(s, kLineGraphStatement);
 }
 
 void WriteLineGraphVariant(SharedState& s, int mode) {
   toolkit::WriteText(s, kLineGraphStatement);
   toolkit::WriteText(s, "\\par");
-  // Each answer is a picture 100pt high and latex never breaks a table across pages, so the
-  // answers go into tables of five variants that each fit a page.
-  if (s.AnsTableOpen && s.VariantIndex > 1 && (s.VariantIndex - 1) % kAnswersPerTable == 0) {
-    toolkit::AnsWriteLine(s, "\\hline\\end{tabular}\\end{center}");
-    toolkit::AnsBeginTable(s, 6);
-  }
-  toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
+  std::string caption = std::to_string(toolkit::PrintedVariantNumber(s));
+  if (s.StudentsMode) caption += " " + s.StudentNames[s.VariantIndex + 1];
+  toolkit::AnsWrite(s, "\\parbox[b]{76pt}{\\scriptsize " + caption + "\\\\");
   const std::vector<Edge> edges = BuildLineGraph(s, mode == 1 ? 5 : 6);
   const int m = static_cast<int>(edges.size());
-  toolkit::AnsBeginPicture(s, 100, 100, 0, 0);
+  // The line graph's circles (radius 6) lie on a circle of radius 30 about (30, 30).
+  toolkit::AnsBeginPicture(s, 72, 72, -6, -6);
   for (int k = 1; k <= m; ++k) {
     toolkit::AnsWriteText2Numbers(s, "\\put(", s.PointX[k], ",", s.PointY[k], "){\\circle{12}}");
   }
@@ -91,6 +88,7 @@ void WriteLineGraphVariant(SharedState& s, int mode) {
     }
   }
   toolkit::AnsEndPicture(s);
+  toolkit::AnsWriteLine(s, "}\\hspace{8pt}");
   toolkit::WriteLine(s, "\\vskip3mm");
 }
 
