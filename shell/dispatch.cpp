@@ -7,6 +7,7 @@
 #include "subjects/logic/logic.h"
 #include "subjects/statics/statics.h"
 #include "subjects/kinematics/kinematics.h"
+#include "subjects/discrete/discrete.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -23,6 +24,9 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", &algebra::AlgebraTab},
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
       {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
+      {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
+      {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", &discrete::DiscreteTab},
+      {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", &kinematics::KinematicsTab},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cmath>
 #include <regex>
 #include <string>
 #include <vector>
@@ -70,6 +71,11 @@ std::vector<Table> Tables(const std::string& ans) {
 // blanks and control spaces as none, a strut (a rule of width 0pt) as nothing; letters of any
 // alphabet count once.
 int PrintedSigns(std::string cell) {
+  // A picture is as wide as it says (picture units are points), whatever it draws.
+  std::smatch picture;
+  if (std::regex_search(cell, picture, std::regex(R"(\\begin\{picture\}\(([0-9.]+),)"))) {
+    return static_cast<int>(std::ceil(std::stod(picture[1].str()) / 5.0));
+  }
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\rule(\[[^\]]*\])?\{0pt\}\{[^}]*\})"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\ )"), " ");
