@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "shell/dispatch.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/run_harness.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/run_harness.h"
 
 namespace kinematics_check {
 

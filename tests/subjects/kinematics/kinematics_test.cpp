@@ -5,7 +5,7 @@
 #include <string>
 
 #include "shell/dispatch.h"
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
 
 namespace {
 
