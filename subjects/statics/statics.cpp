@@ -5,6 +5,7 @@
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/six_rod_framework.h"
 #include "subjects/statics/triangular_lattice_truss.h"
+#include "subjects/statics/truss_column.h"
 
 namespace statics {
 
@@ -27,7 +28,10 @@ constexpr ProblemRow kStaticsRows[] = {
     {"A theorem on the three forces         ",
      {15, 2, 3, 4, 5, 33, 32}},                                       // 3 theorem of three forces
     {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
-    {"Calculation of the the truss (column)        ", {30, 18, 30, 7, 9, 3, 3}},  // 5 truss column
+    {"Calculation of the the truss (column)        ",
+     {30, 18, 30, 7, 9, 3, 3},
+     BeginTrussColumnProblem,
+     WriteTrussColumnVariant},  // 5 truss column
     {"Calculation of the the truss (triangular lattice)  ",
      {5, 6, 6, 6, 9, 33, 32},
      BeginTriangularLatticeTrussProblem,
