@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "subjects/statics/force_moment.h"
+#include "subjects/statics/simple_truss.h"
 #include "subjects/statics/six_rod_framework.h"
 #include "subjects/statics/triangular_lattice_truss.h"
 #include "subjects/statics/truss_column.h"
@@ -74,7 +75,9 @@ constexpr ProblemRow kStaticsRows[] = {
     {"Simple Compound structure (3 body) II.",
      {4, 4, 2, 3, 3, 3, 3}},  // 26 simple compound structure of three bodies, II
     {"Calculation of the the simple truss         ",
-     {5, 6, 2, 4, 16, 16, 16}},  // 27 simple plane truss
+     {5, 6, 2, 4, 16, 16, 16},
+     BeginSimpleTrussProblem,
+     WriteSimpleTrussVariant},  // 27 simple plane truss
 };
 static_assert(std::size(kStaticsRows) == kStaticsProblemCount);
 
