@@ -5,6 +5,7 @@
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/simple_truss.h"
 #include "subjects/statics/six_rod_framework.h"
+#include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
 #include "subjects/statics/truss_column.h"
 
@@ -25,7 +26,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginSixRodFrameworkProblem,
      WriteSixRodFrameworkVariant},  // 1 plane framework of six rods
     {"Equilibrium chain of 3 links ",
-     {6, 6, 4, 4, 4, 33, 32}},  // 2 equilibrium chain of three links
+     {6, 6, 4, 4, 4, 33, 32},
+     BeginThreeLinkChainProblem,
+     WriteThreeLinkChainVariant},  // 2 equilibrium chain of three links
     {"A theorem on the three forces         ",
      {15, 2, 3, 4, 5, 33, 32}},                                       // 3 theorem of three forces
     {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
