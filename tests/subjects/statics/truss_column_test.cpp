@@ -101,6 +101,17 @@ TEST(TrussColumnTest, GoldenLines) {
   }
 }
 
+TEST(TrussColumnTest, P5OneAndNineMarkPanelOneTheOthersPanelTwo) {
+  // Shape 1 at Scale 14: panel 1 spans 0..28, panel 2 28..70; rod 3 is numbered at (xm, 11).
+  for (int p5 = 1; p5 <= 9; ++p5) {
+    const std::string pic = PictureOf(RunOne({2, 1, 1, 1, p5, 1, 1}).main);
+    const std::size_t green = pic.find("\\Green{");
+    const PutPoint three = PutBefore(pic, pic.find("{\\scriptsize 3}", green));
+    EXPECT_EQ(three.x, p5 == 1 || p5 == 9 ? 14 : 49) << p5;
+    EXPECT_EQ(three.y, 11) << p5;
+  }
+}
+
 TEST(TrussColumnTest, TheAnswersRowStartsWithTheNumberInWidthTwo) {
   const auto t = RunOne({1, 1, 1, 1, 1, 1, 1}, 5);
   EXPECT_EQ(SingleRow(t.answers).substr(0, 3), " 5&") << t.answers;
