@@ -95,10 +95,4 @@ inline std::vector<PutPoint> PutsOf(std::string_view text, std::string_view mark
   return out;
 }
 
-/// True when the environment asks for the exhaustive sweeps (TARBEL_FULL set and not "0").
-inline bool FullSweep() {
-  const char* v = std::getenv("TARBEL_FULL");
-  return v != nullptr && std::string_view(v) != "0" && std::string_view(v) != "";
-}
-
 }  // namespace statics_testing

@@ -10,6 +10,7 @@
 
 #include "subjects/statics/text_reading.h"
 #include "support/run_harness.h"
+#include "support/sweep.h"
 
 namespace statics {
 namespace {
@@ -176,7 +177,7 @@ std::string CheckChain(const VariantParams& p, int& verticals) {
 
 TEST(ThreeLinkChainTest, ThePrintedAnswersBalanceJointsTwoAndFour) {
   // All 76 032 sets (P7 is not read); the normal suite takes every 17th.
-  const int stride = statics_testing::FullSweep() ? 1 : 17;
+  const int stride = testing_support::FullSweep() ? 1 : 17;
   long index = 0, checked = 0;
   int verticals = 0;
   VariantParams first_vertical{};

@@ -11,6 +11,7 @@
 #include "subjects/statics/joint_balance.h"
 #include "subjects/statics/text_reading.h"
 #include "support/run_harness.h"
+#include "support/sweep.h"
 
 namespace statics {
 namespace {
@@ -283,7 +284,7 @@ TEST(TrussColumnTest, TheAnswersBalanceTheDrawnTruss) {
   // Every shape, size row, support pair and Q mode (P1, P2, P3) with every P5 (marked panel and
   // loads); P4 and P6 only scale Q and F and run through their values along the way. The normal
   // suite takes every 37th of these 145 800 sets.
-  const int stride = statics_testing::FullSweep() ? 1 : 37;
+  const int stride = testing_support::FullSweep() ? 1 : 37;
   long index = 0, checked = 0;
   int horizontal_q = 0;
   for (int p1 = 1; p1 <= 30; ++p1)
