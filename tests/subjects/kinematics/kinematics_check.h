@@ -131,7 +131,8 @@ inline Derivatives Differentiate(const std::string& law, char var, double t0, do
     q[i] = f(pt);
   }
   const long double hh = h;
-  return {static_cast<double>(q[2]), static_cast<double>((q[0] - 8 * q[1] + 8 * q[3] - q[4]) / (12 * hh)),
+  return {static_cast<double>(q[2]),
+          static_cast<double>((q[0] - 8 * q[1] + 8 * q[3] - q[4]) / (12 * hh)),
           static_cast<double>((-q[0] + 16 * q[1] - 30 * q[2] + 16 * q[3] - q[4]) / (12 * hh * hh))};
 }
 

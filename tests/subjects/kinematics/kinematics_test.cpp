@@ -53,10 +53,9 @@ TEST(KinematicsTable, TitlesAreStoredWithTheirTrailingBlanks) {
 TEST(KinematicsTable, BoundsOfChosenRows) {
   const auto& r = kinematics::KinematicsRanges;
   const int expected[][8] = {
-      {1, 23, 10, 4, 10, 56, 33, 32},  {7, 20, 20, 20, 20, 20, 33, 32},
-      {9, 15, 3, 3, 3, 3, 3, 3},       {10, 4, 2, 4, 4, 10, 4, 32},
-      {12, 2, 10, 3, 4, 10, 4, 4},     {19, 12, 4, 2, 3, 7, 10, 10},
-      {22, 9, 9, 9, 3, 9, 3, 3},       {23, 30, 10, 4, 10, 56, 33, 32},
+      {1, 23, 10, 4, 10, 56, 33, 32}, {7, 20, 20, 20, 20, 20, 33, 32}, {9, 15, 3, 3, 3, 3, 3, 3},
+      {10, 4, 2, 4, 4, 10, 4, 32},    {12, 2, 10, 3, 4, 10, 4, 4},     {19, 12, 4, 2, 3, 7, 10, 10},
+      {22, 9, 9, 9, 3, 9, 3, 3},      {23, 30, 10, 4, 10, 56, 33, 32},
   };
   for (const auto& e : expected) {
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(r[e[0]][k], e[k]) << "row " << e[0] << " P" << k;
@@ -87,7 +86,8 @@ TEST(KinematicsTable, NumbersOutsideTheListWriteNothing) {
 TEST(KinematicsTable, TheShellReachesTheTab) {
   const auto& table = shell::DefaultSubjectTable();
   EXPECT_EQ(shell::ProblemCount(table, 6), 23);
-  EXPECT_EQ(std::string(shell::ProblemTitle(table, 6, 4)), std::string(kTitles[3].visible) + std::string(19, ' '));
+  EXPECT_EQ(std::string(shell::ProblemTitle(table, 6, 4)),
+            std::string(kTitles[3].visible) + std::string(19, ' '));
 }
 
 }  // namespace
