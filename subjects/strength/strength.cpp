@@ -1,5 +1,6 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
 namespace strength {
@@ -40,7 +41,10 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"The number of unknowns by the method of force and displacement me",
      {5, 5, 5, 30, 30, 30, 8}},                                     // 14 number of unknowns
     {"3-hinge arch", {6, 5, 5, 8, 9, 9, 4}},                        // 15 arch, mode 1
-    {"Tension and compression rod", {10, 10, 10, 10, 10, 10, 10}},  // 16 stepped bar in tension
+    {"Tension and compression rod",
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginSteppedBarTensionProblem,
+     WriteSteppedBarTensionVariant},  // 16 stepped bar in tension
     {"Stress state clamped beam", {10, 10, 10, 10, 10, 10, 10}},    // 17 indeterminate bar
     {"Statically indeterminate problem of torsion",
      {10, 10, 10, 10, 10, 10, 10}},  // 18 indeterminate torsion
