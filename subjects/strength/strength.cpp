@@ -1,5 +1,6 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
@@ -45,7 +46,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {10, 10, 10, 10, 10, 10, 10},
      BeginSteppedBarTensionProblem,
      WriteSteppedBarTensionVariant},  // 16 stepped bar in tension
-    {"Stress state clamped beam", {10, 10, 10, 10, 10, 10, 10}},    // 17 indeterminate bar
+    {"Stress state clamped beam",
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginIndeterminateBarProblem,
+     WriteIndeterminateBarVariant},    // 17 indeterminate bar
     {"Statically indeterminate problem of torsion",
      {10, 10, 10, 10, 10, 10, 10}},  // 18 indeterminate torsion
     {"Torsion bars of open profile",
