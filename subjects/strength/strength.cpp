@@ -1,6 +1,7 @@
 #include "subjects/strength/strength.h"
 
 #include "subjects/strength/indeterminate_bar.h"
+#include "subjects/strength/indeterminate_torsion.h"
 #include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
@@ -51,7 +52,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      BeginIndeterminateBarProblem,
      WriteIndeterminateBarVariant},    // 17 indeterminate bar
     {"Statically indeterminate problem of torsion",
-     {10, 10, 10, 10, 10, 10, 10}},  // 18 indeterminate torsion
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginIndeterminateTorsionProblem,
+     WriteIndeterminateTorsionVariant},  // 18 indeterminate torsion
     {"Torsion bars of open profile",
      {8, 8, 8, 8, 120, 120, 120}},            // 19 open profile, relative twist
     {"2-hinge arch", {6, 5, 5, 8, 9, 9, 4}},  // 20 arch, mode 2
