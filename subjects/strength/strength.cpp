@@ -2,6 +2,7 @@
 
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
+#include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
@@ -69,7 +70,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {18, 5, 5, 7, 2, 6, 5}},                                      // 25 truss influence lines
     {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
     {"Torsion bars open profile  ", {10, 2, 2, 2, 2, 8, 8}},       // 27 open profile torsion
-    {"Torsion of rods of circular cross section ", {10, 10, 10, 10, 4, 4, 4}},  // 28 shaft torsion
+    {"Torsion of rods of circular cross section ",
+     {10, 10, 10, 10, 4, 4, 4},
+     BeginShaftTorsionProblem,
+     WriteShaftTorsionVariant},  // 28 shaft torsion
     {"Sectorial characteristics of the cross bars open profile",
      {10, 5, 5, 5, 5, 5, 5}},  // 29 sectorial characteristics; Level 1: sectorial coordinates
     {"Constrained torsion of thin-walled open-profile",
