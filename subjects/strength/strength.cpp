@@ -2,6 +2,7 @@
 
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
+#include "subjects/strength/rheological_model.h"
 #include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/indeterminate_rod_system.h"
@@ -22,7 +23,9 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Calculation of the frame by the displacement    ",
      {3, 8, 3, 5, 5, 5, 8}},  // 1 frame by the displacement method
     {"Structural models of the environment            ",
-     {10, 2, 2, 2, 2, 33, 32}},                                           // 2 rheological models
+     {10, 2, 2, 2, 2, 33, 32},
+     BeginRheologicalModelProblem,
+     WriteRheologicalModelVariant},                                           // 2 rheological models
     {"Plane stress            ", {4, 10, 10, 10, 10, 10, 10}},            // 3 plane stress
     {"Beam                                    ", {6, 6, 6, 6, 6, 6, 6}},  // 4 simple beam
     {"Statically indeterminate frame (the method of forces)",
