@@ -2,6 +2,7 @@
 
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
+#include "subjects/strength/plane_stress.h"
 #include "subjects/strength/rheological_model.h"
 #include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/stepped_bar_tension.h"
@@ -26,7 +27,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {10, 2, 2, 2, 2, 33, 32},
      BeginRheologicalModelProblem,
      WriteRheologicalModelVariant},                                           // 2 rheological models
-    {"Plane stress            ", {4, 10, 10, 10, 10, 10, 10}},            // 3 plane stress
+    {"Plane stress            ",
+     {4, 10, 10, 10, 10, 10, 10},
+     BeginPlaneStressProblem,
+     WritePlaneStressVariant},            // 3 plane stress
     {"Beam                                    ", {6, 6, 6, 6, 6, 6, 6}},  // 4 simple beam
     {"Statically indeterminate frame (the method of forces)",
      {6, 2, 3, 4, 6, 10, 14}},  // 5 frame by the method of forces
