@@ -3,6 +3,7 @@
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
 #include "subjects/strength/plane_stress.h"
+#include "subjects/strength/prism_combined_loading.h"
 #include "subjects/strength/rheological_model.h"
 #include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/stepped_bar_tension.h"
@@ -68,7 +69,9 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"2-hinge arch", {6, 5, 5, 8, 9, 9, 4}},  // 20 arch, mode 2
     {"Statically indeterminate frame", {3, 4, 5, 5, 10, 20, 20}},  // 21 frame hinge displacement
     {"Complex impedance prismatic of bar",
-     {12, 12, 12, 20, 20, 20, 20}},  // 22 prism under combined loading
+     {12, 12, 12, 20, 20, 20, 20},
+     BeginPrismCombinedLoadingProblem,
+     WritePrismCombinedLoadingVariant},  // 22 prism under combined loading
     {"Statically indeterminate rod system (1)",
      {5, 5, 5, 5, 5, 5, 5}},  // 23 plate on four rods; Level 1: plate on two rods
     {"Analysis of statically indeterminate trusses (2)",
