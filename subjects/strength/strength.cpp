@@ -6,6 +6,7 @@
 #include "subjects/strength/prism_combined_loading.h"
 #include "subjects/strength/rheological_model.h"
 #include "subjects/strength/shaft_torsion.h"
+#include "subjects/strength/spatial_stress_state.h"
 #include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
@@ -44,7 +45,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {30, 18, 14, 7, 9, 6, 5}},                                     // 8 indeterminate truss, mode 1
     {"Multispan split-beam         ", {4, 6, 6, 5, 5, 5, 5}},       // 9 hinged multispan beam
     {"Multispan continuous beam         ", {6, 5, 5, 3, 3, 3, 5}},  // 10 continuous beam
-    {"Three-dimensional stress state ", {5, 30, 30, 30, 30, 30, 30}},  // 11 spatial stress state
+    {"Three-dimensional stress state ",
+     {5, 30, 30, 30, 30, 30, 30},
+     BeginSpatialStressStateProblem,
+     WriteSpatialStressStateVariant},  // 11 spatial stress state
     {"Statically indeterminate frame (the method of displacement, 1)",
      {8, 62, 3, 3, 4, 4, 4}},  // 12 frame by displacements, two joints
     {"Statically indeterminate frame (the method of displacement, 2)",
