@@ -66,6 +66,32 @@ TEST(IndeterminateBarTest, PrintedReactionKeepsTheClampedEndsInPlace) {
   }
 }
 
+TEST(IndeterminateBarTest, DerivedDataOverTheWholeSpace) {
+  // The whole space from the derived data: the clamped ends keep the bar's length and the
+  // displacements are the running sums of N l / (E F).
+  // The normal suite visits P4..P7 in steps of 3 (1, 4, 7, 10).
+  const int step = testing_support::FullSweep() ? 1 : 3;
+  long checked = 0;
+  for (int p1 = 1; p1 <= 10; ++p1)
+    for (int p2 = 1; p2 <= 10; ++p2)
+      for (int p3 = 1; p3 <= 10; ++p3)
+        for (int p4 = 1; p4 <= 10; p4 += step)
+          for (int p5 = 1; p5 <= 10; p5 += step)
+            for (int p6 = 1; p6 <= 10; p6 += step)
+              for (int p7 = 1; p7 <= 10; p7 += step) {
+                const auto v = DeriveIndeterminateBar(p1, p2, p3, p4, p5, p6, p7);
+                const double N[4] = {0, v.RA, v.RA - v.P[1], v.RA - v.P[1] - v.P[2]};
+                double u = 0;
+                for (int k = 1; k <= 3; ++k) {
+                  u += N[k] * 1e3 * v.l[k] / (2e11 * v.F[k] * 1e-4) * 1e3;
+                  if (k <= 2) ASSERT_NEAR(v.u[k], u, 1e-9) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                }
+                ASSERT_NEAR(u, 0, 1e-9) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                ++checked;
+              }
+  EXPECT_EQ(checked, step == 1 ? 10000000 : 256000);
+}
+
 TEST(IndeterminateBarTest, GoldenRows) {
   struct Case {
     testing_support::VariantParams p;

@@ -73,6 +73,34 @@ TEST(IndeterminateTorsionTest, PrintedReactionKeepsBothClampsFixed) {
   }
 }
 
+TEST(IndeterminateTorsionTest, DerivedDataOverTheWholeSpace) {
+  // The whole space from the derived data: both clamps fixed, twists the running sums of
+  // T L / (G J).
+  // The normal suite visits P4..P7 in steps of 3 (1, 4, 7, 10).
+  const int step = testing_support::FullSweep() ? 1 : 3;
+  long checked = 0;
+  for (int p1 = 1; p1 <= 10; ++p1)
+    for (int p2 = 1; p2 <= 10; ++p2)
+      for (int p3 = 1; p3 <= 10; ++p3)
+        for (int p4 = 1; p4 <= 10; p4 += step)
+          for (int p5 = 1; p5 <= 10; p5 += step)
+            for (int p6 = 1; p6 <= 10; p6 += step)
+              for (int p7 = 1; p7 <= 10; p7 += step) {
+                const auto v = DeriveIndeterminateTorsion(p1, p2, p3, p4, p5, p6, p7);
+                ASSERT_EQ(v.D[4], 0.09);
+                double phi = 0, torque = -v.MA;
+                for (int k = 1; k <= 4; ++k) {
+                  const double J = std::numbers::pi * std::pow(v.D[k], 4) / 32;
+                  if (k > 1) torque += v.M[k - 1] * 1000.0;
+                  phi += torque * v.L[k] / (8e10 * J);
+                  if (k <= 3) ASSERT_NEAR(v.phi[k], phi, 1e-12) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                }
+                ASSERT_NEAR(phi, 0, 1e-12) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                ++checked;
+              }
+  EXPECT_EQ(checked, step == 1 ? 10000000 : 256000);
+}
+
 TEST(IndeterminateTorsionTest, GoldenRowsWithTheFourthDiameterFixed) {
   struct Case {
     testing_support::VariantParams p;

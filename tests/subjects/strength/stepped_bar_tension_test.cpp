@@ -17,25 +17,11 @@ using strength_check::RunRow;
 
 constexpr int kRow = 16;
 
-// Elongation of each segment (mm) of the printed bar, by integrating N/(EA) along it with
-// Simpson's rule; loads read back from the data text and the arrows of the figure.
-std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
-  double P[4], F[4], l[4];
-  for (int k = 1; k <= 3; ++k) {
-    const std::string d = std::to_string(k);
-    P[k] = NumberAfter(t.main, "$P_" + d + "=");
-    F[k] = NumberAfter(t.main, "$F_" + d + "=");
-    l[k] = NumberAfter(t.main, "$l_" + d + "=", t.main.find("parbox{129pt}"));
-  }
-  const auto arrows = strength_check::Arrows(t.main);
-  if (arrows.size() != 3) return "three force arrows expected";
-  for (int k = 1; k <= 3; ++k) {
-    if (arrows[k - 1].dx != 0 || std::fabs(arrows[k - 1].x - 22.5) > 1e-9) return "arrow off axis";
-    P[k] *= arrows[k - 1].dy;  // upwards positive
-  }
-  const bool standing = t.main.find("\\usebox{\\sosn}") != std::string::npos;
-  const bool hanging = t.main.find("\\usebox{\\sosv}") != std::string::npos;
-  if (standing == hanging) return "one support expected";
+// Elongation of each segment (mm, out[1..3]) of a bar with forces P (kN, upwards positive),
+// areas F (cm^2) and lengths l (m), standing on its support or hanging from it: N/(EA)
+// integrated along the bar with Simpson's rule (exact, N being linear within a segment).
+void Elongations(const double P[4], const double F[4], const double l[4], bool standing,
+                 double out[4]) {
   const double gamma = 78;  // kN/m^3
   // Start of segment k along the bar, from the bottom, m.
   double start[5] = {0, 0, l[1], l[1] + l[2], l[1] + l[2] + l[3]};
@@ -68,19 +54,42 @@ std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
     }
     return n;
   };
-  const std::vector<double> cells = strength_check::RowNumbers(AnswersRow(t.answers));
-  if (cells.size() != 5) return "five cells expected";
-  double total = 0;
   for (int k = 1; k <= 3; ++k) {
     const double a = start[k], b = start[k + 1], m = (a + b) / 2;
-    // N is linear in y within a segment: Simpson is exact.
-    const double integral =
-        (b - a) / 6 * (N(k, a) + 4 * N(k, m) + N(k, b)) / area_at(m);  // kN m / cm^2
-    const double mm = integral * 1e3 / (2e11 * 1e-4) * 1e3;
-    total += mm;
-    if (std::fabs(cells[k] - mm) > 0.00051) {
+    const double integral = (b - a) / 6 * (N(k, a) + 4 * N(k, m) + N(k, b)) / area_at(m);
+    out[k] = integral * 1e3 / (2e11 * 1e-4) * 1e3;
+  }
+}
+
+// The printed elongations against those of the bar read back from the data text and the
+// arrows of the figure.
+std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
+  double P[4], F[4], l[4];
+  for (int k = 1; k <= 3; ++k) {
+    const std::string d = std::to_string(k);
+    P[k] = NumberAfter(t.main, "$P_" + d + "=");
+    F[k] = NumberAfter(t.main, "$F_" + d + "=");
+    l[k] = NumberAfter(t.main, "$l_" + d + "=", t.main.find("parbox{129pt}"));
+  }
+  const auto arrows = strength_check::Arrows(t.main);
+  if (arrows.size() != 3) return "three force arrows expected";
+  for (int k = 1; k <= 3; ++k) {
+    if (arrows[k - 1].dx != 0 || std::fabs(arrows[k - 1].x - 22.5) > 1e-9) return "arrow off axis";
+    P[k] *= arrows[k - 1].dy;  // upwards positive
+  }
+  const bool standing = t.main.find("\\usebox{\\sosn}") != std::string::npos;
+  const bool hanging = t.main.find("\\usebox{\\sosv}") != std::string::npos;
+  if (standing == hanging) return "one support expected";
+  const std::vector<double> cells = strength_check::RowNumbers(AnswersRow(t.answers));
+  if (cells.size() != 5) return "five cells expected";
+  double mm[4];
+  Elongations(P, F, l, standing, mm);
+  double total = 0;
+  for (int k = 1; k <= 3; ++k) {
+    total += mm[k];
+    if (std::fabs(cells[k] - mm[k]) > 0.00051) {
       return "segment " + std::to_string(k) + ": " + std::to_string(cells[k]) + " vs " +
-             std::to_string(mm);
+             std::to_string(mm[k]);
     }
   }
   if (std::fabs(cells[4] - total) > 0.00051) return "total";
@@ -98,6 +107,31 @@ TEST(SteppedBarTensionTest, PrintedElongationsMatchTheIntegratedAxialForce) {
     ++checked;
   }
   EXPECT_GT(checked, 0);
+}
+
+TEST(SteppedBarTensionTest, DerivedDataOverTheWholeSpace) {
+  // The whole space from the derived data (what the text and figure print, checked above).
+  // The normal suite visits P4..P7 in steps of 3 (1, 4, 7, 10).
+  const int step = testing_support::FullSweep() ? 1 : 3;
+  long checked = 0;
+  for (int p1 = 1; p1 <= 10; ++p1)
+    for (int p2 = 1; p2 <= 10; ++p2)
+      for (int p3 = 1; p3 <= 10; ++p3)
+        for (int p4 = 1; p4 <= 10; p4 += step)
+          for (int p5 = 1; p5 <= 10; p5 += step)
+            for (int p6 = 1; p6 <= 10; p6 += step)
+              for (int p7 = 1; p7 <= 10; p7 += step) {
+                const auto v = DeriveSteppedBarTension(p1, p2, p3, p4, p5, p6, p7);
+                double P[4], F[4], l[4], mm[4];
+                for (int k = 1; k <= 3; ++k) P[k] = v.P[k], F[k] = v.F[k], l[k] = v.l[k];
+                Elongations(P, F, l, v.BottomSupport, mm);
+                for (int k = 1; k <= 3; ++k) {
+                  ASSERT_NEAR(v.Elongation[k], mm[k], 1e-9)
+                      << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                }
+                ++checked;
+              }
+  EXPECT_EQ(checked, step == 1 ? 10000000 : 256000);
 }
 
 TEST(SteppedBarTensionTest, GoldenRows) {
