@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "subjects/ai/ai.h"
 #include "subjects/calculus/calculus.h"
 #include "subjects/logic/logic.h"
 #include "subjects/strength/strength.h"
@@ -22,7 +23,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
-      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
+      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", &ai::AiTab},
       {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},
   }};
   return table;
