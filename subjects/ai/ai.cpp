@@ -29,7 +29,9 @@ constexpr ProblemRow kAiRows[] = {
      BeginHeteroassociativeMemoryProblem,
      WriteHeteroassociativeMemoryVariant},  // 8
     {"Сеть Кохонена",
-     {11, 10, 10, 10, 10, 10, 10}},                   // 9
+     {11, 10, 10, 10, 10, 10, 10},
+     BeginKohonenNetworkProblem,
+     WriteKohonenNetworkVariant},                   // 9
     {"Нечеткие множества", {9, 9, 9, 9, 9, 9, 9}},  // 10
     {"Сеть Хопфилда",
      {15, 4, 4, 4, 4, 4, 4},
