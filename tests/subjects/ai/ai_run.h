@@ -60,8 +60,8 @@ inline std::vector<double> Numbers(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const char c = text[i];
-    const bool starts = (c >= '0' && c <= '9') ||
-                        (c == '-' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9');
+    const bool starts = (c >= '0' && c <= '9') || (c == '-' && i + 1 < text.size() &&
+                                                   text[i + 1] >= '0' && text[i + 1] <= '9');
     if (!starts) {
       ++i;
       continue;
@@ -108,7 +108,8 @@ inline std::vector<std::string> Cells(const std::string& row) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t amp = row.find('&', start);
-    std::string cell = row.substr(start, amp == std::string::npos ? std::string::npos : amp - start);
+    std::string cell =
+        row.substr(start, amp == std::string::npos ? std::string::npos : amp - start);
     const std::size_t a = cell.find_first_not_of(" \r\n");
     const std::size_t b = cell.find_last_not_of(" \r\n");
     cells.push_back(a == std::string::npos ? "" : cell.substr(a, b - a + 1));
@@ -125,7 +126,8 @@ inline std::string DataRow(const std::string& answers, bool has_heading) {
   std::size_t start = answers.find("\\hline", table) + 6;
   if (has_heading) start = answers.find("\\hline", start) + 6;
   const std::size_t end = answers.find("\\\\\\hline\\end{tabular}", start);
-  std::string row = answers.substr(start, end == std::string::npos ? std::string::npos : end - start);
+  std::string row =
+      answers.substr(start, end == std::string::npos ? std::string::npos : end - start);
   const std::size_t a = row.find_first_not_of(" \r\n");
   const std::size_t b = row.find_last_not_of(" \r\n");
   return a == std::string::npos ? "" : row.substr(a, b - a + 1);

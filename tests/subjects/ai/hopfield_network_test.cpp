@@ -49,7 +49,8 @@ TEST(HopfieldNetworkTest, AnswersFollowFromThePrintedVectors) {
   for (const auto& point : ai_check::Sweep({15, 4, 4, 4, 1, 1, 1}, 1000)) {
     const auto out = RunAiVariant(kRow, point.p, point.level);
     std::array<std::vector<int>, 3> x;
-    for (int k = 0; k < 3; ++k) x[k] = PrintedVector(out.main, "$x_{" + std::to_string(k + 1) + "}=[");
+    for (int k = 0; k < 3; ++k)
+      x[k] = PrintedVector(out.main, "$x_{" + std::to_string(k + 1) + "}=[");
     const std::vector<int> y = PrintedVector(out.main, "$y = [");
     ASSERT_EQ(y.size(), 4u);
     // Stored patterns and y are four different vectors.
