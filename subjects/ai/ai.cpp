@@ -25,7 +25,9 @@ constexpr ProblemRow kAiRows[] = {
      BeginTwoLayerPerceptronProblem,
      WriteTwoLayerPerceptronVariant},  // 6
     {"Алгоритм обратного распространения ошибок",
-     {3, 5, 5, 5, 5, 5, 5}},  // 7
+     {3, 5, 5, 5, 5, 5, 5},
+     BeginBackPropagationProblem,
+     WriteBackPropagationVariant},  // 7
     {"Гетероассоциативная память",
      {11, 10, 10, 10, 10, 10, 10},
      BeginHeteroassociativeMemoryProblem,
