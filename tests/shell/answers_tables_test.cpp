@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>
@@ -86,9 +87,11 @@ int PrintedSigns(std::string cell) {
 // \scriptsize), the padding of each column (2 \tabcolsep) and the rules.
 double EstimatedWidth(const Table& t) {
   const bool small = t.before.find("\\scriptsize") != std::string::npos;
-  const bool narrow = t.before.find("\\tabcolsep=1pt") != std::string::npos;
   const double sign = small ? 4.0 : 5.0;
-  const double padding = narrow ? 2.0 : 12.0;
+  // Each column is padded by twice \tabcolsep: 6pt unless the table sets its own.
+  double padding = 12.0;
+  const std::size_t sep = t.before.rfind("\\tabcolsep=");
+  if (sep != std::string::npos) padding = 2.0 * std::atof(t.before.c_str() + sep + 11);
   std::vector<int> widest(t.columns, 0);
   for (const auto& row : t.rows) {
     for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {
