@@ -51,7 +51,9 @@ constexpr ProblemRow kAiRows[] = {
      WriteKohonenClustersVariant},                                               // 16
     {"Функция принадлежности нечетких множеств", {64, 64, 10, 10, 10, 10, 10}},  // 17
     {"Сеть Хэмминга",
-     {64, 64, 10, 10, 10, 10, 10}},                                                    // 18
+     {64, 64, 10, 10, 10, 10, 10},
+     BeginHammingNetworkProblem,
+     WriteHammingNetworkVariant},                                                    // 18
     {"Композиционное правило нечеткого вывода Заде", {32, 32, 32, 32, 32, 32, 32}},  // 19
 };
 static_assert(std::size(kAiRows) == kAiProblemCount);
