@@ -92,14 +92,17 @@ double EstimatedWidth(const Table& t) {
   double padding = 12.0;
   const std::size_t sep = t.before.rfind("\\tabcolsep=");
   if (sep != std::string::npos) padding = 2.0 * std::atof(t.before.c_str() + sep + 11);
+  // Declared columns that no row reaches are not set by latex: only the used ones count.
   std::vector<int> widest(t.columns, 0);
+  std::size_t used = 0;
   for (const auto& row : t.rows) {
+    used = std::max(used, std::min(row.size(), widest.size()));
     for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {
       widest[c] = std::max(widest[c], PrintedSigns(row[c]));
     }
   }
-  double width = 0.4 * (t.columns + 1);
-  for (int w : widest) width += w * sign + padding;
+  double width = 0.4 * (static_cast<double>(used) + 1);
+  for (std::size_t c = 0; c < used; ++c) width += widest[c] * sign + padding;
   return width;
 }
 
