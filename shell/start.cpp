@@ -122,6 +122,9 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
   OpenDocument(s, session.StartDirectory, name, 430);
   OpenAnswerFiles(s, session.StartDirectory);
   MakeVariantParametersDistinct(s);
+  // A new parameter file is drawn before the begin entry: finding repeated problems runs
+  // the row's own begin entry on a state of its own.
+  if (count >= 1) PrepareVariantParameterFile(s, platform, session.StartDirectory, table);
   const std::string title(ProblemTitle(table, s.SubjectIndex, s.ProblemNumber));
   AnsWrite(s, "\\vfill\\parbox{429pt}{{\\bf  " + title + "\\hfill {\\small " +
                   platform.ShortDate() + "}}\\par");

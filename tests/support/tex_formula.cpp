@@ -261,7 +261,7 @@ class Formula::Impl {
     static const char* const kFunctions[] = {
         "arcsin", "arccos", "arctan", "arctg", "arcctg", "sinh", "cosh", "tanh", "sin", "cos",
         "tan",    "cot",    "tg",     "ctg",   "sh",     "ch",   "th",   "cth",  "ln",  "log",
-        "exp"};
+        "exp",    "arcsh",  "arcch",  "sec",   "csc"};
     const std::string cmd = PeekCommand();
     for (const char* f : kFunctions) {
       if (cmd == std::string("\\") + f) {
@@ -305,7 +305,19 @@ class Formula::Impl {
       if (v == 0) throw NotReal("cth at 0");
       return 1 / std::tanh(v);
     }
-    if (f == "arcsinh") return std::asinh(v);
+    if (f == "arcsinh" || f == "arcsh") return std::asinh(v);
+    if (f == "arcch") {
+      if (v < 1) throw NotReal("arcch below 1");
+      return std::acosh(v);
+    }
+    if (f == "sec") {
+      if (std::cos(v) == 0) throw NotReal("sec at a pole");
+      return 1 / std::cos(v);
+    }
+    if (f == "csc") {
+      if (std::sin(v) == 0) throw NotReal("csc at a pole");
+      return 1 / std::sin(v);
+    }
     if (f == "exp") return std::exp(v);
     if (f == "arcsin" || f == "arccos") {
       if (v < -1 || v > 1) throw NotReal(f + " beyond 1");

@@ -4,12 +4,12 @@
 // catalogues: numbers, single-letter variables, implicit products, / and \cdot, signs bare or
 // in spacing groups {+} {-}, powers, factorials, \frac, \frc, \sqrt[k], \left( \right), the
 // trigonometric, hyperbolic and inverse functions in their \mbox{..} spellings, arcsinh and
-// "arctan " among them, and control-word spellings, ln) and evaluates it in long double, so
-// that a test checks an answer against the text the student sees rather than against the
-// generator's own arithmetic. A value that is not a real number (a zero denominator, a
-// logarithm of a non-positive number, an arcsine beyond 1, an even root or a real power of a
-// negative number) throws NotReal; overflow to infinity is allowed. Both errors are
-// numeric_check::TexFormulaError.
+// "arctan " among them, and control-word spellings, \arcsh \arcch \sec \csc and ln among
+// them) and evaluates it in long double, so that a test checks an answer against the text
+// the student sees rather than against the generator's own arithmetic. A value that is not a
+// real number (a zero denominator, a logarithm of a non-positive number, an arcsine beyond 1,
+// an even root or a real power of a negative number) throws NotReal; overflow to infinity is
+// allowed. Both errors are numeric_check::TexFormulaError.
 //
 // tex_formula::Formula f(text, 'x') is also a function of one double (for the numeric
 // derivatives of numeric_check.h); numeric_check::EvalTex(text, 'x', 0.3) evaluates once.

@@ -335,7 +335,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.platform.started[0].program, std::string("xdvi"));
     QCOMPARE(h.platform.started[0].args, Args{name});
     QCOMPARE(h.platform.started[1].program, std::string("dvips"));
-    QCOMPARE(h.platform.started[1].args, Args{name});
+    QCOMPARE(h.platform.started[1].args, (Args{"-t", "a4", name}));
     QCOMPARE(h.platform.started[2].program, std::string("gs"));
     QCOMPARE(h.platform.started[2].args.back(), name + ".ps");
     QCOMPARE(h.platform.started[2].args[3], "-sOutputFile=" + name + ".pdf");

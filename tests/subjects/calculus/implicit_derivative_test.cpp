@@ -26,8 +26,9 @@ TEST(ImplicitDerivative, StatementAndHeadWithoutReference) {
     s.TicketMode = ticket;
     calculus::BeginAnalysisProblem(s, kRow);
     EXPECT_EQ(testing_support::MainText(s),
-              ticket ? " Найти производную неявной функции: "
-                     : " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent");
+              std::string("\\rightskip=0pt plus1fil") +
+                  (ticket ? " Найти производную неявной функции: "
+                          : " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent"));
     const std::string ans = testing_support::AnsText(s);
     EXPECT_NE(ans.find("{|r|r|r|r|r|}\\hline \r\n&1 \r\n&2 \r\n  \\\\\\hline"), std::string::npos)
         << ans;

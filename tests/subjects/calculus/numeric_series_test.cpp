@@ -32,6 +32,19 @@ std::vector<Series> ReadSeries(const std::string& main) {
   return out;
 }
 
+/// Whether a "+" or "-" stands outside every bracket and brace of the term: after the sum
+/// sign such a term reads as (sum of the first part) +- the rest.
+bool HasBareSign(const std::string& term) {
+  int depth = 0;
+  for (std::size_t i = 0; i < term.size(); ++i) {
+    const char c = term[i];
+    if (c == '(' || c == '{' || c == '[') ++depth;
+    if (c == ')' || c == '}' || c == ']') --depth;
+    if ((c == '+' || c == '-') && depth == 0 && i > 0) return true;
+  }
+  return false;
+}
+
 /// Whether the term is a real number at n; overflow (n! far out) counts as a number.
 bool Defined(const tex_formula::Formula& a, int n) {
   try {
@@ -124,6 +137,7 @@ TEST(NumericSeries, EverySeriesStartsWhereAllItsTermsAreDefined) {
           if (s.from != q.p[1]) ++moved;
           const std::string key = std::to_string(s.from) + "|" + s.term;
           if (!checked.insert(key).second) continue;
+          EXPECT_FALSE(HasBareSign(s.term)) << "the sum takes only part of " << s.term;
           const tex_formula::Formula a(s.term);  // also checks that the text reads
           for (int n = s.from; n <= s.from + 400; ++n) {
             ASSERT_TRUE(Defined(a, n)) << "n = " << n << ": " << s.term << " from " << s.from
