@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -37,6 +38,26 @@ inline testing_support::RunTexts RunAiVariant(int row, const testing_support::Va
 /// The sweep points of a row with bounds hi (P1..P7 from 1), every Level.
 inline std::vector<testing_support::SweepPoint> Sweep(const std::array<int, 7>& hi, int budget) {
   return testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, hi, budget);
+}
+
+/// A sweep over a space too large to visit whole: the normal suite's stratified sample of
+/// `budget` points, and under TARBEL_FULL=1 `full_count` points drawn by a fixed generator (the
+/// same on every run), every Level in turn.
+inline std::vector<testing_support::SweepPoint> LargeSweep(const std::array<int, 7>& hi, int budget,
+                                                           int full_count) {
+  if (!testing_support::FullSweep()) return Sweep(hi, budget);
+  std::vector<testing_support::SweepPoint> points;
+  unsigned long long state = 0x2545F4914F6CDD1DULL;
+  for (int n = 0; n < full_count; ++n) {
+    testing_support::SweepPoint point;
+    for (int k = 0; k < 7; ++k) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      point.p[k] = 1 + static_cast<int>((state >> 33) % static_cast<unsigned long long>(hi[k]));
+    }
+    point.level = 1 + n % 10;
+    points.push_back(point);
+  }
+  return points;
 }
 
 /// The text between the first `open` at or after `from` and the next `close`; "" when either
