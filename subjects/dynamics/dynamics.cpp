@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "subjects/dynamics/cylinder_springs.h"
+#include "subjects/dynamics/shaft_reactions.h"
 
 namespace dynamics {
 
@@ -51,10 +52,13 @@ constexpr ProblemRow kDynamicsRows[] = {
     {" ", {2, 9, 6, 3, 3, 33, 32}},                                              // 23 blank
     {" Truss oscillation", {6, 2, 2, 2, 9, 33, 32}},                             // 24
     {" ", {35, 1, 1, 1, 1, 33, 32}},                                             // 25 blank
-    {" Dynamic reactions of a shaft ", {2, 3, 4, 6, 10, 33, 32}},                // 26
-    {"", {4, 4, 4, 2, 5, 33, 32}},                                               // 27 blank
-    {" Hamiltonian", {10, 2, 2, 3, 3, 3, 3}},                                    // 28
-    {" The Equation of Hamilton ", {10, 4, 4, 2, 1, 33, 32}},                    // 29
+    {" Dynamic reactions of a shaft ",
+     {2, 3, 4, 6, 10, 33, 32},
+     BeginShaftReactionsProblem,
+     WriteShaftReactionsVariant},                              // 26
+    {"", {4, 4, 4, 2, 5, 33, 32}},                             // 27 blank
+    {" Hamiltonian", {10, 2, 2, 3, 3, 3, 3}},                  // 28
+    {" The Equation of Hamilton ", {10, 4, 4, 2, 1, 33, 32}},  // 29
     {" Equation of Lagrange for system with one degree of freedom ",
      {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
     {" The Coulisse. Lagrange equation", {33, 2, 4, 5, 5, 33, 32}},                 // 31
