@@ -4,6 +4,7 @@
 
 #include "subjects/dynamics/cylinder_springs.h"
 #include "subjects/dynamics/shaft_reactions.h"
+#include "subjects/dynamics/truss_oscillation.h"
 
 namespace dynamics {
 
@@ -50,8 +51,11 @@ constexpr ProblemRow kDynamicsRows[] = {
      {4, 2, 4, 4, 10, 33, 32}},  // 21 seven-link, mode 3
     {" Calculation of number of degrees of freedom ", {5, 6, 6, 6, 9, 33, 32}},  // 22
     {" ", {2, 9, 6, 3, 3, 33, 32}},                                              // 23 blank
-    {" Truss oscillation", {6, 2, 2, 2, 9, 33, 32}},                             // 24
-    {" ", {35, 1, 1, 1, 1, 33, 32}},                                             // 25 blank
+    {" Truss oscillation",
+     {6, 2, 2, 2, 9, 33, 32},
+     BeginTrussOscillationProblem,
+     WriteTrussOscillationVariant},   // 24
+    {" ", {35, 1, 1, 1, 1, 33, 32}},  // 25 blank
     {" Dynamic reactions of a shaft ",
      {2, 3, 4, 6, 10, 33, 32},
      BeginShaftReactionsProblem,
