@@ -1,5 +1,6 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/structural/beam_mass_oscillation.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
 namespace strength {
@@ -71,7 +72,9 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Stability of a rod with variable cross section",
      {5, 5, 5, 5, 10, 10, 10}},  // 34 stepped rod stability
     {"Oscillation of mass on an elastic beam      ",
-     {10, 10, 10, 10, 10, 10, 10}},  // 35 beam mass oscillation
+     {10, 10, 10, 10, 10, 10, 10},
+     structural::BeginBeamMassOscillationProblem,
+     structural::WriteBeamMassOscillationVariant},  // 35 beam mass oscillation
     {"The core of section                           ", {2, 3, 4, 7, 4, 4, 5}},  // 36 section core
     {"Influence lines in a multiple-span beam ",
      {15, 11, 11, 11, 11, 6, 6}},  // 37 beam influence lines
