@@ -1,5 +1,6 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
@@ -77,7 +78,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::WriteBeamMassOscillationVariant},  // 35 beam mass oscillation
     {"The core of section                           ", {2, 3, 4, 7, 4, 4, 5}},  // 36 section core
     {"Influence lines in a multiple-span beam ",
-     {15, 11, 11, 11, 11, 6, 6}},  // 37 beam influence lines
+     {15, 11, 11, 11, 11, 6, 6},
+     structural::BeginBeamInfluenceLineProblem,
+     structural::WriteBeamInfluenceLineVariant},  // 37 beam influence lines
     {"Determination of displacements in cantilever frame",
      {4, 4, 4, 4, 4, 10, 15}},  // 38 cantilever frame displacement
     {"Finite element method. One-dimensional problem",
