@@ -190,7 +190,9 @@ void WriteBeamInfluenceLineVariant(SharedState& s) {
   }
   AnsEndPicture(s);
   AnsWrite(s, "\\\\ ");
-  AnsWrite(s, "}}\\\\ ");
+  // The box, then the document's answers block is closed and opened again, so that the
+  // pages can break between variants (one block would run off the sheet).
+  AnsWrite(s, "}}}\\par \\parbox{430pt}{");
 
   for (double value : {v.VmaxTemporary, v.VminTemporary, v.VPermanent, v.Vmax, v.Vmin}) {
     Ans2Write(s, "&" + toolkit::FormatFixed(value, 6, 3));

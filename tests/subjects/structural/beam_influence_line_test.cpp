@@ -131,7 +131,7 @@ TEST(BeamInfluenceLineTest, GoldenLines) {
             std::string::npos)
       << texts.answers;
   EXPECT_NE(texts.answers.find("\\put(-3,21){\\scriptsize 2}\\put(12,11){\\scriptsize 1}"
-                               "\\end{picture}\\\\ }}\\\\ "),
+                               "\\end{picture}\\\\ }}}\\par \\parbox{430pt}{"),
             std::string::npos);
   EXPECT_NE(texts.main.find("\\put(12,3){\\scriptsize \\Brown{A}}"), std::string::npos)
       << texts.main.substr(0, 3000);
