@@ -8,6 +8,8 @@
 #include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/spatial_stress_state.h"
 #include "subjects/strength/stepped_bar_tension.h"
+#include "subjects/structural/beam_influence_line.h"
+#include "subjects/structural/beam_mass_oscillation.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 
 namespace strength {
@@ -100,10 +102,14 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Stability of a rod with variable cross section",
      {5, 5, 5, 5, 10, 10, 10}},  // 34 stepped rod stability
     {"Oscillation of mass on an elastic beam      ",
-     {10, 10, 10, 10, 10, 10, 10}},  // 35 beam mass oscillation
+     {10, 10, 10, 10, 10, 10, 10},
+     structural::BeginBeamMassOscillationProblem,
+     structural::WriteBeamMassOscillationVariant},  // 35 beam mass oscillation
     {"The core of section                           ", {2, 3, 4, 7, 4, 4, 5}},  // 36 section core
     {"Influence lines in a multiple-span beam ",
-     {15, 11, 11, 11, 11, 6, 6}},  // 37 beam influence lines
+     {15, 11, 11, 11, 11, 6, 6},
+     structural::BeginBeamInfluenceLineProblem,
+     structural::WriteBeamInfluenceLineVariant},  // 37 beam influence lines
     {"Determination of displacements in cantilever frame",
      {4, 4, 4, 4, 4, 10, 15}},  // 38 cantilever frame displacement
     {"Finite element method. One-dimensional problem",
