@@ -222,6 +222,18 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
             EXPECT_LE(static_cast<int>(cells.size()), t.columns) << where;
           }
           EXPECT_LE(EstimatedWidth(t), 430.0) << where;
+          // The head names the columns: as many cells as every row below it (no stray
+          // cell, no columns without a heading), and not all of them empty.
+          ASSERT_GE(t.rows.size(), 2u) << where;
+          bool named = false;
+          for (const std::string& cell : t.rows[0]) {
+            std::string text = std::regex_replace(cell, std::regex(R"(\\hline|\\ru|\s)"), "");
+            named = named || !text.empty();
+          }
+          EXPECT_TRUE(named) << "a head without headings: " << where;
+          for (std::size_t r = 1; r + 1 < t.rows.size(); ++r) {
+            EXPECT_EQ(t.rows[r].size(), t.rows[0].size()) << "row " << r << ": " << where;
+          }
         }
       }
     }

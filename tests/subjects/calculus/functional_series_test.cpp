@@ -87,8 +87,8 @@ TEST(FunctionalSeries, BeginLowersLevelAndNumbersTheColumns) {
   EXPECT_EQ(main.rfind("Найти область сходимости функционального ряда ", 0), 0u);
   EXPECT_NE(main.find("\\Red{(с.231.)}"), std::string::npos);
   EXPECT_EQ(testing_support::AnsText(s),
-            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
-            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n & \\\\\\hline \r\n");
+            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
+            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n  \\\\\\hline \r\n");
 }
 
 TEST(FunctionalSeries, KindIndexWrapsBothWays) {
