@@ -1,5 +1,6 @@
 #include "subjects/calculus/calculus.h"
 
+#include "subjects/calculus/integrals.h"
 #include "subjects/calculus/problems.h"
 
 namespace calculus {
@@ -64,10 +65,22 @@ constexpr ProblemRow kAnalysisRows[] = {
      {10, 7, 8, 12, 5, 33, 32},
      BeginDirectionalDerivativeProblem,
      WriteDirectionalDerivativeVariant},                                                      // 13
-    {"Integrals. Change of variable and integration by parts", {10, 6, 10, 11, 10, 33, 32}},  // 14
-    {"Integrals. The method of undetermined coefficients", {7, 4, 4, 4, 4, 33, 32}},          // 15
-    {"Integration Of Differential Binomial", {10, 5, 10, 5, 10, 33, 32}},                     // 16
-    {"Definite integrals              ", {7, 3, 3, 3, 15, 6, 6}},                             // 17
+    {"Integrals. Change of variable and integration by parts",
+     {10, 6, 10, 11, 10, 33, 32},
+     BeginSubstitutionIntegralProblem,
+     WriteSubstitutionIntegralVariant},  // 14
+    {"Integrals. The method of undetermined coefficients",
+     {7, 4, 4, 4, 4, 33, 32},
+     BeginRationalIntegralProblem,
+     WriteRationalIntegralVariant},  // 15
+    {"Integration Of Differential Binomial",
+     {10, 5, 10, 5, 10, 33, 32},
+     BeginBinomialIntegralProblem,
+     WriteBinomialIntegralVariant},  // 16
+    {"Definite integrals              ",
+     {7, 3, 3, 3, 15, 6, 6},
+     BeginDefiniteIntegralProblem,
+     WriteDefiniteIntegralVariant},  // 17
     {"Series                                 ",
      {14, 5, 5, 5, 5, 33, 32},
      BeginNumericSeriesProblem,
@@ -80,7 +93,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      {4, 4, 3, 3, 12, 33, 32},
      BeginFunctionalSeriesProblem,
      WriteFunctionalSeriesVariant},                                        // 20
-    {"Integrals of trigonometric expressions", {11, 3, 3, 3, 3, 33, 32}},  // 21
+    {"Integrals of trigonometric expressions",
+     {11, 3, 3, 3, 3, 33, 32},
+     BeginRationalIntegralProblem,
+     WriteTrigIntegralVariant},  // 21
     {"Double integrals", {2, 7, 5, 5, 5, 5, 5}},                           // 22
     {"Change of variables - the Jacobian", {8, 4, 4, 4, 4, 33, 32}},       // 23
     {"Curvilinear integral 2-nd kind", {3, 4, 4, 4, 4, 4, 4}},             // 24
@@ -89,7 +105,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      BeginExamPaper1Problem,
      WriteExamPaper1Variant},                                                         // 25
     {"Double integrals (2)", {3, 4, 4, 4, 4, 4, 4}},                                  // 26
-    {"Integrals. The method of undetermined coefficients", {7, 4, 4, 4, 4, 33, 32}},  // 27
+    {"Integrals. The method of undetermined coefficients",
+     {7, 4, 4, 4, 4, 33, 32},
+     BeginRationalIntegralProblem,
+     WriteQuadraticIntegralVariant},  // 27
     {"Power series                              ",
      {12, 4, 4, 4, 4, 33, 32},
      BeginPowerSeriesProblem,

@@ -30,7 +30,7 @@
 #include "shell/start.h"
 #include "shell/tickets.h"
 #include "subjects/shared_state.h"
-#include "support/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include "shell/dispatch.h"
 #include "shell/start.h"
 #include "shell/variant_parameters.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

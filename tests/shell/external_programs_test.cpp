@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "shell/colloquium.h"
 #include "shell/tiny_subject.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 #include "toolkit/writers.h"
@@ -267,6 +267,7 @@ TEST_F(ProblemSetStartTest, NoSelectedRowOrEmptySubjectWritesTheFrameOnly) {
     int saved_row;
     const char* document;
   };
+  table[3].Tab = nullptr;  // subject 4 stands for a tab without a problem list
   for (const Case& c : {Case{1, 0, "o0a7C.tex"}, Case{4, 2, "o2c7C.tex"}}) {
     s->SubjectIndex = c.subject;
     s->SavedProblems[c.subject] = c.saved_row;

@@ -10,8 +10,8 @@
 #include "shell/list_files.h"
 #include "shell/start.h"
 #include "shell/tiny_subject.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "shell/tiny_subject.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/errors.h"
 
 namespace {

@@ -33,10 +33,12 @@ class MainWindowTest : public QObject {
   void StartUpInAnEmptyFolderReportsAndCreatesTheStartFiles() {
     WindowHarness h;
     h.Open();
-    const std::vector<std::string> expected = {
-        "File not found: File  kaf.txt not found", "File not found: File  vuz.txt not found",
-        "File not found: File  ma1.txt not found", "File not found: File  ma2.txt not found"};
-    QCOMPARE(h.platform.messages, expected);  // and nothing about the students file
+    // One message names the four missing files, and nothing about the students file.
+    QCOMPARE(h.platform.messages.size(), std::size_t{1});
+    for (const char* name : {"kaf.txt", "vuz.txt", "ma1.txt", "ma2.txt"}) {
+      QVERIFY(h.platform.messages[0].find(std::string("File  ") + name + " not found") !=
+              std::string::npos);
+    }
     for (const char* name : {"kaf.txt", "vuz.txt", "ma1.txt", "ma2.txt"}) {
       QCOMPARE(h.Read(name), std::string("  \r\n"));
     }

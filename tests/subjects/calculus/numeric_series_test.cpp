@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "subjects/calculus/numeric_check.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/memory_files.h"
+#include "tests/support/sweep.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 
@@ -152,7 +153,7 @@ TEST(NumericSeries, EverySeriesStartsWhereAllItsTermsAreDefined) {
       });
     }
   }
-  EXPECT_EQ(series_count, 2 * 14 * 625 * 55);
+  EXPECT_TRUE(testing_support::SweepCovered(series_count, 2 * 14 * 625 * 55)) << series_count;
   EXPECT_GT(moved, 0);
 }
 
