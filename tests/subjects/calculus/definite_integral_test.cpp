@@ -33,7 +33,7 @@ std::vector<Printed> Integrals(const std::string& main) {
 TEST(DefiniteIntegral, PrintedValuesAgreeWithQuadratureOfThePrintedIntegrands) {
   int bounds[7];
   numeric_check::RowBounds(kRow, {true, true, true, true, true, true, false}, bounds);
-  const auto sets = integral_check::SweepSets(bounds, 600);
+  const auto sets = integral_check::SweepSets(bounds, 2000);
   // The item count lives in the begin routine: one Level at a time.
   for (int level = 1; level <= 10; ++level) {
     numeric_check::VariantRunner runner(kRow, level);

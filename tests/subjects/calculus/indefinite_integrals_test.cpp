@@ -8,6 +8,7 @@
 #include "subjects/calculus/integral_check.h"
 #include "subjects/calculus/numeric_check.h"
 #include "support/memory_files.h"
+#include "support/run_harness.h"
 
 namespace {
 
@@ -128,23 +129,23 @@ int LevelItems(int level) { return level; }
 int AtMostFour(int level) { return std::min(level, 4); }
 
 TEST(SubstitutionIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kSubstitution, {true, true, true, true, true, false, false}, 900, LevelItems);
+  SweepRow(kSubstitution, {true, true, true, true, true, false, false}, 3000, LevelItems);
 }
 
 TEST(RationalIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kRational, {true, true, true, true, true, false, false}, 400, LevelItems);
+  SweepRow(kRational, {true, true, true, true, true, false, false}, 1500, LevelItems);
 }
 
 TEST(QuadraticIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kQuadratic, {true, true, true, true, true, false, false}, 400, LevelItems);
+  SweepRow(kQuadratic, {true, true, true, true, true, false, false}, 1500, LevelItems);
 }
 
 TEST(TrigIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kTrig, {true, true, true, true, true, false, false}, 400, LevelItems);
+  SweepRow(kTrig, {true, true, true, true, true, false, false}, 1500, LevelItems);
 }
 
 TEST(BinomialIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kBinomial, {true, true, true, true, true, false, false}, 500, AtMostFour);
+  SweepRow(kBinomial, {true, true, true, true, true, false, false}, 2000, AtMostFour);
 }
 
 // Golden variants: the bytes each row writes for the cases that matter.
@@ -377,6 +378,51 @@ TEST(IndefiniteIntegrals, TheCheckRejectsTheFormerWrongKeys) {
   }
   // The former key of arcsh(ax) left a parenthesis open.
   EXPECT_FALSE(integral_check::Parses("x(\\arcsh(2x)-\\sqrt{1/4+x^2}"));
+}
+
+// In students mode every answers row of the integral rows, the student's name included, has no
+// more cells than its table has columns, and every table is closed.
+TEST(IntegralRows, AnswersRowsFitTheirTablesInStudentsMode) {
+  for (int row : {14, 15, 16, 17, 21, 27}) {
+    for (int level : {1, 4, 10}) {
+      auto s = testing_support::NewState();
+      s->Level = level;
+      s->StudentsMode = true;
+      for (int v = 1; v <= 4; ++v) s->StudentNames[v] = "Student " + std::to_string(v);
+      const auto texts = testing_support::RunBeginVariant(
+          *s, [row](SharedState& st) { calculus::BeginAnalysisProblem(st, row); },
+          [row](SharedState& st) { calculus::WriteAnalysisVariant(st, row); },
+          {{1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3}});
+      const std::string all = texts.answers + texts.second_answers;
+      const std::string where =
+          "row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + all;
+      std::size_t opened = 0, closed = 0;
+      for (std::size_t p = all.find("\\begin{tabular}{"); p != std::string::npos;
+           p = all.find("\\begin{tabular}{", p + 1)) {
+        ++opened;
+        const std::size_t format = p + 16;
+        const std::string columns = all.substr(format, all.find('}', format) - format);
+        const long count = std::count(columns.begin(), columns.end(), 'r');
+        const std::size_t end = all.find("\\end{tabular}", p);
+        ASSERT_NE(end, std::string::npos) << where;
+        ++closed;
+        const std::string body = all.substr(p, end - p);
+        std::size_t row_start = body.find("\\hline") + 6;
+        for (std::size_t e; (e = body.find("\\\\", row_start)) != std::string::npos;
+             row_start = e + 2) {
+          const std::string cells = body.substr(row_start, e - row_start);
+          EXPECT_LE(std::count(cells.begin(), cells.end(), '&') + 1, count) << cells << "\n"
+                                                                            << where;
+        }
+      }
+      EXPECT_GT(opened, 0u) << where;
+      EXPECT_EQ(opened, closed) << where;
+      // The student of variant v is StudentNames[v + 1].
+      for (int v = 1; v <= 3; ++v) {
+        EXPECT_NE(all.find("Student " + std::to_string(v + 1)), std::string::npos) << where;
+      }
+    }
+  }
 }
 
 }  // namespace
