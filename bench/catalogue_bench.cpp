@@ -9,9 +9,9 @@
 
 #include "shell/dispatch.h"
 #include "shell/start.h"
-#include "support/fake_platform.h"
-#include "support/run_harness.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/run_harness.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

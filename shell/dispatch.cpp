@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "subjects/calculus/calculus.h"
+#include "subjects/logic/logic.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -22,7 +23,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
-      {SubjectLetters[8], "Logic", "logic", "logic", nullptr},
+      {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},
   }};
   return table;
 }

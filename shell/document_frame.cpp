@@ -30,6 +30,9 @@ void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::s
   WriteLine(s, "\\usepackage{color}\\pagestyle{empty}");
   WriteLine(s, "\\voffset=-30mm\\hoffset=-25mm");
   WriteLine(s, "\\newcounter{zdch}\\setcounter{page}{1}\\hfuzz=0.5pt\\righthyphenmin=2");
+  // The text's last line may not hang below the text block: on A4 that is 5.8 mm above the
+  // sheet's edge, the margin a printer needs.
+  WriteLine(s, "\\maxdepth=0pt");
   WriteLine(s, "\\textheight" + toolkit::FormatNumber(s.TextHeight) + "pt\\textwidth" +
                    toolkit::FormatNumber(textwidth) + "pt\\begin{document}\\input{sav.txt}");
   WriteHeaderComment(s);

@@ -27,9 +27,21 @@ StartResult Start(Platform& platform, const std::string& program,
 const std::string kDvipsNotFound = std::string("A conversion program  ") + kLineBreak +
                                    " dvips was not found ";
 
+// The teacher prints on A4: this machine's default paper would be US Letter.
+std::vector<std::string> DvipsArgs(const std::string& output_name) {
+  return {"-t", "a4", output_name};
+}
+
 std::vector<std::string> GhostscriptArgs(const std::string& output_name) {
-  return {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=" + output_name + ".pdf",
-          "-c",      "save",      "pop",               "-f",
+  return {"-dBATCH",
+          "-dNOPAUSE",
+          "-sDEVICE=pdfwrite",
+          "-sOutputFile=" + output_name + ".pdf",
+          "-sPAPERSIZE=a4",
+          "-c",
+          "save",
+          "pop",
+          "-f",
           output_name + ".ps"};
 }
 
@@ -50,7 +62,7 @@ StartResult RunDviViewer(const SharedState& s, Platform& platform,
 
 StartResult RunDvips(const SharedState& s, Platform& platform,
                      const std::filesystem::path& start_dir) {
-  return Start(platform, "dvips", {s.OutputName}, {}, start_dir, kDvipsNotFound);
+  return Start(platform, "dvips", DvipsArgs(s.OutputName), {}, start_dir, kDvipsNotFound);
 }
 
 StartResult RunGhostscript(Platform& platform, const std::filesystem::path& start_dir,
@@ -73,7 +85,7 @@ void RunSuperPdf(const SharedState& s, Platform& platform,
   const std::string name = s.OutputName;
   Platform* p = &platform;
   const std::optional<StartResult> started = platform.StartProgramAndNotify(
-      "dvips", {name}, {}, start_dir, [p, start_dir, name](bool finished_well) {
+      "dvips", DvipsArgs(name), {}, start_dir, [p, start_dir, name](bool finished_well) {
         if (finished_well) {
           RunGhostscript(*p, start_dir, name);
         } else {

@@ -25,11 +25,20 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
   return !in.bad();
 }
 
-// A start file that is missing: told, then created with one line of two blanks so that the
-// teacher finds it to fill in; its rows are read at the next start.
-void ReportMissingStartFile(Platform& platform, const std::filesystem::path& path,
-                            const std::string& name) {
-  platform.ShowMessage("File not found: File  " + name + " not found");
+// What each start file holds, for the message that names the missing ones.
+std::string StartFileContents(const std::string& name) {
+  if (name == "kaf.txt") return "the departments, one per line";
+  if (name == "vuz.txt") return "the universities, one per line";
+  if (name == "ma1.txt") return "the first list of ticket questions, one per line";
+  return "the second list of ticket questions, one per line";
+}
+
+// A start file that is missing: created with one line of two blanks so that the teacher
+// finds it to fill in (its rows are read at the next start), and named in the one message
+// that LoadStartFiles shows for all of them.
+void CreateMissingStartFile(Platform& platform, const std::filesystem::path& path,
+                            const std::string& name, std::string& missing) {
+  missing += "\nFile  " + name + " not found: " + StartFileContents(name);
   try {
     WriteTextFileLines(path, {"  "});
   } catch (const toolkit::IoError& e) {
@@ -37,14 +46,16 @@ void ReportMissingStartFile(Platform& platform, const std::filesystem::path& pat
   }
 }
 
-// Reads one start file; nothing when it is missing (reported and created) or unreadable.
+// Reads one start file; nothing when it is missing (created, and added to `missing`) or
+// unreadable (told).
 std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
                                                       const std::filesystem::path& start_dir,
-                                                      const std::string& name) {
+                                                      const std::string& name,
+                                                      std::string& missing) {
   const std::filesystem::path path = start_dir / name;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
-    ReportMissingStartFile(platform, path, name);
+    CreateMissingStartFile(platform, path, name, missing);
     return std::nullopt;
   }
   try {
@@ -57,8 +68,8 @@ std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
 
 void LoadStartQuestionList(Platform& platform, const std::filesystem::path& start_dir,
                            const std::string& name, toolkit::IndexedArray<std::string, 1, 50>& list,
-                           int& count) {
-  const auto lines = ReadStartFile(platform, start_dir, name);
+                           int& count, std::string& missing) {
+  const auto lines = ReadStartFile(platform, start_dir, name, missing);
   if (!lines) return;
   if (!CopyQuestionList(list, count, *lines, true)) {
     platform.ShowMessage("File " + name + " holds more than " + std::to_string(kMaxQuestions) +
@@ -138,10 +149,22 @@ void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std
 StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
                              const std::filesystem::path& start_dir) {
   StartFileRows rows;
-  if (auto lines = ReadStartFile(platform, start_dir, "kaf.txt")) rows.departments = *lines;
-  if (auto lines = ReadStartFile(platform, start_dir, "vuz.txt")) rows.universities = *lines;
-  LoadStartQuestionList(platform, start_dir, "ma1.txt", s.QuestionList1, s.QuestionCount1);
-  LoadStartQuestionList(platform, start_dir, "ma2.txt", s.QuestionList2, s.QuestionCount2);
+  std::string missing;
+  if (auto lines = ReadStartFile(platform, start_dir, "kaf.txt", missing)) {
+    rows.departments = *lines;
+  }
+  if (auto lines = ReadStartFile(platform, start_dir, "vuz.txt", missing)) {
+    rows.universities = *lines;
+  }
+  LoadStartQuestionList(platform, start_dir, "ma1.txt", s.QuestionList1, s.QuestionCount1,
+                        missing);
+  LoadStartQuestionList(platform, start_dir, "ma2.txt", s.QuestionList2, s.QuestionCount2,
+                        missing);
+  if (!missing.empty()) {
+    platform.ShowMessage("File not found:" + missing +
+                         "\nEach was created with one blank line in " + start_dir.string() +
+                         ": fill it in, and the program reads it at the next start.");
+  }
   return rows;
 }
 

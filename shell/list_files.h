@@ -39,9 +39,9 @@ struct StartFileRows {
 
 /// Reads kaf.txt, vuz.txt, ma1.txt and ma2.txt in the start directory, in this order. The two
 /// question lists go into QuestionList1/QuestionCount1 and QuestionList2/QuestionCount2. A
-/// missing file is reported ("File not found: File  kaf.txt not found") and created with one
-/// line of two blanks; its rows stay empty until the next start. Other failures are reported
-/// too; the start goes on.
+/// missing file is created with one line of two blanks (its rows stay empty until the next
+/// start); one message names every missing file and what it holds. Other failures are
+/// reported too; the start goes on.
 StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
                              const std::filesystem::path& start_dir);
 

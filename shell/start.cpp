@@ -11,6 +11,7 @@
 #include "shell/colloquium.h"
 #include "shell/document_frame.h"
 #include "shell/external_programs.h"
+#include "shell/start_up.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
 #include "toolkit/answers.h"
@@ -121,6 +122,9 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
   OpenDocument(s, session.StartDirectory, name, 430);
   OpenAnswerFiles(s, session.StartDirectory);
   MakeVariantParametersDistinct(s);
+  // A new parameter file is drawn before the begin entry: finding repeated problems runs
+  // the row's own begin entry on a state of its own.
+  if (count >= 1) PrepareVariantParameterFile(s, platform, session.StartDirectory, table);
   const std::string title(ProblemTitle(table, s.SubjectIndex, s.ProblemNumber));
   AnsWrite(s, "\\vfill\\parbox{429pt}{{\\bf  " + title + "\\hfill {\\small " +
                   platform.ShortDate() + "}}\\par");
@@ -190,12 +194,7 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
   }
 
   try {
-    std::error_code ec;
-    std::filesystem::create_directories(session.StartDirectory / "otv", ec);
-    if (ec) {
-      throw toolkit::IoError("Cannot create the folder " +
-                             (session.StartDirectory / "otv").string() + ": " + ec.message());
-    }
+    CreateAnswersFolder(session.StartDirectory);
     switch (s.DocumentMode) {
       case 0:
         WriteProblemSet(s, session, platform, s.VariantCount & 0xFF, table);

@@ -10,6 +10,7 @@
 #include "shell/dispatch.h"
 #include "shell/document_frame.h"
 #include "shell/list_files.h"
+#include "shell/start.h"
 #include "shell/variant_parameters.h"
 #include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
@@ -141,24 +142,35 @@ void CreateTicketQuestionFile(const toolkit::Run& s, Platform& platform,
   WriteTextFileLines(path, {line1, line2, kDefaultTicketDate});
 }
 
-bool LoadTicketQuestions(SharedState& s, Platform& platform,
-                         const std::filesystem::path& start_dir) {
+namespace {
+
+// Builds TicketFileName for the current list lengths and reads it (creating it when missing);
+// throws IoError.
+void ReadTicketQuestionFile(SharedState& s, Platform& platform,
+                            const std::filesystem::path& start_dir) {
   const std::filesystem::path path = TicketQuestionFilePath(s, start_dir);
   s.TicketFileName = path.string();
   s.TicketQuestions1.Fill(0);
   s.TicketQuestions2.Fill(0);
+  std::error_code ec;
+  std::filesystem::create_directories(path.parent_path(), ec);
+  if (ec) {
+    throw toolkit::IoError("Cannot create folder " + path.parent_path().string() + ": " +
+                           ec.message());
+  }
+  if (!std::filesystem::exists(path, ec)) CreateTicketQuestionFile(s, platform, path);
+  const std::vector<std::string> lines = ReadTextFileLines(path);
+  ReadNumberLine(lines, 0, s.TicketQuestions1, path);
+  ReadNumberLine(lines, 1, s.TicketQuestions2, path);
+  s.TicketDate = lines.size() > 2 ? toolkit::CutToChars(lines[2], kDateChars) : std::string();
+}
+
+}  // namespace
+
+bool LoadTicketQuestions(SharedState& s, Platform& platform,
+                         const std::filesystem::path& start_dir) {
   try {
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    if (ec) {
-      throw toolkit::IoError("Cannot create folder " + path.parent_path().string() + ": " +
-                             ec.message());
-    }
-    if (!std::filesystem::exists(path, ec)) CreateTicketQuestionFile(s, platform, path);
-    const std::vector<std::string> lines = ReadTextFileLines(path);
-    ReadNumberLine(lines, 0, s.TicketQuestions1, path);
-    ReadNumberLine(lines, 1, s.TicketQuestions2, path);
-    s.TicketDate = lines.size() > 2 ? toolkit::CutToChars(lines[2], kDateChars) : std::string();
+    ReadTicketQuestionFile(s, platform, start_dir);
     return true;
   } catch (const toolkit::IoError& e) {
     s.TicketQuestions1.Fill(0);
@@ -166,6 +178,14 @@ bool LoadTicketQuestions(SharedState& s, Platform& platform,
     platform.ShowMessage(e.what());
     return false;
   }
+}
+
+bool ReloadTicketQuestions(SharedState& s, Platform& platform,
+                           const std::filesystem::path& start_dir) {
+  const std::string date = s.TicketDate;
+  const bool loaded = LoadTicketQuestions(s, platform, start_dir);
+  s.TicketDate = date;
+  return loaded;
 }
 
 bool SaveQuestionIndexFile(const toolkit::Run& s, Platform& platform) {
@@ -181,18 +201,39 @@ bool SaveQuestionIndexFile(const toolkit::Run& s, Platform& platform) {
 void WriteExaminationTickets(SharedState& s, Platform& platform,
                              const std::filesystem::path& start_dir, int count,
                              const SubjectTable& table) {
+  ReadSelectedProblem(s);
   s.UniversityName = toolkit::CutToChars(s.UniversityName, kNameChars);
   s.DepartmentName = toolkit::CutToChars(s.DepartmentName, kNameChars);
   s.TicketDate = toolkit::CutToChars(s.TicketDate, kDateChars);
+  // The question file is named after the list lengths, which may have changed since it was
+  // loaded (lists typed after start-up): the tickets take the file of the lists they print.
+  {
+    const std::string date = s.TicketDate;
+    ReadTicketQuestionFile(s, platform, start_dir);
+    s.TicketDate = date;
+  }
   CheckTicketQuestions(s, count);
 
   s.TextHeight = 700;
-  OpenDocument(s, start_dir, "math", 500);
-  OpenAnswerFiles(s, start_dir);
   // A table left open by an earlier run must not be ended or closed in this one.
   s.AnsTableOpen = false;
   s.Ans2TableOpen = false;
-  if (s.TicketProblemOn) BeginSubjectProblem(s, s.ProblemNumber, table);
+  // The begin entry's statement belongs to every ticket, above its problem: it is written to
+  // memory here and copied into each ticket. The document is named as OpenDocument names it.
+  std::string statement;
+  if (s.TicketProblemOn) {
+    if (count >= 1) PrepareVariantParameterFile(s, platform, start_dir, table);
+    s.OutputName = "math" + std::string(1, LevelLetter(s.Level));
+    s.MainFile.OpenMemory();
+    OpenAnswerFiles(s, start_dir);
+    BeginSubjectProblem(s, s.ProblemNumber, table);
+    statement = toolkit::Cp1251ToUtf8(s.MainFile.Contents());
+    s.MainFile.Close();
+    OpenDocument(s, start_dir, "math", 500);
+  } else {
+    OpenDocument(s, start_dir, "math", 500);
+    OpenAnswerFiles(s, start_dir);
+  }
 
   for (int t = 1; t <= count; ++t) {
     s.VariantIndex = t;
@@ -205,6 +246,7 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
     WriteLine(s, s.QuestionList2[s.TicketQuestions2[t]] + "\\\\");
     if (s.TicketProblemOn) {
       WriteText(s, "{\\bf Problem. }\\par");
+      WriteText(s, statement);
       LoadVariantParameters(s, platform, start_dir, table);
       SelectVariantParameters(s, t);
       s.ParboxWidth = 400;

@@ -23,6 +23,11 @@ std::filesystem::path TicketQuestionFilePath(const toolkit::Run& s,
 bool LoadTicketQuestions(SharedState& s, Platform& platform,
                          const std::filesystem::path& start_dir);
 
+/// LoadTicketQuestions for the current list lengths, keeping TicketDate (the "Date" field's
+/// text): a list window saved with another number of questions selects that list's file.
+bool ReloadTicketQuestions(SharedState& s, Platform& platform,
+                           const std::filesystem::path& start_dir);
+
 /// Writes a new ticket question file at path: 40 draws 1..QuestionCount1 (field 3), 40 draws
 /// 1..QuestionCount2, the line "25.12.2010."; a count of 0 gives 1. Throws IoError.
 void CreateTicketQuestionFile(const toolkit::Run& s, Platform& platform,
@@ -32,9 +37,11 @@ void CreateTicketQuestionFile(const toolkit::Run& s, Platform& platform,
 /// TicketDate; nothing when TicketFileName is empty. Reports a failure and returns false.
 bool SaveQuestionIndexFile(const toolkit::Run& s, Platform& platform);
 
-/// The ticket run: writes math<level letter>.tex with count tickets (FirstNumber on), each
-/// with a question of each list and, when TicketProblemOn, one variant of the selected
-/// problem; the answers of those variants go to the answers files. Takes UniversityName,
+/// The ticket run: reads the selected problem (ReadSelectedProblem) and the ticket question
+/// file of the current list lengths (keeping TicketDate), then writes math<level letter>.tex
+/// with count tickets (FirstNumber on), each with a question of each list and, when
+/// TicketProblemOn, the selected problem's statement and one variant of it; the answers of
+/// those variants go to the answers files. Takes UniversityName,
 /// DepartmentName and TicketDate as the windows set them (cut to 78, 78, 35 characters).
 /// Refuses (DegenerateDataError, nothing written) a ticket whose stored question number is
 /// missing or outside its list. Throws IoError; the caller reports and closes the files.

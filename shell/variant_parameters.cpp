@@ -5,11 +5,15 @@
 #include <cstddef>
 #include <fstream>
 #include <iomanip>
+#include <memory>
+#include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "figures/figure_state.h"
+#include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 #include "toolkit/text_writer.h"
@@ -82,15 +86,15 @@ std::string ParameterSetText(const SharedState& s) {
   return text;
 }
 
-void LoadVariantParameters(SharedState& s, Platform& platform,
-                           const std::filesystem::path& start_dir, const SubjectTable& table) {
+bool LocateVariantParameterFile(SharedState& s, const std::filesystem::path& start_dir,
+                                const SubjectTable& table) {
   const SubjectRow* row = FindSubject(table, s.SubjectIndex);
   if (row != nullptr && row->Tab != nullptr)
     s.ParameterRanges = SubjectRanges(table, s.SubjectIndex);
   if (row == nullptr || row->Tab == nullptr || s.ProblemNumber < 1 ||
       s.ProblemNumber > ProblemCount(table, s.SubjectIndex)) {
     s.ParameterFilePath.clear();
-    return;
+    return false;
   }
 
   const std::filesystem::path folder =
@@ -100,8 +104,14 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
   if (ec) {
     throw toolkit::IoError("Cannot create the folder " + folder.string() + ": " + ec.message());
   }
-  const std::filesystem::path path = folder / (ParameterSetText(s) + ".txt");
-  s.ParameterFilePath = path.string();
+  s.ParameterFilePath = (folder / (ParameterSetText(s) + ".txt")).string();
+  return true;
+}
+
+void LoadVariantParameters(SharedState& s, Platform& platform,
+                           const std::filesystem::path& start_dir, const SubjectTable& table) {
+  if (!LocateVariantParameterFile(s, start_dir, table)) return;
+  const std::filesystem::path path(s.ParameterFilePath);
 
   std::ifstream in(path, std::ios::binary);
   if (!in) {
@@ -137,17 +147,76 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
   }
 }
 
-void CreateVariantParameterFile(SharedState& s, Platform& platform) {
+ParameterDraws DrawVariantParameters(const SharedState& s, Platform& platform) {
+  ParameterDraws draws(kStoredVariantColumns);
+  for (int k = 1; k <= 7; ++k) {
+    const int bound = s.ParameterRanges[s.ProblemNumber][k];
+    for (auto& record : draws) record[static_cast<std::size_t>(k - 1)] = platform.RandomInt(bound) + 1;
+  }
+  return draws;
+}
+
+void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
+                            const PrintedVariant& printed) {
+  // The new draws come from a sequence seeded by the set itself, not from the platform's:
+  // drawing them leaves the platform's sequence, and so every later set, as it was.
+  std::uint64_t state = 0x7A3B5C1D2E4F6071ULL;
+  for (const auto& record : draws) {
+    for (int value : record) state = state * 1099511628211ULL + static_cast<std::uint64_t>(value);
+  }
+  auto random_int = [&state](int n) {
+    if (n <= 1) return 0;
+    state += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t z = state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    return static_cast<int>(z % static_cast<std::uint64_t>(n));
+  };
+  std::vector<std::string> seen;
+  auto print = [&](int v, const std::array<int, 7>& p) -> std::optional<std::string> {
+    try {
+      return printed(v, p);
+    } catch (const std::exception&) {
+      return std::nullopt;
+    }
+  };
+  auto is_new = [&seen](const std::optional<std::string>& text) {
+    return text && std::find(seen.begin(), seen.end(), *text) == seen.end();
+  };
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    const int v = static_cast<int>(i) + 1;
+    std::optional<std::string> text = print(v, draws[i]);
+    // A first draw that cannot be printed is left for the Start to report, as before.
+    if (text && !is_new(text)) {
+      for (int attempt = 1; attempt <= kRedrawTries; ++attempt) {
+        std::array<int, 7> candidate{};
+        for (int k = 1; k <= 7; ++k) {
+          candidate[static_cast<std::size_t>(k - 1)] =
+              random_int(s.ParameterRanges[s.ProblemNumber][k]) + 1;
+        }
+        std::optional<std::string> candidate_text = print(v, candidate);
+        if (is_new(candidate_text)) {
+          draws[i] = candidate;
+          text = std::move(candidate_text);
+          break;
+        }
+      }
+    }
+    if (text) seen.push_back(std::move(*text));
+  }
+}
+
+void WriteVariantParameterFile(const SharedState& s, const ParameterDraws& draws) {
   toolkit::TextWriter file;
   try {
     file.OpenFile(std::filesystem::path(s.ParameterFilePath));
     file.WriteLine("");
     file.WriteLine("2");
     for (int k = 1; k <= 7; ++k) {
-      const int bound = s.ParameterRanges[s.ProblemNumber][k];
       std::string line = "i" + std::to_string(k);
-      for (int v = 1; v <= kStoredVariantColumns; ++v) {
-        line += RightAligned(platform.RandomInt(bound) + 1, 4);
+      for (const auto& record : draws) {
+        line += RightAligned(record[static_cast<std::size_t>(k - 1)], 4);
       }
       file.WriteLine(line);
     }
@@ -171,6 +240,63 @@ void CreateVariantParameterFile(SharedState& s, Platform& platform) {
     std::filesystem::remove(std::filesystem::path(s.ParameterFilePath), ignored);
     throw;
   }
+}
+
+PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& table) {
+  // Heap: the state is large. Shared: the printer is copied into std::function.
+  auto probe = std::make_shared<SharedState>();
+  figures::ResetDrawingState(*probe);
+  probe->SubjectIndex = s.SubjectIndex;
+  probe->ProblemNumber = s.ProblemNumber;
+  probe->Level = s.Level;
+  probe->FirstNumber = s.FirstNumber;
+  probe->VariantCount = s.VariantCount;
+  probe->SetNumber = s.SetNumber;
+  probe->DocumentMode = s.DocumentMode;
+  probe->TicketMode = s.TicketMode;
+  probe->AnswersOn = s.AnswersOn;
+  probe->TicketProblemOn = s.TicketProblemOn;
+  probe->TextHeight = s.TextHeight;
+  probe->DeterminantMode = s.DeterminantMode;
+  probe->ParameterRanges = s.ParameterRanges;
+  probe->WriteCramerRows = true;
+  probe->MainFile.OpenMemory();
+  probe->AnswersFile.OpenMemory();
+  probe->SecondAnswersFile.OpenMemory();
+  BeginSubjectProblem(*probe, probe->ProblemNumber, table);
+  return [probe, &table](int v, const std::array<int, 7>& p) {
+    SharedState& st = *probe;
+    st.VariantIndex = v;
+    for (int k = 1; k <= 7; ++k) {
+      st.StoredVariants[v][k] = static_cast<std::uint8_t>(p[static_cast<std::size_t>(k - 1)] & 0xFF);
+    }
+    st.P1 = static_cast<std::int8_t>(st.StoredVariants[v][1]);
+    st.P2 = static_cast<std::int8_t>(st.StoredVariants[v][2]);
+    st.P3 = static_cast<std::int8_t>(st.StoredVariants[v][3]);
+    st.P4 = static_cast<std::int8_t>(st.StoredVariants[v][4]);
+    st.P5 = static_cast<std::int8_t>(st.StoredVariants[v][5]);
+    st.P6 = static_cast<std::int8_t>(st.StoredVariants[v][6]);
+    st.P7 = static_cast<std::int8_t>(st.StoredVariants[v][7]);
+    const std::size_t before = st.MainFile.Contents().size();
+    WriteSubjectVariant(st, st.ProblemNumber, table);
+    toolkit::EndAnswersRows(st);
+    return st.MainFile.Contents().substr(before);
+  };
+}
+
+void PrepareVariantParameterFile(SharedState& s, Platform& platform,
+                                 const std::filesystem::path& start_dir,
+                                 const SubjectTable& table) {
+  if (!LocateVariantParameterFile(s, start_dir, table)) return;
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::path(s.ParameterFilePath), ec)) return;
+  ParameterDraws draws = DrawVariantParameters(s, platform);
+  RedrawRepeatedVariants(s, draws, SelectedRowPrinter(s, table));
+  WriteVariantParameterFile(s, draws);
+}
+
+void CreateVariantParameterFile(SharedState& s, Platform& platform) {
+  WriteVariantParameterFile(s, DrawVariantParameters(s, platform));
 }
 
 void SelectVariantParameters(SharedState& s, int v) {

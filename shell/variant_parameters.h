@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "shell/dispatch.h"
 #include "shell/platform.h"
@@ -36,6 +39,54 @@ std::string ParameterSetText(const SharedState& s);
 void LoadVariantParameters(SharedState& s, Platform& platform,
                            const std::filesystem::path& start_dir,
                            const SubjectTable& table = DefaultSubjectTable());
+
+/// P1..P7 of the 40 variants of a parameter file, element v - 1 for variant v.
+using ParameterDraws = std::vector<std::array<int, 7>>;
+
+/// What variant v prints with parameters p (text compared, never shown); throws what the
+/// row's routine throws.
+using PrintedVariant = std::function<std::string(int v, const std::array<int, 7>& p)>;
+
+/// Tries per variant to find a problem that no earlier variant of the set prints.
+inline constexpr int kRedrawTries = 60;
+
+/// ParameterRanges := the range table of subject SubjectIndex and ParameterFilePath := the
+/// parameter file start_dir/dat<SubjectIndex>/<ProblemNumber>/<set>.txt, creating its
+/// folders; returns false (ParameterFilePath empty) for an empty subject row or a problem
+/// number outside the subject's rows. Throws IoError when a folder cannot be created.
+bool LocateVariantParameterFile(SharedState& s, const std::filesystem::path& start_dir,
+                                const SubjectTable& table = DefaultSubjectTable());
+
+/// 40 uniform draws in 1..bound for each of P1..P7 of problem ProblemNumber, P1 for every
+/// variant first, then P2, and so on.
+ParameterDraws DrawVariantParameters(const SharedState& s, Platform& platform);
+
+/// Draws the whole record of a variant again (up to kRedrawTries times) while it prints the
+/// same problem as an earlier variant of draws, or its printing throws; a variant that finds
+/// no new problem keeps its first draw. Variants are looked at in order 1..40. The new draws
+/// come from a sequence seeded by draws itself, so the same first draws always end the same
+/// and the platform's random sequence is left as it was.
+void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
+                            const PrintedVariant& printed);
+
+/// Writes draws as the parameter file at ParameterFilePath with its trailer lines. Throws
+/// IoError; a half-written file is removed.
+void WriteVariantParameterFile(const SharedState& s, const ParameterDraws& draws);
+
+/// What the selected row (SubjectIndex, ProblemNumber) prints as variant v with parameters
+/// p at this Level and run flags: its variant entry's text in the main file. The printing
+/// runs on a state of its own, whose begin entry runs once here, so s is not changed (but
+/// the row's own begin-to-variant values are: run it before the Start's begin entry).
+PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& table);
+
+/// When the parameter file of the selected problem does not exist yet, draws it, draws again
+/// the variants that repeat an earlier variant's problem (RedrawRepeatedVariants with
+/// SelectedRowPrinter) and writes it; an existing file is read later as it stands, so a set
+/// handed out regenerates byte for byte. Leaves ParameterRanges and ParameterFilePath as
+/// LoadVariantParameters does. Throws IoError.
+void PrepareVariantParameterFile(SharedState& s, Platform& platform,
+                                 const std::filesystem::path& start_dir,
+                                 const SubjectTable& table = DefaultSubjectTable());
 
 /// Writes a new parameter file at ParameterFilePath: 40 uniform draws in 1..bound for each
 /// of P1..P7 of problem ProblemNumber, row by row, and the trailer lines. Throws IoError.

@@ -31,6 +31,7 @@
 #include "shell/dispatch.h"
 #include "shell/external_programs.h"
 #include "shell/list_files.h"
+#include "shell/start_up.h"
 #include "shell/settings.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
@@ -48,7 +49,6 @@ namespace shell::ui {
 namespace {
 
 constexpr const char* kProgramTitle = "Tarbel";
-constexpr std::size_t kTicketDateChars = 35;
 constexpr std::size_t kCaptionChars = 79;
 
 constexpr const char* kHelp1 =
@@ -290,7 +290,6 @@ void MainWindow::ApplyLayout(const MainWindowLayout& l) {
 }
 
 void MainWindow::StartUp() {
-  figures::ResetDrawingState(s_);
   students_->setVisible(false);
   label3_->setVisible(true);
   button_del_->setVisible(false);
@@ -300,22 +299,10 @@ void MainWindow::StartUp() {
   const auto [screen_width, screen_height] = platform_.ScreenSize();
   ApplyLayout(LayoutMainWindow(screen_width, screen_height));
 
-  const StartFileRows rows = LoadStartFiles(s_, platform_, session_.StartDirectory);
+  const StartFileRows rows = shell::StartUp(s_, session_, platform_);
   for (const auto& row : rows.departments) kaf_->addItem(QString::fromStdString(row));
   for (const auto& row : rows.universities) vuz_->addItem(QString::fromStdString(row));
-
-  std::error_code ec;
-  std::filesystem::create_directories(session_.StartDirectory / "otv", ec);
-  if (ec) {
-    platform_.ShowMessage("Cannot create the folder " + (session_.StartDirectory / "otv").string() +
-                          ": " + ec.message());
-  }
-
-  s_.TicketMode = true;
-  LoadSettings(s_, platform_, session_.StartDirectory);
-  spin_uroven_->setValue(s_.Level);
-  session_.LevelControl = spin_uroven_->value();
-  s_.Level = session_.LevelControl;
+  spin_uroven_->setValue(session_.LevelControl);
   ProgramCaption();
 
   pdf_->setVisible(false);
@@ -323,7 +310,6 @@ void MainWindow::StartUp() {
   yap_->setVisible(false);
   ps_->setVisible(false);
 
-  LoadTicketQuestions(s_, platform_, session_.StartDirectory);
   spin_edit4_->setValue(s_.QuestionSetNumber);
   edit_data_->setText(QString::fromStdString(s_.TicketDate));
 
@@ -373,7 +359,7 @@ void MainWindow::ConnectControls() {
     LoadTicketQuestions(s_, platform_, session_.StartDirectory);
   });
   connect(edit_data_, &QLineEdit::editingFinished, this, [this] {
-    s_.TicketDate = toolkit::CutToChars(edit_data_->text().toStdString(), kTicketDateChars);
+    SetTicketDate(s_, edit_data_->text().toStdString());
   });
   connect(rg1_buttons_, &QButtonGroup::idClicked, this, &MainWindow::SwitchMode);
   for (int k = 1; k <= 9; ++k) {
@@ -472,7 +458,7 @@ void MainWindow::Start() {
   s_.SubjectIndex = pages_->currentIndex() + 1;
   s_.DepartmentName = kaf_->currentText().toStdString();
   s_.UniversityName = vuz_->currentText().toStdString();
-  s_.TicketDate = toolkit::CutToChars(edit_data_->text().toStdString(), kTicketDateChars);
+  SetTicketDate(s_, edit_data_->text().toStdString());
   session_.LevelControl = spin_uroven_->value();
   session_.Margins = margins_->isChecked();
   // The ticket run's problem is the selected row as well; the shell reads it only for sets.
@@ -567,7 +553,7 @@ void MainWindow::SaveOnClose() {
                                                            students_window_, colloquium_window_}) {
     if (w != nullptr && w->isVisible()) w->close();
   }
-  s_.TicketDate = toolkit::CutToChars(edit_data_->text().toStdString(), kTicketDateChars);
+  SetTicketDate(s_, edit_data_->text().toStdString());
   SaveQuestionIndexFile(s_, platform_);
   if (kaf_->currentIndex() >= 0) s_.DepartmentIndex = kaf_->currentIndex();
   if (vuz_->currentIndex() >= 0) s_.UniversityIndex = vuz_->currentIndex();

@@ -150,7 +150,15 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
       return {x, x * x - 2 * (b - 1) * x - 2 * (a + b) * std::log(x + a), 2 + 2 / (a + b)};
     }
     case 12: {
-      Put(s, "", (a - b) * c, "x+", a * b, "e^{-", c, "x}+");
+      // The linear term is left out when its coefficient is 0 (a = b) and written "x", "-x"
+      // for 1 and -1.
+      const double k = (a - b) * c;
+      if (k == 1 || k == -1) {
+        WriteText(s, k == 1 ? "x+" : "-x+");
+      } else if (k != 0) {
+        Put(s, "", k, "x+");
+      }
+      Put(s, "", a * b, "e^{-", c, "x}+");
       Put(s, "e^{", c, "x}");
       const double x = std::log(b) / c;
       return {x, (a - b) * c * x + a * b * std::exp(-c * x) + std::exp(c * x), c * c * (a + b)};
@@ -226,8 +234,10 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
       WriteNumber(s, q.d0);
       WriteSignedCoefLn(s, q.d1);
       WriteText(s, "x");
-      WriteSignedCoefLn(s, q.d2);
-      WriteText(s, "x^2");
+      if (q.d2 != 0) {
+        WriteSignedCoefLn(s, q.d2);
+        WriteText(s, "x^2");
+      }
       if (q.d3 != 0) {
         WriteSignedCoefLn(s, q.d3);
         WriteText(s, "x^3");

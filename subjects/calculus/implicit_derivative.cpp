@@ -177,6 +177,8 @@ void BeginImplicitDerivativeProblem(SharedState& s) {
   ImplicitItemCount = s.Level;
   s.ParboxWidth = 220;
   const bool split = toolkit::BeginNumberedItemAnswers(s, ImplicitItemCount, ImplicitItemCount + 1);
+  // Two boxes of this width do not fit side by side on the sheet: one to a line.
+  WriteText(s, "\\rightskip=0pt plus1fil");
   if (s.TicketMode) {
     WriteText(s, " Найти производную неявной функции: ");
   } else {

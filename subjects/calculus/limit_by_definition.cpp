@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "subjects/calculus/problems.h"
@@ -52,18 +53,40 @@ void WriteLimitByDefinitionVariant(SharedState& s) {
   const Sequence q = SequenceOf(s);
   WriteTextNumberLn(s, " ", q.a, q.power_text);
   WriteSignedNumberLn(s, q.b);
-  WriteTextNumberLn(s, "}{ ", q.c, q.power_text);
+  // A coefficient 1 is not written, and a whole limit is not written as a fraction.
+  if (q.c == 1) {
+    WriteLine(s, "}{ " + std::string(q.power_text));
+  } else {
+    WriteTextNumberLn(s, "}{ ", q.c, q.power_text);
+  }
   WriteNumberWithPlus(s, q.d);
-  WriteText2NumbersLn(s, "},\\ \\  a=\\frac{", q.a, "}{", q.c, "}");
+  if (q.a % q.c == 0) {
+    WriteTextNumberLn(s, "},\\ \\  a=", q.a / q.c, "");
+  } else {
+    WriteText2NumbersLn(s, "},\\ \\  a=\\frac{", q.a, "}{", q.c, "}");
+  }
 
   // |a_n - a| = |BC - AD| / (C (C n^p + D)), and C n^p + D > 0 for every n >= 1 within the
   // bounds, so |a_n - a| < eps exactly when n^p > -D/C + |BC - AD| / (C^2 eps).
+  const int slope = std::abs(q.b * q.c - q.a * q.d);
+  if (slope == 0) {
+    // A constant sequence: every term equals the limit, so every n will do.
+    WriteLine(s, ".$$");
+    AnsWrite(s, "0$ ");
+    return;
+  }
   if (q.power == 3) AnsWrite(s, "\\sqrt[3]{");
   if (q.power == 2) AnsWrite(s, "\\sqrt{");
   AnsWriteFraction(s, -q.d, q.c);
-  AnsWrite(s, "+(");
-  AnsWriteFraction(s, std::abs(q.b * q.c - q.a * q.d), q.c * q.c);
-  AnsWrite(s, q.power == 1 ? ")(1/\\varepsilon)" : ")(1/\\varepsilon)}");
+  if (slope % (q.c * q.c) == 0) {
+    // A whole coefficient: 5/eps, not (5)(1/eps).
+    AnsWrite(s, "+" + std::to_string(slope / (q.c * q.c)) + "/\\varepsilon");
+  } else {
+    AnsWrite(s, "+(");
+    AnsWriteFraction(s, slope, q.c * q.c);
+    AnsWrite(s, ")(1/\\varepsilon)");
+  }
+  if (q.power != 1) AnsWrite(s, "}");
 
   WriteLine(s, ".$$");
   AnsWrite(s, "$ ");

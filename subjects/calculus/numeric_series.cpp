@@ -421,9 +421,10 @@ void WriteNumericSeriesVariant(SharedState& s, int kind) {
     WriteTextNumberLn(s, "", i, ")");
     WriteTextNumberLn(s, "$\\displaystyle{\\sum_{n=", start, "}^{\\infty} ");
     const bool alternating = kind == 2;
-    const bool wrapped = alternating && f == 7 && member >= 1 && member <= 3;
+    // These terms are differences: bracketed, so that the sum takes the whole term.
+    const bool wrapped = f == 7 && member >= 1 && member <= 3;
     if (wrapped) {
-      WriteText(s, "(-1)^n\\left(");
+      WriteText(s, alternating ? "(-1)^n\\left(" : "\\left(");
     } else if (alternating && f != 17) {
       WriteText(s, "(-1)^n");
     }

@@ -1,15 +1,18 @@
 // catalogue --list
 // catalogue OUTDIR [--subject S] [--row R] [--levels 1,5,10] [--variants N] [--set N]
-//           [--answers on|off] [--mode problems|tickets|colloquium]
+//           [--answers on|off] [--mode problems|tickets|colloquium] [--rows all|built]
 //
 // --list prints one line per problem row of every tab: letter, row, "built" or "not-built",
 // title (a tab without rows prints one line with row 0). Otherwise writes documents through the
 // real Start road into OUTDIR (its otv/ and dat*/ folders are made there) and prints one line per
 // document: subject, row, level, file name, bytes. Without --subject every built subject is
 // written, without --row every row of it; a subject and row named explicitly are written even when
-// the subject is not built (the frame only). Parameter files are drawn from a fixed seed, so a
-// fresh OUTDIR always gets the same documents. Exits with 1 when any Start failed, 2 on bad
-// arguments.
+// the subject is not built (the frame only); --rows built leaves out the rows not built.
+// Parameter files are drawn from a fixed seed, so a fresh OUTDIR always gets the same documents.
+// Tickets without --subject and --rows are written once, without a problem; tickets of a named
+// subject or of --rows built carry each row's problem and are renamed
+// t<row><letter>math<level letter>.tex, so that the rows do not overwrite each other. Exits with
+// 1 when any Start failed, 2 on bad arguments.
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,7 +30,7 @@
 #include "shell/start.h"
 #include "shell/tickets.h"
 #include "subjects/shared_state.h"
-#include "support/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 
@@ -52,6 +55,7 @@ struct Options {
   int set = 1;
   bool answers = true;
   std::string mode = "problems";
+  bool built_only = false;
 };
 
 [[noreturn]] void Usage(const std::string& why) {
@@ -59,7 +63,7 @@ struct Options {
             << "usage: catalogue --list\n"
             << "       catalogue OUTDIR [--subject S] [--row R] [--levels 1,5,10] "
                "[--variants N] [--set N] [--answers on|off] "
-               "[--mode problems|tickets|colloquium]\n";
+               "[--mode problems|tickets|colloquium] [--rows all|built]\n";
   std::exit(2);
 }
 
@@ -111,6 +115,9 @@ Options ParseOptions(int argc, char** argv) {
         Usage("--mode takes problems, tickets or colloquium");
       }
       o.mode = value;
+    } else if (arg == "--rows") {
+      if (value != "all" && value != "built") Usage("--rows takes all or built");
+      o.built_only = value == "built";
     } else {
       Usage("unknown option " + arg);
     }
@@ -151,6 +158,7 @@ bool WriteOne(const Options& o, CataloguePlatform& platform, int subject, int ro
   s->SubjectIndex = subject;
   if (subject >= 1) s->SavedProblems[subject] = row;
   if (mode == 1) {
+    // As the window does: the run reads the selected row and the question file itself.
     s->TicketProblemOn = subject >= 1 && row >= 1;
     s->Level = level;
     if (!shell::LoadTicketQuestions(*s, platform, o.out_dir)) return false;
@@ -162,7 +170,14 @@ bool WriteOne(const Options& o, CataloguePlatform& platform, int subject, int ro
     std::cout << label << " " << row << " " << level << " FAILED\n";
     return false;
   }
-  const std::filesystem::path file = o.out_dir / (s->OutputName + ".tex");
+  std::filesystem::path file = o.out_dir / (s->OutputName + ".tex");
+  if (mode == 1 && subject >= 1) {
+    // Every row's tickets are named math<level letter>.tex: each row keeps its own copy.
+    const std::filesystem::path renamed =
+        o.out_dir / ("t" + std::to_string(row) + label + s->OutputName + ".tex");
+    std::filesystem::rename(file, renamed);
+    file = renamed;
+  }
   std::cout << label << " " << row << " " << level << " " << file.filename().string() << " "
             << std::filesystem::file_size(file) << "\n";
   return true;
@@ -199,7 +214,7 @@ int main(int argc, char** argv) {
     return ok ? 0 : 1;
   }
   const int mode = o.mode == "tickets" ? 1 : 0;
-  if (mode == 1 && o.subject == 0) {
+  if (mode == 1 && o.subject == 0 && !o.built_only) {
     for (int level : o.levels) ok = WriteOne(o, platform, 0, 0, level, 1) && ok;
     return ok ? 0 : 1;
   }
@@ -210,6 +225,7 @@ int main(int argc, char** argv) {
     if (!built && o.row == 0) continue;
     const int rows = o.row != 0 ? o.row : shell::ProblemCount(table, subject);
     for (int r = o.row != 0 ? o.row : 1; r <= rows; ++r) {
+      if (o.built_only && !shell::IsBuilt(table, subject, r)) continue;
       for (int level : o.levels) ok = WriteOne(o, platform, subject, r, level, mode) && ok;
     }
   }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "figures/figure_state.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace figures {
 

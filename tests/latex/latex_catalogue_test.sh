@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # latex_catalogue_test.sh CATALOGUE ROOT OUTDIR
 # Writes every built problem row at levels 1 and 10 with answers on, one problem-set frame,
-# one ticket and one colloquium document, and typesets them all. A document that latex
+# one ticket document without a problem and the tickets of every built row with its problem
+# (selected as the window selects it), one colloquium document, and typesets them all. A document that latex
 # rejects fails the test, named by subject, row and level with the first error of its log.
 # Exit 77 (skipped) when latex is not installed.
 set -uo pipefail
@@ -17,6 +18,7 @@ list="$out/catalogue.txt"
 "$catalogue" "$out" --levels 1,10 --answers on >"$list" || status=1
 "$catalogue" "$out" --subject a --row 1 --levels 1 --answers on >>"$list" || status=1
 "$catalogue" "$out" --mode tickets --levels 1 >>"$list" || status=1
+"$catalogue" "$out" --mode tickets --rows built --levels 1,10 --variants 2 >>"$list" || status=1
 "$catalogue" "$out" --mode colloquium --levels 1 >>"$list" || status=1
 grep FAILED "$list" && echo "some documents could not be written (see above)"
 

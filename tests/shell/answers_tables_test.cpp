@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/dispatch.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/answers.h"
 #include "toolkit/answers_split.h"
 #include "toolkit/errors.h"

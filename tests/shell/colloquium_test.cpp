@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 

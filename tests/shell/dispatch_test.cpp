@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "shell/tiny_subject.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 

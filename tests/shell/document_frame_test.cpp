@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "support/memory_files.h"
-#include "support/temp_dir.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

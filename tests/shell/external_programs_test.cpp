@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 
@@ -64,13 +64,13 @@ TEST_F(ExternalProgramsTest, EveryCommandLineAndItsNotFoundMessage) {
       {"dvips",
        [&] { return shell::RunDvips(s, platform, kStartDir); },
        "dvips",
-       {"o12a7C"},
+       {"-t", "a4", "o12a7C"},
        "A conversion program  \n dvips was not found "},
       {"ghostscript",
        [&] { return shell::RunGhostscript(platform, kStartDir, s.OutputName); },
        "gs",
-       {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=o12a7C.pdf", "-c", "save", "pop",
-        "-f", "o12a7C.ps"},
+       {"-dBATCH", "-dNOPAUSE", "-sDEVICE=pdfwrite", "-sOutputFile=o12a7C.pdf", "-sPAPERSIZE=a4", "-c",
+        "save", "pop", "-f", "o12a7C.ps"},
        "gs not found"},
       {"ps viewer",
        [&] { return shell::RunPsViewer(s, platform, kStartDir); },
@@ -103,9 +103,9 @@ TEST_F(ExternalProgramsTest, PdfConvertsThePostScriptOfTheLastDocument) {
   shell::RunDvips(s, platform, kStartDir);
   shell::RunGhostscript(platform, kStartDir, s.OutputName);
   ASSERT_EQ(platform.started.size(), 2u);
-  EXPECT_EQ(platform.started[0].args, Args{"mathA"});
+  EXPECT_EQ(platform.started[0].args, (Args{"-t", "a4", "mathA"}));
   EXPECT_EQ(platform.started[1].args[3], "-sOutputFile=mathA.pdf");
-  EXPECT_EQ(platform.started[1].args[8], "mathA.ps");
+  EXPECT_EQ(platform.started[1].args.back(), "mathA.ps");
 
   platform.started.clear();
   EXPECT_EQ(shell::RunGhostscript(platform, kStartDir, ""), shell::StartResult::kNotFound);
@@ -117,12 +117,12 @@ TEST_F(ExternalProgramsTest, SuperPdfStartsGhostscriptOnlyAfterDvipsHasEndedWell
   shell::RunSuperPdf(s, platform, kStartDir);
   ASSERT_EQ(platform.started.size(), 1u);
   EXPECT_EQ(platform.started[0].program, "dvips");
-  EXPECT_EQ(platform.started[0].args, Args{"o12a7C"});
+  EXPECT_EQ(platform.started[0].args, (Args{"-t", "a4", "o12a7C"}));
   s.OutputName = "o3a7C";  // a Start while dvips runs does not change what it converts
   platform.Finish(true);
   ASSERT_EQ(platform.started.size(), 2u);
   EXPECT_EQ(platform.started[1].program, "gs");
-  EXPECT_EQ(platform.started[1].args[8], "o12a7C.ps");
+  EXPECT_EQ(platform.started[1].args.back(), "o12a7C.ps");
   EXPECT_TRUE(platform.messages.empty());
 }
 

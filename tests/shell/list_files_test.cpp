@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/errors.h"
 
 namespace {
@@ -74,16 +74,20 @@ TEST(ListFilesTest, AtomicWriteReplacesWholeOrLeavesNothingBehind) {
                toolkit::IoError);
 }
 
-TEST(ListFilesTest, StartFilesMissingAreReportedInOrderAndCreatedWithTwoBlanks) {
+TEST(ListFilesTest, StartFilesMissingAreReportedInOneMessageAndCreatedWithTwoBlanks) {
   testing_support::TempDir dir;
   testing_support::FakePlatform platform;
   SharedState s;
   const auto rows = shell::LoadStartFiles(s, platform, dir.path());
 
-  EXPECT_EQ(platform.messages, (Lines{"File not found: File  kaf.txt not found",
-                                      "File not found: File  vuz.txt not found",
-                                      "File not found: File  ma1.txt not found",
-                                      "File not found: File  ma2.txt not found"}));
+  EXPECT_EQ(platform.messages,
+            (Lines{"File not found:\n"
+                   "File  kaf.txt not found: the departments, one per line\n"
+                   "File  vuz.txt not found: the universities, one per line\n"
+                   "File  ma1.txt not found: the first list of ticket questions, one per line\n"
+                   "File  ma2.txt not found: the second list of ticket questions, one per line\n"
+                   "Each was created with one blank line in " +
+                   dir.path().string() + ": fill it in, and the program reads it at the next start."}));
   for (const char* name : {"kaf.txt", "vuz.txt", "ma1.txt", "ma2.txt"}) {
     EXPECT_EQ(ReadBytes(dir.path() / name), "  \r\n") << name;
   }

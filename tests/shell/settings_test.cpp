@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

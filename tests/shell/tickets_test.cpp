@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "shell/list_files.h"
 #include "shell/start.h"
 #include "shell/tiny_subject.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 
@@ -141,9 +142,13 @@ TEST_F(TicketsTest, FileThatCannotServeTheRunIsRefusedBeforeAnythingIsWritten) {
       {"negative number", 2, -4, 30, "question -4 of list 1"},
       {"empty second list", 2, 3, 0, "list of questions 2 is empty"},
   };
+  // The run reads the file of the current lists itself: each case puts its file in place.
   for (const Case& c : cases) {
-    s->TicketQuestions1[2] = c.question1_of_ticket2;
+    std::vector<int> list1 = old32;
+    list1[1] = c.question1_of_ticket2;
     s->QuestionCount2 = c.question_count2;
+    WriteBytes(TicketFile(),
+               NumberLine(list1, 3) + "\r\n" + NumberLine(old32, 3) + "\r\n01.02.2003\r\n");
     try {
       shell::WriteExaminationTickets(*s, platform, dir.path(), c.count);
       ADD_FAILURE() << c.name << ": not refused";
@@ -156,7 +161,8 @@ TEST_F(TicketsTest, FileThatCannotServeTheRunIsRefusedBeforeAnythingIsWritten) {
 
   // The 32 tickets the file holds are written, and the file is saved with 40 fields, the
   // missing tickets as 0, which the same check refuses next time.
-  s->TicketQuestions1[2] = 3;
+  WriteBytes(TicketFile(),
+             NumberLine(old32, 3) + "\r\n" + NumberLine(old32, 3) + "\r\n01.02.2003\r\n");
   s->QuestionCount2 = 30;
   s->Level = 1;
   std::filesystem::create_directories(dir.path() / "otv");
@@ -166,6 +172,40 @@ TEST_F(TicketsTest, FileThatCannotServeTheRunIsRefusedBeforeAnythingIsWritten) {
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0],
             NumberLine(std::vector<int>(32, 3), 4) + NumberLine(std::vector<int>(8, 0), 4));
+}
+
+// A teacher who starts with empty lists and types the questions afterwards: the run takes the
+// file of the typed lists (drawn for them), not the one loaded at start-up for lists of
+// length 0, whose tickets all carry question 1; the date of the "Date" field is kept.
+TEST_F(TicketsTest, TypedListsGetTheirOwnQuestionFileAtTheRun) {
+  s->QuestionCount1 = 0;
+  s->QuestionCount2 = 0;
+  ASSERT_TRUE(shell::LoadTicketQuestions(*s, platform, dir.path()));
+  EXPECT_EQ(s->TicketQuestions1[7], 1);
+  s->QuestionCount1 = 25;
+  s->QuestionCount2 = 30;
+  s->TicketDate = "20.01.2027";
+  s->Level = 1;
+  std::filesystem::create_directories(dir.path() / "otv");
+  shell::WriteExaminationTickets(*s, platform, dir.path(), 40);
+
+  EXPECT_EQ(s->TicketFileName, TicketFile().string());
+  const auto lines = shell::SplitTextFileLines(ReadBytes(TicketFile()));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2], "20.01.2027");
+  std::set<int> questions1;
+  for (int t = 1; t <= 40; ++t) questions1.insert(s->TicketQuestions1[t]);
+  EXPECT_GT(questions1.size(), 10u);
+  const std::string main = toolkit::Cp1251ToUtf8(ReadBytes(dir.path() / "mathA.tex"));
+  EXPECT_NE(main.find("{\\bf Question 1. }Вопрос " + std::to_string(s->TicketQuestions1[40])),
+            std::string::npos);
+
+  // Saving a list window with another length selects that length's file, keeping the date.
+  s->QuestionCount1 = 24;
+  s->TicketDate = "21.01.2027";
+  ASSERT_TRUE(shell::ReloadTicketQuestions(*s, platform, dir.path()));
+  EXPECT_EQ(s->TicketFileName, (dir.path() / "dat" / "b_24_30.0").string());
+  EXPECT_EQ(s->TicketDate, "21.01.2027");
 }
 
 // The ticket document with one problem per ticket, from the tiny subject, byte for byte
@@ -183,8 +223,19 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
   }
   WriteBytes(dir.path() / "dat5" / "1" / "1.txt", params);
 
+  // The questions of tickets 1 and 2 as the question file holds them.
+  std::filesystem::create_directories(dir.path() / "dat");
+  std::vector<int> list1(40, 1), list2(40, 1);
+  list1[0] = 2;
+  list2[0] = 30;
+  list1[1] = 25;
+  list2[1] = 1;
+  WriteBytes(TicketFile(), NumberLine(list1, 4) + "\r\n" + NumberLine(list2, 4) + "\r\n01.01.2000\r\n");
+
+  // The run reads the selected row of the tab as the window does.
   s->SubjectIndex = 5;
-  s->ProblemNumber = 1;
+  s->SavedProblems[5] = 1;
+  s->ProblemNumber = 0;
   s->SetNumber = 1;
   s->Level = 1;
   s->FirstNumber = 10;
@@ -193,10 +244,6 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
   s->UniversityName = "Университет";
   s->DepartmentName = "Кафедра";
   s->TicketDate = "20.01.2027";
-  s->TicketQuestions1[1] = 2;
-  s->TicketQuestions2[1] = 30;
-  s->TicketQuestions1[2] = 25;
-  s->TicketQuestions2[2] = 1;
   s->AnsTableOpen = true;  // left so by an earlier run
   s->Ans2TableOpen = true;
   shell::WriteExaminationTickets(*s, platform, dir.path(), 2, tiny_subject::TableWith(5));
@@ -206,7 +253,6 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
   ASSERT_NE(main.find(head), std::string::npos) << main;
   EXPECT_EQ(
       main.substr(main.find(head) + head.size()),
-      "Find $a+b$.\r\n"
       "{\\parbox{470pt}{\r\n"
       "\\noindent\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{Университет}\\end{center}\r\n"
       "{\\small Кафедра} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par\r\n"
@@ -214,7 +260,7 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
       "\\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}\r\n"
       "{\\bf Question 1. }Вопрос 2\\\\\r\n"
       "{\\bf Question 2. }Question 30\\\\\r\n"
-      "{\\bf Problem. }\\par$a=3$, $b=1$\r\n"
+      "{\\bf Problem. }\\parFind $a+b$.\r\n$a=3$, $b=1$\r\n"
       "}}}}\\vfill\\eject{\\parbox{470pt}{\r\n"
       "\\noindent\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{Университет}\\end{center}\r\n"
       "{\\small Кафедра} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par\r\n"
@@ -222,7 +268,7 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
       "\\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}\r\n"
       "{\\bf Question 1. }Вопрос 25\\\\\r\n"
       "{\\bf Question 2. }Question 1\\\\\r\n"
-      "{\\bf Problem. }\\par$a=5$, $b=2$\r\n"
+      "{\\bf Problem. }\\parFind $a+b$.\r\n$a=5$, $b=2$\r\n"
       "}}}}\\vfill\\eject\\end{document}");
 
   const std::string answers = toolkit::Cp1251ToUtf8(ReadBytes(dir.path() / "otv" / "otvmathA.tex"));

@@ -4,13 +4,14 @@
 
 #include <memory>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "shell/tiny_subject.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/errors.h"
 
 namespace {
@@ -187,6 +188,77 @@ TEST_F(VariantParametersTest, UpdateFileDeletesTheFileSoTheNextLoadDrawsAgain) {
   EXPECT_FALSE(std::filesystem::exists(FilePath()));
   Load();
   EXPECT_EQ(platform.random_requests.size(), 560u);
+}
+
+}  // namespace
+
+namespace {
+
+// A new set draws a variant again while it prints a problem an earlier variant prints; a
+// set without repeats keeps its draws (and the random sequence), a printing that throws is
+// no new problem, and a space of fewer than 40 problems keeps every problem it has.
+TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
+  auto s = std::make_unique<SharedState>();
+  s->ProblemNumber = 1;
+  for (int k = 1; k <= 7; ++k) s->ParameterRanges[1][k] = 1;
+  s->ParameterRanges[1][1] = 200;
+  s->ParameterRanges[1][2] = 9;
+
+  struct Case {
+    const char* name;
+    shell::PrintedVariant print;
+    std::size_t problems;  // different problems the set ends with
+  };
+  const Case cases[] = {
+      {"prints P1 / 10: 20 problems in the space",
+       [](int, const std::array<int, 7>& p) { return std::to_string(p[0] / 10); }, 21},
+      {"prints P1 mod 50; odd P1 cannot be printed",
+       [](int, const std::array<int, 7>& p) {
+         if (p[0] % 2 == 1) throw toolkit::DegenerateDataError("odd");
+         return std::to_string(p[0] % 50);
+       },
+       0},  // as many as there are first draws that can be printed (at most 25)
+      {"prints P1 and P2 apart", [](int, const std::array<int, 7>& p) {
+         return std::to_string(p[0]) + "," + std::to_string(p[1]);
+       }, 40},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    shell::ParameterDraws draws = shell::DrawVariantParameters(*s, platform);
+    const shell::ParameterDraws first = draws;
+    shell::RedrawRepeatedVariants(*s, draws, c.print);
+    std::set<std::string> problems;
+    std::size_t printable = 0;
+    for (const auto& p : first) printable += p[0] % 2 == 0 ? 1 : 0;
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+      EXPECT_GE(draws[i][0], 1) << c.name;
+      EXPECT_LE(draws[i][0], 200) << c.name;
+      try {
+        problems.insert(c.print(static_cast<int>(i) + 1, draws[i]));
+      } catch (const toolkit::DegenerateDataError&) {
+        // a first draw that cannot be printed stays for the Start to report
+        EXPECT_EQ(draws[i], first[i]) << c.name;
+      }
+    }
+    EXPECT_EQ(problems.size(), c.problems != 0 ? c.problems : std::min<std::size_t>(printable, 25))
+        << c.name;
+  }
+
+  // Every variant prints a problem of its own: nothing is drawn again.
+  FakePlatform platform;
+  shell::ParameterDraws draws = shell::DrawVariantParameters(*s, platform);
+  const shell::ParameterDraws first = draws;
+  shell::RedrawRepeatedVariants(*s, draws,
+                                [](int v, const std::array<int, 7>&) { return std::to_string(v); });
+  EXPECT_EQ(draws, first);
+
+  // The same first draws end the same, whatever the platform's sequence does meanwhile.
+  shell::ParameterDraws again = first, once_more = first;
+  auto by_tens = [](int, const std::array<int, 7>& p) { return std::to_string(p[0] / 10); };
+  shell::RedrawRepeatedVariants(*s, again, by_tens);
+  shell::RedrawRepeatedVariants(*s, once_more, by_tens);
+  EXPECT_EQ(again, once_more);
+  EXPECT_NE(again, first);
 }
 
 }  // namespace

@@ -52,38 +52,19 @@ class FakePlatform : public shell::Platform {
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
 
-  std::optional<std::filesystem::path> OpenFileDialog(const std::string& filter) override {
-    dialog_filters.push_back(filter);
-    if (dialog_answers.empty()) return std::nullopt;
-    auto answer = dialog_answers.front();
-    dialog_answers.pop_front();
-    return answer;
-  }
+  std::optional<std::filesystem::path> OpenFileDialog(const std::string& filter) override;
 
   shell::StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
                                   const std::vector<std::pair<std::string, std::string>>& extra_env,
-                                  const std::filesystem::path& working_dir) override {
-    started.push_back({program, args, extra_env, working_dir});
-    return missing_programs.count(program) != 0 ? shell::StartResult::kNotFound
-                                                : shell::StartResult::kStarted;
-  }
+                                  const std::filesystem::path& working_dir) override;
 
   std::optional<shell::StartResult> StartProgramAndNotify(
       const std::string& program, const std::vector<std::string>& args,
       const std::vector<std::pair<std::string, std::string>>& extra_env,
-      const std::filesystem::path& working_dir, std::function<void(bool)> on_finished) override {
-    if (!can_notify) return std::nullopt;
-    const shell::StartResult result = StartProgram(program, args, extra_env, working_dir);
-    if (result == shell::StartResult::kStarted) pending.push_back(std::move(on_finished));
-    return result;
-  }
+      const std::filesystem::path& working_dir, std::function<void(bool)> on_finished) override;
 
   /// Ends the oldest pending program, well or not.
-  void Finish(bool well) {
-    auto callback = std::move(pending.front());
-    pending.erase(pending.begin());
-    callback(well);
-  }
+  void Finish(bool well);
 
   std::pair<int, int> ScreenSize() override { return screen; }
 
@@ -91,16 +72,7 @@ class FakePlatform : public shell::Platform {
 
   /// Uniform enough for tests and the same on every platform and library (the splitmix64
   /// sequence, not a library distribution).
-  int RandomInt(int n) override {
-    random_requests.push_back(n);
-    if (n <= 1) return 0;
-    state_ += 0x9E3779B97F4A7C15ULL;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<int>(z % static_cast<std::uint64_t>(n));
-  }
+  int RandomInt(int n) override;
 
  private:
   std::uint64_t state_ = 20261210;

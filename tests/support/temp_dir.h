@@ -36,15 +36,9 @@ class TempDir {
 };
 
 /// The bytes of a file, or an empty string when it cannot be read.
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string ReadBytes(const std::filesystem::path& path);
 
 /// Writes bytes to a file, replacing it.
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace testing_support

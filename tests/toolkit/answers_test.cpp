@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/errors.h"
 
 namespace toolkit {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/errors.h"
 #include "toolkit/writers.h"
 

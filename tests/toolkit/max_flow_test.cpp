@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/errors.h"
 
 namespace toolkit {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace toolkit {
 namespace {

@@ -33,10 +33,12 @@ class MainWindowTest : public QObject {
   void StartUpInAnEmptyFolderReportsAndCreatesTheStartFiles() {
     WindowHarness h;
     h.Open();
-    const std::vector<std::string> expected = {
-        "File not found: File  kaf.txt not found", "File not found: File  vuz.txt not found",
-        "File not found: File  ma1.txt not found", "File not found: File  ma2.txt not found"};
-    QCOMPARE(h.platform.messages, expected);  // and nothing about the students file
+    // One message names the four missing files, and nothing about the students file.
+    QCOMPARE(h.platform.messages.size(), std::size_t{1});
+    for (const char* name : {"kaf.txt", "vuz.txt", "ma1.txt", "ma2.txt"}) {
+      QVERIFY(h.platform.messages[0].find(std::string("File  ") + name + " not found") !=
+              std::string::npos);
+    }
     for (const char* name : {"kaf.txt", "vuz.txt", "ma1.txt", "ma2.txt"}) {
       QCOMPARE(h.Read(name), std::string("  \r\n"));
     }
@@ -333,7 +335,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.platform.started[0].program, std::string("xdvi"));
     QCOMPARE(h.platform.started[0].args, Args{name});
     QCOMPARE(h.platform.started[1].program, std::string("dvips"));
-    QCOMPARE(h.platform.started[1].args, Args{name});
+    QCOMPARE(h.platform.started[1].args, (Args{"-t", "a4", name}));
     QCOMPARE(h.platform.started[2].program, std::string("gs"));
     QCOMPARE(h.platform.started[2].args.back(), name + ".ps");
     QCOMPARE(h.platform.started[2].args[3], "-sOutputFile=" + name + ".pdf");

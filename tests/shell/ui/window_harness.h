@@ -12,8 +12,8 @@
 
 #include "shell/start.h"
 #include "shell/ui/main_window.h"
-#include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 
 namespace testing_support {

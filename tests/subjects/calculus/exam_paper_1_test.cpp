@@ -4,8 +4,8 @@
 #include <regex>
 #include <string>
 
-#include "subjects/calculus/numeric_check.h"
-#include "support/memory_files.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 

@@ -3,13 +3,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "subjects/calculus/calculus.h"
-#include "subjects/calculus/numeric_check.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/memory_files.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ TEST(Extremum, FormsRunOnCyclicallyPastTheCatalogue) {
   const auto v = RunAnalysisVariant(kRow, Params{{20, 2, 3, 1, 2, 1, 1}}, 4);
   EXPECT_EQ(v.main,
             "1) $  y=\r\n238+(-360+(18+(16+3x)x)x)x$\\\\\r\n"
-            "2) $  y=\r\n1-288\r\nx+0\r\nx^2+16\r\nx^3+3x^4$\\\\\r\n"
+            "2) $  y=\r\n1-288\r\nx+16\r\nx^3+3x^4$\\\\\r\n"
             "3) $  y=\r\n2(x^2-4x+4\r\n)e^{x/2}$\\\\\r\n"
             "4) $  y=\r\n2x(3x-20)\\sqrt{2x}+15(x-4\\ln x)$\\\\\r\n");
   // Above two functions the answers go into tables of two functions each, headed by the
@@ -86,6 +87,10 @@ TEST(Extremum, AnswersMatchThePrintedFunctionsEverywhere) {
         const double x_printed = cells[3 * i];
         const double y_printed = cells[3 * i + 1];
         const double second_printed = cells[3 * i + 2];
+        // Written as a teacher writes: no coefficient 0 or 1 in front of x, no zero term.
+        static const std::regex kOddCoefficient(R"((^|[^0-9.^])[01]x|[+-]0[^.0-9]|\(0[+-])");
+        ASSERT_FALSE(std::regex_search(functions[i], kOddCoefficient))
+            << functions[i] << " at " << numeric_check::Describe(q, level);
         const std::string key = functions[i] + "|" + std::to_string(x_printed) + "|" +
                                 std::to_string(y_printed) + "|" + std::to_string(second_printed);
         if (checked.count(key)) continue;

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "subjects/calculus/numeric_check.h"
-#include "subjects/calculus/series_region_check.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/memory_files.h"
+#include "tests/support/sweep.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/subjects/calculus/series_region_check.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 
@@ -221,9 +222,9 @@ TEST(FunctionalSeries, RegionsMatchTheSeriesEverywhere) {
           }
         }
       }
-    });
+    }, 40);  // about 10 ms a variant: the normal suite keeps to a small sample
   }
-  EXPECT_EQ(items, 4 * 4 * 3 * 3 * 12 * (1 + 2 + 3 + 4 * 7));
+  EXPECT_TRUE(testing_support::SweepCovered(items, 4 * 4 * 3 * 3 * 12 * (1 + 2 + 3 + 4 * 7))) << items;
   EXPECT_GT(ends_checked, 0);
   EXPECT_GT(borders_refined, 0);
   EXPECT_LT(skipped, static_cast<int>(checked.size()) / 5);

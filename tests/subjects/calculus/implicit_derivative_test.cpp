@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "subjects/calculus/calculus.h"
-#include "subjects/calculus/numeric_check.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/memory_files.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 
@@ -26,8 +26,9 @@ TEST(ImplicitDerivative, StatementAndHeadWithoutReference) {
     s.TicketMode = ticket;
     calculus::BeginAnalysisProblem(s, kRow);
     EXPECT_EQ(testing_support::MainText(s),
-              ticket ? " Найти производную неявной функции: "
-                     : " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent");
+              std::string("\\rightskip=0pt plus1fil") +
+                  (ticket ? " Найти производную неявной функции: "
+                          : " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent"));
     const std::string ans = testing_support::AnsText(s);
     EXPECT_NE(ans.find("{|r|r|r|r|r|}\\hline \r\n&1 \r\n&2 \r\n  \\\\\\hline"), std::string::npos)
         << ans;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "subjects/calculus/integral_check.h"
-#include "subjects/calculus/numeric_check.h"
-#include "support/memory_files.h"
-#include "support/run_harness.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/subjects/calculus/integral_check.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 
 namespace {
 

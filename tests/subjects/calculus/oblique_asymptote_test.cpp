@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "subjects/calculus/calculus.h"
-#include "subjects/calculus/numeric_check.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/memory_files.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 

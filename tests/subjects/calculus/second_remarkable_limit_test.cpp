@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "subjects/calculus/numeric_check.h"
-#include "subjects/calculus/tex_formula.h"
-#include "support/memory_files.h"
+#include "tests/support/sweep.h"
+#include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/tex_formula.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 
@@ -179,7 +180,7 @@ TEST(SecondRemarkableLimit, AnswersAreThePrintedLimitsForEveryParameterSet) {
       ++checked;
     });
   }
-  EXPECT_EQ(checked, 10 * (8 * 10 * 125 + 10 * 125 * 5 + 10 * 125 * 25));
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 10 * (8 * 10 * 125 + 10 * 125 * 5 + 10 * 125 * 25))) << checked;
 }
 
 }  // namespace

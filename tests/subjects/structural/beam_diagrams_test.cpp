@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace structural {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/errors.h"
 
 namespace structural {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "subjects/strength/strength.h"
-#include "support/memory_files.h"
-#include "support/run_harness.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 #include "toolkit/number_format.h"
 
 namespace structural {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "subjects/structural/common/truss_solvers.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace structural {
 namespace {

@@ -1,0 +1,60 @@
+#include "tests/support/run_harness.h"
+
+#include "shell/dispatch.h"
+#include "toolkit/answers.h"
+
+namespace testing_support {
+
+std::unique_ptr<SharedState> NewState() {
+  auto s = std::make_unique<SharedState>();
+  figures::ResetDrawingState(*s);
+  s->Level = 1;
+  s->FirstNumber = 1;
+  s->VariantCount = 1;
+  s->SetNumber = 1;
+  OpenMemoryFiles(*s);
+  return s;
+}
+
+void SetVariant(SharedState& s, int v, const VariantParams& p) {
+  s.VariantIndex = v;
+  for (int k = 1; k <= 7; ++k) {
+    s.StoredVariants[v][k] = static_cast<std::uint8_t>(p[static_cast<std::size_t>(k - 1)] & 0xFF);
+  }
+  s.P1 = static_cast<std::int8_t>(s.StoredVariants[v][1]);
+  s.P2 = static_cast<std::int8_t>(s.StoredVariants[v][2]);
+  s.P3 = static_cast<std::int8_t>(s.StoredVariants[v][3]);
+  s.P4 = static_cast<std::int8_t>(s.StoredVariants[v][4]);
+  s.P5 = static_cast<std::int8_t>(s.StoredVariants[v][5]);
+  s.P6 = static_cast<std::int8_t>(s.StoredVariants[v][6]);
+  s.P7 = static_cast<std::int8_t>(s.StoredVariants[v][7]);
+}
+
+RunTexts RunBeginVariant(SharedState& s, const std::function<void(SharedState&)>& begin,
+                                const std::function<void(SharedState&)>& variant,
+                                const std::vector<VariantParams>& variants) {
+  s.WriteCramerRows = true;
+  s.AnsTableOpen = false;
+  s.Ans2TableOpen = false;
+  shell::ResetWeightBox(s);
+  s.VariantCount = static_cast<int>(variants.size());
+  begin(s);
+  for (std::size_t i = 0; i < variants.size(); ++i) {
+    SetVariant(s, static_cast<int>(i) + 1, variants[i]);
+    variant(s);
+    toolkit::EndAnswersRows(s);
+  }
+  toolkit::CloseAnswersTables(s);
+  return {MainText(s), AnsText(s), Ans2Text(s)};
+}
+
+RunTexts RunTableRow(SharedState& s, const shell::SubjectTable& table, int subject,
+                            int problem, const std::vector<VariantParams>& variants) {
+  s.SubjectIndex = subject;
+  s.ProblemNumber = problem;
+  return RunBeginVariant(
+      s, [&](SharedState& st) { shell::BeginSubjectProblem(st, problem, table); },
+      [&](SharedState& st) { shell::WriteSubjectVariant(st, problem, table); }, variants);
+}
+
+}  // namespace testing_support
