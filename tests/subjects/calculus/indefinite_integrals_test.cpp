@@ -208,7 +208,7 @@ const Golden kGoldens[] = {
      " \\ $\\displaystyle{\\int\\frac{x^2+6x+8}{\r\n"
      "(x^2-4)(x-3)}dx\r\n"
      "}$\\vskip2mm\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$-6\\ln(x-2)\r\n"
      "+7\\ln(x-3)\r\n"
@@ -220,7 +220,7 @@ const Golden kGoldens[] = {
      " \\ $\\displaystyle{\\int\\frac{x^3+5x+3}{\r\n"
      "(x-5)(x-2)(x-9)}dx\r\n"
      "}$\\vskip2mm\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$x\r\n"
      "-51/4\\ln(x-5)\r\n"
@@ -233,7 +233,7 @@ const Golden kGoldens[] = {
      1,
      " \\ $\\displaystyle{\\int\\frac{x^3+3x+14}{x^2/4+x+2}dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$ \r\n"
      "2x^2-16x+22\\ln(x^2+4x+8)\r\n"
@@ -251,7 +251,7 @@ const Golden kGoldens[] = {
      "\\par 2)\r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{4+2\\cos(x)}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "\\frac{2}{\\sqrt{23}} \r\n"
@@ -265,7 +265,7 @@ const Golden kGoldens[] = {
      "\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{\\cos(x)+2\\sin(x)+4}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "\\frac{2}{\\sqrt{11}} \r\n"
@@ -281,7 +281,7 @@ const Golden kGoldens[] = {
      "\\par 2)\r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{3+2\\cos(x)}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "-\\sin(2x)/4+x/2 $\\\\2&\\rule{0pt}{14pt} $\r\n"
@@ -294,7 +294,7 @@ const Golden kGoldens[] = {
      "\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\cos^{2}(x)\\ dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "\\sin(2x)/4+x/2 $\\\\\\hline\\end{tabular}\\end{center} ",
@@ -305,7 +305,7 @@ const Golden kGoldens[] = {
      "\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\sqrt{4-x^2}\\ dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $ \r\n"
      "\\frac{x\\sqrt{4-x^2}}{2}+2\\arctan\\left(\\frac{x}{\\sqrt{4-x^2}}\\right) $ "
@@ -319,7 +319,7 @@ const Golden kGoldens[] = {
      "}$\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\frac{1}{x^2}\\sqrt[3]{2+3x^{3/4}}\\ dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $ \r\n"
      "\\frac{x\\sqrt{4-x^2}}{2}+2\\arctan\\left(\\frac{x}{\\sqrt{4-x^2}}\\right) $ "
@@ -339,7 +339,7 @@ const Golden kGoldens[] = {
      "}$\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{\\sqrt{x+3}-\\sqrt{x-2}}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $ \r\n"
      "\\frac{x\\sqrt{4-x^2}}{2}+2\\arctan\\left(\\frac{x}{\\sqrt{4-x^2}}\\right) $ "
