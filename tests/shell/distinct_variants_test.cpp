@@ -40,6 +40,7 @@ constexpr SmallSpace kSmallSpaces[] = {
     {1, 25, 1, 8},  // Analysis, sum of a series: 8 series
     {1, 25, 5, 8},
     {1, 25, 10, 8},
+    {1, 16, 1, 25},  // Analysis, binomial integrals: item 1 alone, 5 x 5 square roots
 };
 
 std::size_t Allowance(int subject, int row, int level) {
