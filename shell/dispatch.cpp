@@ -2,8 +2,12 @@
 
 #include <cstddef>
 
+#include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
+#include "subjects/discrete/discrete.h"
+#include "subjects/kinematics/kinematics.h"
 #include "subjects/logic/logic.h"
+#include "subjects/statics/statics.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {
@@ -17,10 +21,10 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[0], "Analysis", "calculus", "calculus", &calculus::AnalysisTab},
       {SubjectLetters[1], "Mechanics of Materials", "strength", "strength",
        &strength::MechanicsOfMaterialsTab},
-      {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", nullptr},
-      {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", nullptr},
-      {SubjectLetters[4], "Statics", "statics", "statics", nullptr},
-      {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", nullptr},
+      {SubjectLetters[2], "Algebra, geometry", "algebra", "algebra", &algebra::AlgebraTab},
+      {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", &discrete::DiscreteTab},
+      {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
+      {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", &kinematics::KinematicsTab},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
       {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
       {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},

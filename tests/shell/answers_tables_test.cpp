@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cmath>
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>
@@ -65,10 +67,18 @@ std::vector<Table> Tables(const std::string& ans) {
   return tables;
 }
 
-// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_" and
-// blanks as none; letters of any alphabet count once.
+// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_",
+// blanks and control spaces as none, a strut (a rule of width 0pt) as nothing; letters of any
+// alphabet count once.
 int PrintedSigns(std::string cell) {
+  // A picture is as wide as it says (picture units are points), whatever it draws.
+  std::smatch picture;
+  if (std::regex_search(cell, picture, std::regex(R"(\\begin\{picture\}\(([0-9.]+),)"))) {
+    return static_cast<int>(std::ceil(std::stod(picture[1].str()) / 5.0));
+  }
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\rule(\[[^\]]*\])?\{0pt\}\{[^}]*\})"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\ )"), " ");
   cell = std::regex_replace(cell, std::regex(R"(\\[A-Za-z]+)"), "#");
   int n = 0;
   for (unsigned char c : cell) {
@@ -82,13 +92,18 @@ int PrintedSigns(std::string cell) {
   return n;
 }
 
-// Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4pt in
-// \scriptsize), the padding of each column (2 \tabcolsep) and the rules.
+// Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4.5pt in \small,
+// 4pt in \scriptsize), the padding of each column (2 \tabcolsep, as set ahead of the table) and
+// the rules.
 double EstimatedWidth(const Table& t) {
-  const bool small = t.before.find("\\scriptsize") != std::string::npos;
-  const bool narrow = t.before.find("\\tabcolsep=1pt") != std::string::npos;
-  const double sign = small ? 4.0 : 5.0;
-  const double padding = narrow ? 2.0 : 12.0;
+  const bool tiny = t.before.find("\\scriptsize") != std::string::npos;
+  const bool small = t.before.find("\\small") != std::string::npos;
+  const double sign = tiny ? 4.0 : small ? 4.5 : 5.0;
+  // Each column is padded by 2 \tabcolsep: 6pt unless the text ahead of the table sets it.
+  const std::size_t spacing = t.before.rfind("\\tabcolsep=");
+  const double padding = spacing == std::string::npos
+                             ? 12.0
+                             : 2 * std::strtod(t.before.c_str() + spacing + 11, nullptr);
   std::vector<int> widest(t.columns, 0);
   for (const auto& row : t.rows) {
     for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {

@@ -267,6 +267,7 @@ TEST_F(ProblemSetStartTest, NoSelectedRowOrEmptySubjectWritesTheFrameOnly) {
     int saved_row;
     const char* document;
   };
+  table[3].Tab = nullptr;  // subject 4 stands for a tab without a problem list
   for (const Case& c : {Case{1, 0, "o0a7C.tex"}, Case{4, 2, "o2c7C.tex"}}) {
     s->SubjectIndex = c.subject;
     s->SavedProblems[c.subject] = c.saved_row;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string_view>
+
+#include "subjects/common/problem_row.h"
+#include "subjects/shared_state.h"
+#include "toolkit/indexed_array.h"
+#include "toolkit/state.h"
+
+namespace kinematics {
+
+/// Number of rows in the Kinematic list.
+inline constexpr int kKinematicsProblemCount = 23;
+
+/// The mode byte that list rows 8, 9, 10 and 14 pass to the routine pairs they share with the
+/// Dynamics tab (0: the row passes none). Rows 8, 9, 10 and 14 name captureless lambdas that
+/// pass these values to both routines of their pair.
+inline constexpr int kFourLinkKinematicsMode = 1;     // row 8
+inline constexpr int kSixLinkKinematicsMode = 2;      // row 9
+inline constexpr int kSevenLinkKinematicsMode = 9;    // row 10
+inline constexpr int kRollingDiskKinematicsMode = 1;  // row 14
+
+/// The Kinematic tab: its rows in list order and the bounds of rows 24..40.
+extern const subjects::ProblemTab KinematicsTab;
+
+/// The Kinematic list-box texts, row i = problem number i, stored with their trailing blanks.
+extern const toolkit::IndexedArray<std::string_view, 1, kKinematicsProblemCount> KinematicsTitles;
+/// Upper bounds of P1..P7 for every Kinematic row; rows 24..40 belong to no list row and hold
+/// zeros.
+extern const toolkit::TParameterRangeTable KinematicsRanges;
+
+/// Runs the begin routine of Kinematic row `problem` once per document; 0 or above 23 does
+/// nothing.
+void BeginKinematicsProblem(SharedState& s, int problem);
+/// Runs the variant routine of Kinematic row `problem` for the current variant; 0 or above 23
+/// does nothing.
+void WriteKinematicsVariant(SharedState& s, int problem);
+
+}  // namespace kinematics
