@@ -41,7 +41,7 @@ constexpr SmallSpace kSmallSpaces[] = {
     {1, 25, 1, 8},  // Analysis, sum of a series: 8 series
     {1, 25, 5, 8},
     {1, 25, 10, 8},
-    {1, 16, 1, 25},  // Analysis row 16 at Level 1
+    {1, 16, 1, 25},  // Analysis, binomial integrals: item 1 alone, 5 x 5 square roots
     {9, 1, 1, 32},   // Logic rows 1, 2 and 4
     {9, 1, 5, 32},
     {9, 1, 10, 32},
