@@ -4,10 +4,10 @@
 
 #include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
+#include "subjects/discrete/discrete.h"
+#include "subjects/kinematics/kinematics.h"
 #include "subjects/logic/logic.h"
 #include "subjects/statics/statics.h"
-#include "subjects/kinematics/kinematics.h"
-#include "subjects/discrete/discrete.h"
 #include "subjects/strength/strength.h"
 
 namespace shell {

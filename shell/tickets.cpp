@@ -230,6 +230,11 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
     statement = toolkit::Cp1251ToUtf8(s.MainFile.Contents());
     s.MainFile.Close();
     OpenDocument(s, start_dir, "math", 500);
+    // Every ticket repeats the statement, and with it the boxes and commands it defines: from
+    // the second ticket on, a definition that exists is taken as made.
+    WriteLine(s, "\\let\\TarbelNewSaveBox\\newsavebox"
+                 "\\renewcommand{\\newsavebox}[1]{\\ifdefined#1\\else\\TarbelNewSaveBox{#1}\\fi}"
+                 "\\let\\newcommand\\providecommand");
   } else {
     OpenDocument(s, start_dir, "math", 500);
     OpenAnswerFiles(s, start_dir);

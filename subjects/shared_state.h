@@ -8,5 +8,7 @@
 /// The program-wide state: the aggregate of every layer's part. There is one, owned by the
 /// main window (or a test), passed to every generator. A lower-layer routine takes only its
 /// base: toolkit routines a toolkit::Run&, figure routines a figures::Figure&.
-struct SharedState : figures::Figure, structural::Mechanics, kinematics::PointMotion,
+struct SharedState : figures::Figure,
+                     structural::Mechanics,
+                     kinematics::PointMotion,
                      discrete::Discrete {};

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>

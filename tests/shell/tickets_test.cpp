@@ -253,6 +253,8 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
   ASSERT_NE(main.find(head), std::string::npos) << main;
   EXPECT_EQ(
       main.substr(main.find(head) + head.size()),
+      "\\let\\TarbelNewSaveBox\\newsavebox\\renewcommand{\\newsavebox}[1]{\\ifdefined#1\\else"
+      "\\TarbelNewSaveBox{#1}\\fi}\\let\\newcommand\\providecommand\r\n"
       "{\\parbox{470pt}{\r\n"
       "\\noindent\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{Университет}\\end{center}\r\n"
       "{\\small Кафедра} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par\r\n"

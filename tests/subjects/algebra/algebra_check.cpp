@@ -7,7 +7,7 @@
 #include "shell/dispatch.h"
 #include "subjects/algebra/algebra.h"
 #include "subjects/shared_state.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 #include "toolkit/answers.h"
 
 namespace algebra_check {

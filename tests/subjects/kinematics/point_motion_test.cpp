@@ -6,7 +6,7 @@
 #include <numbers>
 #include <string>
 
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
 
 namespace {
 
