@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "subjects/ai/ai.h"
 #include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
 #include "subjects/discrete/discrete.h"
@@ -27,7 +28,7 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", &kinematics::KinematicsTab},
       {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", &dynamics::DynamicsTab},
-      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
+      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", &ai::AiTab},
       {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},
   }};
   return table;
