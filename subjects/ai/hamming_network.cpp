@@ -36,7 +36,7 @@ void BeginHammingNetworkProblem(SharedState& s) {
   toolkit::Ans2BeginTable(s, 14);
   std::string head = " \\No & ";
   for (int i = 1; i <= 4; ++i) head += "$x_" + std::to_string(i) + "$ &";
-  toolkit::Ans2Write(s, head + " $y$ \\\\\\hline ");
+  toolkit::Ans2Write(s, head + " $y$ & \\\\\\hline ");
   toolkit::WriteLine(s,
                      "Даны четыре плоских образца $\\bar X_k$, $k=1,..,4$ и искаженный образец "
                      "$y$. Найти выход сети после первого цикла распознавания $y$ сетью "

@@ -43,11 +43,11 @@ void BeginKohonenClustersProblem(SharedState& s) {
   for (int i = 1; i <= 2; ++i) {
     toolkit::AnsWriteTextNumber(s, "\\multicolumn{4}{|c|}{", i, "}&");
   }
-  toolkit::AnsWrite(s, "\\multicolumn{4}{c|}{3}\\\\\\hline ");
+  toolkit::AnsWrite(s, "\\multicolumn{4}{c|}{3}&\\\\\\hline ");
   toolkit::Ans2BeginTable(s, 14);
   std::string head = " \\No & ";
   for (int i = 1; i <= 4; ++i) head += std::to_string(i) + " &";
-  toolkit::Ans2Write(s, head + " 5 \\\\\\hline ");
+  toolkit::Ans2Write(s, head + " 5 & \\\\\\hline ");
   toolkit::WriteLine(
       s,
       "Даны пять плоских образцов $\\bar X_k$, $k=1,..,5$ и три кластера $\\bar W_1$, "

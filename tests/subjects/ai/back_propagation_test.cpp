@@ -91,7 +91,7 @@ TEST(BackPropagationTest, AnswersFollowFromTheDrawnNetwork) {
     const double o = Four(1 / (1 + std::exp(-net_out)));
     const double t = std::nearbyint(o);
     EXPECT_EQ(At(l, 119, 155), t) << where;
-    if (point.level == 1) EXPECT_TRUE(ai_check::PrintedAs(At(l, 106, 134), o, 4)) << where;
+    if (point.level == 1) { EXPECT_TRUE(ai_check::PrintedAs(At(l, 106, 134), o, 4)) << where; }
     const double delta4 = (t - o) * o * (1 - o);
     const auto cells = Cells(DataRow(out.answers, true));
     ASSERT_EQ(cells.size(), 5u) << where << out.answers;

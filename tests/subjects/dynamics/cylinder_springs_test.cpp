@@ -171,7 +171,7 @@ TEST(CylinderSpringTest, GoldenLines) {
     const auto t = RunRow({c.p});
     EXPECT_NE(t.answers.find(c.answer), std::string::npos) << c.what << "\n" << t.answers;
     EXPECT_NE(t.main.find(c.figure), std::string::npos) << c.what;
-    if (c.p[0] == 3) EXPECT_EQ(t.main.find("strichl"), std::string::npos) << c.what;
+    if (c.p[0] == 3) { EXPECT_EQ(t.main.find("strichl"), std::string::npos) << c.what; }
   }
 }
 

@@ -84,7 +84,7 @@ TEST(IndeterminateBarTest, DerivedDataOverTheWholeSpace) {
                 double u = 0;
                 for (int k = 1; k <= 3; ++k) {
                   u += N[k] * 1e3 * v.l[k] / (2e11 * v.F[k] * 1e-4) * 1e3;
-                  if (k <= 2) ASSERT_NEAR(v.u[k], u, 1e-9) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                  if (k <= 2) { ASSERT_NEAR(v.u[k], u, 1e-9) << p1 << p2 << p3 << p4 << p5 << p6 << p7; }
                 }
                 ASSERT_NEAR(u, 0, 1e-9) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
                 ++checked;

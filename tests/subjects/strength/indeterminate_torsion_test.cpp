@@ -93,7 +93,7 @@ TEST(IndeterminateTorsionTest, DerivedDataOverTheWholeSpace) {
                   const double J = std::numbers::pi * std::pow(v.D[k], 4) / 32;
                   if (k > 1) torque += v.M[k - 1] * 1000.0;
                   phi += torque * v.L[k] / (8e10 * J);
-                  if (k <= 3) ASSERT_NEAR(v.phi[k], phi, 1e-12) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
+                  if (k <= 3) { ASSERT_NEAR(v.phi[k], phi, 1e-12) << p1 << p2 << p3 << p4 << p5 << p6 << p7; }
                 }
                 ASSERT_NEAR(phi, 0, 1e-12) << p1 << p2 << p3 << p4 << p5 << p6 << p7;
                 ++checked;

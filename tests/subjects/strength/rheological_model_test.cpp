@@ -88,8 +88,8 @@ TEST(RheologicalModelTest, PrintedCoefficientsGiveTheSchemesOperatorEquation) {
               ASSERT_EQ(l, r) << at << " power " << i;
             }
             // The two values of a pair differ.
-            if (!std::isnan(E1) && !std::isnan(E2)) EXPECT_NE(E1, E2) << at;
-            if (!std::isnan(n1) && !std::isnan(n2)) EXPECT_NE(n1, n2) << at;
+            if (!std::isnan(E1) && !std::isnan(E2)) { EXPECT_NE(E1, E2) << at; }
+            if (!std::isnan(n1) && !std::isnan(n2)) { EXPECT_NE(n1, n2) << at; }
             ++checked;
           }
   EXPECT_EQ(checked, 160);
