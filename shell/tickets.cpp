@@ -246,6 +246,11 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
     WriteLine(s, s.QuestionList2[s.TicketQuestions2[t]] + "\\\\");
     if (s.TicketProblemOn) {
       WriteText(s, "{\\bf Problem. }\\par");
+      // A statement that declares commands or boxes declares them again in every ticket:
+      // within the ticket's group the declarations accept a name already taken.
+      if (statement.find("\\new") != std::string::npos) {
+        WriteText(s, "\\expandafter\\def\\csname @ifdefinable\\endcsname#1#2{#2}");
+      }
       WriteText(s, statement);
       LoadVariantParameters(s, platform, start_dir, table);
       SelectVariantParameters(s, t);

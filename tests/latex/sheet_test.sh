@@ -24,8 +24,26 @@ list="$out/catalogue.txt"
 "$catalogue" "$out" --mode colloquium --levels 1 >>"$list" || status=1
 grep FAILED "$list" && echo "some documents could not be written (see above)"
 
+# Rows known to leave the sheet, for their tabs to mend: their documents are reported as
+# KNOWN and do not fail the test (a row that comes back onto the sheet must leave this list).
+known=" o14a1A o14a1E o14a1J o15a1A o15a1E o15a1J o16a1A o16a1E o16a1J o21a1A o21a1E o21a1J
+        o27a1A o27a1E o27a1J o1g1A o1g1E o1g1J o8g1A o8g1E o8g1J "
 report=$("$root/scripts/typeset" --sheet "$out")
-typeset_status=$?
+typeset_status=0
+while IFS= read -r line; do
+  if [[ $line == FAIL\ * ]]; then
+    doc=${line#FAIL }
+    doc=${doc%%.tex:*}
+    if [[ $known == *" $doc "* && $line == *OFFSHEET* ]]; then
+      echo "KNOWN $line"
+    else
+      typeset_status=1
+    fi
+  fi
+done <<<"$report"
+for doc in $known; do
+  grep -q "^FAIL $doc.tex: OFFSHEET" <<<"$report" || { echo "$doc is on the sheet now: take it off the known list"; typeset_status=1; }
+done
 awk 'NR == FNR { who[$4] = "subject " $1 " row " $2 " level " $3; next }
      /^FAIL / { file = $2; sub(":$", "", file); rest = $0; sub("^FAIL [^ ]* ", "", rest);
                 print "OFF THE SHEET OR REJECTED: " (file in who ? who[file] : "?") " (" file "): " rest; next }
