@@ -230,6 +230,11 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
     statement = toolkit::Cp1251ToUtf8(s.MainFile.Contents());
     s.MainFile.Close();
     OpenDocument(s, start_dir, "math", 500);
+    // Every ticket repeats the statement, and with it the boxes and commands it defines: from
+    // the second ticket on, a definition that exists is taken as made.
+    WriteLine(s, "\\let\\TarbelNewSaveBox\\newsavebox"
+                 "\\renewcommand{\\newsavebox}[1]{\\ifdefined#1\\else\\TarbelNewSaveBox{#1}\\fi}"
+                 "\\let\\newcommand\\providecommand");
   } else {
     OpenDocument(s, start_dir, "math", 500);
     OpenAnswerFiles(s, start_dir);
@@ -245,12 +250,7 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
     WriteText(s, "{\\bf Question 2. }");
     WriteLine(s, s.QuestionList2[s.TicketQuestions2[t]] + "\\\\");
     if (s.TicketProblemOn) {
-      WriteText(s, "{\\bf Problem. }\\par");
-      // A statement that declares commands or boxes declares them again in every ticket:
-      // within the ticket's group the declarations accept a name already taken.
-      if (statement.find("\\new") != std::string::npos) {
-        WriteText(s, "\\expandafter\\def\\csname @ifdefinable\\endcsname#1#2{#2}");
-      }
+      WriteText(s, "{\\bf Problem. }\\par ");
       WriteText(s, statement);
       LoadVariantParameters(s, platform, start_dir, table);
       SelectVariantParameters(s, t);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "figures/figure_state.h"
-#include "subjects/kinematics/point_motion_state.h"
 #include "subjects/discrete/discrete_state.h"
+#include "subjects/kinematics/point_motion_state.h"
 #include "subjects/structural/common/mechanics_state.h"
 
 /// The program-wide state: the aggregate of every layer's part. There is one, owned by the

@@ -3,8 +3,11 @@
 #include <iterator>
 
 #include "subjects/statics/force_moment.h"
+#include "subjects/statics/simple_truss.h"
 #include "subjects/statics/six_rod_framework.h"
+#include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
+#include "subjects/statics/truss_column.h"
 
 namespace statics {
 
@@ -23,11 +26,16 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginSixRodFrameworkProblem,
      WriteSixRodFrameworkVariant},  // 1 plane framework of six rods
     {"Equilibrium chain of 3 links ",
-     {6, 6, 4, 4, 4, 33, 32}},  // 2 equilibrium chain of three links
+     {6, 6, 4, 4, 4, 33, 32},
+     BeginThreeLinkChainProblem,
+     WriteThreeLinkChainVariant},  // 2 equilibrium chain of three links
     {"A theorem on the three forces         ",
      {15, 2, 3, 4, 5, 33, 32}},                                       // 3 theorem of three forces
     {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
-    {"Calculation of the the truss (column)        ", {30, 18, 30, 7, 9, 3, 3}},  // 5 truss column
+    {"Calculation of the the truss (column)        ",
+     {30, 18, 30, 7, 9, 3, 3},
+     BeginTrussColumnProblem,
+     WriteTrussColumnVariant},  // 5 truss column
     {"Calculation of the the truss (triangular lattice)  ",
      {5, 6, 6, 6, 9, 33, 32},
      BeginTriangularLatticeTrussProblem,
@@ -70,7 +78,9 @@ constexpr ProblemRow kStaticsRows[] = {
     {"Simple Compound structure (3 body) II.",
      {4, 4, 2, 3, 3, 3, 3}},  // 26 simple compound structure of three bodies, II
     {"Calculation of the the simple truss         ",
-     {5, 6, 2, 4, 16, 16, 16}},  // 27 simple plane truss
+     {5, 6, 2, 4, 16, 16, 16},
+     BeginSimpleTrussProblem,
+     WriteSimpleTrussVariant},  // 27 simple plane truss
 };
 static_assert(std::size(kStaticsRows) == kStaticsProblemCount);
 

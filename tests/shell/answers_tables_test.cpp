@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cmath>
 #include <regex>
 #include <string>
 #include <vector>
@@ -118,13 +118,17 @@ double EstimatedWidth(const Table& t) {
   const double padding = spacing == std::string::npos
                              ? 12.0
                              : 2 * std::strtod(t.before.c_str() + spacing + 11, nullptr);
-  std::vector<int> widest(t.columns, 0);
+  // Columns that no row reaches take no room: a table may declare more than it fills.
+  int used = 0;
+  for (const auto& row : t.rows) used = std::max(used, static_cast<int>(row.size()));
+  used = std::min(used, t.columns);
+  std::vector<int> widest(used, 0);
   for (const auto& row : t.rows) {
     for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {
       widest[c] = std::max(widest[c], PrintedSigns(row[c]));
     }
   }
-  double width = 0.4 * (t.columns + 1);
+  double width = 0.4 * (used + 1);
   for (int w : widest) width += w * sign + padding;
   return width;
 }

@@ -8,6 +8,7 @@
 #include "subjects/algebra/algebra.h"
 #include "subjects/shared_state.h"
 #include "support/memory_files.h"
+#include "support/sweep.h"
 #include "toolkit/answers.h"
 
 namespace algebra_check {
@@ -35,13 +36,6 @@ std::string Int128Text(__int128 v) {
     v /= 10;
   }
   return negative ? "-" + digits : digits;
-}
-
-std::uint64_t Mix(std::uint64_t x) {
-  x += 0x9E3779B97F4A7C15ull;
-  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-  return x ^ (x >> 31);
 }
 
 }  // namespace
@@ -94,42 +88,32 @@ RunText RunRow(int row, const Params& p, int level, int first_number) {
   return out;
 }
 
-bool FullSweep() {
-  const char* full = std::getenv("TARBEL_FULL");
-  return full != nullptr && std::string(full) == "1";
-}
-
 long long ForEachParams(const std::array<int, 7>& bounds, long long budget,
                         const std::function<void(const Params&)>& visit) {
-  std::array<int, 7> b{};
+  std::array<int, 7> lo{1, 1, 1, 1, 1, 1, 1};
+  std::array<int, 7> hi{};
   long long space = 1;
   for (int k = 0; k < 7; ++k) {
-    b[k] = bounds[k] < 1 ? 1 : bounds[k];
-    space *= b[k];
+    hi[k] = bounds[k] < 1 ? 1 : bounds[k];
+    space *= hi[k];
   }
+  if (!testing_support::FullSweep()) {
+    const std::vector<testing_support::SweepPoint> points =
+        testing_support::SweepPoints(lo, hi, static_cast<int>(budget), 1, 1);
+    for (const testing_support::SweepPoint& point : points) visit(point.p);
+    return static_cast<long long>(points.size());
+  }
+  // The whole space, visited in place: some rows hold tens of millions of sets.
   Params p{};
-  if (FullSweep() || space <= budget) {
-    for (long long i = 0; i < space; ++i) {
-      long long rest = i;
-      for (int k = 6; k >= 0; --k) {
-        p[k] = 1 + static_cast<int>(rest % b[k]);
-        rest /= b[k];
-      }
-      visit(p);
-    }
-    return space;
-  }
-  // Within each run of b[k] consecutive points parameter k takes every value once, shifted by
-  // an offset that changes from run to run, so the parameters do not move in step.
-  for (long long i = 0; i < budget; ++i) {
-    for (int k = 0; k < 7; ++k) {
-      const std::uint64_t run = static_cast<std::uint64_t>(i / b[k]);
-      const std::uint64_t offset = Mix(run * 7 + static_cast<std::uint64_t>(k)) % b[k];
-      p[k] = 1 + static_cast<int>((static_cast<std::uint64_t>(i) + offset) % b[k]);
+  for (long long i = 0; i < space; ++i) {
+    long long rest = i;
+    for (int k = 6; k >= 0; --k) {
+      p[k] = 1 + static_cast<int>(rest % hi[k]);
+      rest /= hi[k];
     }
     visit(p);
   }
-  return budget;
+  return space;
 }
 
 std::vector<long long> Integers(std::string_view text) {
@@ -297,6 +281,20 @@ Equation ReadEquation(std::string_view text, int n) {
   e.rhs = rhs[0];
   e.ok = true;
   return e;
+}
+
+std::string Where(const Params& p) {
+  std::string w = "P =";
+  for (int v : p) w += " " + std::to_string(v);
+  return w;
+}
+
+bool IsShape(const Matrix& m, std::size_t rows, std::size_t cols) {
+  if (m.size() != rows) return false;
+  for (const auto& r : m) {
+    if (r.size() != cols) return false;
+  }
+  return true;
 }
 
 }  // namespace algebra_check

@@ -27,12 +27,9 @@ struct RunText {
 /// Level and printed number (FirstNumber, VariantIndex 1) in a reused in-memory state.
 RunText RunRow(int row, const Params& p, int level, int first_number = 1);
 
-/// True when TARBEL_FULL=1: sweeps then visit every parameter set.
-bool FullSweep();
-
 /// Calls visit for every parameter set with Pk in 1..bounds[k-1] (a bound of 0 keeps Pk at 1)
-/// when the space holds at most `budget` sets or FullSweep(); otherwise for a deterministic
-/// sample of `budget` sets in which every value of every parameter occurs. Returns the count.
+/// under testing_support::FullSweep() (streamed, not held); otherwise for the shared sweep's
+/// sample of about `budget` sets (all of them when the space is no larger). Returns the count.
 long long ForEachParams(const std::array<int, 7>& bounds, long long budget,
                         const std::function<void(const Params&)>& visit);
 
@@ -90,5 +87,11 @@ struct Equation {
 
 /// Reads "3x_1-x_2+2x_3=5" (blanks and line ends ignored) with n unknowns.
 Equation ReadEquation(std::string_view text, int n);
+
+/// "P = p1 .. p7" for failure messages.
+std::string Where(const Params& p);
+
+/// Whether m has `rows` rows of `cols` entries each.
+bool IsShape(const Matrix& m, std::size_t rows, std::size_t cols);
 
 }  // namespace algebra_check

@@ -7,7 +7,7 @@
 
 #include "shell/dispatch.h"
 #include "subjects/algebra/algebra_helpers.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 

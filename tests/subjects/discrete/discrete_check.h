@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "subjects/discrete/discrete.h"
-#include "support/memory_files.h"
-#include "support/run_harness.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 #include "toolkit/answers.h"
 
 namespace discrete_check {

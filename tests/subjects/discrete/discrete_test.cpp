@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/dispatch.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <numeric>
 
-#include "support/memory_files.h"
-#include "support/run_harness.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 #include "tests/subjects/discrete/discrete_check.h"
 
 namespace {

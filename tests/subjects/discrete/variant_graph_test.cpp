@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/memory_files.h"
-#include "support/run_harness.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 #include "tests/subjects/discrete/discrete_check.h"
 
 namespace {

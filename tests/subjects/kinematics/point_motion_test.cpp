@@ -6,7 +6,7 @@
 #include <numbers>
 #include <string>
 
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
 
 namespace {
 
@@ -17,8 +17,8 @@ TEST(ReduceFractionText, ReducesPositiveAndOnlyHalvesOthers) {
     int a, b;
     const char *num, *den;
   } cases[] = {
-      {12, 18, "2", "3"}, {4, 8, "1", "2"},  {7, 1, "7", "1"},   {-6, 8, "-3", "4"},
-      {-6, 9, "-6", "9"},   {0, 6, "0", "3"},  {0, 0, "0", "0"},   {1234567, 1, "123456", "1"},
+      {12, 18, "2", "3"}, {4, 8, "1", "2"}, {7, 1, "7", "1"}, {-6, 8, "-3", "4"},
+      {-6, 9, "-6", "9"}, {0, 6, "0", "3"}, {0, 0, "0", "0"}, {1234567, 1, "123456", "1"},
   };
   PointMotion m;
   for (const auto& c : cases) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "subjects/statics/text_reading.h"
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
 
 namespace statics {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "subjects/statics/joint_balance.h"
 #include "subjects/statics/text_reading.h"
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
 
 namespace statics {
 namespace {

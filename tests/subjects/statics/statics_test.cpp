@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/dispatch.h"
-#include "support/memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace statics {
 namespace {

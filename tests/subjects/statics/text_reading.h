@@ -9,15 +9,15 @@
 namespace statics_testing {
 
 /// The number that starts right after the first `key` at or after `from` (NaN when the key is
-/// missing); `from` moves past the number.
+/// missing or no number follows it); `from` moves past the key and the number.
 inline double NumberAfter(std::string_view text, std::string_view key, std::size_t& from) {
   const std::size_t at = text.find(key, from);
   if (at == std::string_view::npos) return std::nan("");
   const std::string rest(text.substr(at + key.size(), 32));
   char* end = nullptr;
   const double v = std::strtod(rest.c_str(), &end);
-  if (end == rest.c_str()) return std::nan("");
   from = at + key.size() + static_cast<std::size_t>(end - rest.c_str());
+  if (end == rest.c_str()) return std::nan("");
   return v;
 }
 
@@ -58,7 +58,10 @@ inline std::string SingleRow(std::string_view answers) {
   at = answers.find("\\hline", at + 1);
   if (at == std::string_view::npos) return {};
   at += 6;
-  while (at < answers.size() && (answers[at] == '\r' || answers[at] == '\n')) ++at;
+  // The head's line end (a head may end in a blank before it).
+  std::size_t end_of_head = at;
+  while (end_of_head < answers.size() && answers[end_of_head] == ' ') ++end_of_head;
+  if (answers.substr(end_of_head, 2) == "\r\n") at = end_of_head + 2;
   const std::size_t end = answers.rfind(" \\\\\\hline\\end{tabular}");
   if (end == std::string_view::npos || end < at) return {};
   return std::string(answers.substr(at, end - at));
@@ -90,12 +93,6 @@ inline std::vector<PutPoint> PutsOf(std::string_view text, std::string_view mark
     out.push_back(PutBefore(text, at));
   }
   return out;
-}
-
-/// True when the environment asks for the exhaustive sweeps (TARBEL_FULL set and not "0").
-inline bool FullSweep() {
-  const char* v = std::getenv("TARBEL_FULL");
-  return v != nullptr && std::string_view(v) != "0" && std::string_view(v) != "";
 }
 
 }  // namespace statics_testing

@@ -9,7 +9,8 @@
 
 #include "subjects/statics/joint_balance.h"
 #include "subjects/statics/text_reading.h"
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
+#include "tests/support/sweep.h"
 
 namespace statics {
 namespace {
@@ -204,7 +205,7 @@ std::string CheckDrawnTruss(const VariantParams& p) {
 
 TEST(TriangularLatticeTrussTest, TheAnswersBalanceTheDrawnTruss) {
   // 320 760 sets (P7 is not read); the normal suite takes every 61st.
-  const int stride = statics_testing::FullSweep() ? 1 : 61;
+  const int stride = testing_support::FullSweep() ? 1 : 61;
   long index = 0, checked = 0;
   for (int p1 = 1; p1 <= 5; ++p1)
     for (int p2 = 1; p2 <= 6; ++p2)
