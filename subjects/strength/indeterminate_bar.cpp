@@ -51,7 +51,8 @@ IndeterminateBarVariant DeriveIndeterminateBar(int p1, int p2, int p3, int p4, i
 }
 
 void BeginIndeterminateBarProblem(SharedState& s) {
-  s.ParboxWidth = 132;
+  // Three boxes to a line with 5 mm to spare on an A4 sheet.
+  s.ParboxWidth = 128;
   BeginSaveBox(s, "razmY");
   for (int i = 1; i <= 4; ++i) DrawSegment(s, 40 * (i - 1), -14, 40 * (i - 1), -12);
   DrawSegment(s, 0, -14, 120, -14);

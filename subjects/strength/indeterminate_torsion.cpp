@@ -59,7 +59,8 @@ IndeterminateTorsionVariant DeriveIndeterminateTorsion(int p1, int p2, int p3, i
 }
 
 void BeginIndeterminateTorsionProblem(SharedState& s) {
-  s.ParboxWidth = 130;
+  // Three boxes to a line with 5 mm to spare on an A4 sheet.
+  s.ParboxWidth = 128;
   BeginSaveBox(s, "razmk");
   DrawSegment(s, 0, -14, 140, -14);
   DrawHatchRowH(s, -1, 0, 0, 45);

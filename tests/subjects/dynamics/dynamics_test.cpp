@@ -7,6 +7,7 @@
 
 #include "shell/dispatch.h"
 #include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 
 namespace dynamics {
 namespace {
@@ -88,6 +89,23 @@ TEST(DynamicsDispatchTest, RowsThatStartNothingWriteNothing) {
     WriteDynamicsVariant(*s, problem);
     EXPECT_EQ(testing_support::MainText(*s), "") << problem;
   }
+}
+
+// The begin entry sets the default box before the row's own routine; a box the row sets stays
+// in force, and a row that sets none draws into the default.
+TEST(DynamicsDispatchTest, TheDefaultBoxAndARowsOwnBox) {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  auto s = testing_support::NewState();
+  s->BoxWidth = 5;
+  s->BoxHeight = 5;
+  testing_support::RunTableRow(*s, table, 7, 24, {{1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 1, 1}});
+  EXPECT_EQ(s->BoxWidth, 90);  // the truss row's own box
+  EXPECT_EQ(s->BoxHeight, 50);
+  auto t = testing_support::NewState();
+  t->BoxWidth = 5;
+  testing_support::RunTableRow(*t, table, 7, 26, {{1, 1, 1, 1, 1, 1, 1}});
+  EXPECT_EQ(t->BoxWidth, 120);
+  EXPECT_EQ(t->BoxHeight, 60);
 }
 
 }  // namespace

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "shell/dispatch.h"
-#include "support/run_harness.h"
-#include "support/sweep.h"
-#include "support/tex_formula.h"
+#include "tests/support/run_harness.h"
+#include "tests/support/sweep.h"
+#include "tests/support/tex_formula.h"
 
 namespace kinematics_check {
 

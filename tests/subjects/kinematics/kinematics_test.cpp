@@ -6,7 +6,7 @@
 
 #include "shell/dispatch.h"
 #include "subjects/kinematics/kinematics_check.h"
-#include "support/run_harness.h"
+#include "tests/support/run_harness.h"
 
 namespace {
 
