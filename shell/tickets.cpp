@@ -250,7 +250,7 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
     WriteText(s, "{\\bf Question 2. }");
     WriteLine(s, s.QuestionList2[s.TicketQuestions2[t]] + "\\\\");
     if (s.TicketProblemOn) {
-      WriteText(s, "{\\bf Problem. }\\par");
+      WriteText(s, "{\\bf Problem. }\\par ");
       WriteText(s, statement);
       LoadVariantParameters(s, platform, start_dir, table);
       SelectVariantParameters(s, t);

@@ -57,7 +57,9 @@ void WriteDeterminant4Item(SharedState& s, int k) {
 }  // namespace
 
 void BeginDeterminant4Problem(SharedState& s) {
-  s.ParboxWidth = 210;
+  // Two variant boxes to a line: at 210pt the pair ran past the right edge of an A4 sheet,
+  // and the two determinants need less than 180pt.
+  s.ParboxWidth = 180;
   AnsBeginTable(s, 12);
   WriteLine(s, s.Level == 1 ? "Вычислить определитель матрицы.\\\\ "
                             : "Вычислить определители матриц.\\\\ ");

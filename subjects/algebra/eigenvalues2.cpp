@@ -6,7 +6,9 @@
 namespace algebra {
 
 void BeginEigenvalues2Problem(SharedState& s) {
-  s.ParboxWidth = 130;
+  // Three variant boxes to a line (TeX cannot break after the second without stretch): at
+  // 130pt the third ran past the right edge of an A4 sheet.
+  s.ParboxWidth = 110;
   WriteText(s,
             "Найти собственные значения оператора, заданого в некотором базисе матрицей.\\\\ "
             "\\noindent");

@@ -14,11 +14,14 @@ void BeginCartesianFlatProblem(SharedState& s) {
   // Ten cells of nine characters: the answers take the narrow spacing of the statement.
   toolkit::AnsWrite(s, "\\tabcolsep=1pt");
   toolkit::AnsBeginTable(s, 10);
-  toolkit::AnsWriteLine(s, " &\\ \\ $ v_x\\ \\  $ &\\ \\ $ v_y\\ \\  $ &\\ \\ $ v\\ \\  $ &\\rule[-4pt]{0pt}{10pt}");
-  toolkit::AnsWriteLine(s,
-                        "\\ \\ $  \\wa_x \\ \\ $ &\\ \\ $ \\wa_y\\ \\  $ &\\ \\ $ \\wa\\ \\  $ &\\ \\ $ "
-                        "\\wa_\\tau\\ \\  $ & ");
-  toolkit::AnsWriteLine(s, "\\ \\ $ \\wa_n\\ \\  $ &\\ \\ $ R\\ \\ \\ $\\\\\\hline" + std::string(38, ' '));
+  toolkit::AnsWriteLine(
+      s, " &\\ \\ $ v_x\\ \\  $ &\\ \\ $ v_y\\ \\  $ &\\ \\ $ v\\ \\  $ &\\rule[-4pt]{0pt}{10pt}");
+  toolkit::AnsWriteLine(
+      s,
+      "\\ \\ $  \\wa_x \\ \\ $ &\\ \\ $ \\wa_y\\ \\  $ &\\ \\ $ \\wa\\ \\  $ &\\ \\ $ "
+      "\\wa_\\tau\\ \\  $ & ");
+  toolkit::AnsWriteLine(
+      s, "\\ \\ $ \\wa_n\\ \\  $ &\\ \\ $ R\\ \\ \\ $\\\\\\hline" + std::string(38, ' '));
   toolkit::AnsWriteLine(s,
                         " &\\multicolumn{3}{|c|}{см/с}&\\multicolumn{5}{|c|}{см/с$^2$}&см "
                         "\\\\\\hline");

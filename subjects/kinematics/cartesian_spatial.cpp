@@ -21,8 +21,8 @@ CoordinateLawValue CoordinateLaw(SharedState& s, int kind) {
   const std::string a = Int(c.A), b = Int(c.B), n = Int(c.N);
   switch (kind) {
     case 1:
-      toolkit::WriteText(s, FormatTexFraction(s, c.A, 2 * c.N) + "\\sin " + Int(2 * c.N) + "t+" +
-                                b + "t");
+      toolkit::WriteText(
+          s, FormatTexFraction(s, c.A, 2 * c.N) + "\\sin " + Int(2 * c.N) + "t+" + b + "t");
       break;
     case 2:
       toolkit::WriteText(s, "\\frc{" + a + "}{ " + (c.N == 1 ? " " : n) + "t+" + b + "}");
@@ -41,12 +41,12 @@ CoordinateLawValue CoordinateLaw(SharedState& s, int kind) {
       toolkit::WriteText(s, (c.A == 1 ? " " : a) + "t^2+" + b + "t+" + n);
       break;
     case 7:
-      toolkit::WriteText(s, FormatTexFraction(s, c.A, 2 * c.N) + "\\sin^2 " + Int(2 * c.N) +
-                                "t-" + b + "t");
+      toolkit::WriteText(
+          s, FormatTexFraction(s, c.A, 2 * c.N) + "\\sin^2 " + Int(2 * c.N) + "t-" + b + "t");
       break;
     case 8:
-      toolkit::WriteText(s, b + "t+" + FormatTexFraction(s, c.A, 2 * c.N) + "\\cos^2 " +
-                                Int(2 * c.N) + "t");
+      toolkit::WriteText(
+          s, b + "t+" + FormatTexFraction(s, c.A, 2 * c.N) + "\\cos^2 " + Int(2 * c.N) + "t");
       break;
     case 9:
       toolkit::WriteText(s, a + "\\sqrt{" + n + "t+" + b + "}");

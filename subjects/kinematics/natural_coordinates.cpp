@@ -149,7 +149,8 @@ NaturalCurve WritePlaneCurveY(SharedState& s) {
       const double x = r.x0;
       const int b = p3 + r.x0, n = p2 + 2;
       const int a = RoundInt((std::pow(x / b, n - 1) * n / b + 1.5) * x * x);
-      WriteText(s, "\\left(\\frc{x}{" + Int(b) + "}\\right)^" + Int(n) + "+\\frc{" + Int(a) + "}{x}");
+      WriteText(s,
+                "\\left(\\frc{x}{" + Int(b) + "}\\right)^" + Int(n) + "+\\frc{" + Int(a) + "}{x}");
       y1 = n / (1.0 * b) * std::pow(x / b, n - 1) - a / (x * x);
       y2 = n * (n - 1) / (1.0 * b * b) * std::pow(x / b, n - 2) + 2 * a / (x * x * x);
       k = 2;
@@ -313,10 +314,11 @@ void BeginNaturalCoordinatesProblem(SharedState& s) {
   s.ParboxWidth = 125;
   toolkit::AnsWriteLine(s, "\\small\\tabcolsep=2pt");
   toolkit::AnsBeginTable(s, 10);
-  toolkit::AnsWriteLine(s,
-                        "\\ru &\\mc{$ y' $}&\\mc{$ y'' $}&\\mc{$ v_x $}&\\mc{$ v_y $}&\\mc{$ "
-                        "\\cos(\\alpha) $}&\\mc{$ \\wa_x $}&\\mc{$ \\wa_y $}&\\mc{$ \\wa $}&\\mc{$ R\\ "
-                        "$}\\\\\\hline");
+  toolkit::AnsWriteLine(
+      s,
+      "\\ru &\\mc{$ y' $}&\\mc{$ y'' $}&\\mc{$ v_x $}&\\mc{$ v_y $}&\\mc{$ "
+      "\\cos(\\alpha) $}&\\mc{$ \\wa_x $}&\\mc{$ \\wa_y $}&\\mc{$ \\wa $}&\\mc{$ R\\ "
+      "$}\\\\\\hline");
   toolkit::WriteLine(s,
                      "Точка  движется  по плоской  кривой  $y  =y(x)$  с  постоянной скоростью "
                      "$v$. Определить ускорение  точки,  радиус  кривизны траектории и косинус "
@@ -328,10 +330,9 @@ void BeginNaturalCoordinatesProblem(SharedState& s) {
 void WriteNaturalCoordinatesVariant(SharedState& s) {
   WriteText(s, "\\vskip3mm $y = ");
   const NaturalCurve r = WritePlaneCurveY(s);
-  toolkit::WriteTextNumberLn(s,
-                             ",$\\vskip2mm \\ \\ \\ \\ \\ $v=" + FormatFixed(r.v, 3, 0) +
-                                 "$~м/c,\\ $ x=",
-                             r.x0, "$~м.\\vskip3mm");
+  toolkit::WriteTextNumberLn(
+      s, ",$\\vskip2mm \\ \\ \\ \\ \\ $v=" + FormatFixed(r.v, 3, 0) + "$~м/c,\\ $ x=", r.x0,
+      "$~м.\\vskip3mm");
   // NaturalMotionValues
   const double q = 1 + r.y1 * r.y1;
   const double vx = r.v / std::sqrt(q), vy = vx * r.y1, cos_alpha = vx / r.v;

@@ -25,8 +25,8 @@ struct Jet {
 /// p / q from the jets of p and q.
 Jet Quotient(const Jet& p, const Jet& q) {
   const double d1 = (p.d1 * q.f - p.f * q.d1) / (q.f * q.f);
-  const double d2 =
-      (p.d2 * q.f - p.f * q.d2) / (q.f * q.f) - 2 * q.d1 * (p.d1 * q.f - p.f * q.d1) / (q.f * q.f * q.f);
+  const double d2 = (p.d2 * q.f - p.f * q.d2) / (q.f * q.f) -
+                    2 * q.d1 * (p.d1 * q.f - p.f * q.d1) / (q.f * q.f * q.f);
   return {p.f / q.f, d1, d2};
 }
 
@@ -99,8 +99,8 @@ void WritePlaneCurveLaw(SharedState& s) {
       s.T1Text = Int(p4);
       const int a = 100 * static_cast<int>(toolkit::RoundHalfEven(
                               0.01 * 0.5 * (p3 + b - 1) * (t1 + b) * (t1 + b) + 1));
-      const int n = 100 * static_cast<int>(
-                              toolkit::RoundHalfEven(0.01 * (std::pow(t1 + b, 4) / 6 - b) + 1));
+      const int n =
+          100 * static_cast<int>(toolkit::RoundHalfEven(0.01 * (std::pow(t1 + b, 4) / 6 - b) + 1));
       const double u = t1 + b;
       x = {a / u, -a / (u * u), 2 * a / (u * u * u)};
       y = {(t1 - n) / (u * u), 1 / (u * u) - 2 * (t1 - n) / (u * u * u),
@@ -226,7 +226,8 @@ void WritePlaneCurveLaw(SharedState& s) {
       const int a = p2 + 1, b = a + 1, n = p3 + 1;
       SetInstantSeconds(s, 0.01 * p4 + 0.8);
       const double t = s.LawFrequency;
-      x = {a * std::pow(t, n), a * n * std::pow(t, n - 1), 1.0 * a * n * (n - 1) * std::pow(t, n - 2)};
+      x = {a * std::pow(t, n), a * n * std::pow(t, n - 1),
+           1.0 * a * n * (n - 1) * std::pow(t, n - 2)};
       const Jet r = Sqrt({1 - std::pow(t, 2 * n), -2.0 * n * std::pow(t, 2 * n - 1),
                           -2.0 * n * (2 * n - 1) * std::pow(t, 2 * n - 2)});
       y = {b * r.f, b * r.d1, b * r.d2};
@@ -274,8 +275,10 @@ void WritePlaneCurveLaw(SharedState& s) {
       SetInstantPi(s, n);
       const Trig g = TrigAt(n, s.LawFrequency);
       const double c = g.c, sn = g.s;
-      x = {a * c * c * c, -3.0 * a * n * c * c * sn, -3.0 * a * n * n * (c * c * c - 2 * c * sn * sn)};
-      y = {a * sn * sn * sn, 3.0 * a * n * sn * sn * c, 3.0 * a * n * n * (2 * sn * c * c - sn * sn * sn)};
+      x = {a * c * c * c, -3.0 * a * n * c * c * sn,
+           -3.0 * a * n * n * (c * c * c - 2 * c * sn * sn)};
+      y = {a * sn * sn * sn, 3.0 * a * n * sn * sn * c,
+           3.0 * a * n * n * (2 * sn * c * c - sn * sn * sn)};
       WriteText(s, Int(a) + "\\cos^3(" + Int(n) + "t),$ \\\\[2pt] $y=" + Int(a) + "\\sin^3(" +
                        Int(n) + "t)");
       break;
@@ -287,8 +290,8 @@ void WritePlaneCurveLaw(SharedState& s) {
       const double sn = std::sin(t), c = std::cos(t);
       x = {a + b * c, -b * sn, -b * c};
       y = {a * sn / c + b * sn, a / (c * c) + b * c, 2 * a * sn / (c * c * c) - b * sn};
-      WriteText(s, Int(a) + "+" + Int(b) + "\\cos(t),$ \\\\[2pt] $y=" + Int(a) +
-                       "\\mbox{tg }(t)+" + Int(b) + "\\sin t");
+      WriteText(s, Int(a) + "+" + Int(b) + "\\cos(t),$ \\\\[2pt] $y=" + Int(a) + "\\mbox{tg }(t)+" +
+                       Int(b) + "\\sin t");
       break;
     }
     case 18: {
@@ -334,8 +337,8 @@ void WritePlaneCurveLaw(SharedState& s) {
       const double ep = std::exp(t / a), em = std::exp(-t / a);
       x = {t, 1, 0};
       y = {a / 2.0 * (ep + em), (ep - em) / 2, (ep + em) / (2.0 * a)};
-      WriteText(s, "t,$ \\\\[2pt] $y=" + Int(2 * p2) + "(e^{t/" + Int(a) + "}+e^{-t/" + Int(a) +
-                       "})");
+      WriteText(s,
+                "t,$ \\\\[2pt] $y=" + Int(2 * p2) + "(e^{t/" + Int(a) + "}+e^{-t/" + Int(a) + "})");
       break;
     }
     case 22: {

@@ -26,8 +26,9 @@ void SetInstantFromP4(SharedState& s);
 /// Main file: "$ \\[2pt] $ y= " (no line end).
 void WriteYEquals(SharedState& s);
 /// From PointVx..PointAz: PointSpeed, PointAccel, TangentialAccel, NormalAccel (|v x a|/v, 0
-/// below 1e-9 max(1, a): a path straight up to rounding) and CurvatureRadius (-1 when NormalAccel is 0). A point at
-/// rest (speed below 1e-9 max(1, a)) gets TangentialAccel := a and NormalAccel := 0.
+/// below 1e-9 max(1, a): a path straight up to rounding) and CurvatureRadius (-1 when NormalAccel
+/// is 0). A point at rest (speed below 1e-9 max(1, a)) gets TangentialAccel := a and NormalAccel :=
+/// 0.
 void PointMotionCharacteristics(PointMotion& m);
 
 }  // namespace kinematics

@@ -85,14 +85,16 @@ PolarLaw WritePolarCurveLaw(SharedState& s) {
   auto cissoid = [&](int a) {  // rho = A sin^2 phi / cos phi = A (sec phi - cos phi)
     s.CurveName = "Циссоида";
     const double c = std::cos(l.phi), sn = std::sin(l.phi), sec = 1 / c, tg = sn / c;
-    l.rho = a * (sec - c), l.drho = a * (sec * tg + sn), l.ddrho = a * (sec * tg * tg + sec * sec * sec + c);
+    l.rho = a * (sec - c), l.drho = a * (sec * tg + sn),
+    l.ddrho = a * (sec * tg * tg + sec * sec * sec + c);
   };
   auto strophoid = [&](double a) {  // rho = A cos 2phi / cos phi
     s.CurveName = "Строфоида";
     const double sec = 1 / std::cos(l.phi), tg = std::tan(l.phi);
     const double f = std::cos(2 * l.phi), f1 = -2 * std::sin(2 * l.phi), f2 = -4 * f;
     const double g = sec, g1 = sec * tg, g2 = sec * tg * tg + sec * sec * sec;
-    l.rho = a * f * g, l.drho = a * (f1 * g + f * g1), l.ddrho = a * (f2 * g + 2 * f1 * g1 + f * g2);
+    l.rho = a * f * g, l.drho = a * (f1 * g + f * g1),
+    l.ddrho = a * (f2 * g + 2 * f1 * g1 + f * g2);
   };
   switch (s.P1) {
     case 1: {
@@ -106,8 +108,8 @@ PolarLaw WritePolarCurveLaw(SharedState& s) {
       const int a = p3 + p4 + 4, n = p2 + p4 + 2;
       cos_squared(n);
       archimedes(a);
-      WriteText(s, Int(a) + "\\cos^2(\\pi t/" + Int(n) + "),\\ \\" + kS + " \\varphi= \\cos^2(\\pi t/" +
-                       Int(n) + ")");
+      WriteText(s, Int(a) + "\\cos^2(\\pi t/" + Int(n) + "),\\ \\" + kS +
+                       " \\varphi= \\cos^2(\\pi t/" + Int(n) + ")");
       break;
     }
     case 3: {
@@ -287,10 +289,11 @@ void BeginPolarProblem(SharedState& s) {
   // Ten cells and the curve's name: the narrowest spacing keeps the table on the sheet.
   toolkit::AnsWriteLine(s, "\\small\\tabcolsep=1pt");
   toolkit::AnsBeginTable(s, 11);
-  toolkit::AnsWriteLine(s,
-                        "\\No &\\mc{$\\rho$}&\\mc{$ \\dot \\rho $}&\\mc{$ \\varphi $}&\\mc{$ "
-                        "\\dot\\varphi $}&\\mc{$v_\\rho $}&\\mc{$ v_\\varphi $}&\\mc{$ v  $}&\\mc{$ "
-                        "v_x $}&\\mc{$  v_y $}&Кривая\\\\\\hline");
+  toolkit::AnsWriteLine(
+      s,
+      "\\No &\\mc{$\\rho$}&\\mc{$ \\dot \\rho $}&\\mc{$ \\varphi $}&\\mc{$ "
+      "\\dot\\varphi $}&\\mc{$v_\\rho $}&\\mc{$ v_\\varphi $}&\\mc{$ v  $}&\\mc{$ "
+      "v_x $}&\\mc{$  v_y $}&Кривая\\\\\\hline");
   toolkit::Ans2Write(s, "\\tabcolsep=1pt");
   toolkit::Ans2BeginTable(s, 10);
   toolkit::Ans2Write(s,

@@ -2,31 +2,39 @@
 
 #include "subjects/shared_state.h"
 
-// The begin/variant pairs of the Kinematic rows, one problem type per file.
+// The Kinematic problem types: one Begin/Write pair per file. The Begin routine runs once per
+// document (statement, answers-table heads, book reference); the Write routine once per variant.
+
 namespace kinematics {
 
-/// Row 1: Cartesian coordinates, flat trajectory (the plane-curve laws).
+/// Cartesian coordinates, flat trajectory (row 1): statement and answers head.
 void BeginCartesianFlatProblem(SharedState& s);
+/// Cartesian coordinates, flat trajectory: a plane-curve law, t1 and one answers row.
 void WriteCartesianFlatVariant(SharedState& s);
 
-/// Row 2: Cartesian coordinates, spatial trajectory.
+/// Cartesian coordinates, spatial trajectory (row 2): statement and answers head.
 void BeginCartesianSpatialProblem(SharedState& s);
+/// Cartesian coordinates, spatial trajectory: three coordinate laws, t1 and one answers row.
 void WriteCartesianSpatialVariant(SharedState& s);
 
-/// Row 22: spherical motion given by Euler angles (both answers files).
-void BeginSphericalMotionProblem(SharedState& s);
-void WriteSphericalMotionVariant(SharedState& s);
-
-/// Row 3: motion along a plane curve with constant speed (natural coordinates).
+/// Natural coordinates (row 3): statement and answers head.
 void BeginNaturalCoordinatesProblem(SharedState& s);
+/// Natural coordinates: a curve y(x), the speed, the abscissa and one answers row.
 void WriteNaturalCoordinatesVariant(SharedState& s);
 
-/// Row 4: motion of a point in polar coordinates (both answers files).
+/// Polar coordinates (row 4): statement and the heads of both answers tables.
 void BeginPolarProblem(SharedState& s);
+/// Polar coordinates: rho(t), phi(t), the instant and a row in each answers table.
 void WritePolarVariant(SharedState& s);
 
-/// Row 7: uniformly accelerated rotation from rest (no figure, no book reference).
+/// Rotation from rest (row 7): statement and answers head (no book reference).
 void BeginRotationFromRestProblem(SharedState& s);
+/// Rotation from rest: eps, r, t and the speed and acceleration of the point.
 void WriteRotationFromRestVariant(SharedState& s);
+
+/// Spherical motion (row 22): statement and the heads of both answers tables.
+void BeginSphericalMotionProblem(SharedState& s);
+/// Spherical motion: the Euler angles, the point, the instant and a row in each answers table.
+void WriteSphericalMotionVariant(SharedState& s);
 
 }  // namespace kinematics

@@ -41,8 +41,8 @@ AngleAt EulerAngleLaw(SharedState& s, int kind) {
   const std::string a = Int(c.A), b = Int(c.B), n = Int(c.N);
   switch (kind) {
     case 1:
-      toolkit::WriteText2NumbersLn(s, "(" + FormatTexFraction(s, c.A, 2 * c.N) + ")\\sin ",
-                                   2 * c.N, "t+", c.B, "t");
+      toolkit::WriteText2NumbersLn(s, "(" + FormatTexFraction(s, c.A, 2 * c.N) + ")\\sin ", 2 * c.N,
+                                   "t+", c.B, "t");
       break;
     case 2:
       toolkit::WriteText2NumbersLn(s, " ", c.A, "/(" + (c.N == 1 ? std::string(" ") : n) + "t+",
@@ -72,8 +72,8 @@ AngleAt EulerAngleLaw(SharedState& s, int kind) {
     case 8: {
       // A = 2N (P4 = 3) makes the factor 1: no empty brackets "( )" before the cosine.
       const std::string f = FormatTexFraction(s, c.A, 2 * c.N);
-      toolkit::WriteText(s, b + "t+" + (f == " " ? f : "(" + f + ")") + "\\cos^2 " +
-                                Int(2 * c.N) + "t");
+      toolkit::WriteText(
+          s, b + "t+" + (f == " " ? f : "(" + f + ")") + "\\cos^2 " + Int(2 * c.N) + "t");
       break;
     }
     case 9:
@@ -110,12 +110,11 @@ void WriteSphericalMotionAnswers(SharedState& s, const AngleAt& psi, const Angle
   const double dpsi = psi.rate, dth = theta.rate, dphi = phi.rate;
   const Vec omega{dth * cp + dpsi * st * sp, dpsi * st * cp - dth * sp, dphi + dpsi * ct};
   const Vec v = Cross(omega, r);
-  const Vec eps{
-      theta.accel * cp + dpsi * dth * ct * sp + dpsi * dphi * st * cp + psi.accel * st * sp -
-          dth * dphi * sp,
-      dpsi * dth * ct * cp + psi.accel * st * cp - dpsi * dphi * st * sp - theta.accel * sp -
-          dth * dphi * cp,
-      phi.accel + psi.accel * ct - dpsi * dth * st};
+  const Vec eps{theta.accel * cp + dpsi * dth * ct * sp + dpsi * dphi * st * cp +
+                    psi.accel * st * sp - dth * dphi * sp,
+                dpsi * dth * ct * cp + psi.accel * st * cp - dpsi * dphi * st * sp -
+                    theta.accel * sp - dth * dphi * cp,
+                phi.accel + psi.accel * ct - dpsi * dth * st};
   const Vec a1 = Cross(eps, r), a2 = Cross(omega, v);
   const Vec a{a1[0] + a2[0], a1[1] + a2[1], a1[2] + a2[2]};
 

@@ -59,7 +59,8 @@ struct Options {
 };
 
 [[noreturn]] void Usage(const std::string& why) {
-  std::cerr << "catalogue: " << why << "\n"
+  if (!why.empty()) std::cerr << "catalogue: " << why << "\n";
+  std::cerr
             << "usage: catalogue --list\n"
             << "       catalogue OUTDIR [--subject S] [--row R] [--levels 1,5,10] "
                "[--variants N] [--set N] [--answers on|off] "
@@ -86,6 +87,9 @@ int ParseSubject(const std::string& text) {
 
 Options ParseOptions(int argc, char** argv) {
   if (argc < 2) Usage("OUTDIR missing");
+  // An option in the place of the folder ("--help") would otherwise become a folder full of
+  // documents.
+  if (argv[1][0] == '-') Usage(std::string(argv[1]) == "--help" ? "" : "OUTDIR missing");
   Options o;
   o.out_dir = argv[1];
   for (int i = 2; i < argc; ++i) {

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# sheet_test.sh CATALOGUE ROOT OUTDIR [VARIANTS]
+# sheet_test.sh CATALOGUE ROOT OUTDIR [WHAT [VARIANTS]]
 # Every built problem row at Levels 1, 5 and 10 (VARIANTS variants, 40 by default, answers on),
 # the tickets of every built row with its problem (Level 1, 4 tickets), the tickets without a
 # problem and the colloquium sets are typeset, converted to A4 PostScript as the program does
 # and measured: a page with a mark within 5 mm of an edge of the A4 sheet fails the test, named
-# by subject, row and level. Exit 77 (skipped) when latex, dvips or gs is missing.
+# by subject, row and level. WHAT narrows the run to one tab (its letter: its rows and their
+# tickets) or to the documents of no tab ("frame": tickets without a problem, colloquium), so
+# that ctest can run the tabs side by side; "all" (the default) runs everything. Exit 77
+# (skipped) when latex, dvips or gs is missing.
 set -uo pipefail
-catalogue=$1 root=$2 out=$3 variants=${4:-40}
+catalogue=$1 root=$2 out=$3 what=${4:-all} variants=${5:-40}
 for program in latex dvips gs; do
   if ! command -v "$program" >/dev/null; then
     echo "$program not found: skipped"
@@ -17,11 +20,19 @@ rm -rf "$out"
 mkdir -p "$out"
 status=0
 list="$out/catalogue.txt"
-"$catalogue" "$out" --levels 1,5,10 --variants "$variants" --answers on --rows built >"$list" ||
-  status=1
-"$catalogue" "$out" --mode tickets --rows built --levels 1 --variants 4 >>"$list" || status=1
-"$catalogue" "$out" --mode tickets --levels 1 --variants 4 >>"$list" || status=1
-"$catalogue" "$out" --mode colloquium --levels 1 >>"$list" || status=1
+: >"$list"
+if [[ $what != frame ]]; then
+  tab=()
+  [[ $what == all ]] || tab=(--subject "$what")
+  "$catalogue" "$out" "${tab[@]}" --levels 1,5,10 --variants "$variants" --answers on \
+    --rows built >>"$list" || status=1
+  "$catalogue" "$out" "${tab[@]}" --mode tickets --rows built --levels 1 --variants 4 \
+    >>"$list" || status=1
+fi
+if [[ $what == all || $what == frame ]]; then
+  "$catalogue" "$out" --mode tickets --levels 1 --variants 4 >>"$list" || status=1
+  "$catalogue" "$out" --mode colloquium --levels 1 >>"$list" || status=1
+fi
 grep FAILED "$list" && echo "some documents could not be written (see above)"
 
 report=$("$root/scripts/typeset" --sheet "$out")

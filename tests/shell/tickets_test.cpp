@@ -262,7 +262,7 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
       "\\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}\r\n"
       "{\\bf Question 1. }Вопрос 2\\\\\r\n"
       "{\\bf Question 2. }Question 30\\\\\r\n"
-      "{\\bf Problem. }\\parFind $a+b$.\r\n$a=3$, $b=1$\r\n"
+      "{\\bf Problem. }\\par Find $a+b$.\r\n$a=3$, $b=1$\r\n"
       "}}}}\\vfill\\eject{\\parbox{470pt}{\r\n"
       "\\noindent\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{Университет}\\end{center}\r\n"
       "{\\small Кафедра} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par\r\n"
@@ -270,7 +270,7 @@ TEST_F(TicketsTest, TicketDocumentWithProblemAndItsAnswers) {
       "\\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}\r\n"
       "{\\bf Question 1. }Вопрос 25\\\\\r\n"
       "{\\bf Question 2. }Question 1\\\\\r\n"
-      "{\\bf Problem. }\\parFind $a+b$.\r\n$a=5$, $b=2$\r\n"
+      "{\\bf Problem. }\\par Find $a+b$.\r\n$a=5$, $b=2$\r\n"
       "}}}}\\vfill\\eject\\end{document}");
 
   const std::string answers = toolkit::Cp1251ToUtf8(ReadBytes(dir.path() / "otv" / "otvmathA.tex"));

@@ -65,7 +65,8 @@ TEST(CartesianSpatial, AnswersFollowFromThePrintedLaw) {
     for (int i = 0; i < 10; ++i) {
       EXPECT_TRUE(kinematics_check::Agrees(c[i + 1], expected[i], 2, 1e-5))
           << kinematics_check::Describe(p) << " cell " << i + 1 << ": " << c[i + 1] << " vs "
-          << expected[i] << "\n" << m << v.answers;
+          << expected[i] << "\n"
+          << m << v.answers;
     }
     if (an > 1e-5 * std::max(1.0, acc)) {
       EXPECT_TRUE(kinematics_check::Agrees(c[11], speed * speed / an, 3, 1e-4))

@@ -2,8 +2,8 @@
 
 // What the kinematics answer checks share: one variant of a Kinematic row run through the
 // shell's table in memory, the numbers of its answer rows, the printed pieces between two
-// markers, and a deterministic sample of a row's parameter space (every set under
-// TARBEL_FULL=1).
+// markers, the printed laws read back by the shared evaluator, and the sweep of a row's
+// parameter space.
 
 #include <array>
 #include <cctype>
@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "shell/dispatch.h"
-#include "tests/support/tex_formula.h"
-#include "tests/support/run_harness.h"
+#include "support/run_harness.h"
+#include "support/sweep.h"
+#include "support/tex_formula.h"
 
 namespace kinematics_check {
 
@@ -131,7 +132,8 @@ inline Derivatives Differentiate(const std::string& law, char var, double t0, do
     q[i] = f(pt);
   }
   const long double hh = h;
-  return {static_cast<double>(q[2]), static_cast<double>((q[0] - 8 * q[1] + 8 * q[3] - q[4]) / (12 * hh)),
+  return {static_cast<double>(q[2]),
+          static_cast<double>((q[0] - 8 * q[1] + 8 * q[3] - q[4]) / (12 * hh)),
           static_cast<double>((-q[0] + 16 * q[1] - 30 * q[2] + 16 * q[3] - q[4]) / (12 * hh * hh))};
 }
 
@@ -140,41 +142,14 @@ inline bool Agrees(double printed, double x, int decimals, double rel = 1e-6) {
   return std::abs(printed - x) <= 0.5 * std::pow(10.0, -decimals) * 1.02 + rel * std::abs(x);
 }
 
-/// Whether TARBEL_FULL=1 asks for the whole parameter space.
-inline bool Full() {
-  const char* f = std::getenv("TARBEL_FULL");
-  return f != nullptr && std::string(f) == "1";
-}
-
-/// Calls fn(params, level) for every parameter set of bounds (P_k in 1..bounds[k]) when full
-/// or when there are at most `budget` sets, else for `budget` sets in which every value of
-/// every parameter occurs; the level alternates between 1 and 10.
+/// Calls fn(params, level) for the points of testing_support::SweepPoints over P_k in
+/// 1..bounds[k] and Level in 1..level_hi: a deterministic sample of about `budget` points in
+/// which every value of every parameter occurs, or every combination under TARBEL_FULL=1.
 template <typename Fn>
-void ForEachSample(const std::array<int, 7>& bounds, long budget, Fn fn) {
-  long total = 1;
-  for (int b : bounds) total *= b;
-  if (Full() || total <= budget) {
-    for (long i = 0; i < total; ++i) {
-      Params p{};
-      long r = i;
-      for (int k = 0; k < 7; ++k) {
-        p[k] = static_cast<int>(r % bounds[k]) + 1;
-        r /= bounds[k];
-      }
-      fn(p, i % 2 == 0 ? 1 : 10);
-    }
-    return;
-  }
-  std::uint64_t x = 0x9E3779B97F4A7C15ull;
-  for (long i = 0; i < budget; ++i) {
-    Params p{};
-    for (int k = 0; k < 7; ++k) {
-      x = x * 6364136223846793005ull + 1442695040888963407ull;
-      // The first rounds walk every value of each parameter, the rest are drawn.
-      p[k] = i < 60 ? static_cast<int>((i + 7 * k) % bounds[k]) + 1
-                    : static_cast<int>((x >> 33) % static_cast<std::uint64_t>(bounds[k])) + 1;
-    }
-    fn(p, i % 2 == 0 ? 1 : 10);
+void ForEachSample(const std::array<int, 7>& bounds, int budget, Fn fn, int level_hi = 10) {
+  for (const auto& point :
+       testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, bounds, budget, 1, level_hi)) {
+    fn(point.p, point.level);
   }
 }
 

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "shell/dispatch.h"
-#include "tests/support/run_harness.h"
+#include "subjects/kinematics/kinematics_check.h"
+#include "support/run_harness.h"
 
 namespace {
 
@@ -53,10 +54,9 @@ TEST(KinematicsTable, TitlesAreStoredWithTheirTrailingBlanks) {
 TEST(KinematicsTable, BoundsOfChosenRows) {
   const auto& r = kinematics::KinematicsRanges;
   const int expected[][8] = {
-      {1, 23, 10, 4, 10, 56, 33, 32},  {7, 20, 20, 20, 20, 20, 33, 32},
-      {9, 15, 3, 3, 3, 3, 3, 3},       {10, 4, 2, 4, 4, 10, 4, 32},
-      {12, 2, 10, 3, 4, 10, 4, 4},     {19, 12, 4, 2, 3, 7, 10, 10},
-      {22, 9, 9, 9, 3, 9, 3, 3},       {23, 30, 10, 4, 10, 56, 33, 32},
+      {1, 23, 10, 4, 10, 56, 33, 32}, {7, 20, 20, 20, 20, 20, 33, 32}, {9, 15, 3, 3, 3, 3, 3, 3},
+      {10, 4, 2, 4, 4, 10, 4, 32},    {12, 2, 10, 3, 4, 10, 4, 4},     {19, 12, 4, 2, 3, 7, 10, 10},
+      {22, 9, 9, 9, 3, 9, 3, 3},      {23, 30, 10, 4, 10, 56, 33, 32},
   };
   for (const auto& e : expected) {
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(r[e[0]][k], e[k]) << "row " << e[0] << " P" << k;
@@ -87,7 +87,23 @@ TEST(KinematicsTable, NumbersOutsideTheListWriteNothing) {
 TEST(KinematicsTable, TheShellReachesTheTab) {
   const auto& table = shell::DefaultSubjectTable();
   EXPECT_EQ(shell::ProblemCount(table, 6), 23);
-  EXPECT_EQ(std::string(shell::ProblemTitle(table, 6, 4)), std::string(kTitles[3].visible) + std::string(19, ' '));
+  EXPECT_EQ(std::string(shell::ProblemTitle(table, 6, 4)),
+            std::string(kTitles[3].visible) + std::string(19, ' '));
+}
+
+// The point-motion rows do not read Level: Level 10 writes the bytes of Level 1.
+TEST(KinematicsTable, PointMotionRowsIgnoreLevel) {
+  for (int row : {1, 2, 3, 4, 7, 22}) {
+    for (const kinematics_check::Params& p : {kinematics_check::Params{1, 1, 1, 1, 1, 1, 1},
+                                              kinematics_check::Params{5, 3, 2, 3, 7, 2, 2},
+                                              kinematics_check::Params{9, 4, 1, 6, 9, 3, 3}}) {
+      const auto a = kinematics_check::RunOne(row, p, 1);
+      const auto b = kinematics_check::RunOne(row, p, 10);
+      EXPECT_EQ(a.main, b.main) << row;
+      EXPECT_EQ(a.answers, b.answers) << row;
+      EXPECT_EQ(a.second_answers, b.second_answers) << row;
+    }
+  }
 }
 
 }  // namespace

@@ -63,12 +63,13 @@ TEST(NaturalCoordinates, AnswersFollowFromThePrintedCurve) {
     const double nx = -ty * side, ny = tx * side;
     const auto c = Cells(v.answers);
     ASSERT_EQ(c.size(), 10u) << v.answers;
-    const double e[] = {d.d1, d.d2, speed * tx, speed * ty, tx, acc * nx, acc * ny, acc,
-                        1 / curvature};
+    const double e[] = {d.d1,     d.d2,     speed * tx, speed * ty,   tx,
+                        acc * nx, acc * ny, acc,        1 / curvature};
     for (int i = 0; i < 9; ++i) {
       EXPECT_TRUE(kinematics_check::Agrees(c[i + 1], e[i], 3, 1e-6))
           << kinematics_check::Describe(p) << " cell " << i + 1 << ": " << c[i + 1] << " vs "
-          << e[i] << "\n" << v.main << v.answers;
+          << e[i] << "\n"
+          << v.main << v.answers;
     }
   });
 }

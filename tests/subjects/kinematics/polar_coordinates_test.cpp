@@ -74,10 +74,12 @@ TEST(PolarCoordinates, AnswersFollowFromThePrintedLaw) {
     for (int i = 0; i < 9; ++i) {
       EXPECT_TRUE(kinematics_check::Agrees(c1[i + 1], e1[i], 3, 1e-6))
           << kinematics_check::Describe(p) << " cell " << i + 1 << ": " << c1[i + 1] << " vs "
-          << e1[i] << "\n" << v.main << v.answers;
+          << e1[i] << "\n"
+          << v.main << v.answers;
       EXPECT_TRUE(kinematics_check::Agrees(c2[i + 1], e2[i], 3, 1e-6))
           << kinematics_check::Describe(p) << " second cell " << i + 1 << ": " << c2[i + 1]
-          << " vs " << e2[i] << "\n" << v.main << v.second_answers;
+          << " vs " << e2[i] << "\n"
+          << v.main << v.second_answers;
     }
   });
 }

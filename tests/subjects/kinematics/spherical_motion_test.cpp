@@ -35,8 +35,8 @@ TEST(SphericalMotion, GoldenLines) {
             " $z=4$.\\vskip3mm\r\n"
             "$t=2~c.$\r\n");
   // The constant angle's divisor walks 2, 3, 4 with P5 (P5 = 4, 5, 9 give 2, 3, 4).
-  for (const auto& [p5, text] : {std::pair{4, "\\pi/2 "}, std::pair{5, "\\pi/3 "},
-                                 std::pair{9, "\\pi/4 "}}) {
+  for (const auto& [p5, text] :
+       {std::pair{4, "\\pi/2 "}, std::pair{5, "\\pi/3 "}, std::pair{9, "\\pi/4 "}}) {
     EXPECT_EQ(Between(RunOne(22, {8, 1, 2, 1, p5, 2, 1}).main, "\\psi = ", "\r\n"), text) << p5;
   }
   // Kinds 3, 5, 6, 7, 8, 9 with P4 = 2, P5 = 1.
@@ -59,8 +59,12 @@ Mat Mul(const Mat& a, const Mat& b) {
       for (int k = 0; k < 3; ++k) c[i][j] += a[i][k] * b[k][j];
   return c;
 }
-Mat Rz(double a) { return {{{std::cos(a), -std::sin(a), 0}, {std::sin(a), std::cos(a), 0}, {0, 0, 1}}}; }
-Mat Rx(double a) { return {{{1, 0, 0}, {0, std::cos(a), -std::sin(a)}, {0, std::sin(a), std::cos(a)}}}; }
+Mat Rz(double a) {
+  return {{{std::cos(a), -std::sin(a), 0}, {std::sin(a), std::cos(a), 0}, {0, 0, 1}}};
+}
+Mat Rx(double a) {
+  return {{{1, 0, 0}, {0, std::cos(a), -std::sin(a)}, {0, std::sin(a), std::cos(a)}}};
+}
 
 double Len(const Vec& v) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
 
@@ -110,7 +114,8 @@ TEST(SphericalMotion, AnswersFollowFromTheRotationMatrix) {
     Vec pos[5];
     for (int i = 0; i < 5; ++i) {
       const Mat rr = rotation(t + (i - 2) * h);
-      for (int a = 0; a < 3; ++a) pos[i][a] = rr[a][0] * r0[0] + rr[a][1] * r0[1] + rr[a][2] * r0[2];
+      for (int a = 0; a < 3; ++a)
+        pos[i][a] = rr[a][0] * r0[0] + rr[a][1] * r0[1] + rr[a][2] * r0[2];
     }
     const Mat rt = rotation(t);
     Vec vel{}, acc{};
@@ -126,14 +131,17 @@ TEST(SphericalMotion, AnswersFollowFromTheRotationMatrix) {
     ASSERT_EQ(c1.size(), 9u) << v.answers;
     ASSERT_EQ(c2.size(), 9u) << v.second_answers;
     const double e1[] = {vel[0], vel[1], vel[2], Len(vel), acc[0], acc[1], acc[2], Len(acc)};
-    const double e2[] = {omega[0], omega[1], omega[2], Len(omega), eps[0], eps[1], eps[2], Len(eps)};
+    const double e2[] = {omega[0], omega[1], omega[2], Len(omega),
+                         eps[0],   eps[1],   eps[2],   Len(eps)};
     for (int i = 0; i < 8; ++i) {
       EXPECT_TRUE(kinematics_check::Agrees(c1[i + 1], e1[i], 3, 2e-6))
-          << kinematics_check::Describe(p) << " v/a cell " << i + 1 << ": " << c1[i + 1]
-          << " vs " << e1[i] << "\n" << m;
+          << kinematics_check::Describe(p) << " v/a cell " << i + 1 << ": " << c1[i + 1] << " vs "
+          << e1[i] << "\n"
+          << m;
       EXPECT_TRUE(kinematics_check::Agrees(c2[i + 1], e2[i], 3, 2e-6))
           << kinematics_check::Describe(p) << " omega/eps cell " << i + 1 << ": " << c2[i + 1]
-          << " vs " << e2[i] << "\n" << m;
+          << " vs " << e2[i] << "\n"
+          << m;
     }
   });
 }
