@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -70,7 +71,9 @@ TEST(Ellipse, PrintedSemiAxesMeetEveryPrintedCondition) {
     ASSERT_GT(a, 0) << where;
     ASSERT_GT(b, 0) << where;
     // Kinds 9 and 11 give no foci, eccentricity or ratio that would order the axes.
-    if (p[0] != 9 && p[0] != 11) ASSERT_GE(a, b) << where;
+    if (p[0] != 9 && p[0] != 11) {
+      ASSERT_GE(a, b) << where;
+    }
     const double c = std::sqrt(a * a - b * b), e = c / a;
     const std::vector<double> n = StatementNumbers(out.main);
     auto on = [&](double x, double y) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -26,7 +28,8 @@ std::string Where(const Params& p, int level) {
 std::vector<double> Decimals(const std::string& text) {
   std::vector<double> out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool sign = text[i] == '-' && i + 1 < text.size() && std::isdigit(text[i + 1]);
+    const bool sign = text[i] == '-' && i + 1 < text.size() &&
+                      std::isdigit(static_cast<unsigned char>(text[i + 1]));
     if (!sign && !std::isdigit(static_cast<unsigned char>(text[i]))) continue;
     char* end = nullptr;
     out.push_back(std::strtod(text.c_str() + i, &end));
