@@ -57,21 +57,51 @@ constexpr ProblemRow kAlgebraRows[] = {
      {20, 20, 15, 15, 3, 33, 32},
      [](SharedState& s) { BeginLinearSystemProblem(s, 4); },
      [](SharedState& s) { WriteLinearSystemVariant(s, 4); }},  // 11
-    {"Векторная алгебра", {20, 20, 20, 20, 20, 33, 32}},       // 12
+    {"Векторная алгебра",
+     {20, 20, 20, 20, 20, 33, 32},
+     BeginVectorAlgebraProblem,
+     WriteVectorAlgebraVariant},  // 12
     {"Обратная матрица, умножение и сложение матриц",
      {3, 6, 6, 4, 6, 6, 6},
      BeginInverseMatrixProblem,
      WriteInverseMatrixVariant},                                                      // 13
-    {"Геометрия на плоскости. Медианы,высоты (1) ", {8, 8, 4, 4, 2, 2, 2}},           // 14
-    {"Геометрия на плоскости. Медианы,высоты (2) ", {20, 20, 15, 15, 3, 3, 3}},       // 15
-    {"Геометрия в пространстве. Объем тетраэдра", {20, 20, 15, 15, 3, 3, 3}},         // 16
-    {"Расстояние между прямыми            ", {20, 20, 15, 15, 4, 4, 4}},              // 17
-    {"Эллипс                              ", {14, 15, 3, 3, 3, 3, 3}},                // 18
-    {"Гипербола                           ", {24, 3, 3, 3, 3, 3, 3}},                 // 19
-    {"Классификация кривых 2-го порядка", {16, 3, 3, 4, 4, 4, 4}},                    // 20
+    {"Геометрия на плоскости. Медианы,высоты (1) ",
+     {8, 8, 4, 4, 2, 2, 2},
+     [](SharedState& s) { BeginPlaneTriangleProblem(s, 10); },
+     [](SharedState& s) { WritePlaneTriangleVariant(s, 10); }},  // 14
+    {"Геометрия на плоскости. Медианы,высоты (2) ",
+     {20, 20, 15, 15, 3, 3, 3},
+     [](SharedState& s) { BeginPlaneTriangleProblem(s, 11); },
+     [](SharedState& s) { WritePlaneTriangleVariant(s, 11); }},  // 15
+    {"Геометрия в пространстве. Объем тетраэдра",
+     {20, 20, 15, 15, 3, 3, 3},
+     BeginTetrahedronProblem,
+     WriteTetrahedronVariant},  // 16
+    {"Расстояние между прямыми            ",
+     {20, 20, 15, 15, 4, 4, 4},
+     BeginLineDistanceProblem,
+     WriteLineDistanceVariant},  // 17
+    {"Эллипс                              ",
+     {14, 15, 3, 3, 3, 3, 3},
+     BeginEllipseProblem,
+     WriteEllipseVariant},  // 18
+    {"Гипербола                           ",
+     {24, 3, 3, 3, 3, 3, 3},
+     BeginHyperbolaProblem,
+     WriteHyperbolaVariant},  // 19
+    {"Классификация кривых 2-го порядка",
+     {16, 3, 3, 4, 4, 4, 4},
+     BeginCurveClassificationProblem,
+     WriteCurveClassificationVariant},  // 20
     {"Задачи аналитической геометрии в пространстве", {15, 5, 5, 5, 5, 5, 5}},        // 21
-    {"Центр кривой второго порядка                 ", {10, 10, 10, 10, 10, 10, 10}},  // 22
-    {"Разложение вектора по базису                ", {6, 6, 6, 3, 3, 3, 2}},          // 23
+    {"Центр кривой второго порядка                 ",
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginCurveCentreProblem,
+     WriteCurveCentreVariant},  // 22
+    {"Разложение вектора по базису                ",
+     {6, 6, 6, 3, 3, 3, 2},
+     BeginBasisExpansionProblem,
+     WriteBasisExpansionVariant},  // 23
 };
 static_assert(std::size(kAlgebraRows) == kAlgebraProblemCount);
 

@@ -35,4 +35,24 @@ void WriteEigenvalues2Variant(SharedState& s);
 void BeginEigenvalues3Problem(SharedState& s);
 void WriteEigenvalues3Variant(SharedState& s);
 
+void BeginVectorAlgebraProblem(SharedState& s);
+void WriteVectorAlgebraVariant(SharedState& s);
+/// kind 10: area, sides, heights, medians; kind 11: the height and the median meeting at D.
+void BeginPlaneTriangleProblem(SharedState& s, int kind);
+void WritePlaneTriangleVariant(SharedState& s, int kind);
+void BeginTetrahedronProblem(SharedState& s);
+void WriteTetrahedronVariant(SharedState& s);
+void BeginLineDistanceProblem(SharedState& s);
+void WriteLineDistanceVariant(SharedState& s);
+void BeginEllipseProblem(SharedState& s);
+void WriteEllipseVariant(SharedState& s);
+void BeginHyperbolaProblem(SharedState& s);
+void WriteHyperbolaVariant(SharedState& s);
+void BeginCurveClassificationProblem(SharedState& s);
+void WriteCurveClassificationVariant(SharedState& s);
+void BeginCurveCentreProblem(SharedState& s);
+void WriteCurveCentreVariant(SharedState& s);
+void BeginBasisExpansionProblem(SharedState& s);
+void WriteBasisExpansionVariant(SharedState& s);
+
 }  // namespace algebra

@@ -55,7 +55,7 @@ std::string Rational::Text() const {
   return den == 1 ? Int128Text(num) : Int128Text(num) + "/" + Int128Text(den);
 }
 
-RunText RunRow(int row, const Params& p, int level, int first_number) {
+RunText RunRow(int row, const Params& p, int level, int first_number, bool ticket_mode) {
   static const std::unique_ptr<SharedState> state = std::make_unique<SharedState>();
   SharedState& s = *state;
   testing_support::OpenMemoryFiles(s);
@@ -67,7 +67,7 @@ RunText RunRow(int row, const Params& p, int level, int first_number) {
   s.VariantCount = 1;
   s.AnsTableOpen = false;
   s.Ans2TableOpen = false;
-  s.TicketMode = false;
+  s.TicketMode = ticket_mode;
   s.StudentsMode = false;
   shell::BeginSubjectProblem(s, row, shell::DefaultSubjectTable());
   RunText out;

@@ -24,8 +24,10 @@ struct RunText {
 };
 
 /// Runs the begin entry and one variant of Algebra row `row` with the given parameters,
-/// Level and printed number (FirstNumber, VariantIndex 1) in a reused in-memory state.
-RunText RunRow(int row, const Params& p, int level, int first_number = 1);
+/// Level and printed number (FirstNumber, VariantIndex 1) in a reused in-memory state; in
+/// ticket mode when `ticket_mode`.
+RunText RunRow(int row, const Params& p, int level, int first_number = 1,
+               bool ticket_mode = false);
 
 /// Calls visit for every parameter set with Pk in 1..bounds[k-1] (a bound of 0 keeps Pk at 1)
 /// under testing_support::FullSweep() (streamed, not held); otherwise for the shared sweep's

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "subjects/algebra/algebra_check.h"
+
+// Rows 20 and 22: the printed equation of the curve is read back term by term; the type, the
+// semi-axes or parameter, and the centre are found again from its invariants and its
+// gradient equations, in exact rationals.
+namespace {
+
+using algebra_check::Integers;
+using algebra_check::Params;
+using algebra_check::Rational;
+using algebra_check::RunRow;
+
+std::string Where(const Params& p) {
+  std::string w = "P =";
+  for (int v : p) w += " " + std::to_string(v);
+  return w;
+}
+
+// The coefficients of the printed "...=0" by monomial ("x^2", "xy", "\sqrt{3}xy", "" for the
+// constant term); blanks, line ends and "$" are ignored. ok is false when a term is unreadable.
+struct Terms {
+  std::map<std::string, long long> coef;
+  bool ok = true;
+};
+
+Terms ReadTerms(const std::string& text) {
+  std::string t;
+  for (char ch : text) {
+    if (ch != ' ' && ch != '\r' && ch != '\n' && ch != '$') t += ch;
+  }
+  Terms out;
+  const std::size_t eq = t.find("=0");
+  if (eq == std::string::npos) {
+    out.ok = false;
+    return out;
+  }
+  t.resize(eq);
+  std::size_t i = 0;
+  while (i < t.size()) {
+    long long sign = 1;
+    if (t[i] == '+' || t[i] == '-') {
+      sign = t[i] == '-' ? -1 : 1;
+      ++i;
+    }
+    long long value = 1;
+    bool digits = false;
+    if (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
+      value = 0;
+      while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
+        value = value * 10 + (t[i++] - '0');
+      }
+      digits = true;
+    }
+    std::string monomial;
+    while (i < t.size() && t[i] != '+' && t[i] != '-') monomial += t[i++];
+    if (monomial.empty() && !digits) out.ok = false;
+    if (out.coef.count(monomial) != 0) out.ok = false;
+    out.coef[monomial] = sign * value;
+  }
+  return out;
+}
+
+long long Get(const Terms& t, const std::string& m) {
+  const auto it = t.coef.find(m);
+  return it == t.coef.end() ? 0 : it->second;
+}
+
+// Row 20: the invariants of the printed equation against the named curve and its semi-axes
+// (a real, b imaginary for the hyperbola) or parameter.
+TEST(CurveClassification, InvariantsOfThePrintedEquation) {
+  algebra_check::ForEachParams({16, 3, 3, 0, 0, 0, 0}, 200, [&](const Params& p) {
+    const auto out = RunRow(20, p, 1);
+    const std::string where = Where(p) + "\n" + out.main + "\n" + out.ans;
+    const Terms t = ReadTerms(out.main);
+    ASSERT_TRUE(t.ok) << where;
+    for (const auto& [m, c] : t.coef) {
+      static const std::vector<std::string> known = {
+          "x^2", "y^2", "xy", "\\sqrt{3}xy", "x", "y", "\\sqrt{2}x", "\\sqrt{2}y", ""};
+      EXPECT_NE(std::find(known.begin(), known.end(), m), known.end()) << m << " " << where;
+    }
+    const long long c1 = Get(t, "x^2"), c2 = Get(t, "y^2");
+    const long long c3 = Get(t, "xy") + Get(t, "\\sqrt{3}xy");
+    const long long k3 = Get(t, "\\sqrt{3}xy") != 0 ? 3 : 1;
+    const long long c4 = Get(t, "x") + Get(t, "\\sqrt{2}x");
+    const long long c5 = Get(t, "y") + Get(t, "\\sqrt{2}y");
+    const long long k2 = Get(t, "\\sqrt{2}x") != 0 || Get(t, "\\sqrt{2}y") != 0 ? 2 : 1;
+    const long long c6 = Get(t, "");
+    ASSERT_FALSE(k3 == 3 && (c4 != 0 || c5 != 0)) << where;
+    // Squares and products of the half coefficients, exact with the roots squared away.
+    const Rational a12sq(c3 * c3 * k3, 4), a13sq(c4 * c4 * k2, 4), a23sq(c5 * c5 * k2, 4);
+    const Rational a12a13a23 = k3 == 3 ? Rational(0) : Rational(c3 * c4 * c5 * k2, 8);
+    const Rational i1 = c1 + c2;
+    const Rational delta = Rational(c1 * c2) - a12sq;
+    const Rational big = Rational(c1 * c2 * c6) + Rational(2) * a12a13a23 -
+                         Rational(c1) * a23sq - Rational(c2) * a13sq - Rational(c6) * a12sq;
+    const std::vector<long long> cells = Integers(out.ans);
+    ASSERT_GE(cells.size(), 1u) << where;
+    auto sign = [](const Rational& r) { return r.num > 0 ? 1 : (r.num < 0 ? -1 : 0); };
+    if (out.ans.find("Эллипс") != std::string::npos ||
+        out.ans.find("Гипербола") != std::string::npos) {
+      ASSERT_EQ(cells.size(), 3u) << where;
+      const Rational u2 = cells[1] * cells[1], v2 = cells[2] * cells[2];
+      ASSERT_NE(delta.num, 0) << where;
+      const Rational c = big / delta;  // the constant term of the canonical equation
+      if (out.ans.find("Эллипс") != std::string::npos) {
+        EXPECT_GT(sign(delta), 0) << where;
+        EXPECT_EQ(i1, Rational(0) - c / u2 - c / v2) << where;
+        EXPECT_EQ(delta, c * c / (u2 * v2)) << where;
+      } else {
+        EXPECT_LT(sign(delta), 0) << where;
+        EXPECT_EQ(i1, Rational(0) - c / u2 + c / v2) << where;
+        EXPECT_EQ(delta, Rational(0) - c * c / (u2 * v2)) << where;
+      }
+    } else if (out.ans.find("Парабола") != std::string::npos) {
+      ASSERT_EQ(cells.size(), 2u) << where;
+      EXPECT_EQ(delta.num, 0) << where;
+      EXPECT_EQ(Rational(cells[1] * cells[1]), Rational(0) - big / (i1 * i1 * i1)) << where;
+    } else {
+      ASSERT_NE(out.ans.find("$\\emptyset$"), std::string::npos) << where;
+      EXPECT_GT(sign(delta), 0) << where;
+      EXPECT_GT(sign(big / delta) * sign(i1), 0) << where;
+    }
+  });
+}
+
+// Row 22: the printed centre solves the gradient equations of the printed curve, and the
+// type follows the sign of its quadratic part's determinant.
+TEST(CurveCentre, CentreAndTypeOfThePrintedCurve) {
+  long long degenerate = 0;
+  algebra_check::ForEachParams({10, 10, 10, 10, 0, 10, 10}, 20000, [&](const Params& p) {
+    const auto out = RunRow(22, p, 1);
+    const std::string where = Where(p) + "\n" + out.main + "\n" + out.ans;
+    EXPECT_EQ(out.main.find("**"), std::string::npos) << where;
+    const Terms t = ReadTerms(out.main);
+    ASSERT_TRUE(t.ok) << where;
+    ASSERT_EQ(Get(t, ""), 1) << where;
+    const long long a = Get(t, "x^2"), bb = Get(t, "xy"), c = Get(t, "y^2");
+    const long long d = Get(t, "x"), e = Get(t, "y");
+    const long long four_delta = 4 * a * c - bb * bb;
+    ASSERT_NE(four_delta, 0) << where;
+    const std::vector<Rational> centre =
+        algebra_check::Solve({{2 * a, bb}, {bb, 2 * c}}, {Rational(-d), Rational(-e)});
+    ASSERT_EQ(centre.size(), 2u) << where;
+    const std::vector<long long> cells = Integers(out.ans);
+    ASSERT_EQ(cells.size(), 3u) << where;
+    EXPECT_EQ(centre[0], Rational(cells[1])) << where;
+    EXPECT_EQ(centre[1], Rational(cells[2])) << where;
+    const bool hyperbola = out.ans.find("гипербола") != std::string::npos;
+    EXPECT_TRUE(hyperbola || out.ans.find("эллипс") != std::string::npos) << where;
+    EXPECT_EQ(hyperbola, four_delta < 0) << where;
+    if (a % 2 == 0 && (a / 2) * c * 4 == bb * bb) ++degenerate;
+  });
+  EXPECT_GT(degenerate, 0);
+}
+
+}  // namespace
