@@ -22,7 +22,7 @@ void BeginVectorAlgebraProblem(SharedState& s) {
   s.ParboxWidth = 200;
   AnsBeginTable(s, 2);
   WriteLine(s, "Найти значение $x$\\\\ ");
-  AnsWriteLine(s, "   &  ");
+  AnsWriteLine(s, "   & $x$ ");
   AnsEndTableRow(s);
 }
 
