@@ -137,5 +137,18 @@ TEST(BeamInfluenceLineTest, GoldenLines) {
       << texts.main.substr(0, 3000);
 }
 
+TEST(BeamInfluenceLineTest, StudentsModeEndsTheRowWithTheName) {
+  auto s = testing_support::NewState();
+  s->StudentsMode = true;
+  s->StudentNames[2] = "Ivanova";
+  const auto texts = testing_support::RunBeginVariant(
+      *s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 37); },
+      [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, 37); },
+      {{1, 5, 5, 5, 5, 1, 1}});
+  EXPECT_NE(texts.second_answers.find("1\\ru &10.000& 0.000& 4.000&14.000& 4.000&Ivanova \\\\"),
+            std::string::npos)
+      << texts.second_answers;
+}
+
 }  // namespace
 }  // namespace structural
