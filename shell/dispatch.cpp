@@ -2,9 +2,11 @@
 
 #include <cstddef>
 
+#include "subjects/ai/ai.h"
 #include "subjects/algebra/algebra.h"
 #include "subjects/calculus/calculus.h"
 #include "subjects/discrete/discrete.h"
+#include "subjects/dynamics/dynamics.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/logic/logic.h"
 #include "subjects/statics/statics.h"
@@ -25,8 +27,8 @@ const SubjectTable& DefaultSubjectTable() {
       {SubjectLetters[3], "Discrete Mathematics", "discrete", "discrete", &discrete::DiscreteTab},
       {SubjectLetters[4], "Statics", "statics", "statics", &statics::StaticsTab},
       {SubjectLetters[5], "Kinematic", "kinematics", "kinematics", &kinematics::KinematicsTab},
-      {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", nullptr},
-      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", nullptr},
+      {SubjectLetters[6], "Dynamics", "dynamics", "dynamics", &dynamics::DynamicsTab},
+      {SubjectLetters[7], "Artificial intelligence", "ai", "ai", &ai::AiTab},
       {SubjectLetters[8], "Logic", "logic", "logic", &logic::LogicTab},
   }};
   return table;

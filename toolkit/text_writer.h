@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace toolkit {
 
@@ -30,6 +31,14 @@ class TextWriter {
   void Close();
   /// Closes without reporting errors; used while an earlier error is already on its way.
   void CloseQuietly() noexcept;
+
+  /// Exchanges this writer's file (or memory text) and state with other's.
+  void Swap(TextWriter& other) noexcept {
+    std::swap(file_, other.file_);
+    std::swap(open_, other.open_);
+    memory_.swap(other.memory_);
+    path_.swap(other.path_);
+  }
 
   /// True between an Open... and Close.
   bool IsOpen() const { return open_; }

@@ -59,23 +59,30 @@ constexpr const char* kHelp1 =
     "problems. The program is designed for teachers in relation to distance forms of education. "
     "Sets of tasks can be used for the tests, especially in large groups of students.";
 constexpr const char* kHelp2 =
-    " Clicking the Start button, you create a file *.tex with  problems and answers. File is "
-    "located in the directory of the program generator. File can be edited (eg, using WinEdt) or "
-    "simply treat the system LaTeX, clicking Dvi.";
+    " Clicking Start (F2) writes the document into the start directory and starts latex on it: "
+    "a problem set is named after the problem, the tab letter, the set and the level letter "
+    "(o12a7C.tex: answers on, problem 12 of Analysis, set 7, Level 3), the tickets are mathA.tex "
+    "to mathJ.tex, the colloquium sets vprA.tex to vprJ.tex; the answers are in otv/. The .tex "
+    "file can be edited with any text editor and typeset again with latex.";
 constexpr const char* kHelp3 =
-    "Dvi button  creates math.Dvi from file math.tex, created by the Start button. You can view "
-    "(and print) Dvi-file by program Yap.";
-constexpr const char* kHelp4 = "Yap button causes the program to view and print dvi files.";
+    "latex makes the .dvi file from the .tex file the Start button wrote; the program starts it "
+    "after every Start (there is no separate button). The \"Yap\" menu item shows the .dvi file "
+    "with xdvi.";
+constexpr const char* kHelp4 =
+    "The \"Yap\" menu item (F7) shows the .dvi file of the last document with xdvi, where it can "
+    "be read and printed.";
 constexpr const char* kHelp5 =
-    "Button Ps convert dvi file into PostScript.  Programm  GSView can use to View or print "
-    "PostScript Document.";
+    "\"Ps\" converts the .dvi file into PostScript on A4 with dvips; \"GsView\" shows it with "
+    "the PostScript viewer (gv, chosen under Options), \"PDF\" makes a PDF of it with "
+    "Ghostscript, and \"SuperPDF\" does both steps, PostScript and then PDF.";
 constexpr const char* kHelp6 =
-    "You can select individual (list) jobs  set the margins between the individual cards, cancel "
+    "You can select individual (list) jobs, set the margins between the individual cards, cancel "
     "the print answers";
 constexpr const char* kHelp7 =
-    "In the option \"Personal\" the student name is added to the text of the problem  from the "
-    "list.  The list can be edited or uploaded from any text file. The number of tasks "
-    "determined by the length of the list (up to 34).";
+    "With \"Individual tasks\" on, every variant carries the name of a student from the list. "
+    "The list can be edited or loaded from any text file in the \"Students\" window; its first "
+    "line is the group's name, each further line one student. The number of variants is the "
+    "number of students (up to 40).";
 
 QSpinBox* NewSpin(QWidget* parent, const char* name, int lo, int hi, int value) {
   auto* spin = new QSpinBox(parent);

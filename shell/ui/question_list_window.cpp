@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "shell/list_files.h"
+#include "shell/tickets.h"
 #include "shell/ui/memo_lines.h"
 
 namespace shell::ui {
@@ -93,6 +94,9 @@ void QuestionListWindow::SaveAndCopy(bool update_count) {
                           " questions; the tickets use the first " +
                           std::to_string(kMaxQuestions));
   }
+  // The ticket question file is named after the list lengths: a list of another length
+  // gets its own file (drawn for it), not the one loaded for the old length.
+  if (update_count) ReloadTicketQuestions(s_, platform_, start_dir_);
   saving_ = false;
 }
 

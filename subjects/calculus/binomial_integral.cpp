@@ -171,10 +171,12 @@ void BeginBinomialIntegralProblem(SharedState& s) {
   s.ParboxWidth = 175;
   WriteText(s, "Найти неопределенный интеграл");
   EndTableHeadWithReference(s, 150);
-  AnsWrite(s, "\\tabcolsep=2pt ");
+  // The variants' tables are in the second answers file (SecondAnswersFileScope).
+  Ans2Write(s, "\\tabcolsep=2pt ");
 }
 
 void WriteBinomialIntegralVariant(SharedState& s) {
+  const SecondAnswersFileScope to_second_file(s);
   AnsBeginVariant(s);
   // Four kinds of integral have integrands: a variant holds at most those four, each once
   // (every item of a variant takes the same numbers).

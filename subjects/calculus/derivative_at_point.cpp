@@ -216,8 +216,15 @@ void BeginDerivativeAtPointProblem(SharedState& s) {
   DerivativeItemCount = static_cast<std::uint8_t>(s.Level);
   // One answer column per cell a variant writes: three for the single function (its two
   // terms and their sum), one per item for a list.
-  toolkit::BeginNumberedItemAnswers(s, DerivativeItemCount,
-                                    DerivativeItemCount == 1 ? 3 : DerivativeItemCount);
+  if (DerivativeItemCount == 1) {
+    // The single function's three cells: the derivatives of its two terms and their sum.
+    AnsBeginTable(s, 3);
+    AnsWriteLine(s, "&1-е слаг. ");
+    AnsWriteLine(s, "&2-е слаг. ");
+    AnsWriteLine(s, "&$y'(1)$ ");
+  } else {
+    toolkit::BeginNumberedItemAnswers(s, DerivativeItemCount, DerivativeItemCount);
+  }
   s.ParboxWidth = 190;
   WriteLine(s, " Вычислить производную функции при $x=1$. ");
   EndTableHeadWithReference(s, 99);

@@ -7,7 +7,7 @@ namespace calculus {
 void BeginExamPaper1Problem(SharedState& s) {
   s.ParboxWidth = 190;
   AnsBeginTable(s, 5);
-  AnsWriteLine(s, "\\ru & ");
+  AnsWriteLine(s, "\\ru & предел ");
   AnsWriteLine(s, "\\\\\\hline ");
 }
 

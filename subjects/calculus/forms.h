@@ -28,14 +28,15 @@ struct ValueAndSlope {
 }
 
 /// Ends a series region statement (the reference to page 231) and writes the answers head:
-/// Level, cut to four, items of one column each, numbered.
+/// Level, cut to four, items of one column each, numbered; the head has a cell for the
+/// student column only in students mode, and the columns keep their spacing, so that no
+/// bracket touches a rule.
 inline void EndSeriesRegionHead(SharedState& s) {
   EndTableHeadWithReference(s, 231);
-  AnsWrite(s, "\\tabcolsep=1pt");
   if (s.Level > 4) s.Level = 4;
   AnsBeginTable(s, s.Level + 1);
   for (int i = 1; i <= s.Level; ++i) AnsWriteTextNumberLn(s, " & ", i, "");
-  AnsWriteLine(s, " & \\\\\\hline ");
+  AnsEndTableRow(s);
 }
 
 /// Writes a series region variant's items: its number into the answers row, then for each of

@@ -204,7 +204,13 @@ void WriteKind(SharedState& s, int q) {
       }
       WriteText2NumbersLn(s, "{", p2 + 1, "n^x+", p3, "}");
       // At x = 0 the first three numerators vanish for every n: the series converges there.
-      AnsWrite(s, p1 <= 3 ? "[0,\\infty)" : "(0,\\infty)");
+      // arcsin(2x/n) is defined for every n from the first index n0 = P4 only while
+      // x <= n0/2.
+      if (p1 == 3) {
+        AnsWriteTextNumberLn(s, "[0,", p4 / 2.0, "]");
+      } else {
+        AnsWrite(s, p1 <= 3 ? "[0,\\infty)" : "(0,\\infty)");
+      }
       return;
     }
     case 10: {

@@ -179,9 +179,9 @@ void BeginGradientProblem(SharedState& s) {
   EndTableHeadWithReference(s, 131);
   AnsBeginTable(s, 4);
   if (s.StudentsMode) {
-    AnsWriteLine(s, R"( &$f'_x$&$f'_y$&$|grad f|$ & \\\hline )");
+    AnsWriteLine(s, R"( &$f'_x$&$f'_y$&$|\mathrm{grad}\,f|$ & \\\hline )");
   } else {
-    AnsWriteLine(s, R"( &$f'_x$&$f'_y$&$|grad f|$  \\\hline )");
+    AnsWriteLine(s, R"( &$f'_x$&$f'_y$&$|\mathrm{grad}\,f|$  \\\hline )");
   }
 }
 

@@ -7,6 +7,22 @@
 
 namespace calculus {
 
+/// While alive, the answers writers write to the second answers file. The per-variant answers
+/// tables of the indefinite integrals go there: the answers file is framed in a box of one
+/// page, while the second file follows it in the document, where pages may break between
+/// tables (forty variants' tables fill several pages).
+class SecondAnswersFileScope {
+ public:
+  explicit SecondAnswersFileScope(SharedState& s) : s_(s) { Swap(); }
+  ~SecondAnswersFileScope() { Swap(); }
+  SecondAnswersFileScope(const SecondAnswersFileScope&) = delete;
+  SecondAnswersFileScope& operator=(const SecondAnswersFileScope&) = delete;
+
+ private:
+  void Swap() noexcept { s_.AnswersFile.Swap(s_.SecondAnswersFile); }
+  SharedState& s_;
+};
+
 /// Substitution and integration by parts: statement, answers head and the arcsh/arcch names;
 /// fixes the item count from Level.
 void BeginSubstitutionIntegralProblem(SharedState& s);

@@ -224,10 +224,12 @@ void BeginRationalIntegralProblem(SharedState& s) {
   s.ParboxWidth = 175;
   WriteText(s, "Найти неопределенный интеграл");
   EndTableHeadWithReference(s, 150);
-  AnsWrite(s, "\\tabcolsep=2pt ");
+  // The variants' tables are in the second answers file (SecondAnswersFileScope).
+  Ans2Write(s, "\\tabcolsep=2pt ");
 }
 
 void WriteRationalIntegralVariant(SharedState& s) {
+  const SecondAnswersFileScope to_second_file(s);
   int q = s.P1, r1 = s.P3;
   int r2 = s.P4 == s.P3 ? s.P3 + 1 : s.P4;
   int r3 = s.P5 + s.P3 == r2 ? r2 + 1 : s.P5 + s.P3;
@@ -251,6 +253,7 @@ void WriteRationalIntegralVariant(SharedState& s) {
 }
 
 void WriteQuadraticIntegralVariant(SharedState& s) {
+  const SecondAnswersFileScope to_second_file(s);
   int kind = s.P1, q = s.P5 + 1, t = s.P3 - 1;
   AnsBeginVariant(s);
   for (int i = 1; i <= s.Level; ++i) {

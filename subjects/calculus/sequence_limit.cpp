@@ -76,7 +76,7 @@ void BeginSequenceLimitProblem(SharedState& s) {
   WriteLine(s, "Вычислить предел.");
   EndTableHeadWithReference(s, 73);
   AnsBeginTable(s, 2);
-  AnsWriteLine(s, "   & \\\\\\hline ");
+  AnsWriteLine(s, "   & предел \\\\\\hline ");
 }
 
 void WriteSequenceLimitVariant(SharedState& s) {

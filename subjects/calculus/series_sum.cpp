@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "subjects/calculus/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -10,9 +12,6 @@
 namespace calculus {
 
 namespace {
-
-/// The least number of answer columns the table is opened with.
-constexpr int kLeastAnswerColumns = 4;
 
 /// One item: the series of kind q written into the main file, its point x0 returned in x0
 /// and its sum at x0 returned.
@@ -90,26 +89,37 @@ double WriteKind(SharedState& s, int q, double& x0) {
   }
 }
 
+// A sum to four decimals; a sum that is not zero but would print as 0.0000 is given with
+// two significant digits, so that it is not read as zero.
+std::string SumCell(double sum) {
+  if (sum == 0 || std::fabs(sum) >= 0.00005) return toolkit::FormatFixed(sum, 6, 4);
+  int exponent = static_cast<int>(std::floor(std::log10(std::fabs(sum))));
+  double mantissa = sum / std::pow(10.0, exponent);
+  if (std::fabs(mantissa) >= 9.95) {
+    mantissa /= 10;
+    ++exponent;
+  }
+  return "$" + toolkit::FormatFixed(mantissa, 3, 1) + "\\cdot10^{" + std::to_string(exponent) +
+         "}$";
+}
+
 }  // namespace
 
 void BeginSeriesSumProblem(SharedState& s) {
   s.ParboxWidth = 175;
   WriteText(s, "Найти сумму ряда при $x=x_0$.");
   EndTableHeadWithReference(s, 241);
-  // One column per item: above four items the table grows with Level, so that every cell
-  // of a row has its column; above five the sums are set smaller and closer, so that the
-  // table keeps within the width of the answers page.
-  if (s.Level > 5) AnsWrite(s, "\\tabcolsep=1pt\\scriptsize");
-  AnsBeginTable(s, std::max(kLeastAnswerColumns, s.Level));
-  AnsWriteLine(s, " & \\\\\\hline ");
+  // One numbered column per item; above five items the table is split, so that every sum
+  // keeps its spacing within the width of the answers page.
+  if (!toolkit::BeginNumberedItemAnswers(s, s.Level, s.Level + 1)) AnsEndTableRow(s);
 }
 
 void WriteSeriesSumVariant(SharedState& s) {
   WriteText(s, "\\par");
-  AnsWriteTextNumberLn(s, "", toolkit::PrintedVariantNumber(s), "");
+  toolkit::AnswersRow row(s, toolkit::AnswersNeedSplit(s.Level, toolkit::kOneCellItemsPerTable),
+                          toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0));
   int q = s.P1 - 1;
   for (int i = 1; i <= s.Level; ++i) {
-    AnsWrite(s, "&");
     q += 1;
     if (q > 12) q = 1;
     WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
@@ -117,9 +127,10 @@ void WriteSeriesSumVariant(SharedState& s) {
     const double sum = WriteKind(s, q, x0);
     WriteText(s, "}$, \\ ");
     WriteTextNumberLn(s, "$x=", x0, " $\\vskip2pt ");
-    AnsWriteLine(s, toolkit::FormatFixed(sum, 6, 4) + " ");
+    row.Item("&" + SumCell(sum) + " ");
     q += 1;
   }
+  row.End();
 }
 
 }  // namespace calculus

@@ -270,6 +270,7 @@ void BeginSubstitutionIntegralProblem(SharedState& s) {
 }
 
 void WriteSubstitutionIntegralVariant(SharedState& s) {
+  const SecondAnswersFileScope to_second_file(s);
   int a = Pair(s.P3), b = Pair(s.P4), k = s.P2 / 2;
   AnsBeginVariant(s);
   for (int i = 1; i <= IntegralItemCount; ++i) {

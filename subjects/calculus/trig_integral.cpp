@@ -132,6 +132,7 @@ void WriteTrigKind(SharedState& s, int kind) {
 }  // namespace
 
 void WriteTrigIntegralVariant(SharedState& s) {
+  const SecondAnswersFileScope to_second_file(s);
   const int step = s.P2 == 1 ? 1 : -1;
   // The kind runs through 1..12 cyclically, forwards or backwards.
   std::uint8_t kind = static_cast<std::uint8_t>(s.P1 - 1);

@@ -1,5 +1,13 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/strength/indeterminate_bar.h"
+#include "subjects/strength/indeterminate_torsion.h"
+#include "subjects/strength/plane_stress.h"
+#include "subjects/strength/prism_combined_loading.h"
+#include "subjects/strength/rheological_model.h"
+#include "subjects/strength/shaft_torsion.h"
+#include "subjects/strength/spatial_stress_state.h"
+#include "subjects/strength/stepped_bar_tension.h"
 #include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
 #include "subjects/structural/indeterminate_rod_system.h"
@@ -20,8 +28,13 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Calculation of the frame by the displacement    ",
      {3, 8, 3, 5, 5, 5, 8}},  // 1 frame by the displacement method
     {"Structural models of the environment            ",
-     {10, 2, 2, 2, 2, 33, 32}},                                           // 2 rheological models
-    {"Plane stress            ", {4, 10, 10, 10, 10, 10, 10}},            // 3 plane stress
+     {10, 2, 2, 2, 2, 33, 32},
+     BeginRheologicalModelProblem,
+     WriteRheologicalModelVariant},                                           // 2 rheological models
+    {"Plane stress            ",
+     {4, 10, 10, 10, 10, 10, 10},
+     BeginPlaneStressProblem,
+     WritePlaneStressVariant},            // 3 plane stress
     {"Beam                                    ", {6, 6, 6, 6, 6, 6, 6}},  // 4 simple beam
     {"Statically indeterminate frame (the method of forces)",
      {6, 2, 3, 4, 6, 10, 14}},  // 5 frame by the method of forces
@@ -34,7 +47,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {30, 18, 14, 7, 9, 6, 5}},                                     // 8 indeterminate truss, mode 1
     {"Multispan split-beam         ", {4, 6, 6, 5, 5, 5, 5}},       // 9 hinged multispan beam
     {"Multispan continuous beam         ", {6, 5, 5, 3, 3, 3, 5}},  // 10 continuous beam
-    {"Three-dimensional stress state ", {5, 30, 30, 30, 30, 30, 30}},  // 11 spatial stress state
+    {"Three-dimensional stress state ",
+     {5, 30, 30, 30, 30, 30, 30},
+     BeginSpatialStressStateProblem,
+     WriteSpatialStressStateVariant},  // 11 spatial stress state
     {"Statically indeterminate frame (the method of displacement, 1)",
      {8, 62, 3, 3, 4, 4, 4}},  // 12 frame by displacements, two joints
     {"Statically indeterminate frame (the method of displacement, 2)",
@@ -42,16 +58,26 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"The number of unknowns by the method of force and displacement me",
      {5, 5, 5, 30, 30, 30, 8}},                                     // 14 number of unknowns
     {"3-hinge arch", {6, 5, 5, 8, 9, 9, 4}},                        // 15 arch, mode 1
-    {"Tension and compression rod", {10, 10, 10, 10, 10, 10, 10}},  // 16 stepped bar in tension
-    {"Stress state clamped beam", {10, 10, 10, 10, 10, 10, 10}},    // 17 indeterminate bar
+    {"Tension and compression rod",
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginSteppedBarTensionProblem,
+     WriteSteppedBarTensionVariant},  // 16 stepped bar in tension
+    {"Stress state clamped beam",
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginIndeterminateBarProblem,
+     WriteIndeterminateBarVariant},    // 17 indeterminate bar
     {"Statically indeterminate problem of torsion",
-     {10, 10, 10, 10, 10, 10, 10}},  // 18 indeterminate torsion
+     {10, 10, 10, 10, 10, 10, 10},
+     BeginIndeterminateTorsionProblem,
+     WriteIndeterminateTorsionVariant},  // 18 indeterminate torsion
     {"Torsion bars of open profile",
      {8, 8, 8, 8, 120, 120, 120}},            // 19 open profile, relative twist
     {"2-hinge arch", {6, 5, 5, 8, 9, 9, 4}},  // 20 arch, mode 2
     {"Statically indeterminate frame", {3, 4, 5, 5, 10, 20, 20}},  // 21 frame hinge displacement
     {"Complex impedance prismatic of bar",
-     {12, 12, 12, 20, 20, 20, 20}},  // 22 prism under combined loading
+     {12, 12, 12, 20, 20, 20, 20},
+     BeginPrismCombinedLoadingProblem,
+     WritePrismCombinedLoadingVariant},  // 22 prism under combined loading
     {"Statically indeterminate rod system (1)",
      {5, 5, 5, 5, 5, 5, 5}},  // 23 plate on four rods; Level 1: plate on two rods
     {"Analysis of statically indeterminate trusses (2)",
@@ -60,7 +86,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {18, 5, 5, 7, 2, 6, 5}},                                      // 25 truss influence lines
     {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
     {"Torsion bars open profile  ", {10, 2, 2, 2, 2, 8, 8}},       // 27 open profile torsion
-    {"Torsion of rods of circular cross section ", {10, 10, 10, 10, 4, 4, 4}},  // 28 shaft torsion
+    {"Torsion of rods of circular cross section ",
+     {10, 10, 10, 10, 4, 4, 4},
+     BeginShaftTorsionProblem,
+     WriteShaftTorsionVariant},  // 28 shaft torsion
     {"Sectorial characteristics of the cross bars open profile",
      {10, 5, 5, 5, 5, 5, 5}},  // 29 sectorial characteristics; Level 1: sectorial coordinates
     {"Constrained torsion of thin-walled open-profile",

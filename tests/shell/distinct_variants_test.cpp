@@ -3,8 +3,8 @@
 // writes the 40-variant document, and the variant boxes (the heading with the variant number
 // left out) are compared: there are 40 different ones, or, for a row whose parameter space
 // prints fewer than 40 problems, as many as the space holds (kSmallSpaces). How many a space
-// holds is counted by printing the row over a sample of its parameters (the whole space under
-// TARBEL_FULL=1).
+// holds is counted by printing the row over its whole space when it is small, else over a sample
+// of its parameters (larger spaces and samples under TARBEL_FULL=1).
 
 #include <gtest/gtest.h>
 
@@ -41,6 +41,16 @@ constexpr SmallSpace kSmallSpaces[] = {
     {1, 25, 1, 8},  // Analysis, sum of a series: 8 series
     {1, 25, 5, 8},
     {1, 25, 10, 8},
+    {1, 16, 1, 25},  // Analysis, binomial integrals: item 1 alone, 5 x 5 square roots
+    {9, 1, 1, 32},   // Logic rows 1, 2 and 4
+    {9, 1, 5, 32},
+    {9, 1, 10, 32},
+    {9, 2, 1, 32},
+    {9, 2, 5, 32},
+    {9, 2, 10, 32},
+    {9, 4, 1, 37},
+    {9, 4, 5, 37},
+    {9, 4, 10, 37},
 };
 
 std::size_t Allowance(int subject, int row, int level) {
@@ -100,7 +110,7 @@ std::size_t ProblemsInSpace(int subject, int row, int level) {
     }
     return seen.size() >= 40;
   };
-  if (combinations <= 2000 || Full()) {
+  if (combinations <= (Full() ? 200000u : 2000u)) {
     std::array<int, 7> p{1, 1, 1, 1, 1, 1, 1};
     for (std::uint64_t i = 0; i < combinations; ++i) {
       if (add(p)) break;
@@ -112,7 +122,7 @@ std::size_t ProblemsInSpace(int subject, int row, int level) {
     return seen.size();
   }
   FakePlatform draws;
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < (Full() ? 20000 : 2000); ++i) {
     std::array<int, 7> p{};
     for (std::size_t k = 0; k < 7; ++k) p[k] = draws.RandomInt(bounds[k]) + 1;
     if (add(p)) break;

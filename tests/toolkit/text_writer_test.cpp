@@ -21,6 +21,20 @@ TEST(TextWriterTest, WritesWindows1251WithCrLf) {
   EXPECT_EQ(w.Contents(), "\xC2\xE0\xF0\xE8\xE0\xED\xF2 \xB9" "1\r\n\r\n");
 }
 
+TEST(TextWriterTest, SwapExchangesTheTextsBeingWritten) {
+  TextWriter a, b;
+  a.OpenMemory();
+  a.Write("a");
+  b.Swap(a);
+  EXPECT_FALSE(a.IsOpen());
+  EXPECT_THROW(a.Write("x"), IoError);
+  b.Write("b");
+  a.Swap(b);
+  a.Write("c");
+  EXPECT_EQ(a.Contents(), "abc");
+  EXPECT_EQ(b.Contents(), "");
+}
+
 TEST(TextWriterTest, CharactersOutsideWindows1251BecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1251("a∑b"), "a?b");
   EXPECT_EQ(Utf8ToCp1251("x\xFFy"), "x?y");

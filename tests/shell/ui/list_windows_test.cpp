@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "shell/settings.h"
+#include "shell/tickets.h"
 #include "shell/ui/ui_tests.h"
 #include "shell/ui/window_harness.h"
 
@@ -58,6 +59,8 @@ class ListWindowsTest : public QObject {
     auto& questions = list == 1 ? h.s->QuestionList1 : h.s->QuestionList2;
     QCOMPARE(questions[3], std::string("Третий"));
     QCOMPARE(list == 1 ? h.s->QuestionCount1 : h.s->QuestionCount2, 3);
+    // The tickets take the question file of the new length.
+    QCOMPARE(h.s->TicketFileName, shell::TicketQuestionFilePath(*h.s, h.dir.path()).string());
   }
 
   void LeavingTheFirstListsMemoSavesButKeepsTheCount() {

@@ -283,4 +283,18 @@ Equation ReadEquation(std::string_view text, int n) {
   return e;
 }
 
+std::string Where(const Params& p) {
+  std::string w = "P =";
+  for (int v : p) w += " " + std::to_string(v);
+  return w;
+}
+
+bool IsShape(const Matrix& m, std::size_t rows, std::size_t cols) {
+  if (m.size() != rows) return false;
+  for (const auto& r : m) {
+    if (r.size() != cols) return false;
+  }
+  return true;
+}
+
 }  // namespace algebra_check

@@ -88,4 +88,10 @@ struct Equation {
 /// Reads "3x_1-x_2+2x_3=5" (blanks and line ends ignored) with n unknowns.
 Equation ReadEquation(std::string_view text, int n);
 
+/// "P = p1 .. p7" for failure messages.
+std::string Where(const Params& p);
+
+/// Whether m has `rows` rows of `cols` entries each.
+bool IsShape(const Matrix& m, std::size_t rows, std::size_t cols);
+
 }  // namespace algebra_check

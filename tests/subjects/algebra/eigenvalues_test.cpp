@@ -14,12 +14,7 @@ using algebra_check::Matrix;
 using algebra_check::Params;
 using algebra_check::ReadMatrix;
 using algebra_check::RunRow;
-
-std::string Where(const Params& p) {
-  std::string w = "P =";
-  for (int v : p) w += " " + std::to_string(v);
-  return w;
-}
+using algebra_check::Where;
 
 // The characteristic polynomial x^n - c1 x^(n-1) + c2 x^(n-2) - .. of the printed matrix has
 // exactly the printed eigenvalues as its roots (with multiplicity): c1 = trace = e1,

@@ -13,12 +13,7 @@ using algebra_check::Matrix;
 using algebra_check::Params;
 using algebra_check::ReadEquation;
 using algebra_check::RunRow;
-
-std::string Where(const Params& p) {
-  std::string w = "P =";
-  for (int v : p) w += " " + std::to_string(v);
-  return w;
-}
+using algebra_check::Where;
 
 // x_i = y_i + z_i C for i = 1..5, read from the answers cell "$(y+zC,\ ..,\ C)$": a term is
 // [whole part][sign][number]C, with the whole part and a unit number left out.

@@ -15,20 +15,8 @@ using algebra_check::Params;
 using algebra_check::Rational;
 using algebra_check::ReadMatrix;
 using algebra_check::RunRow;
-
-std::string Where(const Params& p) {
-  std::string w = "P =";
-  for (int v : p) w += " " + std::to_string(v);
-  return w;
-}
-
-bool IsShape(const Matrix& m, std::size_t rows, std::size_t cols) {
-  if (m.size() != rows) return false;
-  for (const auto& r : m) {
-    if (r.size() != cols) return false;
-  }
-  return true;
-}
+using algebra_check::Where;
+using algebra_check::IsShape;
 
 // Row 13: det(k A^-1 + A B) from the printed A, B and k.
 TEST(InverseMatrix, DeterminantOfThePrintedCombination) {

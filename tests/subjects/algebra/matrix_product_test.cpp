@@ -15,20 +15,8 @@ using algebra_check::Params;
 using algebra_check::Rational;
 using algebra_check::ReadMatrix;
 using algebra_check::RunRow;
-
-std::string Where(const Params& p) {
-  std::string w = "P =";
-  for (int v : p) w += " " + std::to_string(v);
-  return w;
-}
-
-bool IsShape(const Matrix& m, std::size_t rows, std::size_t cols) {
-  if (m.size() != rows) return false;
-  for (const auto& r : m) {
-    if (r.size() != cols) return false;
-  }
-  return true;
-}
+using algebra_check::Where;
+using algebra_check::IsShape;
 
 // Row 5: C D = A, A x = B, and the printed determinants; A is regular so x is the solution.
 TEST(MatrixProduct, ProductSolutionAndDeterminantsOfThePrintedMatrices) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "subjects/calculus/integral_check.h"
 #include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/subjects/calculus/integral_check.h"
 #include "tests/support/memory_files.h"
 
 namespace {
@@ -33,7 +33,7 @@ std::vector<Printed> Integrals(const std::string& main) {
 TEST(DefiniteIntegral, PrintedValuesAgreeWithQuadratureOfThePrintedIntegrands) {
   int bounds[7];
   numeric_check::RowBounds(kRow, {true, true, true, true, true, true, false}, bounds);
-  const auto sets = integral_check::SweepSets(bounds, 600);
+  const auto sets = integral_check::SweepSets(bounds, 2000);
   // The item count lives in the begin routine: one Level at a time.
   for (int level = 1; level <= 10; ++level) {
     numeric_check::VariantRunner runner(kRow, level);

@@ -27,7 +27,8 @@ std::string TableOpening(int columns) {
 }
 
 // The table has a column for every cell a variant writes: the number, three cells for the
-// single function (Level 1) or one per item, and the students' names.
+// single function (Level 1: its two terms and their sum, each with its heading) or one per
+// item, and the students' names.
 TEST(DerivativeAtPoint, BeginOpensAColumnForEveryCell) {
   struct Case {
     int level;
@@ -35,7 +36,7 @@ TEST(DerivativeAtPoint, BeginOpensAColumnForEveryCell) {
     int answer_columns;
   };
   const Case cases[] = {
-      {1, "&1 \r\n", 3},
+      {1, "&1-е слаг. \r\n&2-е слаг. \r\n&$y'(1)$ \r\n", 3},
       {2, "&1 \r\n&2 \r\n", 2},
       {5, "&1 \r\n&2 \r\n&3 \r\n&4 \r\n&5 \r\n", 5},
   };

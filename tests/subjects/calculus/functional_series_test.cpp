@@ -28,6 +28,29 @@ Printed Read(const std::string& main, const std::string& ans) {
   return series_region::ReadPrinted(main, ans, kTerm);
 }
 
+/// The first index of each printed sum, in order.
+std::vector<int> Starts(const std::string& main) {
+  static const std::regex kStart(R"(\\sum_\{n=([0-9]+)\}\^\{\\infty\}\r\n)");
+  std::vector<int> starts;
+  for (auto it = std::sregex_iterator(main.begin(), main.end(), kStart);
+       it != std::sregex_iterator(); ++it) {
+    starts.push_back(std::stoi((*it)[1]));
+  }
+  return starts;
+}
+
+/// Whether the first terms of the sum (n0 .. n0 + 10) are real numbers at x.
+bool DefinedFromStart(const tex_formula::Formula& a, int n0, double x) {
+  for (int n = n0; n <= n0 + 10; ++n) {
+    try {
+      if (!std::isfinite(static_cast<double>(a.AtN(n, x)))) return false;
+    } catch (const tex_formula::NotReal&) {
+      return false;
+    }
+  }
+  return true;
+}
+
 /// The printed region of item `item` (1-based) of a variant at Level 4.
 std::string Region(const Params& q, int item = 1) {
   numeric_check::VariantRunner run(kRow, 4, 1);
@@ -88,8 +111,8 @@ TEST(FunctionalSeries, BeginLowersLevelAndNumbersTheColumns) {
   EXPECT_EQ(main.rfind("Найти область сходимости функционального ряда ", 0), 0u);
   EXPECT_NE(main.find("\\Red{(с.231.)}"), std::string::npos);
   EXPECT_EQ(testing_support::AnsText(s),
-            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
-            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n & \\\\\\hline \r\n");
+            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
+            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n  \\\\\\hline \r\n");
 }
 
 TEST(FunctionalSeries, KindIndexWrapsBothWays) {
@@ -129,7 +152,7 @@ TEST(FunctionalSeries, EndsWhereTheSeriesConverge) {
       {{{2, 2, 1, 3, 3, 1, 1}}, 2, "(-3,3)"},  // kind 5, P2 = 2
       {{{4, 2, 1, 1, 6, 1, 1}}, 1, "(0,0.76]$, $[1.13,\\infty) "},  // kind 8, ln x, 1/n^5 on top
       {{{4, 2, 1, 1, 2, 1, 1}}, 1, "(0,0.76)$, $(1.13,\\infty) "},  // kind 8, sin(5n) on top
-      {{{3, 3, 1, 1, 1, 1, 1}}, 1, "[0,\\infty)"},  // kind 9: every term 0 at x = 0
+      {{{3, 3, 1, 1, 1, 1, 1}}, 1, "[0,0.5]\r\n"},  // kind 9: every term 0 at x = 0; arcsin(2x/1)
       {{{4, 2, 1, 1, 1, 1, 1}}, 2, "(0,\\infty)"},  // kind 9 with sin(n/(n^2+x))
       {{{3, 4, 1, 1, 1, 1, 1}}, 2, "[-3.37,-2.63)"},  // kind 13: alternating at the lower end
       {{{2, 4, 1, 1, 1, 1, 1}}, 3, "(0,\\infty)"},   // kind 10, cos(2 sqrt(nx))/sqrt(3n^2+n+1)
@@ -153,8 +176,10 @@ TEST(FunctionalSeries, RegionsMatchTheSeriesEverywhere) {
     numeric_check::ForEachParameterSet({4, 4, 3, 3, 12, 0, 0}, [&](const Params& q) {
       const auto v = run.Run(q);
       const Printed p = Read(v.main, v.ans);
+      const std::vector<int> starts = Starts(v.main);
       const std::string where = numeric_check::Where(q, level, v);
       ASSERT_EQ(p.terms.size(), static_cast<std::size_t>(count)) << where;
+      ASSERT_EQ(starts.size(), p.terms.size()) << where;
       ASSERT_EQ(p.regions.size(), p.terms.size()) << where;
       for (std::size_t i = 0; i < p.terms.size(); ++i) {
         ++items;
@@ -180,7 +205,9 @@ TEST(FunctionalSeries, RegionsMatchTheSeriesEverywhere) {
           }
           if (near_end) continue;
           const Verdict verdict = Judge(a, x);
-          EXPECT_EQ(verdict == Verdict::kConverges, series_region::InRegion(region, x))
+          // The sum converges where its tail does and every term from its first is defined.
+          const bool sum = verdict == Verdict::kConverges && DefinedFromStart(a, starts[i], x);
+          EXPECT_EQ(sum, series_region::InRegion(region, x))
               << "x = " << x << ": " << series_region::Name(verdict) << "; " << item;
         }
         for (const auto& iv : region) {
@@ -194,7 +221,9 @@ TEST(FunctionalSeries, RegionsMatchTheSeriesEverywhere) {
                 bool geometric = false;
                 const Verdict verdict = Judge(a, x, &geometric);
                 if (d < 1 && !geometric) continue;
-                EXPECT_EQ(verdict == Verdict::kConverges, series_region::InRegion(region, x))
+                const bool sum =
+                    verdict == Verdict::kConverges && DefinedFromStart(a, starts[i], x);
+                EXPECT_EQ(sum, series_region::InRegion(region, x))
                     << "x = " << x << ": " << series_region::Name(verdict) << "; " << item;
               }
             }
@@ -228,6 +257,36 @@ TEST(FunctionalSeries, RegionsMatchTheSeriesEverywhere) {
   EXPECT_GT(ends_checked, 0);
   EXPECT_GT(borders_refined, 0);
   EXPECT_LT(skipped, static_cast<int>(checked.size()) / 5);
+}
+
+// The region is where the whole printed sum converges: every term from the first index on
+// is defined there (an arcsine of 2x/n asks |x| <= n/2 already of the first term).
+TEST(FunctionalSeries, EveryTermFromTheFirstIndexIsDefinedInTheRegion) {
+  std::map<std::string, bool> checked;
+  numeric_check::VariantRunner run(kRow, 4, 1);
+  numeric_check::ForEachParameterSet({4, 4, 3, 3, 12, 0, 0}, [&](const Params& q) {
+    const auto v = run.Run(q);
+    const Printed p = Read(v.main, v.ans);
+    const std::vector<int> starts = Starts(v.main);
+    ASSERT_EQ(starts.size(), p.terms.size());
+    for (std::size_t i = 0; i < p.terms.size(); ++i) {
+      if (p.terms[i].find("\\arcsin") == std::string::npos) continue;
+      const std::string key = std::to_string(starts[i]) + "|" + p.terms[i] + "|" + p.regions[i];
+      if (checked.count(key)) continue;
+      checked[key] = true;
+      const tex_formula::Formula a(p.terms[i]);
+      for (const auto& iv : series_region::ReadRegion(p.regions[i])) {
+        const double hi = std::min(iv.hi, 8.0);
+        for (double x = std::max(iv.lo, -8.0); x <= hi + 1e-9; x += 0.25) {
+          if ((x == iv.lo && !iv.lo_closed) || (x == iv.hi && !iv.hi_closed)) continue;
+          ASSERT_TRUE(DefinedFromStart(a, starts[i], x))
+              << "x = " << x << ": " << p.terms[i] << " ; " << p.regions[i] << "; "
+              << Describe(q, 4);
+        }
+      }
+    }
+  });
+  EXPECT_FALSE(checked.empty());
 }
 
 }  // namespace

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "subjects/calculus/integral_check.h"
 #include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/subjects/calculus/integral_check.h"
 #include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 
 namespace {
 
@@ -128,23 +129,23 @@ int LevelItems(int level) { return level; }
 int AtMostFour(int level) { return std::min(level, 4); }
 
 TEST(SubstitutionIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kSubstitution, {true, true, true, true, true, false, false}, 900, LevelItems);
+  SweepRow(kSubstitution, {true, true, true, true, true, false, false}, 3000, LevelItems);
 }
 
 TEST(RationalIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kRational, {true, true, true, true, true, false, false}, 400, LevelItems);
+  SweepRow(kRational, {true, true, true, true, true, false, false}, 1500, LevelItems);
 }
 
 TEST(QuadraticIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kQuadratic, {true, true, true, true, true, false, false}, 400, LevelItems);
+  SweepRow(kQuadratic, {true, true, true, true, true, false, false}, 1500, LevelItems);
 }
 
 TEST(TrigIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kTrig, {true, true, true, true, true, false, false}, 400, LevelItems);
+  SweepRow(kTrig, {true, true, true, true, true, false, false}, 1500, LevelItems);
 }
 
 TEST(BinomialIntegral, AnswersDifferentiateToTheirIntegrands) {
-  SweepRow(kBinomial, {true, true, true, true, true, false, false}, 500, AtMostFour);
+  SweepRow(kBinomial, {true, true, true, true, true, false, false}, 2000, AtMostFour);
 }
 
 // Golden variants: the bytes each row writes for the cases that matter.
@@ -207,7 +208,7 @@ const Golden kGoldens[] = {
      " \\ $\\displaystyle{\\int\\frac{x^2+6x+8}{\r\n"
      "(x^2-4)(x-3)}dx\r\n"
      "}$\\vskip2mm\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$-6\\ln(x-2)\r\n"
      "+7\\ln(x-3)\r\n"
@@ -219,7 +220,7 @@ const Golden kGoldens[] = {
      " \\ $\\displaystyle{\\int\\frac{x^3+5x+3}{\r\n"
      "(x-5)(x-2)(x-9)}dx\r\n"
      "}$\\vskip2mm\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$x\r\n"
      "-51/4\\ln(x-5)\r\n"
@@ -232,7 +233,7 @@ const Golden kGoldens[] = {
      1,
      " \\ $\\displaystyle{\\int\\frac{x^3+3x+14}{x^2/4+x+2}dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$ \r\n"
      "2x^2-16x+22\\ln(x^2+4x+8)\r\n"
@@ -250,7 +251,7 @@ const Golden kGoldens[] = {
      "\\par 2)\r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{4+2\\cos(x)}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "\\frac{2}{\\sqrt{23}} \r\n"
@@ -264,7 +265,7 @@ const Golden kGoldens[] = {
      "\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{\\cos(x)+2\\sin(x)+4}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "\\frac{2}{\\sqrt{11}} \r\n"
@@ -280,7 +281,7 @@ const Golden kGoldens[] = {
      "\\par 2)\r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{3+2\\cos(x)}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "-\\sin(2x)/4+x/2 $\\\\2&\\rule{0pt}{14pt} $\r\n"
@@ -293,7 +294,7 @@ const Golden kGoldens[] = {
      "\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\cos^{2}(x)\\ dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $\r\n"
      "\\sin(2x)/4+x/2 $\\\\\\hline\\end{tabular}\\end{center} ",
@@ -304,7 +305,7 @@ const Golden kGoldens[] = {
      "\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\sqrt{4-x^2}\\ dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $ \r\n"
      "\\frac{x\\sqrt{4-x^2}}{2}+2\\arctan\\left(\\frac{x}{\\sqrt{4-x^2}}\\right) $ "
@@ -318,7 +319,7 @@ const Golden kGoldens[] = {
      "}$\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\frac{1}{x^2}\\sqrt[3]{2+3x^{3/4}}\\ dx\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $ \r\n"
      "\\frac{x\\sqrt{4-x^2}}{2}+2\\arctan\\left(\\frac{x}{\\sqrt{4-x^2}}\\right) $ "
@@ -338,7 +339,7 @@ const Golden kGoldens[] = {
      "}$\\vskip2mm \r\n"
      " \\ $\\displaystyle{\\int \\frac{dx}{\\sqrt{x+3}-\\sqrt{x-2}}\r\n"
      "}$\\vskip2mm",
-     "\\vskip2mm 1. \\par\r\n"
+     "\\tabcolsep=2pt \\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt} $ \r\n"
      "\\frac{x\\sqrt{4-x^2}}{2}+2\\arctan\\left(\\frac{x}{\\sqrt{4-x^2}}\\right) $ "
@@ -377,6 +378,51 @@ TEST(IndefiniteIntegrals, TheCheckRejectsTheFormerWrongKeys) {
   }
   // The former key of arcsh(ax) left a parenthesis open.
   EXPECT_FALSE(integral_check::Parses("x(\\arcsh(2x)-\\sqrt{1/4+x^2}"));
+}
+
+// In students mode every answers row of the integral rows, the student's name included, has no
+// more cells than its table has columns, and every table is closed.
+TEST(IntegralRows, AnswersRowsFitTheirTablesInStudentsMode) {
+  for (int row : {14, 15, 16, 17, 21, 27}) {
+    for (int level : {1, 4, 10}) {
+      auto s = testing_support::NewState();
+      s->Level = level;
+      s->StudentsMode = true;
+      for (int v = 1; v <= 4; ++v) s->StudentNames[v] = "Student " + std::to_string(v);
+      const auto texts = testing_support::RunBeginVariant(
+          *s, [row](SharedState& st) { calculus::BeginAnalysisProblem(st, row); },
+          [row](SharedState& st) { calculus::WriteAnalysisVariant(st, row); },
+          {{1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3}});
+      const std::string all = texts.answers + texts.second_answers;
+      const std::string where =
+          "row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + all;
+      std::size_t opened = 0, closed = 0;
+      for (std::size_t p = all.find("\\begin{tabular}{"); p != std::string::npos;
+           p = all.find("\\begin{tabular}{", p + 1)) {
+        ++opened;
+        const std::size_t format = p + 16;
+        const std::string columns = all.substr(format, all.find('}', format) - format);
+        const long count = std::count(columns.begin(), columns.end(), 'r');
+        const std::size_t end = all.find("\\end{tabular}", p);
+        ASSERT_NE(end, std::string::npos) << where;
+        ++closed;
+        const std::string body = all.substr(p, end - p);
+        std::size_t row_start = body.find("\\hline") + 6;
+        for (std::size_t e; (e = body.find("\\\\", row_start)) != std::string::npos;
+             row_start = e + 2) {
+          const std::string cells = body.substr(row_start, e - row_start);
+          EXPECT_LE(std::count(cells.begin(), cells.end(), '&') + 1, count) << cells << "\n"
+                                                                            << where;
+        }
+      }
+      EXPECT_GT(opened, 0u) << where;
+      EXPECT_EQ(opened, closed) << where;
+      // The student of variant v is StudentNames[v + 1].
+      for (int v = 1; v <= 3; ++v) {
+        EXPECT_NE(all.find("Student " + std::to_string(v + 1)), std::string::npos) << where;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/subjects/calculus/analysis_runner.h"
+#include "tests/support/sweep.h"
 #include "tests/support/tex_formula.h"
 
 namespace integral_check {
@@ -159,11 +160,8 @@ inline double CachedDefiniteIntegral(const std::string& integrand, int u) {
   return value;
 }
 
-/// Whether the full sweep is asked for (TARBEL_FULL=1).
-inline bool FullSweep() {
-  const char* full = std::getenv("TARBEL_FULL");
-  return full != nullptr && std::string(full) == "1";
-}
+/// Whether the full sweep is asked for (the support library's switch).
+inline bool FullSweep() { return testing_support::FullSweep(); }
 
 /// Every parameter set of a row (bounds[k] = 0 keeps P(k+1) at 1) in the full sweep, else a
 /// deterministic sample of about `budget` sets that takes every value of every parameter.

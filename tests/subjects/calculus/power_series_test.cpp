@@ -38,8 +38,8 @@ TEST(PowerSeries, BeginLowersLevelAndOpensOneColumnPerItem) {
   EXPECT_EQ(testing_support::MainText(s).rfind("Найти область сходимости степенного ряда ", 0),
             0u);
   EXPECT_EQ(testing_support::AnsText(s),
-            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
-            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n & \\\\\\hline \r\n");
+            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
+            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n  \\\\\\hline \r\n");
 }
 
 TEST(PowerSeries, KindsFollowP2AndP3) {

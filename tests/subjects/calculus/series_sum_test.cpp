@@ -23,6 +23,7 @@ struct Item {
   std::string term;
   double x0 = 0;
   double answer = 0;
+  std::string cell;  ///< the answer as printed
 };
 
 std::vector<Item> Items(const std::string& main, const std::string& ans) {
@@ -37,11 +38,24 @@ std::vector<Item> Items(const std::string& main, const std::string& ans) {
     item.x0 = std::stod((*it)[3]);
     items.push_back(item);
   }
-  std::size_t p = ans.find('&');
+  // The cells after the table heads (a split row comes with the heads of its tables); a
+  // cell "$4.9\cdot10^{-5}$" is 4.9e-5.
+  std::string rows = ans;
+  for (std::size_t p = rows.find("\\begin{tabular}"); p != std::string::npos;
+       p = rows.find("\\begin{tabular}", p)) {
+    const std::size_t head_end = rows.find("\\\\\\hline", p);
+    rows.erase(p, head_end == std::string::npos ? std::string::npos : head_end - p);
+  }
+  std::size_t p = rows.find('&');
   for (Item& item : items) {
     if (p == std::string::npos) break;
-    item.answer = std::strtod(ans.c_str() + p + 1, nullptr);
-    p = ans.find('&', p + 1);
+    const std::size_t end = std::min(rows.find('&', p + 1), rows.size());
+    const std::string cell = rows.substr(p + 1, end - p - 1);
+    const std::size_t power = cell.find("\\cdot10^{");
+    item.answer = std::strtod(cell.c_str() + (cell[0] == '$' ? 1 : 0), nullptr);
+    if (power != std::string::npos) item.answer *= std::pow(10.0, std::stoi(cell.substr(power + 9)));
+    item.cell = cell;
+    p = rows.find('&', p + 1);
   }
   return items;
 }
@@ -64,7 +78,7 @@ double PartialSums(const tex_formula::Formula& term, int from, double x0) {
   return static_cast<double>(sum);
 }
 
-TEST(SeriesSum, BeginWritesStatementAndEmptyHead) {
+TEST(SeriesSum, BeginWritesStatementAndNumberedHead) {
   SharedState s;
   testing_support::OpenMemoryFiles(s);
   s.Level = 3;
@@ -73,25 +87,42 @@ TEST(SeriesSum, BeginWritesStatementAndEmptyHead) {
   EXPECT_EQ(testing_support::MainText(s).rfind("Найти сумму ряда при $x=x_0$.", 0), 0u);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            " & \\\\\\hline \r\n");
+            "&1 \r\n&2 \r\n&3 \r\n  \\\\\\hline \r\n");
 }
 
-// Every cell of a row needs its column: Level 10 in students mode writes 12 cells.
-TEST(SeriesSum, TableHasAColumnForEveryItem) {
+// Every item has its numbered column; above five items the table is split into tables of
+// five, each with its heads, instead of being set small with the digits against the rules.
+TEST(SeriesSum, TableHasANumberedColumnForEveryItem) {
   for (int level : {5, 8, 10}) {
-    SharedState s;
-    testing_support::OpenMemoryFiles(s);
-    s.Level = level;
-    s.StudentsMode = true;
-    calculus::BeginAnalysisProblem(s, kRow);
-    const std::string ans = testing_support::AnsText(s);
-    std::size_t columns = 0;
-    for (std::size_t p = ans.find("r|"); p != std::string::npos; p = ans.find("r|", p + 1)) {
-      ++columns;
+    numeric_check::VariantRunner run(kRow, level, 1);
+    run.state().VariantCount = 1;
+    const auto v = run.Run({{1, 1, 1, 1, 1, 1, 1}});
+    const std::string all = (level > 5 ? v.ans : std::string()) +
+                            testing_support::AnsText(run.state());
+    EXPECT_EQ(all.find("tabcolsep"), std::string::npos) << all;
+    for (int i = 1; i <= level; ++i) {
+      if (level <= 5) break;  // the unsplit head is written by the begin entry (above)
+      EXPECT_NE(v.ans.find("&" + std::to_string(i) + " "), std::string::npos) << i << "\n" << v.ans;
     }
-    EXPECT_EQ(columns, static_cast<std::size_t>(level + 2)) << "Level " << level;
-    // Ten sums of up to nine characters fit the answers page only set small and close.
-    EXPECT_EQ(ans.rfind("\\tabcolsep=1pt\\scriptsize\\noindent", 0) == 0, level > 5);
+  }
+}
+
+// A sum that is not zero is not printed as 0.0000.
+TEST(SeriesSum, ASmallSumIsNotPrintedAsZero) {
+  int cells = 0;
+  for (int level = 1; level <= 10; ++level) {
+    numeric_check::VariantRunner run(kRow, level, 1);
+    numeric_check::ForEachParameterSet({11, 0, 5, 5, 5, 0, 0}, [&](const Params& q) {
+      const auto v = run.Run(q);
+      for (const Item& item : Items(v.main, v.ans)) {
+        if (item.cell.find("0.0000") != std::string::npos) {
+          const double sum = PartialSums(tex_formula::Formula(item.term), item.from, item.x0);
+          ASSERT_LT(std::fabs(sum), 1e-12)
+              << item.cell << " for " << sum << "; " << numeric_check::Describe(q, level);
+        }
+        ++cells;
+      }
+    });
   }
 }
 
@@ -121,7 +152,7 @@ TEST(SeriesSum, ItemsTakeEverySecondKindAndWrapAfterTwelve) {
   EXPECT_EQ(v.main,
             "\\par$\\displaystyle{1) \r\n\\sum_{n=1}^{\\infty}\\frac{3^nx^n}{n}\r\n}$, "
             "\\ $x=0.2 $\\vskip2pt \r\n");
-  EXPECT_EQ(v.ans, "5\r\n&0.9163 \r\n");
+  EXPECT_EQ(v.ans, " 5&0.9163 ");
 }
 
 // Every printed sum against the partial sums of the printed series at the printed point, for

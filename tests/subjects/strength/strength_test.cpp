@@ -4,9 +4,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/dispatch.h"
 #include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
 
 namespace strength {
 namespace {
@@ -57,6 +59,30 @@ TEST(MechanicsDispatchTest, RowsOutsideTheListWriteNothing) {
     EXPECT_EQ(testing_support::AnsText(*s), "") << problem;
     EXPECT_EQ(testing_support::Ans2Text(*s), "") << problem;
     EXPECT_EQ(s->ParboxWidth, 0) << problem;
+  }
+}
+
+TEST(MechanicsDispatchTest, StrengthRowsWriteTheSameDocumentAfterAnyOtherRow) {
+  // Parameters within the bounds of every one of these rows. Each row's document alone, and after every other of these rows has run on the same state
+  // (without the Start's reset of the drawing switches).
+  const int rows[] = {2, 3, 7, 11, 16, 17, 18, 22, 28};
+  const std::vector<testing_support::VariantParams> params = {{2, 2, 1, 2, 1, 3, 4},
+                                                              {4, 1, 2, 1, 2, 4, 1}};
+  for (int row : rows) {
+    auto fresh = testing_support::NewState();
+    const auto alone =
+        testing_support::RunTableRow(*fresh, shell::DefaultSubjectTable(), 2, row, params);
+    auto used = testing_support::NewState();
+    for (int other : rows) {
+      if (other == row) continue;
+      testing_support::RunTableRow(*used, shell::DefaultSubjectTable(), 2, other,
+                                   {{3, 1, 2, 2, 1, 2, 3}});
+      testing_support::OpenMemoryFiles(*used);
+    }
+    const auto after =
+        testing_support::RunTableRow(*used, shell::DefaultSubjectTable(), 2, row, params);
+    EXPECT_EQ(after.main, alone.main) << row;
+    EXPECT_EQ(after.answers, alone.answers) << row;
   }
 }
 

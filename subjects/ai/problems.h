@@ -1,0 +1,46 @@
+#pragma once
+
+#include "subjects/shared_state.h"
+
+// The problem types of the Artificial intelligence tab: one Begin/Write pair each, in the files
+// named after them.
+namespace ai {
+
+/// Row 6: the two network saveboxes, the statement and the answers table.
+void BeginTwoLayerPerceptronProblem(SharedState& s);
+/// One variant of row 6: the network with its weights, inputs and targets; the errors E.
+void WriteTwoLayerPerceptronVariant(SharedState& s);
+
+/// Row 7: the statement (by Level) and the answers table of the error terms.
+void BeginBackPropagationProblem(SharedState& s);
+/// One variant of row 7: the network with its weights and target; delta4, delta1..3 x 10^4.
+void WriteBackPropagationVariant(SharedState& s);
+
+/// Row 8: the pattern saveboxes, the statement and the answers table.
+void BeginHeteroassociativeMemoryProblem(SharedState& s);
+/// One variant of row 8: four stored patterns and y; the decimal number y recalls.
+void WriteHeteroassociativeMemoryVariant(SharedState& s);
+
+/// Row 9: the pattern saveboxes, the network savebox, the statement and the answers table.
+void BeginKohonenNetworkProblem(SharedState& s);
+/// One variant of row 9: the rate, four patterns and W; the winners and the trained W.
+void WriteKohonenNetworkVariant(SharedState& s);
+
+/// Row 11: the statement and the answers table.
+void BeginHopfieldNetworkProblem(SharedState& s);
+/// One variant of row 11: x1..x3 and y; the updated y and the pattern it matches, or "-".
+void WriteHopfieldNetworkVariant(SharedState& s);
+
+/// Row 16: the statement, the answers table and the table of the samples' codes.
+void BeginKohonenClustersProblem(SharedState& s);
+/// One variant of row 16: five path samples and three clusters; the winners and the trained
+/// clusters, the codes in the second table.
+void WriteKohonenClustersVariant(SharedState& s);
+
+/// Row 18: the statement, the answers table and the table of the samples' codes.
+void BeginHammingNetworkProblem(SharedState& s);
+/// One variant of row 18: four path samples and y; the distances and the second layer's
+/// outputs, the codes in the second table.
+void WriteHammingNetworkVariant(SharedState& s);
+
+}  // namespace ai

@@ -1,0 +1,110 @@
+#include "subjects/dynamics/dynamics.h"
+
+#include <iterator>
+
+#include "subjects/dynamics/cylinder_springs.h"
+#include "subjects/dynamics/shaft_reactions.h"
+#include "subjects/dynamics/truss_oscillation.h"
+
+namespace dynamics {
+
+namespace {
+
+using subjects::ParameterBounds;
+using subjects::ProblemRow;
+
+// The Dynamics list in row order: title as stored (leading and trailing blanks and typos
+// kept; rows 5, 15, 23, 25 and 27 are blank and start nothing), bounds of P1..P7, begin and
+// variant routines. Rows sharing a routine pass their row number (or the mechanism mode) to it
+// through captureless lambdas; row 14 takes the cylinders-and-bar pair at Level 1.
+constexpr ProblemRow kDynamicsRows[] = {
+    {"The main theorems of the dynamics point   ", {10, 20, 4, 3, 3, 33, 32}},     // 1
+    {"The differential equation of motion of a point", {33, 1, 1, 1, 1, 33, 32}},  // 2
+    {" Integration of the equation of movement ", {2, 20, 20, 6, 10, 5, 5}},       // 3
+    {" The Theorem of the centre of mass of system ", {3, 3, 2, 4, 5, 10, 10}},    // 4
+    {"  ", {14, 15, 40, 9, 9, 33, 32}},                                            // 5 blank
+    {" The Theorem of kinetic energy (1) ", {3, 3, 2, 4, 5, 10, 10}},              // 6
+    {" Dynamic calculation of the mechanism with unknown parametre ",
+     {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
+    {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
+    {" The Principle of possible movings (1) ", {4, 4, 4, 8, 2, 33, 32}},  // 9 four-link, mode 9
+    {" The General equation of dynamics, 2 degrees of freedom (1) ",
+     {4, 3, 2, 4, 5, 12, 12}},  // 10
+    {" The General equation of dynamics, 2 degrees of freedom (2) ",
+     {36, 6, 10, 7, 9, 33, 32}},  // 11
+    {" The Lever Zhukovsky. The iterative mechanism ",
+     {4, 4, 4, 8, 2, 33, 32}},  // 12 four-link, mode 12
+    {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
+    {" Largange Equation  of 2nd sort ", {6, 5, 2, 3, 4, 3, 3}},  // 14 Level 1: cylinders, bar
+    {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank
+    {" Function Routh", {12, 2, 2, 2, 2, 2, 2}},                  // 16
+    {" the Elementary fluctuations of system with 2 degrees of freedom ",
+     {5, 5, 2, 3, 4, 33, 32}},  // 17
+    {" the Analysis of fluctuations of system with 2 degrees of freedom",
+     {5, 5, 2, 3, 4, 33, 32}},                                                                // 18
+    {" Limiting frequencies of system with 2 degrees of freedom ", {5, 5, 2, 3, 4, 33, 32}},  // 19
+    {" Fluctuations of cylinders with springs ",
+     {3, 2, 2, 2, 5, 5, 2},
+     BeginCylinderSpringOscillationProblem,
+     WriteCylinderSpringOscillationVariant},  // 20
+    {" The calculation of the reaction of a complex system",
+     {4, 2, 4, 4, 10, 33, 32}},  // 21 seven-link, mode 3
+    {" Calculation of number of degrees of freedom ", {5, 6, 6, 6, 9, 33, 32}},  // 22
+    {" ", {2, 9, 6, 3, 3, 33, 32}},                                              // 23 blank
+    {" Truss oscillation",
+     {6, 2, 2, 2, 9, 33, 32},
+     BeginTrussOscillationProblem,
+     WriteTrussOscillationVariant},   // 24
+    {" ", {35, 1, 1, 1, 1, 33, 32}},  // 25 blank
+    {" Dynamic reactions of a shaft ",
+     {2, 3, 4, 6, 10, 33, 32},
+     BeginShaftReactionsProblem,
+     WriteShaftReactionsVariant},                              // 26
+    {"", {4, 4, 4, 2, 5, 33, 32}},                             // 27 blank
+    {" Hamiltonian", {10, 2, 2, 3, 3, 3, 3}},                  // 28
+    {" The Equation of Hamilton ", {10, 4, 4, 2, 1, 33, 32}},  // 29
+    {" Equation of Lagrange for system with one degree of freedom ",
+     {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
+    {" The Coulisse. Lagrange equation", {33, 2, 4, 5, 5, 33, 32}},                 // 31
+    {" Lagrange equation. Acceleration definition ", {5, 5, 9, 9, 9, 9, 9}},        // 32
+    {" Kinetic energy of system. The resulted weights ", {10, 10, 4, 4, 3, 6, 5}},  // 33
+    {" the Principle of possible movings (2) ",
+     {5, 6, 3, 3, 4, 4, 4}},  // 34 rolling-disk mechanism, mode 2
+};
+static_assert(std::size(kDynamicsRows) == kDynamicsProblemCount);
+
+// Rows 35..40 belong to no list row.
+constexpr ParameterBounds kSpareBounds[] = {
+    {1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1},
+    {1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1},
+};
+static_assert(std::size(kSpareBounds) == 40 - kDynamicsProblemCount);
+
+}  // namespace
+
+const subjects::ProblemTab DynamicsTab{kDynamicsRows, kSpareBounds};
+
+const toolkit::IndexedArray<std::string_view, 1, kDynamicsProblemCount> DynamicsTitles = [] {
+  toolkit::IndexedArray<std::string_view, 1, kDynamicsProblemCount> t;
+  for (int i = 1; i <= kDynamicsProblemCount; ++i) t[i] = kDynamicsRows[i - 1].Title;
+  return t;
+}();
+
+const toolkit::TParameterRangeTable DynamicsRanges = subjects::RangesOf(DynamicsTab);
+
+void SetDynamicsDefaultBox(SharedState& s) {
+  s.BoxWidth = kDynamicsBoxWidth;
+  s.BoxHeight = kDynamicsBoxHeight;
+}
+
+// The list passes a byte.
+void BeginDynamicsProblem(SharedState& s, int problem) {
+  SetDynamicsDefaultBox(s);
+  subjects::BeginRowProblem(s, DynamicsTab, problem & 0xFF);
+}
+
+void WriteDynamicsVariant(SharedState& s, int problem) {
+  subjects::WriteRowVariant(s, DynamicsTab, problem & 0xFF);
+}
+
+}  // namespace dynamics
