@@ -84,12 +84,17 @@ bool HasNonFiniteWord(const std::string& text) {
 }
 
 // Braces never close more than they opened and end at zero; escaped braces and comments
-// do not count. Returns an empty string when balanced.
+// do not count. A row whose answers run over pages closes the document's answers block and
+// opens the next one ("}\\par \\parbox{430pt}{"): that pair counts as neither. Returns an
+// empty string when balanced.
 std::string BraceProblem(const std::string& text) {
+  static const std::string kBlockSplit = "}\\par \\parbox{430pt}{";
   long depth = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c == '\\') {
+    if (text.compare(i, kBlockSplit.size(), kBlockSplit) == 0) {
+      i += kBlockSplit.size() - 1;
+    } else if (c == '\\') {
       ++i;
     } else if (c == '%') {
       while (i < text.size() && text[i] != '\n') ++i;
@@ -203,6 +208,8 @@ TEST(SweepTest, ChecksFindWhatTheyLookFor) {
       {"x=-inf;", false},
       {"{\\bf a", false},
       {"a}{", false},
+      {"\\fbox{\\parbox{380pt}{a}}}\\par \\parbox{430pt}{", true},  // the block split
+      {"a}\\par \\parbox{429pt}{", false},
       {"$\\left( x$", false},
       {"\\begin{tabular}{|r|r|}\\hline 1 & 2 & 3 \\\\\\hline\\end{tabular}", false},
       {"\\begin{tabular}{|r|r|}\\hline \\multicolumn{2}{c}{a} & b\\end{tabular}", false},

@@ -34,8 +34,9 @@ TEST(PlaneFrameTest, SimpleBeamUnderUniformAndPointLoad) {
   ASSERT_TRUE(g.Solve());
   EXPECT_NEAR(g.Reaction(c, 1), 4 * 4 / 6.0, 1e-9);
   EXPECT_NEAR(g.Moment(n, 2), 4 * 2 * 4 / 6.0, 1e-9);
-  // Deflection under the load: P a^2 b^2 / (3 EI L).
-  EXPECT_NEAR(g.Uy(c), 0, 1e-12);
+  // End slope under the point load: -P a b (L + b) / (6 EI L), clockwise.
+  EXPECT_NEAR(g.Rotation(c), -4.0 * 2 * 4 * 10 / (6 * 2 * 6), 1e-9);
+  EXPECT_NEAR(g.Shear(n, 3), 4 * 4 / 6.0 - 4, 1e-9);
 }
 
 TEST(PlaneFrameTest, DeflectionUnderAPointLoadMatchesTheFormula) {
