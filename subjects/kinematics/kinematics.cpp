@@ -28,7 +28,10 @@ constexpr ProblemRow kKinematicsRows[] = {
      {22, 4, 10, 10, 56, 33, 32},
      BeginPolarProblem,
      WritePolarVariant},                                                                  // 4
-    {"Velocity and acceleration of the body points       ", {10, 3, 9, 10, 10, 33, 32}},  // 5
+    {"Velocity and acceleration of the body points       ",
+     {10, 3, 9, 10, 10, 33, 32},
+     BeginBodyPointMotionProblem,
+     WriteBodyPointMotionVariant},  // 5
     {"Transfer of rotation                     ", {8, 3, 4, 4, 9, 33, 32}},               // 6
     {"Velocity and acceleration in the rotational motion",
      {20, 20, 20, 20, 20, 33, 32},

@@ -27,6 +27,11 @@ void BeginPolarProblem(SharedState& s);
 /// Polar coordinates: rho(t), phi(t), the instant and a row in each answers table.
 void WritePolarVariant(SharedState& s);
 
+/// Velocity and acceleration of the body points (row 5): answers head and book reference.
+void BeginBodyPointMotionProblem(SharedState& s);
+/// Velocity and acceleration of the body points: one of ten word problems and its answer.
+void WriteBodyPointMotionVariant(SharedState& s);
+
 /// Rotation from rest (row 7): statement and answers head (no book reference).
 void BeginRotationFromRestProblem(SharedState& s);
 /// Rotation from rest: eps, r, t and the speed and acceleration of the point.
