@@ -32,7 +32,10 @@ constexpr ProblemRow kKinematicsRows[] = {
      {10, 3, 9, 10, 10, 33, 32},
      BeginBodyPointMotionProblem,
      WriteBodyPointMotionVariant},  // 5
-    {"Transfer of rotation                     ", {8, 3, 4, 4, 9, 33, 32}},               // 6
+    {"Transfer of rotation                     ",
+     {8, 3, 4, 4, 9, 33, 32},
+     BeginBeltTransmissionProblem,
+     WriteBeltTransmissionVariant},  // 6
     {"Velocity and acceleration in the rotational motion",
      {20, 20, 20, 20, 20, 33, 32},
      BeginRotationFromRestProblem,

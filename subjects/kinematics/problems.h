@@ -32,6 +32,11 @@ void BeginBodyPointMotionProblem(SharedState& s);
 /// Velocity and acceleration of the body points: one of ten word problems and its answer.
 void WriteBodyPointMotionVariant(SharedState& s);
 
+/// Transfer of rotation (row 6): answers head, the load boxes and the book reference.
+void BeginBeltTransmissionProblem(SharedState& s);
+/// Transfer of rotation: two stepped pulleys with a belt and two loads, figure and answers row.
+void WriteBeltTransmissionVariant(SharedState& s);
+
 /// Rotation from rest (row 7): statement and answers head (no book reference).
 void BeginRotationFromRestProblem(SharedState& s);
 /// Rotation from rest: eps, r, t and the speed and acceleration of the point.
