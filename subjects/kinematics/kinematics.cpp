@@ -50,8 +50,14 @@ constexpr ProblemRow kKinematicsRows[] = {
     {"Kinematic analysis of planar mechanism (2)", {7, 7, 4, 3, 2, 2, 3}},                   // 15
     {"The equation of the three angular velocities      ", {10, 2, 4, 4, 4, 33, 32}},        // 16
     {"The equation of the three angular accelerations      ", {5, 2, 4, 4, 4, 33, 32}},      // 17
-    {"Complex motion of a point, flat trajectory", {12, 4, 2, 3, 7, 3, 3}},                  // 18
-    {"Complex motion of a point, ыpatial trajectory ", {12, 4, 2, 3, 7, 10, 10}},            // 19
+    {"Complex motion of a point, flat trajectory",
+     {12, 4, 2, 3, 7, 3, 3},
+     BeginComplexMotionFlatProblem,
+     WriteComplexMotionFlatVariant},  // 18
+    {"Complex motion of a point, ыpatial trajectory ",
+     {12, 4, 2, 3, 7, 10, 10},
+     BeginComplexMotionSpatialProblem,
+     WriteComplexMotionSpatialVariant},  // 19
     {"Complex motion of a point, a flat transport motion", {10, 10, 3, 4, 8, 33, 32}},       // 20
     {"Mechanism with a clutch                     ", {8, 6, 4, 3, 3, 33, 32}},               // 21
     {"Spherical motion                  ",

@@ -42,6 +42,18 @@ void BeginRotationFromRestProblem(SharedState& s);
 /// Rotation from rest: eps, r, t and the speed and acceleration of the point.
 void WriteRotationFromRestVariant(SharedState& s);
 
+/// Complex motion of a point, axis perpendicular to the figure (row 18): the channel boxes, the
+/// twelve figures, statement and the heads of both answers tables.
+void BeginComplexMotionFlatProblem(SharedState& s);
+/// Complex motion, flat: figure, law, transport rotation and a row in each answers table.
+void WriteComplexMotionFlatVariant(SharedState& s);
+
+/// Complex motion of a point, axis in the figure's plane (row 19): the channel and bearing
+/// boxes, the twelve figures, statement and the heads of both answers tables.
+void BeginComplexMotionSpatialProblem(SharedState& s);
+/// Complex motion, axis in the plane: figure, law, transport rotation and both answers rows.
+void WriteComplexMotionSpatialVariant(SharedState& s);
+
 /// Spherical motion (row 22): statement and the heads of both answers tables.
 void BeginSphericalMotionProblem(SharedState& s);
 /// Spherical motion: the Euler angles, the point, the instant and a row in each answers table.
