@@ -40,6 +40,9 @@ void BeginComplexMotionFlatProblem(SharedState& s) {
   s.ParboxWidth = 180;
   DefineChannelRingBoxes(s);
   for (int k = 1; k <= 12; ++k) DefineFlatFigureBox(s, k);
+  // Eight columns of up to eight digits fill the text width: the first table is set a size
+  // smaller so that it keeps clear of the margins.
+  toolkit::AnsWrite(s, "\\small");
   toolkit::AnsBeginTable(s, 12);
   toolkit::Ans2BeginTable(s, 12);
   toolkit::WriteText(
