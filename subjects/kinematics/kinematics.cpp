@@ -64,7 +64,10 @@ constexpr ProblemRow kKinematicsRows[] = {
      {9, 9, 9, 3, 9, 3, 3},
      BeginSphericalMotionProblem,
      WriteSphericalMotionVariant},                                                // 22
-    {"Tasks on different topics                 ", {30, 10, 4, 10, 56, 33, 32}},  // 23
+    {"Tasks on different topics                 ",
+     {30, 10, 4, 10, 56, 33, 32},
+     BeginDifferentTopicsProblem,
+     WriteDifferentTopicsVariant},  // 23
 };
 static_assert(std::size(kKinematicsRows) == kKinematicsProblemCount);
 

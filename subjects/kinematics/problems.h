@@ -59,4 +59,9 @@ void BeginSphericalMotionProblem(SharedState& s);
 /// Spherical motion: the Euler angles, the point, the instant and a row in each answers table.
 void WriteSphericalMotionVariant(SharedState& s);
 
+/// Tasks on different topics (row 23): the vector macros of the statements.
+void BeginDifferentTopicsProblem(SharedState& s);
+/// Tasks on different topics: one of thirty short problems with its figure and formula answer.
+void WriteDifferentTopicsVariant(SharedState& s);
+
 }  // namespace kinematics
