@@ -29,6 +29,13 @@ extern const toolkit::IndexedArray<std::string_view, 1, kKinematicsProblemCount>
 /// zeros.
 extern const toolkit::TParameterRangeTable KinematicsRanges;
 
+/// The four-link mechanism family: mode 1 is Kinematic row 8 (velocities and accelerations of
+/// the joints); other modes set the box width only.
+void BeginFourLinkMechanismProblem(SharedState& s, int mode);
+/// One variant of the four-link family in `mode`: figure, data and both answers rows (mode 1);
+/// throws DegenerateDataError in a dead-point position.
+void WriteFourLinkMechanismVariant(SharedState& s, int mode);
+
 /// Runs the begin routine of Kinematic row `problem` once per document; 0 or above 23 does
 /// nothing.
 void BeginKinematicsProblem(SharedState& s, int problem);

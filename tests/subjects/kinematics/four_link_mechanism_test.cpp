@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "shell/dispatch.h"
+#include "subjects/kinematics/kinematics.h"
+#include "subjects/kinematics/kinematics_check.h"
+#include "toolkit/errors.h"
+
+namespace {
+
+using kinematics_check::Agrees;
+using kinematics_check::RunOne;
+
+constexpr double kPi = std::numbers::pi;
+// The differences of the position analysis agree to about 1e-5 of the value; near a dead point
+// (P = 2,3,4,6,5: the rod to C almost across its guide, a_C above 20000 m/s^2) that is the
+// limit of the stencil, not of the printed answer.
+constexpr double kRelative = 5e-5;
+
+struct P2d {
+  double x = 0, y = 0;
+};
+P2d operator+(P2d a, P2d b) { return {a.x + b.x, a.y + b.y}; }
+P2d operator-(P2d a, P2d b) { return {a.x - b.x, a.y - b.y}; }
+P2d operator*(double k, P2d a) { return {k * a.x, k * a.y}; }
+double Len(P2d a) { return std::hypot(a.x, a.y); }
+
+double NumberAfter(const std::string& text, const std::string& marker) {
+  const std::size_t at = text.find(marker);
+  if (at == std::string::npos) return std::nan("");
+  return std::strtod(text.c_str() + at + marker.size(), nullptr);
+}
+
+// The cells of an answers row with blanks and the given-value mark removed ("--" reads as nan).
+std::vector<double> RowCells(const std::string& row) {
+  std::vector<double> out;
+  std::string cell;
+  auto flush = [&] {
+    std::string c;
+    for (char ch : cell) {
+      if (ch != ' ' && ch != '*' && ch != '\r' && ch != '\n') c += ch;
+    }
+    out.push_back(c == "--" ? std::nan("") : std::stod(c));
+    cell.clear();
+  };
+  for (char ch : row) {
+    if (ch == '&') {
+      flush();
+    } else {
+      cell += ch;
+    }
+  }
+  flush();
+  return out;
+}
+
+// The point of the circle about c1 of radius r1 and the circle about c2 of radius r2 nearest
+// to `near`.
+P2d Intersect(P2d c1, double r1, P2d c2, double r2, P2d near) {
+  const double d = Len(c2 - c1);
+  const double a = (r1 * r1 - r2 * r2 + d * d) / (2 * d);
+  const double h = std::sqrt(std::max(0.0, r1 * r1 - a * a));
+  const P2d u = (1 / d) * (c2 - c1);
+  const P2d m = c1 + a * u;
+  const P2d p1{m.x - h * u.y, m.y + h * u.x}, p2{m.x + h * u.y, m.y - h * u.x};
+  return Len(p1 - near) < Len(p2 - near) ? p1 : p2;
+}
+
+P2d Step(int code) {
+  switch (code) {
+    case 1: return {1, 0};
+    case 2: return {0, 1};
+    case 3: return {-1, 0};
+    default: return {0, -1};
+  }
+}
+
+// The mechanism as printed and drawn: lengths from the data, directions of OA and DB from the
+// drawn supports' codes, the angles alpha and beta of the figure with their senses.
+struct Mechanism {
+  double L1 = 0, L2 = 0, L3 = 0, L4 = 0, w = 0;
+  bool g_point = false;  // the rod to C starts beyond G on the line A-G
+  int driver = 1;        // 1 crank, 2 rocker, 3 slider
+  P2d A, O, G, D, B, C, guide;
+};
+
+// Positions of A, G (the rocker's joint), B (the rod's joint) and C when the driver has moved
+// by q from the drawn position.
+struct Positions {
+  P2d A, G, B, C;
+};
+
+Positions Move(const Mechanism& m, double q) {
+  Positions p;
+  if (m.driver == 1) {
+    const double th = std::atan2(m.A.y - m.O.y, m.A.x - m.O.x) + q;
+    p.A = m.O + m.L2 * P2d{std::cos(th), std::sin(th)};
+    p.G = Intersect(p.A, m.L1, m.D, m.L4, m.G);
+  } else if (m.driver == 2) {
+    const double ps = std::atan2(m.G.y - m.D.y, m.G.x - m.D.x) + q;
+    p.G = m.D + m.L4 * P2d{std::cos(ps), std::sin(ps)};
+    p.A = Intersect(m.O, m.L2, p.G, m.L1, m.A);
+  } else {
+    p.C = m.C + q * m.guide;
+    p.G = Intersect(p.C, m.L3, m.D, m.L4, m.G);
+    p.A = Intersect(m.O, m.L2, p.G, m.L1, m.A);
+    p.B = p.G;
+    return p;
+  }
+  p.B = m.g_point ? p.G + (m.L1 / Len(p.G - p.A)) * (p.G - p.A) : p.G;
+  // C on its guide at L3 from B, the root nearest the drawn C.
+  const P2d rel = p.B - m.C;
+  const double bq = rel.x * m.guide.x + rel.y * m.guide.y;
+  const double cq = rel.x * rel.x + rel.y * rel.y - m.L3 * m.L3;
+  const double root = std::sqrt(std::max(0.0, bq * bq - cq));
+  const double lam = std::abs(bq - root) < std::abs(bq + root) ? bq - root : bq + root;
+  p.C = m.C + lam * m.guide;
+  return p;
+}
+
+Mechanism Read(const kinematics_check::Params& p, const std::string& main) {
+  Mechanism m;
+  m.g_point = p[4] >= 4;
+  m.driver = p[4] == 3 ? 3 : (p[4] == 2 || p[4] == 5 ? 2 : 1);
+  m.L2 = NumberAfter(main, "$OA=");
+  m.L1 = NumberAfter(main, m.g_point ? "$BG=" : "$AB=");
+  m.L4 = NumberAfter(main, m.g_point ? "$DG=" : "$DB=");
+  m.L3 = NumberAfter(main, "$BC=");
+  m.w = m.driver == 3 ? NumberAfter(main, "$v_c=") : NumberAfter(main, "}=");
+  // The angle marks: alpha at A, then beta at B; their senses from P3.
+  const std::size_t first = main.find("^\\circ$");
+  const double alpha = std::stod(main.substr(main.rfind('$', first) + 1));
+  const std::size_t second = main.find("^\\circ$", first + 1);
+  const double beta = std::stod(main.substr(main.rfind('$', second) + 1));
+  const int s = p[2] % 2 == 1 ? 1 : 2, u = p[2] <= 2 ? 1 : 2;
+  const double phi1 = alpha * (3 - 2 * s) * kPi / 180, phi2 = beta * (3 - 2 * u) * kPi / 180;
+  m.A = {0, 0};
+  m.O = m.L2 * Step(p[0]);
+  m.G = m.L1 * P2d{std::cos(phi1), std::sin(phi1)};
+  m.D = m.G + m.L4 * Step(p[1]);
+  m.B = m.g_point ? m.G + m.L1 * P2d{std::cos(phi1), std::sin(phi1)} : m.G;
+  m.C = m.B + m.L3 * P2d{std::cos(phi2), std::sin(phi2)};
+  m.guide = main.find("slblockh") != std::string::npos ? P2d{1, 0} : P2d{0, 1};
+  return m;
+}
+
+double AngleChange(P2d from, P2d to, P2d ref) {
+  double a = std::atan2(to.y - from.y, to.x - from.x) - std::atan2(ref.y, ref.x);
+  while (a > kPi) a -= 2 * kPi;
+  while (a <= -kPi) a += 2 * kPi;
+  return a;
+}
+
+void CheckRow8(const kinematics_check::Params& p, int level) {
+  const auto v = RunOne(8, p, level);
+  const std::string what = kinematics_check::Describe(p) + "\n" + v.main;
+  const Mechanism m = Read(p, v.main);
+  const double rate = m.w;  // rad/s of the driving link, or cm/s of the slider
+  // A small step: near a dead point the links turn fast and the stencil's error grows.
+  const double h = 1e-4;
+  Positions q[5];
+  for (int i = 0; i < 5; ++i) q[i] = Move(m, rate * (i - 2) * h);
+  auto rates = [&](const std::function<double(const Positions&)>& f) {
+    double y[5];
+    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
+    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
+                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+  };
+  auto motion = [&](P2d Positions::*pt) {
+    const auto [vx, ax] = rates([&](const Positions& s) { return (s.*pt).x; });
+    const auto [vy, ay] = rates([&](const Positions& s) { return (s.*pt).y; });
+    return std::pair{std::hypot(vx, vy) * 0.01, std::hypot(ax, ay) * 0.01};
+  };
+  auto link = [&](P2d Positions::*from, P2d Positions::*to) {
+    const P2d ref = q[2].*to - q[2].*from;
+    return rates([&](const Positions& s) { return AngleChange(s.*from, s.*to, ref); });
+  };
+  const auto [vA, aA] = motion(&Positions::A);
+  const auto [vB, aB] = motion(&Positions::B);
+  const auto [vC, aC] = motion(&Positions::C);
+  const auto [vG, aG] = motion(&Positions::G);
+  // O and D are fixed: their links' angles are measured from them.
+  const double wOA = rates([&](const Positions& s) {
+                       return AngleChange(m.O, s.A, m.A - m.O);
+                     }).first;
+  const double wDB = rates([&](const Positions& s) {
+                       return AngleChange(m.D, s.G, m.G - m.D);
+                     }).first;
+  const auto [wAB, eAB] = link(&Positions::A, &Positions::G);
+  const auto [wBC, eBC] = link(&Positions::B, &Positions::C);
+
+  const auto row1 = RowCells(v.answers), row2 = RowCells(v.second_answers);
+  ASSERT_EQ(row1.size(), 9u) << v.answers;
+  ASSERT_EQ(row2.size(), 8u) << v.second_answers;
+  std::vector<double> e1{vA, vB, vC, vG, aA, aB, aC, aG};
+  std::vector<double> e2{wOA, wDB, wDB, wAB, wBC, eAB, eBC};
+  if (!m.g_point) e1[3] = e1[7] = std::nan("");
+  if (m.g_point) {
+    e2[1] = std::nan("");
+  } else {
+    e2[2] = std::nan("");
+  }
+  for (std::size_t i = 0; i < e1.size(); ++i) {
+    if (std::isnan(e1[i])) {
+      EXPECT_TRUE(std::isnan(row1[i + 1])) << what << "\n" << v.answers;
+    } else {
+      EXPECT_TRUE(Agrees(row1[i + 1], e1[i], 3, kRelative))
+          << what << "\n" << v.answers << "\ncell " << i + 1 << " expected " << e1[i];
+    }
+  }
+  for (std::size_t i = 0; i < e2.size(); ++i) {
+    if (std::isnan(e2[i])) {
+      EXPECT_TRUE(std::isnan(row2[i + 1])) << what << "\n" << v.second_answers;
+    } else {
+      EXPECT_TRUE(Agrees(row2[i + 1], e2[i], 3, kRelative))
+          << what << "\n" << v.second_answers << "\ncell " << i + 1 << " expected " << e2[i];
+    }
+  }
+}
+
+TEST(FourLinkMechanism, AnswersFollowFromTheMechanismsMotion) {
+  long long checked = 0;
+  // Every geometry with every angular velocity: P6 in 1, 5, .., 33 gives w = 1..9.
+  kinematics_check::ForEachSample(
+      {4, 4, 4, 8, 5, 9, 1}, 900,
+      [&](auto p, int level) {
+        p[5] = 4 * (p[5] - 1) + 1;
+        CheckRow8(p, level);
+        ++checked;
+      },
+      1);
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 4 * 4 * 8 * 5 * 9)) << checked;
+  for (int p5 = 1; p5 <= 5; ++p5) CheckRow8({2, 3, 4, 5, p5, 33, 1}, 10);
+}
+
+TEST(FourLinkMechanism, GoldenLines) {
+  // The slider drives at 5 w cm/s: the data give v_c, the key marks it, the figure shows it.
+  const auto v = RunOne(8, {1, 1, 1, 1, 3, 9, 1});
+  EXPECT_NE(v.main.find(" $v_c=15$~см/c,\\\\\r\n"), std::string::npos) << v.main;
+  EXPECT_NE(v.answers.find("*&--&"), std::string::npos) << v.answers;
+  EXPECT_NE(v.main.find("\\Red{\\put("), std::string::npos) << v.main;
+  EXPECT_NE(v.main.find("{\\thicklines\\vector(0,1){17}}}%"), std::string::npos) << v.main;
+  // P1 = 3 makes AB equal to OA.
+  const auto w = RunOne(8, {3, 2, 1, 4, 1, 1, 1});
+  EXPECT_EQ(NumberAfter(w.main, "$AB="), NumberAfter(w.main, "$OA="));
+  EXPECT_NE(w.main.find("$\\omega_{OA}=1$~рад/c,\\\\ \r\n"), std::string::npos) << w.main;
+  // Other modes of the family write nothing on this tab.
+  auto s = testing_support::NewState();
+  kinematics::BeginFourLinkMechanismProblem(*s, 7);
+  EXPECT_EQ(s->ParboxWidth, 190);
+  EXPECT_EQ(testing_support::MainText(*s), "");
+}
+
+}  // namespace
