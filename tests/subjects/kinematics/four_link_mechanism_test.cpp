@@ -11,6 +11,7 @@
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/kinematics_check.h"
 #include "toolkit/errors.h"
+#include "figures/figure_state.h"
 
 namespace {
 
@@ -255,6 +256,29 @@ TEST(FourLinkMechanism, GoldenLines) {
   kinematics::BeginFourLinkMechanismProblem(*s, 7);
   EXPECT_EQ(s->ParboxWidth, 190);
   EXPECT_EQ(testing_support::MainText(*s), "");
+}
+
+// A document is the same whether it is the first of the run or follows other rows: the Start
+// road resets the drawing state, and the solver clears what it reads.
+TEST(FourLinkMechanism, DocumentDoesNotDependOnEarlierRows) {
+  const std::vector<testing_support::VariantParams> variants{
+      {1, 2, 3, 4, 1, 5, 1}, {2, 3, 4, 5, 2, 9, 1}, {3, 1, 2, 6, 3, 13, 1},
+      {4, 4, 1, 7, 4, 17, 1}, {2, 2, 2, 8, 5, 33, 1}};
+  const auto& table = shell::DefaultSubjectTable();
+  auto fresh = testing_support::NewState();
+  const auto alone = testing_support::RunTableRow(*fresh, table, 6, 8, variants);
+  auto busy = testing_support::NewState();
+  for (int row : {6, 18, 23, 8, 19}) {
+    testing_support::RunTableRow(*busy, table, 6, row, variants);
+  }
+  figures::ResetDrawingState(*busy);
+  const std::size_t m0 = testing_support::MainText(*busy).size();
+  const std::size_t a0 = testing_support::AnsText(*busy).size();
+  const std::size_t b0 = testing_support::Ans2Text(*busy).size();
+  const auto after = testing_support::RunTableRow(*busy, table, 6, 8, variants);
+  EXPECT_EQ(after.main.substr(m0), alone.main);
+  EXPECT_EQ(after.answers.substr(a0), alone.answers);
+  EXPECT_EQ(after.second_answers.substr(b0), alone.second_answers);
 }
 
 }  // namespace
