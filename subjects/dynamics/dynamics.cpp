@@ -5,6 +5,7 @@
 #include "subjects/dynamics/cylinder_springs.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
+#include "subjects/kinematics/kinematics.h"
 
 namespace dynamics {
 
@@ -33,7 +34,13 @@ constexpr ProblemRow kDynamicsRows[] = {
     {" The General equation of dynamics, 2 degrees of freedom (2) ",
      {36, 6, 10, 7, 9, 33, 32}},  // 11
     {" The Lever Zhukovsky. The iterative mechanism ",
-     {4, 4, 4, 8, 2, 33, 32}},  // 12 four-link, mode 12
+     {4, 4, 4, 8, 2, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginFourLinkMechanismProblem(s, kinematics::kFourLinkMomentMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
+     }},  // 12 four-link, mode 12
     {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
     {" Largange Equation  of 2nd sort ", {6, 5, 2, 3, 4, 3, 3}},  // 14 Level 1: cylinders, bar
     {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank

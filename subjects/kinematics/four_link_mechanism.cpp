@@ -23,6 +23,8 @@ using toolkit::FormatFixed;
 constexpr double kDegree = 0.01745329252;
 constexpr const char* kMechanism = "four-link mechanism";
 
+constexpr int kMomentMode = kFourLinkMomentMode;
+
 // Point numbers of the layout.
 constexpr int kA = 1, kB = 2, kC = 3, kO = 4, kD = 5, kE = 6, kRodEnd = 7;
 
@@ -57,6 +59,9 @@ struct FourLinkData {
   int L1 = 0, L2 = 0, L3 = 0, L4 = 0;  // AB, OA, BC, DB (cm)
   double w = 1;
   int k = 2;  // guide: 1 horizontal, 2 vertical
+  // The moment mode: point masses at A, B, C, E (kg), the crank speed (rad/s), the slider's
+  // resistance (N) and the friction moment at each fixed hinge (N m).
+  double mA = 0, mB = 0, mC = 0, mE = 0, omega_oa = 0, f_fr = 0, m_fr = 0;
 };
 
 FourLinkData DeriveFourLink(const SharedState& st) {
@@ -108,6 +113,10 @@ FourLinkData DeriveFourLink(const SharedState& st) {
   d.L1 = L1, d.L2 = L2, d.L3 = L3, d.L4 = L4;
   d.w = st.P6 / 4 + 1;
   d.k = In(P4, {2, 4, 6}) ? 1 : 2;
+  d.mA = st.P6, d.mB = P1 + st.P6, d.mC = P2 + st.P6, d.mE = P3 + st.P6;
+  d.omega_oa = Round(200.0 / d.L2) * 0.1;
+  d.f_fr = st.P7 + 10;
+  d.m_fr = st.P7 + st.P6 + 2;
   return d;
 }
 
@@ -133,14 +142,14 @@ void LayOutFourLinkPoints(SharedState& s, const FourLinkData& d) {
   SetPoint(s, kE, 0.5 * s.PointX[kB], 0.5 * s.PointY[kB]);
 }
 
-void SolveFourLinkMechanism(SharedState& s, const FourLinkData& d) {
+void SolveFourLinkMechanism(SharedState& s, const FourLinkData& d, int mode) {
   ClearLinkagePoints(s, 7);
   ClearLinkOmega(s, 7);
   for (int i = 1; i <= 7; ++i) {
     for (int j = 1; j <= 7; ++j) s.LinkEpsilon[i][j] = 0;
   }
   figures::ScalePoints(s, 7);
-  const double w = d.w;
+  const double w = mode == kMomentMode ? d.omega_oa : d.w;
   switch (s.P5) {
     case 1:
     case 4:
@@ -212,6 +221,40 @@ void WriteFourLinkAnswers(SharedState& s) {
   }
 }
 
+// The moment mode: velocities in m/s, the powers of gravity, inertia, the slider's resistance
+// and the hinges' friction, and the moment M that balances them at the crank.
+void WriteFourLinkMomentAnswers(SharedState& s, const FourLinkData& d) {
+  SolveRigidLinkPoint(s, kB, kA, kE);
+  for (int i = 1; i <= 7; ++i) {
+    for (auto* a : {&s.LinkPointVx, &s.LinkPointVy, &s.LinkPointSpeed, &s.LinkPointAx,
+                    &s.LinkPointAy, &s.LinkPointAccel}) {
+      (*a)[i] *= 0.01;
+    }
+  }
+  double n_a = 0, n_p = 0;
+  const std::pair<int, double> masses[] = {{kA, d.mA}, {kB, d.mB}, {kC, d.mC}, {kE, d.mE}};
+  for (const auto& [i, m] : masses) {
+    n_a -= m * (s.LinkPointAx[i] * s.LinkPointVx[i] + s.LinkPointAy[i] * s.LinkPointVy[i]);
+    n_p -= m * 9.81 * s.LinkPointVy[i];
+  }
+  const double along = s.LinkPointVx[kC] * (2 - d.k) + s.LinkPointVy[kC] * (d.k - 1);
+  const double n_fr = -std::fabs(along) * d.f_fr;
+  const double n_m = -(std::fabs(s.LinkOmega[kA][kO]) + std::fabs(s.LinkOmega[kD][kB])) * d.m_fr;
+  const double moment = -(n_a + n_p + n_fr + n_m) / d.omega_oa;
+  auto c7 = [](double x) { return FormatFixed(x, 7, 3); };
+  const auto& v = s.LinkPointSpeed;
+  const auto& a = s.LinkPointAccel;
+  const std::string number = FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0);
+  toolkit::AnsWrite(s, number + "&" + c7(v[kA]) + "&" + c7(v[kB]) + "&" + c7(v[kC]) + "&" +
+                           c7(v[kE]) + "&" + c7(a[kA]) + "&" + c7(a[kB]) + "&" + c7(a[kC]) + "&" +
+                           c7(a[kE]) + "&" + Cell9(moment));
+  toolkit::Ans2Write(s, number + "&" + Cell8(s.LinkOmega[kA][kO]) + "&" +
+                            Cell8(s.LinkOmega[kD][kB]) + "&" + Cell8(s.LinkOmega[kB][kC]) + "&" +
+                            Cell8(s.LinkEpsilon[kA][kB]) + "&" + Cell8(s.LinkEpsilon[kB][kC]) +
+                            "&" + Cell9(n_p) + "&" + Cell9(n_a) + "&" + Cell9(n_fr) + "&" +
+                            Cell9(n_m));
+}
+
 // The coupler of the G-point layouts: a bar from A to the rod's end with a small jog around the
 // rocker's joint G, on the side away from the rocker.
 void DrawCouplerWithJog(SharedState& s) {
@@ -231,7 +274,7 @@ void DrawCouplerWithJog(SharedState& s) {
   figures::LineTo(s, x7 - 1.5 * ux, y7 - 1.5 * uy);
 }
 
-void DrawFourLinkFigure(SharedState& s, const FourLinkData& d) {
+void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode) {
   toolkit::WriteLine(s, "\\par");
   toolkit::BeginPicture(s, s.RangeX * s.Scale + 5, 110, -11, -15);
   figures::SetLineWidth(s, 10);
@@ -266,7 +309,7 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d) {
                     s.PointY[kRodEnd] + (special_labels ? 3 : -10));
   figures::DrawNodeMarker(s, kA);
   figures::PutLabel(s, "$D$", s.PointX[kD] + r.ox, s.PointY[kD] + r.oy);
-  if (s.P5 == 3) {
+  if (mode == kFourLinkKinematicsMode && s.P5 == 3) {
     figures::DrawThickRedVector(s, d.k == 1 ? 1 : 0, d.k == 1 ? 0 : 1, s.PointX[kC], s.PointY[kC], 17);
   }
   figures::PutSlidingBlockAtPoint(s, kC, d.k);
@@ -277,6 +320,29 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d) {
   }
   for (int i : {kA, kRodEnd}) {
     figures::DrawDashedLineMultiput(s, 4, s.PointX[i] + 1, s.PointY[i], s.PointX[i] + 16, s.PointY[i]);
+  }
+  if (mode == kMomentMode) {
+    figures::PutBracedText(s, "\\circle*{3}", s.PointX[kE], s.PointY[kE]);
+    figures::PutLabel(s, "$E$", s.PointX[kE] - (8 - 4 * d.s) + 1, s.PointY[kE] - (16 - 8 * d.s));
+    const double xo = s.PointX[kO], yo = s.PointY[kO];
+    switch (s.P1) {
+      case 1:
+        figures::PutBox(s, "vmomentp", xo - 15, s.PointY[kA]);
+        figures::PutLabel(s, "$M$", xo - 15, s.PointY[kA] - 15);
+        break;
+      case 2:
+        figures::PutBox(s, "dmomentp", xo, yo - 10);
+        figures::PutLabel(s, "$M$", xo + 7, yo - 10);
+        break;
+      case 3:
+        figures::PutBox(s, "vmomentp", xo + 15, yo);
+        figures::PutLabel(s, "$M$", xo + 19, yo - 8);
+        break;
+      default:
+        figures::PutBox(s, "dmomentp", xo, yo + 10);
+        figures::PutLabel(s, "$M$", xo + 7, yo + 10);
+        break;
+    }
   }
   figures::DrawArcPolyline(s, 0, s.PointX[kA], s.PointY[kA], 0, d.phi1, 12);
   toolkit::WriteLine(s, "%");
@@ -308,10 +374,46 @@ void WriteFourLinkKinematicData(SharedState& s, const FourLinkData& d) {
   }
 }
 
+void WriteFourLinkMomentData(SharedState& s, const FourLinkData& d) {
+  toolkit::WriteText4NumbersLn(s, "\\parbox[b]{70pt}{\\small  $m_A=", d.mA, "$~кг,\\\\ $m_B=", d.mB,
+                               "$~кг,\\\\ $m_C=", d.mC, "$~кг,\\\\  $m_E=", d.mE, "$~кг,\\\\ ");
+  toolkit::WriteText4NumbersLn(s, " $OA=", d.L2, "$~см, \\\\ $DB=", d.L4, "$~см,\\\\ $AB=", d.L1,
+                               "$~см,\\\\ $BC=", d.L3, "$~см. ");
+  toolkit::WriteLine(s, "\\raggedright\\par}");
+  toolkit::WriteText3NumbersLn(s, "\\vfill\\noindent\\parbox[b]{230pt}{\\small $\\omega_{OA}=",
+                               d.omega_oa, "\\frac{1}{c}$, $F_{fr}=", d.f_fr, "$~Н,  $M_{fr}=",
+                               d.m_fr, "$~Нм.}");
+}
+
 }  // namespace
 
 void BeginFourLinkMechanismProblem(SharedState& s, int mode) {
   s.ParboxWidth = 190;
+  if (mode == kMomentMode) {
+    s.ParboxWidth = 200;
+    toolkit::AnsWriteLine(s, "\\tabcolsep=4pt\\small");
+    toolkit::AnsBeginTable(s, 10);
+    toolkit::AnsWriteLine(s,
+                          " \\No &$ v_A$&$ v_B$&$ v_C$&$ v_E$&$ \\wa_A$&$ \\wa_B$&$ \\wa_C$&$ "
+                          "\\wa_E$& \\ru$ M\\ \\ $\\\\ \\hline");
+    toolkit::Ans2BeginTable(s, 11);
+    toolkit::Ans2Write(s,
+                       " \\No &$ \\omega_{AO}$&$ \\omega_{BD}$&$ \\omega_{BC}$&$ \\varepsilon_{AO}$&$ "
+                       "\\varepsilon_{BC}$&$ N_p$&$ N_a$&$ N_{fr}$& $N_{M}$\\\\ \\hline");
+    toolkit::WriteLine(
+        s,
+        " Плоский  шарнирно-стержневой  механизм  с  одной  степенью  свободы движется в "
+        "вертикальной плоскости под действием сил  тяжести  и  момента  $M$,  который  вращает  "
+        "звено  $OA$  с  постоянной   угловой   скоростью  $\\omega_{OA}$. В  узлах  $A$,  $B$,  "
+        "$C$  и  в  центре  $E$  звена  $AB$  расположены материальные точки. Постоянный  "
+        "момент трения на осях неподвижных шарниров $O$  и  $D$ равен $M_{fr}$.  Сила  "
+        "сопротивления движению  ползуна --- $F_{fr}$,  остальные  связи  идеальные.   "
+        "Пренебрегая массами стержней, определить величину момента $M$. \\\\ {\\small В ответе "
+        "указаны вспомогательные величины (мощности): $N_a$ --- сил инерции, $N_p$ --- сил "
+        "тяжести,      $N_{fr}$ --- сил трения в ползунах, $N_{M}$ --- моментов трения}");
+    toolkit::WriteBookReference(s, 288);
+    return;
+  }
   if (mode != kFourLinkKinematicsMode) return;
   // Two boxes of 210pt side by side would run past the sheet's right margin; 200pt still holds
   // the figure and the data beside it.
@@ -330,17 +432,25 @@ void BeginFourLinkMechanismProblem(SharedState& s, int mode) {
 }
 
 void WriteFourLinkMechanismVariant(SharedState& s, int mode) {
-  if (mode != kFourLinkKinematicsMode) return;
+  if (mode != kFourLinkKinematicsMode && mode != kMomentMode) return;
   s.BoxHeight = 85;
   s.BoxWidth = 130;
+  // The moment mode always drives the crank.
+  if (mode == kMomentMode) s.P5 = 1;
   const FourLinkData d = DeriveFourLink(s);
   s.LabelStyle = "\\Blue";
   LayOutFourLinkPoints(s, d);
   figures::FitPointsToBox(s, 7, 0);
-  DrawFourLinkFigure(s, d);
-  WriteFourLinkKinematicData(s, d);
-  SolveFourLinkMechanism(s, d);
-  WriteFourLinkAnswers(s);
+  DrawFourLinkFigure(s, d, mode);
+  if (mode == kMomentMode) {
+    WriteFourLinkMomentData(s, d);
+    SolveFourLinkMechanism(s, d, mode);
+    WriteFourLinkMomentAnswers(s, d);
+  } else {
+    WriteFourLinkKinematicData(s, d);
+    SolveFourLinkMechanism(s, d, mode);
+    WriteFourLinkAnswers(s);
+  }
 }
 
 }  // namespace kinematics

@@ -258,6 +258,106 @@ TEST(FourLinkMechanism, GoldenLines) {
   EXPECT_EQ(testing_support::MainText(*s), "");
 }
 
+// One variant of Dynamics row 12 (the four-link family's moment mode).
+kinematics_check::Variant RunMomentRow(const kinematics_check::Params& p, int level) {
+  auto s = testing_support::NewState();
+  s->Level = level;
+  s->SubjectIndex = 7;
+  s->ProblemNumber = 12;
+  const auto& table = shell::DefaultSubjectTable();
+  shell::BeginSubjectProblem(*s, 12, table);
+  const std::size_t m0 = testing_support::MainText(*s).size();
+  const std::size_t a0 = testing_support::AnsText(*s).size();
+  const std::size_t b0 = testing_support::Ans2Text(*s).size();
+  testing_support::SetVariant(*s, 1, p);
+  shell::WriteSubjectVariant(*s, 12, table);
+  kinematics_check::Variant v;
+  v.main = testing_support::MainText(*s).substr(m0);
+  v.answers = testing_support::AnsText(*s).substr(a0);
+  v.second_answers = testing_support::Ans2Text(*s).substr(b0);
+  v.p_after = {s->P1, s->P2, s->P3, s->P4, s->P5, s->P6, s->P7};
+  return v;
+}
+
+void CheckMomentRow(kinematics_check::Params p, int level) {
+  const auto v = RunMomentRow(p, level);
+  const std::string what = kinematics_check::Describe(p) + "\n" + v.main;
+  EXPECT_EQ(v.p_after[4], 1) << what;  // the crank drives
+  p[4] = 1;
+  Mechanism m = Read(p, v.main);
+  m.w = NumberAfter(v.main, "$\\omega_{OA}=");
+  const double mA = NumberAfter(v.main, "$m_A="), mB = NumberAfter(v.main, "$m_B=");
+  const double mC = NumberAfter(v.main, "$m_C="), mE = NumberAfter(v.main, "$m_E=");
+  const double f_fr = NumberAfter(v.main, "$F_{fr}="), m_fr = NumberAfter(v.main, "$M_{fr}=");
+  const double h = 1e-4;
+  Positions q[5];
+  for (int i = 0; i < 5; ++i) q[i] = Move(m, m.w * (i - 2) * h);
+  auto rates = [&](const std::function<double(const Positions&)>& f) {
+    double y[5];
+    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
+    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
+                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+  };
+  struct Kin {
+    double vx, vy, ax, ay;
+  };
+  // Velocities and accelerations in m/s and m/s^2.
+  auto kin = [&](const std::function<P2d(const Positions&)>& f) {
+    const auto [vx, ax] = rates([&](const Positions& s) { return f(s).x; });
+    const auto [vy, ay] = rates([&](const Positions& s) { return f(s).y; });
+    return Kin{vx * 0.01, vy * 0.01, ax * 0.01, ay * 0.01};
+  };
+  const Kin A = kin([](const Positions& s) { return s.A; });
+  const Kin B = kin([](const Positions& s) { return s.G; });
+  const Kin C = kin([](const Positions& s) { return s.C; });
+  const Kin E = kin([](const Positions& s) { return 0.5 * (s.A + s.G); });
+  auto speed = [](const Kin& k) { return std::hypot(k.vx, k.vy); };
+  auto accel = [](const Kin& k) { return std::hypot(k.ax, k.ay); };
+  const double wDB = rates([&](const Positions& s) { return AngleChange(m.D, s.G, m.G - m.D); }).first;
+  const P2d refAB = q[2].G - q[2].A, refBC = q[2].C - q[2].G;
+  const double eAB = rates([&](const Positions& s) { return AngleChange(s.A, s.G, refAB); }).second;
+  const auto [wBC, eBC] = rates([&](const Positions& s) { return AngleChange(s.G, s.C, refBC); });
+  // Powers by their definitions.
+  double n_a = 0, n_p = 0;
+  for (const auto& [k, mass] : {std::pair{A, mA}, {B, mB}, {C, mC}, {E, mE}}) {
+    n_a -= mass * (k.ax * k.vx + k.ay * k.vy);
+    n_p -= mass * 9.81 * k.vy;
+  }
+  const double n_fr = -std::abs(m.guide.x * C.vx + m.guide.y * C.vy) * f_fr;
+  const double n_m = -(std::abs(m.w) + std::abs(wDB)) * m_fr;
+
+  const auto row1 = RowCells(v.answers), row2 = RowCells(v.second_answers);
+  ASSERT_EQ(row1.size(), 10u) << v.answers;
+  ASSERT_EQ(row2.size(), 10u) << v.second_answers;
+  const double e1[] = {speed(A), speed(B), speed(C), speed(E), accel(A), accel(B), accel(C), accel(E)};
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_TRUE(Agrees(row1[i + 1], e1[i], 3, kRelative)) << what << "\n" << v.answers << " cell " << i + 1 << " " << e1[i];
+  }
+  const double e2[] = {m.w, wDB, wBC, eAB, eBC, n_p, n_a, n_fr, n_m};
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_TRUE(Agrees(row2[i + 1], e2[i], 3, kRelative)) << what << "\n" << v.second_answers << " cell " << i + 1 << " " << e2[i];
+  }
+  // The moment balances the powers at the crank.
+  const double M = row1[9];
+  EXPECT_NEAR(M * m.w + row2[6] + row2[7] + row2[8] + row2[9], 0, 0.002 * (1 + std::abs(M)))
+      << what << "\n" << v.answers << "\n" << v.second_answers;
+}
+
+TEST(FourLinkMechanism, MomentModeBalancesThePowers) {
+  long long checked = 0;
+  kinematics_check::ForEachSample(
+      {4, 4, 4, 8, 2, 4, 4}, 500,
+      [&](auto p, int level) {
+        p[5] = 1 + (p[5] - 1) * 10;  // P6 1, 11, 21, 31
+        p[6] = 1 + (p[6] - 1) * 10;  // P7 1, 11, 21, 31
+        CheckMomentRow(p, level);
+        ++checked;
+      },
+      1);
+  EXPECT_GT(checked, 0);
+  CheckMomentRow({3, 2, 1, 5, 2, 33, 32}, 10);
+}
+
 // A document is the same whether it is the first of the run or follows other rows: the Start
 // road resets the drawing state, and the solver clears what it reads.
 TEST(FourLinkMechanism, DocumentDoesNotDependOnEarlierRows) {
