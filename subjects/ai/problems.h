@@ -6,6 +6,11 @@
 // named after them.
 namespace ai {
 
+/// Row 4: the statement and the answers table (an empty heading row).
+void BeginRecursionProblem(SharedState& s);
+/// One variant of row 4: f(1)..f(6) of a fixed sequence; f(7) and the recurrence.
+void WriteRecursionVariant(SharedState& s);
+
 /// Row 6: the two network saveboxes, the statement and the answers table.
 void BeginTwoLayerPerceptronProblem(SharedState& s);
 /// One variant of row 6: the network with its weights, inputs and targets; the errors E.
