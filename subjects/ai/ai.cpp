@@ -36,7 +36,7 @@ constexpr ProblemRow kAiRows[] = {
      {11, 10, 10, 10, 10, 10, 10},
      BeginKohonenNetworkProblem,
      WriteKohonenNetworkVariant},                   // 9
-    {"Нечеткие множества", {9, 9, 9, 9, 9, 9, 9}},  // 10
+    {"Нечеткие множества", {9, 9, 9, 9, 9, 9, 9}, BeginFuzzySetsProblem, WriteFuzzySetsVariant},  // 10
     {"Сеть Хопфилда",
      {15, 4, 4, 4, 4, 4, 4},
      BeginHopfieldNetworkProblem,
@@ -49,12 +49,18 @@ constexpr ProblemRow kAiRows[] = {
      {64, 64, 64, 64, 64, 64, 64},
      BeginKohonenClustersProblem,
      WriteKohonenClustersVariant},                                               // 16
-    {"Функция принадлежности нечетких множеств", {64, 64, 10, 10, 10, 10, 10}},  // 17
+    {"Функция принадлежности нечетких множеств",
+     {64, 64, 10, 10, 10, 10, 10},
+     BeginMembershipFunctionProblem,
+     WriteMembershipFunctionVariant},  // 17
     {"Сеть Хэмминга",
      {64, 64, 10, 10, 10, 10, 10},
      BeginHammingNetworkProblem,
      WriteHammingNetworkVariant},                                                    // 18
-    {"Композиционное правило нечеткого вывода Заде", {32, 32, 32, 32, 32, 32, 32}},  // 19
+    {"Композиционное правило нечеткого вывода Заде",
+     {32, 32, 32, 32, 32, 32, 32},
+     BeginCompositionalRuleProblem,
+     WriteCompositionalRuleVariant},  // 19
 };
 static_assert(std::size(kAiRows) == kAiProblemCount);
 

@@ -31,6 +31,11 @@ void BeginKohonenNetworkProblem(SharedState& s);
 /// One variant of row 9: the rate, four patterns and W; the winners and the trained W.
 void WriteKohonenNetworkVariant(SharedState& s);
 
+/// Row 10: the statement and the answers table (X and Y by element, Z).
+void BeginFuzzySetsProblem(SharedState& s);
+/// One variant of row 10: A, B, C and the operations; X, Y and Z.
+void WriteFuzzySetsVariant(SharedState& s);
+
 /// Row 11: the statement and the answers table.
 void BeginHopfieldNetworkProblem(SharedState& s);
 /// One variant of row 11: x1..x3 and y; the updated y and the pattern it matches, or "-".
@@ -42,10 +47,20 @@ void BeginKohonenClustersProblem(SharedState& s);
 /// clusters, the codes in the second table.
 void WriteKohonenClustersVariant(SharedState& s);
 
+/// Row 17: the Saaty scale, the statement and the answers table.
+void BeginMembershipFunctionProblem(SharedState& s);
+/// One variant of row 17: six pairwise comparisons; the memberships and the inconsistency.
+void WriteMembershipFunctionVariant(SharedState& s);
+
 /// Row 18: the statement, the answers table and the table of the samples' codes.
 void BeginHammingNetworkProblem(SharedState& s);
 /// One variant of row 18: four path samples and y; the distances and the second layer's
 /// outputs, the codes in the second table.
 void WriteHammingNetworkVariant(SharedState& s);
+
+/// Row 19: the statement and the answers table.
+void BeginCompositionalRuleProblem(SharedState& s);
+/// One variant of row 19: the fuzzy sets A, B, C; y by the max-min composition.
+void WriteCompositionalRuleVariant(SharedState& s);
 
 }  // namespace ai
