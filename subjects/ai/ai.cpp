@@ -15,11 +15,20 @@ using subjects::ProblemRow;
 // A row without routines is not built yet and writes nothing. Row 14's bounds of 253 reach the
 // generator as negative values above 127 (stored parameters are signed bytes).
 constexpr ProblemRow kAiRows[] = {
-    {"Условие стабильности процесса       ", {11, 2, 5, 5, 5, 5, 5}},                 // 1
+    {"Условие стабильности процесса       ",
+     {11, 2, 5, 5, 5, 5, 5},
+     BeginProcessStabilityProblem,
+     WriteProcessStabilityVariant},                 // 1
     {"Условие стабильности процесса на плоскости", {6, 5, 5, 5, 5, 5, 5}},            // 2
-    {"Упругий эквивалент                  ", {5, 5, 3, 3, 3, 33, 32}},                // 3
+    {"Упругий эквивалент                  ",
+     {5, 5, 3, 3, 3, 33, 32},
+     BeginElasticEquivalentProblem,
+     WriteElasticEquivalentVariant},                // 3
     {"Рекурсия", {30, 5, 5, 5, 5, 5, 32}, BeginRecursionProblem, WriteRecursionVariant},                                            // 4
-    {"Нестабильность дифф. уравнения в частных производных", {8, 5, 3, 3, 5, 5, 5}},  // 5
+    {"Нестабильность дифф. уравнения в частных производных",
+     {8, 5, 3, 3, 5, 5, 5},
+     BeginPdeInstabilityProblem,
+     WritePdeInstabilityVariant},  // 5
     {"Двухслойный персептрон",
      {3, 5, 5, 5, 5, 5, 5},
      BeginTwoLayerPerceptronProblem,

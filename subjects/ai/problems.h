@@ -6,10 +6,25 @@
 // named after them.
 namespace ai {
 
+/// Row 1: the statement and the answers table.
+void BeginProcessStabilityProblem(SharedState& s);
+/// One variant of row 1: the equation, the order and the initial rate; x at the instability.
+void WriteProcessStabilityVariant(SharedState& s);
+
+/// Row 3: the statement and the answers table.
+void BeginElasticEquivalentProblem(SharedState& s);
+/// One variant of row 3: the relation of p and sigma and the point; G*1 and G*2.
+void WriteElasticEquivalentVariant(SharedState& s);
+
 /// Row 4: the statement and the answers table (an empty heading row).
 void BeginRecursionProblem(SharedState& s);
 /// One variant of row 4: f(1)..f(6) of a fixed sequence; f(7) and the recurrence.
 void WriteRecursionVariant(SharedState& s);
+
+/// Row 5: the statement and the answers table.
+void BeginPdeInstabilityProblem(SharedState& s);
+/// One variant of row 5: the equation; its instability curve.
+void WritePdeInstabilityVariant(SharedState& s);
 
 /// Row 6: the two network saveboxes, the statement and the answers table.
 void BeginTwoLayerPerceptronProblem(SharedState& s);
