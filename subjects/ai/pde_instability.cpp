@@ -9,7 +9,8 @@ namespace ai {
 void BeginPdeInstabilityProblem(SharedState& s) {
   s.ParboxWidth = 190;
   toolkit::AnsBeginTable(s, 3);
-  toolkit::AnsWriteLine(s, " & Уравнение кривой нестабильности &  \\\\\\hline ");
+  // Two columns: the number and the curve (no empty third head cell).
+  toolkit::AnsWriteLine(s, " & Уравнение кривой нестабильности \\\\\\hline ");
   toolkit::WriteLine(s,
                      " Найти кривую нестабильности 2-го порядка дифференциального уравнения в "
                      "частных производных. \\par\\noindent");
