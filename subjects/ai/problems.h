@@ -56,6 +56,12 @@ void BeginHopfieldNetworkProblem(SharedState& s);
 /// One variant of row 11: x1..x3 and y; the updated y and the pattern it matches, or "-".
 void WriteHopfieldNetworkVariant(SharedState& s);
 
+/// Row 14: the gene boxes, the exchange scheme, the chromosome table, the statement and the
+/// answers table.
+void BeginGeneticAlgorithmProblem(SharedState& s);
+/// One variant of row 14: the initial genes and Z; the totals of four stages and the best.
+void WriteGeneticAlgorithmVariant(SharedState& s);
+
 /// Row 16: the statement, the answers table and the table of the samples' codes.
 void BeginKohonenClustersProblem(SharedState& s);
 /// One variant of row 16: five path samples and three clusters; the winners and the trained
