@@ -50,8 +50,14 @@ constexpr ProblemRow kAiRows[] = {
      {15, 4, 4, 4, 4, 4, 4},
      BeginHopfieldNetworkProblem,
      WriteHopfieldNetworkVariant},                                         // 11
-    {"Муравьиный алгоритм", {32, 32, 32, 32, 60, 60, 60}},                 // 12
-    {"Алгоритм отжига", {32, 32, 32, 32, 79, 79, 79}},                     // 13
+    {"Муравьиный алгоритм",
+     {32, 32, 32, 32, 60, 60, 60},
+     [](SharedState& s) { BeginAntAndAnnealingProblem(s, 1); },
+     [](SharedState& s) { WriteAntAndAnnealingVariant(s, 1); }},  // 12
+    {"Алгоритм отжига",
+     {32, 32, 32, 32, 79, 79, 79},
+     [](SharedState& s) { BeginAntAndAnnealingProblem(s, 2); },
+     [](SharedState& s) { WriteAntAndAnnealingVariant(s, 2); }},  // 13
     {"Генетический алгоритм",
      {7, 7, 3, 3, 8, 253, 253},
      BeginGeneticAlgorithmProblem,

@@ -56,6 +56,13 @@ void BeginHopfieldNetworkProblem(SharedState& s);
 /// One variant of row 11: x1..x3 and y; the updated y and the pattern it matches, or "-".
 void WriteHopfieldNetworkVariant(SharedState& s);
 
+/// Rows 12 (mode 1, ant colony) and 13 (mode 2, annealing): the statement by mode and Level
+/// and the answers table.
+void BeginAntAndAnnealingProblem(SharedState& s, int mode);
+/// One variant of rows 12 and 13: the complete graph with its edge lengths and the stated
+/// percentages; the ants' tours (mode 1) or the cycle lengths of four annealing steps (mode 2).
+void WriteAntAndAnnealingVariant(SharedState& s, int mode);
+
 /// Row 14: the gene boxes, the exchange scheme, the chromosome table, the statement and the
 /// answers table.
 void BeginGeneticAlgorithmProblem(SharedState& s);
