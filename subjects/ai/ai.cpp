@@ -62,7 +62,10 @@ constexpr ProblemRow kAiRows[] = {
      {7, 7, 3, 3, 8, 253, 253},
      BeginGeneticAlgorithmProblem,
      WriteGeneticAlgorithmVariant},                  // 14
-    {"Размещение вершин графа на линейке", {20, 20, 20, 20, 20, 20, 20}},  // 15
+    {"Размещение вершин графа на линейке",
+     {20, 20, 20, 20, 20, 20, 20},
+     BeginGraphPlacementProblem,
+     WriteGraphPlacementVariant},  // 15
     {"Сеть Кохонена (2)",
      {64, 64, 64, 64, 64, 64, 64},
      BeginKohonenClustersProblem,

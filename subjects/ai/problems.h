@@ -69,6 +69,12 @@ void BeginGeneticAlgorithmProblem(SharedState& s);
 /// One variant of row 14: the initial genes and Z; the totals of four stages and the best.
 void WriteGeneticAlgorithmVariant(SharedState& s);
 
+/// Row 15: the strip of five cells, the statement and the answers table.
+void BeginGraphPlacementProblem(SharedState& s);
+/// One variant of row 15: the variant graph and three placements; the population totals of
+/// three cycles, the least L and its placement.
+void WriteGraphPlacementVariant(SharedState& s);
+
 /// Row 16: the statement, the answers table and the table of the samples' codes.
 void BeginKohonenClustersProblem(SharedState& s);
 /// One variant of row 16: five path samples and three clusters; the winners and the trained
