@@ -19,7 +19,10 @@ constexpr ProblemRow kAiRows[] = {
      {11, 2, 5, 5, 5, 5, 5},
      BeginProcessStabilityProblem,
      WriteProcessStabilityVariant},                 // 1
-    {"Условие стабильности процесса на плоскости", {6, 5, 5, 5, 5, 5, 5}},            // 2
+    {"Условие стабильности процесса на плоскости",
+     {6, 5, 5, 5, 5, 5, 5},
+     BeginPlaneStabilityProblem,
+     WritePlaneStabilityVariant},            // 2
     {"Упругий эквивалент                  ",
      {5, 5, 3, 3, 3, 33, 32},
      BeginElasticEquivalentProblem,

@@ -11,6 +11,11 @@ void BeginProcessStabilityProblem(SharedState& s);
 /// One variant of row 1: the equation, the order and the initial rate; x at the instability.
 void WriteProcessStabilityVariant(SharedState& s);
 
+/// Row 2: the statement and the answers table.
+void BeginPlaneStabilityProblem(SharedState& s);
+/// One variant of row 2: the system of two equations; the instability curve and its kind.
+void WritePlaneStabilityVariant(SharedState& s);
+
 /// Row 3: the statement and the answers table.
 void BeginElasticEquivalentProblem(SharedState& s);
 /// One variant of row 3: the relation of p and sigma and the point; G*1 and G*2.
