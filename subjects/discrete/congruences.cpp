@@ -48,9 +48,15 @@ void WriteChineseRemainderVariant(SharedState& s) {
   m[1] = kCongruencePrimes[s.P1];
   m[2] = s.P1 == s.P2 ? kCongruencePrimes[s.P2 + 1] : kCongruencePrimes[s.P2];
   switch (s.P3) {
-    case 1: m[3] = std::labs(m[1] - m[2]); break;
-    case 2: m[3] = (m[1] + m[2]) / 2; break;
-    default: m[3] = m[1] + m[2]; break;
+    case 1:
+      m[3] = std::labs(m[1] - m[2]);
+      break;
+    case 2:
+      m[3] = (m[1] + m[2]) / 2;
+      break;
+    default:
+      m[3] = m[1] + m[2];
+      break;
   }
   long r[4] = {};
   r[1] = kCongruencePrimes[s.P1] - s.P5;

@@ -24,7 +24,8 @@ long IntPower(long p, int e) {
 void BeginDiophantineProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::AnsBeginTable(s, 3);
-  toolkit::AnsWriteLine(s, s.StudentsMode ? "\\No & x & y & \\\\\\hline" : "\\No & x & y   \\\\\\hline");
+  toolkit::AnsWriteLine(
+      s, s.StudentsMode ? "\\No & x & y & \\\\\\hline" : "\\No & x & y   \\\\\\hline");
   toolkit::WriteText(s, "Найти общее решение уравнения в целых числах.\\\\\\noindent ");
 }
 
@@ -45,7 +46,8 @@ void WriteDiophantineVariant(SharedState& s) {
   toolkit::WriteTextNumberLn(s, "y=", c, "$$");
   int reduced[2] = {a, b};
   toolkit::NormalizeIntVector(reduced, 2);
-  AnsWritePlain(s, std::to_string(toolkit::PrintedVariantNumber(s)) + "&$" + std::to_string(x0) + "+");
+  AnsWritePlain(s,
+                std::to_string(toolkit::PrintedVariantNumber(s)) + "&$" + std::to_string(x0) + "+");
   toolkit::AnsWriteNumberUnlessUnit(s, reduced[1]);
   toolkit::AnsWriteTextNumber(s, "t$  &$", y0, "-");
   toolkit::AnsWriteNumberUnlessUnit(s, reduced[0]);
@@ -55,8 +57,8 @@ void WriteDiophantineVariant(SharedState& s) {
 void BeginEulerFunctionProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::AnsBeginTable(s, 3);
-  toolkit::AnsWriteLine(s, s.StudentsMode ? "\\No & $\\varphi$ & \\\\\\hline"
-                                          : "\\No & $\\varphi$   \\\\\\hline");
+  toolkit::AnsWriteLine(
+      s, s.StudentsMode ? "\\No & $\\varphi$ & \\\\\\hline" : "\\No & $\\varphi$   \\\\\\hline");
   toolkit::WriteText(s, "Найти значение функции Эйлера.\\\\\\noindent ");
 }
 

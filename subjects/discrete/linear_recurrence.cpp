@@ -32,9 +32,9 @@ void AnsWriteRootPower(SharedState& s, int coef, int root, bool kind_one_style) 
 void AnsWriteRootTerm(SharedState& s, int coef, int root, bool& first, bool kind_one_style) {
   if (coef == 0) return;
   if (root == 1) {
-    toolkit::AnsWriteTextNumber(s, std::string(1, first ? toolkit::MinusOrSpace(coef)
-                                                         : toolkit::SignChar(coef)),
-                                std::abs(coef), "");
+    toolkit::AnsWriteTextNumber(
+        s, std::string(1, first ? toolkit::MinusOrSpace(coef) : toolkit::SignChar(coef)),
+        std::abs(coef), "");
   } else {
     if (first) {
       toolkit::AnsWriteMinusOrSpaceCoefLn(s, coef);
@@ -47,7 +47,8 @@ void AnsWriteRootTerm(SharedState& s, int coef, int root, bool& first, bool kind
 }
 
 // (A ra^n + B rb^n) / D, the parentheses and the divisor only when D is not 1.
-void AnsWriteTwoRootSolution(SharedState& s, int a, int ra, int b, int rb, int d, bool kind_one_style) {
+void AnsWriteTwoRootSolution(SharedState& s, int a, int ra, int b, int rb, int d,
+                             bool kind_one_style) {
   if (d != 1) toolkit::AnsWrite(s, "(");
   bool first = true;
   AnsWriteRootTerm(s, a, ra, first, kind_one_style);
@@ -133,7 +134,8 @@ void WriteAffineRecurrence(SharedState& s) {
   const int q = a + 1;
   if (coef == 0) {
     // x_0 = -2d is a fixed point: the sequence is constant.
-    toolkit::AnsWriteTextNumber(s, std::string(1, toolkit::MinusOrSpace(-2 * d)), std::abs(2 * d), "");
+    toolkit::AnsWriteTextNumber(s, std::string(1, toolkit::MinusOrSpace(-2 * d)), std::abs(2 * d),
+                                "");
     return;
   }
   toolkit::AnsWriteMinusOrSpaceCoefLn(s, coef);
@@ -221,7 +223,9 @@ void WriteQuadraticDriftRecurrence(SharedState& s) {
 
 void BeginRecurrenceProblem(SharedState& s) {
   s.ParboxWidth = 170;
-  toolkit::WriteText(s, "Найти последовательность $x_n$, удовлетворяющую рекуррентному соотношению.\\\\\\noindent");
+  toolkit::WriteText(
+      s,
+      "Найти последовательность $x_n$, удовлетворяющую рекуррентному соотношению.\\\\\\noindent");
   toolkit::AnsBeginTable(s, 9);
   toolkit::AnsWrite(s, " \\No &  $x_n$ \\\\\\hline");
 }
@@ -229,12 +233,24 @@ void BeginRecurrenceProblem(SharedState& s) {
 void WriteRecurrenceVariant(SharedState& s) {
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), "&$");
   switch (s.P5) {
-    case 1: WriteTwoRootRecurrence(s); break;
-    case 2: WriteLinearDriftRecurrence(s); break;
-    case 3: WriteAffineRecurrence(s); break;
-    case 4: WriteShiftedRootRecurrence(s); break;
-    case 5: WriteCubicDriftRecurrence(s); break;
-    default: WriteQuadraticDriftRecurrence(s); break;
+    case 1:
+      WriteTwoRootRecurrence(s);
+      break;
+    case 2:
+      WriteLinearDriftRecurrence(s);
+      break;
+    case 3:
+      WriteAffineRecurrence(s);
+      break;
+    case 4:
+      WriteShiftedRootRecurrence(s);
+      break;
+    case 5:
+      WriteCubicDriftRecurrence(s);
+      break;
+    default:
+      WriteQuadraticDriftRecurrence(s);
+      break;
   }
   toolkit::AnsWrite(s, "$");
 }

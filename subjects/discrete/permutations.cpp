@@ -118,7 +118,8 @@ void BeginCycleIndexProblem(SharedState& s) {
   toolkit::WriteText(s, "\\tabcolsep=1pt");
   toolkit::AnsBeginTable(s, 4);
   // One heading per cell of the rows: the cycles of phi1, phi2, phi3 and the index.
-  toolkit::AnsWriteLine(s, "\\No & $\\varphi_1$ & $\\varphi_2$ & $\\varphi_3$ & индекс \\\\\\hline");
+  toolkit::AnsWriteLine(s,
+                        "\\No & $\\varphi_1$ & $\\varphi_2$ & $\\varphi_3$ & индекс \\\\\\hline");
   toolkit::WriteText(s, "Найти цикловой индекс структуры. \\\\\\noindent ");
 }
 
@@ -220,8 +221,9 @@ void BeginPermutationProductProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::AnsBeginTable(s, 12);
   toolkit::AnsWriteLine(s, "\\No &  \\\\\\hline");
-  toolkit::WriteText(s, "\\arraycolsep=3pt Даны две подстановки. Найти указанное произведение . "
-                        "\\\\\\noindent ");
+  toolkit::WriteText(s,
+                     "\\arraycolsep=3pt Даны две подстановки. Найти указанное произведение . "
+                     "\\\\\\noindent ");
 }
 
 // Products read right to left: (XY)(k) = X(Y(k)).
@@ -248,11 +250,22 @@ void WritePermutationProductVariant(SharedState& s) {
   };
   TPermutation product{};
   switch (kind) {
-    case 1: toolkit::ComposePermutations(alpha, inverse(beta), 5, product); break;
-    case 2: toolkit::ComposePermutations(inverse(alpha), beta, 5, product); break;
-    case 3: toolkit::ComposePermutations(alpha, beta, 5, product); product = inverse(product); break;
-    case 4: toolkit::ComposePermutations(beta, inverse(alpha), 5, product); break;
-    default: toolkit::ComposePermutations(inverse(alpha), inverse(beta), 5, product); break;
+    case 1:
+      toolkit::ComposePermutations(alpha, inverse(beta), 5, product);
+      break;
+    case 2:
+      toolkit::ComposePermutations(inverse(alpha), beta, 5, product);
+      break;
+    case 3:
+      toolkit::ComposePermutations(alpha, beta, 5, product);
+      product = inverse(product);
+      break;
+    case 4:
+      toolkit::ComposePermutations(beta, inverse(alpha), 5, product);
+      break;
+    default:
+      toolkit::ComposePermutations(inverse(alpha), inverse(beta), 5, product);
+      break;
   }
   AnsWriteNumberLine(s, "");
   toolkit::AnsWrite(s, "&$[");
@@ -264,8 +277,9 @@ void BeginInversionCountProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::AnsBeginTable(s, 12);
   toolkit::AnsWriteLine(s, "\\No & знак & N \\\\\\hline");
-  toolkit::WriteText(s, "Найти число инверсий в строке и знак соответствующей подстановки. "
-                        "\\\\\\noindent ");
+  toolkit::WriteText(s,
+                     "Найти число инверсий в строке и знак соответствующей подстановки. "
+                     "\\\\\\noindent ");
 }
 
 // Value k goes to place P_k when that place is free; the values left over fill the free

@@ -12,8 +12,10 @@ using discrete_check::RowRunner;
 
 TEST(ChineseRemainder, GoldenVariants) {
   RowRunner level2(13, 2);
-  EXPECT_EQ(level2.BeginMain(), "\\arraycolsep=3ptНайти решение системы сравнений. \\\\\\noindent ");
-  EXPECT_NE(level2.BeginAnswers().find("\\No & $x$ & $z_i$ & $M_i$\\\\\\hline\r\n"), std::string::npos);
+  EXPECT_EQ(level2.BeginMain(),
+            "\\arraycolsep=3ptНайти решение системы сравнений. \\\\\\noindent ");
+  EXPECT_NE(level2.BeginAnswers().find("\\No & $x$ & $z_i$ & $M_i$\\\\\\hline\r\n"),
+            std::string::npos);
   auto [main, answers] = level2.RunVariant({1, 2, 3, 4, 1, 1, 1});
   EXPECT_EQ(main,
             "$x=2(\\mbox{mod}\\ 3)$\\\\ \r\n"
@@ -39,32 +41,33 @@ TEST(ChineseRemainder, AnswerSolvesThePrintedSystem) {
   discrete_check::ForEachParams({6, 6, 4, 2, 6, 6, 6}, 20000, [&](const auto& p) {
     // Level 1 lowers P1..P3; the other Levels take them as they are.
     for (int level : {1, 0}) {
-    auto& run = level == 1 ? runners.At(1) : runners.Pick(p);
-    const auto [main, answers] = run.RunVariant(p);
-    const auto values = Integers(main);
-    ASSERT_EQ(values.size(), 6u) << main;
-    const long z[3] = {values[0], values[2], values[4]};
-    const long m[3] = {values[1], values[3], values[5]};
-    for (int i = 0; i < 3; ++i) {
-      for (int j = i + 1; j < 3; ++j) ASSERT_EQ(std::gcd(m[i], m[j]), 1) << main;
-    }
-    const auto cells = Cells(answers);
-    ASSERT_EQ(cells.size(), 4u) << answers;
-    const auto xm = Integers(cells[1]);
-    const auto r = Integers(cells[2]);
-    const auto mi = Integers(cells[3]);
-    ASSERT_EQ(xm.size(), 2u);
-    ASSERT_EQ(r.size(), 3u);
-    ASSERT_EQ(mi.size(), 3u);
-    const long big_m = m[0] * m[1] * m[2];
-    EXPECT_EQ(xm[1], big_m) << answers;
-    EXPECT_GE(xm[0], 0);
-    EXPECT_LT(xm[0], big_m);
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(xm[0] % m[i], z[i]) << main << answers;
-      EXPECT_EQ(mi[static_cast<std::size_t>(i)], big_m / m[i]) << answers;
-      EXPECT_EQ(mi[static_cast<std::size_t>(i)] * r[static_cast<std::size_t>(i)] % m[i], z[i]) << answers;
-    }
+      auto& run = level == 1 ? runners.At(1) : runners.Pick(p);
+      const auto [main, answers] = run.RunVariant(p);
+      const auto values = Integers(main);
+      ASSERT_EQ(values.size(), 6u) << main;
+      const long z[3] = {values[0], values[2], values[4]};
+      const long m[3] = {values[1], values[3], values[5]};
+      for (int i = 0; i < 3; ++i) {
+        for (int j = i + 1; j < 3; ++j) ASSERT_EQ(std::gcd(m[i], m[j]), 1) << main;
+      }
+      const auto cells = Cells(answers);
+      ASSERT_EQ(cells.size(), 4u) << answers;
+      const auto xm = Integers(cells[1]);
+      const auto r = Integers(cells[2]);
+      const auto mi = Integers(cells[3]);
+      ASSERT_EQ(xm.size(), 2u);
+      ASSERT_EQ(r.size(), 3u);
+      ASSERT_EQ(mi.size(), 3u);
+      const long big_m = m[0] * m[1] * m[2];
+      EXPECT_EQ(xm[1], big_m) << answers;
+      EXPECT_GE(xm[0], 0);
+      EXPECT_LT(xm[0], big_m);
+      for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(xm[0] % m[i], z[i]) << main << answers;
+        EXPECT_EQ(mi[static_cast<std::size_t>(i)], big_m / m[i]) << answers;
+        EXPECT_EQ(mi[static_cast<std::size_t>(i)] * r[static_cast<std::size_t>(i)] % m[i], z[i])
+            << answers;
+      }
     }
   });
 }

@@ -66,7 +66,9 @@ class LevelRunners {
     for (int v : p) sum = sum * 7 + v;
     return *runners_[static_cast<std::size_t>(sum % 10)];
   }
-  discrete_check::RowRunner& At(int level) { return *runners_[static_cast<std::size_t>(level - 1)]; }
+  discrete_check::RowRunner& At(int level) {
+    return *runners_[static_cast<std::size_t>(level - 1)];
+  }
 
  private:
   std::vector<std::unique_ptr<discrete_check::RowRunner>> runners_;
@@ -111,7 +113,8 @@ inline std::vector<std::vector<int>> Groups(const std::string& text) {
   for (std::size_t at = text.find('['); at != std::string::npos; at = text.find('[', at + 1)) {
     const std::size_t end = text.find(']', at);
     std::vector<int> g;
-    for (long v : discrete_check::Integers(text.substr(at + 1, end - at - 1))) g.push_back(static_cast<int>(v));
+    for (long v : discrete_check::Integers(text.substr(at + 1, end - at - 1)))
+      g.push_back(static_cast<int>(v));
     groups.push_back(g);
   }
   return groups;
@@ -129,7 +132,8 @@ inline bool AreCyclesOf(const std::vector<std::vector<int>>& groups, const std::
     last_least = least;
     for (std::size_t i = 0; i < g.size(); ++i) {
       const int v = g[i];
-      if (v < 1 || v > static_cast<int>(p.size()) || seen[static_cast<std::size_t>(v)]++ != 0) return false;
+      if (v < 1 || v > static_cast<int>(p.size()) || seen[static_cast<std::size_t>(v)]++ != 0)
+        return false;
       if (v < least) return false;
       const int next = g[(i + 1) % g.size()];
       if (p[static_cast<std::size_t>(v - 1)] != next) return false;
