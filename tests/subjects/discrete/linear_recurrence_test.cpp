@@ -78,6 +78,12 @@ void ExpectClosedForm(const std::string& main, const std::string& answers) {
   formula = formula.substr(1, formula.size() - 2);
   EXPECT_EQ(formula.find("+0"), std::string::npos) << answers;
   EXPECT_EQ(formula.find("-0"), std::string::npos) << answers;
+  // A power of the root 1 is written as its bare coefficient.
+  for (std::size_t at = formula.find("1^n"); at != std::string::npos;
+       at = formula.find("1^n", at + 1)) {
+    EXPECT_TRUE(at > 0 && std::isdigit(static_cast<unsigned char>(formula[at - 1])) != 0)
+        << answers;
+  }
   const tex_formula::Formula f(formula, 'n');
   for (int n = 0; n <= 10; ++n) {
     ASSERT_EQ(f.AtN(n), x[static_cast<std::size_t>(n)]) << "n = " << n << "\n" << main << answers;
@@ -105,6 +111,9 @@ TEST(LinearRecurrence, GoldenVariants) {
   // Kind 3 with c + 2d = 0 (P2 = 4, P3 = 7): x_0 = -2d is a fixed point; no "0" term.
   std::tie(main, answers) = run.RunVariant({7, 4, 7, 1, 3, 1, 1});
   EXPECT_EQ(answers, "1&$ 2$ \\\\");
+  // Kind 4 with P1 = 6 and P7 = 1: the root u = 0 becomes 1, its power a bare coefficient.
+  std::tie(main, answers) = run.RunVariant({6, 2, 7, 1, 4, 1, 1});
+  EXPECT_EQ(answers, "1&$ 1+3^n$ \\\\");
   // Kind 6 with b = 3a: no n^2 term.
   std::tie(main, answers) = run.RunVariant({3, 1, 6, 1, 6, 1, 1});
   EXPECT_EQ(answers, "1&$1+2\r\nn^3-2\r\nn$ \\\\");
