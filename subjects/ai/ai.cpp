@@ -18,16 +18,16 @@ constexpr ProblemRow kAiRows[] = {
     {"Условие стабильности процесса       ",
      {11, 2, 5, 5, 5, 5, 5},
      BeginProcessStabilityProblem,
-     WriteProcessStabilityVariant},                 // 1
+     WriteProcessStabilityVariant},  // 1
     {"Условие стабильности процесса на плоскости",
      {6, 5, 5, 5, 5, 5, 5},
      BeginPlaneStabilityProblem,
-     WritePlaneStabilityVariant},            // 2
+     WritePlaneStabilityVariant},  // 2
     {"Упругий эквивалент                  ",
      {5, 5, 3, 3, 3, 33, 32},
      BeginElasticEquivalentProblem,
-     WriteElasticEquivalentVariant},                // 3
-    {"Рекурсия", {30, 5, 5, 5, 5, 5, 32}, BeginRecursionProblem, WriteRecursionVariant},                                            // 4
+     WriteElasticEquivalentVariant},                                                      // 3
+    {"Рекурсия", {30, 5, 5, 5, 5, 5, 32}, BeginRecursionProblem, WriteRecursionVariant},  // 4
     {"Нестабильность дифф. уравнения в частных производных",
      {8, 5, 3, 3, 5, 5, 5},
      BeginPdeInstabilityProblem,
@@ -47,12 +47,15 @@ constexpr ProblemRow kAiRows[] = {
     {"Сеть Кохонена",
      {11, 10, 10, 10, 10, 10, 10},
      BeginKohonenNetworkProblem,
-     WriteKohonenNetworkVariant},                   // 9
-    {"Нечеткие множества", {9, 9, 9, 9, 9, 9, 9}, BeginFuzzySetsProblem, WriteFuzzySetsVariant},  // 10
+     WriteKohonenNetworkVariant},  // 9
+    {"Нечеткие множества",
+     {9, 9, 9, 9, 9, 9, 9},
+     BeginFuzzySetsProblem,
+     WriteFuzzySetsVariant},  // 10
     {"Сеть Хопфилда",
      {15, 4, 4, 4, 4, 4, 4},
      BeginHopfieldNetworkProblem,
-     WriteHopfieldNetworkVariant},                                         // 11
+     WriteHopfieldNetworkVariant},  // 11
     {"Муравьиный алгоритм",
      {32, 32, 32, 32, 60, 60, 60},
      [](SharedState& s) { BeginAntAndAnnealingProblem(s, 1); },
@@ -64,7 +67,7 @@ constexpr ProblemRow kAiRows[] = {
     {"Генетический алгоритм",
      {7, 7, 3, 3, 8, 253, 253},
      BeginGeneticAlgorithmProblem,
-     WriteGeneticAlgorithmVariant},                  // 14
+     WriteGeneticAlgorithmVariant},  // 14
     {"Размещение вершин графа на линейке",
      {20, 20, 20, 20, 20, 20, 20},
      BeginGraphPlacementProblem,
@@ -72,7 +75,7 @@ constexpr ProblemRow kAiRows[] = {
     {"Сеть Кохонена (2)",
      {64, 64, 64, 64, 64, 64, 64},
      BeginKohonenClustersProblem,
-     WriteKohonenClustersVariant},                                               // 16
+     WriteKohonenClustersVariant},  // 16
     {"Функция принадлежности нечетких множеств",
      {64, 64, 10, 10, 10, 10, 10},
      BeginMembershipFunctionProblem,
@@ -80,7 +83,7 @@ constexpr ProblemRow kAiRows[] = {
     {"Сеть Хэмминга",
      {64, 64, 10, 10, 10, 10, 10},
      BeginHammingNetworkProblem,
-     WriteHammingNetworkVariant},                                                    // 18
+     WriteHammingNetworkVariant},  // 18
     {"Композиционное правило нечеткого вывода Заде",
      {32, 32, 32, 32, 32, 32, 32},
      BeginCompositionalRuleProblem,

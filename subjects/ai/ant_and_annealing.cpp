@@ -26,7 +26,8 @@ constexpr char kAntStatement[] =
     "расстояния $L_{k,j}$  между вершинами $k$, $j$ и интенсивность феромона $\\tau_{k,j}$ на "
     "ребре $[k,j]$.  Секторы вероятности перехода сортировать по возрастанию номеров вершин.  "
     "Использовать формулу вероятности перехода из вершины $k$  в $j$ $$P_{k,j} = "
-    "100\\frac{\\eta_{k,j}^\\alpha\\tau_{k,j}^\\beta}{\\Sigma\\eta_{k,i}^\\alpha\\tau_{k,i}^\\beta}$$ "
+    "100\\frac{\\eta_{k,j}^\\alpha\\tau_{k,j}^\\beta}{\\Sigma\\eta_{k,i}^\\alpha\\tau_{k,i}^\\beta}"
+    "$$ "
     "при $\\alpha=1$, $\\beta=1$, $\\eta_{k,j}=1/L_{k,j}$  \\\\ \\noindent";
 
 constexpr char kTwoAntsStatement[] =
@@ -38,7 +39,8 @@ constexpr char kTwoAntsStatement[] =
     "расстояния $L_{k,j}$  между вершинами $k$, $j$.  Секторы вероятности перехода сортировать "
     "по возрастанию номеров вершин.  Использовать формулу вероятности перехода из вершины $k$  в "
     "$j$ $$P_{k,j} = "
-    "100\\frac{\\eta_{k,j}^\\alpha\\tau_{k,j}^\\beta}{\\Sigma\\eta_{k,i}^\\alpha\\tau_{k,i}^\\beta}$$  "
+    "100\\frac{\\eta_{k,j}^\\alpha\\tau_{k,j}^\\beta}{\\Sigma\\eta_{k,i}^\\alpha\\tau_{k,i}^\\beta}"
+    "$$  "
     "при $\\alpha=1$, $\\beta=1$, $\\eta_{k,j}=1/L_{k,j}$. Найти длину пути $L_2$ второго "
     "муравья.   \\\\ \\noindent";
 
@@ -232,9 +234,9 @@ void WriteAntAndAnnealingVariant(SharedState& s, int mode) {
     for (int j = 1; j <= n; ++j) {
       t.length[i][j] = figures::PointDistanceRounded(s, i, j) / mode;
       if (i != j && t.length[i][j] == 0) {
-        throw toolkit::DegenerateDataError("ant colony and annealing: edge " + std::to_string(i) +
-                                           "-" + std::to_string(j) + " of length 0, P1..P7 = " +
-                                           Parameters(s));
+        throw toolkit::DegenerateDataError(
+            "AI row " + std::to_string(n + 7) + ", complete graph: edge " + std::to_string(i) +
+            "-" + std::to_string(j) + " of length 0, P1..P7 = " + Parameters(s));
       }
     }
   }

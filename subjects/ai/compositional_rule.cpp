@@ -45,13 +45,16 @@ void WriteCompositionalRuleVariant(SharedState& s) {
   const char* const small[6] = {"", "a", "b", "c", "d", "e"};
   const char* const large[5] = {"", "X", "Y", "Z", "V"};
   toolkit::WriteText(s, "$A=(");
-  for (int i = 1; i <= 4; ++i) toolkit::WriteTextNumberLn(s, "", a[i] / 10.0, std::string("/") + small[i] + ", ");
+  for (int i = 1; i <= 4; ++i)
+    toolkit::WriteTextNumberLn(s, "", a[i] / 10.0, std::string("/") + small[i] + ", ");
   toolkit::WriteTextNumberLn(s, "", a[5] / 10.0, "/e");
   toolkit::WriteText(s, ")$,\\\\ $B=(");
-  for (int j = 1; j <= 3; ++j) toolkit::WriteTextNumberLn(s, "", b[j] / 10.0, std::string("/") + large[j] + ", ");
+  for (int j = 1; j <= 3; ++j)
+    toolkit::WriteTextNumberLn(s, "", b[j] / 10.0, std::string("/") + large[j] + ", ");
   toolkit::WriteTextNumberLn(s, "", b[4] / 10.0, "/V");
   toolkit::WriteText(s, ")$,\\\\ $C=(");
-  for (int i = 1; i <= 4; ++i) toolkit::WriteTextNumberLn(s, "", c[i] / 10.0, std::string("/") + small[i] + ", ");
+  for (int i = 1; i <= 4; ++i)
+    toolkit::WriteTextNumberLn(s, "", c[i] / 10.0, std::string("/") + small[i] + ", ");
   toolkit::WriteTextNumberLn(s, "", c[5] / 10.0, "/e");
   toolkit::WriteText(s, ")$.");
 

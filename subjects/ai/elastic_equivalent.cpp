@@ -39,7 +39,8 @@ ElasticData ElasticDataOf(const SharedState& s) {
 
 void BeginElasticEquivalentProblem(SharedState& s) {
   s.ParboxWidth = 180;
-  toolkit::WriteLine(s, " В точке нестабильности 2-го порядка найти упругий эквивалент $G_*$ среды ");
+  toolkit::WriteLine(s,
+                     " В точке нестабильности 2-го порядка найти упругий эквивалент $G_*$ среды ");
   toolkit::WriteLine(s,
                      " в соотношении $\\Delta\\sigma=G_*\\Delta p$.\\\\ Напряжение $\\sigma$ и "
                      "модуль  $G_*$  --- в МПа.\\\\\\noindent");
@@ -104,10 +105,10 @@ void WriteElasticEquivalentVariant(SharedState& s) {
   const double k = f1 / f;
   const double disc = 4 * f2 / f - 3 * k * k;
   if (!(disc >= 0) || g1 == 0) {
-    throw toolkit::DegenerateDataError("elastic equivalent: no real G* for P1..P5 = " +
-                                       std::to_string(s.P1) + " " + std::to_string(s.P2) + " " +
-                                       std::to_string(s.P3) + " " + std::to_string(s.P4) + " " +
-                                       std::to_string(s.P5));
+    throw toolkit::DegenerateDataError(
+        "AI row 3, elastic equivalent: no real G* for P1..P5 = " + std::to_string(s.P1) + " " +
+        std::to_string(s.P2) + " " + std::to_string(s.P3) + " " + std::to_string(s.P4) + " " +
+        std::to_string(s.P5));
   }
   const double g_1 = (3 * k + std::sqrt(disc)) * g / (2 * g1);
   const double g_2 = (3 * k - std::sqrt(disc)) * g / (2 * g1);

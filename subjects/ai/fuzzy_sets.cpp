@@ -19,16 +19,16 @@ double FuzzyMax(double x, double y) { return x > y ? x : y; }
 double FuzzyNot(double x) { return 1 - x; }
 
 void WriteSet(SharedState& s, const char* name, const Grades& g) {
-  toolkit::WriteText4NumbersLn(s, std::string("$") + name + "=", g[0], "/a + ", g[1], "/b + ",
-                               g[2], "/c + ", g[3], "/d ;$\\\\");
+  toolkit::WriteText4NumbersLn(s, std::string("$") + name + "=", g[0], "/a + ", g[1], "/b + ", g[2],
+                               "/c + ", g[3], "/d ;$\\\\");
 }
 
 }  // namespace
 
 void BeginFuzzySetsProblem(SharedState& s) {
   s.ParboxWidth = 185;
-  toolkit::WriteText(s,
-                     "Определить результат действий над нечеткими множествами.\\vskip3mm\\noindent ");
+  toolkit::WriteText(
+      s, "Определить результат действий над нечеткими множествами.\\vskip3mm\\noindent ");
   toolkit::AnsBeginTable(s, 11);
   toolkit::AnsWrite(s, " & \\multicolumn{4}{c|}{$X$}& \\multicolumn{4}{c|}{$Y$} & \\\\\\hline");
 }
@@ -82,8 +82,7 @@ void WriteFuzzySetsVariant(SharedState& s) {
   toolkit::AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   toolkit::AnsWriteText4NumbersLn(s, " & $", x[0], "$ & $", x[1], " $&$ ", x[2], "$ & $", x[3],
                                   "$ &");
-  toolkit::AnsWriteText4NumbersLn(s, "$", y[0], "$ & $", y[1], " $&$ ", y[2], "$ & $", y[3],
-                                  "$ &");
+  toolkit::AnsWriteText4NumbersLn(s, "$", y[0], "$ & $", y[1], " $&$ ", y[2], "$ & $", y[3], "$ &");
   s.AnswersFile.WriteLine("$" + toolkit::FormatFixed(z[0], 5, 2) + "/a$+$" +
                           toolkit::FormatFixed(z[1], 5, 2) + "/b $+$ " +
                           toolkit::FormatFixed(z[2], 5, 2) + "/c$+$" +

@@ -1,6 +1,7 @@
+#include "subjects/ai/membership_function.h"
+
 #include <string>
 
-#include "subjects/ai/membership_function.h"
 #include "subjects/ai/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/int_matrix.h"

@@ -54,8 +54,7 @@ void WritePdeInstabilityVariant(SharedState& s) {
       toolkit::WriteText3NumbersLn(s, "", r * q, "x^{", r - 1, "}y^{", q - 1, "}u+1=0. $$ ");
       break;
     case 8:
-      toolkit::WriteText2NumbersLn(s, "$$x(x^2y^2+", q, ")u_x+y(x^2y^2+", q,
-                                   ")u_y+4xyu = 0. $$");
+      toolkit::WriteText2NumbersLn(s, "$$x(x^2y^2+", q, ")u_x+y(x^2y^2+", q, ")u_y+4xyu = 0. $$");
       break;
     default:
       break;
@@ -92,8 +91,7 @@ void WritePdeInstabilityVariant(SharedState& s) {
       toolkit::AnsWriteText2Numbers(s, "$x=0$, $y=0$, $(3xy+", q * r, ")(xy+", q * r, ")$");
       break;
     case 8:
-      toolkit::AnsWriteText2Numbers(s, "$x=0$, $y=0$, $(3x^2y^2+4xy-", q, ")(x^2y^2+4xy+", q,
-                                    ")$");
+      toolkit::AnsWriteText2Numbers(s, "$x=0$, $y=0$, $(3x^2y^2+4xy-", q, ")(x^2y^2+4xy+", q, ")$");
       break;
     default:
       break;

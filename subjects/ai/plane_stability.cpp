@@ -25,8 +25,8 @@ std::string Classify(double a, double b, double d, double e, double f) {
   if (a * b > 0) {
     const double r = f - (d * d / a + e * e / b);
     if (a * r < 0) {
-      text += " Эллипс; $a=" + Fixed(std::sqrt(-r / a)) + "$, $b=" + Fixed(std::sqrt(-r / b)) +
-              "$ ";
+      text +=
+          " Эллипс; $a=" + Fixed(std::sqrt(-r / a)) + "$, $b=" + Fixed(std::sqrt(-r / b)) + "$ ";
     }
     if (a * r > 0) text += "$\\emptyset$";
     if (std::fabs(a * r) < kEpsilon) text += " точка ";
@@ -34,8 +34,8 @@ std::string Classify(double a, double b, double d, double e, double f) {
   if (a * b < 0) {
     const double r = f - (d * d / a + e * e / b);
     if (r != 0) {
-      text += "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / a))) + "$, $b=" +
-              Fixed(std::sqrt(std::fabs(r / b))) + "$ ";
+      text += "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / a))) +
+              "$, $b=" + Fixed(std::sqrt(std::fabs(r / b))) + "$ ";
     }
     if (std::fabs(r) < kEpsilon) {
       text += "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(b / a))) + " $,    ";
@@ -43,16 +43,22 @@ std::string Classify(double a, double b, double d, double e, double f) {
   }
   // "Парабола" keeps the two Latin a's of the stored text.
   if (std::fabs(a) < kEpsilon && b != 0 && d != 0) {
-    text += " P\x61r\x61" "бола; $p=" + Fixed(-d / b) + "$ ";
+    text +=
+        " P\x61r\x61"
+        "бола; $p=" +
+        Fixed(-d / b) + "$ ";
   }
   if (a != 0 && std::fabs(b) < kEpsilon && e != 0) {
-    text += " P\x61r\x61" "бола; $p=" + Fixed(-e / a) + "$ ";
+    text +=
+        " P\x61r\x61"
+        "бола; $p=" +
+        Fixed(-e / a) + "$ ";
   }
   if (std::fabs(a) < kEpsilon && std::fabs(d) < kEpsilon && std::fabs(b) >= kEpsilon) {
     const double delta = e * e - b * f;
     if (delta > 0) {
-      text += " $y_1=" + Fixed((-e + std::sqrt(delta)) / b, 7) + "$,  $y_2=" +
-              Fixed((-e - std::sqrt(delta)) / b, 7) + "$,   ";
+      text += " $y_1=" + Fixed((-e + std::sqrt(delta)) / b, 7) +
+              "$,  $y_2=" + Fixed((-e - std::sqrt(delta)) / b, 7) + "$,   ";
     }
     if (delta < 0) text += " $\\emptyset$";
     if (std::fabs(delta) < kEpsilon) text += " $y=" + Fixed(-e / b) + "$,";
@@ -97,12 +103,12 @@ void WritePlaneStabilityVariant(SharedState& s) {
         toolkit::WriteText3NumbersLn(s, "$$\\ddot x + ", g, "\\ddot y +", e, "x +", f, "y=0.");
         break;
       case 2:
-        toolkit::WriteText3NumbersLn(s, "$$\\ddot x - ", g, "\\ddot y\\dot y +\\cos(", e, "x +",
-                                     f, "y)=0.");
+        toolkit::WriteText3NumbersLn(s, "$$\\ddot x - ", g, "\\ddot y\\dot y +\\cos(", e, "x +", f,
+                                     "y)=0.");
         break;
       case 3:
-        toolkit::WriteText3NumbersLn(s, "$$\\ddot x - ", g, "\\ddot y\\dot x -2\\sin(", e, "x +",
-                                     f, "y)=0.");
+        toolkit::WriteText3NumbersLn(s, "$$\\ddot x - ", g, "\\ddot y\\dot x -2\\sin(", e, "x +", f,
+                                     "y)=0.");
         break;
       case 4:
         toolkit::WriteText3NumbersLn(s, "$$\\ddot x - ", g, "\\ddot y +\\sqrt{", e, "x +", f,

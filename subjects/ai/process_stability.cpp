@@ -43,10 +43,11 @@ ProcessData ProcessDataOf(const SharedState& s) {
 /// The square root of a positive argument; anything else is data the formulas never meet.
 double RootOf(double x, const SharedState& s) {
   if (!(x > 0)) {
-    throw toolkit::DegenerateDataError(
-        "process instability: square root of " + std::to_string(x) + " for P1..P6 = " +
-        std::to_string(s.P1) + " " + std::to_string(s.P2) + " " + std::to_string(s.P3) + " " +
-        std::to_string(s.P4) + " " + std::to_string(s.P5) + " " + std::to_string(s.P6));
+    throw toolkit::DegenerateDataError("AI row 1, process instability: square root of " +
+                                       std::to_string(x) + " for P1..P6 = " + std::to_string(s.P1) +
+                                       " " + std::to_string(s.P2) + " " + std::to_string(s.P3) +
+                                       " " + std::to_string(s.P4) + " " + std::to_string(s.P5) +
+                                       " " + std::to_string(s.P6));
   }
   return std::sqrt(x);
 }
@@ -92,7 +93,8 @@ void BeginProcessStabilityProblem(SharedState& s) {
   toolkit::WriteLine(s,
                      " Динамический процесс описывается дифференциальным уравнением.  Найти "
                      "условие нестабильности порядка $m/n$.                   ");
-  toolkit::WriteLine(s, " Вычислить значение $x_{m/n}$ при $\\dot x=\\dot x_0$.      \\\\\\noindent ");
+  toolkit::WriteLine(s,
+                     " Вычислить значение $x_{m/n}$ при $\\dot x=\\dot x_0$.      \\\\\\noindent ");
 }
 
 void WriteProcessStabilityVariant(SharedState& s) {
@@ -132,8 +134,8 @@ void WriteProcessStabilityVariant(SharedState& s) {
       toolkit::WriteText2NumbersLn(s, "", d.a, "\\ddot x+", d.b, "x+x\\dot x");
       break;
     default:
-      toolkit::WriteText3NumbersLn(s, "", d.c, "\\ddot x\\sqrt{\\dot x}+", d.a, "\\dot x+x^",
-                                   d.b, " ");
+      toolkit::WriteText3NumbersLn(s, "", d.c, "\\ddot x\\sqrt{\\dot x}+", d.a, "\\dot x+x^", d.b,
+                                   " ");
       break;
   }
   toolkit::WriteLine(s, "=0.$$");

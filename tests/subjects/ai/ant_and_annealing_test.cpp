@@ -120,8 +120,7 @@ TEST(AntColonyTest, ANumberOnASectorBoundaryTakesTheLowerSector) {
 // Both ants replayed from the printed edge table and numbers P.
 TEST(AntColonyTest, ToursReplayFromThePrintedData) {
   long long checked = 0, boundaries = 0;
-  for (const auto& point :
-       ai_check::LargeSweep({32, 32, 32, 32, 60, 60, 60}, 3000, 100000)) {
+  for (const auto& point : ai_check::LargeSweep({32, 32, 32, 32, 60, 60, 60}, 3000, 100000)) {
     const auto out = RunAiVariant(kAntRow, point.p, point.level);
     EdgeTable t = PrintedEdges(out.main);
     ASSERT_EQ(t.rows, 10) << out.main;
@@ -168,8 +167,7 @@ TEST(AnnealingTest, GoldenVariant) {
 // 100 exp(-dS/T) >= P_k.
 TEST(AnnealingTest, StepsReplayFromThePrintedData) {
   long long checked = 0;
-  for (const auto& point :
-       ai_check::LargeSweep({32, 32, 32, 32, 79, 79, 79}, 3000, 100000)) {
+  for (const auto& point : ai_check::LargeSweep({32, 32, 32, 32, 79, 79, 79}, 3000, 100000)) {
     const auto out = RunAiVariant(kAnnealingRow, point.p, point.level);
     const EdgeTable t = PrintedEdges(out.main);
     ASSERT_EQ(t.rows, 15);

@@ -23,8 +23,11 @@ TEST(ElasticEquivalentTest, GoldenVariants) {
   };
   const Case cases[] = {
       // P1 = 4: alpha = Round(100 (3 beta / 8 + 0.1 P4)) / 100 with beta = 1 for P5 > 1.
-      {{4, 1, 1, 1, 2, 1, 1}, "\\par $\\dot p\r\np/(1{-}p)\r\n{=}A\\sigma^{3}\r\n $,\r\n$p{=}0.48$, $\\sigma{=}3$.\r\n\\vskip3.1mm\r\n"},
-      {{4, 1, 1, 3, 1, 1, 1}, "p/(2{-}p)\r\n{=}A\\sigma^{3}\r\n $,\r\n$p{=}1.05$, $\\sigma{=}2$.\r\n"},
+      {{4, 1, 1, 1, 2, 1, 1},
+       "\\par $\\dot p\r\np/(1{-}p)\r\n{=}A\\sigma^{3}\r\n $,\r\n$p{=}0.48$, "
+       "$\\sigma{=}3$.\r\n\\vskip3.1mm\r\n"},
+      {{4, 1, 1, 3, 1, 1, 1},
+       "p/(2{-}p)\r\n{=}A\\sigma^{3}\r\n $,\r\n$p{=}1.05$, $\\sigma{=}2$.\r\n"},
       // P1 = 5, P4 = 2: 1/alpha = 2.5 rounds to 2, beta = 2 + P3.
       {{5, 2, 1, 2, 1, 1, 1}, "pe^{3p}{=}A\\sh (2\\sigma) $,\r\n$p{=}0.4$, $\\sigma{=}2$.\r\n"},
       // P1 = P2 = 3: no given value.
@@ -47,7 +50,8 @@ TEST(ElasticEquivalentTest, AnswersFollowFromThePrintedRelation) {
     const auto out = RunAiVariant(kRow, point.p, point.level);
     std::string text = out.main.substr(out.main.find(" $\\dot p\r\n") + 10);
     for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
-    for (std::size_t at; (at = text.find("\\sigma")) != std::string::npos;) text.replace(at, 6, "s");
+    for (std::size_t at; (at = text.find("\\sigma")) != std::string::npos;)
+      text.replace(at, 6, "s");
     const std::string fp = text.substr(0, text.find("{=}A"));
     const std::string gs = Between(text, "{=}A", " $,");
     const std::string given = text.substr(text.find(" $,") + 3);

@@ -81,7 +81,9 @@ TEST(FuzzySetsTest, AnswersFollowFromThePrintedSetsAndOperations) {
              : x_not_a_and_b ? std::min(1 - a[i], b[i])
                              : std::max(1 - a[i], b[i]);
       const double sum = a[i] + c[i] - a[i] * c[i];
-      y[i] = y_con_or ? std::max(a[i] * a[i], c[i]) : y_con_sum ? sum * sum : std::sqrt(c[i] * b[i]);
+      y[i] = y_con_or    ? std::max(a[i] * a[i], c[i])
+             : y_con_sum ? sum * sum
+                         : std::sqrt(c[i] * b[i]);
       z[i] = z_or ? std::max(x[i], y[i]) : z_and ? std::min(x[i], y[i]) : std::min(1 - x[i], y[i]);
     }
     const auto cells = Cells(DataRow(out.answers, true));

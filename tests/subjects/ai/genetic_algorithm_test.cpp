@@ -33,8 +33,7 @@ TEST(GeneticAlgorithmTest, GoldenVariant) {
 // and the best quality of the last stage.
 TEST(GeneticAlgorithmTest, StagesReplayFromThePrintedGenesAndQuality) {
   long long checked = 0;
-  for (const auto& point :
-       ai_check::LargeSweep({7, 7, 3, 3, 1, 253, 253}, 3000, 100000)) {
+  for (const auto& point : ai_check::LargeSweep({7, 7, 3, 3, 1, 253, 253}, 3000, 100000)) {
     const auto out = RunAiVariant(kRow, point.p, point.level);
     const std::string pictures = ai_check::Pictures(out.main).back();
     const auto labels = ai_check::LabelsByPosition(pictures);
@@ -85,8 +84,8 @@ TEST(GeneticAlgorithmTest, StagesReplayFromThePrintedGenesAndQuality) {
     EXPECT_EQ(cells[0], "1");
     for (int i = 0; i < 5; ++i) {
       EXPECT_TRUE(ai_check::PrintedAs(std::stod(cells[1 + i]), expected[i], 3))
-          << testing_support::Describe(point) << " cell " << i + 1 << ": " << cells[1 + i]
-          << " vs " << expected[i];
+          << testing_support::Describe(point) << " cell " << i + 1 << ": " << cells[1 + i] << " vs "
+          << expected[i];
     }
     ++checked;
   }

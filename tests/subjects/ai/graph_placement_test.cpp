@@ -27,7 +27,8 @@ Adjacency DrawnGraph(const std::string& picture) {
   EXPECT_EQ(points.size(), 5u);
   Adjacency a{};
   for (const auto& bar : discrete_check::ReadBars(picture)) {
-    const int u = discrete_check::Nearest(points, bar.a), v = discrete_check::Nearest(points, bar.b);
+    const int u = discrete_check::Nearest(points, bar.a),
+              v = discrete_check::Nearest(points, bar.b);
     a[u][v] = a[v][u] = 1;
   }
   return a;

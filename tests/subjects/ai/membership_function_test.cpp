@@ -1,3 +1,5 @@
+#include "subjects/ai/membership_function.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "subjects/ai/ai_run.h"
-#include "subjects/ai/membership_function.h"
 
 namespace {
 

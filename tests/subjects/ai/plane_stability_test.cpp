@@ -102,8 +102,8 @@ void Normalise(std::vector<long long>& c) {
 
 std::string Term(long long c, const std::string& name) {
   if (c == 0) return "";
-  return std::string(c > 0 ? "+" : "-") + (std::llabs(c) == 1 ? "" : std::to_string(std::llabs(c))) +
-         name;
+  return std::string(c > 0 ? "+" : "-") +
+         (std::llabs(c) == 1 ? "" : std::to_string(std::llabs(c))) + name;
 }
 
 std::string Fixed(double x, int w = 11) {
@@ -118,7 +118,9 @@ std::string Kind(long long a, long long b, long long d2, long long e2, long long
   const double da = a, db = b, dd = d2 / 2.0, de = e2 / 2.0, df = f;
   const double r = df - (dd * dd / da + de * de / db);
   const long long n = 4 * a * b * f - b * d2 * d2 - a * e2 * e2;  // 4AB R
-  const std::string parabola = " P\x61r\x61" "бола; $p=";
+  const std::string parabola =
+      " P\x61r\x61"
+      "бола; $p=";
   if (a != 0 && b != 0 && (a > 0) == (b > 0)) {
     if (n == 0) return " точка ";
     if ((n > 0) != (b > 0)) {
@@ -129,8 +131,8 @@ std::string Kind(long long a, long long b, long long d2, long long e2, long long
   }
   if (a != 0 && b != 0) {
     if (n == 0) return "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(db / da))) + " $,    ";
-    return "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / da))) + "$, $b=" +
-           Fixed(std::sqrt(std::fabs(r / db))) + "$ ";
+    return "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / da))) +
+           "$, $b=" + Fixed(std::sqrt(std::fabs(r / db))) + "$ ";
   }
   if (a == 0 && b != 0 && d2 != 0) return parabola + Fixed(-dd / db) + "$ ";
   if (a != 0 && b == 0 && e2 != 0) return parabola + Fixed(-de / da) + "$ ";

@@ -56,10 +56,10 @@ struct Shape {
 };
 // Equation types 1..10 as "<a><middle><b><closing>"; type 7's middle ends in the sign of b.
 const Shape kShapes[] = {
-    {"\\ddot xx+", "\\dot x+x^2"},     {"\\ddot xx+", "\\dot x^2+x^2"},
-    {"\\ddot x+", "\\dot x^2+x"},      {"\\ddot x+", "\\dot x+x^2"},
-    {"\\ddot x\\dot x+", "\\dot x+x"}, {"\\ddot x\\dot x+", "x^2+x"},
-    {"\\ddot x", "\\dot x+\\sqrt{x}"}, {"\\ddot x+", "\\sqrt{\\dot x}+x"},
+    {"\\ddot xx+", "\\dot x+x^2"},       {"\\ddot xx+", "\\dot x^2+x^2"},
+    {"\\ddot x+", "\\dot x^2+x"},        {"\\ddot x+", "\\dot x+x^2"},
+    {"\\ddot x\\dot x+", "\\dot x+x"},   {"\\ddot x\\dot x+", "x^2+x"},
+    {"\\ddot x", "\\dot x+\\sqrt{x}"},   {"\\ddot x+", "\\sqrt{\\dot x}+x"},
     {"\\ddot x+", "\\dot x^2+x\\dot x"}, {"\\ddot x+", "x+x\\dot x"},
 };
 // The order of the first formula of each type.
@@ -114,16 +114,36 @@ TEST(ProcessStabilityTest, AnswersFollowFromThePrintedEquation) {
       ASSERT_NE(type, 0) << line;
       const bool first = order == kFirstOrder[type - 1];
       switch (type) {
-        case 1: x = first ? std::sqrt(b * b / a + 2 * b * v) : std::sqrt(b * v); break;
-        case 2: x = first ? v * std::sqrt(b) : v * std::sqrt(3 * b * (2 * b + a) / (a - 2 * b)); break;
-        case 3: x = first ? (a - 6 * b * b * v * v) / (2 * b) : a / (2 * b) - b * v * v; break;
-        case 4: x = first ? std::sqrt(b * v / 2) : b * b / (2 * a); break;
-        case 5: x = first ? -b * v / 2 : -2 * b * v / 3; break;
-        case 6: x = first ? -1 / b : -1 / (2 * b); break;
-        case 7: x = first ? std::pow(a / (2 * b * b), 2) : -a * v / (2 * b); break;
-        case 8: x = first ? -4 * a * v * std::sqrt(v) / b : -std::sqrt(v) * (4 * a * v / b + b); break;
-        case 9: x = first ? -2 * b * v : -1.5 * b * v; break;
-        default: x = first ? std::sqrt(a * (b + 2 * v)) : std::sqrt(-a * (b + 2 * v)); break;
+        case 1:
+          x = first ? std::sqrt(b * b / a + 2 * b * v) : std::sqrt(b * v);
+          break;
+        case 2:
+          x = first ? v * std::sqrt(b) : v * std::sqrt(3 * b * (2 * b + a) / (a - 2 * b));
+          break;
+        case 3:
+          x = first ? (a - 6 * b * b * v * v) / (2 * b) : a / (2 * b) - b * v * v;
+          break;
+        case 4:
+          x = first ? std::sqrt(b * v / 2) : b * b / (2 * a);
+          break;
+        case 5:
+          x = first ? -b * v / 2 : -2 * b * v / 3;
+          break;
+        case 6:
+          x = first ? -1 / b : -1 / (2 * b);
+          break;
+        case 7:
+          x = first ? std::pow(a / (2 * b * b), 2) : -a * v / (2 * b);
+          break;
+        case 8:
+          x = first ? -4 * a * v * std::sqrt(v) / b : -std::sqrt(v) * (4 * a * v / b + b);
+          break;
+        case 9:
+          x = first ? -2 * b * v : -1.5 * b * v;
+          break;
+        default:
+          x = first ? std::sqrt(a * (b + 2 * v)) : std::sqrt(-a * (b + 2 * v));
+          break;
       }
     }
     ASSERT_TRUE(std::isfinite(x)) << testing_support::Describe(point) << line;
