@@ -10,6 +10,7 @@
 #include "subjects/statics/six_rod_framework.h"
 #include "subjects/statics/spatial_truss.h"
 #include "subjects/statics/static_invariants.h"
+#include "subjects/statics/three_force_theorem.h"
 #include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
 #include "subjects/statics/truss_column.h"
@@ -35,7 +36,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginThreeLinkChainProblem,
      WriteThreeLinkChainVariant},  // 2 equilibrium chain of three links
     {"A theorem on the three forces         ",
-     {15, 2, 3, 4, 5, 33, 32}},                                       // 3 theorem of three forces
+     {15, 2, 3, 4, 5, 33, 32},
+     BeginThreeForceTheoremProblem,
+     WriteThreeForceTheoremVariant},                                  // 3 theorem of three forces
     {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
     {"Calculation of the the truss (column)        ",
      {30, 18, 30, 7, 9, 3, 3},
