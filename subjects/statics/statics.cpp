@@ -6,6 +6,7 @@
 #include "subjects/statics/force_system_reduction.h"
 #include "subjects/statics/plate_equilibrium.h"
 #include "subjects/statics/shelf_equilibrium.h"
+#include "subjects/statics/simple_frame.h"
 #include "subjects/statics/simple_truss.h"
 #include "subjects/statics/six_rod_framework.h"
 #include "subjects/statics/spatial_truss.h"
@@ -81,7 +82,10 @@ constexpr ProblemRow kStaticsRows[] = {
      {2, 10, 4, 3, 4, 33, 32}},  // 15 geometrical characteristics of plane figures
     {"Compound structure (3 body)  ",
      {8, 2, 2, 9, 4, 9, 9}},  // 16 compound structure of three bodies
-    {"Equilibrium of simple frame  ", {10, 8, 3, 3, 3, 3, 3}},  // 17 equilibrium of a simple frame
+    {"Equilibrium of simple frame  ",
+     {10, 8, 3, 3, 3, 3, 3},
+     BeginSimpleFrameProblem,
+     WriteSimpleFrameVariant},  // 17 equilibrium of a simple frame
     {"Rolling friction             ",
      {10, 5, 5, 5, 5, 16,
       16}},  // 18 rolling friction of two cylinders; Level 1: corner, rod and cylinder
