@@ -15,6 +15,7 @@
 #include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
 #include "subjects/statics/truss_column.h"
+#include "subjects/statics/two_body_structure.h"
 
 namespace statics {
 
@@ -109,7 +110,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginForceMomentProblem,
      WriteForceMomentVariant},  // 23 moment of a force about a point
     {"Simple compound structure",
-     {16, 2, 5, 5, 5, 5, 4}},  // 24 simple compound structure of two bodies
+     {16, 2, 5, 5, 5, 5, 4},
+     BeginTwoBodyStructureProblem,
+     WriteTwoBodyStructureVariant},  // 24 simple compound structure of two bodies
     {"Simple Compound structure (3 body) I. ",
      {4, 3, 3, 3, 4, 3, 4}},  // 25 simple compound structure of three bodies, I
     {"Simple Compound structure (3 body) II.",
