@@ -11,6 +11,7 @@
 #include "subjects/statics/six_rod_framework.h"
 #include "subjects/statics/spatial_truss.h"
 #include "subjects/statics/static_invariants.h"
+#include "subjects/statics/three_body_structure_i.h"
 #include "subjects/statics/three_force_theorem.h"
 #include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
@@ -114,7 +115,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginTwoBodyStructureProblem,
      WriteTwoBodyStructureVariant},  // 24 simple compound structure of two bodies
     {"Simple Compound structure (3 body) I. ",
-     {4, 3, 3, 3, 4, 3, 4}},  // 25 simple compound structure of three bodies, I
+     {4, 3, 3, 3, 4, 3, 4},
+     BeginThreeBodyStructureIProblem,
+     WriteThreeBodyStructureIVariant},  // 25 simple compound structure of three bodies, I
     {"Simple Compound structure (3 body) II.",
      {4, 4, 2, 3, 3, 3, 3}},  // 26 simple compound structure of three bodies, II
     {"Calculation of the the simple truss         ",
