@@ -12,6 +12,7 @@
 #include "subjects/statics/spatial_truss.h"
 #include "subjects/statics/static_invariants.h"
 #include "subjects/statics/three_body_structure_i.h"
+#include "subjects/statics/three_body_structure_ii.h"
 #include "subjects/statics/three_force_theorem.h"
 #include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
@@ -119,7 +120,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginThreeBodyStructureIProblem,
      WriteThreeBodyStructureIVariant},  // 25 simple compound structure of three bodies, I
     {"Simple Compound structure (3 body) II.",
-     {4, 4, 2, 3, 3, 3, 3}},  // 26 simple compound structure of three bodies, II
+     {4, 4, 2, 3, 3, 3, 3},
+     BeginThreeBodyStructureIIProblem,
+     WriteThreeBodyStructureIIVariant},  // 26 simple compound structure of three bodies, II
     {"Calculation of the the simple truss         ",
      {5, 6, 2, 4, 16, 16, 16},
      BeginSimpleTrussProblem,
