@@ -89,8 +89,9 @@ void BeginThreeBodyStructureIIProblem(SharedState& s) {
   s.ParboxWidth = 200;
   WriteSecondBookReference(s, 30);
   AnsBeginTable(s, 8);
+  // The rows end with "&" after S: the head has an empty cell there too.
   AnsWrite(s,
-           "\\#\\ru & \\mc{$X_A$}& \\mc{$Y_A$}& \\mc{$R_B$}& \\mc{$R_C$}& \\mc{$S$} \\\\\\hline");
+           "\\#\\ru & \\mc{$X_A$}& \\mc{$Y_A$}& \\mc{$R_B$}& \\mc{$R_C$}& \\mc{$S$} & \\\\\\hline");
   WriteLine(s,
             "Find the reaction supports and stress in rod 1 in composite construction. "
             "Dimensions are in meters.");

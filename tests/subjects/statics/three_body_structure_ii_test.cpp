@@ -41,7 +41,7 @@ TEST(ThreeBodyStructureIITest, BeginWritesTheReferenceTheHeadAndTheStatement) {
                         "construction. Dimensions are in meters.\r\n"),
             std::string::npos);
   EXPECT_NE(t.answers.find("\\#\\ru & \\mc{$X_A$}& \\mc{$Y_A$}& \\mc{$R_B$}& \\mc{$R_C$}& "
-                           "\\mc{$S$} \\\\\\hline"),
+                           "\\mc{$S$} & \\\\\\hline"),
             std::string::npos);
 }
 
