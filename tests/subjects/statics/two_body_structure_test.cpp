@@ -222,3 +222,23 @@ TEST(TwoBodyStructureTest, ThePrintedReactionsHoldBothBodies) {
 
 }  // namespace
 }  // namespace statics
+
+namespace statics {
+namespace {
+
+// Scheme 1 with A, C and B on one line (P2 = 5 lies beyond the bounds: within them this never
+// happens): one "**" in the main file and B one metre further from C's level, whose reactions
+// are whole again.
+TEST(TwoBodyStructureTest, CollinearSupportsAreMarkedAndRetried) {
+  const auto t = RunOne({15, 5, 1, 1, 1, 1, 1});
+  const std::size_t mark = t.main.find("**");
+  ASSERT_NE(mark, std::string::npos);
+  EXPECT_EQ(t.main.find("**", mark + 2), std::string::npos);
+  EXPECT_EQ(t.main.find("error"), std::string::npos);
+  const std::vector<double> cells = AnswerCells(RowOf(t));
+  ASSERT_EQ(cells.size(), 7u);
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(cells[k], std::round(cells[k]));
+}
+
+}  // namespace
+}  // namespace statics
