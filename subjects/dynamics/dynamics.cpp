@@ -28,7 +28,14 @@ constexpr ProblemRow kDynamicsRows[] = {
     {" Dynamic calculation of the mechanism with unknown parametre ",
      {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
     {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
-    {" The Principle of possible movings (1) ", {4, 4, 4, 8, 2, 33, 32}},  // 9 four-link, mode 9
+    {" The Principle of possible movings (1) ",
+     {4, 4, 4, 8, 2, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginFourLinkMechanismProblem(s, kinematics::kFourLinkStaticsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkStaticsMode);
+     }},  // 9 four-link, mode 9
     {" The General equation of dynamics, 2 degrees of freedom (1) ",
      {4, 3, 2, 4, 5, 12, 12}},  // 10
     {" The General equation of dynamics, 2 degrees of freedom (2) ",

@@ -24,6 +24,7 @@ constexpr double kDegree = 0.01745329252;
 constexpr const char* kMechanism = "four-link mechanism";
 
 constexpr int kMomentMode = kFourLinkMomentMode;
+constexpr int kStaticsMode = kFourLinkStaticsMode;
 
 // Point numbers of the layout.
 constexpr int kA = 1, kB = 2, kC = 3, kO = 4, kD = 5, kE = 6, kRodEnd = 7;
@@ -62,6 +63,9 @@ struct FourLinkData {
   // The moment mode: point masses at A, B, C, E (kg), the crank speed (rad/s), the slider's
   // resistance (N) and the friction moment at each fixed hinge (N m).
   double mA = 0, mB = 0, mC = 0, mE = 0, omega_oa = 0, f_fr = 0, m_fr = 0;
+  // The statics mode: the couple on A-B (N m, counter-clockwise positive), the forces at A and
+  // B (N) and the rods' weight per metre (N/m).
+  double moment = 0, force_a = 0, force_b = 0, rho = 0;
 };
 
 FourLinkData DeriveFourLink(const SharedState& st) {
@@ -117,6 +121,11 @@ FourLinkData DeriveFourLink(const SharedState& st) {
   d.omega_oa = Round(200.0 / d.L2) * 0.1;
   d.f_fr = st.P7 + 10;
   d.m_fr = st.P7 + st.P6 + 2;
+  const double sin1 = -std::sin(d.phi1);
+  d.moment = (sin1 > 0 ? 1 : (sin1 < 0 ? -1 : 0)) * (P1 + P2 + P3 + P4 + 1);
+  d.force_a = 5 * (P4 + 2 * P3 - 2);
+  d.force_b = 5 * (P4 + 2 * P1 + P2);
+  d.rho = 10 * P3 + 20;
   return d;
 }
 
@@ -140,6 +149,82 @@ void LayOutFourLinkPoints(SharedState& s, const FourLinkData& d) {
   SetPoint(s, kC, s.PointX[kRodEnd] + d.L3 * std::cos(d.phi2),
            s.PointY[kRodEnd] + d.L3 * std::sin(d.phi2));
   SetPoint(s, kE, 0.5 * s.PointX[kB], 0.5 * s.PointY[kB]);
+}
+
+// The statics mode's rod middles, where the rods' weights act: D-B, O-A, B-C and A-B.
+constexpr int kMidDB = 8, kMidOA = 9, kMidBC = 10, kMidAB = 11;
+
+void LayOutRodMiddles(SharedState& s) {
+  SetPoint(s, kMidDB, figures::MidX(s, kB, kD), figures::MidY(s, kB, kD));
+  SetPoint(s, kMidOA, figures::MidX(s, kA, kO), figures::MidY(s, kA, kO));
+  SetPoint(s, kMidBC, figures::MidX(s, kB, kC), figures::MidY(s, kB, kC));
+  SetPoint(s, kMidAB, figures::MidX(s, kA, kB), figures::MidY(s, kA, kB));
+}
+
+// The forces drawn on the structure: components (N) at A and at B.
+struct DrawnForces {
+  double ax = 0, ay = 0, bx = 0, by = 0;
+};
+
+// The force at point i (1: F at A, 2: P at B), drawn along the direction after code P1 (P2).
+void DrawFourLinkForce(SharedState& s, const FourLinkData& d, int i, DrawnForces& forces) {
+  const int code = i == 1 ? s.P1 : s.P2;
+  const Direction step = DirectionOf(code >= 4 ? 1 : code + 1);
+  const std::string letter = i == 1 ? "F" : "P";
+  const double x = s.PointX[i], y = s.PointY[i];
+  if (step.dx == 0 && step.dy == -1) {
+    figures::DrawThickRedVector(s, 0, -1, x, y + 22, 22);
+    figures::PutLabel(s, "$\\vec " + letter + "$", x + 1, y + 16);
+  } else {
+    figures::DrawThickRedVector(s, step.dx, step.dy, x, y, 20);
+    figures::PutLabel(s, "$\\vec " + letter + " $", x + 20 * step.dx + 1, y + 20 * step.dy + 2);
+  }
+  const double f = i == 1 ? d.force_a : d.force_b;
+  if (i == 1) {
+    forces.ax = step.dx * f, forces.ay = step.dy * f;
+  } else {
+    forces.bx = step.dx * f, forces.by = step.dy * f;
+  }
+}
+
+// Each support's reaction by virtual power: the support alone moves at 1 m/s along x or y, the
+// others hold, and the reaction balances the power of the loads.
+void SolveFourRodReactions(SharedState& s, const FourLinkData& d, const DrawnForces& forces) {
+  const double w_db = -d.rho * d.L4 / 100, w_oa = -d.rho * d.L2 / 100;
+  const double w_bc = -d.rho * d.L3 / 100, w_ab = -d.rho * d.L1 / 100;
+  s.LinkOmega[kA][kB] = s.LinkOmega[kB][kA] = 0;
+  figures::ScalePoints(s, 11);
+  const std::string number = FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0);
+  for (int r = 0; r < 6; ++r) {
+    ClearLinkagePoints(s, 11);
+    ClearLinkOmega(s, 11);
+    const int support = r < 2 ? kO : (r < 4 ? kC : kD);
+    (r % 2 == 0 ? s.LinkPointVx : s.LinkPointVy)[support] = 100;
+    if (support == kO) {
+      SolveTwoLinkGroup(s, kO, kA, kB, kMechanism);
+    } else if (support == kC) {
+      SolveTwoLinkGroup(s, kC, kB, kD, kMechanism);
+      SolveTwoLinkGroup(s, kB, kA, kO, kMechanism);
+    } else {
+      SolveTwoLinkGroup(s, kD, kB, kC, kMechanism);
+      SolveTwoLinkGroup(s, kB, kA, kO, kMechanism);
+    }
+    SolveRigidLinkPoint(s, kA, kO, kMidOA);
+    SolveRigidLinkPoint(s, kA, kB, kMidAB);
+    SolveRigidLinkPoint(s, kD, kB, kMidDB);
+    SolveRigidLinkPoint(s, kB, kC, kMidBC);
+    for (int i = 1; i <= 11; ++i) {
+      s.LinkPointVx[i] *= 0.01;
+      s.LinkPointVy[i] *= 0.01;
+    }
+    const double power = d.moment * s.LinkOmega[kA][kB] + forces.ax * s.LinkPointVx[kA] +
+                         forces.ay * s.LinkPointVy[kA] + forces.bx * s.LinkPointVx[kB] +
+                         forces.by * s.LinkPointVy[kB] + w_db * s.LinkPointVy[kMidDB] +
+                         w_oa * s.LinkPointVy[kMidOA] + w_bc * s.LinkPointVy[kMidBC] +
+                         w_ab * s.LinkPointVy[kMidAB];
+    if (r == 0) toolkit::AnsWrite(s, number);
+    toolkit::AnsWrite(s, "&" + FormatFixed(-power, 8, 3));
+  }
 }
 
 void SolveFourLinkMechanism(SharedState& s, const FourLinkData& d, int mode) {
@@ -274,7 +359,7 @@ void DrawCouplerWithJog(SharedState& s) {
   figures::LineTo(s, x7 - 1.5 * ux, y7 - 1.5 * uy);
 }
 
-void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode) {
+void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode, DrawnForces& forces) {
   toolkit::WriteLine(s, "\\par");
   toolkit::BeginPicture(s, s.RangeX * s.Scale + 5, 110, -11, -15);
   figures::SetLineWidth(s, 10);
@@ -282,6 +367,14 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode) {
   figures::DrawBar(s, kB, kD);
   figures::DrawBar(s, kRodEnd, kC);
   const bool special_labels = s.P1 == 3 && s.P2 == 1;
+  if (mode == kStaticsMode) {
+    const double mx = figures::MidX(s, kA, kB), my = figures::MidY(s, kA, kB);
+    figures::PutBox(s, d.moment > 0 ? "momentplus" : "momentminus", mx, my - 4);
+    const double sin1 = std::sin(d.phi1);
+    figures::PutLabel(s, "$M$", mx - 3 * (sin1 > 0 ? 1 : (sin1 < 0 ? -1 : 0)) - 3, my + 4);
+    DrawFourLinkForce(s, d, s.P5, forces);
+    if (s.Level == 1) DrawFourLinkForce(s, d, 3 - s.P5, forces);
+  }
   if (s.P5 <= 3) {
     figures::DrawBar(s, kB, kA);
   } else {
@@ -312,11 +405,16 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode) {
   if (mode == kFourLinkKinematicsMode && s.P5 == 3) {
     figures::DrawThickRedVector(s, d.k == 1 ? 1 : 0, d.k == 1 ? 0 : 1, s.PointX[kC], s.PointY[kC], 17);
   }
-  figures::PutSlidingBlockAtPoint(s, kC, d.k);
-  if (s.P5 == 3) {
-    figures::PutLabel(s, "$C$", s.PointX[kC] + 9 * (d.k - 1), s.PointY[kC] - 7 * (d.k - 1) + 5);
+  const int c = mode == kStaticsMode ? -5 : 0;
+  if (mode == kStaticsMode) {
+    figures::PutHingeBoxAtPoint(s, kC);
   } else {
-    figures::PutLabel(s, "$C$", s.PointX[kC] + 9, s.PointY[kC] - 2);
+    figures::PutSlidingBlockAtPoint(s, kC, d.k);
+  }
+  if (s.P5 == 3) {
+    figures::PutLabel(s, "$C$", s.PointX[kC] + 9 * (d.k - 1) + c, s.PointY[kC] - 7 * (d.k - 1) + 5);
+  } else {
+    figures::PutLabel(s, "$C$", s.PointX[kC] + 9 + c, s.PointY[kC] - 2);
   }
   for (int i : {kA, kRodEnd}) {
     figures::DrawDashedLineMultiput(s, 4, s.PointX[i] + 1, s.PointY[i], s.PointX[i] + 16, s.PointY[i]);
@@ -374,11 +472,29 @@ void WriteFourLinkKinematicData(SharedState& s, const FourLinkData& d) {
   }
 }
 
+void WriteFourLinkLengths(SharedState& s, const FourLinkData& d) {
+  toolkit::WriteText4NumbersLn(s, " $OA=", d.L2, "$~см, \\\\ $DB=", d.L4, "$~см,\\\\ $AB=", d.L1,
+                               "$~см,\\\\ $BC=", d.L3, "$~см. ");
+}
+
+// Both forces are drawn at Level 1, and the student needs both magnitudes then.
+void WriteFourLinkStaticsData(SharedState& s, const FourLinkData& d) {
+  toolkit::WriteText(s, "\\hfill\\parbox[b]{70pt}{\\small ");
+  WriteFourLinkLengths(s, d);
+  auto force = [&](int i) {
+    return std::string("$") + (i == 1 ? "F" : "P") + "$=" +
+           toolkit::FormatNumber(std::fabs(i == 1 ? d.force_a : d.force_b)) + "~Н";
+  };
+  std::string forces = force(s.P5);
+  if (s.Level == 1) forces = force(1) + ", " + force(2);
+  toolkit::WriteText2NumbersLn(s, "}\\vfill\\parbox{200pt}{\\small $\\rho=", d.rho, "$~Н/м, $M=",
+                               std::fabs(d.moment), "$~Нм, " + forces + ".}");
+}
+
 void WriteFourLinkMomentData(SharedState& s, const FourLinkData& d) {
   toolkit::WriteText4NumbersLn(s, "\\parbox[b]{70pt}{\\small  $m_A=", d.mA, "$~кг,\\\\ $m_B=", d.mB,
                                "$~кг,\\\\ $m_C=", d.mC, "$~кг,\\\\  $m_E=", d.mE, "$~кг,\\\\ ");
-  toolkit::WriteText4NumbersLn(s, " $OA=", d.L2, "$~см, \\\\ $DB=", d.L4, "$~см,\\\\ $AB=", d.L1,
-                               "$~см,\\\\ $BC=", d.L3, "$~см. ");
+  WriteFourLinkLengths(s, d);
   toolkit::WriteLine(s, "\\raggedright\\par}");
   toolkit::WriteText3NumbersLn(s, "\\vfill\\noindent\\parbox[b]{230pt}{\\small $\\omega_{OA}=",
                                d.omega_oa, "\\frac{1}{c}$, $F_{fr}=", d.f_fr, "$~Н,  $M_{fr}=",
@@ -414,6 +530,20 @@ void BeginFourLinkMechanismProblem(SharedState& s, int mode) {
     toolkit::WriteBookReference(s, 288);
     return;
   }
+  if (mode == kStaticsMode) {
+    s.ParboxWidth = 200;
+    toolkit::AnsWriteLine(s, "\\tabcolsep=4pt\\small");
+    toolkit::AnsBeginTable(s, 7);
+    toolkit::AnsWriteLine(s, " \\No  &$X_O$&$Y_O$&$X_C$&$Y_C$&$X_D$&$Y_D$\\\\ \\hline");
+    toolkit::WriteLine(
+        s,
+        "Система с идеальными стационарными  связями, состоящая  из  четырех   шарнирно   "
+        "соединенных   однородных   стержней, расположенных в  вертикальной  плоскости,  "
+        "находится  в  равновесии  под  действием силы $F$ и момента $M$. Учитывая погонный вес "
+        "стержней $\\rho$, определить реакции опор (в Н).");
+    toolkit::WriteBookReference(s, 279);
+    return;
+  }
   if (mode != kFourLinkKinematicsMode) return;
   // Two boxes of 210pt side by side would run past the sheet's right margin; 200pt still holds
   // the figure and the data beside it.
@@ -432,7 +562,7 @@ void BeginFourLinkMechanismProblem(SharedState& s, int mode) {
 }
 
 void WriteFourLinkMechanismVariant(SharedState& s, int mode) {
-  if (mode != kFourLinkKinematicsMode && mode != kMomentMode) return;
+  if (mode != kFourLinkKinematicsMode && mode != kMomentMode && mode != kStaticsMode) return;
   s.BoxHeight = 85;
   s.BoxWidth = 130;
   // The moment mode always drives the crank.
@@ -440,9 +570,15 @@ void WriteFourLinkMechanismVariant(SharedState& s, int mode) {
   const FourLinkData d = DeriveFourLink(s);
   s.LabelStyle = "\\Blue";
   LayOutFourLinkPoints(s, d);
-  figures::FitPointsToBox(s, 7, 0);
-  DrawFourLinkFigure(s, d, mode);
-  if (mode == kMomentMode) {
+  const int n = mode == kStaticsMode ? 11 : 7;
+  if (mode == kStaticsMode) LayOutRodMiddles(s);
+  figures::FitPointsToBox(s, n, 0);
+  DrawnForces forces;
+  DrawFourLinkFigure(s, d, mode, forces);
+  if (mode == kStaticsMode) {
+    WriteFourLinkStaticsData(s, d);
+    SolveFourRodReactions(s, d, forces);
+  } else if (mode == kMomentMode) {
     WriteFourLinkMomentData(s, d);
     SolveFourLinkMechanism(s, d, mode);
     WriteFourLinkMomentAnswers(s, d);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -356,6 +357,143 @@ TEST(FourLinkMechanism, MomentModeBalancesThePowers) {
       1);
   EXPECT_GT(checked, 0);
   CheckMomentRow({3, 2, 1, 5, 2, 33, 32}, 10);
+}
+
+// One variant of a Dynamics row of the four-link family.
+kinematics_check::Variant RunDynamicsRow(int row, const kinematics_check::Params& p, int level) {
+  auto s = testing_support::NewState();
+  s->Level = level;
+  s->SubjectIndex = 7;
+  s->ProblemNumber = row;
+  const auto& table = shell::DefaultSubjectTable();
+  shell::BeginSubjectProblem(*s, row, table);
+  const std::size_t m0 = testing_support::MainText(*s).size();
+  const std::size_t a0 = testing_support::AnsText(*s).size();
+  testing_support::SetVariant(*s, 1, p);
+  shell::WriteSubjectVariant(*s, row, table);
+  kinematics_check::Variant v;
+  v.main = testing_support::MainText(*s).substr(m0);
+  v.answers = testing_support::AnsText(*s).substr(a0);
+  return v;
+}
+
+// x of A x = b by Gaussian elimination with partial pivoting.
+std::vector<double> SolveLinear(std::vector<std::vector<double>> A, std::vector<double> b) {
+  const std::size_t n = b.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    std::size_t piv = k;
+    for (std::size_t i = k + 1; i < n; ++i) {
+      if (std::abs(A[i][k]) > std::abs(A[piv][k])) piv = i;
+    }
+    std::swap(A[k], A[piv]);
+    std::swap(b[k], b[piv]);
+    for (std::size_t i = k + 1; i < n; ++i) {
+      const double f = A[i][k] / A[k][k];
+      for (std::size_t j = k; j < n; ++j) A[i][j] -= f * A[k][j];
+      b[i] -= f * b[k];
+    }
+  }
+  std::vector<double> x(n);
+  for (std::size_t k = n; k-- > 0;) {
+    double sum = b[k];
+    for (std::size_t j = k + 1; j < n; ++j) sum -= A[k][j] * x[j];
+    x[k] = sum / A[k][k];
+  }
+  return x;
+}
+
+// The six support reactions of the four rods from their equilibrium: each rod's forces and
+// moment balance, pins at A and B, the rods' weights at their middles.
+void CheckStaticsRow(kinematics_check::Params p, int level) {
+  const auto v = RunDynamicsRow(9, p, level);
+  const std::string what = kinematics_check::Describe(p) + " level " + std::to_string(level) +
+                           "\n" + v.main + "\n" + v.answers;
+  const int loaded = p[4];
+  p[4] = 1;
+  const Mechanism m = Read(p, v.main);
+  auto si = [](P2d q) { return 0.01 * q; };  // cm to m
+  const P2d O = si(m.O), A = si(m.A), B = si(m.G), D = si(m.D), C = si(m.C);
+  const double rho = NumberAfter(v.main, "$\\rho=");
+  const double M = NumberAfter(v.main, "$M=") *
+                   (v.main.find("{\\usebox{\\momentplus}}") != std::string::npos ? 1 : -1);
+  // The drawn forces: F at A along the direction after code P1, P at B after code P2.
+  P2d FA{}, PB{};
+  for (int i : {1, 2}) {
+    const bool drawn = i == loaded || level == 1;
+    if (!drawn) continue;
+    const int code = i == 1 ? p[0] : p[1];
+    const P2d dir = Step(code >= 4 ? 1 : code + 1);
+    const double mag = NumberAfter(v.main, i == 1 ? "$F$=" : "$P$=");
+    EXPECT_FALSE(std::isnan(mag)) << "the force drawn at " << i << " has no value: " << what;
+    (i == 1 ? FA : PB) = mag * dir;
+  }
+  auto weight = [&](P2d a, P2d b) { return P2d{0, -rho * Len(b - a)}; };
+  auto cross = [](P2d r, P2d f) { return r.x * f.y - r.y * f.x; };
+  // Unknowns: R_O, R_C, R_D (on the rods from the supports), then the forces on A-B from O-A at
+  // A, from B-D at B and from B-C at B.
+  std::vector<std::vector<double>> K(12, std::vector<double>(12, 0));
+  std::vector<double> rhs(12, 0);
+  int row = 0;
+  // A rod with its support force `support` (unknown index or -1) at `s`, the pin force `pin`
+  // (unknown index) acting on it with `sign` at `at`, and the known loads.
+  auto rod = [&](P2d pivot, int support, std::vector<std::tuple<int, double, P2d>> pins,
+                 P2d loadsum, double loadmoment) {
+    // Sum of forces.
+    for (int c = 0; c < 2; ++c) {
+      if (support >= 0) K[row][support + c] += 1;
+      for (const auto& [idx, sign, at] : pins) K[row][idx + c] += sign;
+      rhs[row] = -(c == 0 ? loadsum.x : loadsum.y);
+      ++row;
+    }
+    // Moments about the pivot (the support force passes through it).
+    for (const auto& [idx, sign, at] : pins) {
+      const P2d r = at - pivot;
+      K[row][idx] += sign * (-r.y);
+      K[row][idx + 1] += sign * r.x;
+    }
+    rhs[row] = -loadmoment;
+    ++row;
+  };
+  const int RO = 0, RC = 2, RD = 4, PA = 6, PBD = 8, PBC = 10;
+  const P2d wOA = weight(O, A), wAB = weight(A, B), wBD = weight(B, D), wBC = weight(B, C);
+  rod(O, RO, {{PA, -1, A}}, wOA, cross(0.5 * (A - O), wOA));
+  // A-B about A: the pins at A pass through it.
+  {
+    for (int c = 0; c < 2; ++c) {
+      for (int idx : {PA, PBD, PBC}) K[row][idx + c] += 1;
+      rhs[row] = -(c == 0 ? wAB.x + FA.x + PB.x : wAB.y + FA.y + PB.y);
+      ++row;
+    }
+    const P2d r = B - A;
+    for (int idx : {PBD, PBC}) {
+      K[row][idx] += -r.y;
+      K[row][idx + 1] += r.x;
+    }
+    rhs[row] = -(cross(0.5 * r, wAB) + cross(r, PB) + M);
+    ++row;
+  }
+  rod(D, RD, {{PBD, -1, B}}, wBD, cross(0.5 * (B - D), wBD));
+  rod(C, RC, {{PBC, -1, B}}, wBC, cross(0.5 * (B - C), wBC));
+  const auto x = SolveLinear(K, rhs);
+  const auto cells = RowCells(v.answers);
+  ASSERT_EQ(cells.size(), 7u) << what;
+  const double expect[] = {x[RO], x[RO + 1], x[RC], x[RC + 1], x[RD], x[RD + 1]};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_TRUE(Agrees(cells[i + 1], expect[i], 3, 1e-7))
+        << what << "\ncell " << i + 1 << " expected " << expect[i];
+  }
+}
+
+TEST(FourLinkMechanism, StaticsModeReactionsBalanceTheRods) {
+  long long checked = 0;
+  kinematics_check::ForEachSample(
+      {4, 4, 4, 8, 2, 1, 1}, 400,
+      [&](const auto& p, int level) {
+        CheckStaticsRow(p, level == 2 ? 10 : level);
+        ++checked;
+      },
+      2);
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 4 * 4 * 8 * 2 * 2)) << checked;
 }
 
 // A document is the same whether it is the first of the run or follows other rows: the Start
