@@ -61,7 +61,10 @@ constexpr ProblemRow kKinematicsRows[] = {
      {12, 4, 2, 3, 7, 10, 10},
      BeginComplexMotionSpatialProblem,
      WriteComplexMotionSpatialVariant},  // 19
-    {"Complex motion of a point, a flat transport motion", {10, 10, 3, 4, 8, 33, 32}},       // 20
+    {"Complex motion of a point, a flat transport motion",
+     {10, 10, 3, 4, 8, 33, 32},
+     BeginPointOnRodProblem,
+     WritePointOnRodVariant},  // 20
     {"Mechanism with a clutch                     ", {8, 6, 4, 3, 3, 33, 32}},               // 21
     {"Spherical motion                  ",
      {9, 9, 9, 3, 9, 3, 3},

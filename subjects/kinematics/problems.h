@@ -59,6 +59,11 @@ void BeginSphericalMotionProblem(SharedState& s);
 /// Spherical motion: the Euler angles, the point, the instant and a row in each answers table.
 void WriteSphericalMotionVariant(SharedState& s);
 
+/// Point moving along a rod of a crank linkage (row 20): angle marks, statement, answers heads.
+void BeginPointOnRodProblem(SharedState& s);
+/// Point on a rod: the linkage, the law of M along A-B, and a row in each answers table.
+void WritePointOnRodVariant(SharedState& s);
+
 /// Tasks on different topics (row 23): the vector macros of the statements.
 void BeginDifferentTopicsProblem(SharedState& s);
 /// Tasks on different topics: one of thirty short problems with its figure and formula answer.

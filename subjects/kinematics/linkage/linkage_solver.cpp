@@ -90,8 +90,14 @@ void SolveTwoLinkGroup(SharedState& s, int a, int b, int c, std::string_view mec
   s.GuideNormalY = s.PointY[c] - s.PointY[b];
   s.GuideNormalX = s.PointX[c] - s.PointX[b];
   SolveGroupVelocity(s, a, b, mechanism);
-  if (s.GuideNormalY != 0) s.LinkOmega[b][c] = s.LinkPointVx[b] / s.GuideNormalY;
-  if (s.GuideNormalX != 0) s.LinkOmega[b][c] = -s.LinkPointVy[b] / s.GuideNormalX;
+  // v_b = w_bc (-ny, nx) with n = c - b: take w_bc from the larger component of n. A component
+  // that is zero only up to rounding (a vertical or horizontal b-c after fitting) would divide
+  // noise by noise.
+  if (std::fabs(s.GuideNormalY) >= std::fabs(s.GuideNormalX)) {
+    s.LinkOmega[b][c] = s.LinkPointVx[b] / s.GuideNormalY;
+  } else {
+    s.LinkOmega[b][c] = -s.LinkPointVy[b] / s.GuideNormalX;
+  }
   s.LinkOmega[c][b] = s.LinkOmega[b][c];
   const double wbc = s.LinkOmega[c][b];
   const double U = s.AccelTermX + s.GuideNormalX * wbc * wbc;

@@ -63,6 +63,19 @@ TEST(LinkageSolver, CrankAndTwoLinkGroup) {
   }
 }
 
+// B-C vertical up to rounding (as fitting and scaling back leave it): the rocker's angular
+// velocity comes from the component of B-C that is not noise.
+TEST(LinkageSolver, RockerAlmostVertical) {
+  auto s = CrankAtTwo();
+  Place(*s, 3, 0, 10);
+  Place(*s, 4, 1e-15, 30);
+  SolveTwoLinkGroup(*s, 2, 3, 4);
+  EXPECT_GT(std::abs(s->LinkPointVx[3]), 1);
+  // B moves across B-C only: v_B = (vx, 0), w_BC = vx / (y_C - y_B).
+  EXPECT_NEAR(s->LinkOmega[3][4], s->LinkPointVx[3] / 20, 1e-9);
+  EXPECT_NEAR(s->LinkPointVx[3] * 1e-15 + s->LinkPointVy[3] * 20, 0, 1e-9);
+}
+
 TEST(LinkageSolver, SliderStaysOnItsGuide) {
   for (int k = 1; k <= 4; ++k) {
     auto s = CrankAtTwo();
