@@ -62,7 +62,8 @@ void WriteCayleyCell(SharedState& s, int i, int j, int k1, int k2) {
 }  // namespace
 
 void BeginCayleyTableProblem(SharedState& s) {
-  s.ParboxWidth = 130;
+  // Three variant boxes to a line on A4.
+  s.ParboxWidth = 125;
   toolkit::WriteLine(s,
                      "Составить таблицу Кэли структуры $(X,*)$, заданной на множестве пар "
                      "$x_0=(0,0)$, $x_1=(0,1)$, $x_2=(1,0)$, $x_3=(1,1)$.");
@@ -82,11 +83,13 @@ void WriteCayleyTableVariant(SharedState& s) {
   toolkit::WriteText(s, ", ");
   toolkit::WriteText(s, kCayleyFormulaTexts[static_cast<std::size_t>(k2 - 1)]);
   toolkit::WriteLine(s, ")$  ");
-  toolkit::AnsWriteTextNumber(s, "\\noindent\\parbox{145pt}{\\hfill{\\bf ",
+  // Four answers to a line with narrower columns: the answers come as one unbreakable box that
+  // has to hold all 40.
+  toolkit::AnsWriteTextNumber(s, "\\noindent\\parbox{100pt}{\\hfill{\\bf ",
                               toolkit::PrintedVariantNumber(s), ")} ");
   // Right-aligned columns and the last row ended right before the rule, like every answers
   // table; the cells are of one width, so the look is the same.
-  toolkit::AnsWrite(s, "\\begin{tabular}{|rrrr|}\\hline");
+  toolkit::AnsWrite(s, "\\tabcolsep=3pt\\begin{tabular}{|rrrr|}\\hline");
   for (int i = 1; i <= 4; ++i) {
     for (int j = 1; j <= 4; ++j) {
       WriteCayleyCell(s, i, j, k1, k2);

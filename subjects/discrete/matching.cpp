@@ -100,10 +100,11 @@ void WriteMatchingVariant(SharedState& s) {
   s.DeterminantMode = false;
   const int permanent = toolkit::IntMatrixDeterminant(s, s.GraphMatrix, 6);
 
-  toolkit::AnsWriteTextNumber(s, "\\noindent\\parbox[t]{110pt}{\\hfill \\bf ",
+  // Six pictures to a line: the answers come as one unbreakable box that has to hold all 40.
+  toolkit::AnsWriteTextNumber(s, "\\noindent\\parbox[t]{62pt}{\\hfill \\bf ",
                               toolkit::PrintedVariantNumber(s), ") ");
   toolkit::AnsWriteTextNumber(s, "$P=", permanent, "$\\\\ ");
-  toolkit::AnsBeginPicture(s, 100, 80, -70, 0);
+  toolkit::AnsBeginPicture(s, 50, 80, -8, 0);
   figures::AnsPutBox(s, "versins", 0, 0);
   figures::AnsSetLineWidth(s, 8);
   for (int i = 2; i <= 13; ++i) {

@@ -76,7 +76,8 @@ std::string RelationRows(const Relation& r) {
 
 // Closes r by Boolean squaring until nothing changes and writes the framed closure.
 void WriteClosureAnswer(SharedState& s, Relation r) {
-  toolkit::AnsWriteTextNumber(s, "\\parbox{150pt}{\\hfill{\\bf ", toolkit::PrintedVariantNumber(s),
+  // Four answers to a line: the answers come as one unbreakable box that has to hold all 40.
+  toolkit::AnsWriteTextNumber(s, "\\parbox{100pt}{\\hfill{\\bf ", toolkit::PrintedVariantNumber(s),
                               ")} ");
   while (true) {
     Relation m{};

@@ -88,7 +88,7 @@ TEST(CayleyTable, WorkedExamples) {
   const auto [main, answers] = run.RunVariant({1, 2, 1, 1, 1, 1, 1});
   EXPECT_EQ(main, " $a*b=$\r\n$(\r\na_1b_2, a_2b_1)$  \r\n");
   EXPECT_EQ(answers,
-            "\\noindent\\parbox{145pt}{\\hfill{\\bf 1)} \\begin{tabular}{|rrrr|}\\hline"
+            "\\noindent\\parbox{100pt}{\\hfill{\\bf 1)} \\tabcolsep=3pt\\begin{tabular}{|rrrr|}\\hline"
             "$x_0$ & $x_0$ & $x_0$ & $x_0$\\\\ $x_0$ & $x_0$ & $x_1$ & $x_1$\\\\ "
             "$x_0$ & $x_2$ & $x_0$ & $x_2$\\\\ $x_0$ & $x_2$ & $x_1$ & $x_3$\\\\"
             "\\hline\\end{tabular}\\rule{0pt}{38pt}} ");

@@ -62,7 +62,7 @@ TEST(TransitiveClosure, WorkedExamples) {
             "$\\begin{tabular}{|llll|}\r\n0 & 1 & 0 & 0 \\\\ 1 & 1 & 0 & 0 \\\\ 1 & 1 & 0 & 0 \\\\ "
             "0 & 0 & 0 & 0 \\\\ \\end{tabular}$\\vskip3mm\r\n");
   EXPECT_EQ(answers,
-            "\\parbox{150pt}{\\hfill{\\bf 1)} $\\begin{tabular}{|rrrr|}\\hline 1 & 1 & 0 & 0 \\\\ 1 & 1 & 0 & "
+            "\\parbox{100pt}{\\hfill{\\bf 1)} $\\begin{tabular}{|rrrr|}\\hline 1 & 1 & 0 & 0 \\\\ 1 & 1 & 0 & "
             "0 \\\\ 1 & 1 & 0 & 0 \\\\ 0 & 0 & 0 & 0 \\\\\\hline\\end{tabular}$ \\rule{0pt}{40pt}} ");
 }
 
