@@ -1,5 +1,6 @@
 #include <set>
 
+#include "subjects/discrete/assignment.h"
 #include "subjects/discrete/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/int_matrix.h"
@@ -44,10 +45,9 @@ void MakeAssignmentCosts(const SharedState& s, int n, toolkit::TIntMatrix& a) {
   a[k][k] = v + 1 + 2 * e[5];
 }
 
-// The Hungarian method with unit steps: reduce rows and columns, take a largest set of
-// independent zeros as a maximum flow, and shift along Konig's labelling until the set is
-// complete. Returns whether it completed within the iteration cap; flow holds the last set.
-bool SolveByZeros(SharedState& s, int n, toolkit::TIntMatrix& a, toolkit::TIntMatrix& flow) {
+}  // namespace
+
+int SolveAssignmentByZeros(SharedState& s, int n, toolkit::TIntMatrix& a, toolkit::TIntMatrix& flow) {
   for (int i = 1; i <= n; ++i) {
     int m = 100;
     for (int j = 1; j <= n; ++j) {
@@ -81,7 +81,7 @@ bool SolveByZeros(SharedState& s, int n, toolkit::TIntMatrix& a, toolkit::TIntMa
         if (flow[1 + i][1 + n + j] == 1) row_of_column[j] = i;
       }
     }
-    if (matched == n) return true;
+    if (matched == n) return iteration;
     std::set<int> t;
     for (int i = 1; i <= n; ++i) {
       if (flow[1][1 + i] == 0) t.insert(i);
@@ -108,8 +108,10 @@ bool SolveByZeros(SharedState& s, int n, toolkit::TIntMatrix& a, toolkit::TIntMa
       for (int i = 1; i <= n; ++i) a[i][j] += 1;
     }
   }
-  return false;
+  return 0;
 }
+
+namespace {
 
 void SolveAssignment(SharedState& s, int n, int level) {
   toolkit::TIntMatrix a0{};
@@ -118,7 +120,7 @@ void SolveAssignment(SharedState& s, int n, int level) {
   toolkit::WriteIntMatrixTex(s, 4 - level, n, a0);
   toolkit::TIntMatrix a = a0;
   toolkit::TIntMatrix flow{};
-  const bool complete = SolveByZeros(s, n, a, flow);
+  const bool complete = SolveAssignmentByZeros(s, n, a, flow) != 0;
   toolkit::AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   if (!complete) {
     // No complete set of zeros within the cap: no partial assignment passes for an answer.

@@ -5,6 +5,7 @@
 #include "figures/labels.h"
 #include "figures/lines.h"
 #include "subjects/discrete/problems.h"
+#include "subjects/discrete/shortest_path.h"
 #include "toolkit/answers.h"
 #include "toolkit/int_matrix.h"
 #include "toolkit/number_format.h"
@@ -152,9 +153,8 @@ void BuildArcs(const SharedState& s, int d, toolkit::TIntMatrix& w) {
   a.SetArc(12, 15, 3 * D[2] + 7);
 }
 
-// Dijkstra's method from s to t; equal distances are settled in increasing number. Writes
-// the path backwards, its length and the settling order. The loop settles at most n vertices;
-// a target that cannot be reached gets dashes instead of a path.
+}  // namespace
+
 void ShortestPathDijkstra(SharedState& st, const toolkit::TIntMatrix& w, int s, int t, int n) {
   std::vector<int> dist(static_cast<std::size_t>(n) + 1, kNoArc);
   std::vector<int> prev(static_cast<std::size_t>(n) + 1, 0);
@@ -193,6 +193,8 @@ void ShortestPathDijkstra(SharedState& st, const toolkit::TIntMatrix& w, int s, 
   toolkit::AnsWrite(st, "& ");
   for (int v : order) toolkit::AnsWriteTextNumber(st, "", v, ",");
 }
+
+namespace {
 
 void DrawArcs(SharedState& s, const toolkit::TIntMatrix& w, int nv) {
   for (int i = 1; i <= nv; ++i) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "subjects/discrete/assignment.h"
 #include "tests/subjects/discrete/picture_read.h"
 
 namespace {
@@ -81,6 +82,49 @@ TEST(Assignment, AnswerIsAnOptimalAssignmentOfThePrintedMatrix) {
       ASSERT_TRUE(OnePerRowAndColumn(a, costs, 0, used)) << main << answers;
     });
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Costs whose optimum needs a shift of 50 units: one unit a step runs into the cap.
+TEST(Assignment, SolverStopsAtTheCapAndReportsIt) {
+  auto s = testing_support::NewState();
+  auto a = std::make_unique<toolkit::TIntMatrix>();
+  auto flow = std::make_unique<toolkit::TIntMatrix>();
+  const int costs[3][3] = {{1, 1, 1}, {1, 51, 51}, {1, 51, 51}};
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= 3; ++j) (*a)[i][j] = costs[i - 1][j - 1];
+  EXPECT_EQ(discrete::SolveAssignmentByZeros(*s, 3, *a, *flow), 0);
+  const int near[3][3] = {{1, 1, 1}, {1, 11, 11}, {1, 11, 11}};
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= 3; ++j) (*a)[i][j] = near[i - 1][j - 1];
+  EXPECT_EQ(discrete::SolveAssignmentByZeros(*s, 3, *a, *flow), 11);
+}
+
+// The iterations the row's own variants need stay well below the cap.
+TEST(Assignment, VariantsNeedFewIterations) {
+  auto s = testing_support::NewState();
+  int largest = 0;
+  for (int level = 1; level <= 4; ++level) {
+    RowRunner run(12, level);
+    picture_read::ForEachSample({10, 10, 10, 10, 10, 10, 10}, 1000, 30000, [&](const auto& p) {
+      const auto [main, answers] = run.RunVariant(p);
+      const Matrix printed = ReadCostMatrix(main);
+      const int n = static_cast<int>(printed.size());
+      auto a = std::make_unique<toolkit::TIntMatrix>();
+      auto flow = std::make_unique<toolkit::TIntMatrix>();
+      for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+          (*a)[i][j] = static_cast<int>(printed[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
+      const int iterations = discrete::SolveAssignmentByZeros(*s, n, *a, *flow);
+      ASSERT_GT(iterations, 0);
+      largest = std::max(largest, iterations);
+    });
+  }
+  EXPECT_LT(largest, 42);
+  std::printf("largest iteration count: %d\n", largest);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "subjects/discrete/shortest_path.h"
 #include "tests/subjects/discrete/picture_read.h"
 
 namespace {
@@ -85,6 +86,24 @@ TEST(ShortestPath, PathAndOrderAgreeWithTheDrawnDigraph) {
       ASSERT_EQ(discrete_check::Integers(cells[3]), expected) << answers;
     });
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A target that no arc reaches ends the search with dashes, not a loop.
+TEST(ShortestPath, UnreachableTargetWritesDashes) {
+  auto s = testing_support::NewState();
+  testing_support::OpenMemoryFiles(*s);
+  auto w = std::make_unique<toolkit::TIntMatrix>();
+  for (int i = 1; i <= 6; ++i)
+    for (int j = 1; j <= 6; ++j) (*w)[i][j] = 10000;
+  (*w)[1][2] = 3;
+  (*w)[2][3] = 1;
+  (*w)[6][5] = 1;  // into the far side only from the target itself
+  discrete::ShortestPathDijkstra(*s, *w, 1, 6, 6);
+  EXPECT_EQ(testing_support::AnsText(*s), " & --- & --- & ---");
 }
 
 }  // namespace

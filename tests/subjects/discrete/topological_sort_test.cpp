@@ -74,7 +74,7 @@ TEST(TopologicalSort, AnswerIsTheOrderFunctionOfTheDrawnNetwork) {
   RowRunner run(27, 1);
   const auto points = discrete_check::ReadCircles(run.BeginMain(), "{\\circle{10}}");
   ASSERT_EQ(points.size(), 9u);
-  picture_read::ForEachSample({9, 9, 9, 9, 9, 9, 9}, 5000, 100000, [&](const auto& p) {
+  picture_read::ForEachSample({9, 9, 9, 9, 9, 9, 9}, 5000, 4782969, [&](const auto& p) {
     const auto [main, answers] = run.RunVariant(p);
     const Levels expected = TopologicalLevels(9, picture_read::ReadArcs(points, main));
     ASSERT_FALSE(expected.empty()) << main;
