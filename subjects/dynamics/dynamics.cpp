@@ -3,6 +3,8 @@
 #include <iterator>
 
 #include "subjects/dynamics/cylinder_springs.h"
+#include "subjects/dynamics/hamiltonian.h"
+#include "subjects/dynamics/lagrange_given_energy.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
 
@@ -61,12 +63,18 @@ constexpr ProblemRow kDynamicsRows[] = {
      BeginShaftReactionsProblem,
      WriteShaftReactionsVariant},                              // 26
     {"", {4, 4, 4, 2, 5, 33, 32}},                             // 27 blank
-    {" Hamiltonian", {10, 2, 2, 3, 3, 3, 3}},                  // 28
+    {" Hamiltonian",
+     {10, 2, 2, 3, 3, 3, 3},
+     BeginHamiltonianProblem,
+     [](SharedState& s) { WriteHamiltonianVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6); }},  // 28
     {" The Equation of Hamilton ", {10, 4, 4, 2, 1, 33, 32}},  // 29
     {" Equation of Lagrange for system with one degree of freedom ",
      {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
     {" The Coulisse. Lagrange equation", {33, 2, 4, 5, 5, 33, 32}},                 // 31
-    {" Lagrange equation. Acceleration definition ", {5, 5, 9, 9, 9, 9, 9}},        // 32
+    {" Lagrange equation. Acceleration definition ",
+     {5, 5, 9, 9, 9, 9, 9},
+     BeginLagrangeGivenEnergyProblem,
+     WriteLagrangeGivenEnergyVariant},  // 32
     {" Kinetic energy of system. The resulted weights ", {10, 10, 4, 4, 3, 6, 5}},  // 33
     {" the Principle of possible movings (2) ",
      {5, 6, 3, 3, 4, 4, 4}},  // 34 rolling-disk mechanism, mode 2
