@@ -5,6 +5,7 @@
 #include "subjects/dynamics/cylinder_springs.h"
 #include "subjects/dynamics/hamiltonian.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
+#include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
 
@@ -21,7 +22,10 @@ using subjects::ProblemRow;
 // through captureless lambdas; row 14 takes the cylinders-and-bar pair at Level 1.
 constexpr ProblemRow kDynamicsRows[] = {
     {"The main theorems of the dynamics point   ", {10, 20, 4, 3, 3, 33, 32}},     // 1
-    {"The differential equation of motion of a point", {33, 1, 1, 1, 1, 33, 32}},  // 2
+    {"The differential equation of motion of a point",
+     {33, 1, 1, 1, 1, 33, 32},
+     BeginPointMotionEquationProblem,
+     WritePointMotionEquationVariant},  // 2
     {" Integration of the equation of movement ", {2, 20, 20, 6, 10, 5, 5}},       // 3
     {" The Theorem of the centre of mass of system ", {3, 3, 2, 4, 5, 10, 10}},    // 4
     {"  ", {14, 15, 40, 9, 9, 33, 32}},                                            // 5 blank
