@@ -5,6 +5,7 @@
 #include "subjects/dynamics/cylinder_springs.h"
 #include "subjects/dynamics/hamiltonian.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
+#include "subjects/dynamics/motion_integration.h"
 #include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
@@ -26,7 +27,10 @@ constexpr ProblemRow kDynamicsRows[] = {
      {33, 1, 1, 1, 1, 33, 32},
      BeginPointMotionEquationProblem,
      WritePointMotionEquationVariant},  // 2
-    {" Integration of the equation of movement ", {2, 20, 20, 6, 10, 5, 5}},       // 3
+    {" Integration of the equation of movement ",
+     {2, 20, 20, 6, 10, 5, 5},
+     BeginMotionIntegrationProblem,
+     WriteMotionIntegrationVariant},  // 3
     {" The Theorem of the centre of mass of system ", {3, 3, 2, 4, 5, 10, 10}},    // 4
     {"  ", {14, 15, 40, 9, 9, 33, 32}},                                            // 5 blank
     {" The Theorem of kinetic energy (1) ", {3, 3, 2, 4, 5, 10, 10}},              // 6
