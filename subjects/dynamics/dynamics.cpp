@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "subjects/dynamics/cylinder_springs.h"
+#include "subjects/dynamics/hamilton_equations.h"
 #include "subjects/dynamics/hamiltonian.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
 #include "subjects/dynamics/motion_integration.h"
@@ -75,7 +76,12 @@ constexpr ProblemRow kDynamicsRows[] = {
      {10, 2, 2, 3, 3, 3, 3},
      BeginHamiltonianProblem,
      [](SharedState& s) { WriteHamiltonianVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6); }},  // 28
-    {" The Equation of Hamilton ", {10, 4, 4, 2, 1, 33, 32}},  // 29
+    {" The Equation of Hamilton ",
+     {10, 4, 4, 2, 1, 33, 32},
+     BeginHamiltonEquationsProblem,
+     [](SharedState& s) {
+       WriteHamiltonEquationsVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6);
+     }},  // 29
     {" Equation of Lagrange for system with one degree of freedom ",
      {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
     {" The Coulisse. Lagrange equation", {33, 2, 4, 5, 5, 33, 32}},                 // 31

@@ -45,6 +45,9 @@ constexpr SmallSpace kSmallSpaces[] = {
     {7, 2, 1, 33},   // Dynamics, worded point-dynamics problems: a bank of 33
     {7, 2, 5, 33},
     {7, 2, 10, 33},
+    {7, 29, 1, 10},  // Dynamics, Hamilton equations: ten mechanisms
+    {7, 29, 5, 10},
+    {7, 29, 10, 10},
     {9, 1, 1, 32},   // Logic rows 1, 2 and 4
     {9, 1, 5, 32},
     {9, 1, 10, 32},
