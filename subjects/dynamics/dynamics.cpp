@@ -7,6 +7,7 @@
 #include "subjects/dynamics/hamiltonian.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
 #include "subjects/dynamics/motion_integration.h"
+#include "subjects/dynamics/point_dynamics_theorems.h"
 #include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
@@ -23,7 +24,10 @@ using subjects::ProblemRow;
 // variant routines. Rows sharing a routine pass their row number (or the mechanism mode) to it
 // through captureless lambdas; row 14 takes the cylinders-and-bar pair at Level 1.
 constexpr ProblemRow kDynamicsRows[] = {
-    {"The main theorems of the dynamics point   ", {10, 20, 4, 3, 3, 33, 32}},     // 1
+    {"The main theorems of the dynamics point   ",
+     {10, 20, 4, 3, 3, 33, 32},
+     BeginPointDynamicsTheoremsProblem,
+     WritePointDynamicsTheoremsVariant},  // 1
     {"The differential equation of motion of a point",
      {33, 1, 1, 1, 1, 33, 32},
      BeginPointMotionEquationProblem,
