@@ -10,6 +10,7 @@
 #include "figures/lines.h"
 #include "figures/point_set.h"
 #include "figures/supports.h"
+#include "subjects/dynamics/answer_paragraphs.h"
 #include "toolkit/answers.h"
 #include "toolkit/errors.h"
 #include "toolkit/picture_frames.h"
@@ -392,6 +393,7 @@ void WriteHamiltonEquationsVariant(SharedState& s, int kind, int /*b*/, int /*c*
   toolkit::WriteLine(s, "\\hfill\\parbox[b]{182pt}{\\small");
   for (const std::string& line : kStatements[kind - 1]) toolkit::WriteLine(s, line);
 
+  BreakAnswerParagraphs(s, 12);
   toolkit::AnsWriteTextNumber(s, "\\noindent{\\bf ", toolkit::PrintedVariantNumber(s), ".}\\\\ ");
   toolkit::AnsWrite(s, "  $L=");
   toolkit::AnsWrite(s, answer.Lagrangian);

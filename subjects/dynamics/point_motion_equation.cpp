@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "subjects/dynamics/answer_paragraphs.h"
 #include "toolkit/answers.h"
 #include "toolkit/errors.h"
 #include "toolkit/writers.h"
@@ -94,6 +95,7 @@ void BeginPointMotionEquationProblem(SharedState& s) { s.ParboxWidth = 350; }
 
 void WritePointMotionEquationVariant(SharedState& s) {
   const PointMotionProblem& problem = PointMotionProblemOf(s.P1);
+  BreakAnswerParagraphs(s, 10);
   toolkit::AnsWrite(s, "{\\bf " + std::to_string(toolkit::PrintedVariantNumber(s)) + ".}  ");
   toolkit::WriteLine(s, problem.Statement);
   toolkit::AnsWriteLine(s, std::string(problem.Answer) + "\\vskip2mm ");

@@ -42,6 +42,21 @@ TEST(HamiltonEquationsTest, EqualKindsGiveEqualVariantsAndParagraphs) {
   EXPECT_THROW(HamiltonEquationsAnswerOf(11), toolkit::IndexRangeError);
 }
 
+// The answers of a problem set stand in one \parbox, which cannot break across pages: every
+// twelfth paragraph starts a new box.
+TEST(HamiltonEquationsTest, LongAnswerSetsAreSplitIntoBoxes) {
+  const auto run = RunRow(std::vector<VariantParams>(25, VariantParams{1, 1, 1, 1, 1, 1, 1}));
+  std::size_t boxes = 0;
+  for (std::size_t at = 0; (at = run.answers.find("}\\par \\parbox{430pt}{", at)) !=
+                           std::string::npos;
+       ++at) {
+    ++boxes;
+  }
+  EXPECT_EQ(boxes, 2u);
+  EXPECT_NE(run.answers.find("\\parbox{430pt}{\\noindent{\\bf 13.}"), std::string::npos);
+  EXPECT_NE(run.answers.find("\\parbox{430pt}{\\noindent{\\bf 25.}"), std::string::npos);
+}
+
 // Printed names as letters: phi f, its rate w, the momentum's rate P, m_1 K, m_2 J, alpha z.
 std::string Letters(std::string text, bool coordinate_x) {
   std::vector<std::pair<std::string, std::string>> names = {
