@@ -9,6 +9,7 @@
 #include "subjects/dynamics/motion_integration.h"
 #include "subjects/dynamics/point_dynamics_theorems.h"
 #include "subjects/dynamics/point_motion_equation.h"
+#include "subjects/dynamics/reduced_masses.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
 
@@ -93,7 +94,10 @@ constexpr ProblemRow kDynamicsRows[] = {
      {5, 5, 9, 9, 9, 9, 9},
      BeginLagrangeGivenEnergyProblem,
      WriteLagrangeGivenEnergyVariant},  // 32
-    {" Kinetic energy of system. The resulted weights ", {10, 10, 4, 4, 3, 6, 5}},  // 33
+    {" Kinetic energy of system. The resulted weights ",
+     {10, 10, 4, 4, 3, 6, 5},
+     BeginReducedMassesProblem,
+     WriteReducedMassesVariant},  // 33
     {" the Principle of possible movings (2) ",
      {5, 6, 3, 3, 4, 4, 4}},  // 34 rolling-disk mechanism, mode 2
 };
