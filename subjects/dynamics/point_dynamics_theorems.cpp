@@ -346,29 +346,41 @@ void DrawPuckFigure(SharedState& s, const PuckVariant& v) {
   Pt land{c_point.x + sx * dx, c_point.y + dy};
   Pt control{c_point.x + sx * dx / 2, c_point.y + slope * dx / 2};
 
-  // Shift everything so that the drawing's extent sits in the middle of the picture.
-  double lo_x = 1e9, hi_x = -1e9, lo_y = 1e9, hi_y = -1e9;
-  const Pt arc_mid = Polar(centre, 39, down ? 270 : 90);
-  // A wall (36 units of hatching upward from its foot) reaches 6 units above the flight.
-  const double wall_top = std::max(c_point.y, land.y) + 6;
   // A plane (36 units of hatching) reaches 8 units beyond the landing point and back under
   // (or over) the flight.
   const double plane_left = sx > 0 ? land.x - 28 : land.x - 8;
-  const Pt target_ends[2] = {layout.wall ? Pt{land.x, wall_top - 36} : Pt{plane_left, land.y},
-                             layout.wall ? Pt{land.x, wall_top} : Pt{plane_left + 36, land.y}};
+  const Pt arc_mid = Polar(centre, 39, down ? 270 : 90);
   const Pt puck_local = Polar(join, layout.straight_first ? 29.6 : 7.4, layout.straight_deg);
   const double run = layout.force_dx == 0 ? 0 : layout.force_len;
   const double rise = layout.force_dx == 0
                           ? layout.force_len
                           : layout.force_len * layout.force_dy / std::fabs(layout.force_dx);
   const Pt tip_local{puck_local.x + (layout.force_dx > 0 ? run : -run), puck_local.y + rise + 4};
-  for (const Pt& p : {centre, join, far, other, arc_mid, land, target_ends[0], target_ends[1],
-                      tip_local}) {
+  double lo_x = 1e9, hi_x = -1e9, lo_y = 1e9, hi_y = -1e9;
+  for (const Pt& p : {centre, join, far, other, arc_mid, land, tip_local}) {
     lo_x = std::min(lo_x, p.x), hi_x = std::max(hi_x, p.x);
     lo_y = std::min(lo_y, p.y), hi_y = std::max(hi_y, p.y);
   }
-  // Flush left (the text stands to the right), centred in height.
-  const double shift_x = -7 - lo_x, shift_y = 59.3 - (lo_y + hi_y) / 2;
+  // A wall (36 units of hatching upward from its foot) covers the landing point with 2 units
+  // to spare; of those feet, the one that keeps the drawing lowest.
+  double wall_foot = land.y - 34;
+  if (layout.wall) {
+    double best = 1e9;
+    for (double foot = land.y - 34; foot <= land.y - 2; foot += 1) {
+      const double extent = std::max(hi_y, foot + 36) - std::min(lo_y, foot);
+      if (extent < best - 1e-9) best = extent, wall_foot = foot;
+    }
+  }
+  const Pt target_ends[2] = {
+      layout.wall ? Pt{land.x, wall_foot} : Pt{plane_left, land.y},
+      layout.wall ? Pt{land.x, wall_foot + 36} : Pt{plane_left + 36, land.y}};
+  for (const Pt& p : target_ends) {
+    lo_x = std::min(lo_x, p.x), hi_x = std::max(hi_x, p.x);
+    lo_y = std::min(lo_y, p.y), hi_y = std::max(hi_y, p.y);
+  }
+  // Flush left (the text stands to the right), centred in height but clear of the heading.
+  const double shift_x = -7 - lo_x;
+  const double shift_y = std::min(59.3 - (lo_y + hi_y) / 2, 84 - hi_y);
   auto at = [&](Pt p) { return Pt{p.x + shift_x, p.y + shift_y}; };
 
   toolkit::BeginPicture(s, 111, 58.6, -10, 30);
