@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "subjects/dynamics/coulisse_lagrange.h"
 #include "subjects/dynamics/cylinder_springs.h"
 #include "subjects/dynamics/hamilton_equations.h"
 #include "subjects/dynamics/hamiltonian.h"
@@ -89,7 +90,10 @@ constexpr ProblemRow kDynamicsRows[] = {
      }},  // 29
     {" Equation of Lagrange for system with one degree of freedom ",
      {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
-    {" The Coulisse. Lagrange equation", {33, 2, 4, 5, 5, 33, 32}},                 // 31
+    {" The Coulisse. Lagrange equation",
+     {33, 2, 4, 5, 5, 33, 32},
+     BeginCoulisseLagrangeProblem,
+     WriteCoulisseLagrangeVariant},  // 31
     {" Lagrange equation. Acceleration definition ",
      {5, 5, 9, 9, 9, 9, 9},
      BeginLagrangeGivenEnergyProblem,
