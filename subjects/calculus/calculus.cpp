@@ -143,7 +143,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      BeginLineIntegral1Problem,
      WriteLineIntegral1Variant},            // 33
     {"Vector flow", {8, 8, 8, 4, 4, 4, 3}, BeginFluxProblem, WriteFluxVariant},                                       // 34
-    {"Problems on the exam (2)", {8, 7, 4, 5, 5, 5, 11}},                         // 35
+    {"Problems on the exam (2)",
+     {8, 7, 4, 5, 5, 5, 11},
+     BeginExamPaper2Problem,
+     WriteExamPaper2Variant},                         // 35
 };
 static_assert(std::size(kAnalysisRows) == kAnalysisProblemCount);
 

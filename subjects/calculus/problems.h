@@ -157,4 +157,11 @@ void BeginSetCardinalityProblem(SharedState& s);
 /// no variant number is written.
 void WriteSetCardinalityVariant(SharedState& s);
 
+/// Exam paper (2): answers head; nothing in the main file.
+void BeginExamPaper2Problem(SharedState& s);
+/// Exam paper (2): one variant's definite integral and one short task (region of
+/// convergence, sum of a series, div or rot at a point, or a set's cardinality); lowers P1 to 1
+/// above 4 for the set task.
+void WriteExamPaper2Variant(SharedState& s);
+
 }  // namespace calculus

@@ -147,7 +147,8 @@ void WriteSetCardinalityVariant(SharedState& s) {
       x = (a & c) | (d & b);
   }
   if (s.TicketMode) {
-    AnsWriteTextNumber(s, "&", CountLetters(x), "&");
+    // The X cell alone: a trailing "&" would open a cell no heading names.
+    AnsWriteTextNumber(s, "&", CountLetters(x), "");
     WriteText(s, ".");
     return;
   }
