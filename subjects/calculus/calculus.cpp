@@ -105,7 +105,10 @@ constexpr ProblemRow kAnalysisRows[] = {
      {8, 4, 4, 4, 4, 33, 32},
      BeginJacobianProblem,
      WriteJacobianVariant},       // 23
-    {"Curvilinear integral 2-nd kind", {3, 4, 4, 4, 4, 4, 4}},             // 24
+    {"Curvilinear integral 2-nd kind",
+     {3, 4, 4, 4, 4, 4, 4},
+     BeginLineIntegral2Problem,
+     WriteLineIntegral2Variant},             // 24
     {"Problems on the exam",
      {8, 10, 5, 5, 4, 3, 2},
      BeginExamPaper1Problem,

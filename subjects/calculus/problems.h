@@ -164,4 +164,11 @@ void BeginExamPaper2Problem(SharedState& s);
 /// above 4 for the set task.
 void WriteExamPaper2Variant(SharedState& s);
 
+/// Line integral of the second kind: statement, answers head, book reference and the axes
+/// savebox of the figures.
+void BeginLineIntegral2Problem(SharedState& s);
+/// Line integral of the second kind: one variant's form, the figure of its triangle with the
+/// sense of travel, and the integral along each side and around the contour.
+void WriteLineIntegral2Variant(SharedState& s);
+
 }  // namespace calculus
