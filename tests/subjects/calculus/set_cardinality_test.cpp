@@ -144,6 +144,21 @@ TEST(SetCardinality, AnswersAreTheCardinalitiesOfThePrintedExpressions) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 4LL * 10 * 15 * 15 * 15 * 33));
 }
 
+// In students mode both split tables carry the student column, headed and filled.
+TEST(SetCardinality, StudentsModeHeadsTheStudentColumn) {
+  auto s = testing_support::NewState();
+  s->StudentsMode = true;
+  s->VariantCount = 1;
+  s->StudentNames[2] = "Ivanov";
+  const auto texts = testing_support::RunBeginVariant(
+      *s, [](SharedState& st) { discrete::BeginDiscreteProblem(st, kRow); },
+      [](SharedState& st) { discrete::WriteDiscreteVariant(st, kRow); }, {{1, 4, 1, 2, 3, 4, 1}});
+  for (const std::string& part : {texts.answers, texts.second_answers}) {
+    EXPECT_NE(part.find("&   \\\\\\hline"), std::string::npos) << part;
+    EXPECT_NE(part.find(" & Ivanov"), std::string::npos) << part;
+  }
+}
+
 // The row typesets as one document of the discrete tab: begin, variants, rows ended, table
 // closed.
 TEST(SetCardinality, DocumentThroughTheDiscreteEntries) {
