@@ -125,8 +125,8 @@ void WriteRegionItem(SharedState& s, int alpha, int beta, int g, int r) {
         WriteText5NumbersLn(s, "\\frac{", 2, "^n+", s.P6, "}{", alpha, "+", beta, "^{n+1}x^",
                             s.P5 + 1, "}");
       } else {
-        WriteText5NumbersLn(s, "\\frac{", p1, "^{n+1}+", s.P6, "}{1+", beta, "^n(x-", alpha,
-                            ")^", s.P5 + 2, "}");
+        WriteText5NumbersLn(s, "\\frac{", p1, "^{n+1}+", s.P6, "}{1+", beta, "^n(x-", alpha, ")^",
+                            s.P5 + 2, "}");
       }
       WriteText(s, " $$ ");
       if (beta > p1) {
@@ -171,8 +171,8 @@ void WriteExamPaper2Variant(SharedState& s) {
       break;
     case 9: {
       const int x0 = s.P2 + s.P5, y0 = s.P3 - 2;
-      WriteText3NumbersLn(s, "2. Найти дивергенцию векторного поля $$F(", a, "xy+z,", b, "yz+x,",
-                          c, "z^2-xz)$$ в точке ");
+      WriteText3NumbersLn(s, "2. Найти дивергенцию векторного поля $$F(", a, "xy+z,", b, "yz+x,", c,
+                          "z^2-xz)$$ в точке ");
       WriteText3NumbersLn(s, "$x=", x0, "$, $y=", y0, "$, $z=", z0, "$. ");
       AnsWriteTextNumber(s, "& & &", a * y0 + b * z0 + 2 * c * z0 - x0, "&&");
       break;

@@ -45,7 +45,7 @@ void WriteFluxVariant(SharedState& s) {
   WriteComponent(s, fz[0], fz[1], fz[2]);
   WriteText3NumbersLn(s, "$,\\\\ $A(", a, ",0,0)$,\\ $B(0,", b, ",0)$, $C(0,0,", c, ")$.");
   // Upper normal times area is (bc, ac, ab)/2 and F at the centroid is F(a, b, c)/3.
-  auto at = [&](const int (&f)[3]) { return f[0] * a + f[1] * b + f[2] * c; };
+  auto at = [&](const int(&f)[3]) { return f[0] * a + f[1] * b + f[2] * c; };
   const int flux6 = at(fx) * b * c + at(fy) * a * c + at(fz) * a * b;
   AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   AnsWriteLine(s, " & ");

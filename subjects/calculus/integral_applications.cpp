@@ -82,8 +82,8 @@ void WriteWasherVolume(SharedState& s) {
   WriteSignedCoefTerm(s, slope - alpha - beta, "x");
   WriteTextNumberLn(s, " + ", alpha * beta + d, "$, \\ ");
   WriteText2NumbersLn(s, "$ y=", slope, "x+", d, " $.");
-  const int e = alpha * alpha + beta * beta - 2 * alpha * beta - 5 * slope * (alpha + beta) -
-                10 * d;
+  const int e =
+      alpha * alpha + beta * beta - 2 * alpha * beta - 5 * slope * (alpha + beta) - 10 * d;
   const int p = static_cast<int>(std::lround(toolkit::Power(beta - alpha, 3)));
   AnsWriteLine(s, "&" + Fixed4(-kPi * p * e / 30) + "$=");
   AnsWriteFraction(s, -p * e, 30);

@@ -61,12 +61,11 @@ void WriteLineIntegral1Variant(SharedState& s) {
     WriteLeadingCoefTerm(s, b, "y+");
     WriteLeadingCoefTerm(s, c, "x^2+");
     WriteLeadingCoefTerm(s, d, "y^2)");
-    WriteText2NumbersLn(s,
-                        "dl,$$ где $L$ --- часть кривой\\\\ $x=\\cos t$, $y=\\sin t$, $z=", k,
+    WriteText2NumbersLn(s, "dl,$$ где $L$ --- часть кривой\\\\ $x=\\cos t$, $y=\\sin t$, $z=", k,
                         "t$, $t=0..", t, "$");
-    value = std::sqrt(1.0 + k * k) * (a * std::sin(t) + b * (1 - std::cos(t)) +
-                                      c * (t / 2.0 + std::sin(2.0 * t) / 4) +
-                                      d * (t / 2.0 - std::sin(2.0 * t) / 4));
+    value = std::sqrt(1.0 + k * k) *
+            (a * std::sin(t) + b * (1 - std::cos(t)) + c * (t / 2.0 + std::sin(2.0 * t) / 4) +
+             d * (t / 2.0 - std::sin(2.0 * t) / 4));
   }
   AnsWrite(s, toolkit::FormatFixed(value, 6, 4));
 }

@@ -46,8 +46,8 @@ FormAt Form(int p1, int p5, int m, int n, double x, double y) {
 // The integral of the form along the segment from (x1, y1) to (x2, y2): its integrand in the
 // segment's parameter t in [0, 1] is a polynomial of degree at most 2, which the 2-point
 // Gauss rule integrates exactly.
-double SegmentFormIntegral(const SharedState& s, double x1, double y1, double x2, double y2,
-                           int m, int n) {
+double SegmentFormIntegral(const SharedState& s, double x1, double y1, double x2, double y2, int m,
+                           int n) {
   constexpr double kNode = 0.21132486540518711775;  // (1 - 1/sqrt(3)) / 2
   double sum = 0;
   for (double t : {kNode, 1 - kNode}) {

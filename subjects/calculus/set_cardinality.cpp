@@ -79,8 +79,7 @@ void BeginSetCardinalityProblem(SharedState& s) {
   } else {
     // The two intermediate sets may hold twenty letters each: the cardinalities and the first
     // set in one table, the second set in another, so that neither runs off the page.
-    BeginSplitAnswers(s, {"&\\tiny Card(X)&\\tiny  Card(Y)", "& $Y_1$ ", "& $Y_2$ "}, 2, "",
-                      "&  ");
+    BeginSplitAnswers(s, {"&\\tiny Card(X)&\\tiny  Card(Y)", "& $Y_1$ ", "& $Y_2$ "}, 2, "", "&  ");
   }
   WriteLine(s, " Универсальное множество состоит из 26 строчных букв латинского алфавита.");
   WriteLine(s, " Заданы множества $A$, $B$, $C$ и $D$. ");
@@ -93,8 +92,7 @@ void WriteSetCardinalityVariant(SharedState& s) {
   const LetterSet b = Of({p5 + 10, p4 + 20, p2 + 1, p5, p2, p3 + p4});
   const LetterSet c =
       Of({p3 + p6, p1 + p3 - 2, p1 + p3 - 1, p2 + p3 + p4, 2 * p3 + p4 + 4, 2 * p3 + p4 + 5});
-  const LetterSet d =
-      Of({p5 + 14, p5 + 15, p5 + 19, p5 + 20, p3 - 1, p2, p1 - 2, p2 + p3 - 1});
+  const LetterSet d = Of({p5 + 14, p5 + 15, p5 + 19, p5 + 20, p3 - 1, p2, p1 - 2, p2 + p3 - 1});
   // A ticket prints only the sets that X uses.
   const bool print_b = !(s.TicketMode && p2 == 2);
   const bool print_c = !(s.TicketMode && p2 == 1);

@@ -125,14 +125,11 @@ TEST(IntegralApplications1, AnswersAreTheAreasAndVolumeOfThePrintedFigures) {
         EXPECT_NEAR(c1.decimal, area, 0.00005) << where;
         EXPECT_NEAR(c1.exact, area, 1e-9) << where;
         // Item 2.
-        const tex_formula::Formula rho(
-            Readable(numeric_check::Between(text, "$\\rho = ", " $.")), 't');
-        auto reach = [&](double th) {
-          return std::max({0.0, rho(th), -rho(th + kPi)});
-        };
-        const double rose =
-            quadrature::Gauss([&](double th) { return reach(th) * reach(th) / 2; }, 0, 2 * kPi,
-                              480);
+        const tex_formula::Formula rho(Readable(numeric_check::Between(text, "$\\rho = ", " $.")),
+                                       't');
+        auto reach = [&](double th) { return std::max({0.0, rho(th), -rho(th + kPi)}); };
+        const double rose = quadrature::Gauss([&](double th) { return reach(th) * reach(th) / 2; },
+                                              0, 2 * kPi, 480);
         const ExactCell c2 = ReadCell(cells[1]);
         EXPECT_NEAR(c2.decimal, rose, 0.00005) << where;
         EXPECT_NEAR(c2.exact, rose, 1e-9) << where;

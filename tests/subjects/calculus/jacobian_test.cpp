@@ -37,10 +37,11 @@ TEST(Jacobian, BeginWritesHeadStatementAndReference) {
 TEST(Jacobian, WritesIntegrandLinesValueAndJacobian) {
   numeric_check::VariantRunner run(kRow, 1);
   auto v = run.Run({{1, 1, 1, 1, 1, 1, 1}});
-  EXPECT_EQ(v.main, std::string(kStatement) +
-                        " \\ $\\displaystyle{\\int\\!\\!\\!\\!\\int\\limits_D y\\ dxdy,}$\\vskip1mm "
-                        "$y=2x+1$, \\ \r\n\\ \\ \\ $y=2x+2$, \\\\ \r\n\\ \\ \\ $y=-2x,$ \\ \r\n"
-                        "\\ \\ \\ $y=-2x+1$. \\ \r\n");
+  EXPECT_EQ(v.main,
+            std::string(kStatement) +
+                " \\ $\\displaystyle{\\int\\!\\!\\!\\!\\int\\limits_D y\\ dxdy,}$\\vskip1mm "
+                "$y=2x+1$, \\ \r\n\\ \\ \\ $y=2x+2$, \\\\ \r\n\\ \\ \\ $y=-2x,$ \\ \r\n"
+                "\\ \\ \\ $y=-2x+1$. \\ \r\n");
   EXPECT_EQ(v.ans, "1&   0.2500 & 1/4\r\n");
   // P5 = 4: b = P2 + 3.
   v = run.Run({{7, 2, 1, 1, 4, 1, 1}});

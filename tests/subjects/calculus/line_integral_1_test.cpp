@@ -47,7 +47,8 @@ TEST(LineIntegral1, WritesIntegrandCurveAndValue) {
 // The integral of the printed integrand along the printed curve, with dl = |r'(t)| dt from
 // numeric derivatives of the printed coordinates.
 TEST(LineIntegral1, AnswerIsTheIntegralAlongThePrintedCurve) {
-  static const std::regex kCurve(R"(\$x=([^$]*)\$, \$y=([^$]*)\$, \$z=([^$]*)\$, \$t=0\.\.(\d+)\$)");
+  static const std::regex kCurve(
+      R"(\$x=([^$]*)\$, \$y=([^$]*)\$, \$z=([^$]*)\$, \$t=0\.\.(\d+)\$)");
   int bounds[7];
   numeric_check::RowBounds(kRow, {true, true, true, true, true, true, true}, bounds);
   numeric_check::VariantRunner run(kRow, 1);

@@ -109,28 +109,26 @@ TEST(LineIntegral2, AnswersAreTheIntegralsAroundTheDrawnTriangle) {
         double sum = 0;
         for (int k = 0; k < 3; ++k) {
           const quadrature::Point2 a = corner[k], b = corner[k + 1];
-          const double side = along * quadrature::Gauss(
-                                          [&](double t) {
-                                            const double x = a.x + t * (b.x - a.x),
-                                                         y = a.y + t * (b.y - a.y);
-                                            return at(p, x, y) * (b.x - a.x) +
-                                                   at(qf, x, y) * (b.y - a.y);
-                                          },
-                                          0, 1);
+          const double side =
+              along * quadrature::Gauss(
+                          [&](double t) {
+                            const double x = a.x + t * (b.x - a.x), y = a.y + t * (b.y - a.y);
+                            return at(p, x, y) * (b.x - a.x) + at(qf, x, y) * (b.y - a.y);
+                          },
+                          0, 1);
           EXPECT_NEAR(std::stod(ans[k]), side, 0.00005 + 1e-9) << where << "\nside " << k + 1;
           sum += side;
         }
         EXPECT_NEAR(std::stod(ans[3]), sum, 0.00005 + 1e-9) << where;
-        const double green =
-            arrow_sense * quadrature::OverConvexPolygon(
-                              [&](double x, double y) {
-                                const double dq = numeric_check::Derivative(
-                                    [&](double u) { return at(qf, u, y); }, x);
-                                const double dp = numeric_check::Derivative(
-                                    [&](double u) { return at(p, x, u); }, y);
-                                return dq - dp;
-                              },
-                              {corner[0], corner[1], corner[2]});
+        const double green = arrow_sense * quadrature::OverConvexPolygon(
+                                               [&](double x, double y) {
+                                                 const double dq = numeric_check::Derivative(
+                                                     [&](double u) { return at(qf, u, y); }, x);
+                                                 const double dp = numeric_check::Derivative(
+                                                     [&](double u) { return at(p, x, u); }, y);
+                                                 return dq - dp;
+                                               },
+                                               {corner[0], corner[1], corner[2]});
         EXPECT_NEAR(std::stod(ans[3]), green, 0.00005 + 1e-9) << where;
         ++checked;
       },

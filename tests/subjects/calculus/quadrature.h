@@ -18,10 +18,10 @@ namespace quadrature {
 template <class F>
 double Gauss(F&& f, double a, double b, int pieces = 1) {
   static constexpr std::array<double, 5> kNodes{0.0, -0.5384693101056831, 0.5384693101056831,
-                                                 -0.9061798459386640, 0.9061798459386640};
+                                                -0.9061798459386640, 0.9061798459386640};
   static constexpr std::array<double, 5> kWeights{0.5688888888888889, 0.4786286704993665,
-                                                   0.4786286704993665, 0.2369268850561891,
-                                                   0.2369268850561891};
+                                                  0.4786286704993665, 0.2369268850561891,
+                                                  0.2369268850561891};
   double sum = 0;
   const double h = (b - a) / pieces;
   for (int k = 0; k < pieces; ++k) {

@@ -135,7 +135,8 @@ TEST(SetCardinality, AnswersAreTheCardinalitiesOfThePrintedExpressions) {
       ASSERT_EQ(a.size(), 1u) << where << "\n" << ans;
       for (char name : {'A', 'B', 'C', 'D'}) {
         EXPECT_EQ(sets.count(name) == 1, x[0].find(name) != std::string::npos)
-            << where << ", set " << name << "\n" << main;
+            << where << ", set " << name << "\n"
+            << main;
       }
       EXPECT_EQ(std::stoi(a[0]), int(set_check::Evaluate(x[0], sets).count())) << where;
     }

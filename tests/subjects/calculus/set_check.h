@@ -47,7 +47,8 @@ inline std::string Members(const Letters& s) {
 /// set that was not printed.
 class Expression {
  public:
-  Expression(std::string text, const std::map<char, Letters>& sets) : text_(std::move(text)), sets_(sets) {}
+  Expression(std::string text, const std::map<char, Letters>& sets)
+      : text_(std::move(text)), sets_(sets) {}
 
   Letters Value() {
     Letters v = Sequence();
