@@ -1,5 +1,6 @@
 #include "subjects/structural/indeterminate_rod_system.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -39,6 +40,29 @@ void DrawRodFork(SharedState& s, int p, int side) {
 
 void DrawCeilingFork(SharedState& s, int p) { DrawRodFork(s, p, 1); }
 void DrawFloorFork(SharedState& s, int p) { DrawRodFork(s, p, -1); }
+
+// A rod end pinned to a side wall: the pin, a short stub and the wall beside it, outward of the
+// bar (side -1: the left wall, beside the bar's hinge; side 1: the right wall, under the bar's
+// free end), so that nothing of it crosses the bar.
+void DrawWallPin(SharedState& s, int p, int side) {
+  const double x = s.PointX[p];
+  const double y = s.PointY[p];
+  DrawNodeMarker(s, p);
+  WriteText(s, "\\Blue{");
+  DrawSegment(s, x + 1.5 * side, y, x + 5 * side, y);
+  // The right wall stops below the pin: the bar's free end lies a little above it.
+  DrawHatchRowH(s, side, x + 5 * side, y - 6, side < 0 ? 12 : 8);
+  WriteText(s, "}");
+}
+
+double DistanceToSegment(double px, double py, double ax, double ay, double bx, double by) {
+  const double dx = bx - ax;
+  const double dy = by - ay;
+  const double length2 = dx * dx + dy * dy;
+  double t = length2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / length2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  return toolkit::Hypot(px - (ax + t * dx), py - (ay + t * dy));
+}
 
 }  // namespace
 
@@ -152,8 +176,10 @@ void WriteIndeterminateRodSystemVariant(SharedState& s) {
     used[RodBarPointOfChoice(v.Choice[k])] = true;
   }
 
+  // The box leaves room above the highest anchor for the ceiling's hatching within the
+  // picture, clear of the problem's heading.
   s.BoxWidth = 130;
-  s.BoxHeight = 120;
+  s.BoxHeight = 78;
   FitPointsToBox(s, 15, 0);
   BeginPicture(s, 100, 115, -40, -20);
   auto& x = s.PointX;
@@ -174,7 +200,22 @@ void WriteIndeterminateRodSystemVariant(SharedState& s) {
     DrawNodeMarker(s, p);
     label[p] = ++next;
     if (p <= 3) {
-      PutItalicValueLabel(s, x[p] + 2, y[p] - 8, label[p]);
+      // Below the bar, on the side where no rod passes close (below right unless a rod runs
+      // through that place).
+      double clearance[2] = {1e9, 1e9};
+      const double offsets[2] = {2, -8};
+      for (int side = 0; side < 2; ++side) {
+        const double cx = x[p] + offsets[side] + 2.5;
+        const double cy = y[p] - 5;
+        for (int k = 1; k <= 3; ++k) {
+          const int a = RodAnchorOfChoice(v.Choice[k]);
+          const int b = RodBarPointOfChoice(v.Choice[k]);
+          clearance[side] =
+              std::min(clearance[side], DistanceToSegment(cx, cy, x[a], y[a], x[b], y[b]));
+        }
+      }
+      const int side = clearance[0] >= 5 || clearance[0] >= clearance[1] ? 0 : 1;
+      PutItalicValueLabel(s, x[p] + offsets[side], y[p] - 8, label[p]);
     } else if (p <= 7) {
       PutItalicValueLabel(s, x[p] + 4, y[p] + 1, label[p]);
       DrawCeilingFork(s, p);
@@ -185,13 +226,14 @@ void WriteIndeterminateRodSystemVariant(SharedState& s) {
   }
   if (used[12]) {
     label[12] = ++next;
-    PutItalicValueLabel(s, x[12] - 6, y[12] - 2, label[12]);
-    PutHingeBoxAtPoint(s, 12);
+    // Above the rod, clear of the wall and of the height's dimension on the left.
+    PutItalicValueLabel(s, x[12] + 1, y[12] + 3, label[12]);
+    DrawWallPin(s, 12, -1);
   }
   if (used[13]) {
     label[13] = ++next;
-    PutItalicValueLabel(s, x[13] + 3, y[13] - 2, label[13]);
-    PutHingeBoxAtPoint(s, 13);
+    PutItalicValueLabel(s, x[13] + 10, y[13] - 9, label[13]);
+    DrawWallPin(s, 13, 1);
   }
   WriteText(s, "}");
 

@@ -203,13 +203,16 @@ TEST(RodSystemDocumentTest, FloorOnlyVariantHasNoCeilingAndWallRodsGetHinges) {
   const std::string main = MainText(*s);
   EXPECT_FALSE(Contains(main, "\\strichu{"));
   EXPECT_TRUE(Contains(main, "\\strichd{"));
-  // The left wall anchor is used: the hinge, the bar end's hinge and the two wall hinges.
+  // The bar's hinge stands on its support; the wall anchors are pinned to their walls, the
+  // left one with its strokes to the left, the right one to the right, clear of the bar.
   size_t hinges = 0;
   for (size_t at = main.find("\\usebox{\\hing}"); at != std::string::npos;
        at = main.find("\\usebox{\\hing}", at + 1)) {
     ++hinges;
   }
-  EXPECT_EQ(hinges, 3u);
+  EXPECT_EQ(hinges, 1u);
+  EXPECT_TRUE(Contains(main, "\\strichl{"));
+  EXPECT_TRUE(Contains(main, "\\strichr{"));
   const std::string ans = AnsText(*s);
   // Bar points 1, 2, 3 are labelled 1..3, anchor 8 is 4, wall anchors 12 and 13 are 5 and 6.
   EXPECT_TRUE(Contains(ans, "S_{1, 4}=")) << ans;
