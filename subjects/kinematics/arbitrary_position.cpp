@@ -12,6 +12,7 @@
 #include "figures/point_set.h"
 #include "figures/supports.h"
 #include "toolkit/answers.h"
+#include "toolkit/errors.h"
 #include "toolkit/indexed_array.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
@@ -252,6 +253,10 @@ ArbitraryPositionData DeriveArbitraryPosition(int p1, int p2, int p3, int p4, in
     DeriveTriangleType(d, p1, p3, p5);
   } else {
     DeriveFourBarType(d, p1, p3);
+  }
+  // A linkage at rest has no answers to give; the bounds of the row never reach it.
+  if (d.w == std::array<int, 5>{}) {
+    throw toolkit::DegenerateDataError("rolling-disk linkage at rest: every velocity is zero");
   }
   return d;
 }
