@@ -1,5 +1,6 @@
 #include "subjects/kinematics/kinematics.h"
 
+#include "subjects/kinematics/arbitrary_position.h"
 #include "subjects/kinematics/problems.h"
 
 namespace kinematics {
@@ -50,7 +51,10 @@ constexpr ProblemRow kKinematicsRows[] = {
     {"Kinematic analysis of the mechanism. Angular acceleration", {2, 10, 3, 4, 10, 4, 4}},  // 12
     {"Mechanism with two degrees of freedom", {7, 7, 4, 3, 4, 9, 9}},                        // 13
     {"Kinematic analysis of planar mechanism (1)", {5, 6, 3, 3, 4, 4, 4}},                   // 14
-    {"Kinematic analysis of planar mechanism (2)", {7, 7, 4, 3, 2, 2, 3}},                   // 15
+    {"Kinematic analysis of planar mechanism (2)",
+     {7, 7, 4, 3, 2, 2, 3},
+     BeginArbitraryPositionProblem,
+     WriteArbitraryPositionVariant},  // 15
     {"The equation of the three angular velocities      ", {10, 2, 4, 4, 4, 33, 32}},        // 16
     {"The equation of the three angular accelerations      ", {5, 2, 4, 4, 4, 33, 32}},      // 17
     {"Complex motion of a point, flat trajectory",
