@@ -1,5 +1,6 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/strength/compressed_rod_section.h"
 #include "subjects/strength/elastic_support_stability.h"
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
@@ -99,7 +100,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      {4, 4, 5, 5, 20, 20, 20}},  // 30 constrained torsion
     {"Critical force of a compressed rod      ", {5, 10, 9, 10, 10, 10, 10}},  // 31 critical force
     {"Selecting the section of the longitudinally compressed rod",
-     {7, 2, 4, 10, 5, 8, 10}},  // 32 compressed rod section
+     {7, 2, 4, 10, 5, 8, 10},
+     BeginCompressedRodSectionProblem,
+     WriteCompressedRodSectionVariant},  // 32 compressed rod section
     {"Stability of a rod on elastic supports  ",
      {10, 10, 1, 1, 1, 1, 1},
      BeginElasticSupportStabilityProblem,
