@@ -1,13 +1,17 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/strength/compressed_rod_section.h"
+#include "subjects/strength/elastic_support_stability.h"
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
 #include "subjects/strength/plane_stress.h"
 #include "subjects/strength/prism_combined_loading.h"
 #include "subjects/strength/rheological_model.h"
+#include "subjects/strength/section_core.h"
 #include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/spatial_stress_state.h"
 #include "subjects/strength/stepped_bar_tension.h"
+#include "subjects/strength/stepped_rod_stability.h"
 #include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
 #include "subjects/structural/indeterminate_rod_system.h"
@@ -96,16 +100,25 @@ constexpr ProblemRow kMechanicsRows[] = {
      {4, 4, 5, 5, 20, 20, 20}},  // 30 constrained torsion
     {"Critical force of a compressed rod      ", {5, 10, 9, 10, 10, 10, 10}},  // 31 critical force
     {"Selecting the section of the longitudinally compressed rod",
-     {7, 2, 4, 10, 5, 8, 10}},  // 32 compressed rod section
+     {7, 2, 4, 10, 5, 8, 10},
+     BeginCompressedRodSectionProblem,
+     WriteCompressedRodSectionVariant},  // 32 compressed rod section
     {"Stability of a rod on elastic supports  ",
-     {10, 10, 1, 1, 1, 1, 1}},  // 33 rod on elastic supports
+     {10, 10, 1, 1, 1, 1, 1},
+     BeginElasticSupportStabilityProblem,
+     WriteElasticSupportStabilityVariant},  // 33 rod on elastic supports
     {"Stability of a rod with variable cross section",
-     {5, 5, 5, 5, 10, 10, 10}},  // 34 stepped rod stability
+     {5, 5, 5, 5, 10, 10, 10},
+     BeginSteppedRodStabilityProblem,
+     WriteSteppedRodStabilityVariant},  // 34 stepped rod stability
     {"Oscillation of mass on an elastic beam      ",
      {10, 10, 10, 10, 10, 10, 10},
      structural::BeginBeamMassOscillationProblem,
      structural::WriteBeamMassOscillationVariant},  // 35 beam mass oscillation
-    {"The core of section                           ", {2, 3, 4, 7, 4, 4, 5}},  // 36 section core
+    {"The core of section                           ",
+     {2, 3, 4, 7, 4, 4, 5},
+     BeginSectionCoreProblem,
+     WriteSectionCoreVariant},  // 36 section core
     {"Influence lines in a multiple-span beam ",
      {15, 11, 11, 11, 11, 6, 6},
      structural::BeginBeamInfluenceLineProblem,
