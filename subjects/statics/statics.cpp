@@ -4,11 +4,14 @@
 
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/force_system_reduction.h"
+#include "subjects/statics/plane_figure.h"
 #include "subjects/statics/plate_equilibrium.h"
+#include "subjects/statics/shaft_equilibrium.h"
 #include "subjects/statics/shelf_equilibrium.h"
 #include "subjects/statics/simple_frame.h"
 #include "subjects/statics/simple_truss.h"
 #include "subjects/statics/six_rod_framework.h"
+#include "subjects/statics/spatial_body_centroid.h"
 #include "subjects/statics/spatial_truss.h"
 #include "subjects/statics/static_invariants.h"
 #include "subjects/statics/three_body_structure_i.h"
@@ -82,7 +85,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginShelfEquilibriumProblem,
      WriteSimpleShelfVariant},  // 14 equilibrium of a shelf; Level 1: simple shelf
     {"Geometrical characteristics of plane figures",
-     {2, 10, 4, 3, 4, 33, 32}},  // 15 geometrical characteristics of plane figures
+     {2, 10, 4, 3, 4, 33, 32},
+     BeginPlaneFigureProblem,
+     WritePlaneFigureVariant},  // 15 geometrical characteristics of plane figures
     {"Compound structure (3 body)  ",
      {8, 2, 2, 9, 4, 9, 9}},  // 16 compound structure of three bodies
     {"Equilibrium of simple frame  ",
@@ -92,9 +97,14 @@ constexpr ProblemRow kStaticsRows[] = {
     {"Rolling friction             ",
      {10, 5, 5, 5, 5, 16,
       16}},  // 18 rolling friction of two cylinders; Level 1: corner, rod and cylinder
-    {"Shaft                          ", {5, 4, 3, 4, 5, 33, 32}},  // 19 equilibrium of a shaft
+    {"Shaft                          ",
+     {5, 4, 3, 4, 5, 33, 32},
+     BeginShaftEquilibriumProblem,
+     WriteShaftEquilibriumVariant},  // 19 equilibrium of a shaft
     {"The center of gravity of the spatial body",
-     {3, 3, 5, 4, 9, 33, 32}},  // 20 centre of gravity of a spatial body
+     {3, 3, 5, 4, 9, 33, 32},
+     BeginSpatialBodyCentroidProblem,
+     WriteSpatialBodyCentroidVariant},  // 20 centre of gravity of a spatial body
     {"The center of gravity of the spatial core figure ",
      {2, 2, 4, 3, 6, 2, 6},
      [](SharedState& s) { BeginSpatialTrussProblem(s, 21); },
