@@ -2,12 +2,17 @@
 
 #include "subjects/strength/compressed_rod_section.h"
 #include "subjects/strength/elastic_support_stability.h"
+#include "subjects/strength/constrained_torsion.h"
 #include "subjects/strength/indeterminate_bar.h"
 #include "subjects/strength/indeterminate_torsion.h"
+#include "subjects/strength/open_profile_torsion.h"
+#include "subjects/strength/open_profile_twist.h"
 #include "subjects/strength/plane_stress.h"
 #include "subjects/strength/prism_combined_loading.h"
 #include "subjects/strength/rheological_model.h"
 #include "subjects/strength/section_core.h"
+#include "subjects/strength/sectorial_characteristics.h"
+#include "subjects/strength/sectorial_coordinates.h"
 #include "subjects/strength/shaft_torsion.h"
 #include "subjects/strength/spatial_stress_state.h"
 #include "subjects/strength/stepped_bar_tension.h"
@@ -75,7 +80,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      BeginIndeterminateTorsionProblem,
      WriteIndeterminateTorsionVariant},  // 18 indeterminate torsion
     {"Torsion bars of open profile",
-     {8, 8, 8, 8, 120, 120, 120}},            // 19 open profile, relative twist
+     {8, 8, 8, 8, 120, 120, 120},
+     BeginOpenProfileTwistProblem,
+     WriteOpenProfileTwistVariant},           // 19 open profile, relative twist
     {"2-hinge arch", {6, 5, 5, 8, 9, 9, 4}},  // 20 arch, mode 2
     {"Statically indeterminate frame", {3, 4, 5, 5, 10, 20, 20}},  // 21 frame hinge displacement
     {"Complex impedance prismatic of bar",
@@ -89,15 +96,24 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Lines of influence efforts in the rods trusses",
      {18, 5, 5, 7, 2, 6, 5}},                                      // 25 truss influence lines
     {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
-    {"Torsion bars open profile  ", {10, 2, 2, 2, 2, 8, 8}},       // 27 open profile torsion
+    {"Torsion bars open profile  ",
+     {10, 2, 2, 2, 2, 8, 8},
+     BeginOpenProfileTorsionProblem,
+     WriteOpenProfileTorsionVariant},  // 27 open profile torsion
     {"Torsion of rods of circular cross section ",
      {10, 10, 10, 10, 4, 4, 4},
      BeginShaftTorsionProblem,
      WriteShaftTorsionVariant},  // 28 shaft torsion
     {"Sectorial characteristics of the cross bars open profile",
-     {10, 5, 5, 5, 5, 5, 5}},  // 29 sectorial characteristics; Level 1: sectorial coordinates
+     {10, 5, 5, 5, 5, 5, 5},
+     BeginSectorialCharacteristicsProblem,
+     WriteSectorialCharacteristicsVariant,
+     BeginSectorialCoordinatesProblem,
+     WriteSectorialCoordinatesVariant},  // 29 sectorial characteristics; Level 1: coordinates
     {"Constrained torsion of thin-walled open-profile",
-     {4, 4, 5, 5, 20, 20, 20}},  // 30 constrained torsion
+     {4, 4, 5, 5, 20, 20, 20},
+     BeginConstrainedTorsionProblem,
+     WriteConstrainedTorsionVariant},  // 30 constrained torsion
     {"Critical force of a compressed rod      ", {5, 10, 9, 10, 10, 10, 10}},  // 31 critical force
     {"Selecting the section of the longitudinally compressed rod",
      {7, 2, 4, 10, 5, 8, 10},
