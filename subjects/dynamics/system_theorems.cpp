@@ -246,16 +246,17 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
   const double rB = rollingIsB ? 7 : (s.P2 == 2 ? 5 : 8);
   const double w = rollingIsB ? 8 : 7;
   const double eB = rollingIsB ? (s.P3 == 1 ? 13 : 3) : (s.P3 == 1 ? 7 : 14);
-  const double eA = 3;
+  const double eA = v.alpha == -90 ? 5 : 3;
   const double H = 28;
   const Vec T{0, H};
-  // The axis X: nL.(X - T) = eA + rA, nR.(X - T) = eB + rB.
+  // The axis X: each cord runs at its height above its face and touches its circle on the
+  // outer side, so nL.(X - T) = eA - rA and nR.(X - T) = eB - rB.
   Vec X;
   const double det = nL.x * nR.y - nL.y * nR.x;
   if (std::fabs(det) < 1e-9) {
-    X = T + Vec{0, eA + rA};
+    X = T + Vec{0, eA - rA};
   } else {
-    const double c1 = eA + rA, c2 = eB + rB;
+    const double c1 = eA - rA, c2 = eB - rB;
     X = T + Vec{(c1 * nR.y - c2 * nL.y) / det, (nL.x * c2 - nR.x * c1) / det};
   }
   const double dl = a == 0 ? 40 : H / std::sin(a);
@@ -318,11 +319,8 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
     DrawVector(s, 1, 0, bl.x - 40, bl.y - 16, 14);
     PutLabel(s, "$x$", bl.x - 26, bl.y - 14);
   }
-  // The axis post, the fixed-axis body and the rolling body.
+  // The fixed-axis body on the prism's top and the rolling body.
   const Vec x = P(X), ca = P(CA), cr = P(CR), pa = P(PA), pb = P(PB), at = P(attach);
-  SetLineWidth(s, 4);
-  DrawSegment(s, t.x, t.y, x.x, x.y);
-  SetLineWidth(s, 1);
   if (rollingIsB) {
     DrawCircle(s, x.x, x.y, 14);
     DrawTwoCircles(s, 16, 10, cr.x, cr.y);
@@ -343,7 +341,11 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
     DrawRotatedBlock(s, 3, ca.x, ca.y, kPi - a, 10, 6);
   }
   s.BlockCentred = centred;
-  PutBlueLabel(s, "$A$", ca.x - 4 - 6 * std::cos(a), ca.y + 5);
+  if (v.alpha == -90) {
+    PutBlueLabel(s, "$A$", ca.x - 14, ca.y - 8);
+  } else {
+    PutBlueLabel(s, "$A$", ca.x - 4 - 6 * std::cos(a), ca.y + 5);
+  }
   DrawSegment(s, pa.x, pa.y, ca.x, ca.y);
   DrawSegment(s, pb.x, pb.y, at.x, at.y);
   // The angles of the faces.

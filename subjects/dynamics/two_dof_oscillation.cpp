@@ -137,8 +137,9 @@ void BeginTwoDofOscillationProblem(SharedState& s, int row) {
              "$a_{ij}$ --- безразмерные, $Q_1$, $Q_2$ и  $W_A$ --- в м/c$^2$.      \\par}"}) {
       WriteLine(s, line);
     }
+    // The head names the rows' seven cells (no empty heading after W_A).
     AnsWriteLine(s,
-                 "\\ru  \\No  & $a_{11}$ & $a_{12}$ & $a_{22}$ &\\mc{$Q_1$}&\\mc{$Q_2$}& $W_A$ & "
+                 "\\ru  \\No  & $a_{11}$ & $a_{12}$ & $a_{22}$ &\\mc{$Q_1$}&\\mc{$Q_2$}& $W_A$ "
                  "\\\\\\hline");
     WriteBookReference(s, 300);
     return;
