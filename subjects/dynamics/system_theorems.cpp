@@ -112,15 +112,17 @@ SystemTheoremsVariant DeriveSystemTheoremsVariant(int row, int p1, int p2, int p
     for (int doublings = 0;; ++doublings) {
       set_bodies();
       ReducedMassesAndWorks(v, v.SA, v.f, v.delta);
-      if (v.work < 0) ReducedMassesAndWorks(v, -v.SA, -v.f, -v.delta);
-      if (v.work >= 0) break;
+      // Works that balance (within rounding) leave the system at rest: v = 0.
+      constexpr double kBalanced = 1e-9;
+      if (v.work < -kBalanced) ReducedMassesAndWorks(v, -v.SA, -v.f, -v.delta);
+      if (v.work >= -kBalanced) break;
       if (doublings == kMaxDoublings) {
         v.noMotion = true;
         return v;
       }
       v.mA *= 2;
     }
-    v.v = std::sqrt(2 * v.work / v.mu);
+    v.v = std::sqrt(std::max(0.0, 2 * v.work / v.mu));
     return v;
   }
 
