@@ -262,3 +262,31 @@ TEST(SystemTheoremsTest, Row4ReplacedPrismMassesStayInRange) {
 
 }  // namespace
 }  // namespace dynamics
+
+namespace dynamics {
+namespace {
+
+// The answers rows byte for byte (the values are those the model checks above confirm).
+TEST(SystemTheoremsTest, GoldenAnswerRows) {
+  struct Case {
+    int row;
+    VariantParams p;
+    int level;
+    const char* answers_row;
+  };
+  const Case cases[] = {
+      {4, {2, 2, 1, 1, 1, 5, 5}, 1, " 1& $   8.250$ \\\\"},   // A hangs: only the rolling body moves the prism
+      {6, {1, 1, 1, 2, 3, 1, 4}, 1, " 1&       6&   2.169&   5.000&  29.430&  -9.810&   0.000&  19.620&  13.169&      1.726 \\\\"},   // P2 = 1: the fixed-axis C in the C columns
+      {6, {1, 2, 1, 2, 3, 1, 4}, 5, " 1&       6&   2.225&   6.667& -30.959&   0.000&  32.637&   1.678&  14.891&      0.475 \\\\"},   // P2 = 2: the fixed-axis B in the B columns
+      {10, {2, 2, 1, 2, 2, 1, 3}, 4, "  1&$  34.000$&$  14.657$&$  19.370$&$ -16.000$&$  55.494$&$  -2.531$ \\\\"},  // P5 = 2: F to the left
+  };
+  for (const Case& c : cases) {
+    const std::string ans = RunRow(c.row, c.p, c.level).answers;
+    const auto end = ans.rfind("\\hline\\end{tabular}");
+    const auto start = ans.rfind("\\hline", end - 1) + 6;
+    EXPECT_EQ(ans.substr(start, end - start), c.answers_row) << c.row;
+  }
+}
+
+}  // namespace
+}  // namespace dynamics

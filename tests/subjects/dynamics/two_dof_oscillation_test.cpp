@@ -266,3 +266,30 @@ TEST(TwoDofOscillationTest, EdgeCases) {
 
 }  // namespace
 }  // namespace dynamics
+
+namespace dynamics {
+namespace {
+
+// The answers rows byte for byte (the values are those the model checks above confirm).
+TEST(TwoDofOscillationTest, GoldenAnswerRows) {
+  struct Case {
+    int row;
+    VariantParams p;
+    const char* answers_row;
+  };
+  const Case cases[] = {
+      {14, {6, 2, 1, 2, 3, 1, 1}, "\r\n   1&  4.000& 1.000&  7.000&  -9.810&  19.620&   0.0000  \\\\"},
+      {17, {1, 1, 1, 1, 1, 1, 1}, " \r\n   1&  2.500& 0.500&  3.500&   0.5423 \\\\"},
+      {18, {3, 4, 1, 2, 3, 1, 1}, " \r\n   1&  2.875& 1.000& 10.000& 22.200&  5.000&  1.555&  1.286  \\\\"},
+      {19, {1, 3, 2, 2, 4, 1, 1}, " \r\n   1&  4.875& 0.625&  4.875& 0.452& 1.023& 0.000& 0.453& 1.013 \\\\"},
+  };
+  for (const Case& c : cases) {
+    const std::string ans = RunRow(c.row, c.p, 2).answers;
+    const auto end = ans.rfind("\\hline\\end{tabular}");
+    const auto start = ans.rfind("\\hline", end - 1) + 6;
+    EXPECT_EQ(ans.substr(start, end - start), c.answers_row) << c.row;
+  }
+}
+
+}  // namespace
+}  // namespace dynamics
