@@ -4,6 +4,7 @@
 
 #include "subjects/dynamics/coulisse_lagrange.h"
 #include "subjects/dynamics/cylinder_springs.h"
+#include "subjects/dynamics/cylinders_bar.h"
 #include "subjects/dynamics/hamilton_equations.h"
 #include "subjects/dynamics/hamiltonian.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
@@ -12,7 +13,9 @@
 #include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/reduced_masses.h"
 #include "subjects/dynamics/shaft_reactions.h"
+#include "subjects/dynamics/system_theorems.h"
 #include "subjects/dynamics/truss_oscillation.h"
+#include "subjects/dynamics/two_dof_oscillation.h"
 #include "subjects/kinematics/kinematics.h"
 
 namespace dynamics {
@@ -39,9 +42,15 @@ constexpr ProblemRow kDynamicsRows[] = {
      {2, 20, 20, 6, 10, 5, 5},
      BeginMotionIntegrationProblem,
      WriteMotionIntegrationVariant},  // 3
-    {" The Theorem of the centre of mass of system ", {3, 3, 2, 4, 5, 10, 10}},    // 4
+    {" The Theorem of the centre of mass of system ",
+     {3, 3, 2, 4, 5, 10, 10},
+     [](SharedState& s) { BeginSystemTheoremsProblem(s, 4); },
+     [](SharedState& s) { WriteSystemTheoremsVariant(s, 4); }},  // 4
     {"  ", {14, 15, 40, 9, 9, 33, 32}},                                            // 5 blank
-    {" The Theorem of kinetic energy (1) ", {3, 3, 2, 4, 5, 10, 10}},              // 6
+    {" The Theorem of kinetic energy (1) ",
+     {3, 3, 2, 4, 5, 10, 10},
+     [](SharedState& s) { BeginSystemTheoremsProblem(s, 6); },
+     [](SharedState& s) { WriteSystemTheoremsVariant(s, 6); }},  // 6
     {" Dynamic calculation of the mechanism with unknown parametre ",
      {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
     {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
@@ -54,7 +63,9 @@ constexpr ProblemRow kDynamicsRows[] = {
        kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkStaticsMode);
      }},  // 9 four-link, mode 9
     {" The General equation of dynamics, 2 degrees of freedom (1) ",
-     {4, 3, 2, 4, 5, 12, 12}},  // 10
+     {4, 3, 2, 4, 5, 12, 12},
+     [](SharedState& s) { BeginSystemTheoremsProblem(s, 10); },
+     [](SharedState& s) { WriteSystemTheoremsVariant(s, 10); }},  // 10
     {" The General equation of dynamics, 2 degrees of freedom (2) ",
      {36, 6, 10, 7, 9, 33, 32}},  // 11
     {" The Lever Zhukovsky. The iterative mechanism ",
@@ -66,14 +77,36 @@ constexpr ProblemRow kDynamicsRows[] = {
        kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
      }},  // 12 four-link, mode 12
     {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
-    {" Largange Equation  of 2nd sort ", {6, 5, 2, 3, 4, 3, 3}},  // 14 Level 1: cylinders, bar
+    {" Largange Equation  of 2nd sort ",
+     {6, 5, 2, 3, 4, 3, 3},
+     [](SharedState& s) {
+       if (s.Level == 1) {
+         BeginCylindersAndBarProblem(s);
+       } else {
+         BeginTwoDofOscillationProblem(s, 14);
+       }
+     },
+     [](SharedState& s) {
+       if (s.Level == 1) {
+         WriteCylindersAndBarVariant(s);
+       } else {
+         WriteTwoDofOscillationVariant(s, 14);
+       }
+     }},  // 14 Level 1: cylinders and bar
     {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank
     {" Function Routh", {12, 2, 2, 2, 2, 2, 2}},                  // 16
     {" the Elementary fluctuations of system with 2 degrees of freedom ",
-     {5, 5, 2, 3, 4, 33, 32}},  // 17
+     {5, 5, 2, 3, 4, 33, 32},
+     [](SharedState& s) { BeginTwoDofOscillationProblem(s, 17); },
+     [](SharedState& s) { WriteTwoDofOscillationVariant(s, 17); }},  // 17
     {" the Analysis of fluctuations of system with 2 degrees of freedom",
-     {5, 5, 2, 3, 4, 33, 32}},                                                                // 18
-    {" Limiting frequencies of system with 2 degrees of freedom ", {5, 5, 2, 3, 4, 33, 32}},  // 19
+     {5, 5, 2, 3, 4, 33, 32},
+     [](SharedState& s) { BeginTwoDofOscillationProblem(s, 18); },
+     [](SharedState& s) { WriteTwoDofOscillationVariant(s, 18); }},  // 18
+    {" Limiting frequencies of system with 2 degrees of freedom ",
+     {5, 5, 2, 3, 4, 33, 32},
+     [](SharedState& s) { BeginTwoDofOscillationProblem(s, 19); },
+     [](SharedState& s) { WriteTwoDofOscillationVariant(s, 19); }},  // 19
     {" Fluctuations of cylinders with springs ",
      {3, 2, 2, 2, 5, 5, 2},
      BeginCylinderSpringOscillationProblem,

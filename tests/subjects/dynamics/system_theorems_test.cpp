@@ -1,0 +1,292 @@
+#include "subjects/dynamics/system_theorems.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/support/run_harness.h"
+#include "tests/support/sweep.h"
+
+namespace dynamics {
+namespace {
+
+using testing_support::VariantParams;
+
+testing_support::RunTexts RunRow(int row, const VariantParams& p, int level) {
+  auto s = testing_support::NewState();
+  s->Level = level;
+  return testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 7, row, {p});
+}
+
+double NumberAfter(const std::string& text, const std::string& key) {
+  const auto at = text.find(key);
+  if (at == std::string::npos) throw std::runtime_error("no " + key);
+  return std::strtod(text.c_str() + at + key.size(), nullptr);
+}
+
+// The cells of the variant's answers row (after the head's last "\hline"), "$" dropped.
+std::vector<double> AnswerRow(const std::string& answers) {
+  // The one variant's row: after the head's last "\\hline", before the closing one.
+  const auto end = answers.rfind("\\hline\\end{tabular}");
+  const auto start = answers.rfind("\\hline", end - 1) + 6;
+  std::string row = answers.substr(start, end - start);
+  row = row.substr(0, row.rfind("\\\\"));
+  std::vector<double> out;
+  std::string cell;
+  for (char c : row + "&") {
+    if (c == '&') {
+      out.push_back(std::strtod(cell.c_str(), nullptr));
+      cell.clear();
+    } else if (c != '$') {
+      cell += c;
+    }
+  }
+  return out;
+}
+
+// The mechanism as a teacher reads it off the figure and the data, in SI units. Face angles
+// (degrees below the horizontal) are those of the drawing: A goes down its face to the left,
+// the rolling body is pulled up its face, also to the left.
+struct Mechanism {
+  double a = 0, b = 0;         // faces of A and of the rolling body
+  double rhoA = 0, rhoB = 0;   // arms of the two cords on the fixed-axis body
+  double m1 = 0, J1 = 0;       // fixed-axis body
+  double m2 = 0, J2 = 0, w2 = 0, arm = 0;  // rolling body: centre radius, cord arm from contact
+  double mA = 0;
+};
+
+Mechanism ReadMechanism(const VariantParams& p, int row, double R, double r, double Rc,
+                        double iB, double mA, double mB, double mC) {
+  const double deg = std::numbers::pi / 180;
+  const int p1 = row == 10 && p[0] == 4 ? 1 : p[0];
+  const double faces[3][4] = {{0, 30, 45, 60}, {90, 0, 30, 45}, {30, 45, 60, 90}};
+  Mechanism m;
+  m.a = faces[p1 - 1][p[3] - 1] * deg;
+  double beta = p[0] == 4 ? 0 : 15 * p[0] + 15;
+  if (p[0] == 3 && p[2] == 1) beta = 30;
+  if (p[0] == 3 && faces[2][p[3] - 1] == 90) beta = 15;
+  m.b = beta * deg;
+  R /= 100, r /= 100, Rc /= 100, iB /= 100;
+  m.mA = mA;
+  if (p[1] == 1) {  // cylinder C on the axis, block B rolls on its rim R, cord on its drum r
+    m.rhoA = m.rhoB = Rc;
+    m.m1 = mC, m.J1 = mC * Rc * Rc / 2;
+    m.m2 = mB, m.J2 = mB * iB * iB, m.w2 = R;
+    m.arm = p[2] == 1 ? R + r : R - r;
+  } else {  // block B on the axis, cylinder C rolls; its cord at the axle or over the top
+    m.rhoA = p[1] == 2 ? R : r;
+    m.rhoB = p[1] == 2 ? r : R;
+    m.m1 = mB, m.J1 = mB * iB * iB;
+    m.m2 = mC, m.J2 = mC * Rc * Rc / 2, m.w2 = Rc;
+    m.arm = p[2] == 1 ? Rc : 2 * Rc;
+  }
+  return m;
+}
+
+// Speeds per unit speed of A: the fixed body's angular speed, the cord's speed, the rolling
+// body's angular speed about its contact point (cord point at `arm` from it) and its centre's.
+struct Speeds {
+  double w1, w2, vc;
+};
+Speeds SpeedsOf(const Mechanism& m) {
+  const double w1 = 1 / m.rhoA;
+  const double cord = w1 * m.rhoB;
+  const double w2 = cord / m.arm;
+  return {w1, w2, w2 * m.w2};
+}
+
+TEST(SystemTheoremsTest, Row4PrismShiftFromTheConservedCentreOfMass) {
+  const auto points =
+      testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {3, 3, 2, 4, 1, 10, 10}, 800, 1, 1);
+  for (const auto& point : points) {
+    const std::string what = testing_support::Describe(point);
+    const auto t = RunRow(4, point.p, point.level);
+    const double mA = NumberAfter(t.main, "$m_A$="), mB = NumberAfter(t.main, "$m_B$=");
+    const double mC = NumberAfter(t.main, "$m_C$="), mD = NumberAfter(t.main, "$m_D$=");
+    ASSERT_GE(mD, 1) << what;
+    ASSERT_LE(mD, 99) << what;
+    const Mechanism m =
+        ReadMechanism(point.p, 4, NumberAfter(t.main, "$R$="), NumberAfter(t.main, "$r$="),
+                      NumberAfter(t.main, "$R_c$="), 0, mA, mB, mC);
+    // A moves 1 m down its face; the rolling body goes up its face; the prism's shift X keeps
+    // the sum of m x: mA(X - cos a) + m2(X - cos b vc) + (mB + mC + mD - m2 + ...) X = 0.
+    const double sc = SpeedsOf(m).vc;
+    const double total = mA + mB + mC + mD;
+    const double X = (mA * std::cos(m.a) + m.m2 * std::cos(m.b) * sc) / total;
+    const auto row = AnswerRow(t.answers);
+    ASSERT_EQ(row.size(), 2u) << what;
+    EXPECT_NEAR(row[1], 100 * X, 1.5e-3) << what;
+  }
+}
+
+TEST(SystemTheoremsTest, Row6SpeedFromTheEnergyTheorem) {
+  const auto points =
+      testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {3, 3, 2, 4, 5, 1, 10}, 1500);
+  for (const auto& point : points) {
+    const std::string what = testing_support::Describe(point);
+    const auto t = RunRow(6, point.p, point.level);
+    const auto row = AnswerRow(t.answers);
+    ASSERT_EQ(row.size(), 10u) << what;
+    ASSERT_EQ(t.main.find("вырождены"), std::string::npos) << what;
+    const double mA = NumberAfter(t.main, "$m_A$="), mB = NumberAfter(t.main, "$m_B$=");
+    const double mC = NumberAfter(t.main, "$m_C$=");
+    const Mechanism m = ReadMechanism(point.p, 6, NumberAfter(t.main, "$R$="),
+                                      NumberAfter(t.main, "$r$="), NumberAfter(t.main, "$R_c$="),
+                                      NumberAfter(t.main, "$i="), mA, mB, mC);
+    const double S = NumberAfter(t.main, "$S_A=");
+    const bool friction = point.level > 1;
+    const double f = friction && t.main.find("$f=") != std::string::npos
+                         ? NumberAfter(t.main, "$f=") : 0;
+    const double delta = friction ? NumberAfter(t.main, "$\\delta=") / 1000 : 0;
+    if (!friction) {
+      EXPECT_EQ(t.main.find("трение"), std::string::npos) << what;
+      EXPECT_EQ(t.main.find("\\delta="), std::string::npos) << what;
+    }
+    const Speeds v = SpeedsOf(m);
+    const double g = 9.81;
+    // Kinetic energy per unit speed of A squared, twice.
+    const double muA = mA, mu1 = m.J1 * v.w1 * v.w1, mu2 = m.m2 * v.vc * v.vc + m.J2 * (v.vc / m.w2) * (v.vc / m.w2);
+    // Works when A moves S down its face (dir = 1) or up it (dir = -1); resistances oppose.
+    auto works = [&](double dir) {
+      const double wA = mA * g * std::sin(m.a) * dir * S - f * mA * g * std::cos(m.a) * S;
+      const double sc = v.vc * S;  // the rolling body's path
+      const double w2 = -m.m2 * g * std::sin(m.b) * dir * sc - delta * m.m2 * g * std::cos(m.b) * sc / m.w2;
+      return std::array<double, 2>{wA, w2};
+    };
+    auto w = works(1);
+    // Balanced works (P1 = 3, P4 = 1, P3 = 1 at Level 1) leave the system at rest.
+    if (w[0] + w[1] < -1e-9) w = works(-1);
+    ASSERT_GE(w[0] + w[1], -1e-9) << what;
+    const double mu = muA + mu1 + mu2;
+    const bool BRolls = point.p[1] == 1;
+    const double expect[10] = {0, muA, BRolls ? mu2 : mu1, BRolls ? mu1 : mu2, w[0],
+                               BRolls ? w[1] : 0, BRolls ? 0 : w[1], w[0] + w[1], mu,
+                               std::sqrt(std::max(0.0, 2 * (w[0] + w[1]) / mu))};
+    EXPECT_NEAR(row[1], expect[1], 0.5) << what;
+    for (int c = 2; c < 10; ++c) {
+      EXPECT_NEAR(row[c], expect[c], 1.5e-3 + 1e-6 * std::fabs(expect[c])) << what << " cell " << c;
+    }
+  }
+}
+
+TEST(SystemTheoremsTest, Row10LagrangeSystemFromTheKineticEnergy) {
+  const auto points =
+      testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {4, 3, 2, 4, 5, 1, 12}, 1500);
+  for (const auto& point : points) {
+    const std::string what = testing_support::Describe(point);
+    const auto t = RunRow(10, point.p, point.level);
+    const auto row = AnswerRow(t.answers);
+    ASSERT_EQ(row.size(), 7u) << what;
+    const double mA = NumberAfter(t.main, "$m_A="), mB = NumberAfter(t.main, "$m_B=");
+    const double mC = NumberAfter(t.main, "$m_C="), mD = NumberAfter(t.main, "$m_D=");
+    const double mE = NumberAfter(t.main, "$m_E="), F = NumberAfter(t.main, "$F=");
+    const Mechanism m = ReadMechanism(point.p, 10, NumberAfter(t.main, "$R_B="),
+                                      NumberAfter(t.main, "$r_B="), NumberAfter(t.main, "$R_c="),
+                                      NumberAfter(t.main, "$i_B="), mA, mB, mC);
+    const bool right = t.main.find("\\thicklines\\vector(1,0)") != std::string::npos;
+    const double Fx = right ? F : -F;
+    const Speeds v = SpeedsOf(m);
+    const double g = 9.81;
+    // x1 the prism to the right, x2 A along its face, down it when dir = 1. Velocities of the
+    // bodies' centres as (dx1, dx2) coefficients: A (-cos a dir, -sin a dir), rolling body
+    // (-cos b vc dir, sin b vc dir), everything else moves with the prism.
+    double dir = 1;
+    auto q2 = [&](double d) {
+      return g * (mA * std::sin(m.a) * d - m.m2 * std::sin(m.b) * v.vc * d);
+    };
+    if (q2(dir) < 0) dir = -1;
+    const double Ax = -std::cos(m.a) * dir, Ay = -std::sin(m.a) * dir;
+    const double Cx = -std::cos(m.b) * v.vc * dir, Cy = std::sin(m.b) * v.vc * dir;
+    // Two wheels E rolling under the prism: m v^2/2 + (m rE^2/2)(v/rE)^2/2 each.
+    const double a11 = mA + mB + mC + mD + 2 * 1.5 * mE;
+    const double a12 = mA * Ax + m.m2 * Cx;
+    const double a22 = mA * (Ax * Ax + Ay * Ay) + m.J1 * v.w1 * v.w1 +
+                       m.m2 * (Cx * Cx + Cy * Cy) + m.J2 * v.w2 * v.w2;
+    const double Q1 = Fx, Q2 = q2(dir);
+    const double aD = (Q1 * a22 - a12 * Q2) / (a11 * a22 - a12 * a12);
+    const double expect[7] = {0, a11, a12, a22, Q1, Q2, aD};
+    for (int c = 1; c < 7; ++c) {
+      EXPECT_NEAR(row[c], expect[c], 1.5e-3 + 1e-6 * std::fabs(expect[c])) << what << " cell " << c;
+    }
+  }
+}
+
+TEST(SystemTheoremsTest, EdgeCasesOfTheStatementsAndRows) {
+  // Row 4, A hangs (P1 = 2, P4 = 1): only the rolling body moves the prism.
+  const auto hang = DeriveSystemTheoremsVariant(4, 2, 2, 1, 1, 1, 5, 5, 1);
+  EXPECT_EQ(hang.alpha, -90);
+  EXPECT_NEAR(hang.deltaD,
+              100 * hang.m2 * std::cos(hang.beta * std::numbers::pi / 180) * hang.ratio /
+                  (hang.mA + hang.mB + hang.mC + hang.mD), 1e-9);
+  // Row 6 at Level 1: no friction sentences, no f or delta in the data.
+  const auto l1 = RunRow(6, {1, 2, 1, 2, 3, 1, 4}, 1);
+  EXPECT_EQ(l1.main.find("$f="), std::string::npos);
+  EXPECT_EQ(l1.main.find("Коэффициент"), std::string::npos);
+  EXPECT_NE(l1.main.find("$S_A=1$~м.}"), std::string::npos);
+  const auto l5 = RunRow(6, {1, 2, 1, 2, 3, 1, 4}, 5);
+  EXPECT_NE(l5.main.find("$f=0.03$"), std::string::npos);
+  EXPECT_NE(l5.main.find("$\\delta=0.2$~мм"), std::string::npos);
+  // P2 = 1: the fixed-axis C in the C columns with no work; P2 = 2: in the B columns.
+  const auto c1 = AnswerRow(RunRow(6, {1, 1, 1, 2, 3, 1, 4}, 3).answers);
+  EXPECT_EQ(c1[6], 0);
+  EXPECT_NE(c1[5], 0);
+  const auto c2 = AnswerRow(RunRow(6, {1, 2, 1, 2, 3, 1, 4}, 3).answers);
+  EXPECT_EQ(c2[5], 0);
+  EXPECT_NE(c2[6], 0);
+  // Row 10, P5 = 2: F = -(2 P7 + 10), printed as its size, the arrow to the left.
+  const auto r10 = RunRow(10, {2, 2, 1, 2, 2, 1, 3}, 4);
+  EXPECT_NE(r10.main.find("$F=16$~Н.}"), std::string::npos);
+  EXPECT_NE(r10.main.find("\\thicklines\\vector(-1,0)"), std::string::npos);
+  EXPECT_EQ(AnswerRow(r10.answers)[4], -16);
+  // P1 = 4: a horizontal face for the rolling body and row 1's face angles for A.
+  const auto flat = DeriveSystemTheoremsVariant(10, 4, 1, 2, 3, 1, 1, 1, 2);
+  EXPECT_EQ(flat.beta, 0);
+  EXPECT_EQ(flat.alpha, -45);
+  // Every answers cell closes its own formula.
+  EXPECT_NE(r10.answers.find("  1&$  34.000$&$"), std::string::npos) << r10.answers;
+}
+
+TEST(SystemTheoremsTest, Row4ReplacedPrismMassesStayInRange) {
+  // P6 = 1 makes M - (mA + mB + mC) negative for heavy loads: m_D becomes 45; P6 = 10 with
+  // light loads leaves more than 99: m_D becomes 2 P7.
+  EXPECT_EQ(DeriveSystemTheoremsVariant(4, 3, 1, 2, 1, 1, 1, 9, 1).mD, 45);
+  EXPECT_EQ(DeriveSystemTheoremsVariant(4, 1, 1, 1, 1, 1, 10, 3, 1).mD, 6);
+}
+
+}  // namespace
+}  // namespace dynamics
+
+namespace dynamics {
+namespace {
+
+// The answers rows byte for byte (the values are those the model checks above confirm).
+TEST(SystemTheoremsTest, GoldenAnswerRows) {
+  struct Case {
+    int row;
+    VariantParams p;
+    int level;
+    const char* answers_row;
+  };
+  const Case cases[] = {
+      {4, {2, 2, 1, 1, 1, 5, 5}, 1, " 1& $   8.250$ \\\\"},   // A hangs: only the rolling body moves the prism
+      {6, {1, 1, 1, 2, 3, 1, 4}, 1, " 1&       6&   2.169&   5.000&  29.430&  -9.810&   0.000&  19.620&  13.169&      1.726 \\\\"},   // P2 = 1: the fixed-axis C in the C columns
+      {6, {1, 2, 1, 2, 3, 1, 4}, 5, " 1&       6&   2.225&   6.667& -30.959&   0.000&  32.637&   1.678&  14.891&      0.475 \\\\"},   // P2 = 2: the fixed-axis B in the B columns
+      {10, {2, 2, 1, 2, 2, 1, 3}, 4, "  1&$  34.000$&$  14.657$&$  19.370$&$ -16.000$&$  55.494$&$  -2.531$ \\\\"},  // P5 = 2: F to the left
+  };
+  for (const Case& c : cases) {
+    const std::string ans = RunRow(c.row, c.p, c.level).answers;
+    const auto end = ans.rfind("\\hline\\end{tabular}");
+    const auto start = ans.rfind("\\hline", end - 1) + 6;
+    EXPECT_EQ(ans.substr(start, end - start), c.answers_row) << c.row;
+  }
+}
+
+}  // namespace
+}  // namespace dynamics
