@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "subjects/calculus/problems.h"
 #include "subjects/discrete/counting_problems.h"
 #include "subjects/discrete/problems.h"
 
@@ -40,7 +41,7 @@ constexpr ProblemRow kDiscreteRows[] = {
      BeginMinimumSpanningTreeProblem, WriteMinimumSpanningTreeVariant},  // 2
     {"Дискретная математика. Кратчайший путь. ОрГраф", {40, 40, 40, 40, 40, 33, 32},
      BeginShortestPathProblem, WriteShortestPathVariant},  // 3
-    {"Множества. Операции. Мощность.        ", {4, 10, 15, 15, 15, 33, 32}},  // 4
+    {"Множества. Операции. Мощность.        ", {4, 10, 15, 15, 15, 33, 32}, calculus::BeginSetCardinalityProblem, calculus::WriteSetCardinalityVariant},  // 4
     {"Радиус и диаметр графа                ", {10, 10, 10, 10, 10, 33, 32},
      BeginGraphRadiusProblem, WriteGraphRadiusVariant},  // 5
     {"Пути в орграфе                        ", {18, 18, 18, 18, 18, 33, 32},

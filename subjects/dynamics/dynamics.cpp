@@ -13,6 +13,7 @@
 #include "subjects/dynamics/reduced_masses.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
+#include "subjects/kinematics/kinematics.h"
 
 namespace dynamics {
 
@@ -44,13 +45,26 @@ constexpr ProblemRow kDynamicsRows[] = {
     {" Dynamic calculation of the mechanism with unknown parametre ",
      {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
     {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
-    {" The Principle of possible movings (1) ", {4, 4, 4, 8, 2, 33, 32}},  // 9 four-link, mode 9
+    {" The Principle of possible movings (1) ",
+     {4, 4, 4, 8, 2, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginFourLinkMechanismProblem(s, kinematics::kFourLinkStaticsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkStaticsMode);
+     }},  // 9 four-link, mode 9
     {" The General equation of dynamics, 2 degrees of freedom (1) ",
      {4, 3, 2, 4, 5, 12, 12}},  // 10
     {" The General equation of dynamics, 2 degrees of freedom (2) ",
      {36, 6, 10, 7, 9, 33, 32}},  // 11
     {" The Lever Zhukovsky. The iterative mechanism ",
-     {4, 4, 4, 8, 2, 33, 32}},  // 12 four-link, mode 12
+     {4, 4, 4, 8, 2, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginFourLinkMechanismProblem(s, kinematics::kFourLinkMomentMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
+     }},  // 12 four-link, mode 12
     {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
     {" Largange Equation  of 2nd sort ", {6, 5, 2, 3, 4, 3, 3}},  // 14 Level 1: cylinders, bar
     {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank
