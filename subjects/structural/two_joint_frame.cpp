@@ -341,7 +341,8 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
       PutHingeBoxAtPoint(s, point);
     }
   }
-  DrawDimensionChains(s, 9, s.Scale * s.RangeX - 5, -15, 1, s.Scale, s.Scale, 1);
+  // The vertical chain stands clear of the rightmost member and its support.
+  DrawDimensionChains(s, 9, s.Scale * s.RangeX + 12, -15, 1, s.Scale, s.Scale, 1);
   for (int k : {kColumn1, kColumn2}) {
     const int point = k == kColumn1 ? 4 : 5;
     const char* label = k == kColumn1 ? "$B$" : "$C$";

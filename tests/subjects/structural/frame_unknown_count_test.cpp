@@ -170,10 +170,13 @@ TEST(FrameUnknownCountTest, CountsMatchTheDrawnFrame) {
 }
 
 TEST(FrameUnknownCountTest, PrintedRowAndDrawingParameters) {
-  // P1..P3 move single nodes of the drawing only; the printed counts are those derived.
-  const auto points =
-      testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {5, 5, 5, 30, 30, 30, 8}, 300);
-  for (const auto& point : points) {
+  // P1..P3 move single nodes of the drawing only; the printed counts are those derived. A
+  // fixed spread of 300 parameter sets, in the full run as well (the counts themselves are
+  // swept above).
+  for (int i = 0; i < 300; ++i) {
+    testing_support::SweepPoint point;
+    point.p = {1 + i % 5,        1 + (i / 5) % 5,   1 + (i / 25) % 5, 1 + (i * 7) % 30,
+               1 + (i * 11) % 30, 1 + (i * 13) % 30, 1 + i % 8};
     const auto& p = point.p;
     const FrameUnknownCountVariant v = DeriveFrameUnknownCountVariant(p[3], p[4], p[5], p[6]);
     const auto texts = RunRow({p});
