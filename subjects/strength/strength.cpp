@@ -19,7 +19,11 @@
 #include "subjects/strength/stepped_rod_stability.h"
 #include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
+#include "subjects/structural/cantilever_frame_displacement.h"
+#include "subjects/structural/frame_force_method.h"
+#include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
+#include "subjects/structural/two_joint_frame.h"
 
 namespace strength {
 
@@ -46,7 +50,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      WritePlaneStressVariant},            // 3 plane stress
     {"Beam                                    ", {6, 6, 6, 6, 6, 6, 6}},  // 4 simple beam
     {"Statically indeterminate frame (the method of forces)",
-     {6, 2, 3, 4, 6, 10, 14}},  // 5 frame by the method of forces
+     {6, 2, 3, 4, 6, 10, 14},
+     structural::BeginIndeterminateFrameForceMethodProblem,
+     structural::WriteIndeterminateFrameForceMethodVariant},  // 5 frame by the method of forces
     {"Geometric characteristics of sections   ", {6, 6, 6, 15, 10, 9, 13}},  // 6 composite section
     {"Statically indeterminate rod system (2)",
      {30, 30, 30, 8, 8, 8, 8},
@@ -61,11 +67,15 @@ constexpr ProblemRow kMechanicsRows[] = {
      BeginSpatialStressStateProblem,
      WriteSpatialStressStateVariant},  // 11 spatial stress state
     {"Statically indeterminate frame (the method of displacement, 1)",
-     {8, 62, 3, 3, 4, 4, 4}},  // 12 frame by displacements, two joints
+     {8, 62, 3, 3, 4, 4, 4},
+     structural::BeginIndeterminateFrameDisplacement1Problem,
+     structural::WriteIndeterminateFrameDisplacement1Variant},  // 12 frame by displacements, two joints
     {"Statically indeterminate frame (the method of displacement, 2)",
      {3, 3, 4, 3, 3, 4, 60}},  // 13 frame by displacements, one joint
     {"The number of unknowns by the method of force and displacement me",
-     {5, 5, 5, 30, 30, 30, 8}},                                     // 14 number of unknowns
+     {5, 5, 5, 30, 30, 30, 8},
+     structural::BeginFrameUnknownCountProblem,
+     structural::WriteFrameUnknownCountVariant},  // 14 number of unknowns
     {"3-hinge arch", {6, 5, 5, 8, 9, 9, 4}},                        // 15 arch, mode 1
     {"Tension and compression rod",
      {10, 10, 10, 10, 10, 10, 10},
@@ -140,7 +150,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::BeginBeamInfluenceLineProblem,
      structural::WriteBeamInfluenceLineVariant},  // 37 beam influence lines
     {"Determination of displacements in cantilever frame",
-     {4, 4, 4, 4, 4, 10, 15}},  // 38 cantilever frame displacement
+     {4, 4, 4, 4, 4, 10, 15},
+     structural::BeginCantileverFrameDisplacementProblem,
+     structural::WriteCantileverFrameDisplacementVariant},  // 38 cantilever frame displacement
     {"Finite element method. One-dimensional problem",
      {8, 32, 32, 32, 10, 10, 10}},  // 39 finite element chain
 };
