@@ -1,11 +1,13 @@
 #include "shell/list_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "toolkit/cp1251.h"
@@ -18,11 +20,53 @@ namespace {
 constexpr std::size_t kStudentNameChars = 65;
 constexpr std::size_t kGroupNameChars = 50;
 
-bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+// Closes a descriptor when the read ends, however it ends.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+[[noreturn]] void ThrowReadError(const std::filesystem::path& path, const std::string& why) {
+  throw toolkit::IoError("Cannot read file " + path.string() + ": " + why);
+}
+
+// The bytes of a regular file. A folder, a device or a pipe is refused before anything is
+// read from it: opening does not wait for a writer (O_NONBLOCK), and the kind is checked on
+// the open descriptor, so nothing can be swapped in between.
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) {
+    const int error = errno;
+    if (error == EISDIR) ThrowReadError(path, "it is a folder, not a text file");
+    throw toolkit::IoError("Cannot open file " + path.string() + ": " + std::strerror(error));
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) ThrowReadError(path, std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) ThrowReadError(path, "it is a folder, not a text file");
+  if (!S_ISREG(info.st_mode)) {
+    ThrowReadError(path, "it is not a regular file (a device, a pipe or a socket)");
+  }
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ThrowReadError(path, std::strerror(errno));
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return bytes;
 }
 
 // What each start file holds, for the message that names the missing ones.
@@ -103,11 +147,7 @@ std::vector<std::string> SplitTextFileLines(std::string_view bytes) {
 }
 
 std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path) {
-  std::string bytes;
-  if (!ReadFileBytes(path, bytes)) {
-    throw toolkit::IoError("Cannot open file " + path.string() + ": " + std::strerror(errno));
-  }
-  return SplitTextFileLines(bytes);
+  return SplitTextFileLines(ReadFileBytes(path));
 }
 
 std::string EncodeTextFileLines(const std::vector<std::string>& lines) {

@@ -175,3 +175,24 @@ TEST(ListFilesTest, WindowLoadAndSaveReportFailures) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ListFilesTest, AFolderOrAnUnreadableFileIsAnIoErrorNamingIt) {
+  testing_support::TempDir dir;
+  testing_support::FakePlatform platform;
+  std::filesystem::create_directories(dir.path() / "list.txt");
+  try {
+    shell::ReadTextFileLines(dir.path() / "list.txt");
+    FAIL() << "no IoError";
+  } catch (const toolkit::IoError& e) {
+    EXPECT_NE(std::string(e.what()).find("list.txt"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("folder"), std::string::npos) << e.what();
+  }
+  // The students list named "." (a damaged settings line) is the start directory itself.
+  EXPECT_FALSE(shell::LoadListFile(platform, dir.path() / "."));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("folder"), std::string::npos) << platform.messages[0];
+}
+
+}  // namespace
