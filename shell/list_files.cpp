@@ -39,10 +39,50 @@ class FileDescriptor {
   throw toolkit::IoError("Cannot read file " + path.string() + ": " + why);
 }
 
-// The bytes of a regular file. A folder, a device or a pipe is refused before anything is
-// read from it: opening does not wait for a writer (O_NONBLOCK), and the kind is checked on
-// the open descriptor, so nothing can be swapped in between.
-std::string ReadFileBytes(const std::filesystem::path& path) {
+// Where the lines a reader asked for end in the bytes read so far.
+class LineBound {
+ public:
+  LineBound(const std::filesystem::path& path, int max_lines)
+      : path_(path), max_lines_(max_lines) {}
+
+  // The length of the part of bytes[0..size) to keep, or size when all of it is kept and
+  // reading goes on.
+  std::size_t Scan(const char* bytes, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+      const char c = bytes[i];
+      if (after_cr_ && c == '\n') {
+        after_cr_ = false;
+        continue;
+      }
+      after_cr_ = c == '\r';
+      if (c == '\r' || c == '\n') {
+        ++ended_;
+        line_bytes_ = 0;
+        // The line after the last one asked for only shows that there are more.
+        if (ended_ > max_lines_) return i + 1;
+      } else if (++line_bytes_ > kMaxLineBytes) {
+        if (ended_ >= max_lines_) return i;
+        ThrowReadError(path_, "line " + std::to_string(ended_ + 1) + " is longer than " +
+                                  std::to_string(kMaxLineBytes) +
+                                  " bytes; it is not a text file of lines");
+      }
+    }
+    return size;
+  }
+
+ private:
+  const std::filesystem::path& path_;
+  int max_lines_;
+  int ended_ = 0;
+  std::size_t line_bytes_ = 0;
+  bool after_cr_ = false;
+};
+
+// The bytes of the first max_lines lines of a regular file, and the start of one more line
+// when there is one. A folder, a device or a pipe is refused before anything is read from
+// it: opening does not wait for a writer (O_NONBLOCK), and the kind is checked on the open
+// descriptor, so nothing can be swapped in between.
+std::string ReadFileBytes(const std::filesystem::path& path, int max_lines) {
   const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (fd.get() < 0) {
     const int error = errno;
@@ -55,6 +95,7 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   if (!S_ISREG(info.st_mode)) {
     ThrowReadError(path, "it is not a regular file (a device, a pipe or a socket)");
   }
+  LineBound bound(path, max_lines);
   std::string bytes;
   char buffer[1 << 16];
   for (;;) {
@@ -64,7 +105,13 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
       ThrowReadError(path, std::strerror(errno));
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    const std::size_t keep = bound.Scan(buffer, static_cast<std::size_t>(n));
+    bytes.append(buffer, keep);
+    if (keep < static_cast<std::size_t>(n)) break;
+    if (bytes.size() > kMaxTextFileBytes) {
+      ThrowReadError(path, "it holds more than " + std::to_string(kMaxTextFileBytes >> 20) +
+                               " MB; it is not a text file of lines");
+    }
   }
   return bytes;
 }
@@ -94,7 +141,7 @@ void CreateMissingStartFile(Platform& platform, const std::filesystem::path& pat
 // unreadable (told).
 std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
                                                       const std::filesystem::path& start_dir,
-                                                      const std::string& name,
+                                                      const std::string& name, int max_lines,
                                                       std::string& missing) {
   const std::filesystem::path path = start_dir / name;
   std::error_code ec;
@@ -103,17 +150,31 @@ std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
     return std::nullopt;
   }
   try {
-    return ReadTextFileLines(path);
+    return ReadTextFileLines(path, max_lines);
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return std::nullopt;
   }
 }
 
+// The rows of a combo box file, told when it holds more than the box takes.
+std::vector<std::string> ReadComboRows(Platform& platform, const std::filesystem::path& start_dir,
+                                       const std::string& name, std::string& missing) {
+  auto lines = ReadStartFile(platform, start_dir, name, kMaxComboRows, missing);
+  if (!lines) return {};
+  if (static_cast<int>(lines->size()) > kMaxComboRows) {
+    lines->resize(kMaxComboRows);
+    platform.ShowMessage("File " + name + " holds more than " + std::to_string(kMaxComboRows) +
+                         " lines; only the first " + std::to_string(kMaxComboRows) +
+                         " are used");
+  }
+  return *lines;
+}
+
 void LoadStartQuestionList(Platform& platform, const std::filesystem::path& start_dir,
                            const std::string& name, toolkit::IndexedArray<std::string, 1, 50>& list,
                            int& count, std::string& missing) {
-  const auto lines = ReadStartFile(platform, start_dir, name, missing);
+  const auto lines = ReadStartFile(platform, start_dir, name, kMaxQuestions, missing);
   if (!lines) return;
   if (!CopyQuestionList(list, count, *lines, true)) {
     platform.ShowMessage("File " + name + " holds more than " + std::to_string(kMaxQuestions) +
@@ -146,8 +207,10 @@ std::vector<std::string> SplitTextFileLines(std::string_view bytes) {
   return lines;
 }
 
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path) {
-  return SplitTextFileLines(ReadFileBytes(path));
+std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, int max_lines) {
+  std::vector<std::string> lines = SplitTextFileLines(ReadFileBytes(path, max_lines));
+  if (static_cast<int>(lines.size()) > max_lines + 1) lines.resize(static_cast<std::size_t>(max_lines) + 1);
+  return lines;
 }
 
 std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
@@ -190,12 +253,8 @@ StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
                              const std::filesystem::path& start_dir) {
   StartFileRows rows;
   std::string missing;
-  if (auto lines = ReadStartFile(platform, start_dir, "kaf.txt", missing)) {
-    rows.departments = *lines;
-  }
-  if (auto lines = ReadStartFile(platform, start_dir, "vuz.txt", missing)) {
-    rows.universities = *lines;
-  }
+  rows.departments = ReadComboRows(platform, start_dir, "kaf.txt", missing);
+  rows.universities = ReadComboRows(platform, start_dir, "vuz.txt", missing);
   LoadStartQuestionList(platform, start_dir, "ma1.txt", s.QuestionList1, s.QuestionCount1,
                         missing);
   LoadStartQuestionList(platform, start_dir, "ma2.txt", s.QuestionList2, s.QuestionCount2,
@@ -238,7 +297,13 @@ std::string GroupLineOf(const std::vector<std::string>& lines) {
 std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
                                                      const std::filesystem::path& path) {
   try {
-    return ReadTextFileLines(path);
+    auto lines = ReadTextFileLines(path, kMaxListFileLines);
+    if (static_cast<int>(lines.size()) > kMaxListFileLines) {
+      // Loaded in part, the list would lose its other lines when the window saves it.
+      ThrowReadError(path, "it holds more than " + std::to_string(kMaxListFileLines) +
+                               " lines; it is not a list");
+    }
+    return lines;
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return std::nullopt;

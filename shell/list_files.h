@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,9 +20,20 @@ inline constexpr int kMaxStudentLines = 40;
 /// The lines of text held in bytes (CR LF, LF or CR ends; a last line without an end counts;
 /// no bytes give no lines). Taken as UTF-8 when valid, else as Windows-1251.
 std::vector<std::string> SplitTextFileLines(std::string_view bytes);
-/// The lines of the text file at path (see SplitTextFileLines); throws IoError naming the file
-/// when it cannot be opened or read.
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path);
+/// Longest line, in bytes, of a text file the program reads.
+inline constexpr std::size_t kMaxLineBytes = 16384;
+/// Most bytes read from one text file.
+inline constexpr std::size_t kMaxTextFileBytes = std::size_t{4} << 20;
+/// Most lines of a list file that a window loads (a colloquium list is the longest).
+inline constexpr int kMaxListFileLines = 10000;
+/// Most rows of kaf.txt and vuz.txt that the combo boxes take.
+inline constexpr int kMaxComboRows = 1000;
+
+/// The first max_lines lines of the regular text file at path (see SplitTextFileLines), and
+/// the start of one more when the file holds more; reading stops there. Throws IoError naming
+/// the file when it is not a regular file (a folder, a pipe, a device), cannot be opened or
+/// read, holds a line of more than kMaxLineBytes among those or more than kMaxTextFileBytes.
+std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, int max_lines);
 /// The bytes to store for UTF-8 lines, each ended by CR LF: Windows-1251 when it holds every
 /// character, else UTF-8, so that no character is lost.
 std::string EncodeTextFileLines(const std::vector<std::string>& lines);
@@ -59,7 +71,8 @@ bool CopyStudentList(toolkit::Run& s, const std::vector<std::string>& lines);
 std::string GroupLineOf(const std::vector<std::string>& lines);
 
 /// Loads a list file for a window: its lines, or nothing after reporting the failure
-/// ("Cannot open file ..."). A list of more lines than the window keeps is loaded whole.
+/// ("Cannot open file ..."). A list of more lines than the window keeps is loaded whole (so
+/// that saving it loses nothing) up to kMaxListFileLines; a longer file is refused.
 std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
                                                      const std::filesystem::path& path);
 /// Saves a window's lines to a list file atomically; reports a failure and returns false.

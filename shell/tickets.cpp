@@ -159,7 +159,7 @@ void ReadTicketQuestionFile(SharedState& s, Platform& platform,
                            ec.message());
   }
   if (!std::filesystem::exists(path, ec)) CreateTicketQuestionFile(s, platform, path);
-  const std::vector<std::string> lines = ReadTextFileLines(path);
+  const std::vector<std::string> lines = ReadTextFileLines(path, 3);
   ReadNumberLine(lines, 0, s.TicketQuestions1, path);
   ReadNumberLine(lines, 1, s.TicketQuestions2, path);
   s.TicketDate = lines.size() > 2 ? toolkit::CutToChars(lines[2], kDateChars) : std::string();
