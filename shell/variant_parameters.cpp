@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "figures/figure_state.h"
+#include "shell/list_files.h"
 #include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
@@ -24,26 +24,13 @@ namespace {
 
 // Records that the near-duplicate pass compares, as the stored sets were made with.
 constexpr int kDistinctRecords = 34;
+// A blank line, the format line "2" and the lines i1..i7.
+constexpr int kParameterFileLines = 9;
 
 std::string RightAligned(int value, int width) {
   std::ostringstream out;
   out << std::setw(width) << value;
   return out.str();
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (char c : text) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else if (c != '\r') {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
 }
 
 // The integers of one parameter line after its two-character label ("i1"), at most
@@ -113,16 +100,10 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
   if (!LocateVariantParameterFile(s, start_dir, table)) return;
   const std::filesystem::path path(s.ParameterFilePath);
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    CreateVariantParameterFile(s, platform);
-    in.open(path, std::ios::binary);
-    if (!in) throw toolkit::IoError("Cannot open the data file " + s.ParameterFilePath);
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw toolkit::IoError("Cannot read the data file " + s.ParameterFilePath);
-  const std::vector<std::string> lines = SplitLines(bytes.str());
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) CreateVariantParameterFile(s, platform);
+  // The file is read for every variant: only the nine lines that hold the parameters.
+  const std::vector<std::string> lines = ReadTextFileLines(path, kParameterFileLines);
 
   std::vector<std::vector<int>> rows;
   for (std::size_t k = 0; k < 7; ++k) {

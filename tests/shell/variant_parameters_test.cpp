@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <regex>
 #include <set>
@@ -259,6 +260,39 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
   shell::RedrawRepeatedVariants(*s, once_more, by_tens);
   EXPECT_EQ(again, once_more);
   EXPECT_NE(again, first);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ThreeVariantFile(const std::string& end) {
+  std::string text = end + "2" + end;
+  for (int k = 1; k <= 7; ++k) text += "i" + std::to_string(k) + "   1   2   2" + end;
+  return text;
+}
+
+// The file is read for every variant: only its nine lines are, however much follows them.
+TEST_F(VariantParametersTest, OnlyTheNineLinesAreReadWhateverFollows) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  WriteBytes(FilePath(), ThreeVariantFile("\r\n") + std::string(5'000'000, '\n'));
+  const auto begin = std::chrono::steady_clock::now();
+  for (int v = 1; v <= 40; ++v) Load();
+  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(4));
+  shell::SelectVariantParameters(*s, 3);
+  EXPECT_EQ(s->P7, 2);
+}
+
+// CR LF, LF and CR alone end lines alike.
+TEST_F(VariantParametersTest, EveryKindOfLineEndIsRead) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    WriteBytes(FilePath(), ThreeVariantFile(end));
+    s->StoredVariants[2][5] = 0;
+    Load();
+    shell::SelectVariantParameters(*s, 2);
+    EXPECT_EQ(s->P5, 2) << "line end " << static_cast<int>(end[0]);
+  }
 }
 
 }  // namespace
