@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "toolkit/cp1251.h"
+#include "toolkit/latex_text.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -72,12 +73,12 @@ void WriteProblemHeading(SharedState& s) {
 void WriteTicketHeader(SharedState& s) {
   WriteText(s, "\\noindent");
   WriteLine(
-      s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + s.UniversityName + "}\\end{center}");
-  WriteLine(s, "{\\small " + s.DepartmentName +
+      s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + toolkit::EscapeLatexText(s.UniversityName) + "}\\end{center}");
+  WriteLine(s, "{\\small " + toolkit::EscapeLatexText(s.DepartmentName) +
                    "} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par");
   WriteLine(s, "{ \\noindent\\Blue{{\\bf Examination ticket} " +
                    toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)) + " \\hfill " +
-                   s.TicketDate + " \\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}");
+                   toolkit::EscapeLatexText(s.TicketDate) + " \\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}");
 }
 
 void CloseDocumentAndAnswers(SharedState& s) {
