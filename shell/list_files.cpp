@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
 
+#include "toolkit/atomic_file.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 
@@ -221,28 +221,25 @@ std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (f == nullptr) {
-    throw toolkit::IoError("Cannot create file " + path.string() + ": " + std::strerror(errno));
+  const toolkit::TempFile temp = toolkit::CreateTempFileBeside(path);
+  std::size_t done = 0;
+  int error = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(temp.fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n < 0 ? errno : ENOSPC;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
   }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                       std::fflush(f) == 0 && !std::ferror(f);
-  const int write_errno = errno;
-  const bool closed = std::fclose(f) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    std::filesystem::remove(temp, ec);
-    throw toolkit::IoError("Cannot write file " + path.string() + ": " +
-                           std::strerror(written ? errno : write_errno));
-  }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
+  if (!toolkit::SyncAndClose(temp.fd) && error == 0) error = errno;
+  if (error != 0) {
     std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    throw toolkit::IoError("Cannot write file " + path.string() + ": " + ec.message());
+    std::filesystem::remove(temp.path, ignored);
+    throw toolkit::IoError("Cannot write file " + path.string() + ": " + std::strerror(error));
   }
+  toolkit::ReplaceWithTempFile(temp.path, path);
 }
 
 void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {

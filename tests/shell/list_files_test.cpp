@@ -73,7 +73,9 @@ TEST(ListFilesTest, AtomicWriteReplacesWholeOrLeavesNothingBehind) {
     EXPECT_NE(std::string(e.what()).find("blocked"), std::string::npos) << e.what();
   }
   EXPECT_TRUE(std::filesystem::is_directory(blocked / "inside"));
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "blocked.tmp"));
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_TRUE(e.path() == path || e.path() == blocked) << "left behind: " << e.path();
+  }
 
   EXPECT_THROW(shell::WriteFileAtomically(dir.path() / "no" / "such" / "f.txt", "x"),
                toolkit::IoError);
@@ -259,6 +261,27 @@ TEST(ListFilesTest, HugeStartListGivesItsFirst50Questions) {
   shell::LoadStartFiles(s, platform, dir.path());
   EXPECT_EQ(s.QuestionCount1, 50);
   EXPECT_EQ(s.QuestionList1[50], "Q50");
+}
+
+}  // namespace
+
+namespace {
+
+// Someone who can write in the start directory plants a link where the temporary file of a
+// save could be: the save neither follows it nor overwrites what it points to.
+TEST(ListFilesTest, AtomicSaveNeverFollowsAPlantedLink) {
+  testing_support::TempDir dir;
+  const auto victim = dir.path() / "victim.txt";
+  WriteBytes(victim, "precious\n");
+  const auto path = dir.path() / "Brevlin.txt";
+  std::filesystem::create_symlink(victim, dir.path() / "Brevlin.txt.tmp");
+  shell::WriteFileAtomically(path, "new\r\n");
+  EXPECT_EQ(ReadBytes(path), "new\r\n");
+  EXPECT_EQ(ReadBytes(victim), "precious\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "Brevlin.txt.tmp"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 3) << "a temporary file was left behind";
 }
 
 }  // namespace
