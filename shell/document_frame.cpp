@@ -22,7 +22,7 @@ char LevelLetter(int level) { return static_cast<char>(64 + level); }
 void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::string_view base,
                   int textwidth) {
   s.OutputName = toolkit::CutToChars(base, 25) + LevelLetter(s.Level);
-  s.MainFile.OpenFile(start_dir / (s.OutputName + ".tex"));
+  s.MainFile.OpenFile(start_dir / (s.OutputName + ".tex"), toolkit::TextWriter::Replace::kOnCommit);
   WriteLine(s, "\\documentclass[12pt]{report}");
   WriteLine(s, "\\usepackage{colordvi}\\usepackage{eepico}");
   WriteLine(s, "\\usepackage{amsfonts}\\usepackage{mathtext}");
@@ -45,8 +45,10 @@ void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::s
 
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir) {
   const std::filesystem::path folder = start_dir / "otv";
-  s.SecondAnswersFile.OpenFile(folder / ("OT2" + s.OutputName + ".tex"));
-  s.AnswersFile.OpenFile(folder / ("otv" + s.OutputName + ".tex"));
+  s.SecondAnswersFile.OpenFile(folder / ("OT2" + s.OutputName + ".tex"),
+                               toolkit::TextWriter::Replace::kOnCommit);
+  s.AnswersFile.OpenFile(folder / ("otv" + s.OutputName + ".tex"),
+                         toolkit::TextWriter::Replace::kOnCommit);
 }
 
 void WriteHeaderComment(SharedState& s) {
@@ -83,14 +85,19 @@ void WriteTicketHeader(SharedState& s) {
 
 void CloseDocumentAndAnswers(SharedState& s) {
   WriteText(s, "\\end{document}");
+  // All three are finished before any of them takes the place of the last Start's file.
   s.MainFile.Close();
   s.AnswersFile.Close();
   s.SecondAnswersFile.Close();
+  s.AnswersFile.Commit();
+  s.SecondAnswersFile.Commit();
+  s.MainFile.Commit();
 }
 
 void CloseDocument(SharedState& s) {
   WriteText(s, "\\end{document}");
   s.MainFile.Close();
+  s.MainFile.Commit();
 }
 
 }  // namespace shell

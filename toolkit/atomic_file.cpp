@@ -1,6 +1,7 @@
 #include "toolkit/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -16,6 +17,13 @@
 namespace toolkit {
 
 TempFile CreateTempFileBeside(const std::filesystem::path& target) {
+  // Only a file (or a link, which the rename replaces, not its target) gives up its place: a
+  // device, a pipe or a folder at the target's name stays as it is.
+  struct stat info {};
+  if (::lstat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode)) {
+    throw IoError("Cannot write file " + target.string() + ": " +
+                  (S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file"));
+  }
   static std::atomic<std::uint64_t> counter{0};
   int error = 0;
   // A name taken by anything (a file, a link planted there) is never opened: another is tried.

@@ -12,7 +12,8 @@ struct TempFile {
 
 /// Creates a new, empty file beside target: its name is target's with a unique ending, and it
 /// is created exclusively without following links, so no existing file or planted link is
-/// opened. Throws IoError naming target.
+/// opened. Throws IoError naming target, also when target is there and is not a file or a
+/// link (a folder, a device, a pipe), which a rename would replace.
 TempFile CreateTempFileBeside(const std::filesystem::path& target);
 
 /// Flushes the file of fd to the disk and closes fd (always); false when either failed, with

@@ -1,11 +1,18 @@
 #include "shell/start.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "shell/colloquium.h"
+#include "shell/start_up.h"
 #include "shell/tiny_subject.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
@@ -358,6 +365,54 @@ TEST(DocumentSetNameTest, GroupPartOfDocumentNamesIsPlainAscii) {
   s->StudentsMode = false;
   s->SetNumber = 250;
   EXPECT_EQ(shell::DocumentSetName(*s), "250");
+}
+
+}  // namespace
+
+namespace {
+
+// The names in the start directory and otv/, to see that nothing was left beside them.
+std::set<std::string> FileNames(const std::filesystem::path& dir) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir)) {
+    names.insert(std::filesystem::relative(e.path(), dir).string());
+  }
+  return names;
+}
+
+// A Start that fails on a full disk (here the file size limit of `ulimit -f`, which would
+// kill the program with SIGXFSZ were it not ignored) is reported and leaves the document and
+// answers files of the last good Start as they were.
+TEST_F(ProblemSetStartTest, AFailedStartOnAFullDiskKeepsTheLastGoodDocument) {
+  PutOldParameterFile();
+  s->VariantCount = 2;
+  ASSERT_TRUE(Run());
+  const std::string main = File("o1a7C.tex");
+  const std::string ans = File("otv/otvo1a7C.tex");
+  const std::string ans2 = File("otv/OT2o1a7C.tex");
+  const std::set<std::string> names = FileNames(dir.path());
+
+  s->VariantCount = 34;
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    shell::IgnoreFileSizeLimitSignal();
+    const rlimit limit{2000, 2000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool started = Run();
+    const bool told = platform.messages.size() == 1 &&
+                      platform.messages[0].find("not written") != std::string::npos;
+    std::_Exit(!started && told ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed Start was not refused and told";
+  EXPECT_EQ(File("o1a7C.tex"), main);
+  EXPECT_EQ(File("otv/otvo1a7C.tex"), ans);
+  EXPECT_EQ(File("otv/OT2o1a7C.tex"), ans2);
+  EXPECT_EQ(FileNames(dir.path()), names);
 }
 
 }  // namespace
