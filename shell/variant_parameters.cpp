@@ -61,6 +61,12 @@ std::vector<int> ParseParameterLine(const std::string& line, const std::string& 
 const char* kUpdateAdvice =
     " Use \"Update File\" (or delete the file) to draw new parameters for this set.";
 
+std::string OutOfRangeMessage(const SharedState& s, int value, int k, int v) {
+  return "The data file " + s.ParameterFilePath + " holds the value " + std::to_string(value) +
+         " for P" + std::to_string(k) + " of variant " + std::to_string(v) + ", outside 1.." +
+         std::to_string(s.ParameterRanges[s.ProblemNumber][k]) + "." + kUpdateAdvice;
+}
+
 }  // namespace
 
 std::string ParameterSetText(const SharedState& s) {
@@ -117,13 +123,16 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
 
   for (int v = 1; v <= kStoredVariantColumns; ++v) {
     for (int k = 1; k <= 7; ++k) {
-      // A stored value is kept as its low 8 bits; rows the file does not hold become 0,
-      // which SelectVariantParameters refuses.
-      s.StoredVariants[v][k] =
-          static_cast<std::size_t>(v) <= columns
-              ? static_cast<std::uint8_t>(
-                    rows[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] & 0xFF)
-              : std::uint8_t{0};
+      // Rows the file does not hold become 0, which SelectVariantParameters refuses. A value
+      // that no byte holds is refused here, whole: its low byte may look like a valid value.
+      int value = 0;
+      if (static_cast<std::size_t>(v) <= columns) {
+        value = rows[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)];
+        if (value < 0 || value > 255) {
+          throw ParameterFileError(OutOfRangeMessage(s, value, k, v));
+        }
+      }
+      s.StoredVariants[v][k] = static_cast<std::uint8_t>(value);
     }
   }
 }
@@ -293,10 +302,7 @@ void SelectVariantParameters(SharedState& s, int v) {
     for (int k = 1; k <= 7; ++k) {
       const int bound = s.ParameterRanges[s.ProblemNumber][k];
       if (record[k] < 1 || record[k] > bound) {
-        throw ParameterFileError("The data file " + s.ParameterFilePath + " holds the value " +
-                                 std::to_string(record[k]) + " for P" + std::to_string(k) +
-                                 " of variant " + std::to_string(v) + ", outside 1.." +
-                                 std::to_string(bound) + "." + kUpdateAdvice);
+        throw ParameterFileError(OutOfRangeMessage(s, record[k], k, v));
       }
     }
   }

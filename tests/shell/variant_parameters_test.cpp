@@ -296,3 +296,28 @@ TEST_F(VariantParametersTest, EveryKindOfLineEndIsRead) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stored value is checked whole: 257 and -255 are not 1 in disguise.
+TEST_F(VariantParametersTest, ValuesOutsideTheirRangeAreRefusedWhole) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  for (const char* value : {"257", "-255", "256", "99999999999"}) {
+    std::string text = "\r\n2\r\ni1   1 " + std::string(value) + "\r\n";
+    for (int k = 2; k <= 7; ++k) text += "i" + std::to_string(k) + "   1   1\r\n";
+    WriteBytes(FilePath(), text);
+    try {
+      Load();
+      shell::SelectVariantParameters(*s, 2);
+      ADD_FAILURE() << value << " taken as " << static_cast<int>(s->P1);
+    } catch (const shell::ParameterFileError& e) {
+      EXPECT_NE(std::string(e.what()).find("\"Update File\""), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find("P1 of variant 2"), std::string::npos) << e.what();
+    } catch (const toolkit::IoError& e) {
+      // A number too large for any value is a damaged file.
+      EXPECT_EQ(std::string(value), "99999999999") << e.what();
+    }
+  }
+}
+
+}  // namespace
