@@ -185,6 +185,12 @@ void LoadStartQuestionList(Platform& platform, const std::filesystem::path& star
 
 }  // namespace
 
+std::string QuotedExcerpt(std::string_view text) {
+  constexpr std::size_t kExcerptChars = 40;
+  const std::string cut = toolkit::CutToChars(text, kExcerptChars);
+  return cut.size() < text.size() ? cut + "..." : cut;
+}
+
 std::vector<std::string> SplitTextFileLines(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   const std::string text = toolkit::DecodeTextFileBytes(bytes);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,16 @@
 #include "subjects/shared_state.h"
 
 namespace shell {
+
+/// A list the run draws from (a question list, the ticket question file, the colloquium list)
+/// cannot serve it; the message names the list and what to do.
+class ListDataError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// text for a message that quotes it: cut to a few dozen characters, "..." marking the cut.
+std::string QuotedExcerpt(std::string_view text);
 
 /// Most questions a question list holds (QuestionList1/2 have rows 1..50).
 inline constexpr int kMaxQuestions = 50;

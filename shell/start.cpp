@@ -11,6 +11,7 @@
 #include "shell/colloquium.h"
 #include "shell/document_frame.h"
 #include "shell/external_programs.h"
+#include "shell/list_files.h"
 #include "shell/start_up.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
@@ -228,6 +229,10 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
   } catch (const ParameterFileError& e) {
     CloseAllQuietly(s);
     platform.ShowMessage(e.what());
+    return false;
+  } catch (const ListDataError& e) {
+    CloseAllQuietly(s);
+    platform.ShowMessage(std::string("The document was not written: ") + e.what() + ".");
     return false;
   } catch (const toolkit::IoError& e) {
     CloseAllQuietly(s);

@@ -50,7 +50,8 @@ std::vector<int> ParseParameterLine(const std::string& line, const std::string& 
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || ptr != last) {
       throw toolkit::IoError("The data file " + path + " is damaged: \"" +
-                             line.substr(pos, end - pos) + "\" is not a number");
+                             QuotedExcerpt(std::string_view(line).substr(pos, end - pos)) +
+                             "\" is not a number");
     }
     values.push_back(value);
     pos = end;

@@ -416,3 +416,79 @@ TEST_F(ProblemSetStartTest, AFailedStartOnAFullDiskKeepsTheLastGoodDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+// A variant entry that takes the ticket question file's folder away once the tickets are
+// being written, so that saving that file fails after the document is complete.
+void BreakTicketFolder(SharedState& s) {
+  tiny_subject::Variant1(s);
+  const auto dat = std::filesystem::path(s.TicketFileName).parent_path();
+  std::filesystem::remove_all(dat);
+  WriteBytes(dat, "a file where the folder was");
+}
+
+class MessagesStartTest : public ProblemSetStartTest {
+ protected:
+  void SetUp() override {
+    ProblemSetStartTest::SetUp();
+    s->QuestionList1[1] = "First";
+    s->QuestionList2[1] = "Second";
+    s->QuestionCount1 = 1;
+    s->QuestionCount2 = 1;
+    s->VariantCount = 1;
+  }
+};
+
+TEST_F(MessagesStartTest, ATicketFileThatCannotBeSavedAfterTheTicketsWereWrittenIsToldSo) {
+  tiny.rows[0].Variant = &BreakTicketFolder;
+  s->DocumentMode = 1;
+  s->TicketProblemOn = true;
+  EXPECT_TRUE(Run());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].find("not written"), std::string::npos) << platform.messages[0];
+  EXPECT_NE(platform.messages[0].find("ticket question file"), std::string::npos)
+      << platform.messages[0];
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "mathC.tex"));
+  EXPECT_EQ(platform.started.size(), 1u);
+}
+
+TEST_F(MessagesStartTest, ListProblemsAreToldAsListProblems) {
+  struct Case {
+    int mode;
+    int count1;
+    const char* part;
+  };
+  for (const Case c : {Case{1, 0, "list of questions 1 is empty"},
+                       Case{2, 1, "colloquium list holds no questions"}}) {
+    platform.messages.clear();
+    s->DocumentMode = c.mode;
+    s->QuestionCount1 = c.count1;
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(c.part), std::string::npos) << platform.messages[0];
+    EXPECT_EQ(platform.messages[0].find("problem's data"), std::string::npos)
+        << platform.messages[0];
+  }
+}
+
+// The offending text of a damaged file is quoted, cut short: a long token makes no long
+// message.
+TEST_F(MessagesStartTest, TheOffendingTokenIsQuotedCutShort) {
+  const std::string token(10000, 'x');
+  std::filesystem::create_directories(dir.path() / "dat1" / "1");
+  WriteBytes(dir.path() / "dat1" / "1" / "7.txt", "\r\n2\r\ni1  " + token + "\r\n");
+  s->DocumentMode = 0;
+  EXPECT_FALSE(Run());
+  std::filesystem::create_directories(dir.path() / "dat");
+  WriteBytes(dir.path() / "dat" / "b_1_1.0", " 1 " + token + "\r\n 1\r\ndate\r\n");
+  s->DocumentMode = 1;
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(platform.messages.size(), 2u);
+  for (const auto& m : platform.messages) {
+    EXPECT_LT(m.size(), 400u) << m.substr(0, 400);
+    EXPECT_NE(m.find("\"xxxxxxxxxx"), std::string::npos) << m.substr(0, 400);
+  }
+}
+
+}  // namespace
