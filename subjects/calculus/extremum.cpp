@@ -249,6 +249,22 @@ Extremum WriteForm(SharedState& s, int f, double a, double b, double c) {
   FormOutOfRange("extremum", f, 22);
 }
 
+/// The three answer cells x*, y(x*), y''(x*); where a function has more than one extremum
+/// for x > 0, each cell holds their values one under another, in the order of x* (each value
+/// in text, so that its minus is the hyphen of the other cells).
+std::string ExtremumCells(const std::vector<Extremum>& points) {
+  const auto cell = [&points](double Extremum::*value, int width) {
+    if (points.size() == 1) return "&" + toolkit::FormatFixed(points[0].*value, width, 3);
+    std::string text = "&$\\begin{array}{@{}r@{}}";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      if (i > 0) text += "\\\\";
+      text += "\\mbox{" + toolkit::FormatFixed(points[i].*value, width, 3) + "}";
+    }
+    return text + "\\end{array}$";
+  };
+  return cell(&Extremum::x, 7) + cell(&Extremum::y, 10) + cell(&Extremum::second, 10);
+}
+
 }  // namespace
 
 void BeginExtremumProblem(SharedState& s) {
@@ -290,10 +306,13 @@ void WriteExtremumVariant(SharedState& s) {
     } else {
       WriteTextNumberLn(s, "", i, ") $  y=");
     }
-    const Extremum e = WriteForm(s, f, a, b, c);
+    std::vector<Extremum> points{WriteForm(s, f, a, b, c)};
     WriteLine(s, "$\\\\");
-    row.Item("&" + toolkit::FormatFixed(e.x, 7, 3) + "&" + toolkit::FormatFixed(e.y, 10, 3) +
-             "&" + toolkit::FormatFixed(e.second, 10, 3));
+    if (f == 3) {
+      // y' = 4(x - b) ln(ax) vanishes at x = 1/a as well: a maximum before the minimum at b.
+      points.insert(points.begin(), Extremum{1 / a, 4 * b / a - 1 / (a * a), 4 * (1 - a * b)});
+    }
+    row.Item(ExtremumCells(points));
   }
   row.End();
 }

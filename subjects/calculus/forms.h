@@ -28,12 +28,12 @@ struct ValueAndSlope {
 }
 
 /// Ends a series region statement (the reference to page 231) and writes the answers head:
-/// Level, cut to four, items of one column each, numbered; the head has a cell for the
+/// Level, cut to max_items, items of one column each, numbered; the head has a cell for the
 /// student column only in students mode, and the columns keep their spacing, so that no
 /// bracket touches a rule.
-inline void EndSeriesRegionHead(SharedState& s) {
+inline void EndSeriesRegionHead(SharedState& s, int max_items) {
   EndTableHeadWithReference(s, 231);
-  if (s.Level > 4) s.Level = 4;
+  if (s.Level > max_items) s.Level = max_items;
   AnsBeginTable(s, s.Level + 1);
   for (int i = 1; i <= s.Level; ++i) AnsWriteTextNumberLn(s, " & ", i, "");
   AnsEndTableRow(s);

@@ -295,7 +295,7 @@ void WriteKind(SharedState& s, int q) {
 void BeginFunctionalSeriesProblem(SharedState& s) {
   s.ParboxWidth = 175;
   WriteText(s, "Найти область сходимости функционального ряда ");
-  EndSeriesRegionHead(s);
+  EndSeriesRegionHead(s, 4);
 }
 
 void WriteFunctionalSeriesVariant(SharedState& s) {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "subjects/calculus/forms.h"
 #include "subjects/calculus/problems.h"
@@ -20,11 +21,27 @@ struct Coefficients {
   int a, c8, c12, c16, c20, c24, c28, c44;
 };
 
-/// The asymptote y = kx + b.
+/// The asymptote y = kx + b as x -> +infinity, and y = k_minus x + b_minus as x -> -infinity.
+/// Most forms have one line on both sides; the roots of even order and the root in the
+/// denominator turn the slope round at -infinity, and the key then gives both lines.
 struct Asymptote {
   double k;
   double b;
+  double k_minus = k;
+  double b_minus = b;
 };
+
+/// Writes "y = kx + b" after head into the answers file: no number before x for k = 1, a
+/// bare minus for k = -1, no constant for b = 0.
+void AnsWriteAsymptote(SharedState& s, std::string_view head, double k, double b) {
+  if (k == -1) {
+    AnsWrite(s, head);
+    AnsWrite(s, "-x");
+  } else {
+    AnsWriteTextExponent(s, head, k, "x");
+  }
+  AnsWriteSignedNumber(s, b);
+}
 
 Asymptote WriteFirstFunction(SharedState& s, int form, Coefficients c) {
   const double a = c.a;
@@ -33,7 +50,11 @@ Asymptote WriteFirstFunction(SharedState& s, int form, Coefficients c) {
       c.c12 = c.a * c.a * c.c8;
       WriteText4NumbersLn(s, "\\sqrt{(", c.c12, "x^3+", c.c16, "x^2+", c.c20, "x+", c.c24, ")/");
       WriteText2NumbersLn(s, "(", c.c8, "x-", c.c28, ")}");
-      return {a, 0.5 * (a * a * c.c28 + c.c16) / (a * c.c8)};
+      // The root of (ax + b)^2 + O(1): |ax + b| on both sides.
+      {
+        const double b = 0.5 * (a * a * c.c28 + c.c16) / (a * c.c8);
+        return {a, b, -a, -b};
+      }
     case 2:
       c.c28 = c.c8 + 1;
       c.c12 = c.a * c.a * c.a * c.c8;
@@ -58,7 +79,9 @@ Asymptote WriteFirstFunction(SharedState& s, int form, Coefficients c) {
     case 4:
       c.c12 = c.c12 + 1;
       WriteText4NumbersLn(s, "", c.c12, "\\sqrt{x^3/(x-", c.c16, ")}+", c.c20, "x+", c.c24, "");
-      return {double(c.c12 + c.c20), 0.5 * c.c12 * c.c16 + c.c24};
+      // sqrt(x^3/(x - d)) = |x| (1 + d/(2x) + ...).
+      return {double(c.c12 + c.c20), 0.5 * c.c12 * c.c16 + c.c24, double(c.c20 - c.c12),
+              c.c24 - 0.5 * c.c12 * c.c16};
     case 5: {
       // This form takes its slope from P3, folded into 1..5.
       const int p3 = s.P3 > 5 ? s.P3 - 5 : s.P3;
@@ -79,13 +102,15 @@ Asymptote WriteSecondFunction(SharedState& s, int form, Coefficients c) {
     case 1:
       c.c12 = c.a * c.a;
       WriteText3NumbersLn(s, "\\sqrt{", c.c12, "x^2+", c.c16, "x+", c.c20, "}");
-      return {a, 0.5 * c.c16 / a};
+      return {a, 0.5 * c.c16 / a, -a, -0.5 * c.c16 / a};
     case 2:
       c.c12 = c.c12 + 1;
       WriteText4NumbersLn(s, "(", c.c12, "x^2+", c.c20, "x+", c.c24, ")/(\\sqrt{", c.a * c.a,
                           "x^2");
       WriteText2NumbersLn(s, "+", c.c16, "}+", c.c44, ")");
-      return {c.c12 / a, (a * c.c20 - double(c.c12) * c.c44) / (a * a)};
+      // The denominator is a|x| + c44 + O(1/x).
+      return {c.c12 / a, (a * c.c20 - double(c.c12) * c.c44) / (a * a), -c.c12 / a,
+              (-a * c.c20 - double(c.c12) * c.c44) / (a * a)};
     case 3:
       c.c12 = c.c12 + 1;
       c.c20 = c.c12 + 1;
@@ -184,9 +209,18 @@ void WriteObliqueAsymptoteVariant(SharedState& s) {
         break;
     }
     WriteLine(s, "$\\vskip2mm");
-    AnsWriteTextExponent(s, "&$y=", line.k, "x");
-    AnsWriteSignedNumber(s, line.b);
-    AnsWrite(s, "$");
+    if (line.k_minus == line.k && line.b_minus == line.b) {
+      AnsWriteAsymptote(s, "&$y=", line.k, line.b);
+      AnsWrite(s, "$");
+    } else {
+      // The line at +infinity, then the one at -infinity, small and on one line: the table
+      // keeps its height of one line a variant and fills the answers page.
+      AnsWrite(s, "&{\\scriptsize$");
+      AnsWriteAsymptote(s, "y=", line.k, line.b);
+      AnsWrite(s, "\\ (+\\infty),\\ ");
+      AnsWriteAsymptote(s, "y=", line.k_minus, line.b_minus);
+      AnsWrite(s, "\\ (-\\infty)$}");
+    }
   }
 }
 

@@ -38,7 +38,8 @@ void WriteKind(SharedState& s, int q) {
 void BeginPowerSeriesProblem(SharedState& s) {
   s.ParboxWidth = 195;
   WriteText(s, "Найти область сходимости степенного ряда ");
-  EndSeriesRegionHead(s);
+  // Three kinds of series: a fourth item would repeat the first one word for word.
+  EndSeriesRegionHead(s, 3);
 }
 
 void WritePowerSeriesVariant(SharedState& s) {

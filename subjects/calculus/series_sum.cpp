@@ -118,10 +118,16 @@ void WriteSeriesSumVariant(SharedState& s) {
   WriteText(s, "\\par");
   toolkit::AnswersRow row(s, toolkit::AnswersNeedSplit(s.Level, toolkit::kOneCellItemsPerTable),
                           toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0));
+  // Items take every second kind from P1 on. Above six items the sequence comes round to a
+  // kind already written in this variant for half the starting kinds; such an item takes the
+  // next kind not yet written instead, so no variant asks for the same sum twice.
+  bool written[13] = {};
   int q = s.P1 - 1;
   for (int i = 1; i <= s.Level; ++i) {
     q += 1;
     if (q > 12) q = 1;
+    for (int tries = 0; written[q] && tries < 12; ++tries) q = q % 12 + 1;
+    written[q] = true;
     WriteTextNumberLn(s, "$\\displaystyle{", i, ") ");
     double x0 = 0;
     const double sum = WriteKind(s, q, x0);

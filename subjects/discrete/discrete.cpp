@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "subjects/discrete/counting_problems.h"
 #include "subjects/discrete/problems.h"
 
 namespace discrete {
@@ -51,12 +52,18 @@ constexpr ProblemRow kDiscreteRows[] = {
      [](SharedState& s) { BeginPruferCodeProblem(s, 1); },
      [](SharedState& s) { WritePruferCodeVariant(s, s.Level == 4 ? 3 : 1); }},  // 11
     {"Задача о назначениях", {10, 10, 10, 10, 10, 10, 10}},  // 12
-    {"Китайская теорема об остатках", {6, 6, 4, 2, 6, 6, 6}},  // 13
-    {"Восстановление перестановки по таблице инверсий", {8, 8, 8, 8, 8, 8, 8}},  // 14
-    {"Таблица инверсий", {8, 8, 8, 8, 8, 8, 8}},  // 15
-    {"Решение сравнений", {13, 14, 4, 3, 2, 7, 7}},  // 16
-    {"Цикловой индекс структуры", {6, 6, 6, 6, 6, 6, 6}},  // 17
-    {"Циклы в подстановке", {8, 8, 8, 8, 8, 8, 8}},  // 18
+    {"Китайская теорема об остатках", {6, 6, 4, 2, 6, 6, 6},
+     BeginChineseRemainderProblem, WriteChineseRemainderVariant},  // 13
+    {"Восстановление перестановки по таблице инверсий", {8, 8, 8, 8, 8, 8, 8},
+     BeginPermutationFromInversionsProblem, WritePermutationFromInversionsVariant},  // 14
+    {"Таблица инверсий", {8, 8, 8, 8, 8, 8, 8},
+     BeginInversionTableProblem, WriteInversionTableVariant},  // 15
+    {"Решение сравнений", {13, 14, 4, 3, 2, 7, 7},
+     BeginCongruenceProblem, WriteCongruenceVariant},  // 16
+    {"Цикловой индекс структуры", {6, 6, 6, 6, 6, 6, 6},
+     BeginCycleIndexProblem, WriteCycleIndexVariant},  // 17
+    {"Циклы в подстановке", {8, 8, 8, 8, 8, 8, 8},
+     BeginPermutationCyclesProblem, WritePermutationCyclesVariant},  // 18
     {"Хроматический полином (6)", {10, 10, 10, 10, 10, 33, 32},
      BeginChromaticPolynomialProblem,
      [](SharedState& s) { WriteChromaticPolynomialVariant(s, 2); }},  // 19
@@ -67,8 +74,12 @@ constexpr ProblemRow kDiscreteRows[] = {
     {"Центроид дерева (n=16)", {16, 3, 4, 4, 4, 33, 32},
      BeginTreeCentreRow22, WriteTreeCentreVariant},  // 22
     {"Паросочетание", {36, 36, 36, 36, 36, 36, 36}},  // 23
-    {"Код Гапта", {9, 9, 9, 9, 16, 16, 16}},  // 24
-    {"Раскодировка Гапта", {9, 9, 9, 9, 16, 16, 16}},  // 25
+    {"Код Гапта", {9, 9, 9, 9, 16, 16, 16},
+     [](SharedState& s) { BeginGaptCodeProblem(s, 1); },
+     [](SharedState& s) { WriteGaptCodeVariant(s, 1); }},  // 24
+    {"Раскодировка Гапта", {9, 9, 9, 9, 16, 16, 16},
+     [](SharedState& s) { BeginGaptCodeProblem(s, 2); },
+     [](SharedState& s) { WriteGaptCodeVariant(s, 2); }},  // 25
     {"Вычисление числа циклов по матрице смежности", {9, 4, 5, 5, 5, 2, 3},
      BeginCycleCountProblem, WriteCycleCountVariant},  // 26
     {"Топологическая сортировка бесконтурной сети", {9, 9, 9, 9, 9, 9, 9}},  // 27
@@ -79,13 +90,20 @@ constexpr ProblemRow kDiscreteRows[] = {
     {"Реберный граф", {10, 10, 10, 10, 10, 33, 32},
      BeginLineGraphProblem,
      [](SharedState& s) { WriteLineGraphVariant(s, 1); }},  // 31
-    {"Подстановки", {5, 5, 5, 5, 5, 5, 5}},  // 32
-    {"Линейное рекуррентное соотношение", {10, 10, 10, 10, 6, 10, 10}},  // 33
-    {"Ладейный полином", {31, 31, 31, 31, 31, 31, 31}},  // 34
-    {"Формула включений и исключений", {6, 5, 3, 5, 5, 5, 5}},  // 35
-    {"Решение уравнения в целых числах", {4, 4, 4, 5, 5, 9, 9}},  // 36
-    {"Функция Эйлера", {4, 3, 2, 2, 2, 2, 4}},  // 37
-    {"Число инверсий", {6, 6, 6, 6, 6, 6, 5}},  // 38
+    {"Подстановки", {5, 5, 5, 5, 5, 5, 5},
+     BeginPermutationProductProblem, WritePermutationProductVariant},  // 32
+    {"Линейное рекуррентное соотношение", {10, 10, 10, 10, 6, 10, 10},
+     BeginRecurrenceProblem, WriteRecurrenceVariant},  // 33
+    {"Ладейный полином", {31, 31, 31, 31, 31, 31, 31},
+     BeginRookPolynomialProblem, WriteRookPolynomialVariant},  // 34
+    {"Формула включений и исключений", {6, 5, 3, 5, 5, 5, 5},
+     BeginInclusionExclusionProblem, WriteInclusionExclusionVariant},  // 35
+    {"Решение уравнения в целых числах", {4, 4, 4, 5, 5, 9, 9},
+     BeginDiophantineProblem, WriteDiophantineVariant},  // 36
+    {"Функция Эйлера", {4, 3, 2, 2, 2, 2, 4},
+     BeginEulerFunctionProblem, WriteEulerFunctionVariant},  // 37
+    {"Число инверсий", {6, 6, 6, 6, 6, 6, 5},
+     BeginInversionCountProblem, WriteInversionCountVariant},  // 38
 };
 static_assert(std::size(kDiscreteRows) == kDiscreteProblemCount);
 

@@ -90,6 +90,23 @@ int PrintedSigns(std::string cell) {
   if (std::regex_search(cell, picture, std::regex(R"(\\begin\{picture\}\(([0-9.]+),)"))) {
     return static_cast<int>(std::ceil(std::stod(picture[1].str()) / 5.0));
   }
+  // Lines stacked in one cell (an array or tabular of one column, a \shortstack) take the widest line's
+  // room; a cell set in \scriptsize takes four fifths of it.
+  cell = std::regex_replace(cell, std::regex(R"(\\begin\{(array|tabular)\}\{(@\{\}|[^{}])*\})"),
+                            "\\begin{}");
+  cell = std::regex_replace(cell, std::regex(R"(\\end\{(array|tabular)\})"), "");
+  cell = std::regex_replace(cell, std::regex(R"(\\shortstack(\[[a-z]\])?)"), "\\begin{}");
+  const std::size_t stack = cell.find("\\begin{");
+  const std::size_t stacked_break = cell.find("\\\\", stack == std::string::npos ? 0 : stack);
+  if (stack != std::string::npos && stacked_break != std::string::npos) {
+    const std::size_t lines = stack + std::string("\\begin{}").size();
+    const int first = PrintedSigns(cell.substr(0, stack) + cell.substr(lines, stacked_break - lines));
+    const int rest = PrintedSigns(cell.substr(0, stack) + cell.substr(stacked_break + 2));
+    return std::max(first, rest);
+  }
+  if (cell.find("\\scriptsize") != std::string::npos) {
+    return (4 * PrintedSigns(std::regex_replace(cell, std::regex(R"(\\scriptsize)"), "")) + 4) / 5;
+  }
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\rule(\[[^\]]*\])?\{0pt\}\{[^}]*\})"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\ )"), " ");

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -24,22 +25,45 @@ std::string WithoutLineEnds(std::string s) {
   return s;
 }
 
-// The printed asymptotes "&$y=kx+b$" as (k, b): no number before x is 1, no constant is 0.
-std::vector<std::pair<double, double>> PrintedAsymptotes(const std::string& ans) {
-  std::vector<std::pair<double, double>> lines;
+// One answers cell: the line at +infinity and the line at -infinity, the same line when the
+// cell prints one.
+struct Cell {
+  double k, b, k_minus, b_minus;
+};
+
+// A printed line "kx+b" up to the end of its text: no number before x is 1, a bare minus -1,
+// no constant 0.
+std::pair<double, double> ReadLine(const std::string& line) {
+  const std::size_t x = line.find('x');
+  const std::string k = line.substr(0, x);
+  const std::string b = line.substr(x + 1);
+  return {k.empty() ? 1.0 : k == "-" ? -1.0 : std::strtod(k.c_str(), nullptr),
+          b.empty() ? 0.0 : std::strtod(b.c_str(), nullptr)};
+}
+
+// The printed cells "&$y=kx+b$", or, where the two sides differ,
+// "&{\scriptsize$y=kx+b\ (+\infty),\ y=kx+b\ (-\infty)$}".
+std::vector<Cell> PrintedAsymptotes(const std::string& ans) {
+  std::vector<Cell> cells;
   const std::string text = WithoutLineEnds(ans);
-  const std::string open = "&$y=";
-  for (std::size_t p = text.find(open); p != std::string::npos; p = text.find(open, p)) {
-    const std::size_t end = text.find('$', p + open.size());
-    const std::string cell = text.substr(p + open.size(), end - p - open.size());
-    const std::size_t x = cell.find('x');
-    const std::string k = cell.substr(0, x);
-    const std::string b = cell.substr(x + 1);
-    lines.emplace_back(k.empty() ? 1.0 : std::strtod(k.c_str(), nullptr),
-                       b.empty() ? 0.0 : std::strtod(b.c_str(), nullptr));
+  for (std::size_t p = text.find('&'); p != std::string::npos;) {
+    const std::size_t end = text.find('&', p + 1);
+    const std::string cell = text.substr(p + 1, end == std::string::npos ? end : end - p - 1);
     p = end;
+    std::vector<std::pair<double, double>> lines;
+    for (std::size_t y = cell.find("y="); y != std::string::npos; y = cell.find("y=", y + 2)) {
+      const std::size_t stop = std::min(cell.find("\\ (", y), cell.find('$', y));
+      lines.push_back(ReadLine(cell.substr(y + 2, stop - y - 2)));
+    }
+    if (lines.size() == 1) {
+      cells.push_back({lines[0].first, lines[0].second, lines[0].first, lines[0].second});
+    } else if (lines.size() == 2 && cell.find("(+\\infty)") < cell.find("(-\\infty)")) {
+      cells.push_back({lines[0].first, lines[0].second, lines[1].first, lines[1].second});
+    } else {
+      ADD_FAILURE() << "unreadable answer cell " << cell;
+    }
   }
-  return lines;
+  return cells;
 }
 
 TEST(ObliqueAsymptote, StatementAndAtMostThreeHeadCells) {
@@ -65,7 +89,9 @@ TEST(ObliqueAsymptote, StatementAndAtMostThreeHeadCells) {
 TEST(ObliqueAsymptote, OneFunctionWithoutLabel) {
   const auto v = RunAnalysisVariant(kRow, Params{{1, 1, 1, 1, 1, 5, 1}}, 1);
   EXPECT_EQ(v.main, " $\\displaystyle y=\\sqrt{(12x^3+2x^2+2x+5)/\r\n(3x-2)}\r\n$\\vskip2mm\r\n");
-  EXPECT_EQ(v.ans, "1&$y=2x\r\n+0.83$");
+  // An even root: the slope turns round at -infinity, and the key gives both lines.
+  EXPECT_EQ(v.ans,
+            "1&{\\scriptsize$y=2x\r\n+0.83\\ (+\\infty),\\ y=-2x\r\n-0.83\\ (-\\infty)$}");
 }
 
 TEST(ObliqueAsymptote, ThreeFunctionsUnitSlopeAndFractionalSlope) {
@@ -76,13 +102,16 @@ TEST(ObliqueAsymptote, ThreeFunctionsUnitSlopeAndFractionalSlope) {
             "$\\vskip2mm\r\n"
             " $\\displaystyle 2)\\  y=\r\n(5x^2+3x+7)/(\\sqrt{25x^2\r\n+3}+7)\r\n$\\vskip2mm\r\n"
             " $\\displaystyle 3)\\  y=\r\n\\frac{1}{e^{5/x}-1}+3x\r\n$\\vskip2mm\r\n");
-  EXPECT_EQ(v.ans, "4&$y=20x\r\n+57.17$&$y=x-0.8$&$y=3.2x\r\n-0.5$");
+  // The root in the second function's denominator turns its slope round at -infinity.
+  EXPECT_EQ(v.ans,
+            "4&$y=20x\r\n+57.17$&{\\scriptsize$y=x-0.8\\ (+\\infty),\\ y=-x-2\\ (-\\infty)$}"
+            "&$y=3.2x\r\n-0.5$");
 }
 
 // k = lim f/x and b = lim (f - kx) of every printed function, over every parameter set and
 // Level, against the printed asymptote (which FormatNumber gives to within 0.01).
 TEST(ObliqueAsymptote, AnswersMatchThePrintedFunctionsEverywhere) {
-  std::map<std::string, std::pair<double, double>> checked;
+  std::map<std::string, Cell> checked;
   for (int level = 1; level <= 10; ++level) {
     numeric_check::VariantRunner runner(kRow, level);
     numeric_check::ForEachParameterSet({5, 5, 10, 3, 5, 33, 0}, [&](const Params& q) {
@@ -99,15 +128,25 @@ TEST(ObliqueAsymptote, AnswersMatchThePrintedFunctionsEverywhere) {
         auto it = checked.find(functions[i]);
         if (it == checked.end()) {
           const tex_formula::Formula f(functions[i]);
-          const double k = numeric_check::LimitAtInfinity([&f](double x) { return f(x) / x; });
-          const double b =
-              numeric_check::LimitAtInfinity([&f, k](double x) { return f(x) - k * x; });
-          it = checked.emplace(functions[i], std::make_pair(k, b)).first;
+          Cell limits{};
+          for (double side : {1.0, -1.0}) {
+            const auto g = [&f, side](double t) { return f(side * t); };
+            const double k =
+                numeric_check::LimitAtInfinity([&g, side](double t) { return g(t) / (side * t); });
+            const double b =
+                numeric_check::LimitAtInfinity([&g, k, side](double t) { return g(t) - k * side * t; });
+            (side > 0 ? limits.k : limits.k_minus) = k;
+            (side > 0 ? limits.b : limits.b_minus) = b;
+          }
+          it = checked.emplace(functions[i], limits).first;
         }
-        ASSERT_NEAR(lines[i].first, it->second.first, 0.0101)
-            << "k of " << functions[i] << " at " << numeric_check::Describe(q, level);
-        ASSERT_NEAR(lines[i].second, it->second.second, 0.0101)
-            << "b of " << functions[i] << " at " << numeric_check::Describe(q, level);
+        const Cell& want = it->second;
+        const Cell& got = lines[i];
+        const std::string where = functions[i] + " at " + numeric_check::Describe(q, level);
+        ASSERT_NEAR(got.k, want.k, 0.0101) << "k at +infinity of " << where;
+        ASSERT_NEAR(got.b, want.b, 0.0101) << "b at +infinity of " << where;
+        ASSERT_NEAR(got.k_minus, want.k_minus, 0.0101) << "k at -infinity of " << where;
+        ASSERT_NEAR(got.b_minus, want.b_minus, 0.0101) << "b at -infinity of " << where;
       }
     });
   }

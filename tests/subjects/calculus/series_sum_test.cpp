@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,9 @@ TEST(SeriesSum, AnswersAreThePartialSumLimitsEverywhere) {
       const auto items = Items(v.main, v.ans);
       const std::string where = numeric_check::Where(q, level, v);
       ASSERT_EQ(items.size(), static_cast<std::size_t>(level)) << where;
+      std::set<std::string> distinct;
+      for (const Item& item : items) distinct.insert(item.term + "|" + std::to_string(item.x0));
+      EXPECT_EQ(distinct.size(), items.size()) << "an item repeats: " << where;
       for (const Item& item : items) {
         const std::string key = item.term + "|" + std::to_string(item.x0);
         auto it = sums.find(key);
