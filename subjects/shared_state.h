@@ -2,6 +2,7 @@
 
 #include "figures/figure_state.h"
 #include "subjects/discrete/discrete_state.h"
+#include "subjects/kinematics/linkage/linkage_state.h"
 #include "subjects/kinematics/point_motion_state.h"
 #include "subjects/structural/common/mechanics_state.h"
 
@@ -11,4 +12,5 @@
 struct SharedState : figures::Figure,
                      structural::Mechanics,
                      kinematics::PointMotion,
+                     kinematics::Linkage,
                      discrete::Discrete {};

@@ -199,7 +199,7 @@ void AnsWriteFlowRow(Run& r, const TIntMatrix& capacities, const TIntMatrix& flo
   for (int k = 2; k <= 5; ++k) out_of_source += capacities[1][k];
   int into_sink_capacity = 0;
   for (int i = 10; i <= 13; ++i) into_sink_capacity += capacities[i][14];
-  AnsWriteTextNumberLn(r, " ", r.VariantIndex, " ");
+  AnsWriteTextNumberLn(r, " ", PrintedVariantNumber(r), " ");
   AnsWriteTextNumberLn(r, "&", into_sink, " ");
   AnsWriteTextNumberLn(r, "&", out_of_source, "  ");
   AnsWriteTextNumberLn(r, "&", into_sink_capacity, "  ");

@@ -15,11 +15,23 @@ using subjects::ProblemRow;
 // A row without routines is not built yet and writes nothing. Row 14's bounds of 253 reach the
 // generator as negative values above 127 (stored parameters are signed bytes).
 constexpr ProblemRow kAiRows[] = {
-    {"Условие стабильности процесса       ", {11, 2, 5, 5, 5, 5, 5}},                 // 1
-    {"Условие стабильности процесса на плоскости", {6, 5, 5, 5, 5, 5, 5}},            // 2
-    {"Упругий эквивалент                  ", {5, 5, 3, 3, 3, 33, 32}},                // 3
-    {"Рекурсия", {30, 5, 5, 5, 5, 5, 32}},                                            // 4
-    {"Нестабильность дифф. уравнения в частных производных", {8, 5, 3, 3, 5, 5, 5}},  // 5
+    {"Условие стабильности процесса       ",
+     {11, 2, 5, 5, 5, 5, 5},
+     BeginProcessStabilityProblem,
+     WriteProcessStabilityVariant},  // 1
+    {"Условие стабильности процесса на плоскости",
+     {6, 5, 5, 5, 5, 5, 5},
+     BeginPlaneStabilityProblem,
+     WritePlaneStabilityVariant},  // 2
+    {"Упругий эквивалент                  ",
+     {5, 5, 3, 3, 3, 33, 32},
+     BeginElasticEquivalentProblem,
+     WriteElasticEquivalentVariant},                                                      // 3
+    {"Рекурсия", {30, 5, 5, 5, 5, 5, 32}, BeginRecursionProblem, WriteRecursionVariant},  // 4
+    {"Нестабильность дифф. уравнения в частных производных",
+     {8, 5, 3, 3, 5, 5, 5},
+     BeginPdeInstabilityProblem,
+     WritePdeInstabilityVariant},  // 5
     {"Двухслойный персептрон",
      {3, 5, 5, 5, 5, 5, 5},
      BeginTwoLayerPerceptronProblem,
@@ -35,26 +47,47 @@ constexpr ProblemRow kAiRows[] = {
     {"Сеть Кохонена",
      {11, 10, 10, 10, 10, 10, 10},
      BeginKohonenNetworkProblem,
-     WriteKohonenNetworkVariant},                   // 9
-    {"Нечеткие множества", {9, 9, 9, 9, 9, 9, 9}},  // 10
+     WriteKohonenNetworkVariant},  // 9
+    {"Нечеткие множества",
+     {9, 9, 9, 9, 9, 9, 9},
+     BeginFuzzySetsProblem,
+     WriteFuzzySetsVariant},  // 10
     {"Сеть Хопфилда",
      {15, 4, 4, 4, 4, 4, 4},
      BeginHopfieldNetworkProblem,
-     WriteHopfieldNetworkVariant},                                         // 11
-    {"Муравьиный алгоритм", {32, 32, 32, 32, 60, 60, 60}},                 // 12
-    {"Алгоритм отжига", {32, 32, 32, 32, 79, 79, 79}},                     // 13
-    {"Генетический алгоритм", {7, 7, 3, 3, 8, 253, 253}},                  // 14
-    {"Размещение вершин графа на линейке", {20, 20, 20, 20, 20, 20, 20}},  // 15
+     WriteHopfieldNetworkVariant},  // 11
+    {"Муравьиный алгоритм",
+     {32, 32, 32, 32, 60, 60, 60},
+     [](SharedState& s) { BeginAntAndAnnealingProblem(s, 1); },
+     [](SharedState& s) { WriteAntAndAnnealingVariant(s, 1); }},  // 12
+    {"Алгоритм отжига",
+     {32, 32, 32, 32, 79, 79, 79},
+     [](SharedState& s) { BeginAntAndAnnealingProblem(s, 2); },
+     [](SharedState& s) { WriteAntAndAnnealingVariant(s, 2); }},  // 13
+    {"Генетический алгоритм",
+     {7, 7, 3, 3, 8, 253, 253},
+     BeginGeneticAlgorithmProblem,
+     WriteGeneticAlgorithmVariant},  // 14
+    {"Размещение вершин графа на линейке",
+     {20, 20, 20, 20, 20, 20, 20},
+     BeginGraphPlacementProblem,
+     WriteGraphPlacementVariant},  // 15
     {"Сеть Кохонена (2)",
      {64, 64, 64, 64, 64, 64, 64},
      BeginKohonenClustersProblem,
-     WriteKohonenClustersVariant},                                               // 16
-    {"Функция принадлежности нечетких множеств", {64, 64, 10, 10, 10, 10, 10}},  // 17
+     WriteKohonenClustersVariant},  // 16
+    {"Функция принадлежности нечетких множеств",
+     {64, 64, 10, 10, 10, 10, 10},
+     BeginMembershipFunctionProblem,
+     WriteMembershipFunctionVariant},  // 17
     {"Сеть Хэмминга",
      {64, 64, 10, 10, 10, 10, 10},
      BeginHammingNetworkProblem,
-     WriteHammingNetworkVariant},                                                    // 18
-    {"Композиционное правило нечеткого вывода Заде", {32, 32, 32, 32, 32, 32, 32}},  // 19
+     WriteHammingNetworkVariant},  // 18
+    {"Композиционное правило нечеткого вывода Заде",
+     {32, 32, 32, 32, 32, 32, 32},
+     BeginCompositionalRuleProblem,
+     WriteCompositionalRuleVariant},  // 19
 };
 static_assert(std::size(kAiRows) == kAiProblemCount);
 

@@ -97,14 +97,26 @@ constexpr ProblemRow kAnalysisRows[] = {
      {11, 3, 3, 3, 3, 33, 32},
      BeginRationalIntegralProblem,
      WriteTrigIntegralVariant},  // 21
-    {"Double integrals", {2, 7, 5, 5, 5, 5, 5}},                           // 22
-    {"Change of variables - the Jacobian", {8, 4, 4, 4, 4, 33, 32}},       // 23
-    {"Curvilinear integral 2-nd kind", {3, 4, 4, 4, 4, 4, 4}},             // 24
+    {"Double integrals",
+     {2, 7, 5, 5, 5, 5, 5},
+     BeginDoubleIntegralProblem,
+     WriteDoubleIntegralVariant},                           // 22
+    {"Change of variables - the Jacobian",
+     {8, 4, 4, 4, 4, 33, 32},
+     BeginJacobianProblem,
+     WriteJacobianVariant},       // 23
+    {"Curvilinear integral 2-nd kind",
+     {3, 4, 4, 4, 4, 4, 4},
+     BeginLineIntegral2Problem,
+     WriteLineIntegral2Variant},             // 24
     {"Problems on the exam",
      {8, 10, 5, 5, 4, 3, 2},
      BeginExamPaper1Problem,
      WriteExamPaper1Variant},                                                         // 25
-    {"Double integrals (2)", {3, 4, 4, 4, 4, 4, 4}},                                  // 26
+    {"Double integrals (2)",
+     {3, 4, 4, 4, 4, 4, 4},
+     BeginTriangleIntegralProblem,
+     WriteTriangleIntegralVariant},                                  // 26
     {"Integrals. The method of undetermined coefficients",
      {7, 4, 4, 4, 4, 33, 32},
      BeginRationalIntegralProblem,
@@ -117,12 +129,27 @@ constexpr ProblemRow kAnalysisRows[] = {
      {11, 5, 5, 5, 5, 33, 32},
      BeginSeriesSumProblem,
      WriteSeriesSumVariant},                                                      // 29
-    {"Applications of the definite integral      (1)", {5, 5, 5, 5, 5, 33, 32}},  // 30
-    {"Applications of the definite integral(2)", {5, 3, 5, 5, 5, 33, 32}},        // 31
-    {"Triple integral ", {4, 4, 4, 4, 4, 4, 4}},                                  // 32
-    {"Curvilinear integral of the first kind", {3, 3, 3, 3, 3, 3, 3}},            // 33
-    {"Vector flow", {8, 8, 8, 4, 4, 4, 3}},                                       // 34
-    {"Problems on the exam (2)", {8, 7, 4, 5, 5, 5, 11}},                         // 35
+    {"Applications of the definite integral      (1)",
+     {5, 5, 5, 5, 5, 33, 32},
+     BeginIntegralApplications1Problem,
+     WriteIntegralApplications1Variant},  // 30
+    {"Applications of the definite integral(2)",
+     {5, 3, 5, 5, 5, 33, 32},
+     BeginIntegralApplications2Problem,
+     WriteIntegralApplications2Variant},        // 31
+    {"Triple integral ",
+     {4, 4, 4, 4, 4, 4, 4},
+     BeginTripleIntegralProblem,
+     WriteTripleIntegralVariant},                                  // 32
+    {"Curvilinear integral of the first kind",
+     {3, 3, 3, 3, 3, 3, 3},
+     BeginLineIntegral1Problem,
+     WriteLineIntegral1Variant},            // 33
+    {"Vector flow", {8, 8, 8, 4, 4, 4, 3}, BeginFluxProblem, WriteFluxVariant},                                       // 34
+    {"Problems on the exam (2)",
+     {8, 7, 4, 5, 5, 5, 11},
+     BeginExamPaper2Problem,
+     WriteExamPaper2Variant},                         // 35
 };
 static_assert(std::size(kAnalysisRows) == kAnalysisProblemCount);
 

@@ -101,4 +101,74 @@ void BeginExamPaper1Problem(SharedState& s);
 /// sets P1 to 9.
 void WriteExamPaper1Variant(SharedState& s);
 
+/// Double integral over a region: statement, answers head and book reference.
+void BeginDoubleIntegralProblem(SharedState& s);
+/// Double integral over a region: one variant's (x + c) over the region between a parabola and
+/// a line, its value and the two abscissas where they meet, in increasing order.
+void WriteDoubleIntegralVariant(SharedState& s);
+
+/// Change of variables: statement, answers head and book reference.
+void BeginJacobianProblem(SharedState& s);
+/// Change of variables: one variant's integrand over a parallelogram of two pairs of lines,
+/// its value and the Jacobian of the inverse map.
+void WriteJacobianVariant(SharedState& s);
+
+/// Double integral over a triangle: statement and answers head.
+void BeginTriangleIntegralProblem(SharedState& s);
+/// Double integral over a triangle: one variant's linear integrand and vertices, the exact
+/// value and the equations of the three sides.
+void WriteTriangleIntegralVariant(SharedState& s);
+
+/// Triple integral: statement, answers head and book reference.
+void BeginTripleIntegralProblem(SharedState& s);
+/// Triple integral: one variant's linear integrand over the tetrahedron cut off by a plane,
+/// and its integer value.
+void WriteTripleIntegralVariant(SharedState& s);
+
+/// Flux through a triangle: statement and answers head; lowers Level to at most 4.
+void BeginFluxProblem(SharedState& s);
+/// Flux through a triangle: one variant's linear field and triangle on the axes, and the
+/// flux through its upper side as an exact fraction.
+void WriteFluxVariant(SharedState& s);
+
+/// Applications of the definite integral (1): answers head with a cell per item.
+void BeginIntegralApplications1Problem(SharedState& s);
+/// Applications of the definite integral (1): one variant's area between power curves, rose
+/// area and washer volume, each as a decimal and an exact multiple of pi or fraction.
+void WriteIntegralApplications1Variant(SharedState& s);
+
+/// Applications of the definite integral (2): answers head with a cell per item.
+void BeginIntegralApplications2Problem(SharedState& s);
+/// Applications of the definite integral (2): one variant's volume between two exponentials
+/// and lengths of a parametric and a polar curve, as decimals.
+void WriteIntegralApplications2Variant(SharedState& s);
+
+/// Line integral of the first kind: statement, book reference and answers head; lowers Level
+/// to at most 4.
+void BeginLineIntegral1Problem(SharedState& s);
+/// Line integral of the first kind: one variant's integrand along a piece of a helix and the
+/// integral's value.
+void WriteLineIntegral1Variant(SharedState& s);
+
+/// Set cardinality: statement and answers head (a students' column in StudentsMode).
+void BeginSetCardinalityProblem(SharedState& s);
+/// Set cardinality: one variant's sets A, B, C, D over 'a'..'z' and |X|; outside TicketMode
+/// also |Y| and its two intermediate sets. In TicketMode only the sets X uses are printed and
+/// no variant number is written.
+void WriteSetCardinalityVariant(SharedState& s);
+
+/// Exam paper (2): answers head; nothing in the main file.
+void BeginExamPaper2Problem(SharedState& s);
+/// Exam paper (2): one variant's definite integral and one short task (region of
+/// convergence, sum of a series, div or rot at a point, or a set's cardinality); lowers P1 to 1
+/// above 4 for the set task.
+void WriteExamPaper2Variant(SharedState& s);
+
+/// Line integral of the second kind: statement, answers head, book reference and the axes
+/// savebox of the figures.
+void BeginLineIntegral2Problem(SharedState& s);
+/// Line integral of the second kind: one variant's form, the figure of its triangle with the
+/// sense of travel, and the integral along each side and around the contour.
+void WriteLineIntegral2Variant(SharedState& s);
+
 }  // namespace calculus

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "subjects/calculus/problems.h"
 #include "subjects/discrete/counting_problems.h"
 #include "subjects/discrete/problems.h"
 
@@ -34,24 +35,31 @@ void BeginTreeCentreRow22(SharedState& s) {
 // The Discrete Mathematics list in row order: title as stored (trailing blanks included),
 // bounds of P1..P7, begin and variant routines.
 constexpr ProblemRow kDiscreteRows[] = {
-    {"Транзитивное замыкание              ", {16, 16, 16, 16, 16, 16, 16}},  // 1
-    {"Дискретная математика. Минимальный остов", {6, 6, 5, 5, 5, 33, 32}},  // 2
-    {"Дискретная математика. Кратчайший путь. ОрГраф", {40, 40, 40, 40, 40, 33, 32}},  // 3
-    {"Множества. Операции. Мощность.        ", {4, 10, 15, 15, 15, 33, 32}},  // 4
+    {"Транзитивное замыкание              ", {16, 16, 16, 16, 16, 16, 16},
+     BeginTransitiveClosureProblem, WriteTransitiveClosureVariant},  // 1
+    {"Дискретная математика. Минимальный остов", {6, 6, 5, 5, 5, 33, 32},
+     BeginMinimumSpanningTreeProblem, WriteMinimumSpanningTreeVariant},  // 2
+    {"Дискретная математика. Кратчайший путь. ОрГраф", {40, 40, 40, 40, 40, 33, 32},
+     BeginShortestPathProblem, WriteShortestPathVariant},  // 3
+    {"Множества. Операции. Мощность.        ", {4, 10, 15, 15, 15, 33, 32}, calculus::BeginSetCardinalityProblem, calculus::WriteSetCardinalityVariant},  // 4
     {"Радиус и диаметр графа                ", {10, 10, 10, 10, 10, 33, 32},
      BeginGraphRadiusProblem, WriteGraphRadiusVariant},  // 5
-    {"Пути в орграфе                        ", {18, 18, 18, 18, 18, 33, 32}},  // 6
-    {"Таблица Кэли                          ", {14, 14, 11, 11, 11, 33, 32}},  // 7
+    {"Пути в орграфе                        ", {18, 18, 18, 18, 18, 33, 32},
+     BeginDigraphPathsProblem, WriteDigraphPathsVariant},  // 6
+    {"Таблица Кэли                          ", {14, 14, 11, 11, 11, 33, 32},
+     BeginCayleyTableProblem, WriteCayleyTableVariant},  // 7
     {"Дерево. Десятичная кодировка.         ", {64, 4, 5, 5, 5, 33, 32},
      BeginTreeCentreRow8, WriteTreeCentreVariant},  // 8
-    {"Сеть                                  ", {64, 64, 64, 64, 64, 33, 32}},  // 9
+    {"Сеть                                  ", {64, 64, 64, 64, 64, 33, 32},
+     BeginNetworkFlowProblem, WriteNetworkFlowVariant},  // 9
     {"Дерево. Кодировка Прюфера             ", {25, 4, 5, 5, 5, 33, 32},
      [](SharedState& s) { BeginPruferCodeProblem(s, 2); },
      [](SharedState& s) { WritePruferCodeVariant(s, 2); }},  // 10
     {"Раскодировка Прюфера                  ", {16, 4, 5, 5, 5, 33, 32},
      [](SharedState& s) { BeginPruferCodeProblem(s, 1); },
      [](SharedState& s) { WritePruferCodeVariant(s, s.Level == 4 ? 3 : 1); }},  // 11
-    {"Задача о назначениях", {10, 10, 10, 10, 10, 10, 10}},  // 12
+    {"Задача о назначениях", {10, 10, 10, 10, 10, 10, 10},
+     BeginAssignmentProblem, WriteAssignmentVariant},  // 12
     {"Китайская теорема об остатках", {6, 6, 4, 2, 6, 6, 6},
      BeginChineseRemainderProblem, WriteChineseRemainderVariant},  // 13
     {"Восстановление перестановки по таблице инверсий", {8, 8, 8, 8, 8, 8, 8},
@@ -70,10 +78,13 @@ constexpr ProblemRow kDiscreteRows[] = {
     {"Хроматический полином (5)", {10, 10, 10, 10, 10, 33, 32},
      BeginChromaticPolynomialProblem,
      [](SharedState& s) { WriteChromaticPolynomialVariant(s, 1); }},  // 20
-    {"Компоненты сильной связности графа", {7, 7, 7, 7, 7, 33, 32}},  // 21
+    {"Компоненты сильной связности графа", {7, 7, 7, 7, 7, 33, 32},
+     [](SharedState& s) { BeginStrongComponentsProblem(s, 7); },
+     [](SharedState& s) { WriteStrongComponentsVariant(s, 7); }},  // 21
     {"Центроид дерева (n=16)", {16, 3, 4, 4, 4, 33, 32},
      BeginTreeCentreRow22, WriteTreeCentreVariant},  // 22
-    {"Паросочетание", {36, 36, 36, 36, 36, 36, 36}},  // 23
+    {"Паросочетание", {36, 36, 36, 36, 36, 36, 36},
+     BeginMatchingProblem, WriteMatchingVariant},  // 23
     {"Код Гапта", {9, 9, 9, 9, 16, 16, 16},
      [](SharedState& s) { BeginGaptCodeProblem(s, 1); },
      [](SharedState& s) { WriteGaptCodeVariant(s, 1); }},  // 24
@@ -82,11 +93,16 @@ constexpr ProblemRow kDiscreteRows[] = {
      [](SharedState& s) { WriteGaptCodeVariant(s, 2); }},  // 25
     {"Вычисление числа циклов по матрице смежности", {9, 4, 5, 5, 5, 2, 3},
      BeginCycleCountProblem, WriteCycleCountVariant},  // 26
-    {"Топологическая сортировка бесконтурной сети", {9, 9, 9, 9, 9, 9, 9}},  // 27
+    {"Топологическая сортировка бесконтурной сети", {9, 9, 9, 9, 9, 9, 9},
+     [](SharedState& s) { BeginTopologicalSortProblem(s, 9); },
+     [](SharedState& s) { WriteTopologicalSortVariant(s, 9); }},  // 27
     {"Десятичная кодировка", {6, 7, 7, 7, 7, 7, 7},
      BeginDecimalTreeCodeProblem, WriteDecimalTreeCodeVariant},  // 28
-    {"Гамильтоновы циклы", {5, 5, 5, 5, 5, 5, 7}},  // 29
-    {"Задача коммивояжера", {9, 9, 9, 9, 9, 9, 5}},  // 30
+    {"Гамильтоновы циклы", {5, 5, 5, 5, 5, 5, 7},
+     [](SharedState& s) { BeginHamiltonianCyclesProblem(s, 5); },
+     WriteHamiltonianCyclesVariant},  // 29
+    {"Задача коммивояжера", {9, 9, 9, 9, 9, 9, 5},
+     BeginTravellingSalesmanProblem, WriteTravellingSalesmanVariant},  // 30
     {"Реберный граф", {10, 10, 10, 10, 10, 33, 32},
      BeginLineGraphProblem,
      [](SharedState& s) { WriteLineGraphVariant(s, 1); }},  // 31

@@ -11,6 +11,54 @@ namespace discrete {
 void BeginGraphRadiusProblem(SharedState& s);
 void WriteGraphRadiusVariant(SharedState& s);
 
+/// Transitive closure of a relation on four elements given by its matrix.
+void BeginTransitiveClosureProblem(SharedState& s);
+void WriteTransitiveClosureVariant(SharedState& s);
+
+/// Minimum spanning tree of a weighted wheel: Prim's order, the weight, the tree count.
+void BeginMinimumSpanningTreeProblem(SharedState& s);
+void WriteMinimumSpanningTreeVariant(SharedState& s);
+
+/// Shortest path in a weighted digraph on a 3-row lattice by Dijkstra's method.
+void BeginShortestPathProblem(SharedState& s);
+void WriteShortestPathVariant(SharedState& s);
+
+/// Walks of length 3 in a digraph of eight arcs on five vertices.
+void BeginDigraphPathsProblem(SharedState& s);
+void WriteDigraphPathsVariant(SharedState& s);
+
+/// Cayley table of a product of pairs of bits given by two component formulas.
+void BeginCayleyTableProblem(SharedState& s);
+void WriteCayleyTableVariant(SharedState& s);
+
+/// Maximum flow through a 14-vertex transport network.
+void BeginNetworkFlowProblem(SharedState& s);
+void WriteNetworkFlowVariant(SharedState& s);
+
+/// Assignment problem solved by the Hungarian method.
+void BeginAssignmentProblem(SharedState& s);
+void WriteAssignmentVariant(SharedState& s);
+
+/// Strongly connected components of a digraph on n vertices.
+void BeginStrongComponentsProblem(SharedState& s, int n);
+void WriteStrongComponentsVariant(SharedState& s, int n);
+
+/// Largest matching and number of perfect matchings of a bipartite graph.
+void BeginMatchingProblem(SharedState& s);
+void WriteMatchingVariant(SharedState& s);
+
+/// Order function (topological levels) of an acyclic network on n vertices.
+void BeginTopologicalSortProblem(SharedState& s, int n);
+void WriteTopologicalSortVariant(SharedState& s, int n);
+
+/// Hamiltonian cycles of one of seven small mixed graphs, relabelled.
+void BeginHamiltonianCyclesProblem(SharedState& s, int n);
+void WriteHamiltonianCyclesVariant(SharedState& s);
+
+/// Shortest Hamiltonian cycle of a weighted directed wheel.
+void BeginTravellingSalesmanProblem(SharedState& s);
+void WriteTravellingSalesmanVariant(SharedState& s);
+
 /// Radius, diameter, centre, decimal code and centroid of a tree grown on the TreeGridCols grid.
 void BeginTreeCentreProblem(SharedState& s);
 void WriteTreeCentreVariant(SharedState& s);

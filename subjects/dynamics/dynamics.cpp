@@ -2,9 +2,18 @@
 
 #include <iterator>
 
+#include "subjects/dynamics/coulisse_lagrange.h"
 #include "subjects/dynamics/cylinder_springs.h"
+#include "subjects/dynamics/hamilton_equations.h"
+#include "subjects/dynamics/hamiltonian.h"
+#include "subjects/dynamics/lagrange_given_energy.h"
+#include "subjects/dynamics/motion_integration.h"
+#include "subjects/dynamics/point_dynamics_theorems.h"
+#include "subjects/dynamics/point_motion_equation.h"
+#include "subjects/dynamics/reduced_masses.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/truss_oscillation.h"
+#include "subjects/kinematics/kinematics.h"
 
 namespace dynamics {
 
@@ -18,22 +27,44 @@ using subjects::ProblemRow;
 // variant routines. Rows sharing a routine pass their row number (or the mechanism mode) to it
 // through captureless lambdas; row 14 takes the cylinders-and-bar pair at Level 1.
 constexpr ProblemRow kDynamicsRows[] = {
-    {"The main theorems of the dynamics point   ", {10, 20, 4, 3, 3, 33, 32}},     // 1
-    {"The differential equation of motion of a point", {33, 1, 1, 1, 1, 33, 32}},  // 2
-    {" Integration of the equation of movement ", {2, 20, 20, 6, 10, 5, 5}},       // 3
+    {"The main theorems of the dynamics point   ",
+     {10, 20, 4, 3, 3, 33, 32},
+     BeginPointDynamicsTheoremsProblem,
+     WritePointDynamicsTheoremsVariant},  // 1
+    {"The differential equation of motion of a point",
+     {33, 1, 1, 1, 1, 33, 32},
+     BeginPointMotionEquationProblem,
+     WritePointMotionEquationVariant},  // 2
+    {" Integration of the equation of movement ",
+     {2, 20, 20, 6, 10, 5, 5},
+     BeginMotionIntegrationProblem,
+     WriteMotionIntegrationVariant},  // 3
     {" The Theorem of the centre of mass of system ", {3, 3, 2, 4, 5, 10, 10}},    // 4
     {"  ", {14, 15, 40, 9, 9, 33, 32}},                                            // 5 blank
     {" The Theorem of kinetic energy (1) ", {3, 3, 2, 4, 5, 10, 10}},              // 6
     {" Dynamic calculation of the mechanism with unknown parametre ",
      {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
     {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
-    {" The Principle of possible movings (1) ", {4, 4, 4, 8, 2, 33, 32}},  // 9 four-link, mode 9
+    {" The Principle of possible movings (1) ",
+     {4, 4, 4, 8, 2, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginFourLinkMechanismProblem(s, kinematics::kFourLinkStaticsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkStaticsMode);
+     }},  // 9 four-link, mode 9
     {" The General equation of dynamics, 2 degrees of freedom (1) ",
      {4, 3, 2, 4, 5, 12, 12}},  // 10
     {" The General equation of dynamics, 2 degrees of freedom (2) ",
      {36, 6, 10, 7, 9, 33, 32}},  // 11
     {" The Lever Zhukovsky. The iterative mechanism ",
-     {4, 4, 4, 8, 2, 33, 32}},  // 12 four-link, mode 12
+     {4, 4, 4, 8, 2, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginFourLinkMechanismProblem(s, kinematics::kFourLinkMomentMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
+     }},  // 12 four-link, mode 12
     {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
     {" Largange Equation  of 2nd sort ", {6, 5, 2, 3, 4, 3, 3}},  // 14 Level 1: cylinders, bar
     {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank
@@ -61,13 +92,30 @@ constexpr ProblemRow kDynamicsRows[] = {
      BeginShaftReactionsProblem,
      WriteShaftReactionsVariant},                              // 26
     {"", {4, 4, 4, 2, 5, 33, 32}},                             // 27 blank
-    {" Hamiltonian", {10, 2, 2, 3, 3, 3, 3}},                  // 28
-    {" The Equation of Hamilton ", {10, 4, 4, 2, 1, 33, 32}},  // 29
+    {" Hamiltonian",
+     {10, 2, 2, 3, 3, 3, 3},
+     BeginHamiltonianProblem,
+     [](SharedState& s) { WriteHamiltonianVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6); }},  // 28
+    {" The Equation of Hamilton ",
+     {10, 4, 4, 2, 1, 33, 32},
+     BeginHamiltonEquationsProblem,
+     [](SharedState& s) {
+       WriteHamiltonEquationsVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6);
+     }},  // 29
     {" Equation of Lagrange for system with one degree of freedom ",
      {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
-    {" The Coulisse. Lagrange equation", {33, 2, 4, 5, 5, 33, 32}},                 // 31
-    {" Lagrange equation. Acceleration definition ", {5, 5, 9, 9, 9, 9, 9}},        // 32
-    {" Kinetic energy of system. The resulted weights ", {10, 10, 4, 4, 3, 6, 5}},  // 33
+    {" The Coulisse. Lagrange equation",
+     {33, 2, 4, 5, 5, 33, 32},
+     BeginCoulisseLagrangeProblem,
+     WriteCoulisseLagrangeVariant},  // 31
+    {" Lagrange equation. Acceleration definition ",
+     {5, 5, 9, 9, 9, 9, 9},
+     BeginLagrangeGivenEnergyProblem,
+     WriteLagrangeGivenEnergyVariant},  // 32
+    {" Kinetic energy of system. The resulted weights ",
+     {10, 10, 4, 4, 3, 6, 5},
+     BeginReducedMassesProblem,
+     WriteReducedMassesVariant},  // 33
     {" the Principle of possible movings (2) ",
      {5, 6, 3, 3, 4, 4, 4}},  // 34 rolling-disk mechanism, mode 2
 };

@@ -28,13 +28,22 @@ constexpr ProblemRow kKinematicsRows[] = {
      {22, 4, 10, 10, 56, 33, 32},
      BeginPolarProblem,
      WritePolarVariant},                                                                  // 4
-    {"Velocity and acceleration of the body points       ", {10, 3, 9, 10, 10, 33, 32}},  // 5
-    {"Transfer of rotation                     ", {8, 3, 4, 4, 9, 33, 32}},               // 6
+    {"Velocity and acceleration of the body points       ",
+     {10, 3, 9, 10, 10, 33, 32},
+     BeginBodyPointMotionProblem,
+     WriteBodyPointMotionVariant},  // 5
+    {"Transfer of rotation                     ",
+     {8, 3, 4, 4, 9, 33, 32},
+     BeginBeltTransmissionProblem,
+     WriteBeltTransmissionVariant},  // 6
     {"Velocity and acceleration in the rotational motion",
      {20, 20, 20, 20, 20, 33, 32},
      BeginRotationFromRestProblem,
      WriteRotationFromRestVariant},                                                          // 7
-    {"Kinematic analysis of mechanism (4 link)", {4, 4, 4, 8, 5, 33, 32}},                   // 8
+    {"Kinematic analysis of mechanism (4 link)",
+     {4, 4, 4, 8, 5, 33, 32},
+     [](SharedState& s) { BeginFourLinkMechanismProblem(s, kFourLinkKinematicsMode); },
+     [](SharedState& s) { WriteFourLinkMechanismVariant(s, kFourLinkKinematicsMode); }},  // 8
     {"Kinematic analysis of mechanism (6 link)", {15, 3, 3, 3, 3, 3, 3}},                    // 9
     {"Kinematic analysis of mechanism (7 link)", {4, 2, 4, 4, 10, 4, 32}},                   // 10
     {"Kinematic analysis of mechanism (5 link)", {4, 4, 4, 4, 4, 10, 5}},                    // 11
@@ -44,15 +53,27 @@ constexpr ProblemRow kKinematicsRows[] = {
     {"Kinematic analysis of planar mechanism (2)", {7, 7, 4, 3, 2, 2, 3}},                   // 15
     {"The equation of the three angular velocities      ", {10, 2, 4, 4, 4, 33, 32}},        // 16
     {"The equation of the three angular accelerations      ", {5, 2, 4, 4, 4, 33, 32}},      // 17
-    {"Complex motion of a point, flat trajectory", {12, 4, 2, 3, 7, 3, 3}},                  // 18
-    {"Complex motion of a point, ыpatial trajectory ", {12, 4, 2, 3, 7, 10, 10}},            // 19
-    {"Complex motion of a point, a flat transport motion", {10, 10, 3, 4, 8, 33, 32}},       // 20
+    {"Complex motion of a point, flat trajectory",
+     {12, 4, 2, 3, 7, 3, 3},
+     BeginComplexMotionFlatProblem,
+     WriteComplexMotionFlatVariant},  // 18
+    {"Complex motion of a point, ыpatial trajectory ",
+     {12, 4, 2, 3, 7, 10, 10},
+     BeginComplexMotionSpatialProblem,
+     WriteComplexMotionSpatialVariant},  // 19
+    {"Complex motion of a point, a flat transport motion",
+     {10, 10, 3, 4, 8, 33, 32},
+     BeginPointOnRodProblem,
+     WritePointOnRodVariant},  // 20
     {"Mechanism with a clutch                     ", {8, 6, 4, 3, 3, 33, 32}},               // 21
     {"Spherical motion                  ",
      {9, 9, 9, 3, 9, 3, 3},
      BeginSphericalMotionProblem,
      WriteSphericalMotionVariant},                                                // 22
-    {"Tasks on different topics                 ", {30, 10, 4, 10, 56, 33, 32}},  // 23
+    {"Tasks on different topics                 ",
+     {30, 10, 4, 10, 56, 33, 32},
+     BeginDifferentTopicsProblem,
+     WriteDifferentTopicsVariant},  // 23
 };
 static_assert(std::size(kKinematicsRows) == kKinematicsProblemCount);
 

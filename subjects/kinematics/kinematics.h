@@ -19,6 +19,10 @@ inline constexpr int kFourLinkKinematicsMode = 1;     // row 8
 inline constexpr int kSixLinkKinematicsMode = 2;      // row 9
 inline constexpr int kSevenLinkKinematicsMode = 9;    // row 10
 inline constexpr int kRollingDiskKinematicsMode = 1;  // row 14
+/// The four-link family's mode of the Dynamics tab's row 9 (the support reactions).
+inline constexpr int kFourLinkStaticsMode = 9;
+/// The four-link family's mode of the Dynamics tab's row 12 (the moment on the crank).
+inline constexpr int kFourLinkMomentMode = 12;
 
 /// The Kinematic tab: its rows in list order and the bounds of rows 24..40.
 extern const subjects::ProblemTab KinematicsTab;
@@ -28,6 +32,14 @@ extern const toolkit::IndexedArray<std::string_view, 1, kKinematicsProblemCount>
 /// Upper bounds of P1..P7 for every Kinematic row; rows 24..40 belong to no list row and hold
 /// zeros.
 extern const toolkit::TParameterRangeTable KinematicsRanges;
+
+/// The four-link mechanism family: mode 1 is Kinematic row 8 (velocities and accelerations of
+/// the joints), mode 9 Dynamics row 9 (support reactions of the four rods), mode 12 Dynamics
+/// row 12 (the moment on the crank and the powers); other modes set the box width only.
+void BeginFourLinkMechanismProblem(SharedState& s, int mode);
+/// One variant of the four-link family in `mode` (1, 9 or 12): figure, data and the answers
+/// rows; mode 12 sets P5 := 1. Throws DegenerateDataError in a dead-point position.
+void WriteFourLinkMechanismVariant(SharedState& s, int mode);
 
 /// Runs the begin routine of Kinematic row `problem` once per document; 0 or above 23 does
 /// nothing.

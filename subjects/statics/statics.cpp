@@ -3,11 +3,21 @@
 #include <iterator>
 
 #include "subjects/statics/force_moment.h"
+#include "subjects/statics/force_system_reduction.h"
+#include "subjects/statics/plate_equilibrium.h"
+#include "subjects/statics/shelf_equilibrium.h"
+#include "subjects/statics/simple_frame.h"
 #include "subjects/statics/simple_truss.h"
 #include "subjects/statics/six_rod_framework.h"
+#include "subjects/statics/spatial_truss.h"
+#include "subjects/statics/static_invariants.h"
+#include "subjects/statics/three_body_structure_i.h"
+#include "subjects/statics/three_body_structure_ii.h"
+#include "subjects/statics/three_force_theorem.h"
 #include "subjects/statics/three_link_chain.h"
 #include "subjects/statics/triangular_lattice_truss.h"
 #include "subjects/statics/truss_column.h"
+#include "subjects/statics/two_body_structure.h"
 
 namespace statics {
 
@@ -30,7 +40,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginThreeLinkChainProblem,
      WriteThreeLinkChainVariant},  // 2 equilibrium chain of three links
     {"A theorem on the three forces         ",
-     {15, 2, 3, 4, 5, 33, 32}},                                       // 3 theorem of three forces
+     {15, 2, 3, 4, 5, 33, 32},
+     BeginThreeForceTheoremProblem,
+     WriteThreeForceTheoremVariant},                                  // 3 theorem of three forces
     {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
     {"Calculation of the the truss (column)        ",
      {30, 18, 30, 7, 9, 3, 3},
@@ -45,18 +57,38 @@ constexpr ProblemRow kStaticsRows[] = {
      {12, 2, 3, 6, 6, 9, 9}},  // 8 compound rectangular frame, mode 8
     {"Compound frame under distributed force",
      {4, 2, 2, 2, 8, 10, 8}},  // 9 compound frame under distributed force
-    {"Static Invariants     ", {64, 64, 64, 3, 3, 10, 10}},  // 10 static invariants of three forces
-    {"The spatial truss       ", {2, 2, 4, 3, 6, 2, 6}},     // 11 spatial truss, mode 11
+    {"Static Invariants     ",
+     {64, 64, 64, 3, 3, 10, 10},
+     BeginStaticInvariantsProblem,
+     WriteStaticInvariantsVariant},  // 10 static invariants of three forces
+    {"The spatial truss       ",
+     {2, 2, 4, 3, 6, 2, 6},
+     [](SharedState& s) { BeginSpatialTrussProblem(s, 11); },
+     [](SharedState& s) { WriteSpatialTrussVariant(s, 11); }},  // 11 spatial truss, mode 11
     {"Reduction of Force Systems       ",
-     {4, 4, 2, 3, 9, 33, 32}},  // 12 reduction of a force system, mode 12
-    {"Equilibrium of plate             ", {3, 2, 2, 6, 4, 33, 32}},  // 13 equilibrium of a plate
+     {4, 4, 2, 3, 9, 33, 32},
+     [](SharedState& s) { BeginForceSystemReductionProblem(s, 12); },
+     [](SharedState& s) {
+       WriteForceSystemReductionVariant(s, 12);
+     }},  // 12 reduction of a force system, mode 12
+    {"Equilibrium of plate             ",
+     {3, 2, 2, 6, 4, 33, 32},
+     BeginPlateEquilibriumProblem,
+     WritePlateEquilibriumVariant},  // 13 equilibrium of a plate
     {"Equilibrium of shelf            ",
-     {3, 2, 2, 6, 4, 9, 2}},  // 14 equilibrium of a shelf; Level 1: simple shelf
+     {3, 2, 2, 6, 4, 9, 2},
+     BeginShelfEquilibriumProblem,
+     WriteShelfEquilibriumVariant,
+     BeginShelfEquilibriumProblem,
+     WriteSimpleShelfVariant},  // 14 equilibrium of a shelf; Level 1: simple shelf
     {"Geometrical characteristics of plane figures",
      {2, 10, 4, 3, 4, 33, 32}},  // 15 geometrical characteristics of plane figures
     {"Compound structure (3 body)  ",
      {8, 2, 2, 9, 4, 9, 9}},  // 16 compound structure of three bodies
-    {"Equilibrium of simple frame  ", {10, 8, 3, 3, 3, 3, 3}},  // 17 equilibrium of a simple frame
+    {"Equilibrium of simple frame  ",
+     {10, 8, 3, 3, 3, 3, 3},
+     BeginSimpleFrameProblem,
+     WriteSimpleFrameVariant},  // 17 equilibrium of a simple frame
     {"Rolling friction             ",
      {10, 5, 5, 5, 5, 16,
       16}},  // 18 rolling friction of two cylinders; Level 1: corner, rod and cylinder
@@ -64,19 +96,33 @@ constexpr ProblemRow kStaticsRows[] = {
     {"The center of gravity of the spatial body",
      {3, 3, 5, 4, 9, 33, 32}},  // 20 centre of gravity of a spatial body
     {"The center of gravity of the spatial core figure ",
-     {2, 2, 4, 3, 6, 2, 6}},  // 21 centre of gravity of a rod figure, mode 21
+     {2, 2, 4, 3, 6, 2, 6},
+     [](SharedState& s) { BeginSpatialTrussProblem(s, 21); },
+     [](SharedState& s) {
+       WriteSpatialTrussVariant(s, 21);
+     }},  // 21 centre of gravity of a rod figure, mode 21
     {"Moment of force about the axis",
-     {4, 4, 2, 3, 9, 33, 32}},  // 22 moment of a force about an axis, mode 22
+     {4, 4, 2, 3, 9, 33, 32},
+     [](SharedState& s) { BeginForceSystemReductionProblem(s, 22); },
+     [](SharedState& s) {
+       WriteForceSystemReductionVariant(s, 22);
+     }},  // 22 moment of a force about an axis, mode 22
     {"Moment of force about the point ",
      {2, 4, 4, 4, 10, 10, 10},
      BeginForceMomentProblem,
      WriteForceMomentVariant},  // 23 moment of a force about a point
     {"Simple compound structure",
-     {16, 2, 5, 5, 5, 5, 4}},  // 24 simple compound structure of two bodies
+     {16, 2, 5, 5, 5, 5, 4},
+     BeginTwoBodyStructureProblem,
+     WriteTwoBodyStructureVariant},  // 24 simple compound structure of two bodies
     {"Simple Compound structure (3 body) I. ",
-     {4, 3, 3, 3, 4, 3, 4}},  // 25 simple compound structure of three bodies, I
+     {4, 3, 3, 3, 4, 3, 4},
+     BeginThreeBodyStructureIProblem,
+     WriteThreeBodyStructureIVariant},  // 25 simple compound structure of three bodies, I
     {"Simple Compound structure (3 body) II.",
-     {4, 4, 2, 3, 3, 3, 3}},  // 26 simple compound structure of three bodies, II
+     {4, 4, 2, 3, 3, 3, 3},
+     BeginThreeBodyStructureIIProblem,
+     WriteThreeBodyStructureIIVariant},  // 26 simple compound structure of three bodies, II
     {"Calculation of the the simple truss         ",
      {5, 6, 2, 4, 16, 16, 16},
      BeginSimpleTrussProblem,

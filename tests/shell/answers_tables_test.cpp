@@ -141,8 +141,16 @@ double EstimatedWidth(const Table& t) {
   used = std::min(used, t.columns);
   std::vector<int> widest(used, 0);
   for (const auto& row : t.rows) {
-    for (std::size_t c = 0; c < row.size() && c < widest.size(); ++c) {
-      widest[c] = std::max(widest[c], PrintedSigns(row[c]));
+    // A cell \multicolumn{n} shares its signs among the n columns it spans.
+    std::size_t c = 0;
+    for (const std::string& cell : row) {
+      if (c >= widest.size()) break;
+      const std::size_t at = cell.find("\\multicolumn{");
+      const int span = at == std::string::npos ? 1 : std::max(1, std::atoi(cell.c_str() + at + 13));
+      const int signs = PrintedSigns(cell);
+      for (int k = 0; k < span && c < widest.size(); ++k, ++c) {
+        widest[c] = std::max(widest[c], (signs + span - 1) / span);
+      }
     }
   }
   double width = 0.4 * (used + 1);

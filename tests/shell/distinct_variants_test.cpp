@@ -42,6 +42,12 @@ constexpr SmallSpace kSmallSpaces[] = {
     {1, 25, 5, 8},
     {1, 25, 10, 8},
     {1, 16, 1, 25},  // Analysis, binomial integrals: item 1 alone, 5 x 5 square roots
+    {7, 2, 1, 33},   // Dynamics, worded point-dynamics problems: a bank of 33
+    {7, 2, 5, 33},
+    {7, 2, 10, 33},
+    {7, 29, 1, 10},  // Dynamics, Hamilton equations: ten mechanisms
+    {7, 29, 5, 10},
+    {7, 29, 10, 10},
     {9, 1, 1, 32},   // Logic rows 1, 2 and 4
     {9, 1, 5, 32},
     {9, 1, 10, 32},

@@ -154,7 +154,8 @@ TEST(MaxFlowTest, FlowRowSumsInWholeNumbers) {
   (*flow)[10][14] = 200;
   (*flow)[13][14] = 60;
   AnsWriteFlowRow(r, *capacities, *flow);
-  EXPECT_EQ(testing_support::AnsText(r), " 2 \r\n&260 \r\n&280  \r\n&36  \r\n");
+  // The row names the printed number FirstNumber + VariantIndex - 1.
+  EXPECT_EQ(testing_support::AnsText(r), " 4 \r\n&260 \r\n&280  \r\n&36  \r\n");
 }
 
 }  // namespace
