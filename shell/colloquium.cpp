@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "shell/document_frame.h"
+#include "shell/list_files.h"
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
@@ -43,7 +44,7 @@ void WriteColloquiumSets(SharedState& s, Platform& platform,
                          const std::filesystem::path& start_dir) {
   if (s.ColloquiumGroupCount <= 0 ||
       s.ColloquiumGroupCount > static_cast<int>(s.ColloquiumQuestions.size())) {
-    throw toolkit::DegenerateDataError(
+    throw ListDataError(
         "The colloquium list holds no questions: fill it in the window \"List\"");
   }
   s.TextHeight = 700;

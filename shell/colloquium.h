@@ -16,7 +16,7 @@ namespace shell {
 void ParseColloquiumList(toolkit::Run& s, const std::vector<std::string>& lines);
 
 /// The colloquium run: writes vpr<level letter>.tex with SetNumber boxed sets, each drawing
-/// one question of every group (RandomInt) in group order. Throws DegenerateDataError before
+/// one question of every group (RandomInt) in group order. Throws ListDataError before
 /// writing anything when the list holds no question, IoError on a failed write; the caller
 /// reports and closes the file.
 void WriteColloquiumSets(SharedState& s, Platform& platform,

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "toolkit/cp1251.h"
+#include "toolkit/latex_text.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -21,7 +22,7 @@ char LevelLetter(int level) { return static_cast<char>(64 + level); }
 void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::string_view base,
                   int textwidth) {
   s.OutputName = toolkit::CutToChars(base, 25) + LevelLetter(s.Level);
-  s.MainFile.OpenFile(start_dir / (s.OutputName + ".tex"));
+  s.MainFile.OpenFile(start_dir / (s.OutputName + ".tex"), toolkit::TextWriter::Replace::kOnCommit);
   WriteLine(s, "\\documentclass[12pt]{report}");
   WriteLine(s, "\\usepackage{colordvi}\\usepackage{eepico}");
   WriteLine(s, "\\usepackage{amsfonts}\\usepackage{mathtext}");
@@ -44,8 +45,10 @@ void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::s
 
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir) {
   const std::filesystem::path folder = start_dir / "otv";
-  s.SecondAnswersFile.OpenFile(folder / ("OT2" + s.OutputName + ".tex"));
-  s.AnswersFile.OpenFile(folder / ("otv" + s.OutputName + ".tex"));
+  s.SecondAnswersFile.OpenFile(folder / ("OT2" + s.OutputName + ".tex"),
+                               toolkit::TextWriter::Replace::kOnCommit);
+  s.AnswersFile.OpenFile(folder / ("otv" + s.OutputName + ".tex"),
+                         toolkit::TextWriter::Replace::kOnCommit);
 }
 
 void WriteHeaderComment(SharedState& s) {
@@ -72,24 +75,29 @@ void WriteProblemHeading(SharedState& s) {
 void WriteTicketHeader(SharedState& s) {
   WriteText(s, "\\noindent");
   WriteLine(
-      s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + s.UniversityName + "}\\end{center}");
-  WriteLine(s, "{\\small " + s.DepartmentName +
+      s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + toolkit::EscapeLatexText(s.UniversityName) + "}\\end{center}");
+  WriteLine(s, "{\\small " + toolkit::EscapeLatexText(s.DepartmentName) +
                    "} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par");
   WriteLine(s, "{ \\noindent\\Blue{{\\bf Examination ticket} " +
                    toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)) + " \\hfill " +
-                   s.TicketDate + " \\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}");
+                   toolkit::EscapeLatexText(s.TicketDate) + " \\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}");
 }
 
 void CloseDocumentAndAnswers(SharedState& s) {
   WriteText(s, "\\end{document}");
+  // All three are finished before any of them takes the place of the last Start's file.
   s.MainFile.Close();
   s.AnswersFile.Close();
   s.SecondAnswersFile.Close();
+  s.AnswersFile.Commit();
+  s.SecondAnswersFile.Commit();
+  s.MainFile.Commit();
 }
 
 void CloseDocument(SharedState& s) {
   WriteText(s, "\\end{document}");
   s.MainFile.Close();
+  s.MainFile.Commit();
 }
 
 }  // namespace shell

@@ -11,15 +11,16 @@ namespace shell {
 /// The letter of a level in document names: "A" for level 1 up to "J" for level 10.
 char LevelLetter(int level);
 
-/// OutputName := the first 25 characters of base followed by the level letter; creates (or
-/// empties) start_dir/OutputName.tex as MainFile and writes the preamble with \textheight
+/// OutputName := the first 25 characters of base followed by the level letter; opens a new
+/// start_dir/OutputName.tex as MainFile (it replaces the old one when the document is closed)
+/// and writes the preamble with \textheight
 /// TextHeight and \textwidth textwidth, the header comment, the macros and the problem
 /// counter. Throws IoError when the file cannot be created or written.
 void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::string_view base,
                   int textwidth);
 
-/// Creates (or empties) the answers files start_dir/otv/otvOutputName.tex and
-/// start_dir/otv/OT2OutputName.tex, the second one first. Throws IoError.
+/// Opens new answers files start_dir/otv/otvOutputName.tex and start_dir/otv/OT2OutputName.tex,
+/// the second one first; they replace the old ones at CloseDocumentAndAnswers. Throws IoError.
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir);
 
 /// Writes the five "%%" comment lines that name the program into the main file.
@@ -34,10 +35,11 @@ void WriteProblemHeading(SharedState& s);
 /// Writes the header of the current examination ticket; it leaves its \fbox and \parbox open.
 void WriteTicketHeader(SharedState& s);
 
-/// Writes "\end{document}" (no line end) and closes the main file and both answers files.
+/// Writes "\end{document}" (no line end), finishes the main file and both answers files and
+/// then puts them in place of the last ones; until then the old files stay as they were.
 void CloseDocumentAndAnswers(SharedState& s);
 
-/// Writes "\end{document}" (no line end) and closes the main file only.
+/// Writes "\end{document}" (no line end), finishes the main file and puts it in place.
 void CloseDocument(SharedState& s);
 
 }  // namespace shell

@@ -49,7 +49,7 @@ std::vector<std::string> GhostscriptArgs(const std::string& output_name) {
 
 StartResult RunLatex(const SharedState& s, Platform& platform,
                      const std::filesystem::path& start_dir, const std::filesystem::path& tex_dir) {
-  return Start(platform, s.LatexPath + "latex", {"-interaction=nonstopmode", s.OutputName},
+  return Start(platform, s.LatexPath + "latex", {"-no-shell-escape", "-interaction=nonstopmode", s.OutputName},
                {{"TEXINPUTS", tex_dir.string() + ":"}}, start_dir,
                std::string("The programm  ") + kLineBreak + s.LatexPath + "latex not found ");
 }

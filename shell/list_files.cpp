@@ -1,13 +1,15 @@
 #include "shell/list_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "toolkit/atomic_file.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
 
@@ -18,11 +20,100 @@ namespace {
 constexpr std::size_t kStudentNameChars = 65;
 constexpr std::size_t kGroupNameChars = 50;
 
-bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+// Closes a descriptor when the read ends, however it ends.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+[[noreturn]] void ThrowReadError(const std::filesystem::path& path, const std::string& why) {
+  throw toolkit::IoError("Cannot read file " + path.string() + ": " + why);
+}
+
+// Where the lines a reader asked for end in the bytes read so far.
+class LineBound {
+ public:
+  LineBound(const std::filesystem::path& path, int max_lines)
+      : path_(path), max_lines_(max_lines) {}
+
+  // The length of the part of bytes[0..size) to keep, or size when all of it is kept and
+  // reading goes on.
+  std::size_t Scan(const char* bytes, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+      const char c = bytes[i];
+      if (after_cr_ && c == '\n') {
+        after_cr_ = false;
+        continue;
+      }
+      after_cr_ = c == '\r';
+      if (c == '\r' || c == '\n') {
+        ++ended_;
+        line_bytes_ = 0;
+        // The line after the last one asked for only shows that there are more.
+        if (ended_ > max_lines_) return i + 1;
+      } else if (++line_bytes_ > kMaxLineBytes) {
+        if (ended_ >= max_lines_) return i;
+        ThrowReadError(path_, "line " + std::to_string(ended_ + 1) + " is longer than " +
+                                  std::to_string(kMaxLineBytes) +
+                                  " bytes; it is not a text file of lines");
+      }
+    }
+    return size;
+  }
+
+ private:
+  const std::filesystem::path& path_;
+  int max_lines_;
+  int ended_ = 0;
+  std::size_t line_bytes_ = 0;
+  bool after_cr_ = false;
+};
+
+// The bytes of the first max_lines lines of a regular file, and the start of one more line
+// when there is one. A folder, a device or a pipe is refused before anything is read from
+// it: opening does not wait for a writer (O_NONBLOCK), and the kind is checked on the open
+// descriptor, so nothing can be swapped in between.
+std::string ReadFileBytes(const std::filesystem::path& path, int max_lines) {
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) {
+    const int error = errno;
+    if (error == EISDIR) ThrowReadError(path, "it is a folder, not a text file");
+    throw toolkit::IoError("Cannot open file " + path.string() + ": " + std::strerror(error));
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) ThrowReadError(path, std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) ThrowReadError(path, "it is a folder, not a text file");
+  if (!S_ISREG(info.st_mode)) {
+    ThrowReadError(path, "it is not a regular file (a device, a pipe or a socket)");
+  }
+  LineBound bound(path, max_lines);
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ThrowReadError(path, std::strerror(errno));
+    }
+    if (n == 0) break;
+    const std::size_t keep = bound.Scan(buffer, static_cast<std::size_t>(n));
+    bytes.append(buffer, keep);
+    if (keep < static_cast<std::size_t>(n)) break;
+    if (bytes.size() > kMaxTextFileBytes) {
+      ThrowReadError(path, "it holds more than " + std::to_string(kMaxTextFileBytes >> 20) +
+                               " MB; it is not a text file of lines");
+    }
+  }
+  return bytes;
 }
 
 // What each start file holds, for the message that names the missing ones.
@@ -50,7 +141,7 @@ void CreateMissingStartFile(Platform& platform, const std::filesystem::path& pat
 // unreadable (told).
 std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
                                                       const std::filesystem::path& start_dir,
-                                                      const std::string& name,
+                                                      const std::string& name, int max_lines,
                                                       std::string& missing) {
   const std::filesystem::path path = start_dir / name;
   std::error_code ec;
@@ -59,17 +150,31 @@ std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
     return std::nullopt;
   }
   try {
-    return ReadTextFileLines(path);
+    return ReadTextFileLines(path, max_lines);
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return std::nullopt;
   }
 }
 
+// The rows of a combo box file, told when it holds more than the box takes.
+std::vector<std::string> ReadComboRows(Platform& platform, const std::filesystem::path& start_dir,
+                                       const std::string& name, std::string& missing) {
+  auto lines = ReadStartFile(platform, start_dir, name, kMaxComboRows, missing);
+  if (!lines) return {};
+  if (static_cast<int>(lines->size()) > kMaxComboRows) {
+    lines->resize(kMaxComboRows);
+    platform.ShowMessage("File " + name + " holds more than " + std::to_string(kMaxComboRows) +
+                         " lines; only the first " + std::to_string(kMaxComboRows) +
+                         " are used");
+  }
+  return *lines;
+}
+
 void LoadStartQuestionList(Platform& platform, const std::filesystem::path& start_dir,
                            const std::string& name, toolkit::IndexedArray<std::string, 1, 50>& list,
                            int& count, std::string& missing) {
-  const auto lines = ReadStartFile(platform, start_dir, name, missing);
+  const auto lines = ReadStartFile(platform, start_dir, name, kMaxQuestions, missing);
   if (!lines) return;
   if (!CopyQuestionList(list, count, *lines, true)) {
     platform.ShowMessage("File " + name + " holds more than " + std::to_string(kMaxQuestions) +
@@ -79,6 +184,12 @@ void LoadStartQuestionList(Platform& platform, const std::filesystem::path& star
 }
 
 }  // namespace
+
+std::string QuotedExcerpt(std::string_view text) {
+  constexpr std::size_t kExcerptChars = 40;
+  const std::string cut = toolkit::CutToChars(text, kExcerptChars);
+  return cut.size() < text.size() ? cut + "..." : cut;
+}
 
 std::vector<std::string> SplitTextFileLines(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
@@ -102,12 +213,10 @@ std::vector<std::string> SplitTextFileLines(std::string_view bytes) {
   return lines;
 }
 
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path) {
-  std::string bytes;
-  if (!ReadFileBytes(path, bytes)) {
-    throw toolkit::IoError("Cannot open file " + path.string() + ": " + std::strerror(errno));
-  }
-  return SplitTextFileLines(bytes);
+std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, int max_lines) {
+  std::vector<std::string> lines = SplitTextFileLines(ReadFileBytes(path, max_lines));
+  if (static_cast<int>(lines.size()) > max_lines + 1) lines.resize(static_cast<std::size_t>(max_lines) + 1);
+  return lines;
 }
 
 std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
@@ -118,28 +227,25 @@ std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (f == nullptr) {
-    throw toolkit::IoError("Cannot create file " + path.string() + ": " + std::strerror(errno));
+  const toolkit::TempFile temp = toolkit::CreateTempFileBeside(path);
+  std::size_t done = 0;
+  int error = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(temp.fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n < 0 ? errno : ENOSPC;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
   }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                       std::fflush(f) == 0 && !std::ferror(f);
-  const int write_errno = errno;
-  const bool closed = std::fclose(f) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    std::filesystem::remove(temp, ec);
-    throw toolkit::IoError("Cannot write file " + path.string() + ": " +
-                           std::strerror(written ? errno : write_errno));
-  }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
+  if (!toolkit::SyncAndClose(temp.fd) && error == 0) error = errno;
+  if (error != 0) {
     std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    throw toolkit::IoError("Cannot write file " + path.string() + ": " + ec.message());
+    std::filesystem::remove(temp.path, ignored);
+    throw toolkit::IoError("Cannot write file " + path.string() + ": " + std::strerror(error));
   }
+  toolkit::ReplaceWithTempFile(temp.path, path);
 }
 
 void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
@@ -150,12 +256,8 @@ StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
                              const std::filesystem::path& start_dir) {
   StartFileRows rows;
   std::string missing;
-  if (auto lines = ReadStartFile(platform, start_dir, "kaf.txt", missing)) {
-    rows.departments = *lines;
-  }
-  if (auto lines = ReadStartFile(platform, start_dir, "vuz.txt", missing)) {
-    rows.universities = *lines;
-  }
+  rows.departments = ReadComboRows(platform, start_dir, "kaf.txt", missing);
+  rows.universities = ReadComboRows(platform, start_dir, "vuz.txt", missing);
   LoadStartQuestionList(platform, start_dir, "ma1.txt", s.QuestionList1, s.QuestionCount1,
                         missing);
   LoadStartQuestionList(platform, start_dir, "ma2.txt", s.QuestionList2, s.QuestionCount2,
@@ -198,7 +300,13 @@ std::string GroupLineOf(const std::vector<std::string>& lines) {
 std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
                                                      const std::filesystem::path& path) {
   try {
-    return ReadTextFileLines(path);
+    auto lines = ReadTextFileLines(path, kMaxListFileLines);
+    if (static_cast<int>(lines.size()) > kMaxListFileLines) {
+      // Loaded in part, the list would lose its other lines when the window saves it.
+      ThrowReadError(path, "it holds more than " + std::to_string(kMaxListFileLines) +
+                               " lines; it is not a list");
+    }
+    return lines;
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return std::nullopt;

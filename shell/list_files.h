@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,16 @@
 
 namespace shell {
 
+/// A list the run draws from (a question list, the ticket question file, the colloquium list)
+/// cannot serve it; the message names the list and what to do.
+class ListDataError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// text for a message that quotes it: cut to a few dozen characters, "..." marking the cut.
+std::string QuotedExcerpt(std::string_view text);
+
 /// Most questions a question list holds (QuestionList1/2 have rows 1..50).
 inline constexpr int kMaxQuestions = 50;
 /// Most lines a students list holds (the group line and 39 students; StudentNames has 1..40).
@@ -19,9 +31,20 @@ inline constexpr int kMaxStudentLines = 40;
 /// The lines of text held in bytes (CR LF, LF or CR ends; a last line without an end counts;
 /// no bytes give no lines). Taken as UTF-8 when valid, else as Windows-1251.
 std::vector<std::string> SplitTextFileLines(std::string_view bytes);
-/// The lines of the text file at path (see SplitTextFileLines); throws IoError naming the file
-/// when it cannot be opened or read.
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path);
+/// Longest line, in bytes, of a text file the program reads.
+inline constexpr std::size_t kMaxLineBytes = 16384;
+/// Most bytes read from one text file.
+inline constexpr std::size_t kMaxTextFileBytes = std::size_t{4} << 20;
+/// Most lines of a list file that a window loads (a colloquium list is the longest).
+inline constexpr int kMaxListFileLines = 10000;
+/// Most rows of kaf.txt and vuz.txt that the combo boxes take.
+inline constexpr int kMaxComboRows = 1000;
+
+/// The first max_lines lines of the regular text file at path (see SplitTextFileLines), and
+/// the start of one more when the file holds more; reading stops there. Throws IoError naming
+/// the file when it is not a regular file (a folder, a pipe, a device), cannot be opened or
+/// read, holds a line of more than kMaxLineBytes among those or more than kMaxTextFileBytes.
+std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, int max_lines);
 /// The bytes to store for UTF-8 lines, each ended by CR LF: Windows-1251 when it holds every
 /// character, else UTF-8, so that no character is lost.
 std::string EncodeTextFileLines(const std::vector<std::string>& lines);
@@ -59,7 +82,8 @@ bool CopyStudentList(toolkit::Run& s, const std::vector<std::string>& lines);
 std::string GroupLineOf(const std::vector<std::string>& lines);
 
 /// Loads a list file for a window: its lines, or nothing after reporting the failure
-/// ("Cannot open file ..."). A list of more lines than the window keeps is loaded whole.
+/// ("Cannot open file ..."). A list of more lines than the window keeps is loaded whole (so
+/// that saving it loses nothing) up to kMaxListFileLines; a longer file is refused.
 std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
                                                      const std::filesystem::path& path);
 /// Saves a window's lines to a list file atomically; reports a failure and returns false.

@@ -180,7 +180,7 @@ bool LoadSettings(SharedState& s, Platform& platform, const std::filesystem::pat
   }
   std::vector<std::string> lines;
   try {
-    lines = ReadTextFileLines(path);
+    lines = ReadTextFileLines(path, kLineCount);
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return false;

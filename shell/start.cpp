@@ -11,12 +11,14 @@
 #include "shell/colloquium.h"
 #include "shell/document_frame.h"
 #include "shell/external_programs.h"
+#include "shell/list_files.h"
 #include "shell/start_up.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
 #include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
+#include "toolkit/latex_text.h"
 #include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
@@ -68,6 +70,22 @@ class StudentNamesKeeper {
   decltype(SharedState::StudentNames) saved_;
 };
 
+// The students' names are plain text typed by people: while a Start writes, the run sees them
+// as LaTeX that prints them as typed, and the list is back as typed when the Start ends.
+class LatexStudentNames {
+ public:
+  explicit LatexStudentNames(SharedState& s) : s_(s), saved_(s.StudentNames) {
+    for (int i = 0; i <= 40; ++i) s.StudentNames[i] = toolkit::EscapeLatexText(saved_[i]);
+  }
+  ~LatexStudentNames() { s_.StudentNames = std::move(saved_); }
+  LatexStudentNames(const LatexStudentNames&) = delete;
+  LatexStudentNames& operator=(const LatexStudentNames&) = delete;
+
+ private:
+  SharedState& s_;
+  decltype(SharedState::StudentNames) saved_;
+};
+
 void CloseAllQuietly(SharedState& s) {
   s.MainFile.CloseQuietly();
   s.AnswersFile.CloseQuietly();
@@ -112,7 +130,8 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
   ReadSelectedProblem(s);
   s.TextHeight = 735;
 
-  const std::string set_text = ProblemSetText(s);
+  // The group line of a students-mode set is plain text.
+  const std::string set_text = toolkit::EscapeLatexText(ProblemSetText(s));
   const SubjectRow* row = FindSubject(table, s.SubjectIndex);
   const std::string name = (s.AnswersOn ? "o" : "") + std::to_string(s.ProblemNumber) +
                            std::string(row != nullptr ? row->Letter : "") + DocumentSetName(s);
@@ -194,6 +213,7 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
   }
 
   try {
+    const LatexStudentNames names(s);
     CreateAnswersFolder(session.StartDirectory);
     switch (s.DocumentMode) {
       case 0:
@@ -209,6 +229,10 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
   } catch (const ParameterFileError& e) {
     CloseAllQuietly(s);
     platform.ShowMessage(e.what());
+    return false;
+  } catch (const ListDataError& e) {
+    CloseAllQuietly(s);
+    platform.ShowMessage(std::string("The document was not written: ") + e.what() + ".");
     return false;
   } catch (const toolkit::IoError& e) {
     CloseAllQuietly(s);

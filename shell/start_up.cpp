@@ -1,5 +1,6 @@
 #include "shell/start_up.h"
 
+#include <csignal>
 #include <system_error>
 
 #include "figures/figure_state.h"
@@ -40,6 +41,8 @@ void CreateAnswersFolder(const std::filesystem::path& start_dir) {
                            ec.message());
   }
 }
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 void SetTicketDate(SharedState& s, const std::string& text) {
   s.TicketDate = toolkit::CutToChars(text, kTicketDateChars);

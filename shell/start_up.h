@@ -21,6 +21,10 @@ StartFileRows StartUp(SharedState& s, ShellSession& session, Platform& platform)
 /// IoError naming it when that fails.
 void CreateAnswersFolder(const std::filesystem::path& start_dir);
 
+/// Makes a write beyond the file size limit (`ulimit -f`) fail with an error the program
+/// reports, instead of the signal that would end the program mid-write.
+void IgnoreFileSizeLimitSignal();
+
 /// TicketDate := text cut to the 35 characters a ticket prints.
 void SetTicketDate(SharedState& s, const std::string& text);
 

@@ -57,7 +57,8 @@ void ReadNumberLine(const std::vector<std::string>& lines, std::size_t index, Ti
     if (ec != std::errc() || stop != line.data() + end) {
       throw toolkit::IoError("Cannot read file " + path.string() + ": line " +
                              std::to_string(index + 1) + " holds \"" +
-                             line.substr(start, end - start) + "\" where a number stands");
+                             QuotedExcerpt(std::string_view(line).substr(start, end - start)) +
+                             "\" where a number stands");
     }
     row[t] = value;
     pos = end;
@@ -75,7 +76,7 @@ void CheckTicketQuestions(const toolkit::Run& s, int count) {
   const std::string advice =
       ": delete the file so that new questions are drawn, or choose another set of questions";
   if (count > kTicketsPerFile) {
-    throw toolkit::DegenerateDataError("At most " + std::to_string(kTicketsPerFile) +
+    throw ListDataError("At most " + std::to_string(kTicketsPerFile) +
                                        " tickets can be written; " + std::to_string(count) +
                                        " were asked for");
   }
@@ -87,7 +88,7 @@ void CheckTicketQuestions(const toolkit::Run& s, int count) {
   for (const List& list : {List{1, s.TicketQuestions1, s.QuestionCount1},
                            List{2, s.TicketQuestions2, s.QuestionCount2}}) {
     if (count >= 1 && list.count < 1) {
-      throw toolkit::DegenerateDataError("The list of questions " + std::to_string(list.number) +
+      throw ListDataError("The list of questions " + std::to_string(list.number) +
                                          " is empty (menu \"Set " + std::to_string(list.number) +
                                          "\")");
     }
@@ -95,12 +96,12 @@ void CheckTicketQuestions(const toolkit::Run& s, int count) {
     for (int t = 1; t <= count; ++t) {
       const int q = list.questions[t];
       if (q == 0) {
-        throw toolkit::DegenerateDataError(
+        throw ListDataError(
             TicketFileDescription(s) + " holds no question of list " + std::to_string(list.number) +
             " for ticket " + std::to_string(t) + advice);
       }
       if (q < 1 || q > available) {
-        throw toolkit::DegenerateDataError(
+        throw ListDataError(
             TicketFileDescription(s) + " gives ticket " + std::to_string(t) + " question " +
             std::to_string(q) + " of list " + std::to_string(list.number) + ", which has " +
             std::to_string(available) + " questions" + advice);
@@ -159,7 +160,7 @@ void ReadTicketQuestionFile(SharedState& s, Platform& platform,
                            ec.message());
   }
   if (!std::filesystem::exists(path, ec)) CreateTicketQuestionFile(s, platform, path);
-  const std::vector<std::string> lines = ReadTextFileLines(path);
+  const std::vector<std::string> lines = ReadTextFileLines(path, 3);
   ReadNumberLine(lines, 0, s.TicketQuestions1, path);
   ReadNumberLine(lines, 1, s.TicketQuestions2, path);
   s.TicketDate = lines.size() > 2 ? toolkit::CutToChars(lines[2], kDateChars) : std::string();
@@ -264,7 +265,13 @@ void WriteExaminationTickets(SharedState& s, Platform& platform,
 
   CloseAnswersTables(s);
   CloseDocumentAndAnswers(s);
-  WriteQuestionIndexFile(s);
+  // The tickets are in place: a question file that cannot be saved does not undo them.
+  try {
+    WriteQuestionIndexFile(s);
+  } catch (const toolkit::IoError& e) {
+    platform.ShowMessage("The tickets were written, but the ticket question file was not saved: " +
+                         std::string(e.what()));
+  }
 }
 
 }  // namespace shell

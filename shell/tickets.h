@@ -43,7 +43,7 @@ bool SaveQuestionIndexFile(const toolkit::Run& s, Platform& platform);
 /// TicketProblemOn, the selected problem's statement and one variant of it; the answers of
 /// those variants go to the answers files. Takes UniversityName,
 /// DepartmentName and TicketDate as the windows set them (cut to 78, 78, 35 characters).
-/// Refuses (DegenerateDataError, nothing written) a ticket whose stored question number is
+/// Refuses (ListDataError, nothing written) a ticket whose stored question number is
 /// missing or outside its list. Throws IoError; the caller reports and closes the files.
 void WriteExaminationTickets(SharedState& s, Platform& platform,
                              const std::filesystem::path& start_dir, int count,

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "figures/figure_state.h"
+#include "shell/list_files.h"
 #include "toolkit/answers.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
@@ -24,26 +24,13 @@ namespace {
 
 // Records that the near-duplicate pass compares, as the stored sets were made with.
 constexpr int kDistinctRecords = 34;
+// A blank line, the format line "2" and the lines i1..i7.
+constexpr int kParameterFileLines = 9;
 
 std::string RightAligned(int value, int width) {
   std::ostringstream out;
   out << std::setw(width) << value;
   return out.str();
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (char c : text) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else if (c != '\r') {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
 }
 
 // The integers of one parameter line after its two-character label ("i1"), at most
@@ -63,7 +50,8 @@ std::vector<int> ParseParameterLine(const std::string& line, const std::string& 
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || ptr != last) {
       throw toolkit::IoError("The data file " + path + " is damaged: \"" +
-                             line.substr(pos, end - pos) + "\" is not a number");
+                             QuotedExcerpt(std::string_view(line).substr(pos, end - pos)) +
+                             "\" is not a number");
     }
     values.push_back(value);
     pos = end;
@@ -73,6 +61,12 @@ std::vector<int> ParseParameterLine(const std::string& line, const std::string& 
 
 const char* kUpdateAdvice =
     " Use \"Update File\" (or delete the file) to draw new parameters for this set.";
+
+std::string OutOfRangeMessage(const SharedState& s, int value, int k, int v) {
+  return "The data file " + s.ParameterFilePath + " holds the value " + std::to_string(value) +
+         " for P" + std::to_string(k) + " of variant " + std::to_string(v) + ", outside 1.." +
+         std::to_string(s.ParameterRanges[s.ProblemNumber][k]) + "." + kUpdateAdvice;
+}
 
 }  // namespace
 
@@ -113,16 +107,10 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
   if (!LocateVariantParameterFile(s, start_dir, table)) return;
   const std::filesystem::path path(s.ParameterFilePath);
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    CreateVariantParameterFile(s, platform);
-    in.open(path, std::ios::binary);
-    if (!in) throw toolkit::IoError("Cannot open the data file " + s.ParameterFilePath);
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw toolkit::IoError("Cannot read the data file " + s.ParameterFilePath);
-  const std::vector<std::string> lines = SplitLines(bytes.str());
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) CreateVariantParameterFile(s, platform);
+  // The file is read for every variant: only the nine lines that hold the parameters.
+  const std::vector<std::string> lines = ReadTextFileLines(path, kParameterFileLines);
 
   std::vector<std::vector<int>> rows;
   for (std::size_t k = 0; k < 7; ++k) {
@@ -136,13 +124,16 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
 
   for (int v = 1; v <= kStoredVariantColumns; ++v) {
     for (int k = 1; k <= 7; ++k) {
-      // A stored value is kept as its low 8 bits; rows the file does not hold become 0,
-      // which SelectVariantParameters refuses.
-      s.StoredVariants[v][k] =
-          static_cast<std::size_t>(v) <= columns
-              ? static_cast<std::uint8_t>(
-                    rows[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] & 0xFF)
-              : std::uint8_t{0};
+      // Rows the file does not hold become 0, which SelectVariantParameters refuses. A value
+      // that no byte holds is refused here, whole: its low byte may look like a valid value.
+      int value = 0;
+      if (static_cast<std::size_t>(v) <= columns) {
+        value = rows[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)];
+        if (value < 0 || value > 255) {
+          throw ParameterFileError(OutOfRangeMessage(s, value, k, v));
+        }
+      }
+      s.StoredVariants[v][k] = static_cast<std::uint8_t>(value);
     }
   }
 }
@@ -312,10 +303,7 @@ void SelectVariantParameters(SharedState& s, int v) {
     for (int k = 1; k <= 7; ++k) {
       const int bound = s.ParameterRanges[s.ProblemNumber][k];
       if (record[k] < 1 || record[k] > bound) {
-        throw ParameterFileError("The data file " + s.ParameterFilePath + " holds the value " +
-                                 std::to_string(record[k]) + " for P" + std::to_string(k) +
-                                 " of variant " + std::to_string(v) + ", outside 1.." +
-                                 std::to_string(bound) + "." + kUpdateAdvice);
+        throw ParameterFileError(OutOfRangeMessage(s, record[k], k, v));
       }
     }
   }

@@ -18,18 +18,31 @@ class TextWriter {
   TextWriter& operator=(const TextWriter&) = delete;
   ~TextWriter();
 
-  /// Creates (or empties) the file at path and opens it for writing; throws IoError.
-  void OpenFile(const std::filesystem::path& path);
+  /// When a file written to disk takes the place of the file at its path.
+  enum class Replace {
+    kOnClose,   ///< Close puts it in place
+    kOnCommit,  ///< Close finishes it beside its path; Commit puts it in place
+  };
+
+  /// Opens a new file for writing that will replace the file at path (see Replace); until
+  /// then it is written beside path, so the file at path stays as it was when the writing
+  /// fails. Throws IoError.
+  void OpenFile(const std::filesystem::path& path, Replace replace = Replace::kOnClose);
   /// Opens an empty in-memory text; Contents() then returns what was written.
   void OpenMemory();
   /// Writes text as it stands; throws IoError when the file is not open or the write fails.
   void Write(std::string_view utf8);
   /// Writes text and a line end (CR LF); throws IoError as Write.
   void WriteLine(std::string_view utf8);
-  /// Flushes and closes the file (a memory text keeps its contents); throws IoError on failure.
-  /// Closing a writer that is not open does nothing.
+  /// Flushes the file to the disk and closes it (a memory text keeps its contents), and puts it
+  /// in place when opened with Replace::kOnClose; throws IoError on failure (the file at path
+  /// stays as it was). Closing a writer that is not open does nothing.
   void Close();
-  /// Closes without reporting errors; used while an earlier error is already on its way.
+  /// Puts a file closed with Replace::kOnCommit in place of the file at its path; nothing when
+  /// there is none waiting. Throws IoError.
+  void Commit();
+  /// Closes without reporting errors and drops a file not yet in place; used while an earlier
+  /// error is already on its way.
   void CloseQuietly() noexcept;
 
   /// Exchanges this writer's file (or memory text) and state with other's.
@@ -38,6 +51,9 @@ class TextWriter {
     std::swap(open_, other.open_);
     memory_.swap(other.memory_);
     path_.swap(other.path_);
+    temp_path_.swap(other.temp_path_);
+    std::swap(replace_, other.replace_);
+    std::swap(waiting_, other.waiting_);
   }
 
   /// True between an Open... and Close.
@@ -54,6 +70,9 @@ class TextWriter {
   bool open_ = false;
   std::string memory_;
   std::filesystem::path path_;
+  std::filesystem::path temp_path_;  ///< the file being written, or closed and waiting
+  Replace replace_ = Replace::kOnClose;
+  bool waiting_ = false;  ///< closed with kOnCommit, not yet in place
 };
 
 }  // namespace toolkit

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "shell/start.h"
+#include "shell/start_up.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_platform.h"
 #include "subjects/shared_state.h"
@@ -37,6 +38,8 @@ std::filesystem::path FindTexDirectory(const QString& application_dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A write past `ulimit -f` fails and is reported like a full disk.
+  shell::IgnoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("tarbel");
   QApplication::setApplicationDisplayName("Tarbel");

@@ -116,6 +116,15 @@ MainWindow::MainWindow(SharedState& s, ShellSession& session, Platform& platform
   qApp->installEventFilter(this);
 }
 
+MainWindow::~MainWindow() {
+  // The children are destroyed after this destructor, by ~QWidget: their last signals (the
+  // date field losing its focus, the application's focus change) would reach a window that
+  // is no longer a MainWindow.
+  qApp->removeEventFilter(this);
+  disconnect(qApp, nullptr, this, nullptr);
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+}
+
 void MainWindow::CreateControls() {
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);

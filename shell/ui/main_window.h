@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow {
   /// Runs the start-up sequence in session.StartDirectory; s, session and platform must
   /// outlive the window.
   MainWindow(SharedState& s, ShellSession& session, Platform& platform, QWidget* parent = nullptr);
+  /// Disconnects every signal that reaches the window before its children go.
+  ~MainWindow() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

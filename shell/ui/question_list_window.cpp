@@ -38,7 +38,11 @@ QuestionListWindow::QuestionListWindow(int list, SharedState& s, Platform& platf
   setWindowTitle(list_ == 1 ? "List" : "Список вопросов 2");
   CreateMemo();
   CreateMenu();
-  if (auto lines = LoadListFile(platform_, ListPath())) SetMemoLines(*memo_, *lines);
+  if (auto lines = LoadListFile(platform_, ListPath())) {
+    SetMemoLines(*memo_, *lines);
+  } else {
+    file_unread_ = true;
+  }
 }
 
 void QuestionListWindow::CreateMemo() {
@@ -71,6 +75,7 @@ void QuestionListWindow::OpenFile() {
   const auto lines = LoadListFile(platform_, *chosen);
   if (!lines) return;
   SetMemoLines(*memo_, *lines);
+  file_unread_ = false;
   if (list_ == 1) setWindowTitle(QString::fromStdString(chosen->string()));
 }
 
@@ -83,6 +88,10 @@ std::filesystem::path QuestionListWindow::ListPath() const {
 void QuestionListWindow::SaveAndCopy(bool update_count) {
   // A message box shown here takes the focus from the memo; that must not save again.
   if (saving_) return;
+  // A file that could not be read (not a list, far too long) is neither replaced by the empty
+  // memo nor taken as an empty list, until the teacher types a list.
+  if (file_unread_ && !memo_->document()->isModified()) return;
+  file_unread_ = false;
   saving_ = true;
   const std::vector<std::string> lines = MemoLines(*memo_);
   SaveListFile(platform_, ListPath(), lines);

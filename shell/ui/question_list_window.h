@@ -43,6 +43,8 @@ class QuestionListWindow : public QMainWindow {
   std::filesystem::path start_dir_;
   QPlainTextEdit* memo_ = nullptr;
   bool saving_ = false;
+  /// The list's file could not be loaded (told): it is not replaced unless the memo is edited.
+  bool file_unread_ = false;
 };
 
 }  // namespace shell::ui

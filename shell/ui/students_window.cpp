@@ -32,6 +32,8 @@ StudentsWindow::StudentsWindow(SharedState& s, Platform& platform,
   if (auto lines = LoadListFile(platform_, StudentsListPath(s_, start_dir_))) {
     SetMemoLines(*memo_, *lines);
     CopyToRun(*lines);
+  } else {
+    file_unread_ = true;
   }
 }
 
@@ -48,6 +50,7 @@ void StudentsWindow::OpenFile() {
   const auto lines = LoadListFile(platform_, *chosen);
   if (!lines) return;
   SetMemoLines(*memo_, *lines);
+  file_unread_ = false;
   s_.GroupName = GroupLineOf(*lines);
   std::string name = chosen->string();
   name.erase(0, name.find_first_not_of(' '));
@@ -66,6 +69,13 @@ void StudentsWindow::CopyToRun(const std::vector<std::string>& lines) {
 }
 
 void StudentsWindow::closeEvent(QCloseEvent* event) {
+  // A list that could not be read (not a list, far too long) is neither replaced by the empty
+  // memo nor taken as no students, until the teacher types a list or opens another.
+  if (file_unread_ && !memo_->document()->isModified()) {
+    event->accept();
+    return;
+  }
+  file_unread_ = false;
   const std::vector<std::string> lines = MemoLines(*memo_);
   if (!s_.StudentsFileName.empty()) SaveListFile(platform_, StudentsListPath(s_, start_dir_), lines);
   CopyToRun(lines);

@@ -40,6 +40,8 @@ class StudentsWindow : public QMainWindow {
   Platform& platform_;
   std::filesystem::path start_dir_;
   QPlainTextEdit* memo_ = nullptr;
+  /// The students list could not be loaded (told): it is not replaced unless the memo is edited.
+  bool file_unread_ = false;
 };
 
 }  // namespace shell::ui

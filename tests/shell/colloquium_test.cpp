@@ -1,5 +1,7 @@
 #include "shell/colloquium.h"
 
+#include "shell/list_files.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -124,7 +126,7 @@ TEST_F(ColloquiumRunTest, SetNumberAbove255IsTakenWhole) {
 TEST_F(ColloquiumRunTest, EmptyListIsRefusedBeforeTheDocumentIsCreated) {
   shell::ParseColloquiumList(*s, {"###", "***"});
   s->SetNumber = 1;
-  EXPECT_THROW(shell::WriteColloquiumSets(*s, platform, dir.path()), toolkit::DegenerateDataError);
+  EXPECT_THROW(shell::WriteColloquiumSets(*s, platform, dir.path()), shell::ListDataError);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "vprA.tex"));
 }
 

@@ -33,7 +33,7 @@ TEST_F(ExternalProgramsTest, LatexGetsTheSupportFolderOnTexinputs) {
   ASSERT_EQ(platform.started.size(), 1u);
   const auto& p = platform.started[0];
   EXPECT_EQ(p.program, "latex");
-  EXPECT_EQ(p.args, (Args{"-interaction=nonstopmode", "o12a7C"}));
+  EXPECT_EQ(p.args, (Args{"-no-shell-escape", "-interaction=nonstopmode", "o12a7C"}));
   EXPECT_EQ(
       p.env,
       (std::vector<std::pair<std::string, std::string>>{{"TEXINPUTS", "/usr/share/tarbel/tex:"}}));
@@ -54,7 +54,7 @@ TEST_F(ExternalProgramsTest, EveryCommandLineAndItsNotFoundMessage) {
       {"latex",
        [&] { return shell::RunLatex(s, platform, kStartDir, "/t"); },
        "/opt/tex/bin/latex",
-       {"-interaction=nonstopmode", "o12a7C"},
+       {"-no-shell-escape", "-interaction=nonstopmode", "o12a7C"},
        "The programm  \n/opt/tex/bin/latex not found "},
       {"dvi viewer",
        [&] { return shell::RunDviViewer(s, platform, kStartDir); },

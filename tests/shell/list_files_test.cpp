@@ -1,7 +1,12 @@
 #include "shell/list_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -42,12 +47,12 @@ TEST(ListFilesTest, WritesWindows1251WhenItHoldsEveryCharacterElseUtf8) {
 
   shell::WriteTextFileLines(path, {"Вопрос 1", "x"});
   EXPECT_EQ(ReadBytes(path), "\xC2\xEE\xEF\xF0\xEE\xF1 1\r\nx\r\n");
-  EXPECT_EQ(shell::ReadTextFileLines(path), (Lines{"Вопрос 1", "x"}));
+  EXPECT_EQ(shell::ReadTextFileLines(path, 10), (Lines{"Вопрос 1", "x"}));
 
   // "∑" and "中" have no Windows-1251 code: the file keeps them in UTF-8 rather than as "?".
   shell::WriteTextFileLines(path, {"Вопрос ∑", "中"});
   EXPECT_EQ(ReadBytes(path), "Вопрос ∑\r\n中\r\n");
-  EXPECT_EQ(shell::ReadTextFileLines(path), (Lines{"Вопрос ∑", "中"}));
+  EXPECT_EQ(shell::ReadTextFileLines(path, 10), (Lines{"Вопрос ∑", "中"}));
 }
 
 TEST(ListFilesTest, AtomicWriteReplacesWholeOrLeavesNothingBehind) {
@@ -68,7 +73,9 @@ TEST(ListFilesTest, AtomicWriteReplacesWholeOrLeavesNothingBehind) {
     EXPECT_NE(std::string(e.what()).find("blocked"), std::string::npos) << e.what();
   }
   EXPECT_TRUE(std::filesystem::is_directory(blocked / "inside"));
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "blocked.tmp"));
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_TRUE(e.path() == path || e.path() == blocked) << "left behind: " << e.path();
+  }
 
   EXPECT_THROW(shell::WriteFileAtomically(dir.path() / "no" / "such" / "f.txt", "x"),
                toolkit::IoError);
@@ -172,6 +179,109 @@ TEST(ListFilesTest, WindowLoadAndSaveReportFailures) {
   EXPECT_EQ(shell::StudentsListPath(s, dir.path()), path);
   s.StudentsFileName = "/abs/list.txt";
   EXPECT_EQ(shell::StudentsListPath(s, dir.path()), std::filesystem::path("/abs/list.txt"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ListFilesTest, AFolderOrAnUnreadableFileIsAnIoErrorNamingIt) {
+  testing_support::TempDir dir;
+  testing_support::FakePlatform platform;
+  std::filesystem::create_directories(dir.path() / "list.txt");
+  try {
+    shell::ReadTextFileLines(dir.path() / "list.txt", 10);
+    FAIL() << "no IoError";
+  } catch (const toolkit::IoError& e) {
+    EXPECT_NE(std::string(e.what()).find("list.txt"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("folder"), std::string::npos) << e.what();
+  }
+  // The students list named "." (a damaged settings line) is the start directory itself.
+  EXPECT_FALSE(shell::LoadListFile(platform, dir.path() / "."));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("folder"), std::string::npos) << platform.messages[0];
+}
+
+}  // namespace
+
+namespace {
+
+// Reading waits for nothing and takes no more than the lines a list can hold: a pipe or a
+// device is refused at once, and a list far longer than any list is refused, not kept.
+TEST(ListFilesTest, PipesDevicesAndOversizedListsAreRefusedWithoutBeingReadWhole) {
+  testing_support::TempDir dir;
+  testing_support::FakePlatform platform;
+  const auto fifo = dir.path() / "students.txt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  auto loading = std::async(std::launch::async,
+                            [&] { return shell::LoadListFile(platform, fifo); });
+  if (loading.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+    // Give the blocked reader its end of file so that the test ends.
+    const int fd = ::open(fifo.c_str(), O_WRONLY);
+    if (fd >= 0) ::close(fd);
+    loading.wait();
+    FAIL() << "reading a pipe waited for a writer";
+  }
+  EXPECT_FALSE(loading.get());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("students.txt"), std::string::npos);
+  EXPECT_NE(platform.messages[0].find("not a regular file"), std::string::npos);
+
+  platform.messages.clear();
+  EXPECT_FALSE(shell::LoadListFile(platform, "/dev/zero"));
+  EXPECT_EQ(platform.messages.size(), 1u);
+
+  // Two million empty lines, and one line of two megabytes.
+  const auto blank = dir.path() / "blank.txt";
+  WriteBytes(blank, std::string(4'000'000, '\n'));
+  const auto wide = dir.path() / "wide.txt";
+  WriteBytes(wide, std::string(2'000'000, 'x'));
+  for (const auto& path : {blank, wide}) {
+    platform.messages.clear();
+    EXPECT_FALSE(shell::LoadListFile(platform, path)) << path;
+    ASSERT_EQ(platform.messages.size(), 1u) << path;
+    EXPECT_NE(platform.messages[0].find(path.filename().string()), std::string::npos);
+  }
+  // A reader that needs n lines reads n and tells whether there are more.
+  EXPECT_EQ(shell::ReadTextFileLines(blank, 3), Lines(4, ""));
+  WriteBytes(blank, "a\r\nb\rc\n");
+  EXPECT_EQ(shell::ReadTextFileLines(blank, 3), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(shell::ReadTextFileLines(blank, 2), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(shell::ReadTextFileLines(blank, 1), (Lines{"a", "b"}));
+}
+
+// A start question list of a million lines gives its 50 questions and the one message.
+TEST(ListFilesTest, HugeStartListGivesItsFirst50Questions) {
+  testing_support::TempDir dir;
+  std::string text;
+  for (int i = 1; i <= 60; ++i) text += "Q" + std::to_string(i) + "\r\n";
+  WriteBytes(dir.path() / "ma1.txt", text + std::string(2'000'000, '\n'));
+  testing_support::FakePlatform platform;
+  SharedState s;
+  shell::LoadStartFiles(s, platform, dir.path());
+  EXPECT_EQ(s.QuestionCount1, 50);
+  EXPECT_EQ(s.QuestionList1[50], "Q50");
+}
+
+}  // namespace
+
+namespace {
+
+// Someone who can write in the start directory plants a link where the temporary file of a
+// save could be: the save neither follows it nor overwrites what it points to.
+TEST(ListFilesTest, AtomicSaveNeverFollowsAPlantedLink) {
+  testing_support::TempDir dir;
+  const auto victim = dir.path() / "victim.txt";
+  WriteBytes(victim, "precious\n");
+  const auto path = dir.path() / "Brevlin.txt";
+  std::filesystem::create_symlink(victim, dir.path() / "Brevlin.txt.tmp");
+  shell::WriteFileAtomically(path, "new\r\n");
+  EXPECT_EQ(ReadBytes(path), "new\r\n");
+  EXPECT_EQ(ReadBytes(victim), "precious\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "Brevlin.txt.tmp"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 3) << "a temporary file was left behind";
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 #include "shell/start.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "shell/colloquium.h"
+#include "shell/start_up.h"
 #include "shell/tiny_subject.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
@@ -358,6 +365,130 @@ TEST(DocumentSetNameTest, GroupPartOfDocumentNamesIsPlainAscii) {
   s->StudentsMode = false;
   s->SetNumber = 250;
   EXPECT_EQ(shell::DocumentSetName(*s), "250");
+}
+
+}  // namespace
+
+namespace {
+
+// The names in the start directory and otv/, to see that nothing was left beside them.
+std::set<std::string> FileNames(const std::filesystem::path& dir) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir)) {
+    names.insert(std::filesystem::relative(e.path(), dir).string());
+  }
+  return names;
+}
+
+// A Start that fails on a full disk (here the file size limit of `ulimit -f`, which would
+// kill the program with SIGXFSZ were it not ignored) is reported and leaves the document and
+// answers files of the last good Start as they were.
+TEST_F(ProblemSetStartTest, AFailedStartOnAFullDiskKeepsTheLastGoodDocument) {
+  PutOldParameterFile();
+  s->VariantCount = 2;
+  ASSERT_TRUE(Run());
+  const std::string main = File("o1a7C.tex");
+  const std::string ans = File("otv/otvo1a7C.tex");
+  const std::string ans2 = File("otv/OT2o1a7C.tex");
+  const std::set<std::string> names = FileNames(dir.path());
+
+  s->VariantCount = 34;
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    shell::IgnoreFileSizeLimitSignal();
+    const rlimit limit{2000, 2000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool started = Run();
+    const bool told = platform.messages.size() == 1 &&
+                      platform.messages[0].find("not written") != std::string::npos;
+    std::_Exit(!started && told ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed Start was not refused and told";
+  EXPECT_EQ(File("o1a7C.tex"), main);
+  EXPECT_EQ(File("otv/otvo1a7C.tex"), ans);
+  EXPECT_EQ(File("otv/OT2o1a7C.tex"), ans2);
+  EXPECT_EQ(FileNames(dir.path()), names);
+}
+
+}  // namespace
+
+namespace {
+
+// A variant entry that takes the ticket question file's folder away once the tickets are
+// being written, so that saving that file fails after the document is complete.
+void BreakTicketFolder(SharedState& s) {
+  tiny_subject::Variant1(s);
+  const auto dat = std::filesystem::path(s.TicketFileName).parent_path();
+  std::filesystem::remove_all(dat);
+  WriteBytes(dat, "a file where the folder was");
+}
+
+class MessagesStartTest : public ProblemSetStartTest {
+ protected:
+  void SetUp() override {
+    ProblemSetStartTest::SetUp();
+    s->QuestionList1[1] = "First";
+    s->QuestionList2[1] = "Second";
+    s->QuestionCount1 = 1;
+    s->QuestionCount2 = 1;
+    s->VariantCount = 1;
+  }
+};
+
+TEST_F(MessagesStartTest, ATicketFileThatCannotBeSavedAfterTheTicketsWereWrittenIsToldSo) {
+  tiny.rows[0].Variant = &BreakTicketFolder;
+  s->DocumentMode = 1;
+  s->TicketProblemOn = true;
+  EXPECT_TRUE(Run());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].find("not written"), std::string::npos) << platform.messages[0];
+  EXPECT_NE(platform.messages[0].find("ticket question file"), std::string::npos)
+      << platform.messages[0];
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "mathC.tex"));
+  EXPECT_EQ(platform.started.size(), 1u);
+}
+
+TEST_F(MessagesStartTest, ListProblemsAreToldAsListProblems) {
+  struct Case {
+    int mode;
+    int count1;
+    const char* part;
+  };
+  for (const Case c : {Case{1, 0, "list of questions 1 is empty"},
+                       Case{2, 1, "colloquium list holds no questions"}}) {
+    platform.messages.clear();
+    s->DocumentMode = c.mode;
+    s->QuestionCount1 = c.count1;
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(c.part), std::string::npos) << platform.messages[0];
+    EXPECT_EQ(platform.messages[0].find("problem's data"), std::string::npos)
+        << platform.messages[0];
+  }
+}
+
+// The offending text of a damaged file is quoted, cut short: a long token makes no long
+// message.
+TEST_F(MessagesStartTest, TheOffendingTokenIsQuotedCutShort) {
+  const std::string token(10000, 'x');
+  std::filesystem::create_directories(dir.path() / "dat1" / "1");
+  WriteBytes(dir.path() / "dat1" / "1" / "7.txt", "\r\n2\r\ni1  " + token + "\r\n");
+  s->DocumentMode = 0;
+  EXPECT_FALSE(Run());
+  std::filesystem::create_directories(dir.path() / "dat");
+  WriteBytes(dir.path() / "dat" / "b_1_1.0", " 1 " + token + "\r\n 1\r\ndate\r\n");
+  s->DocumentMode = 1;
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(platform.messages.size(), 2u);
+  for (const auto& m : platform.messages) {
+    EXPECT_LT(m.size(), 400u) << m.substr(0, 400);
+    EXPECT_NE(m.find("\"xxxxxxxxxx"), std::string::npos) << m.substr(0, 400);
+  }
 }
 
 }  // namespace

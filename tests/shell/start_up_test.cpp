@@ -73,3 +73,33 @@ TEST(StartUpTest, AnAnswersFolderThatCannotBeMadeIsToldAndStartUpGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A folder where a start file, the settings or the ticket question file is expected (or any
+// file whose read fails) is told, naming the file, and start-up goes on with the defaults.
+TEST(StartUpTest, FoldersWhereFilesBelongAreToldAndStartUpGoesOn) {
+  for (const char* name : {"kaf.txt", "ma1.txt", "ma2.txt", shell::kSettingsFileName}) {
+    testing_support::TempDir dir;
+    std::filesystem::create_directories(dir.path() / name / "inside");
+    testing_support::FakePlatform platform;
+    auto s = std::make_unique<SharedState>();
+    shell::ShellSession session;
+    session.StartDirectory = dir.path();
+
+    const shell::StartFileRows rows = shell::StartUp(*s, session, platform);
+
+    bool named = false;
+    for (const auto& m : platform.messages) {
+      named = named || (m.find(name) != std::string::npos && m.find("folder") != std::string::npos);
+    }
+    EXPECT_TRUE(named) << name;
+    EXPECT_TRUE(rows.departments.empty()) << name;
+    EXPECT_EQ(s->QuestionCount1, 0) << name;
+    EXPECT_EQ(s->Level, 1) << name;
+    EXPECT_EQ(s->SetNumber, 1) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / name / "inside")) << name;
+  }
+}
+
+}  // namespace

@@ -152,7 +152,7 @@ TEST_F(TicketsTest, FileThatCannotServeTheRunIsRefusedBeforeAnythingIsWritten) {
     try {
       shell::WriteExaminationTickets(*s, platform, dir.path(), c.count);
       ADD_FAILURE() << c.name << ": not refused";
-    } catch (const toolkit::DegenerateDataError& e) {
+    } catch (const shell::ListDataError& e) {
       EXPECT_NE(std::string(e.what()).find(c.message_part), std::string::npos)
           << c.name << ": " << e.what();
     }

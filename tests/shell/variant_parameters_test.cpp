@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <regex>
 #include <set>
@@ -259,6 +260,64 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
   shell::RedrawRepeatedVariants(*s, once_more, by_tens);
   EXPECT_EQ(again, once_more);
   EXPECT_NE(again, first);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ThreeVariantFile(const std::string& end) {
+  std::string text = end + "2" + end;
+  for (int k = 1; k <= 7; ++k) text += "i" + std::to_string(k) + "   1   2   2" + end;
+  return text;
+}
+
+// The file is read for every variant: only its nine lines are, however much follows them.
+TEST_F(VariantParametersTest, OnlyTheNineLinesAreReadWhateverFollows) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  WriteBytes(FilePath(), ThreeVariantFile("\r\n") + std::string(5'000'000, '\n'));
+  const auto begin = std::chrono::steady_clock::now();
+  for (int v = 1; v <= 40; ++v) Load();
+  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(4));
+  shell::SelectVariantParameters(*s, 3);
+  EXPECT_EQ(s->P7, 2);
+}
+
+// CR LF, LF and CR alone end lines alike.
+TEST_F(VariantParametersTest, EveryKindOfLineEndIsRead) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    WriteBytes(FilePath(), ThreeVariantFile(end));
+    s->StoredVariants[2][5] = 0;
+    Load();
+    shell::SelectVariantParameters(*s, 2);
+    EXPECT_EQ(s->P5, 2) << "line end " << static_cast<int>(end[0]);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A stored value is checked whole: 257 and -255 are not 1 in disguise.
+TEST_F(VariantParametersTest, ValuesOutsideTheirRangeAreRefusedWhole) {
+  std::filesystem::create_directories(FilePath().parent_path());
+  for (const char* value : {"257", "-255", "256", "99999999999"}) {
+    std::string text = "\r\n2\r\ni1   1 " + std::string(value) + "\r\n";
+    for (int k = 2; k <= 7; ++k) text += "i" + std::to_string(k) + "   1   1\r\n";
+    WriteBytes(FilePath(), text);
+    try {
+      Load();
+      shell::SelectVariantParameters(*s, 2);
+      ADD_FAILURE() << value << " taken as " << static_cast<int>(s->P1);
+    } catch (const shell::ParameterFileError& e) {
+      EXPECT_NE(std::string(e.what()).find("\"Update File\""), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find("P1 of variant 2"), std::string::npos) << e.what();
+    } catch (const toolkit::IoError& e) {
+      // A number too large for any value is a damaged file.
+      EXPECT_EQ(std::string(value), "99999999999") << e.what();
+    }
+  }
 }
 
 }  // namespace

@@ -66,16 +66,44 @@ TEST(TextWriterTest, WritesToDiskAndReportsFailures) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(TextWriterTest, FullDiskIsAnError) {
+// A file is written beside its path and renamed into place: a device or a pipe at the path
+// is refused, never replaced. (A full disk is tested with a file size limit in the shell.)
+TEST(TextWriterTest, ADeviceAtThePathIsRefusedAndLeftAsItIs) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
   TextWriter w;
-  w.OpenFile("/dev/full");
-  EXPECT_THROW(
-      {
-        for (int i = 0; i < 10000; ++i) w.WriteLine("0123456789012345678901234567890123456789");
-        w.Close();
-      },
-      IoError);
+  EXPECT_THROW(w.OpenFile("/dev/full"), IoError);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+
+TEST(TextWriterTest, AFileWaitingForCommitLeavesTheOldOneUntilThenAndNothingWhenDropped) {
+  const auto dir = std::filesystem::temp_directory_path() / "tarbel_text_writer_commit_test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const auto path = dir / "a.tex";
+  auto read = [&] {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  {
+    std::ofstream(path, std::ios::binary) << "old";
+  }
+  TextWriter w;
+  w.OpenFile(path, TextWriter::Replace::kOnCommit);
+  w.Write("new");
+  w.Close();
+  EXPECT_EQ(read(), "old");
+  w.Commit();
+  EXPECT_EQ(read(), "new");
+
+  w.OpenFile(path, TextWriter::Replace::kOnCommit);
+  w.Write("dropped");
+  w.Close();
+  w.CloseQuietly();
+  EXPECT_EQ(read(), "new");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++entries;
+  EXPECT_EQ(entries, 1);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

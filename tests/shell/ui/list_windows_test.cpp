@@ -187,6 +187,30 @@ class ListWindowsTest : public QObject {
     QCOMPARE(h.Read("ma2.txt"), Cp1251Lines({"Несохранённый"}));
     QCOMPARE(h.s->QuestionCount2, 1);
   }
+
+  // A list file the window refuses (far longer than any list) is told, and closing the
+  // window does not replace it with the empty memo.
+  void ARefusedListFileIsNotReplacedByTheEmptyMemo() {
+    WindowHarness h;
+    h.WriteStartFiles();
+    std::string many;
+    for (int i = 1; i <= 12000; ++i) many += "Q" + std::to_string(i) + "\r\n";
+    testing_support::WriteBytes(h.dir.path() / "ma1.txt", many);
+    testing_support::WriteBytes(h.dir.path() / "big.txt", many);
+    WriteStudentsSettings(h, "big.txt", "Group");
+    h.Open();
+    // The start-up takes ma1.txt's first 50 questions (told); both windows refuse their file.
+    QCOMPARE(h.platform.messages.size(), std::size_t{3});
+    QCOMPARE(h.s->QuestionCount1, 50);
+    for (const char* name : {"Form2", "Form4"}) {
+      QMainWindow* w = ListWindow(h, name);
+      w->show();
+      w->close();
+    }
+    QCOMPARE(h.Read("ma1.txt"), many);
+    QCOMPARE(h.Read("big.txt"), many);
+    QCOMPARE(h.s->QuestionCount1, 50);
+  }
 };
 
 }  // namespace

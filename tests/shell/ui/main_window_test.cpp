@@ -237,7 +237,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.platform.started.size(), std::size_t{1});
     const auto& latex = h.platform.started[0];
     QCOMPARE(latex.program, std::string("latex"));
-    QCOMPARE(latex.args, (Args{"-interaction=nonstopmode", name}));
+    QCOMPARE(latex.args, (Args{"-no-shell-escape", "-interaction=nonstopmode", name}));
     QCOMPARE(latex.env, (std::vector<std::pair<std::string, std::string>>{
                             {"TEXINPUTS", "/src/tarbel/tex:"}}));
     QCOMPARE(latex.working_dir, h.dir.path());
@@ -350,6 +350,23 @@ class MainWindowTest : public QObject {
     h.platform.dialog_answers.push_back(std::filesystem::path("/opt/viewer/gv"));
     h.Action("GsView1")->trigger();
     QCOMPARE(h.s->GsviewPath, std::string("/opt/viewer/gv"));
+  }
+
+  // Tearing the window down runs none of its slots: the date field losing its focus as it
+  // goes must not reach a window that is half destroyed.
+  void DestroyingTheWindowRunsNoSlotOfIt() {
+    WindowHarness h;
+    h.WriteStartFiles();
+    h.Open();
+    ClickMode(h, 1);
+    QVERIFY(h.ShowActive());
+    auto* date = h.Find<QLineEdit>("EditData");
+    date->setFocus();
+    QTRY_VERIFY(date->hasFocus());
+    const std::string before = h.s->TicketDate;
+    date->setText("07.07.2027");
+    h.window.reset();
+    QCOMPARE(h.s->TicketDate, before);
   }
 
   void HelpMessagesAndAnOwnAboutBox() {
