@@ -361,6 +361,8 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
 void WriteSystemTheoremsVariant(SharedState& s, int row) {
   const SystemTheoremsVariant v = DeriveSystemTheoremsVariant(row, s.P1, s.P2, s.P3, s.P4, s.P5,
                                                               s.P6, s.P7, s.Level);
+  // In a ticket the statement runs on before the variant: the figure starts a line of its own.
+  if (s.TicketMode) WriteText(s, "\\par ");
   DrawSystemFigure(s, v);
   const std::string n = std::to_string(toolkit::PrintedVariantNumber(s));
   if (row == 4) {
