@@ -5,6 +5,7 @@
 #include "subjects/dynamics/coulisse_lagrange.h"
 #include "subjects/dynamics/cylinder_springs.h"
 #include "subjects/dynamics/cylinders_bar.h"
+#include "subjects/dynamics/degrees_of_freedom.h"
 #include "subjects/dynamics/hamilton_equations.h"
 #include "subjects/dynamics/hamiltonian.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
@@ -113,7 +114,10 @@ constexpr ProblemRow kDynamicsRows[] = {
      WriteCylinderSpringOscillationVariant},  // 20
     {" The calculation of the reaction of a complex system",
      {4, 2, 4, 4, 10, 33, 32}},  // 21 seven-link, mode 3
-    {" Calculation of number of degrees of freedom ", {5, 6, 6, 6, 9, 33, 32}},  // 22
+    {" Calculation of number of degrees of freedom ",
+     {5, 6, 6, 6, 9, 33, 32},
+     BeginDegreesOfFreedomProblem,
+     WriteDegreesOfFreedomVariant},  // 22
     {" ", {2, 9, 6, 3, 3, 33, 32}},                                              // 23 blank
     {" Truss oscillation",
      {6, 2, 2, 2, 9, 33, 32},
