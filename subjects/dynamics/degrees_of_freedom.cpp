@@ -114,8 +114,10 @@ std::vector<DegreesOfFreedomSystem> DeriveDegreesOfFreedomSystems(const SharedSt
 }
 
 void BeginDegreesOfFreedomProblem(SharedState& s) {
+  // The picture reserves 42 above its lowest joints; a fit 70 high would run the upper joints
+  // and their struts into the variant's heading, so the systems fit 30 high.
   s.BoxWidth = 115;
-  s.BoxHeight = 70;
+  s.BoxHeight = 30;
   figures::DefineUpStrutBox(s);
   s.ParboxWidth = 190;
   toolkit::WriteText(
