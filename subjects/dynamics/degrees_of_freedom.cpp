@@ -120,8 +120,7 @@ void BeginDegreesOfFreedomProblem(SharedState& s) {
   s.BoxHeight = 30;
   figures::DefineUpStrutBox(s);
   s.ParboxWidth = 190;
-  toolkit::WriteText(
-      s, "Определить число степеней свободы системы по формуле $W=$3Д-2Ш-С.\\par");
+  toolkit::WriteText(s, "Определить число степеней свободы системы по формуле $W=$3Д-2Ш-С.\\par");
   toolkit::WriteText(s, "\\noindent");
   // A row holds the number and Level values (and the name in students mode): at least
   // Level + 2 columns.

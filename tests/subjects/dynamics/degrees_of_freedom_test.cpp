@@ -67,9 +67,19 @@ void AddSection(Drawn& d, int kind, int i) {
     d.bars.push_back({a, pin});
   };
   switch (kind) {
-    case 1: d.bars.push_back({i, u}); slider(i, i + 1, u); break;
-    case 2: d.bars.push_back({i, u}); d.bars.push_back({i + 1, i}); d.bars.push_back({i + 1, u}); break;
-    case 3: d.bars.push_back({i, u}); d.bars.push_back({i + 1, u}); break;
+    case 1:
+      d.bars.push_back({i, u});
+      slider(i, i + 1, u);
+      break;
+    case 2:
+      d.bars.push_back({i, u});
+      d.bars.push_back({i + 1, i});
+      d.bars.push_back({i + 1, u});
+      break;
+    case 3:
+      d.bars.push_back({i, u});
+      d.bars.push_back({i + 1, u});
+      break;
     case 4:
       d.bars.push_back({i, u});
       d.bars.push_back({i + 1, u});
@@ -77,8 +87,15 @@ void AddSection(Drawn& d, int kind, int i) {
       d.bars.push_back({i + 1, i + 7});
       d.hinge_supports.push_back(i + 7);
       break;
-    case 5: slider(i + 1, i, u); d.bars.push_back({i + 1, u}); ++d.struts; break;
-    case 6: d.bars.push_back({i + 1, i}); d.bars.push_back({i + 1, u}); break;
+    case 5:
+      slider(i + 1, i, u);
+      d.bars.push_back({i + 1, u});
+      ++d.struts;
+      break;
+    case 6:
+      d.bars.push_back({i + 1, i});
+      d.bars.push_back({i + 1, u});
+      break;
   }
 }
 
@@ -93,8 +110,8 @@ int Gruebler(const Drawn& d) {
     ++bodies_at[b[1]];
   }
   for (int k = 1; k <= d.sliders; ++k) ++bodies_at[100 + k];  // the block at the pin
-  for (int j : d.hinge_supports) ++bodies_at[j];                // the ground
-  int hinges = d.sliders;                                       // the sliding pairs
+  for (int j : d.hinge_supports) ++bodies_at[j];              // the ground
+  int hinges = d.sliders;                                     // the sliding pairs
   for (const auto& [joint, k] : bodies_at) hinges += k - 1;
   const int bodies = static_cast<int>(d.bars.size()) + d.sliders;
   return 3 * bodies - 2 * hinges - d.struts;
@@ -122,17 +139,21 @@ Drawn DrawnOf(const System& s) {
   d.bars.push_back({5, 6});
   d.bars.push_back({6, 7});
   for (int i = 1; i <= 3; ++i) AddSection(d, s.kinds[i - 1], i);
-  if (s.left <= 2) d.hinge_supports.push_back(1);
-  else if (s.left <= 4) ++d.struts;
-  if (s.right <= 2) d.hinge_supports.push_back(4);
-  else if (s.right <= 4) ++d.struts;
+  if (s.left <= 2)
+    d.hinge_supports.push_back(1);
+  else if (s.left <= 4)
+    ++d.struts;
+  if (s.right <= 2)
+    d.hinge_supports.push_back(4);
+  else if (s.right <= 4)
+    ++d.struts;
   return d;
 }
 
 TEST(DegreesOfFreedomTest, EveryCellIsTheCountOfTheDrawnSystem) {
   long long checked = 0;
-  for (const auto& pt : testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1},
-                                                     {5, 6, 6, 6, 9, 1, 1}, 250)) {
+  for (const auto& pt :
+       testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {5, 6, 6, 6, 9, 1, 1}, 250)) {
     const auto texts = RunRow(pt.p, pt.level);
     const auto cells = AnswerCells(texts.answers);
     const auto pictures = Pictures(texts.main);
@@ -160,8 +181,8 @@ TEST(DegreesOfFreedomTest, EveryCellIsTheCountOfTheDrawnSystem) {
 TEST(DegreesOfFreedomTest, ParametersAdvanceBeforeEachSystemAndStayAdvanced) {
   auto s = testing_support::NewState();
   s->Level = 3;
-  testing_support::RunBeginVariant(*s, BeginDegreesOfFreedomProblem,
-                                   WriteDegreesOfFreedomVariant, {{5, 6, 1, 4, 7, 1, 1}});
+  testing_support::RunBeginVariant(*s, BeginDegreesOfFreedomProblem, WriteDegreesOfFreedomVariant,
+                                   {{5, 6, 1, 4, 7, 1, 1}});
   EXPECT_EQ(s->P1, 3);
   EXPECT_EQ(s->P2, 3);
   EXPECT_EQ(s->P3, 4);
@@ -178,6 +199,23 @@ TEST(DegreesOfFreedomTest, ParametersAdvanceBeforeEachSystemAndStayAdvanced) {
   EXPECT_EQ(systems[0].kinds[1], 2);
   EXPECT_EQ(systems[0].kinds[2], 5);
   EXPECT_EQ(systems[1].upper_code, 1);
+}
+
+// Golden lines: a Level-1 variant has one system without a numbered heading; its kind-4
+// section adds a hinged joint below the middle of its lower bar; Level 10 opens a table of
+// twelve columns for the number and the ten cells.
+TEST(DegreesOfFreedomTest, GoldenLines) {
+  // P1 = 1 moves to 2 (a hinge on the left), the kinds to 4, 2, 2; P5 = 9: no right support.
+  const auto one = RunRow({1, 3, 1, 1, 9, 1, 1}, 1);
+  EXPECT_EQ(one.main.find("\\bf{1.}"), std::string::npos);
+  const auto pictures = Pictures(one.main);
+  ASSERT_EQ(pictures.size(), 1u);
+  EXPECT_EQ(Count(pictures[0], "\\hing}"), 2);
+  EXPECT_NE(pictures[0].find("\\put(10,-1){\\usebox{\\hing}}"), std::string::npos) << pictures[0];
+  EXPECT_NE(one.answers.find("1 & 0  \\\\"), std::string::npos) << one.answers;
+  const auto ten = RunRow({1, 3, 1, 1, 9, 1, 1}, 10);
+  EXPECT_NE(ten.answers.find("\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|}"), std::string::npos);
+  EXPECT_NE(ten.main.find("\\par\\bf{10.} "), std::string::npos);
 }
 
 }  // namespace
