@@ -189,5 +189,16 @@ TEST(OneJointFrameTest, DataRules) {
   EXPECT_EQ(texts.main.find("$m=$"), std::string::npos);
 }
 
+TEST(OneJointFrameTest, GoldenLines) {
+  // Equal roller ends (the right end becomes fixed), equal hinged ends (a roller) and an
+  // unloaded column.
+  const auto texts = RunRow({{2, 2, 1, 1, 2, 3, 30}, {3, 3, 2, 3, 1, 4, 45}});
+  for (const char* part :
+       {"1& 2.694& 0.750& 0.444& 1.500&58.370&64.000& 5.370&-11.000&-21.663 \\\\",
+        "2& 2.926& 1.714& 0.545& 0.667&118.615&-17.510&136.125& 0.000&-40.533 \\\\"}) {
+    EXPECT_NE(texts.second_answers.find(part), std::string::npos) << part;
+  }
+}
+
 }  // namespace
 }  // namespace structural
