@@ -23,6 +23,7 @@
 #include "subjects/structural/frame_force_method.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
+#include "subjects/structural/one_joint_frame.h"
 #include "subjects/structural/two_joint_frame.h"
 
 namespace strength {
@@ -71,7 +72,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::BeginIndeterminateFrameDisplacement1Problem,
      structural::WriteIndeterminateFrameDisplacement1Variant},  // 12 frame by displacements, two joints
     {"Statically indeterminate frame (the method of displacement, 2)",
-     {3, 3, 4, 3, 3, 4, 60}},  // 13 frame by displacements, one joint
+     {3, 3, 4, 3, 3, 4, 60},
+     structural::BeginIndeterminateFrameDisplacement2Problem,
+     structural::WriteIndeterminateFrameDisplacement2Variant},  // 13 frame by displacements, one joint
     {"The number of unknowns by the method of force and displacement me",
      {5, 5, 5, 30, 30, 30, 8},
      structural::BeginFrameUnknownCountProblem,
