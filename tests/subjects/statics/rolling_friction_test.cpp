@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -143,6 +144,69 @@ TEST(TwoCylinderFrictionTest, EveryBodyIsInEquilibriumWithThePrintedAnswers) {
     ++checked;
   }
   EXPECT_TRUE(testing_support::SweepCovered(checked, 6250));
+}
+
+int Bit(int n, int i) { return (n >> (i - 1)) & 1; }
+
+// The drawn limits of families 1 (corner with F, rod to the cylinder, couple on the cylinder)
+// and 3 (rod with F hinged at the corner, couple on the cylinder), from the printed P, F, δ and
+// the drawn geometry: the rod or corner moment gives the force the cylinder receives, and the
+// cylinder rolls when |R·Ft| exceeds δ·N. Returns {M_min, M_max}.
+std::array<double, 2> DrawnLimits(int p1, int p6, int p7, int sum, double P, double F, double R,
+                                  double delta, int vx, int vy) {
+  const double d = delta / 100;
+  if (p1 <= 2) {
+    const int q1 = Bit(sum, 1), c = 4 - q1, s = 3 + q1;
+    const int a = 1 - 2 * q1, r = Bit(p6, 4) + 1, kind = (r == 2 && a == -1) ? 1 : 2;
+    const int dd = (Bit(p6, 2) + Bit(p7, 2) + 2) * a;
+    const int x3 = a * (Bit(p6, 3) + 2) + dd;
+    const int y3 = (a == -1 && r == 2) ? Bit(p7, 3) + 4 : Bit(p7, 3) + 2;
+    const double y2 = r == 1 ? y3 : 0, x2 = r == 1 ? 0 : x3;
+    double x4 = 0, y4 = y3 / 2;
+    if (kind == 1)
+      x4 = dd, y4 = y2;
+    else if (a == 1 && r == 2)
+      x4 = x2;
+    const double fx = F * vx, fy = F * vy;  // the printed F along the drawn arrow
+    // corner about the hinge: the rod's pull T along (c, -s)/5 at point 3
+    const double ux = c / 5.0, uy = -s / 5.0;
+    const double T = -(x4 * fy - y4 * fx) / (x3 * uy - y3 * ux);
+    const double N = P + T * uy, Ft = T * ux;
+    return {-R * Ft - d * N, -R * Ft + d * N};
+  }
+  const int s1 = 1 - 2 * Bit(p6, 1), s2 = 1 - 2 * Bit(p6, 2), s3 = 1 - 2 * Bit(p6, 3);
+  const int a = Bit(p6, 4) + 3 + Bit(sum, 1), b = Bit(p7, 1) + 3 + Bit(sum, 2);
+  const double x2 = s1 * a, y2 = s3 * b, x1 = x2 + s2 * a;
+  const double xm = std::nearbyint((x1 + x2) / 2);
+  const double Y2 = (xm - x1) * F / (x2 - x1);  // the rod about its hinge, F downwards
+  const double X2 = x2 * Y2 / y2;               // the corner about the cylinder's axis
+  const double N = P + Y2;
+  return {-R * X2 - d * N, -R * X2 + d * N};
+}
+
+TEST(CornerRodCylinderTest, FamiliesOneAndThreeBalanceAtTheirLimits) {
+  long long checked = 0;
+  for (const auto& pt :
+       testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {10, 5, 5, 5, 1, 16, 16}, 600, 1, 1)) {
+    const auto& p = pt.p;
+    if (p[0] != 1 && p[0] != 2 && p[0] != 5 && p[0] != 6) continue;
+    const auto t = RunCorner({p[0], p[1], p[2], p[3], 1, p[5], p[6]});
+    const double P = NumberAfter(t.main, "{\\small $P="), F = NumberAfter(t.main, "$F="),
+                 R = NumberAfter(t.main, "$R="), delta = NumberAfter(t.main, "$\\delta=");
+    // the drawn arrow of F: "\Red{\put(x,y){\vector(dx,dy)"
+    std::size_t at = t.main.find("\\Red{\\put(");
+    at = t.main.find("\\vector(", at);
+    ASSERT_NE(at, std::string::npos);
+    int vx = 0, vy = 0;
+    ASSERT_EQ(std::sscanf(t.main.c_str() + at, "\\vector(%d,%d)", &vx, &vy), 2);
+    const auto want = DrawnLimits(p[0], p[5], p[6], p[1] + p[2] + p[3], P, F, R, delta, vx, vy);
+    const auto cells = AnswerCells(FirstRow(t.answers));
+    ASSERT_EQ(cells.size(), 3u);
+    EXPECT_NEAR(cells[1], want[0], 1e-9) << testing_support::Describe(pt);
+    EXPECT_NEAR(cells[2], want[1], 1e-9) << testing_support::Describe(pt);
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
 }
 
 TEST(CornerRodCylinderTest, GoldenRowsOfTheFiveFamilies) {
