@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "subjects/statics/corner_rod_cylinder.h"
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/force_system_reduction.h"
 #include "subjects/statics/plane_figure.h"
@@ -21,6 +22,7 @@
 #include "subjects/statics/triangular_lattice_truss.h"
 #include "subjects/statics/truss_column.h"
 #include "subjects/statics/two_body_structure.h"
+#include "subjects/statics/two_cylinder_friction.h"
 
 namespace statics {
 
@@ -95,8 +97,12 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginSimpleFrameProblem,
      WriteSimpleFrameVariant},  // 17 equilibrium of a simple frame
     {"Rolling friction             ",
-     {10, 5, 5, 5, 5, 16,
-      16}},  // 18 rolling friction of two cylinders; Level 1: corner, rod and cylinder
+     {10, 5, 5, 5, 5, 16, 16},
+     BeginTwoCylinderFrictionProblem,
+     WriteTwoCylinderFrictionVariant,
+     BeginCornerRodCylinderProblem,
+     WriteCornerRodCylinderVariant},  // 18 rolling friction of two cylinders; Level 1: corner,
+                                      // rod and cylinder
     {"Shaft                          ",
      {5, 4, 3, 4, 5, 33, 32},
      BeginShaftEquilibriumProblem,
