@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "subjects/mechanisms/catalogue.h"
+#include "tests/subjects/mechanisms/catalogue_run.h"
+#include "tests/support/memory_files.h"
+#include "tests/support/run_harness.h"
+
+namespace mechanisms {
+namespace {
+
+using testing_support::VariantParams;
+
+std::unique_ptr<SharedState> StateFor(const VariantParams& p) {
+  auto s = testing_support::NewState();
+  testing_support::SetVariant(*s, 1, p);
+  s->BlockCentred = true;
+  return s;
+}
+
+std::string Figure(const VariantParams& p) {
+  const std::string body = mechanisms_test::VariantBody(mechanisms_test::RunScheme(p).main);
+  return body.substr(0, body.find("\\end{picture}"));
+}
+
+bool Has(const std::string& text, const std::string& what) {
+  return text.find(what) != std::string::npos;
+}
+
+TEST(CatalogueDrawers, EachDrawerDrawsOnlyItsOwnSchemes) {
+  for (int scheme : {0, 20, 100, 122, 123, 127}) {
+    auto s = StateFor({scheme, 1, 1, 1, 1, 1, 1});
+    CatalogueVariables c;
+    DrawSchemes1To19(*s, c);
+    EXPECT_EQ(testing_support::MainText(*s), "") << scheme;
+  }
+  for (int scheme : {1, 19, 122, 124}) {
+    auto s = StateFor({scheme, 1, 1, 1, 1, 1, 1});
+    DrawScheme123(*s);
+    EXPECT_EQ(testing_support::MainText(*s), "") << scheme;
+  }
+}
+
+// The last drawer closes the figure that another drawer opened, whatever the scheme.
+TEST(CatalogueDrawers, LastDrawerOnlyClosesOtherSchemesPictures) {
+  for (int scheme : {1, 50, 123, 124, 125, 126}) {
+    auto s = StateFor({scheme, 2, 2, 2, 10, 2, 5});
+    DrawSchemes100To127(*s);
+    EXPECT_EQ(testing_support::MainText(*s), "\\end{picture}\r\n") << scheme;
+  }
+}
+
+// Scheme 123: one figure for every sub-variant; P2 moves the coordinate's group to the lower
+// plate, P7 turns the force on the block's axis.
+TEST(CatalogueDrawers, Scheme123GroupAndForce) {
+  const std::string upper = Figure({123, 1, 1, 1, 1, 1, 1});
+  EXPECT_EQ(upper, Figure({123, 1, 1, 1, 10, 1, 1}));
+  EXPECT_TRUE(upper.starts_with("\\noindent\\begin{picture}(100,82)(-15,-15)%\r\n")) << upper;
+  EXPECT_TRUE(Has(upper, "\\put(-2,-3){\\multiput(100,54)(0,2.4){")) << upper;
+  const std::string lower = Figure({123, 2, 1, 1, 1, 1, 1});
+  EXPECT_TRUE(Has(lower, "\\put(-11,-21){\\multiput(100,54)")) << lower;
+  EXPECT_TRUE(Has(upper, "\\put(30,25){\\thicklines\\vector(1,0){20}}")) << upper;
+  EXPECT_TRUE(Has(upper, "\\put(40,12){")) << upper;
+  const std::string left = Figure({123, 1, 1, 1, 1, 1, 3});
+  EXPECT_TRUE(Has(left, "\\put(30,25){\\thicklines\\vector(-1,0){20}}")) << left;
+  EXPECT_TRUE(Has(left, "\\put(13,12){")) << left;
+  EXPECT_TRUE(Has(upper, "{\\usebox{\\dmomentp}}")) << upper;
+  EXPECT_TRUE(Has(Figure({123, 1, 1, 1, 1, 2, 1}), "{\\usebox{\\dmomentm}}"));
+}
+
+// Scheme 14 with the cylinder between the piston and a fixed plane: the force on its axis
+// points left with its label 25 to the left (P2 = 1), or right with the label 21 right.
+TEST(CatalogueDrawers, Scheme14ForceOnTheCylinderFollowsP2) {
+  auto s = StateFor({14, 1, 2, 1, 1, 1, 1});
+  CatalogueVariables c;
+  s->BoxWidth = 80;
+  s->BoxHeight = 60;
+  LayOutScheme(*s, c);
+  const double x3 = s->PointX[3];
+  const double y3 = s->PointY[3];
+  EXPECT_EQ(x3, 90);
+  EXPECT_EQ(y3, 41.5);
+  const std::string left = Figure({14, 1, 2, 1, 1, 1, 1});
+  EXPECT_TRUE(Has(left, "\\put(90,41.5){\\thicklines\\vector(-1,0){28}}")) << left;
+  EXPECT_TRUE(Has(left, "\\put(65,44.5){")) << left;
+  const std::string right = Figure({14, 2, 2, 1, 1, 1, 1});
+  EXPECT_TRUE(Has(right, "\\put(90,41.5){\\thicklines\\vector(1,0){28}}")) << right;
+  EXPECT_TRUE(Has(right, "\\put(111,44.5){")) << right;
+  // P4 = 2 puts the fixed plane under the cylinder.
+  EXPECT_TRUE(Has(Figure({14, 1, 2, 2, 1, 1, 1}), "\\strichd{12}")) << Figure({14, 1, 2, 2, 1, 1, 1});
+}
+
+TEST(CatalogueDrawers, Scheme16LeavesBlocksCentredAndScheme13PutsItsForceAt100) {
+  auto s = testing_support::NewState();
+  mechanisms_test::RunScheme(*s, {16, 1, 1, 1, 1, 1, 1});
+  EXPECT_TRUE(s->BlockCentred);
+  EXPECT_TRUE(Has(Figure({13, 1, 1, 1, 1, 1, 1}), "\\put(100,"));
+}
+
+// Schemes 17..19 share one figure: the link CD with its joints and labels in 17 and 18, the
+// vertical force in 18 only, the body label 2 at point 5 in 19.
+TEST(CatalogueDrawers, Schemes17To19Differences) {
+  const std::string s17 = Figure({17, 1, 1, 1, 1, 1, 1});
+  const std::string s18 = Figure({18, 1, 1, 1, 1, 1, 1});
+  const std::string s19 = Figure({19, 1, 1, 1, 1, 1, 1});
+  EXPECT_TRUE(Has(s17, "{$D$}") && Has(s18, "{$C$}"));
+  EXPECT_FALSE(Has(s19, "{$D$}") || Has(s19, "{$C$}"));
+  EXPECT_TRUE(Has(s17, "\\vector(-1,0){16}"));
+  EXPECT_TRUE(Has(s19, "\\vector(-1,0){16}"));
+  EXPECT_TRUE(Has(s18, "\\vector(0,1){18}"));
+  EXPECT_TRUE(Has(Figure({18, 1, 2, 1, 1, 1, 1}), "\\vector(0,-1){17}"));
+}
+
+}  // namespace
+}  // namespace mechanisms

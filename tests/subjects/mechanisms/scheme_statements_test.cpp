@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/subjects/mechanisms/catalogue_run.h"
+
+namespace mechanisms {
+namespace {
+
+using testing_support::VariantParams;
+
+// The statement box of one variant: from "\hfill\parbox" to the closing "}%%".
+std::string Statement(const VariantParams& p) {
+  const std::string main = mechanisms_test::RunScheme(p).main;
+  return main.substr(main.find("\\hfill\\parbox[b]{290pt}{"));
+}
+
+constexpr const char* kTask =
+    " Составить уравнение движения системы. За обобщенную координату принять ";
+
+TEST(SchemeStatements, SchemeWithoutCoordinateNameEndsWithTheSymbol) {
+  const std::string text = Statement({10, 1, 1, 1, 1, 1, 1});
+  EXPECT_TRUE(text.ends_with(std::string(kTask) + "\r\n $\\varphi$. \r\n}%%\r\n")) << text;
+}
+
+TEST(SchemeStatements, Schemes17To19ForceSentences) {
+  const std::string s17 = Statement({17, 1, 1, 1, 1, 1, 1});
+  const std::string s18 = Statement({18, 1, 2, 1, 1, 1, 1});
+  const std::string s19 = Statement({19, 2, 1, 1, 1, 1, 1});
+  EXPECT_NE(s17.find("\r\n к шарниру $A$ -- горизонтальная сила $F$.\r\n"), std::string::npos)
+      << s17;
+  EXPECT_NE(s18.find("\r\n к шарниру $A$ -- вертикальная сила $F$.\r\n"), std::string::npos)
+      << s18;
+  EXPECT_EQ(s19.find("сила"), std::string::npos) << s19;
+  EXPECT_NE(s19.find(" К стержню $OA$ приложен момент $M$.\r\n"), std::string::npos) << s19;
+}
+
+// The given texts, piece by piece: a line, or text that the next piece continues.
+TEST(SchemeStatements, GivenTextsKeepTheirLinesAndBlanks) {
+  EXPECT_EQ(Statement({3, 2, 1, 1, 1, 1, 1}),
+            "\\hfill\\parbox[b]{290pt}{\r\n"
+            " Стержень $AB=a$ соединяет вертикальный поршень\r\n"
+            " и горизонтально движущийся брусок массой $m_1$. Брусок вращает цилиндр радиуса "
+            "$R$  массой $m_2$. К цилиндру приложен момент $M$.\r\n" +
+                std::string(kTask) + "\r\n $\\varphi$. \r\n}%%\r\n");
+  const std::string s3 = Statement({3, 1, 2, 1, 1, 1, 1});
+  EXPECT_NE(s3.find(" вертикальный поршень\r\n массой $m_1$\r\n и горизонтально движущийся "
+                    "брусок.\r\n Цилиндр  радиуса"),
+            std::string::npos)
+      << s3;
+  const std::string s9 = Statement({9, 2, 2, 1, 1, 1, 1});
+  EXPECT_NE(s9.find("$AB=BC=BD=a$. Составить"), std::string::npos) << s9;
+  EXPECT_NE(s9.find("стержня  $AC$ массой $m_1$, цилиндра \r\n  и кривошипа"), std::string::npos)
+      << s9;
+}
+
+TEST(SchemeStatements, Scheme123NamesThePlateOfTheCoordinate) {
+  const std::string upper = Statement({123, 1, 1, 1, 4, 1, 1});
+  EXPECT_TRUE(upper.ends_with(std::string(kTask) +
+                              " перемещение верхней пластины \r\n $x$. \r\n}%%\r\n"))
+      << upper;
+  const std::string lower = Statement({123, 2, 2, 2, 4, 1, 1});
+  EXPECT_NE(lower.find(" перемещение нижней  пластины \r\n $x$. "), std::string::npos) << lower;
+  EXPECT_NE(lower.find(" Масса нижней пластины $m_1$, масса блока $m_2$"), std::string::npos)
+      << lower;
+}
+
+}  // namespace
+}  // namespace mechanisms
