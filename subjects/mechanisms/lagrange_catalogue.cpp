@@ -52,6 +52,8 @@ void WriteLagrangeCatalogueVariant(SharedState& s, int p1, int /*p2*/, int /*p3*
   // Each drawer draws only its own schemes; the last one closes the picture for every
   // scheme, so it must stay last.
   DrawSchemes1To19(s, c);
+  DrawSchemes20To29(s);
+  DrawSchemes30To39(s);
   DrawScheme123(s);
   DrawSchemes100To127(s);
 
