@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -187,6 +186,99 @@ TEST(CompoundRectFrameTest, ThePrintedReactionsHoldBothParts) {
           << where << ": " << error;
     }
     if (::testing::Test::HasFailure()) return;
+  }
+}
+
+}  // namespace
+}  // namespace statics
+
+namespace statics {
+namespace {
+
+TEST(CompoundRectFrameTest, BeginWritesTheStatementTheReferenceAndTheHead) {
+  const auto one = RunOne({1, 1, 1, 1, 1, 1, 1}, 1);
+  const auto two = RunOne({1, 1, 1, 1, 1, 1, 1}, 2);
+  EXPECT_EQ(one.main.find("% probl S8\r\nThe frame consists of two parts connected by a hinge or "
+                          "sliding attachment.\r\nDimensions are given in meters. Determin the "
+                          "reaction of the supports.\\par \r\n"),
+            0u);
+  EXPECT_NE(two.main.find("Dimensions are given in meters. Given the linear weight of the frame "
+                          "$\\rho$. Determine the reaction of the supports.\\par \r\n"),
+            std::string::npos);
+  EXPECT_NE(one.main.find("\\Red{(p.54.)}"), std::string::npos);
+  EXPECT_NE(one.answers.find("{|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n  &\\mc{$X_A$}&\\mc{$Y_A$}&"
+                             "\\mc{$X_B$}&\\mc{$Y_B$}&\\mc{$X_D$}&\\mc{$Y_D$}&\\mc{$M_B$}"
+                             "\\\\\\hline\r\n"),
+            std::string::npos);
+  EXPECT_NE(one.second_answers.find("{|r|r|r|r|r|r|r|r|r|}\\hline \r\n 1\r\n& $"),
+            std::string::npos)
+      << "no head in the second table";
+}
+
+TEST(CompoundRectFrameTest, GoldenLines) {
+  struct Case {
+    const char* what;
+    VariantParams p;
+    int level;
+    const char* text;  // figure or data text
+    const char* row;
+    const char* second;
+  };
+  const Case cases[] = {
+      {"P1 = P2 = P3 = 1: a3 = 3; the height limits the scale and x is stretched 2.5 times",
+       {1, 1, 1, 1, 1, 1, 1},
+       2,
+       "\\put(36.5,-20){\\scriptsize 10}\\put(94.25,-20){\\scriptsize 5}%RAZMeR Vert %begin%\r\n"
+       "\\mt{141}{0}\\pp{141}{77}\\mt{140}{0}\\pp{142}{0}\\mt{140}{23.1}\\pp{142}{23.1}\\mt{140}"
+       "{46.2}\\pp{142}{46.2}\\mt{140}{77}\\pp{142}{77}\\put(135,9.55){\\scriptsize 3}\\put(135,"
+       "32.65){\\scriptsize 3}\\put(135,59.6){\\scriptsize 4}%RAZMeR End%\r\n",
+       "3&$-32.884$&$17.992$&$31.652$&$19.874$& --- & --- & --- ",
+       " 3\r\n& $3\\cdot X_A+10\\cdot Y_A-81.27=0; \\ \\ 7\\cdot X_A-5\\cdot Y_A+320.15=0. $  "},
+      {"P3 = 2: a3 = 4 in the same layout",
+       {1, 1, 2, 1, 1, 1, 1},
+       2,
+       "\\put(135,13.4){\\scriptsize 4}\\put(135,36.5){\\scriptsize 2}\\put(135,59.6)"
+       "{\\scriptsize 4}%RAZMeR End%\r\n",
+       "3&$-44.126$&$17.425$&$41.028$&$23.941$& --- & --- & --- ",
+       " 3\r\n& $2\\cdot X_A+10\\cdot Y_A-86=0; \\ \\ 6\\cdot X_A-5\\cdot Y_A+351.88=0. $  "},
+      {"P4 = 2, G1: the formula for X_A",
+       {2, 2, 2, 2, 3, 5, 7},
+       3,
+       "$P$=$4$kN,\r\n$Q$=$7$kN,\r\n $\\alpha$=$30^\\circ$, \r\n $\\beta$=$45^\\circ$, \r\n "
+       "$\\rho$=$2$~kN/m, \r\n $M$=5~kNm. \r\n}\r\n",
+       "3&$-82.590$&$44.950$&$74.176$&$36.000$& --- & --- & --- ",
+       " 3\r\n & $  X_A=( 495.54)/(-6.00)$ \r\n"},
+      {"P4 = 2, G2: the formula for Y_A",
+       {6, 2, 2, 2, 3, 5, 7},
+       3,
+       "\\put(17.17,-20){\\scriptsize 4}\\put(45.92,-20){\\scriptsize 2}\\put(84.25,-20)"
+       "{\\scriptsize 6}",
+       "3&$-4.950$&$51.636$&$-3.464$&$15.314$& --- & --- & --- ",
+       " 3\r\n & $  Y_A=( 413.09)/(8.00)$ \r\n"},
+      {"P4 = 4, G2: X_D from the sliding joint, then Y_a",
+       {6, 2, 2, 4, 3, 5, 7},
+       3,
+       "{\\usebox{\\promzadhl}}",
+       "3&---&$104.379$&$-5.196$&$25.571$&$-4.950$&---&---",
+       " 3\r\n & $  Y_a=( 835.03)/( 8.0)$ \r\n"},
+      {"P4 = 5, G1: Y_a about C, the clamp moment",
+       {2, 2, 2, 5, 3, 5, 7},
+       3,
+       "{\\usebox{\\zadelka}}",
+       "3&---&$41.530$&$-11.012$&$154.920$& --- & --- &$-1469.746$",
+       " 3\r\n &  $  Y_a=(-415.30)/(  -10.0)      $ \r\n"},
+      {"P4 = 6, G2 at Level 1: no rho line, the formula for M_B",
+       {6, 2, 2, 6, 3, 5, 7},
+       1,
+       " $\\beta$=$45^\\circ$, \r\n $M$=5~kNm. \r\n}\r\n",
+       "3&$-4.950$&---&$-6.928$&$0.950$& --- & --- &$30.627$",
+       " 3\r\n & $  M_B=-( -30.63+(  -4.95)(    0.0)) $\r\n"},
+  };
+  for (const Case& c : cases) {
+    const auto t = RunOne(c.p, c.level, 3);
+    EXPECT_NE(t.main.find(c.text), std::string::npos) << c.what << "\n" << t.main;
+    EXPECT_EQ(RowOf(t), c.row) << c.what;
+    EXPECT_EQ(statics_testing::SecondAnswersBody(t.second_answers), c.second) << c.what;
   }
 }
 
