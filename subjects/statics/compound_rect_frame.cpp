@@ -35,8 +35,7 @@ const char* ForceLetter(int k) { return k == 1 ? "P" : "Q"; }
 const char* AngleName(int k) { return k == 1 ? "\\alpha" : "\\beta"; }
 
 double SegmentWeight(const SharedState& s, int i, int j) {
-  return s.FrameWeightPerMetre *
-         std::hypot(s.PointX[i] - s.PointX[j], s.PointY[i] - s.PointY[j]);
+  return s.FrameWeightPerMetre * std::hypot(s.PointX[i] - s.PointX[j], s.PointY[i] - s.PointY[j]);
 }
 
 double SegmentWeightMoment(const SharedState& s, int a, int i, int j) {
@@ -230,7 +229,8 @@ void SolveRectFrame(SharedState& s) {
   auto& fy = s.NodeForceY;
   const int group = LayoutGroup(s);
   const bool vertical_joint = group != 2;
-  const double m6 = structural::MomentOfNodeForce(s, 2, 6) + structural::MomentOfNodeForce(s, 3, 6) +
+  const double m6 = structural::MomentOfNodeForce(s, 2, 6) +
+                    structural::MomentOfNodeForce(s, 3, 6) +
                     structural::MomentOfNodeForce(s, 5, 6) + s.P6 + WeightMomentSum(s, 6, 1, 5);
   const double m4l = structural::MomentOfNodeForce(s, 2, 4) +
                      structural::MomentOfNodeForce(s, 3, 4) + s.BodyCouple[1] +
@@ -264,14 +264,12 @@ void SolveRectFrame(SharedState& s) {
       s.UnknownName1 = "Y_A";
       if (vertical_joint) {
         s.UnknownName2 = "Y_D";
-        structural::Solve2x2Cramer(s, x[1] - x[4], x[7] - x[4], m4l, x[1] - x[6], x[7] - x[6],
-                                   m6);
+        structural::Solve2x2Cramer(s, x[1] - x[4], x[7] - x[4], m4l, x[1] - x[6], x[7] - x[6], m6);
         ya = s.CramerSolution1;
         yd = s.CramerSolution2;
       } else {
         s.UnknownName2 = "X_D";
-        structural::Solve2x2Cramer(s, x[1] - x[4], y[4] - y[7], m4l, x[1] - x[6], y[6] - y[7],
-                                   m6);
+        structural::Solve2x2Cramer(s, x[1] - x[4], y[4] - y[7], m4l, x[1] - x[6], y[6] - y[7], m6);
         ya = s.CramerSolution1;
         xd = s.CramerSolution2;
       }
@@ -280,8 +278,8 @@ void SolveRectFrame(SharedState& s) {
       if (vertical_joint) {
         s.UnknownName1 = "Y_A";
         s.UnknownName2 = "Y_D";
-        structural::Solve2x2Cramer(s, 1, 1, fy[2] + fy[3] - left_weight, x[1] - x[6],
-                                   x[7] - x[6], m6);
+        structural::Solve2x2Cramer(s, 1, 1, fy[2] + fy[3] - left_weight, x[1] - x[6], x[7] - x[6],
+                                   m6);
         ya = s.CramerSolution1;
         yd = s.CramerSolution2;
       } else {
@@ -325,12 +323,10 @@ void SolveRectFrame(SharedState& s) {
   const double xb = -structural::ArraySumRange(fx, 1, 7);
   const double yb = weight - structural::ArraySumRange(fy, 1, 7);
   if (s.P4 <= 2) {
-    AnsWriteText4NumbersFixed(s, "&$", xa, "$&$", ya, "$&$", xb, "$&$", yb,
-                              "$& --- & --- & --- ");
+    AnsWriteText4NumbersFixed(s, "&$", xa, "$&$", ya, "$&$", xb, "$&$", yb, "$& --- & --- & --- ");
   } else if (s.P4 <= 4) {
     if (vertical_joint) {
-      AnsWriteText4NumbersFixed(s, "&---&$", ya, "$&$", xb, "$&$", yb, "$& --- &$", yd,
-                                "$& --- ");
+      AnsWriteText4NumbersFixed(s, "&---&$", ya, "$&$", xb, "$&$", yb, "$& --- &$", yd, "$& --- ");
     } else {
       AnsWriteText4NumbersFixed(s, "&---&$", ya, "$&$", xb, "$&$", yb, "$&$", xd, "$&---&---");
     }

@@ -134,8 +134,8 @@ void WriteData(SharedState& s) {
   WriteTextNumberLn(s, " $P=", s.ForceValue[1], "$~kN,");
   WriteTextNumberLn(s, "  $Q=", s.ForceValue[2], "$~kN,");
   if (s.Level != 1) {
-    WriteText2NumbersLn(s, " $M=", std::abs(s.CoupleMoment), "$~kNm,\\\\  $\\rho=",
-                        s.FrameWeightPerMetre, "$~kN/m, ");
+    WriteText2NumbersLn(s, " $M=", std::abs(s.CoupleMoment),
+                        "$~kNm,\\\\  $\\rho=", s.FrameWeightPerMetre, "$~kN/m, ");
   }
   WriteTextNumberLn(s, " $\\alpha=60^\\circ,$ $\\beta=", s.LoadAngle1, "^\\circ,$ \\\\ ");
   WriteText2NumbersLn(s, " $AB=", length(0), "$~m, $BC=", length(1), "$~m,  ");
@@ -165,15 +165,13 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
   const double rho = s.FrameWeightPerMetre;
   double weight = 0;
   for (int i = 1; i <= 5; ++i) weight += rho * s.FrameSegmentLength[i];
-  const double left_weight_moment =
-      rho * (std::abs(s.FrameSlopeLen1) * (x[3] - x[2]) / 2 +
-             std::abs(s.FrameHorizLen1) * (x[3] - (x[1] + x[2]) / 2));
+  const double left_weight_moment = rho * (std::abs(s.FrameSlopeLen1) * (x[3] - x[2]) / 2 +
+                                           std::abs(s.FrameHorizLen1) * (x[3] - (x[1] + x[2]) / 2));
   const double right_weight_moment =
-      s.FrameHorizLen3 == 0
-          ? -rho * (std::abs(s.FrameSlopeLen2) * ((x[4] + x[5]) / 2 - x[3]) +
-                    s.FrameHorizLen2 * s.FrameHorizLen2 / 2.0)
-          : -rho * (std::abs(s.FrameSlopeLen2) * (x[5] - x[4]) / 2 +
-                    std::abs(s.FrameHorizLen3) * ((x[5] + x[6]) / 2 - x[4]));
+      s.FrameHorizLen3 == 0 ? -rho * (std::abs(s.FrameSlopeLen2) * ((x[4] + x[5]) / 2 - x[3]) +
+                                      s.FrameHorizLen2 * s.FrameHorizLen2 / 2.0)
+                            : -rho * (std::abs(s.FrameSlopeLen2) * (x[5] - x[4]) / 2 +
+                                      std::abs(s.FrameHorizLen3) * ((x[5] + x[6]) / 2 - x[4]));
   const double p_h = s.ForcePHorizontal;
   const bool c_is_three = s.FrameHorizLen1 != 0;
   const std::string n = Fixed(toolkit::PrintedVariantNumber(s), 2, 0);
@@ -213,8 +211,7 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
         s.UnknownName2 = "S ";
         structural::Solve2x2Cramer(
             s, x[5] - x[1], x_l - x[1], structural::SumMomentsAboutNode(s, 1), x[5] - x[3],
-            x_l - x[3],
-            (x[7] - x[3]) * s.NodeForceY[7] + s.CoupleMoment + right_weight_moment);
+            x_l - x[3], (x[7] - x[3]) * s.NodeForceY[7] + s.CoupleMoment + right_weight_moment);
         ye = s.CramerSolution1;
         rod = s.CramerSolution2;
         ya = weight - ye - s.NodeForceY[7] - rod;
@@ -242,8 +239,8 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
         Ans2WriteSignedNumber(s, loads_about_l);
         Ans2Write(s, ";$  ");
       }
-      AnsWrite(s, n + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + " &$ -$& " +
-                      Fixed(ye, 8, 3) + "&" + Fixed(rod, 9, 3) + " & ");
+      AnsWrite(s, n + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + " &$ -$& " + Fixed(ye, 8, 3) +
+                      "&" + Fixed(rod, 9, 3) + " & ");
       break;
     default:
       Ans2Write(s, n + " & $");

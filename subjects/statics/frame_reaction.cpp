@@ -20,8 +20,9 @@ namespace statics {
 namespace {
 
 // The letters at the two ends of the frame: the hinge A and the rod H change ends for P4 = 3.
-std::string NodeOneLetter = "A";
-std::string NodeSixLetter = "H";
+struct EndLetters {
+  std::string node_one, node_six;
+};
 
 std::string Fixed(double x, int w, int d) { return toolkit::FormatFixed(x, w, d); }
 
@@ -35,10 +36,8 @@ void PutUpInclinedHingeAtNode(SharedState& s, int node) {
   s.FrameAngle2Rad = std::numbers::pi - s.FrameAngle2Rad;
 }
 
-void PutSupports(SharedState& s) {
+EndLetters PutSupports(SharedState& s) {
   if (s.P4 == 1 || s.P4 == 2) {
-    NodeOneLetter = "A";
-    NodeSixLetter = "H";
     if (HangsAtNodeOne(s)) {
       PutUpHingeBox(s, s.PointX[1], s.PointY[1]);
     } else {
@@ -49,24 +48,23 @@ void PutSupports(SharedState& s) {
     } else {
       PutBox(s, "hingnakl", s.PointX[6], s.PointY[6]);
     }
-  } else {
-    NodeOneLetter = "H";
-    NodeSixLetter = "A";
-    if (HangsAtNodeOne(s)) {
-      PutUpInclinedHingeAtNode(s, 1);
-    } else {
-      PutBox(s, "hingnakl", s.PointX[1], s.PointY[1]);
-    }
-    if (HangsAtNodeSix(s)) {
-      PutUpHingeBox(s, s.PointX[6], s.PointY[6]);
-    } else {
-      PutHingeBox(s, s.PointX[6], s.PointY[6]);
-    }
+    return {"A", "H"};
   }
+  if (HangsAtNodeOne(s)) {
+    PutUpInclinedHingeAtNode(s, 1);
+  } else {
+    PutBox(s, "hingnakl", s.PointX[1], s.PointY[1]);
+  }
+  if (HangsAtNodeSix(s)) {
+    PutUpHingeBox(s, s.PointX[6], s.PointY[6]);
+  } else {
+    PutHingeBox(s, s.PointX[6], s.PointY[6]);
+  }
+  return {"H", "A"};
 }
 
 // The frame line with its letters; returns the four printed lengths in order.
-void DrawFrameAndLetters(SharedState& s, double (&lengths)[4]) {
+void DrawFrameAndLetters(SharedState& s, const EndLetters& letters, double (&lengths)[4]) {
   const auto& x = s.PointX;
   const auto& y = s.PointY;
   const auto sign = [](double v) { return toolkit::SignOf(v); };
@@ -75,11 +73,11 @@ void DrawFrameAndLetters(SharedState& s, double (&lengths)[4]) {
     LineToPoint(s, 3);
     LineToPoint(s, 4);
     DrawSegmentFromNodeRev(s, 4, 5);
-    PutLabel(s, "$" + NodeOneLetter + "$", x[1] - 6 * sign(s.FrameHorizLen1) - 4, y[1] - 2);
+    PutLabel(s, "$" + letters.node_one + "$", x[1] - 6 * sign(s.FrameHorizLen1) - 4, y[1] - 2);
     PutLabel(s, "$B$", x[2] + 2, y[2] - 6 * sign(s.FrameSlopeLen1) - 3);
     PutLabel(s, "$C$", x[3] - 9, y[3] - 3);
     PutLabel(s, "$D$", x[4] + 2, y[4] - 3);
-    PutLabel(s, "$" + NodeSixLetter + "$", x[5] + 4, y[5] - 3);
+    PutLabel(s, "$" + letters.node_six + "$", x[5] + 4, y[5] - 3);
     lengths[0] = std::abs(s.FrameHorizLen1);
     lengths[1] = std::abs(s.FrameSlopeLen1);
     lengths[2] = std::abs(s.FrameHorizLen2);
@@ -89,11 +87,11 @@ void DrawFrameAndLetters(SharedState& s, double (&lengths)[4]) {
     LineToPoint(s, 4);
     LineToPoint(s, 5);
     DrawSegmentFromNodeRev(s, 5, 6);
-    PutLabel(s, "$" + NodeOneLetter + "$", x[2] - 10, y[2] - 3);
+    PutLabel(s, "$" + letters.node_one + "$", x[2] - 10, y[2] - 3);
     PutLabel(s, "$B$", x[3] - 10, y[3] - 4);
     PutLabel(s, "$C$", x[4] + 3, y[4] - 4);
     PutLabel(s, "$D$", x[5] + 2, y[5] + 2);
-    PutLabel(s, "$" + NodeSixLetter + "$", x[6] + 6 * sign(s.FrameHorizLen3) - 4, y[6] - 3);
+    PutLabel(s, "$" + letters.node_six + "$", x[6] + 6 * sign(s.FrameHorizLen3) - 4, y[6] - 3);
     lengths[0] = std::abs(s.FrameSlopeLen1);
     lengths[1] = std::abs(s.FrameHorizLen2);
     lengths[2] = std::abs(s.FrameSlopeLen2);
@@ -121,15 +119,16 @@ void SolveFrameReactions(SharedState& s) {
   const double xa = -rod * std::cos(gamma) - s.NodeForceX[7] - s.ForcePHorizontal;
   std::string cells = "&" + Fixed(s.PartialMoment2, 9, 3) + "&" + Fixed(s.PartialMoment3, 9, 3);
   if (s.Level != 1) cells += "&" + Fixed(s.PartialMoment1, 9, 1);
-  cells += "&" + Fixed(h, 9, 3) + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + "&" +
-           Fixed(rod, 9, 3);
+  cells +=
+      "&" + Fixed(h, 9, 3) + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + "&" + Fixed(rod, 9, 3);
   AnsWrite(s, cells);
   // The moments about the rod node must balance too. A window program has no console for a
   // diagnostic, so a failure stops the Start with a message instead of passing unseen.
   const double residual = SumMomentsAboutNode(s, r) + (x[a] - x[r]) * ya - (y[a] - y[r]) * xa;
   if (!(std::fabs(residual) <= 1e-6)) {
-    throw toolkit::DegenerateDataError(
-        "Statics row 4, variant " + variant + ": the reactions leave a moment of " + Fixed(residual, 6, 3) + " kNm about the rod node");
+    throw toolkit::DegenerateDataError("Statics row 4, variant " + variant +
+                                       ": the reactions leave a moment of " +
+                                       Fixed(residual, 6, 3) + " kNm about the rod node");
   }
 }
 
@@ -179,11 +178,11 @@ void WriteFrameReactionVariant(SharedState& s) {
   BeginPicture(s, 140, s.SpareReal5 + 25, -22, -12);
   structural::DrawForcePAtPointN(s);
   structural::DrawCoupleAndForceK(s);
-  PutSupports(s);
+  const EndLetters letters = PutSupports(s);
   structural::PutAngleMarkBoxes(s);
   SetLineWidth(s, 9);
   double lengths[4] = {0, 0, 0, 0};
-  DrawFrameAndLetters(s, lengths);
+  DrawFrameAndLetters(s, letters, lengths);
   SetLineWidth(s, 1);
   EndPicture(s);
 
@@ -193,10 +192,10 @@ void WriteFrameReactionVariant(SharedState& s) {
   if (s.Level != 1) WriteTextNumberLn(s, "$M=", std::abs(s.CoupleMoment), "$~kNm,");
   WriteTextNumberLn(s, " $\\alpha=60^\\circ,$ $\\beta=", s.LoadAngle1, "^\\circ,$ ");
   WriteTextNumberLn(s, "  $\\gamma=", s.LoadAngle2, "^\\circ$,\\\\");
-  WriteTextNumberLn(s, " $" + NodeOneLetter + "B=", lengths[0], "$~m, ");
+  WriteTextNumberLn(s, " $" + letters.node_one + "B=", lengths[0], "$~m, ");
   WriteTextNumberLn(s, "$BC=", lengths[1], "$~m, ");
   WriteTextNumberLn(s, "$CD=", lengths[2], "$~m,\\\\ ");
-  WriteTextNumberLn(s, "$D" + NodeSixLetter + "=", lengths[3], "$~m,");
+  WriteTextNumberLn(s, "$D" + letters.node_six + "=", lengths[3], "$~m,");
   WriteTextNumberLn(s, s.FrameHorizLen1 == 0 ? "$BK=" : "$CK=", s.ForceKDistance, "$~m,");
   WriteTextNumberLn(s, " $CN=", s.ForcePDistance, "$~m.\\vskip1mm} ");
 

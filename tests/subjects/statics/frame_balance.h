@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <string_view>
@@ -84,36 +87,62 @@ inline std::vector<Vec2> PathPoints(std::string_view text, std::size_t from, std
   return out;
 }
 
-/// Whether a printed equation "lhs=rhs" holds once each name of `values` is replaced by its
-/// value: both sides are read with the shared formula evaluator; the difference must stay
-/// within `tolerance`. `error` gets the two sides when it does not.
+/// Whether a printed equation "lhs=rhs" holds to its printed precision once each name of
+/// `values` is replaced by its value as the answers print it (three decimals). Both sides are
+/// read with the shared formula evaluator. The allowed difference is what the printed digits
+/// can account for: the sum over every number in the equation of the change one unit of its
+/// last digit makes (the equations are linear in each number), plus `slack`. `error` gets the
+/// equation and both sides when it does not hold.
 inline bool EquationHolds(std::string equation, const std::map<std::string, double>& values,
-                          double tolerance, std::string* error = nullptr) {
+                          double slack, std::string* error = nullptr) {
   for (const auto& [name, v] : values) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "(%.6f)", v);
+    std::snprintf(buf, sizeof buf, "(%.3f)", v);
     for (std::size_t at = equation.find(name); at != std::string::npos;
          at = equation.find(name, at)) {
       equation.replace(at, name.size(), buf);
       at += std::string_view(buf).size();
     }
   }
-  const std::size_t eq = equation.find('=');
-  if (eq == std::string::npos) {
-    if (error) *error = "no '=' in " + equation;
-    return false;
-  }
-  double lhs = 0, rhs = 0;
+  const auto difference = [](const std::string& e) {
+    const std::size_t eq = e.find('=');
+    if (eq == std::string::npos) throw numeric_check::TexFormulaError("no '=' in " + e);
+    return numeric_check::EvalTex(e.substr(0, eq), 'x', 0) -
+           numeric_check::EvalTex(e.substr(eq + 1), 'x', 0);
+  };
   try {
-    lhs = numeric_check::EvalTex(equation.substr(0, eq), 'x', 0);
-    rhs = numeric_check::EvalTex(equation.substr(eq + 1), 'x', 0);
+    const double d = difference(equation);
+    double bound = slack;
+    for (std::size_t at = 0; at < equation.size();) {
+      if (!std::isdigit(static_cast<unsigned char>(equation[at]))) {
+        ++at;
+        continue;
+      }
+      std::size_t end = at;
+      while (end < equation.size() &&
+             (std::isdigit(static_cast<unsigned char>(equation[end])) || equation[end] == '.'))
+        ++end;
+      const std::string number = equation.substr(at, end - at);
+      const std::size_t point = number.find('.');
+      const int decimals = point == std::string::npos ? 0 : int(number.size() - point - 1);
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.*f", decimals,
+                    std::strtod(number.c_str(), nullptr) + std::pow(10.0, -decimals));
+      std::string nudged = equation;
+      nudged.replace(at, end - at, buf);
+      bound += std::fabs(difference(nudged) - d);
+      at = end;
+    }
+    if (std::fabs(d) <= bound) return true;
+    if (error) {
+      *error =
+          equation + ": differs by " + std::to_string(d) + ", allowed " + std::to_string(bound);
+    }
+    return false;
   } catch (const numeric_check::TexFormulaError& e) {
     if (error) *error = std::string(e.what()) + " in " + equation;
     return false;
   }
-  if (std::fabs(lhs - rhs) <= tolerance) return true;
-  if (error) *error = equation + ": " + std::to_string(lhs) + " vs " + std::to_string(rhs);
-  return false;
 }
 
 }  // namespace statics_testing

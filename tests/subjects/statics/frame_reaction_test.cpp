@@ -25,8 +25,8 @@ testing_support::RunTexts RunOne(const VariantParams& p, int level = 1, int firs
   auto s = testing_support::NewState();
   s->FirstNumber = first_number;
   s->Level = level;
-  return testing_support::RunBeginVariant(*s, BeginFrameReactionProblem,
-                                          WriteFrameReactionVariant, {p});
+  return testing_support::RunBeginVariant(*s, BeginFrameReactionProblem, WriteFrameReactionVariant,
+                                          {p});
 }
 
 std::string RowOf(const testing_support::RunTexts& t) {
@@ -36,10 +36,11 @@ std::string RowOf(const testing_support::RunTexts& t) {
 TEST(FrameReactionTest, HeadAndStatementByLevel) {
   const auto one = RunOne({1, 1, 1, 1, 1, 1, 1}, 1);
   const auto two = RunOne({1, 1, 1, 1, 1, 1, 1}, 2);
-  EXPECT_NE(one.answers.find("\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|"
-                             "r|r|r|r|r|}\\hline \r\n  &\\mc{$ M_A(Q) $}&\\mc{$ M_A(P) $}&\r\n \\mc{$h$}&"
-                             "\\mc{$ X_A $}&\\mc{$ Y_A $}&\\mc{$ R_H $}\\\\\\hline\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      one.answers.find("\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|"
+                       "r|r|r|r|r|}\\hline \r\n  &\\mc{$ M_A(Q) $}&\\mc{$ M_A(P) $}&\r\n \\mc{$h$}&"
+                       "\\mc{$ X_A $}&\\mc{$ Y_A $}&\\mc{$ R_H $}\\\\\\hline\r\n"),
+      std::string::npos)
       << one.answers;
   EXPECT_NE(two.answers.find("&\r\n\\mc{ $ \\Sigma_k M_A(G_k) $}&\\mc{$h$}&"), std::string::npos);
   EXPECT_NE(one.main.find("and the inclined weightless rod $H$.\r\nThe horizontal force $P$, "
@@ -104,18 +105,16 @@ TEST(FrameReactionTest, GoldenLines) {
   }
 }
 
-
 // What the student sees of one variant, read back from the document: the frame's corners
 // (directions from the drawn line, lengths from the text), the loads and the supports.
 struct DrawnFrame {
-  Vec2 node[5];  // the two ends and B, C, D, in metres, the first end at the origin
+  Vec2 node[5];         // the two ends and B, C, D, in metres, the first end at the origin
   bool a_first = true;  // the hinge A at the first end (else the rod H)
   PlaneBalance loads;   // P, Q, M and the weights
   Vec2 q_at, p_at;
   double qx = 0, qy = 0, p_h = 0, weights_moment_a = 0;
   double gamma = 0;  // the rod's direction, radians
 };
-
 
 DrawnFrame ReadFrame(const std::string& m, int level) {
   DrawnFrame f;
@@ -221,7 +220,8 @@ TEST(FrameReactionTest, ARodThroughTheHingeIsReported) {
     RunOne({7, 6, 1, 11, 6, 1, 1}, 2, 3);
     FAIL() << "no error";
   } catch (const toolkit::DegenerateDataError& e) {
-    EXPECT_STREQ(e.what(), "Statics row 4, variant 3: the line of the rod H passes through the hinge A");
+    EXPECT_STREQ(e.what(),
+                 "Statics row 4, variant 3: the line of the rod H passes through the hinge A");
   }
 }
 
