@@ -103,6 +103,11 @@ TEST(FrameReactionTest, GoldenLines) {
     const bool minus = t.main.find("{\\usebox{\\momentminus}}") != std::string::npos;
     EXPECT_EQ(std::string(plus ? "momentplus" : minus ? "momentminus" : ""), c.couple) << c.what;
   }
+  // Level 1 gives neither rho nor M; P4 = 3 names the last length DA.
+  const std::string level_one = RunOne({1, 1, 1, 1, 1, 1, 1}, 1).main;
+  EXPECT_EQ(level_one.find("$M="), std::string::npos);
+  EXPECT_EQ(level_one.find("\\rho="), std::string::npos);
+  EXPECT_NE(RunOne({1, 1, 1, 3, 1, 1, 1}, 2).main.find("$DA=6$~m,\r\n"), std::string::npos);
 }
 
 // What the student sees of one variant, read back from the document: the frame's corners
