@@ -184,6 +184,7 @@ TEST(CompoundRectFrameTest, ThePrintedReactionsHoldBothParts) {
     }
     if (::testing::Test::HasFailure()) return;
   }
+  EXPECT_TRUE(testing_support::SweepCovered(static_cast<long long>(points.size()), 12LL * 2 * 3 * 6 * 6 * 9 * 9 * 10));
 }
 
 }  // namespace

@@ -164,6 +164,7 @@ TEST(CompoundStructureTest, ThePrintedReactionsHoldBothBodies) {
     }
     if (::testing::Test::HasFailure()) return;
   }
+  EXPECT_TRUE(testing_support::SweepCovered(static_cast<long long>(points.size()), 12LL * 12 * 4 * 3 * 25 * 10));
 }
 
 }  // namespace

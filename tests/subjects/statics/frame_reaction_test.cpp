@@ -216,6 +216,7 @@ TEST(FrameReactionTest, ThePrintedReactionsHoldTheFrame) {
     EXPECT_GE(std::fabs(h), 1.9) << where;
     if (::testing::Test::HasFailure()) return;
   }
+  EXPECT_TRUE(testing_support::SweepCovered(static_cast<long long>(points.size()), 12LL * 12 * 3 * 3 * 25 * 10));
 }
 
 // Beyond the bounds (P4 = 11: the rod horizontal, level with the hinge) the rod's line passes
