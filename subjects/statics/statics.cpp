@@ -2,9 +2,12 @@
 
 #include <iterator>
 
+#include "subjects/statics/compound_rect_frame.h"
+#include "subjects/statics/compound_structure.h"
 #include "subjects/statics/corner_rod_cylinder.h"
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/force_system_reduction.h"
+#include "subjects/statics/frame_reaction.h"
 #include "subjects/statics/plane_figure.h"
 #include "subjects/statics/plate_equilibrium.h"
 #include "subjects/statics/shaft_equilibrium.h"
@@ -48,7 +51,10 @@ constexpr ProblemRow kStaticsRows[] = {
      {15, 2, 3, 4, 5, 33, 32},
      BeginThreeForceTheoremProblem,
      WriteThreeForceTheoremVariant},                                  // 3 theorem of three forces
-    {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
+    {"Determination of frame reaction",
+     {12, 12, 3, 3, 25, 33, 32},
+     BeginFrameReactionProblem,
+     WriteFrameReactionVariant},  // 4 reactions of a frame
     {"Calculation of the the truss (column)        ",
      {30, 18, 30, 7, 9, 3, 3},
      BeginTrussColumnProblem,
@@ -57,9 +63,16 @@ constexpr ProblemRow kStaticsRows[] = {
      {5, 6, 6, 6, 9, 33, 32},
      BeginTriangularLatticeTrussProblem,
      WriteTriangularLatticeTrussVariant},                // 6 truss with a triangular lattice
-    {"Compound structure", {12, 12, 4, 3, 25, 33, 32}},  // 7 compound structure
+    {"Compound structure",
+     {12, 12, 4, 3, 25, 33, 32},
+     BeginCompoundStructureProblem,
+     WriteCompoundStructureVariant},  // 7 compound structure
     {"Compound rectangular frame ",
-     {12, 2, 3, 6, 6, 9, 9}},  // 8 compound rectangular frame, mode 8
+     {12, 2, 3, 6, 6, 9, 9},
+     [](SharedState& s) { BeginCompoundRectFrameProblem(s, 8); },
+     [](SharedState& s) {
+       WriteCompoundRectFrameVariant(s, 8);
+     }},  // 8 compound rectangular frame, mode 8
     {"Compound frame under distributed force",
      {4, 2, 2, 2, 8, 10, 8}},  // 9 compound frame under distributed force
     {"Static Invariants     ",
