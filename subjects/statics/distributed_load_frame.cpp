@@ -383,7 +383,9 @@ void WriteDistributedLoadFrameVariant(SharedState& s) {
   PutBox(s, P2 == 1 ? "ugn" : "ugv", B.x, B.y);
   EndPicture(s);
   const std::array<std::string, 6> answers = SolveDistributedLoadFrame(s, v);
-  WriteLine(s, "\\hfill\\parbox[b]{157pt}{\\small\\begin{tabular}{ll}");
+  // 172pt: the widest line of the table ("$q_2=10$~kN/m, & $CK=\pi R/3$~m,") stays inside
+  // the variant's frame.
+  WriteLine(s, "\\hfill\\parbox[b]{172pt}{\\small\\begin{tabular}{ll}");
   WriteTextNumberLn(s, "$ q_1=", v.q1, "$~kN/m,& ");
   WriteTextNumberLn(s, " $R=", v.R, "$~m, \\\\");
   WriteTextNumberLn(s, " $q_2=", v.q2, "$~kN/m, & ");

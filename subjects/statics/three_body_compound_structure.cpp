@@ -328,6 +328,12 @@ std::string Letter(int p) {
 double x(const SharedState& s, int i) { return s.PointX[i]; }
 double y(const SharedState& s, int i) { return s.PointY[i]; }
 
+// The second pair of equations goes on a row of its own (its number cell empty): two pairs
+// side by side would be wider than the answers page.
+void NextEquationRow(SharedState& s) {
+  if (s.WriteCramerRows) toolkit::Ans2Write(s, " \\\\ ");
+}
+
 void SolveTwoPins(SharedState& s, int a, int b) {
   const int A = BodyOf(a), B = BodyOf(b);
   structural::Solve2x2Cramer(
@@ -347,6 +353,7 @@ void SolvePinAndTwoRollers(SharedState& s, int a, int b, int c) {
       y(s, 4) - y(s, b), x(s, b) - x(s, 4), SumBodyMoments(s, B, 4));
   Rx[b] = s.CramerSolution1;
   Ry[b] = s.CramerSolution2;
+  NextEquationRow(s);
   s.UnknownName1 = "Y_" + Letter(a);
   s.UnknownName2 = "Y_D";
   structural::Solve2x2Cramer(
@@ -366,6 +373,7 @@ void SolvePinAndTwoRods(SharedState& s, int a, int b, int c) {
       x(s, b) - x(s, 4), y(s, 4) - y(s, b), SumBodyMoments(s, B, 4));
   Ry[b] = s.CramerSolution1;
   Rx[b] = s.CramerSolution2;
+  NextEquationRow(s);
   s.UnknownName1 = "X_" + Letter(a);
   s.UnknownName2 = "X_D";
   structural::Solve2x2Cramer(

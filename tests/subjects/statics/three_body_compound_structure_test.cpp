@@ -71,10 +71,10 @@ std::vector<Path> PathsIn(const std::string& m, std::size_t from, std::size_t to
   return out;
 }
 
-// The second answers row of a one-variant run: its cells "& $..$" after the number.
+// The equation cells "& $..$" of a one-variant second answers table (one or two rows).
 std::vector<std::string> SecondCells(const std::string& text) {
   const std::size_t start = text.find("\r\n") + 2;
-  const std::string row = text.substr(start, text.find(" \\\\", start) - start);
+  const std::string row = text.substr(start, text.find("\\hline\\end{tabular}", start) - start);
   std::vector<std::string> cells;
   for (std::size_t at = row.find("& $"); at != std::string::npos; at = row.find("& $", at + 1)) {
     const std::size_t end = row.find('$', at + 3);
