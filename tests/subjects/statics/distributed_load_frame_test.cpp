@@ -306,5 +306,73 @@ TEST(DistributedLoadFrameTest, ThePrintedReactionsHoldBothBodiesAndTheirEquation
   EXPECT_TRUE(testing_support::SweepCovered(checked, 4LL * 2 * 2 * 2 * 8 * 10 * 8));
 }
 
+TEST(DistributedLoadFrameTest, GoldenLines) {
+  struct Case {
+    const char* what;
+    VariantParams p;
+    const char* data;
+    const char* row;
+    const char* second;
+  };
+  const Case cases[] = {
+      {"first set: case A1, load on CK = pi R/6",
+       {1, 1, 1, 1, 1, 5, 1},
+       "\\hfill\\parbox[b]{172pt}{\\small\\begin{tabular}{ll}\r\n$ q_1=14$~kN/m,& \r\n $R=6$~m, "
+       "\\\\\r\n $q_2=5$~kN/m, & \r\n  $AB=6$~m,\\\\ \r\n  $BC=9$~m, & \r\n $CK=\\pi R/6$~m,\\\\ "
+       "\r\n$DE=5$~m.\\\\ \r\n\\end{tabular}\\par\\rule{0pt}{15pt}}\\vskip3mm\r\n",
+       "$ 1$&$  -46.01$&$   16.19$&$    5.06$&$  -  $&$   -6.25$&$  -  $ ",
+       " 1& $8.8\\cdot Y_E+13.8\\cdot Y_D-14.83=0; \\ \\ 1\\cdot Y_E+6\\cdot Y_D-24.12=0. $  "},
+      {"P5 = 7: case B, the whole arc loaded, BC paired with DE",
+       {1, 1, 1, 1, 7, 5, 1},
+       "  $BC=9$~m, & \r\n$DE=5$~m.\\\\ \r\n\\end{tabular}",
+       "$ 1$&$   42.00$&$  330.00$&$  -  $&$  -  $&$ -396.00$&$ 3217.09$ ",
+       " 1& $Y_E=-396/(1)$, $M_A=-217.42-48-8.8\\cdot Y_E$"},
+      {"P5 = 8: case C, clamp at E",
+       {1, 1, 1, 1, 8, 5, 1},
+       "  $BC=9$~m, & \r\n$DE=5$~m.\\\\ \r\n\\end{tabular}",
+       "$ 1$&$  -  $&$  -22.90$&$  -  $&$   51.00$&$  -49.09$&$  -76.90$ ",
+       " 1& $Y_A=178.5/(-7.8)$, $M_E=72+52.5+8.8\\cdot Y_A$"},
+      {"case A2 with a zero coefficient",
+       {2, 2, 2, 1, 2, 3, 4},
+       " $CK=\\pi R/6$~m,\\\\ \r\n",
+       "$ 1$&$  -28.56$&$  -33.80$&$  -  $&$   10.56$&$   -9.51$&$  -  $ ",
+       " 1& $0\\cdot X_A-22.93\\cdot Y_A-775.07=0; \\ \\ 4\\cdot X_A-13.93\\cdot Y_A-356.57=0. $  "},
+  };
+  for (const Case& c : cases) {
+    const auto t = RunOne(c.p);
+    EXPECT_NE(t.main.find(c.data), std::string::npos) << c.what << "\n" << t.main;
+    EXPECT_NE(t.answers.find(std::string("\r\n") + c.row), std::string::npos)
+        << c.what << "\n" << t.answers;
+    EXPECT_EQ(SecondRow(t.second_answers).rfind(c.second, 0), 0u)
+        << c.what << "\n" << t.second_answers;
+    EXPECT_EQ(t.main.find("{$K$}") == std::string::npos, c.p[4] >= 7) << c.what;
+  }
+  // The label E stands beside E, moved 11 units left when DE runs to the left (P4 = 1), and
+  // below a DE that rises from D (P3 = 2, P4 = 1, P2 = 2).
+  EXPECT_NE(RunOne({1, 1, 1, 1, 1, 5, 1}).main.find("\\put(73.07,56.29){\\scriptsize \\Brown{$E$}}"),
+            std::string::npos);
+  const auto rising = RunOne({2, 2, 2, 1, 2, 3, 4});
+  const auto e_label = PutBefore(rising.main, rising.main.find("{$E$}"));
+  const auto d_label = PutBefore(rising.main, rising.main.find("{$D$}"));
+  EXPECT_DOUBLE_EQ(e_label.x, d_label.x) << "E right of a vertical DE, as D";
+  EXPECT_GT(e_label.y, d_label.y + 20) << "E above D";
+}
+
+// The comment line counts the variants of the set, the answers rows carry the printed numbers
+// (a three-digit number fills its field).
+TEST(DistributedLoadFrameTest, CommentShowsTheLoopIndexAndRowsThePrintedNumber) {
+  for (int first : {21, 96}) {
+    auto s = testing_support::NewState();
+    s->FirstNumber = first;
+    std::vector<VariantParams> set(5, VariantParams{1, 1, 1, 1, 1, 5, 1});
+    const auto t = testing_support::RunBeginVariant(*s, BeginDistributedLoadFrameProblem,
+                                                    WriteDistributedLoadFrameVariant, set);
+    EXPECT_NE(t.main.find("%%%%%%%%%%%%%%%%   Вариант  5%\r\n\\vskip8pt\r\n"), std::string::npos);
+    const std::string last = std::to_string(first + 4);
+    EXPECT_NE(t.answers.find("\\\\$" + last + "$&$  -46.01$"), std::string::npos) << t.answers;
+    EXPECT_NE(t.second_answers.find(last + "& $8.8"), std::string::npos) << t.second_answers;
+  }
+}
+
 }  // namespace
 }  // namespace statics

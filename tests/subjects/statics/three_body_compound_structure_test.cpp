@@ -271,5 +271,69 @@ TEST(ThreeBodyCompoundStructureTest, ThePrintedReactionsHoldEveryBodyAndTheirEqu
   EXPECT_TRUE(testing_support::SweepCovered(checked, 8LL * 2 * 2 * 9 * 4 * 9 * 9));
 }
 
+TEST(ThreeBodyCompoundStructureTest, GoldenLines) {
+  struct Case {
+    const char* what;
+    VariantParams p;
+    const char* row;
+    const char* second;
+  };
+  const Case cases[] = {
+      {"first set: scheme 1, roller A, pins E and B",
+       {1, 1, 1, 1, 1, 3, 2},
+       " $1$ & $ -  $ & $  -2.000$ & $  -4.398$ & $  -2.700$ & $   1.800$ & $   0.200$ & $  - $ & "
+       "$  - $",
+       "1& $-5\\cdot X_E+5\\cdot Y_E+8=0; \\ \\ -2\\cdot X_E+3\\cdot Y_E+3=0. $   \\\\\\hline"},
+      {"scheme 9: roller D at point 7, no X_B or X_E",
+       {1, 1, 1, 9, 1, 3, 2},
+       " $1$ & $  -2.598$ & $  -3.299$ & $  -  $ & $   3.897$ & $    -  $ & $  -1.000$ & $  - $ & "
+       "$ -12.098$",
+       "1& $X_A+2.6=0; \\ \\ 4\\cdot X_A-8\\cdot Y_A-16=0. $   \\\\ & $6\\cdot Y_B+8\\cdot Y_D+73.4=0; "
+       "\\ \\ -2\\cdot Y_B+7.8=0. $   \\\\\\hline"},
+  };
+  for (const Case& c : cases) {
+    const auto t = RunOne(c.p);
+    // The solver's empty line comes first.
+    EXPECT_EQ(statics_testing::SingleRow(t.answers), std::string("\r\n") + c.row) << c.what;
+    EXPECT_NE(t.second_answers.find(std::string("\r\n") + c.second), std::string::npos)
+        << c.what << "\n" << t.second_answers;
+  }
+  // The data block states P, Q, F = P4, m and alpha, and nothing after it.
+  const auto t = RunOne({1, 1, 1, 9, 1, 3, 2});
+  EXPECT_NE(t.main.find("\\vfill\\parbox[b]{190pt}{ $P=3$~kN,  \r\n $Q=2$~kN,  \r\n $F=9$~kN,  \r\n"
+                        "\\\\ $m=3$~kNm, $\\alpha=30^\\circ$.}\r\n"),
+            std::string::npos);
+  EXPECT_EQ(t.main.find("i4="), std::string::npos);
+  // The first set's points, half-metres from C: A (-16, -8), B (-4, -6), E (6, 4); with equal
+  // fit factors the horizontal chain reads 2, 4, 2, 3 m.
+  const auto first = RunOne({1, 1, 1, 1, 1, 3, 2});
+  const std::size_t chain = first.main.find("%RAZMeR%begin%");
+  const std::string labels = first.main.substr(chain, first.main.find("%RAZMeR Vert", chain) - chain);
+  std::vector<double> values;
+  for (std::size_t at = labels.find("{\\scriptsize "); at != std::string::npos;
+       at = labels.find("{\\scriptsize ", at + 1)) {
+    values.push_back(NumberAfter(labels.substr(at), "{\\scriptsize "));
+  }
+  EXPECT_EQ(values, (std::vector<double>{2, 4, 2, 3}));
+}
+
+// A, C and E (layout 2, scheme 2) or A, C and B (layout 5, scheme 3) would lie on one line and
+// the structure would move; E and B stand 1 m further out instead, and every load case solves.
+TEST(ThreeBodyCompoundStructureTest, LayoutsThatWouldBeMechanismsAreMovedOffTheLine) {
+  for (const VariantParams base : {VariantParams{2, 1, 1, 2, 1, 1, 1}, VariantParams{5, 2, 1, 3, 1, 1, 1}}) {
+    for (int p5 = 1; p5 <= 4; ++p5) {
+      for (int load : {1, 9}) {
+        VariantParams p = base;
+        p[4] = p5;
+        p[5] = load;
+        p[6] = 10 - load;
+        testing_support::RunTexts t;
+        ASSERT_NO_THROW(t = RunOne(p)) << p[0] << " " << p5;
+        EXPECT_EQ(CheckVariant(t), "") << p[0] << " " << p5;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace statics
