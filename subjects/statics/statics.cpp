@@ -5,6 +5,7 @@
 #include "subjects/statics/compound_rect_frame.h"
 #include "subjects/statics/compound_structure.h"
 #include "subjects/statics/corner_rod_cylinder.h"
+#include "subjects/statics/distributed_load_frame.h"
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/force_system_reduction.h"
 #include "subjects/statics/frame_reaction.h"
@@ -18,6 +19,7 @@
 #include "subjects/statics/spatial_body_centroid.h"
 #include "subjects/statics/spatial_truss.h"
 #include "subjects/statics/static_invariants.h"
+#include "subjects/statics/three_body_compound_structure.h"
 #include "subjects/statics/three_body_structure_i.h"
 #include "subjects/statics/three_body_structure_ii.h"
 #include "subjects/statics/three_force_theorem.h"
@@ -74,7 +76,9 @@ constexpr ProblemRow kStaticsRows[] = {
        WriteCompoundRectFrameVariant(s, 8);
      }},  // 8 compound rectangular frame, mode 8
     {"Compound frame under distributed force",
-     {4, 2, 2, 2, 8, 10, 8}},  // 9 compound frame under distributed force
+     {4, 2, 2, 2, 8, 10, 8},
+     BeginDistributedLoadFrameProblem,
+     WriteDistributedLoadFrameVariant},  // 9 compound frame under distributed force
     {"Static Invariants     ",
      {64, 64, 64, 3, 3, 10, 10},
      BeginStaticInvariantsProblem,
@@ -104,7 +108,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginPlaneFigureProblem,
      WritePlaneFigureVariant},  // 15 geometrical characteristics of plane figures
     {"Compound structure (3 body)  ",
-     {8, 2, 2, 9, 4, 9, 9}},  // 16 compound structure of three bodies
+     {8, 2, 2, 9, 4, 9, 9},
+     BeginThreeBodyStructureProblem,
+     WriteThreeBodyStructureVariant},  // 16 compound structure of three bodies
     {"Equilibrium of simple frame  ",
      {10, 8, 3, 3, 3, 3, 3},
      BeginSimpleFrameProblem,
