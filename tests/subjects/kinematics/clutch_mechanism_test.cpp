@@ -333,6 +333,21 @@ void CheckRow21(const kinematics_check::Params& p) {
     EXPECT_EQ(r2[5], "-") << what;
   }
   EXPECT_NEAR(vA, m.w * m.oa, 1e-6 * vA) << what;
+
+  // The sleeve lies along its guide, whichever way the guide runs: the block's long sides are
+  // parallel to the guide's first drawn piece.
+  const std::size_t g0 = v.main.find("\\special{em:linewidth0.7pt}");
+  const std::size_t b0 = v.main.find("\\OliveGreen{\\speh%", g0);
+  ASSERT_NE(b0, std::string::npos) << what;
+  const auto guide = mechanism_figure::Segments(v.main.substr(g0, b0 - g0));
+  const auto block = mechanism_figure::Segments(v.main.substr(b0));
+  ASSERT_GE(block.size(), 4u) << what;
+  const Vec g = guide.at(0).to - guide.at(0).from;
+  for (int i : {0, 2}) {
+    const Vec side = block[i].to - block[i].from;
+    EXPECT_NEAR(Len(side), 10, 0.02) << what;
+    EXPECT_NEAR(std::abs(Dot(side, g)) / (Len(side) * Len(g)), 1, 2e-3) << what;
+  }
 }
 
 TEST(ClutchMechanism, AnswersFollowTheMotionOfTheDrawnMechanism) {
@@ -347,6 +362,28 @@ TEST(ClutchMechanism, AnswersFollowTheMotionOfTheDrawnMechanism) {
       },
       1);
   EXPECT_TRUE(testing_support::SweepCovered(checked, 8 * 6 * 4 * 3 * 3)) << checked;
+}
+
+TEST(ClutchMechanism, GoldenLines) {
+  // E on B: no hinge and no label of its own; v_A = w OA is whole.
+  const auto at_b = RunOne(21, {1, 1, 1, 1, 1, 7, 1});
+  EXPECT_EQ(mechanism_figure::BoxPlaces(at_b.main, "hing").size(), 2u) << at_b.main;  // O, C
+  EXPECT_EQ(at_b.main.find("{$E$}"), std::string::npos) << at_b.main;
+  EXPECT_NE(at_b.answers.find(" 1&  210& "), std::string::npos) << at_b.answers;
+  // A slider-crank has no BC: no BC in the data, dash cells in its columns.
+  const auto slider = RunOne(21, {6, 2, 2, 1, 1, 1, 1});
+  EXPECT_EQ(slider.main.find("$BC="), std::string::npos) << slider.main;
+  EXPECT_NE(slider.main.find("$AD$=$AB/2.$}"), std::string::npos) << slider.main;
+  EXPECT_NE(slider.second_answers.find("&    $-$    &"), std::string::npos) << slider.second_answers;
+  EXPECT_NE(slider.second_answers.find("&    -    &"), std::string::npos) << slider.second_answers;
+  // A vertical guide of the slider.
+  const auto vertical = RunOne(21, {7, 3, 3, 2, 2, 5, 1});
+  EXPECT_NE(vertical.main.find("{\\usebox{\\slblockv}}"), std::string::npos) << vertical.main;
+  // The rod ED almost across the carrier: the sleeve's system is near-singular but solved, and
+  // the motion agrees (the sweep's check).
+  const auto steep = RunOne(21, {4, 1, 4, 1, 1, 16, 1});
+  EXPECT_NE(steep.answers.find("-13842.2892"), std::string::npos) << steep.answers;
+  CheckRow21({4, 1, 4, 1, 1, 16, 1});
 }
 
 }  // namespace
