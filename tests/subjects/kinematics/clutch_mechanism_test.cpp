@@ -12,25 +12,15 @@
 namespace {
 
 using kinematics_check::RunOne;
+using mechanism_figure::CircleMeets;
 using mechanism_figure::Dot;
 using mechanism_figure::Len;
 using mechanism_figure::NumberAfter;
 using mechanism_figure::Perp;
+using mechanism_figure::RawCells;
 using mechanism_figure::Vec;
 
 constexpr double kPi = 3.14159265358979323846;
-
-std::vector<std::string> RawCells(const std::string& row) {
-  std::vector<std::string> out(1);
-  for (char c : row) {
-    if (c == '&') {
-      out.emplace_back();
-    } else if (c != ' ' && c != '$' && c != '\n' && c != '\r') {
-      out.back() += c;
-    }
-  }
-  return out;
-}
 
 // The data row of every table in an answers text (one variant), in order.
 std::vector<std::string> TableRows(const std::string& text) {
@@ -67,15 +57,6 @@ Vec Nearest(const std::vector<Vec>& candidates, Vec to) {
     if (Len(c - to) < Len(best - to)) best = c;
   }
   return best;
-}
-
-std::vector<Vec> CircleMeets(Vec a, double ra, Vec b, double rb) {
-  const double d = Len(b - a);
-  const double x = (ra * ra - rb * rb + d * d) / (2 * d);
-  const double h = std::sqrt(std::max(0.0, ra * ra - x * x));
-  const Vec u = (1 / d) * (b - a);
-  const Vec m = a + x * u;
-  return {m + h * Perp(u), m - h * Perp(u)};
 }
 
 // The mechanism as the student reads it: the printed data, the supports on the dimension grid

@@ -5,6 +5,7 @@
 // placed. Picture coordinates are what the document shows; the checks turn them into
 // directions and signs, never into the generator's own numbers.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -72,6 +73,33 @@ inline std::vector<Vec> BoxPlaces(const std::string& text, const std::string& na
     at += tail.size();
   }
   return out;
+}
+
+/// The cells of an answers row with '$', blanks and line ends removed, the number cell first.
+inline std::vector<std::string> RawCells(const std::string& row) {
+  std::vector<std::string> out(1);
+  for (char c : row) {
+    if (c == '&') {
+      out.emplace_back();
+    } else if (c != ' ' && c != '$' && c != '\n' && c != '\r') {
+      out.back() += c;
+    }
+  }
+  return out;
+}
+
+/// The points where the circle about a of radius ra meets the circle about b of radius rb (a
+/// tangent pair counts once twice); none when they do not meet.
+inline std::vector<Vec> CircleMeets(Vec a, double ra, Vec b, double rb) {
+  const double d = Len(b - a);
+  if (d == 0) return {};
+  const double x = (ra * ra - rb * rb + d * d) / (2 * d);
+  const double h2 = ra * ra - x * x;
+  if (h2 < -1e-6 * ra * ra) return {};
+  const double h = std::sqrt(std::max(0.0, h2));
+  const Vec u = (1 / d) * (b - a);
+  const Vec m = a + x * u;
+  return {m + h * Perp(u), m - h * Perp(u)};
 }
 
 /// The direction of a drawn segment snapped to the nearest multiple of `step` degrees.

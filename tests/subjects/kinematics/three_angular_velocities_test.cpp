@@ -12,24 +12,13 @@
 namespace {
 
 using kinematics_check::RunOne;
+using mechanism_figure::CircleMeets;
 using mechanism_figure::Len;
 using mechanism_figure::NumberAfter;
 using mechanism_figure::Perp;
 using mechanism_figure::Vec;
 
 constexpr double kPi = 3.14159265358979323846;
-
-// Points of the circle about a of radius ra and the circle about b of radius rb.
-std::vector<Vec> CircleMeets(Vec a, double ra, Vec b, double rb) {
-  const double d = Len(b - a);
-  const double x = (ra * ra - rb * rb + d * d) / (2 * d);
-  const double h2 = ra * ra - x * x;
-  if (d == 0 || h2 < -1e-6 * ra * ra) return {};
-  const double h = std::sqrt(std::max(0.0, h2));
-  const Vec u = (1 / d) * (b - a);
-  const Vec m = a + x * u;
-  return {m + h * Perp(u), m - h * Perp(u)};
-}
 
 // The dimensions of the figure: the horizontal one (drawn first) and the vertical one (framed
 // by its comment lines); NaN where the figure has none.

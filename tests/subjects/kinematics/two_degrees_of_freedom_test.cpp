@@ -14,20 +14,8 @@ namespace {
 using kinematics_check::RunOne;
 using mechanism_figure::NumberAfter;
 using mechanism_figure::Perp;
+using mechanism_figure::RawCells;
 using mechanism_figure::Vec;
-
-// The cells of an answers row with '$' and blanks removed; "-" marks a given value.
-std::vector<std::string> RawCells(const std::string& row) {
-  std::vector<std::string> out(1);
-  for (char c : row) {
-    if (c == '&') {
-      out.emplace_back();
-    } else if (c != ' ' && c != '$' && c != '\n' && c != '\r') {
-      out.back() += c;
-    }
-  }
-  return out;
-}
 
 // Gaussian elimination with partial pivoting on a small dense system.
 std::vector<double> Solve(std::vector<std::vector<double>> a, std::vector<double> b) {
