@@ -214,7 +214,12 @@ void DrawScheme3(SharedState& s, const Data& d) {
   figures::PutBlueLabel(s, "$O$", X(s, O) - 11, Y(s, O) - 2);
   figures::PutBlueLabel(s, "$A$", X(s, A) - 5, Y(s, A) + 3);
   figures::PutBlueLabel(s, "$B$", X(s, B) - 10, Y(s, B) - 11);
-  figures::PutBlueLabel(s, "$C$", X(s, C) + 4, Y(s, C) - 4);
+  // A support C above B with BD rising to the right would cross the label: it goes left.
+  if (d.s2 < 0 && d.p5 <= 2) {
+    figures::PutBlueLabel(s, "$C$", X(s, C) - 11, Y(s, C) - 4);
+  } else {
+    figures::PutBlueLabel(s, "$C$", X(s, C) + 4, Y(s, C) - 4);
+  }
   figures::PutBlueLabel(s, "$D$", X(s, D), Y(s, D) + 3);
   figures::PutBlueLabel(s, "$E$", X(s, E), Y(s, E) + 3);
 }
