@@ -504,9 +504,14 @@ void DrawStatics(SharedState& s, const RollingDiskData& d, int p5) {
   ForceDirection(d, p5, fx, fy, into);
   const double x0 = X(s, 2) - 20.0 * into * fx, y0 = Y(s, 2) - 20.0 * into * fy;
   figures::DrawThickRedVector(s, fx, fy, x0, y0, 20);
-  // The label beyond the end of the arrow away from A.
-  const double xf = X(s, 2) + 20.0 * (1 - 2 * into) * fx, yf = Y(s, 2) + 20.0 * (1 - 2 * into) * fy;
-  figures::PutLabel(s, "$F$", xf + 5 * fx - (fx == 0 ? -2 : 3), yf + 5 * fy - (fy == 0 ? -2 : 3));
+  // The label just beyond the end of the arrow away from A.
+  const int ax = (1 - 2 * into) * fx, ay = (1 - 2 * into) * fy;
+  const double xf = X(s, 2) + 20.0 * ax, yf = Y(s, 2) + 20.0 * ay;
+  if (ax != 0) {
+    figures::PutLabel(s, "$F$", xf + (ax > 0 ? 2 : -9), yf - 3);
+  } else {
+    figures::PutLabel(s, "$F$", xf - 3, yf + (ay > 0 ? 2 : -9));
+  }
   constexpr int kM1Point[6][2] = {{0, 0}, {4, 5}, {7, 7}, {3, 3}, {3, 3}, {3, 5}};
   const int i = kM1Point[d.scheme][0], j = kM1Point[d.scheme][1];
   const bool up = d.scheme == 5;
