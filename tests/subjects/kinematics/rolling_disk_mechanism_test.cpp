@@ -276,7 +276,7 @@ void CheckVariant(int mode, const Params& p, int level) {
   EXPECT_TRUE(m1 != 0 || m2 != 0 || F != 0) << what;
 }
 
-TEST(RollingDiskMechanism, AnglularVelocitiesAreTheDrawnMechanisms) {
+TEST(RollingDiskMechanism, AngularVelocitiesAreTheDrawnMechanisms) {
   kinematics_check::ForEachSample(kBounds, 700, [](const Params& p, int level) {
     CheckVariant(1, p, level);
   });
