@@ -18,6 +18,7 @@
 #include "subjects/dynamics/truss_oscillation.h"
 #include "subjects/dynamics/two_dof_oscillation.h"
 #include "subjects/kinematics/kinematics.h"
+#include "subjects/kinematics/rolling_disk_mechanism.h"
 
 namespace dynamics {
 
@@ -154,7 +155,13 @@ constexpr ProblemRow kDynamicsRows[] = {
      BeginReducedMassesProblem,
      WriteReducedMassesVariant},  // 33
     {" the Principle of possible movings (2) ",
-     {5, 6, 3, 3, 4, 4, 4}},  // 34 rolling-disk mechanism, mode 2
+     {5, 6, 3, 3, 4, 4, 4},
+     [](SharedState& s) {
+       kinematics::BeginRollingDiskMechanismProblem(s, kinematics::kRollingDiskStaticsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteRollingDiskMechanismVariant(s, kinematics::kRollingDiskStaticsMode);
+     }},  // 34 rolling-disk mechanism, mode 2
 };
 static_assert(std::size(kDynamicsRows) == kDynamicsProblemCount);
 

@@ -2,7 +2,10 @@
 
 #include "subjects/kinematics/arbitrary_position.h"
 #include "subjects/kinematics/clutch_mechanism.h"
+#include "subjects/kinematics/given_position_accelerations.h"
+#include "subjects/kinematics/given_position_velocities.h"
 #include "subjects/kinematics/problems.h"
+#include "subjects/kinematics/rolling_disk_mechanism.h"
 #include "subjects/kinematics/three_angular_accelerations.h"
 #include "subjects/kinematics/three_angular_velocities.h"
 #include "subjects/kinematics/two_degrees_of_freedom.h"
@@ -51,13 +54,22 @@ constexpr ProblemRow kKinematicsRows[] = {
      [](SharedState& s) { WriteFourLinkMechanismVariant(s, kFourLinkKinematicsMode); }},  // 8
     {"Kinematic analysis of mechanism (6 link)", {15, 3, 3, 3, 3, 3, 3}},                    // 9
     {"Kinematic analysis of mechanism (7 link)", {4, 2, 4, 4, 10, 4, 32}},                   // 10
-    {"Kinematic analysis of mechanism (5 link)", {4, 4, 4, 4, 4, 10, 5}},                    // 11
-    {"Kinematic analysis of the mechanism. Angular acceleration", {2, 10, 3, 4, 10, 4, 4}},  // 12
+    {"Kinematic analysis of mechanism (5 link)",
+     {4, 4, 4, 4, 4, 10, 5},
+     BeginGivenPositionVelocitiesProblem,
+     WriteGivenPositionVelocitiesVariant},  // 11
+    {"Kinematic analysis of the mechanism. Angular acceleration",
+     {2, 10, 3, 4, 10, 4, 4},
+     BeginGivenPositionAccelerationsProblem,
+     WriteGivenPositionAccelerationsVariant},  // 12
     {"Mechanism with two degrees of freedom",
      {7, 7, 4, 3, 4, 9, 9},
      BeginTwoDegreesOfFreedomProblem,
      WriteTwoDegreesOfFreedomVariant},  // 13
-    {"Kinematic analysis of planar mechanism (1)", {5, 6, 3, 3, 4, 4, 4}},                   // 14
+    {"Kinematic analysis of planar mechanism (1)",
+     {5, 6, 3, 3, 4, 4, 4},
+     [](SharedState& s) { BeginRollingDiskMechanismProblem(s, kRollingDiskKinematicsMode); },
+     [](SharedState& s) { WriteRollingDiskMechanismVariant(s, kRollingDiskKinematicsMode); }},  // 14
     {"Kinematic analysis of planar mechanism (2)",
      {7, 7, 4, 3, 2, 2, 3},
      BeginArbitraryPositionProblem,
