@@ -113,7 +113,13 @@ constexpr ProblemRow kDynamicsRows[] = {
      BeginCylinderSpringOscillationProblem,
      WriteCylinderSpringOscillationVariant},  // 20
     {" The calculation of the reaction of a complex system",
-     {4, 2, 4, 4, 10, 33, 32}},  // 21 seven-link, mode 3
+     {4, 2, 4, 4, 10, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginSevenLinkMechanismProblem(s, kinematics::kSevenLinkReactionsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteSevenLinkMechanismVariant(s, kinematics::kSevenLinkReactionsMode);
+     }},  // 21 seven-link, mode 3
     {" Calculation of number of degrees of freedom ",
      {5, 6, 6, 6, 9, 33, 32},
      BeginDegreesOfFreedomProblem,
