@@ -8,6 +8,7 @@
 #include "subjects/dynamics/degrees_of_freedom.h"
 #include "subjects/dynamics/hamilton_equations.h"
 #include "subjects/dynamics/hamiltonian.h"
+#include "subjects/dynamics/lagrange_acceleration.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
 #include "subjects/dynamics/motion_integration.h"
 #include "subjects/dynamics/point_dynamics_theorems.h"
@@ -77,7 +78,10 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) {
        kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
      }},  // 12 four-link, mode 12
-    {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
+    {" Largange Equation (acceleration calculation) ",
+     {5, 4, 7, 2, 12, 3, 12},
+     BeginLagrangeAccelerationProblem,
+     WriteLagrangeAccelerationVariant},  // 13
     {" Largange Equation  of 2nd sort ",
      {6, 5, 2, 3, 4, 3, 3},
      [](SharedState& s) {
