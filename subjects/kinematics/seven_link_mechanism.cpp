@@ -159,8 +159,8 @@ void DrawHorizontalJogRod(SharedState& s, int a, int b, int c) {
   toolkit::WriteLine(s, "%");
 }
 
-// The angle mark of the link from-to placed in quadrant q: at the lower end of the link, with
-// its reference line away from the link's other end.
+// The angle mark of the link from-to placed in quadrant q: at the link's lower end, the arc
+// between the horizontal reference line and the link.
 void PutQuadrantAngleMark(SharedState& s, const SevenLinkData& d, int q, int from, int to) {
   const std::string left = d.s == 1 ? "lefta" : "leftb";
   const std::string right = d.s == 1 ? "righta" : "rightb";
@@ -174,7 +174,7 @@ void Label(SharedState& s, const char* macro, double x, double y) {
   toolkit::WriteLine(s, "");
 }
 
-// D (and, with `is_h`, H) is a slider, or in the reactions mode a hinge where the variant says.
+// The support at point i: a slider, or in the reactions mode a hinge where the variant says.
 void PutSupport(SharedState& s, int mode, int i, bool hinge) {
   if (mode != kKinematicsMode && hinge) {
     figures::PutHingeBoxAtPoint(s, i);

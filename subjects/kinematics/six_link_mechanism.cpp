@@ -12,7 +12,6 @@
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/linkage/linkage_solver.h"
 #include "toolkit/answers.h"
-#include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
