@@ -52,8 +52,14 @@ constexpr ProblemRow kKinematicsRows[] = {
      {4, 4, 4, 8, 5, 33, 32},
      [](SharedState& s) { BeginFourLinkMechanismProblem(s, kFourLinkKinematicsMode); },
      [](SharedState& s) { WriteFourLinkMechanismVariant(s, kFourLinkKinematicsMode); }},  // 8
-    {"Kinematic analysis of mechanism (6 link)", {15, 3, 3, 3, 3, 3, 3}},                    // 9
-    {"Kinematic analysis of mechanism (7 link)", {4, 2, 4, 4, 10, 4, 32}},                   // 10
+    {"Kinematic analysis of mechanism (6 link)",
+     {15, 3, 3, 3, 3, 3, 3},
+     [](SharedState& s) { BeginSixLinkMechanismProblem(s, kSixLinkKinematicsMode); },
+     [](SharedState& s) { WriteSixLinkMechanismVariant(s, kSixLinkKinematicsMode); }},  // 9
+    {"Kinematic analysis of mechanism (7 link)",
+     {4, 2, 4, 4, 10, 4, 32},
+     [](SharedState& s) { BeginSevenLinkMechanismProblem(s, kSevenLinkKinematicsMode); },
+     [](SharedState& s) { WriteSevenLinkMechanismVariant(s, kSevenLinkKinematicsMode); }},  // 10
     {"Kinematic analysis of mechanism (5 link)",
      {4, 4, 4, 4, 4, 10, 5},
      BeginGivenPositionVelocitiesProblem,
