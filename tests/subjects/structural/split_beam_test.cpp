@@ -1,0 +1,115 @@
+#include "subjects/structural/split_beam.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "subjects/strength/strength.h"
+#include "subjects/structural/common/beam_diagrams.h"
+#include "tests/support/plane_frame.h"
+#include "tests/support/run_harness.h"
+#include "tests/support/sweep.h"
+
+namespace structural {
+namespace {
+
+using testing_support::PlaneFrame;
+
+testing_support::RunTexts RunRow(SharedState& s, const std::vector<testing_support::VariantParams>& p) {
+  return testing_support::RunBeginVariant(
+      s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 9); },
+      [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, 9); }, p);
+}
+
+std::vector<double> PrintedRow(const std::string& second) {
+  const size_t end = second.rfind(" \\\\");
+  const size_t begin = second.rfind("\\hline", end) + 6;
+  std::string row = second.substr(begin, end - begin);
+  for (char& c : row)
+    if (c == '&' || c == '$') c = ' ';
+  std::istringstream in(row);
+  std::vector<double> values;
+  for (double x; in >> x;) values.push_back(x);
+  return values;
+}
+
+// The drawn beam by the stiffness method: a node at each point and at the couple, the bending
+// moment released at the two hinges, the pin, the rollers and the loads as drawn.
+struct Drawn {
+  PlaneFrame frame;
+  std::vector<double> xs;
+  int Node(double x) const {
+    return static_cast<int>(std::find(xs.begin(), xs.end(), x) - xs.begin());
+  }
+};
+
+void SolveDrawnBeam(const SplitBeamVariant& v, Drawn& d) {
+  std::set<double> at;
+  for (int k = 1; k <= 8; ++k) at.insert(v.X[k]);
+  at.insert(v.CoupleX());
+  d.xs.assign(at.begin(), at.end());
+  ASSERT_EQ(d.xs.size(), 9u);
+  for (double x : d.xs) d.frame.AddNode(x, 0);
+  for (int i = 0; i < 8; ++i) {
+    const bool hinge = d.xs[i + 1] == v.X[v.Hinge[1]] || d.xs[i + 1] == v.X[v.Hinge[2]];
+    const int m = d.frame.AddMember(i, i + 1, 1, 1e9, false, hinge);
+    const double mid = (d.xs[i] + d.xs[i + 1]) / 2;
+    if (mid > v.X[v.Load1From] && mid < v.X[v.Load1To]) d.frame.UniformLoad(m, -v.q1);
+    if (mid > v.X[v.Load2From] && mid < v.X[v.Load2To]) d.frame.UniformLoad(m, -v.q2);
+  }
+  d.frame.Pin(d.Node(v.X[2]));
+  for (int k = 2; k <= 4; ++k) d.frame.RollerY(d.Node(v.X[v.Support[k]]));
+  if (v.HasF) d.frame.NodalLoad(0, 0, -v.F);
+  if (v.HasP) d.frame.NodalLoad(8, 0, -v.P);
+  d.frame.NodalLoad(d.Node(v.CoupleX()), 0, 0, v.m);
+  ASSERT_TRUE(d.frame.Solve()) << d.frame.Error();
+}
+
+TEST(SplitBeamTest, ReactionsAndDiagramsMatchTheStiffnessMethod) {
+  const auto points =
+      testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {4, 6, 6, 5, 5, 5, 5}, 1500, 1, 1);
+  long checked = 0;
+  for (size_t k = 0; k < points.size(); ++k) {
+    const auto& p = points[k].p;
+    const std::string where = testing_support::Describe(points[k]);
+    const SplitBeamVariant v = DeriveSplitBeamVariant(p[0], p[1], p[2], p[3], p[4], p[5], p[6]);
+    Drawn d;
+    SolveDrawnBeam(v, d);
+    ASSERT_FALSE(HasFatalFailure()) << where;
+    std::vector<double> reactions;
+    for (int r = 1; r <= 4; ++r) {
+      reactions.push_back(d.frame.Reaction(d.Node(v.X[v.Support[r]]), 1));
+      ASSERT_NEAR(v.R[r], reactions.back(), 1e-6) << where << " support " << r;
+    }
+    for (int i = 1; i <= 8; ++i) {
+      ASSERT_EQ(v.Station[i], d.xs[i - 1]) << where;
+      const double l = d.frame.Length(i - 1);
+      // The moment diagram holds the moment with the upper fibres stretched positive.
+      ASSERT_NEAR(v.Moments[i].left, -d.frame.Moment(i - 1, 0), 1e-6) << where << " " << i;
+      ASSERT_NEAR(v.Moments[i].right, -d.frame.Moment(i - 1, l), 1e-6) << where << " " << i;
+      ASSERT_NEAR(v.Shears[i].left, d.frame.Shear(i - 1, 0), 1e-6) << where << " " << i;
+      ASSERT_NEAR(v.Shears[i].right, d.frame.Shear(i - 1, l), 1e-6) << where << " " << i;
+    }
+    ASSERT_GT(MaxAbsDiagramValue(v.Moments, 1, 8), 0) << where;
+    ASSERT_GT(MaxAbsDiagramValue(v.Shears, 1, 8), 0) << where;
+    if (!testing_support::FullSweep() || k % 31 == 0) {
+      auto s = testing_support::NewState();
+      const auto texts = RunRow(*s, {{p[0], p[1], p[2], p[3], p[4], p[5], p[6]}});
+      const std::vector<double> row = PrintedRow(texts.second_answers);
+      ASSERT_EQ(row.size(), 5u) << texts.second_answers;
+      for (int i = 0; i < 4; ++i) ASSERT_NEAR(row[i + 1], reactions[i], 0.0006) << where << " " << i;
+      ASSERT_NE(texts.second_answers.find("& -- "), std::string::npos);
+      ASSERT_EQ(texts.answers.find("nan"), std::string::npos) << where;
+    }
+    ++checked;
+  }
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 4LL * 6 * 6 * 5 * 5 * 5 * 5));
+}
+
+}  // namespace
+}  // namespace structural
