@@ -127,5 +127,48 @@ TEST(ContinuousBeamTest, SupportMomentsAndDiagramsMatchTheStiffnessMethod) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 6LL * 5 * 5 * 3 * 3 * 3 * 5));
 }
 
+TEST(ContinuousBeamTest, GoldenLines) {
+  auto s = testing_support::NewState();
+  // 1: P1 = 4 with P7 = 1 puts q1 on spans 1..3, the left overhang stays (M0 = 4 * 4^2 / 2);
+  //    P3 = 3, P4 = 1, P6 = 1 make q2 = q1 = 4, so q2 = 3.
+  // 2: loads on interior spans only: both overhangs are left off.
+  // 3: P in span 1 acts at the free left end (M0 = P s1 = 40).
+  const auto texts = RunRow(*s, {{4, 1, 3, 1, 1, 1, 1}, {3, 1, 1, 1, 2, 2, 1}, {2, 1, 1, 1, 1, 1, 1}});
+  EXPECT_NE(texts.second_answers.find(
+                "\\hline1 &   20 &    4 &   16 &     -88.000 &     -20.500 &    -4.362 &    -0.191\r\n"
+                " \\\\2 &   24 &    4 &   18 &    -300.125 &    -188.250 &   -11.176 &    -7.975\r\n"
+                " \\\\3 &   16 &    4 &   16 &      64.000 &     -64.000 &     5.333 &    -5.333\r\n"
+                " \\\\\\hline"),
+            std::string::npos)
+      << texts.second_answers;
+  EXPECT_NE(texts.main.find("\\vfill\\parbox{215pt}{\\small  $q_1= 4$~кН/м, %\r\n $q_2= 3$~кН/м%"),
+            std::string::npos)
+      << texts.main;
+  const ContinuousBeamVariant kept = DeriveContinuousBeamVariant(4, 1, 3, 1, 1, 1, 1);
+  EXPECT_TRUE(kept.LeftOverhang);
+  EXPECT_EQ(kept.M0, 32);
+  EXPECT_EQ(kept.Moments[1].left, 0);
+  EXPECT_EQ(kept.Moments[1].right, -32);
+  EXPECT_EQ(kept.IntervalLoad[1], 4);
+  const ContinuousBeamVariant dropped = DeriveContinuousBeamVariant(3, 1, 1, 1, 2, 2, 1);
+  EXPECT_FALSE(dropped.LeftOverhang);
+  EXPECT_FALSE(dropped.RightOverhang);
+  EXPECT_EQ(dropped.X[2], 0);
+  EXPECT_EQ(dropped.Span[2], 8);  // 4 + 4
+  EXPECT_EQ(dropped.Station[dropped.Intervals + 1], dropped.X[5]);
+  // The pin at the beam's left end, the last roller at its right end.
+  EXPECT_NE(texts.main.find("\\put(0,-2){\\usebox{\\hing}}\\put(89.41,-2){\\usebox{\\dnst}}"
+                            "\\put(134.12,-2){\\usebox{\\dnst}}\\put(190,-2){\\usebox{\\dnst}}"),
+            std::string::npos);
+  const ContinuousBeamVariant end_force = DeriveContinuousBeamVariant(2, 1, 1, 1, 1, 1, 1);
+  EXPECT_EQ(end_force.ForceSpan, 1);
+  EXPECT_EQ(end_force.X[7], 0);
+  EXPECT_EQ(end_force.M0, 40);
+  EXPECT_NE(texts.main.find("\\Red{\\put(0,15){\\thicklines\\vector(0,-1){15}}}%"),
+            std::string::npos);
+  // Absolute moment labels, signed shear labels.
+  EXPECT_NE(texts.answers.find("\\put(157.45,-29.5){\\scriptsize 24}"), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(25.55,-35.9){\\scriptsize -16}"), std::string::npos);
+}
 }  // namespace
 }  // namespace structural

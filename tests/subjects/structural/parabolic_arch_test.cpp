@@ -176,5 +176,60 @@ TEST(ParabolicArchTest, AnswersMatchTheStaticsOfTheDrawnArch) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 6LL * 5 * 5 * 8 * 9 * 9 * 4));
 }
 
+TEST(ParabolicArchTest, GoldenLines) {
+  // l = 15 gives f = Round(10.5) = 10; P5 = P6 gives F1 = P5 + 2; P2 + P3 + 1 = 8 puts the end
+  // of the load at the right support (X7 = 30); P7 = 1 puts x1 = 5 on the force P1, which
+  // counts in the shear there (Q0 = 21.667 - 6).
+  const ArchVariant v = DeriveArchVariant(1, 3, 4, 5, 4, 4, 1, 1);
+  EXPECT_EQ(v.f, 10);
+  EXPECT_EQ(v.F1, 6);
+  EXPECT_EQ(v.F2, 5);
+  EXPECT_EQ(v.X[6], 10);
+  EXPECT_EQ(v.X[7], 30);
+  EXPECT_EQ(v.x1, v.X[2]);
+  auto s = testing_support::NewState();
+  const auto one = RunRow(*s, 15, {{1, 3, 4, 5, 4, 4, 1}});
+  EXPECT_NE(one.second_answers.find(
+                "\\hline 1&21.667&29.333&21.500&14.178& 7.000& 0.889& 0.664&108.333&15.667"
+                "&-11.111&-2.574&-26.478\r\n \\\\"),
+            std::string::npos)
+      << one.second_answers;
+  // The rise printed is f; the load points follow the drawn rise 10.5 (P1 at x = 5).
+  EXPECT_NE(one.main.find("\\put(109,14.5){\\scriptsize \\Brown{10}}"), std::string::npos)
+      << one.main;
+  EXPECT_NE(one.main.find("\\Red{\\put(17,19.44){\\thicklines\\vector(0,-1){15}}}%"),
+            std::string::npos);
+  EXPECT_NE(one.main.find("\\mt{33}{52}\\pp{100}{52}"), std::string::npos);  // to B
+  EXPECT_NE(one.main.find("\\parbox[b]{90pt}{$q=2$~кН/м,\\\\ $P_1=6$~кН,\\\\ $P_2=5$~кН,\\\\ "
+                          "$x_1=5$~м.}\\vskip3mm"),
+            std::string::npos);
+  EXPECT_NE(one.main.find("\\put(50,35){\\circle{ 3}}"), std::string::npos);  // the crown hinge
+  // Moments in kN m; labels at k = 5, 10, 20, 25 only.
+  EXPECT_NE(one.answers.find("\\vskip3mm 1. Эпюры моментов в арке, кНм. \\vskip3mm "),
+            std::string::npos);
+  EXPECT_NE(one.answers.find("\\put(20.33,-29.51){\\Black{\\scriptsize -11.11}}"),
+            std::string::npos);
+  size_t labels = 0;
+  for (size_t at = one.answers.find("\\Black{\\scriptsize"); at != std::string::npos;
+       at = one.answers.find("\\Black{\\scriptsize", at + 1)) {
+    ++labels;
+  }
+  EXPECT_EQ(labels, 4u);
+
+  // Mode 2: the head, the crown closed, and the row with the name in students mode.
+  auto t = testing_support::NewState();
+  t->StudentsMode = true;
+  t->StudentNames[2] = "Ivanova";
+  const auto two = RunRow(*t, 20, {{1, 3, 4, 5, 4, 4, 1}});
+  EXPECT_NE(two.second_answers.find(
+                "\\No\\ru &\\mc{$M_p(x_1)$}&\\mc{$Q_p(x_1)$}&\\mc{$N_p(x_1)$}& "
+                "\\mc{$EJ\\delta_{11}$}&\\mc{$EJ\\Delta_{1p}$}&\\mc{$X_1$}&\\mc{$M(x_1)$}"
+                "&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}\\\\\\hline 1&-11.111&-2.574&-26.478&17.817"
+                "&-67.616& 3.795&-9.003&-2.322&-26.1940 & Ivanova\r\n \\\\"),
+            std::string::npos)
+      << two.second_answers;
+  EXPECT_NE(two.main.find("\\mt{48.5}{35}\\pp{51.5}{35}"), std::string::npos);
+  EXPECT_EQ(two.main.find("\\circle"), std::string::npos);
+}
 }  // namespace
 }  // namespace structural

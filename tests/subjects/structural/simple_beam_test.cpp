@@ -141,5 +141,60 @@ TEST(SimpleBeamTest, AnswersMatchTheStiffnessMethod) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 6LL * 6 * 6 * 6 * 6 * 6 * 6));
 }
 
+TEST(SimpleBeamTest, GoldenLines) {
+  // P7 = 5 gives P = 3, P6 = 5 gives m = 20 (counter-clockwise); supports on points 1 and 2
+  // leave an overhang of two segments; the shear keeps its sign, so there is no x* and no
+  // distance mark under the shear diagram; |M| = 20 at x = 4 and at x = 6 keeps x = 4.
+  auto s = testing_support::NewState();
+  s->StudentsMode = true;
+  s->StudentNames[2] = "Ivanova";
+  const auto texts = RunRow(*s, {{1, 1, 1, 1, 1, 5, 5}});
+  EXPECT_NE(texts.main.find("\\put(150,0){\\usebox{\\vmomentp}}\\put(150,-16){$m$}\\put(103,-18){$P$}"
+                            "\\put(0,0){\\usebox{\\hing}}\\put(50,0){\\usebox{\\hingmobil}}"),
+            std::string::npos)
+      << texts.main;
+  EXPECT_NE(texts.main.find("\\Red{\\put(100,1){\\thicklines\\vector(0,-1){19}}}%"), std::string::npos);
+  EXPECT_NE(texts.main.find("\\vskip4mm $P=3$~кН,\\ \r\n$m=20$~кНм,\\ \r\n$q=6$~кН/м. \r\n\\\\ "),
+            std::string::npos)
+      << texts.main;
+  EXPECT_NE(texts.second_answers.find("\\hline1 & $ 13.00 $&$   2.00\r\n$&$ 20.00$ &$   4.00$ \r\n"
+                                      "&$  54.67$&Ivanova\r\n \\\\"),
+            std::string::npos)
+      << texts.second_answers;
+  // Moment labels are absolute (M = -14 at the pin), shear labels signed; the mark of x = 4
+  // stands under the moment diagram only.
+  EXPECT_NE(texts.answers.find("\\unitlength=0.8pt 1.\\hskip52mm{\\small Ivanova }\\\\ "),
+            std::string::npos)
+      << texts.answers;
+  EXPECT_NE(texts.answers.find("\\put(52,22){\\scriptsize 14}"), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(0,-14){\\mt{0}{-21}\\pp{0}{-19}\\mt{0}{-20}\\pp{100}{-20}"
+                               "\\mt{100}{-21}\\pp{100}{-19}\\put(48,-18){\\scriptsize 4}}"
+                               "\\end{picture}\\hfill "),
+            std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(2,31){\\scriptsize -13}\\put(41,3.3){\\scriptsize -1}"),
+            std::string::npos);
+  EXPECT_EQ(texts.answers.find("\\put(0,-14)", texts.answers.find("\\hfill ")), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\end{picture}}\\par \\parbox{430pt}{"), std::string::npos);
+}
+
+TEST(SimpleBeamTest, TheNameStandsInTheRowOnlyInStudentsMode) {
+  // A name list loaded for another run must not reach the table: the head has no column for it.
+  auto s = testing_support::NewState();
+  s->StudentNames[2] = "Ivanova";
+  const auto texts = RunRow(*s, {{1, 1, 1, 1, 1, 5, 5}});
+  EXPECT_NE(texts.second_answers.find("&$  54.67$\r\n \\\\"), std::string::npos)
+      << texts.second_answers;
+  EXPECT_EQ(texts.second_answers.find("Ivanova"), std::string::npos);
+  EXPECT_EQ(texts.answers.find("Ivanova"), std::string::npos);
+}
+
+TEST(SimpleBeamTest, TwoZeroShearSectionsKeepTheLargerMoment) {
+  // The loaded overhang with an upward P at its end and the loaded span both cross zero shear:
+  // |M| = 13.52 inside the span beats 2.08 on the overhang and the support moments (12).
+  const SimpleBeamVariant v = DeriveSimpleBeamVariant(2, 5, 2, 4, 5, 4, 2);
+  EXPECT_NEAR(v.MaxMoment, 13.520833, 1e-6);
+  EXPECT_NEAR(v.XMax, 3 + 13.0 / 12, 1e-12);
+  EXPECT_NEAR(v.XStar, 3 + 13.0 / 12, 1e-12);
+}
 }  // namespace
 }  // namespace structural

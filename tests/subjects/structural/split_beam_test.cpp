@@ -111,5 +111,41 @@ TEST(SplitBeamTest, ReactionsAndDiagramsMatchTheStiffnessMethod) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 4LL * 6 * 6 * 5 * 5 * 5 * 5));
 }
 
+TEST(SplitBeamTest, GoldenLines) {
+  auto s = testing_support::NewState();
+  // 1: scheme 2, P1 = P3 gives m = 90 (counter-clockwise); P4 = P5 gives q2 = q1 + 2; q1 over
+  //    points 1..4 crosses hinge 3 and leaves no F; q2 on points 6..7 leaves P at point 8.
+  // 2: P2 = 4 and P3 = 4: neither F nor P; P1 < P3 gives a clockwise couple.
+  const auto texts = RunRow(*s, {{2, 4, 2, 3, 3, 1, 1}, {1, 4, 4, 1, 2, 1, 1}});
+  const SplitBeamVariant one = DeriveSplitBeamVariant(2, 4, 2, 3, 3, 1, 1);
+  EXPECT_EQ(one.m, 90);
+  EXPECT_EQ(one.q1, 7);
+  EXPECT_EQ(one.q2, 9);
+  EXPECT_FALSE(one.HasF);
+  EXPECT_TRUE(one.HasP);
+  EXPECT_NE(texts.main.find("\\Blue{\\put(119.19,0){\\usebox{\\rmomentp}}}"
+                            "\\put(118.19,10){\\scriptsize \\Brown{$m$}}"),
+            std::string::npos)
+      << texts.main;
+  EXPECT_NE(texts.main.find("\\Blue{\\put(123,0){\\usebox{\\rmomentm}}}"), std::string::npos);
+  EXPECT_NE(texts.main.find("\\vfill\\parbox{204pt}{\\small\\ $m$=$90$~{\\footnotesize кНм}, \r\n"
+                            " $q_1$=$7${\\scriptsize$\\frac{\\mbox{кН}}{\\mbox{м}}$}, $q_2$=$9$"),
+            std::string::npos);
+  EXPECT_NE(texts.main.find("\\vfill\\parbox{204pt}{\\small\\ $m$=$60$~{\\footnotesize кНм}, \r\n"
+                            " $q_1$=$5${\\scriptsize$\\frac{\\mbox{кН}}{\\mbox{м}}$}, $q_2$=$6$"
+                            "{\\scriptsize$\\frac{\\mbox{кН}}{\\mbox{м}}$}%\r\n}"),
+            std::string::npos);
+  EXPECT_EQ(texts.main.find("$F$"), std::string::npos);
+  // The load q1 across hinge 3: the moment is zero at the hinge and at both free ends.
+  EXPECT_EQ(one.Moments[2].right, 0);
+  EXPECT_EQ(one.Moments[1].left, 0);
+  EXPECT_EQ(one.Moments[8].right, 0);
+  EXPECT_EQ(one.IntervalLoad[2], 7);
+  EXPECT_EQ(one.IntervalLoad[3], 7);
+  // Reactions and the empty M1 column.
+  const size_t row = texts.second_answers.find("\\hline1&$");
+  ASSERT_NE(row, std::string::npos) << texts.second_answers;
+  EXPECT_NE(texts.second_answers.find("& -- \r\n \\\\2&$", row), std::string::npos);
+}
 }  // namespace
 }  // namespace structural
