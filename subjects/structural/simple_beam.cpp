@@ -107,6 +107,10 @@ SimpleBeamVariant DeriveSimpleBeamVariant(int p1, int p2, int p3, int p4, int p5
     if (std::fabs(v.C[i] - xm) < 1e-10) v.MomentRight[i] -= m;
     v.ShearLeft[i] = shear(v.C[i - 1], true);
     v.ShearRight[i] = shear(v.C[i], false);
+    // Round-off leaves traces such as 1e-15 where a value is zero; a trace would count as a
+    // change of sign of the shear.
+    for (double* value : {&v.MomentLeft[i], &v.MomentRight[i], &v.ShearLeft[i], &v.ShearRight[i]})
+      if (std::fabs(*value) < 1e-9) *value = 0;
   }
 
   // Zero shear inside a segment. Two segments may both hold one (a loaded overhang beside a
@@ -118,7 +122,7 @@ SimpleBeamVariant DeriveSimpleBeamVariant(int p1, int p2, int p3, int p4, int p5
       const double x0 = l * std::fabs(qa) / (std::fabs(qa) + std::fabs(qb));
       const double m0 = v.MomentLeft[i] + x0 * (v.MomentRight[i] - v.MomentLeft[i]) / l +
                         (x0 - l) * x0 * v.SegmentLoad[i] / 2;
-      if (v.XStar == 0 || std::fabs(m0) >= std::fabs(v.MStar)) {
+      if (v.XStar == 0 || std::fabs(m0) >= std::fabs(v.MStar) - 1e-9) {
         v.XStar = v.C[i - 1] + x0;
         v.MStar = m0;
       }
