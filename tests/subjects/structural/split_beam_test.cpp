@@ -142,6 +142,11 @@ TEST(SplitBeamTest, GoldenLines) {
   EXPECT_EQ(one.Moments[8].right, 0);
   EXPECT_EQ(one.IntervalLoad[2], 7);
   EXPECT_EQ(one.IntervalLoad[3], 7);
+  // The moment diagram labels absolute values (171.5 of a hogging moment, drawn below the
+  // axis), the shear diagram signed ones.
+  EXPECT_NE(texts.answers.find("\\put(41.73,-37){\\scriptsize 171.5}"), std::string::npos)
+      << texts.answers;
+  EXPECT_NE(texts.answers.find("\\put(30.73,-35.38){\\scriptsize -49}"), std::string::npos);
   // Reactions and the empty M1 column.
   const size_t row = texts.second_answers.find("\\hline1&$");
   ASSERT_NE(row, std::string::npos) << texts.second_answers;
