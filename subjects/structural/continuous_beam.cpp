@@ -189,8 +189,8 @@ void WriteContinuousBeamVariant(SharedState& s) {
   Ans2Write(s, toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)));
   for (double a : {v.a11, v.a12, v.a22}) Ans2Write(s, " & " + toolkit::FormatFixed(a, 4, 0));
   for (double b : {v.b1, v.b2}) Ans2Write(s, " & " + toolkit::FormatFixed(b, 11, 3));
-  Ans2WriteLine(s, " & " + toolkit::FormatFixed(v.M1, 9, 3) + " & " +
-                       toolkit::FormatFixed(v.M2, 9, 3));
+  Ans2WriteLine(
+      s, " & " + toolkit::FormatFixed(v.M1, 9, 3) + " & " + toolkit::FormatFixed(v.M2, 9, 3));
 
   // Figure.
   ClearPoints(s, 7);

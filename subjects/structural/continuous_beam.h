@@ -10,16 +10,16 @@ namespace structural {
 /// with overhangs at points 1 and 6, derived from P1..P7 (metres, kN, kN/m). Span k joins
 /// points k and k + 1; point 7 is where P acts. Moments are sagging positive.
 struct ContinuousBeamVariant {
-  toolkit::IndexedArray<int, 1, 5> Span{};   ///< lengths; span 2 takes span 1's when it is dropped
-  toolkit::IndexedArray<int, 1, 7> X{};      ///< abscissae of the points
-  int q1 = 0, q2 = 0, P = 0;                 ///< kN/m, kN/m, kN
-  int LoadFrom = 1, LoadTo = 2;              ///< q1 covers the spans LoadFrom..LoadTo - 1
-  int ForceSpan = 1, SecondLoadSpan = 1;     ///< spans of P and q2
+  toolkit::IndexedArray<int, 1, 5> Span{};  ///< lengths; span 2 takes span 1's when it is dropped
+  toolkit::IndexedArray<int, 1, 7> X{};     ///< abscissae of the points
+  int q1 = 0, q2 = 0, P = 0;                ///< kN/m, kN/m, kN
+  int LoadFrom = 1, LoadTo = 2;             ///< q1 covers the spans LoadFrom..LoadTo - 1
+  int ForceSpan = 1, SecondLoadSpan = 1;    ///< spans of P and q2
   bool LeftOverhang = true, RightOverhang = true;  ///< kept (loaded) overhangs
-  double M0 = 0, M5 = 0;       ///< hogging magnitudes at the end supports 2 and 5
+  double M0 = 0, M5 = 0;  ///< hogging magnitudes at the end supports 2 and 5
   double a11 = 0, a12 = 0, a22 = 0, b1 = 0, b2 = 0;  ///< the three-moment equations
-  double M1 = 0, M2 = 0;       ///< support moments at points 3 and 4
-  double MP = 0;               ///< moment under P (interior span only)
+  double M1 = 0, M2 = 0;                             ///< support moments at points 3 and 4
+  double MP = 0;                                     ///< moment under P (interior span only)
   // The diagrams over the intervals 1..Intervals: the spans, that of P split at P.
   int Intervals = 0;
   TDiagramValues Moments{}, Shears{};

@@ -66,9 +66,7 @@ double SinAt(const ArchVariant& v, double x) {
 }
 double CosAt(const ArchVariant& v, double x) { return 1 / std::hypot(1.0, TanAt(v, x)); }
 // The moment of the unit state, a unit moment at the crown: y / f.
-double UnitMoment(const ArchVariant& v, double x) {
-  return x * (2.0 * v.l - x) / (v.l * v.l);
-}
+double UnitMoment(const ArchVariant& v, double x) { return x * (2.0 * v.l - x) / (v.l * v.l); }
 
 }  // namespace
 
@@ -82,7 +80,9 @@ double ArchVariant::Normal(double x) const {
   return -BeamShear(x) * SinAt(*this, x) - H * CosAt(*this, x);
 }
 
-double ArchVariant::TwoHingedMoment(double x) const { return Moment(x) + X1 * UnitMoment(*this, x); }
+double ArchVariant::TwoHingedMoment(double x) const {
+  return Moment(x) + X1 * UnitMoment(*this, x);
+}
 
 ArchVariant DeriveArchVariant(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int mode) {
   if (p1 < 1 || p1 > 6 || p7 < 1 || p7 > 4 || p4 < 1) {
@@ -207,8 +207,7 @@ void BeginArchProblem(SharedState& s, int mode) {
               "&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}\\\\\\hline");
   }
   WriteLine(s, std::string("Построить эпюры $M$, $Q$, $N$ в ") +
-                   (mode == 1 ? "трехшарнирной" : "двухшарнирной") +
-                   " арке параболической формы." +
+                   (mode == 1 ? "трехшарнирной" : "двухшарнирной") + " арке параболической формы." +
                    " Для заданного сечения  $x_1$ вычислить значения $M(x_1)$, $Q(x_1)$, "
                    "$N(x_1)$. " +
                    " Начало координат находится на левой опоре арки.");

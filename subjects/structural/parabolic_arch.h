@@ -12,11 +12,11 @@ double ArchOrdinate(double f, double l, double x);
 /// (metres, kN, kN/m): two vertical forces and a uniform load over part of the span.
 /// Moments are positive when they stretch the inner fibres, the thrust H positive inward.
 struct ArchVariant {
-  int l = 0;          ///< half span; the crown is at x = l
-  int f = 0;          ///< rise used by the solution, Round(0.7 l)
+  int l = 0;           ///< half span; the crown is at x = l
+  int f = 0;           ///< rise used by the solution, Round(0.7 l)
   int F1 = 0, F2 = 0;  ///< kN, downward
-  int q = 0;          ///< kN/m, downward
-  int x1 = 0;         ///< the section asked for
+  int q = 0;           ///< kN/m, downward
+  int x1 = 0;          ///< the section asked for
   /// Abscissae of A, the two forces, B, the crown, the start and the end of the load.
   toolkit::IndexedArray<double, 1, 7> X{};
   double VA = 0, VB = 0, H = 0;  ///< kN

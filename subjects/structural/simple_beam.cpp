@@ -216,7 +216,8 @@ void WriteSimpleBeamVariant(SharedState& s) {
   for (int i = 1; i <= 3; ++i) {
     moments[i] = {v.MomentLeft[i], v.MomentRight[i]};
     shears[i] = {v.ShearLeft[i], v.ShearRight[i]};
-    largest_shear = std::max({largest_shear, std::fabs(v.ShearLeft[i]), std::fabs(v.ShearRight[i])});
+    largest_shear =
+        std::max({largest_shear, std::fabs(v.ShearLeft[i]), std::fabs(v.ShearRight[i])});
   }
   s.LabelAbsolute = true;
   AnsWrite(s, "\\unitlength=0.8pt");

@@ -17,8 +17,8 @@ struct SimpleBeamVariant {
   int P = 0;                             ///< kN, positive downward
   int m = 0;                             ///< kN m, positive counter-clockwise
   int q = 0;                             ///< kN/m
-  toolkit::IndexedArray<int, 1, 3> SegmentLoad{};  ///< q on segments 1..3, or 0
-  double RA = 0, RB = 0;                           ///< kN, upward
+  toolkit::IndexedArray<int, 1, 3> SegmentLoad{};                   ///< q on segments 1..3, or 0
+  double RA = 0, RB = 0;                                            ///< kN, upward
   toolkit::IndexedArray<double, 1, 3> MomentLeft{}, MomentRight{};  ///< kN m, segment ends
   toolkit::IndexedArray<double, 1, 3> ShearLeft{}, ShearRight{};    ///< kN, segment ends
   double MStar = 0, XStar = 0;     ///< moment at zero shear and its abscissa (0, 0: none)

@@ -236,8 +236,8 @@ void WriteHingedMultispanBeamVariant(SharedState& s) {
   AnsPutText(s, "Q", 220, 0);
   AnsSetLineWidth(s, 1);
   for (int k = 1; k <= 8; ++k) {
-    AnsDrawDiagramSegment(s, v.Shears, k, v.IntervalLoad[k], at(k), at(k + 1), shear_scale, 1,
-                          true, 1);
+    AnsDrawDiagramSegment(s, v.Shears, k, v.IntervalLoad[k], at(k), at(k + 1), shear_scale, 1, true,
+                          1);
   }
   AnsEndPicture(s);
   AnsWrite(s, "}}\\\\ ");

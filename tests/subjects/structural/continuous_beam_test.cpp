@@ -19,7 +19,8 @@ namespace {
 
 using testing_support::PlaneFrame;
 
-testing_support::RunTexts RunRow(SharedState& s, const std::vector<testing_support::VariantParams>& p) {
+testing_support::RunTexts RunRow(SharedState& s,
+                                 const std::vector<testing_support::VariantParams>& p) {
   return testing_support::RunBeginVariant(
       s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 10); },
       [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, 10); }, p);
@@ -133,13 +134,15 @@ TEST(ContinuousBeamTest, GoldenLines) {
   //    P3 = 3, P4 = 1, P6 = 1 make q2 = q1 = 4, so q2 = 3.
   // 2: loads on interior spans only: both overhangs are left off.
   // 3: P in span 1 acts at the free left end (M0 = P s1 = 40).
-  const auto texts = RunRow(*s, {{4, 1, 3, 1, 1, 1, 1}, {3, 1, 1, 1, 2, 2, 1}, {2, 1, 1, 1, 1, 1, 1}});
-  EXPECT_NE(texts.second_answers.find(
-                "\\hline1 &   20 &    4 &   16 &     -88.000 &     -20.500 &    -4.362 &    -0.191\r\n"
-                " \\\\2 &   24 &    4 &   18 &    -300.125 &    -188.250 &   -11.176 &    -7.975\r\n"
-                " \\\\3 &   16 &    4 &   16 &      64.000 &     -64.000 &     5.333 &    -5.333\r\n"
-                " \\\\\\hline"),
-            std::string::npos)
+  const auto texts =
+      RunRow(*s, {{4, 1, 3, 1, 1, 1, 1}, {3, 1, 1, 1, 2, 2, 1}, {2, 1, 1, 1, 1, 1, 1}});
+  EXPECT_NE(
+      texts.second_answers.find(
+          "\\hline1 &   20 &    4 &   16 &     -88.000 &     -20.500 &    -4.362 &    -0.191\r\n"
+          " \\\\2 &   24 &    4 &   18 &    -300.125 &    -188.250 &   -11.176 &    -7.975\r\n"
+          " \\\\3 &   16 &    4 &   16 &      64.000 &     -64.000 &     5.333 &    -5.333\r\n"
+          " \\\\\\hline"),
+      std::string::npos)
       << texts.second_answers;
   EXPECT_NE(texts.main.find("\\vfill\\parbox{215pt}{\\small  $q_1= 4$~кН/м, %\r\n $q_2= 3$~кН/м%"),
             std::string::npos)

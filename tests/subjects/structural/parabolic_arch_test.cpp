@@ -16,7 +16,7 @@ namespace structural {
 namespace {
 
 testing_support::RunTexts RunRow(SharedState& s, int row,
-                              const std::vector<testing_support::VariantParams>& p) {
+                                 const std::vector<testing_support::VariantParams>& p) {
   if (row == 15) {
     return testing_support::RunBeginVariant(
         s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 15); },
@@ -74,9 +74,7 @@ struct Statics {
   double Y(double x) const { return f * x * (span - x) / (l * l); }
   double Angle(double x) const { return std::atan(2 * f * (l - x) / (l * l)); }
   double M(double x) const { return LeftMoment(x) - h * Y(x); }
-  double Q(double x) const {
-    return LeftVertical(x) * std::cos(Angle(x)) - h * std::sin(Angle(x));
-  }
+  double Q(double x) const { return LeftVertical(x) * std::cos(Angle(x)) - h * std::sin(Angle(x)); }
   double N(double x) const {
     return -LeftVertical(x) * std::sin(Angle(x)) - h * std::cos(Angle(x));
   }
@@ -138,7 +136,8 @@ TEST(ParabolicArchTest, AnswersMatchTheStaticsOfTheDrawnArch) {
         const double x = j * v.l / 30.0;
         if (std::fabs(st.M(x)) > sampled + 1e-9) sampled = std::fabs(st.M(x)), at = x;
       }
-      for (int j = 0; j <= 20000; ++j) dense = std::max(dense, std::fabs(st.M(j * st.span / 20000)));
+      for (int j = 0; j <= 20000; ++j)
+        dense = std::max(dense, std::fabs(st.M(j * st.span / 20000)));
       ASSERT_NEAR(v.MStar, sampled, 1e-9) << where;
       ASSERT_NEAR(v.XStar, at, 1e-9) << where;
       ASSERT_GT(v.MStar, 0) << where;
@@ -156,15 +155,24 @@ TEST(ParabolicArchTest, AnswersMatchTheStaticsOfTheDrawnArch) {
       }
       if (print) {
         auto s = testing_support::NewState();
-        const auto texts = RunRow(*s, mode == 1 ? 15 : 20, {{p[0], p[1], p[2], p[3], p[4], p[5], p[6]}});
+        const auto texts =
+            RunRow(*s, mode == 1 ? 15 : 20, {{p[0], p[1], p[2], p[3], p[4], p[5], p[6]}});
         const std::vector<double> row = PrintedRow(texts.second_answers);
         std::vector<double> expected =
-            mode == 1 ? std::vector<double>{st.va, st.vb, st.h, v.MStar, v.XStar,
-                                            std::tan(st.Angle(x1)), std::sin(st.Angle(x1)),
-                                            st.LeftMoment(x1), st.LeftVertical(x1), st.M(x1),
-                                            st.Q(x1), st.N(x1)}
+            mode == 1 ? std::vector<double>{st.va,
+                                            st.vb,
+                                            st.h,
+                                            v.MStar,
+                                            v.XStar,
+                                            std::tan(st.Angle(x1)),
+                                            std::sin(st.Angle(x1)),
+                                            st.LeftMoment(x1),
+                                            st.LeftVertical(x1),
+                                            st.M(x1),
+                                            st.Q(x1),
+                                            st.N(x1)}
                       : std::vector<double>{st.M(x1), st.Q(x1), st.N(x1), v.Delta11, v.Delta1p,
-                                            v.X1, v.M2, v.Q2, v.N2};
+                                            v.X1,     v.M2,     v.Q2,     v.N2};
         ASSERT_EQ(row.size(), expected.size() + 1) << texts.second_answers;
         for (size_t i = 0; i < expected.size(); ++i)
           ASSERT_NEAR(row[i + 1], expected[i], 0.00051) << where << " column " << i;

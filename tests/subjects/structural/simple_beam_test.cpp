@@ -20,7 +20,8 @@ using testing_support::PlaneFrame;
 
 constexpr int kRow = 4;
 
-testing_support::RunTexts RunRow(SharedState& s, const std::vector<testing_support::VariantParams>& p) {
+testing_support::RunTexts RunRow(SharedState& s,
+                                 const std::vector<testing_support::VariantParams>& p) {
   return testing_support::RunBeginVariant(
       s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, kRow); },
       [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, kRow); }, p);
@@ -44,7 +45,7 @@ std::vector<double> PrintedRow(const std::string& second) {
 struct Solved {
   double ra, rb, deflection_up;
   std::vector<double> moment_left, moment_right, shear_left, shear_right;  // sagging, standard
-  double largest = 0;                  // max |M| over the beam
+  double largest = 0;                                                      // max |M| over the beam
   std::vector<double> interior_roots;  // abscissae of zero shear inside members
   PlaneFrame frame;
 };
@@ -125,8 +126,7 @@ TEST(SimpleBeamTest, AnswersMatchTheStiffnessMethod) {
       if (m >= root_moment - 1e-9) at_root = x, root_moment = m;
     }
     ASSERT_NEAR(v.XStar, at_root, 1e-9) << where;
-    ASSERT_NEAR(-v.EIDeflection, r.deflection_up, 1e-6 * (1 + std::fabs(r.deflection_up)))
-        << where;
+    ASSERT_NEAR(-v.EIDeflection, r.deflection_up, 1e-6 * (1 + std::fabs(r.deflection_up))) << where;
     if (!testing_support::FullSweep() || k % 97 == 0) {
       auto s = testing_support::NewState();
       const auto texts = RunRow(*s, {{p[0], p[1], p[2], p[3], p[4], p[5], p[6]}});
@@ -149,11 +149,13 @@ TEST(SimpleBeamTest, GoldenLines) {
   s->StudentsMode = true;
   s->StudentNames[2] = "Ivanova";
   const auto texts = RunRow(*s, {{1, 1, 1, 1, 1, 5, 5}});
-  EXPECT_NE(texts.main.find("\\put(150,0){\\usebox{\\vmomentp}}\\put(150,-16){$m$}\\put(103,-18){$P$}"
-                            "\\put(0,0){\\usebox{\\hing}}\\put(50,0){\\usebox{\\hingmobil}}"),
-            std::string::npos)
+  EXPECT_NE(
+      texts.main.find("\\put(150,0){\\usebox{\\vmomentp}}\\put(150,-16){$m$}\\put(103,-18){$P$}"
+                      "\\put(0,0){\\usebox{\\hing}}\\put(50,0){\\usebox{\\hingmobil}}"),
+      std::string::npos)
       << texts.main;
-  EXPECT_NE(texts.main.find("\\Red{\\put(100,1){\\thicklines\\vector(0,-1){19}}}%"), std::string::npos);
+  EXPECT_NE(texts.main.find("\\Red{\\put(100,1){\\thicklines\\vector(0,-1){19}}}%"),
+            std::string::npos);
   EXPECT_NE(texts.main.find("\\vskip4mm $P=3$~кН,\\ \r\n$m=20$~кНм,\\ \r\n$q=6$~кН/м. \r\n\\\\ "),
             std::string::npos)
       << texts.main;

@@ -20,7 +20,8 @@ namespace {
 
 using testing_support::PlaneFrame;
 
-testing_support::RunTexts RunRow(SharedState& s, const std::vector<testing_support::VariantParams>& p) {
+testing_support::RunTexts RunRow(SharedState& s,
+                                 const std::vector<testing_support::VariantParams>& p) {
   return testing_support::RunBeginVariant(
       s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 9); },
       [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, 9); }, p);
@@ -102,7 +103,8 @@ TEST(SplitBeamTest, ReactionsAndDiagramsMatchTheStiffnessMethod) {
       const auto texts = RunRow(*s, {{p[0], p[1], p[2], p[3], p[4], p[5], p[6]}});
       const std::vector<double> row = PrintedRow(texts.second_answers);
       ASSERT_EQ(row.size(), 5u) << texts.second_answers;
-      for (int i = 0; i < 4; ++i) ASSERT_NEAR(row[i + 1], reactions[i], 0.0006) << where << " " << i;
+      for (int i = 0; i < 4; ++i)
+        ASSERT_NEAR(row[i + 1], reactions[i], 0.0006) << where << " " << i;
       ASSERT_NE(texts.second_answers.find("& -- "), std::string::npos);
       ASSERT_EQ(texts.answers.find("nan"), std::string::npos) << where;
     }
