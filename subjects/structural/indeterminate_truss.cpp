@@ -109,6 +109,16 @@ void DrawPost(SharedState& s, int k) {
   DrawSegmentShortenedCopy(s, FigX(s, k), 10, FigX(s, k), FigTop(s, k), 1.5);
 }
 
+void BeginBarForcesTable(SharedState& s) {
+  Ans2BeginTable(s, 17);
+  Ans2WriteLine(s,
+                " &$U_1$&$U_2$&$U_3$&$ V_1 $&$V_2$&$V_3$&$V_4$&$O_1$&$O_2$&$O_3$&$D_1$&$D_2$&$D_3$"
+                "\\\\\\hline ");
+}
+
+// Variants of three force lines whose table still fits a page; the next ones start a new table.
+constexpr int kBarForceVariantsPerTable = 20;
+
 void PutSupportLabel(SharedState& s, std::string_view label, int joint) {
   const double x = FigX(s, joint);
   if (joint == 1) {
@@ -262,10 +272,7 @@ void BeginIndeterminateTrussProblem(SharedState& s, int mode) {
               "Найти реакции опор фермы и усилие $S$ в дополнительном раскосе, выделенным "
               "утолщенной линией.\\\\ \\noindent");
   }
-  Ans2BeginTable(s, 17);
-  Ans2WriteLine(s,
-                " &$U_1$&$U_2$&$U_3$&$ V_1 $&$V_2$&$V_3$&$V_4$&$O_1$&$O_2$&$O_3$&$D_1$&$D_2$&$D_3$"
-                "\\\\\\hline ");
+  BeginBarForcesTable(s);
   if (mode == 1) {
     AnsWriteLine(s, " &$\\delta_{11}$&$\\Delta_{1P}$&$ X_A $&$Y_A$&$Y_B$&$Y_C$\\\\\\hline ");
   } else {
@@ -379,6 +386,11 @@ void WriteIndeterminateTrussVariant(SharedState& s, int mode) {
 
   const int n = toolkit::PrintedVariantNumber(s);
   AnsWriteTextNumber(s, "", n, "");
+  if (mode == 2 && s.Ans2TableOpen && s.VariantIndex > 1 &&
+      (s.VariantIndex - 1) % kBarForceVariantsPerTable == 0) {
+    Ans2Write(s, "\\hline\\end{tabular}\\end{center}");
+    BeginBarForcesTable(s);
+  }
   Ans2Write(s, Padded(n, 2));
   const int width = mode == 1 ? 9 : 6;
   for (int i = 1; i <= kBars; ++i) Ans2Write(s, "&" + Fixed(v.NP[i], width));
