@@ -353,6 +353,113 @@ void SweepMode(int mode) {
 
 TEST(IndeterminateTrussTest, ThreeSupportReactionsMatchADirectStiffnessSolve) { SweepMode(1); }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(IndeterminateTrussTest, InclinationTakesP2ModSixAndTheDimensionsP2AsStored) {
+  // P2 = 6, 12, 18 leave 0 after mod 6 (beta = 15 at Level 2); the table of dimensions is read
+  // with P2 itself: rows 2, 4 and 6.
+  const struct {
+    int p2;
+    const char* dimensions;
+  } cases[] = {{6, "\\put(123.8,21){\\scriptsize 2}\\put(123.8,42){\\scriptsize 1}"},
+               {12, "\\put(123.8,14){\\scriptsize 1}\\put(123.8,28){\\scriptsize 1}"},
+               {18, "\\put(123.8,14){\\scriptsize 1}\\put(123.8,42){\\scriptsize 3}"}};
+  for (const auto& c : cases) {
+    const RunTexts t = RunVariant(1, 2, {2, c.p2, 1, 1, 1, 1, 1});
+    EXPECT_NE(t.main.find("$P=5$~кН,\\\\ $Q=3$\r\nкН,\\\\ $\\beta=15^\\circ$.}"), std::string::npos)
+        << c.p2 << "\n" << t.main;
+    EXPECT_NE(t.main.find(c.dimensions), std::string::npos) << c.p2 << "\n" << t.main;
+  }
+  // Off Level 2 Q is horizontal and no angle is printed.
+  const RunTexts level1 = RunVariant(1, 1, {2, 18, 1, 1, 1, 1, 1});
+  EXPECT_NE(level1.main.find("$P=5$~кН,\\\\ $Q=3$\r\nкН.}"), std::string::npos) << level1.main;
+  EXPECT_NE(level1.main.find("\\Red{\\put(1,66){\\thicklines\\vector(1,0){18}}}%"), std::string::npos)
+      << level1.main;
+  // The answers of the first case, checked by the sweep against the stiffness solve.
+  const RunTexts t = RunVariant(1, 2, {2, 18, 1, 1, 1, 1, 1});
+  EXPECT_NE(t.answers.find("\\\\\\hline \r\n1&42.669&-202.708&-2.898&-0.257&-0.270& 4.751\r\n \\\\"),
+            std::string::npos)
+      << t.answers;
+}
+
+TEST(IndeterminateTrussTest, ChordThatNeverDropsTakesQBackwardsAtTheTopOfItsRise) {
+  // P3 = 14: heights 2, 4, 4, 4. Q moves to upper joint 6, horizontal and pointing the other
+  // way, also on Level 2.
+  for (int level : {1, 2}) {
+    std::unique_ptr<SharedState> s;
+    const RunTexts t = RunVariant(1, level, {2, 1, 14, 1, 1, 1, 1}, &s);
+    EXPECT_NE(t.main.find("\\Red{\\put(27,66){\\thicklines\\vector(-1,0){20}}}%\r\n"
+                          "\\put(7,70){\\small \\Blue{$\\vec Q$}}"),
+              std::string::npos)
+        << t.main;
+    EXPECT_NE(t.main.find("$Q=3$\r\nкН.}"), std::string::npos) << t.main;
+    EXPECT_EQ(s->LoadNodes[1], 6);
+    EXPECT_EQ(s->NodeLoads[6].x, -3);
+    EXPECT_EQ(s->NodeLoads[6].y, 0);
+  }
+}
+
+TEST(IndeterminateTrussTest, ExtraDiagonalPanelFollowsP1AndCrossesTheDrawnOne) {
+  const struct {
+    int p1;
+    const char* blue;
+  } cases[] = {{9, "\\mt{0.67}{64.66}\\pp{27.33}{11.34}"},
+               {10, "\\mt{29.25}{10.83}\\pp{68.75}{37.17}"},
+               {15, "\\mt{29.25}{10.83}\\pp{68.75}{37.17}"},
+               {16, "\\mt{71.25}{10.83}\\pp{110.75}{37.17}"}};
+  for (const auto& c : cases) {
+    const RunTexts t = RunVariant(2, 1, {c.p1, 1, 1, 1, 1, 1, 1});
+    EXPECT_NE(t.main.find(std::string("\\Blue{\\spehh%\r\n") + c.blue + "\\speh%"),
+              std::string::npos)
+        << c.p1 << "\n" << t.main;
+  }
+  const RunTexts t = RunVariant(2, 1, {10, 1, 1, 1, 1, 1, 1});
+  EXPECT_NE(t.answers.find("\r\n1& 8.000&-2.496&12.596&77.063&-21.028&-9.712&-0.255& 6.712& "
+                           "4.125& 5.875\r\n \\\\"),
+            std::string::npos)
+      << t.answers;
+}
+
+TEST(IndeterminateTrussTest, RingsMarkEachLoadedLowerJoint) {
+  const std::array<int, 7> p = {4, 5, 6, 2, 3, 2, 3};
+  EXPECT_EQ(Count(RunVariant(1, 1, p).main, ",10){\\circle{ 3}}"), 1u);
+  EXPECT_EQ(Count(RunVariant(2, 1, p).main, ",10){\\circle{ 3}}"), 2u);
+}
+
+TEST(IndeterminateTrussTest, SupportCDoesNotDependOnAnEarlierTwoLoadRun) {
+  // A state that ran the two-load row keeps its second P joint; the one-load row must choose
+  // support C as a fresh state does.
+  const std::array<int, 7> p = {4, 5, 6, 2, 3, 1, 3};
+  std::unique_ptr<SharedState> fresh;
+  const RunTexts expected = RunVariant(1, 1, p, &fresh);
+  auto s = testing_support::NewState();
+  s->TrussPPoint2 = fresh->TrussFPoint;
+  const RunTexts t = testing_support::RunBeginVariant(
+      *s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 8); },
+      [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, 8); }, {p});
+  EXPECT_EQ(s->TrussFPoint, fresh->TrussFPoint);
+  EXPECT_EQ(t.main, expected.main);
+}
+
+TEST(IndeterminateTrussTest, EachBaseBoxIsDrawnOnItsOwnPanels) {
+  const RunTexts t = RunVariant(1, 1, {1, 1, 1, 1, 1, 1, 1});
+  // Shape 1 (2, 3, 3) and shape 5 (4, 3, 2), 14 units a metre.
+  EXPECT_NE(t.main.find("\\sbox{\\basefrmA}{%\r\n\\put(0,-20){\\line(0,1){2}}\r\n"
+                        "\\put(28,-20){\\line(0,1){2}}\r\n\\put(70,-20){\\line(0,1){2}}\r\n"
+                        "\\put(112,-20){\\line(0,1){2}}"),
+            std::string::npos)
+      << t.main;
+  EXPECT_NE(t.main.find("\\sbox{\\basefrmE}{%\r\n\\put(0,-20){\\line(0,1){2}}\r\n"
+                        "\\put(56,-20){\\line(0,1){2}}\r\n\\put(98,-20){\\line(0,1){2}}\r\n"
+                        "\\put(126,-20){\\line(0,1){2}}"),
+            std::string::npos)
+      << t.main;
+}
+
 TEST(IndeterminateTrussTest, ExtraDiagonalForceMatchesADirectStiffnessSolve) { SweepMode(2); }
 
 }  // namespace
