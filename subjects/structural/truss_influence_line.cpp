@@ -262,9 +262,9 @@ void WriteTrussInfluenceLineVariant(SharedState& s) {
   WriteBarInfluenceLine(s, v, 2);
   Ans2WriteLine(s, "");
   AnsWrite(s, "}}\\\\ ");
-  // The document's answers block is closed and opened again after every box, so that the
-  // pages can break between variants.
-  AnsWrite(s, "}\\par \\parbox{430pt}{");
+  // The problem set's answers block is closed and opened again after every box, so that the
+  // pages can break between variants; the tickets' answers stand in no such block.
+  if (!s.TicketMode) AnsWrite(s, "}\\par \\parbox{430pt}{");
   // The student's cell closes the row in students mode only; other rows end at the forces.
   if (s.StudentsMode) Ans2Write(s, "&" + StudentName(s));
 

@@ -221,6 +221,14 @@ TEST(TrussInfluenceLineTest, AnswersBlockIsReopenedAfterEveryBox) {
     ++count;
   }
   EXPECT_EQ(count, 2u) << t.answers;
+  // A ticket's answers stand in no block to reopen.
+  auto s = testing_support::NewState();
+  s->TicketMode = true;
+  const RunTexts ticket = testing_support::RunBeginVariant(
+      *s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, kRow); },
+      [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, kRow); },
+      {{2, 1, 1, 1, 1, 1, 1}});
+  EXPECT_EQ(ticket.answers.find("\\parbox{430pt}"), std::string::npos) << ticket.answers;
 }
 
 }  // namespace
