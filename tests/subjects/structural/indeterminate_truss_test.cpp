@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <numbers>
 #include <set>
 #include <string>
 #include <utility>
@@ -206,7 +207,7 @@ std::string CheckVariant(int mode, const SweepPoint& pt, long& unmended_off) {
   const double beta = t.main.find("\\beta=") != std::string::npos ? NumberAfter(t.main, "\\beta=") : 0;
   if (P != v.P || Q != v.QMagnitude) return "printed P or Q";
   if (std::fabs(std::hypot(v.QX, v.QY) - Q) > 1e-9 ||
-      std::fabs(std::atan2(std::fabs(v.QY), std::fabs(v.QX)) * 180 / M_PI - beta) > 1e-9) {
+      std::fabs(std::atan2(std::fabs(v.QY), std::fabs(v.QX)) * 180 / std::numbers::pi - beta) > 1e-9) {
     return "Q does not act as printed";
   }
   if ((pt.level == 2 && !v.QFallback) != (beta > 0)) return "beta printed on the wrong level";
