@@ -212,6 +212,25 @@ std::string CheckVariant(int mode, const SweepPoint& pt, long& unmended_off) {
   }
   if ((pt.level == 2 && !v.QFallback) != (beta > 0)) return "beta printed on the wrong level";
 
+  // Supports and Q as the figure shows them.
+  auto at_joint = [&](int joint, int y, const std::string& box) {
+    return t.main.find("\\put(" + std::to_string(14 * v.X[joint]) + "," + std::to_string(y) +
+                       "){\\usebox{\\" + box + "}}") != std::string::npos;
+  };
+  if (!at_joint(v.PinJoint, 10, "hing") || !at_joint(v.SecondJoint, 10, mode == 1 ? "hingmobil" : "hing") ||
+      (mode == 1 && !at_joint(v.RollerCJoint, 9, "hingmobil"))) {
+    return "a support is not drawn at its joint";
+  }
+  const std::string vector = "\\thicklines\\vector(";
+  const std::size_t arrow = t.main.find(vector);
+  if (arrow == std::string::npos) return "no Q arrow";
+  char* after = nullptr;
+  const long ax = std::strtol(t.main.c_str() + arrow + vector.size(), &after, 10);
+  const long ay = std::strtol(after + 1, nullptr, 10);
+  if ((ax > 0) != (v.QX > 0) || (ay > 0) != (v.QY > 1e-9) || (ay < 0) != (v.QY < -1e-9)) {
+    return "Q acts against its arrow";
+  }
+
   const std::vector<Bar> bars = DrawnBars(v, t.main);
   int extra_count = 0;
   for (const Bar& b : bars) extra_count += b.extra;
