@@ -24,10 +24,12 @@
 #include "subjects/structural/frame_force_method.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
+#include "subjects/structural/indeterminate_truss.h"
 #include "subjects/structural/one_joint_frame.h"
 #include "subjects/structural/parabolic_arch.h"
 #include "subjects/structural/simple_beam.h"
 #include "subjects/structural/split_beam.h"
+#include "subjects/structural/truss_influence_line.h"
 #include "subjects/structural/two_joint_frame.h"
 
 namespace strength {
@@ -67,7 +69,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::BeginIndeterminateRodSystemProblem,
      structural::WriteIndeterminateRodSystemVariant},  // 7
     {"Statically indeterminate truss    ",
-     {30, 18, 14, 7, 9, 6, 5}},                                     // 8 indeterminate truss, mode 1
+     {30, 18, 14, 7, 9, 6, 5},
+     [](SharedState& s) { structural::BeginIndeterminateTrussProblem(s, 1); },
+     [](SharedState& s) { structural::WriteIndeterminateTrussVariant(s, 1); }},  // 8 indeterminate truss, mode 1
     {"Multispan split-beam         ",
      {4, 6, 6, 5, 5, 5, 5},
      structural::BeginHingedMultispanBeamProblem,
@@ -124,9 +128,13 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Statically indeterminate rod system (1)",
      {5, 5, 5, 5, 5, 5, 5}},  // 23 plate on four rods; Level 1: plate on two rods
     {"Analysis of statically indeterminate trusses (2)",
-     {30, 18, 14, 7, 9, 6, 5}},  // 24 indeterminate truss, mode 2
+     {30, 18, 14, 7, 9, 6, 5},
+     [](SharedState& s) { structural::BeginIndeterminateTrussProblem(s, 2); },
+     [](SharedState& s) { structural::WriteIndeterminateTrussVariant(s, 2); }},  // 24 indeterminate truss, mode 2
     {"Lines of influence efforts in the rods trusses",
-     {18, 5, 5, 7, 2, 6, 5}},                                      // 25 truss influence lines
+     {18, 5, 5, 7, 2, 6, 5},
+     structural::BeginTrussInfluenceLineProblem,
+     structural::WriteTrussInfluenceLineVariant},  // 25 truss influence lines
     {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
     {"Torsion bars open profile  ",
      {10, 2, 2, 2, 2, 8, 8},
