@@ -54,6 +54,7 @@ void WriteLagrangeCatalogueVariant(SharedState& s, int p1, int /*p2*/, int /*p3*
   DrawSchemes1To19(s, c);
   DrawSchemes20To29(s);
   DrawSchemes30To39(s);
+  DrawSchemes40To58(s);
   DrawScheme123(s);
   DrawSchemes100To127(s);
 

@@ -7,7 +7,7 @@ namespace mechanisms_test {
 const std::vector<BuiltScheme>& BuiltSchemes() {
   static const std::vector<BuiltScheme> built = [] {
     std::vector<BuiltScheme> v;
-    for (int scheme = 1; scheme <= 39; ++scheme) v.push_back({scheme, 1});
+    for (int scheme = 1; scheme <= 58; ++scheme) v.push_back({scheme, scheme == 56 ? 10 : 1});
     v.push_back({123, 10});
     return v;
   }();

@@ -112,5 +112,21 @@ TEST(CatalogueDrawers, Schemes17To19Differences) {
   EXPECT_TRUE(Has(Figure({18, 1, 2, 1, 1, 1, 1}), "\\vector(0,-1){17}"));
 }
 
+// Schemes 55 and 57 put P4 + 1 bearings under the load; scheme 56 moves its angle with the
+// sub-variant only.
+TEST(CatalogueDrawers, BearingsAndTheAngleOfScheme56) {
+  for (int scheme : {55, 57}) {
+    const std::string two = Figure({scheme, 1, 1, 1, 1, 1, 1});
+    EXPECT_TRUE(Has(two, "\\put(10,-2.5){\\circle{ 4}}") && Has(two, "\\put(26,-2.5){\\circle{ 4}}"))
+        << two;
+    EXPECT_FALSE(Has(two, "\\put(18,-2.5){"));
+    EXPECT_TRUE(Has(Figure({scheme, 1, 1, 2, 1, 1, 1}), "\\put(18,-2.5){\\circle{ 4}}"));
+  }
+  const std::string early = Figure({56, 2, 2, 2, 5, 2, 5});
+  const std::string late = Figure({56, 2, 2, 2, 6, 2, 5});
+  EXPECT_NE(early, late);
+  EXPECT_EQ(early, Figure({56, 2, 2, 2, 1, 1, 1}));
+}
+
 }  // namespace
 }  // namespace mechanisms

@@ -65,5 +65,32 @@ TEST(SchemeStatements, Scheme123NamesThePlateOfTheCoordinate) {
       << lower;
 }
 
+// Scheme 50 with P4 = 1, P2 = 2, P3 = 1: the pieces of the rolling discs form one line with
+// R = 4r and the letter A; the rod carries m2.
+TEST(SchemeStatements, Scheme50ComposesItsRadiiAndLetter) {
+  EXPECT_EQ(Statement({50, 2, 1, 1, 1, 1, 1}),
+            "\\hfill\\parbox[b]{290pt}{\r\n"
+            " Оси двух дисков радиусами $r$ соединены стержнем длиной $3r$. \r\n"
+            "  Диск $A$ массой $m_1$ катится по горизонтальной поверхности, другой  --- по  "
+            "цилиндрической поверхности радиусом  $R=4r$. К диску $A$ приложен момент $M$. \r\n"
+            " Масса стержня  $m_2$, массой диска $B$ пренебречь.\r\n" +
+                std::string(kTask) + " угол поворота стержня  \r\n $\\varphi$. \r\n}%%\r\n");
+  const std::string b = Statement({50, 1, 2, 2, 1, 1, 1});
+  EXPECT_NE(b.find("другой, массой $m_2$, \r\n  --- по  цилиндрической поверхности радиусом  "
+                   "$R=5r$. К диску $B$"),
+            std::string::npos)
+      << b;
+}
+
+TEST(SchemeStatements, Schemes41And49NameTheirCoordinates) {
+  const std::string s41 = Statement({41, 2, 1, 1, 1, 1, 1});
+  EXPECT_NE(s41.find("\r\nМасса пластины $m_1$, \r\nпризмы  --- $m_2$.  К цилиндру"),
+            std::string::npos)
+      << s41;
+  EXPECT_TRUE(s41.ends_with(" перемещение пластины \r\n $x$. \r\n}%%\r\n")) << s41;
+  EXPECT_TRUE(Statement({49, 1, 1, 1, 1, 1, 1})
+                  .ends_with(" перемещение пресса \r\n $y$. \r\n}%%\r\n"));
+}
+
 }  // namespace
 }  // namespace mechanisms
