@@ -30,6 +30,8 @@ void DrawSchemes20To29(SharedState& s);
 void DrawSchemes30To39(SharedState& s);
 /// The figure of schemes 40..58; nothing for other schemes.
 void DrawSchemes40To58(SharedState& s);
+/// The figures of schemes 59..99 built so far; nothing for other schemes.
+void DrawSchemes59To99(SharedState& s, CatalogueVariables& c);
 /// The figure of scheme 123 (every sub-variant); nothing for other schemes.
 void DrawScheme123(SharedState& s);
 /// The figures of schemes 100..122 and 127 built so far; then, for every scheme, the line

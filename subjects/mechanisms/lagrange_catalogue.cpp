@@ -55,6 +55,7 @@ void WriteLagrangeCatalogueVariant(SharedState& s, int p1, int /*p2*/, int /*p3*
   DrawSchemes20To29(s);
   DrawSchemes30To39(s);
   DrawSchemes40To58(s);
+  DrawSchemes59To99(s, c);
   DrawScheme123(s);
   DrawSchemes100To127(s);
 

@@ -7,7 +7,10 @@ namespace mechanisms_test {
 const std::vector<BuiltScheme>& BuiltSchemes() {
   static const std::vector<BuiltScheme> built = [] {
     std::vector<BuiltScheme> v;
-    for (int scheme = 1; scheme <= 58; ++scheme) v.push_back({scheme, scheme == 56 ? 10 : 1});
+    for (int scheme = 1; scheme <= 72; ++scheme) {
+      // Schemes 56, 69 and 70 read P5 as well.
+      v.push_back({scheme, scheme == 56 || scheme == 69 || scheme == 70 ? 10 : 1});
+    }
     v.push_back({123, 10});
     return v;
   }();

@@ -157,7 +157,9 @@ TEST(LagrangeCatalogue, EveryCombinationHasOnePictureAndTheTaskLine) {
     EXPECT_EQ(texts.answers.find("\\begin"), std::string::npos) << texts.answers;
     EXPECT_EQ(texts.second_answers.find("\\begin"), std::string::npos) << texts.second_answers;
     EXPECT_EQ(s->BlockColour, "\\OliveGreen");
-    EXPECT_TRUE(s->BlockCentred);
+    // Scheme 65 draws its rod from a corner and leaves blocks so for the rest of the
+    // variant; the next variant's driver centres them again.
+    EXPECT_EQ(s->BlockCentred, p[0] != 65);
   }
 }
 

@@ -92,5 +92,25 @@ TEST(SchemeStatements, Schemes41And49NameTheirCoordinates) {
                   .ends_with(" перемещение пресса \r\n $y$. \r\n}%%\r\n"));
 }
 
+// Schemes 67 and 70 carry the symbol in the coordinate's words: an empty line follows.
+TEST(SchemeStatements, Schemes67And70EndWithAnEmptyLine) {
+  EXPECT_TRUE(Statement({67, 1, 1, 1, 1, 1, 1})
+                  .ends_with(std::string(kTask) +
+                             " угол поворота $\\varphi$ цилиндра $A$.\r\n\r\n}%%\r\n"));
+  const std::string s70 = Statement({70, 2, 2, 2, 7, 1, 1});
+  EXPECT_NE(s70.find(" Масса  блока $m_2$.\r\n Момент инерции блока $J$. На  блок действует "
+                     "момент $M$, на цилиндр  --- горизонтальная сила $F$. " +
+                     std::string(kTask) + " координату $x$ оси цилиндра.\r\n\r\n}%%\r\n"),
+            std::string::npos)
+      << s70;
+  const std::string first = Statement({70, 1, 1, 1, 5, 1, 1});
+  EXPECT_NE(first.find("огибает горизонтальная нить.  Масса бруска $m_2$.\r\n Момент инерции "
+                       "блока $J$. На цилиндр действует момент $M$, на  брусок --- "
+                       "горизонтальная сила $F$. "),
+            std::string::npos)
+      << first;
+  EXPECT_TRUE(first.ends_with(" координату $x$ бруска. \r\n\r\n}%%\r\n")) << first;
+}
+
 }  // namespace
 }  // namespace mechanisms
