@@ -128,5 +128,19 @@ TEST(CatalogueDrawers, BearingsAndTheAngleOfScheme56) {
   EXPECT_EQ(early, Figure({56, 2, 2, 2, 1, 1, 1}));
 }
 
+// Scheme 79 runs the senses of its two moments through the four pairs over P5.
+TEST(CatalogueDrawers, Scheme79MomentPairsOverP5) {
+  const char* pairs[] = {"pp", "pp", "pm", "pm", "pm", "mp", "mp", "mm", "mm", "mm"};
+  for (int p5 = 1; p5 <= 10; ++p5) {
+    const std::string figure = Figure({79, 1, 1, 1, p5, 1, 1});
+    const std::string a = pairs[p5 - 1][0] == 'p' ? "Momentp" : "Momentm";
+    const std::string b = pairs[p5 - 1][1] == 'p' ? "Momentp" : "Momentm";
+    const auto at_a = figure.find("\\put(0,38){\\usebox{\\" + a + "}}");
+    const auto at_b = figure.find("{\\usebox{\\" + b + "}}", at_a + 1);
+    EXPECT_NE(at_a, std::string::npos) << p5 << figure;
+    EXPECT_NE(at_b, std::string::npos) << p5;
+  }
+}
+
 }  // namespace
 }  // namespace mechanisms

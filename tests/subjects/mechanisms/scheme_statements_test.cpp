@@ -112,5 +112,20 @@ TEST(SchemeStatements, Schemes67And70EndWithAnEmptyLine) {
   EXPECT_TRUE(first.ends_with(" координату $x$ бруска. \r\n\r\n}%%\r\n")) << first;
 }
 
+// Scheme 78 writes its first sentence whole, the force sentence on the same line.
+TEST(SchemeStatements, Scheme78LongLine) {
+  const std::string text = Statement({78, 2, 1, 1, 1, 1, 1});
+  const auto from = text.find(" К концу стержня  длиной $2L$");
+  ASSERT_NE(from, std::string::npos) << text;
+  const std::string line = text.substr(from, text.find("\r\n", from) - from);
+  EXPECT_TRUE(line.ends_with("прижатого к вертикальной плоскости. К концу стержня  приложена "
+                             "сила $F$, к бруску --- $P$."))
+      << line;
+  EXPECT_NE(line.find("на цилиндре, приводит"), std::string::npos) << line;
+  EXPECT_NE(text.find("\r\n Масса цилиндра  --- $m_2$.\r\n Радиус цилиндра $r$.\r\n"),
+            std::string::npos)
+      << text;
+}
+
 }  // namespace
 }  // namespace mechanisms
