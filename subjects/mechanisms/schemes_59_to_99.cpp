@@ -53,9 +53,9 @@ void Scheme59(SharedState& s, const Points& p) {
     PutLabel(s, "$M$", p.x(1) - 2, p.y(1) + 3);
   }
   Phi(s, 4, 3.926991, 11, 2, 1);
-  PutHingeBoxAtPoint(s, 1);
-  PutHingeBoxAtPoint(s, 3);
-  PutHingeBoxAtPoint(s, 4);
+  DrawNodeMarker(s, 1);
+  DrawNodeMarker(s, 3);
+  DrawNodeMarker(s, 4);
   SetLineWidth(s, 10);
   DrawTwoBars(s, 1, 3, 4);
   DrawArcPolyline(s, 0, p.x(2), p.y(2), kPi, 3 * kPi / 2, 41);
@@ -229,7 +229,7 @@ void Scheme63(SharedState& s, const Points& p) {
     DrawTwoCirclesAtPoint(s, 1, 40, 2);
     DrawTwoCirclesAtPoint(s, 2, 40, 2);
     PutBracedText(s, "\\oval(40,40)[t]", p.x(3), p.y(3));
-    PutHingeBoxAtPoint(s, 3);
+    DrawNodeMarker(s, 3);
     s.BlockCentred = true;
     SetLineWidth(s, 1);
     DrawHatchRowV(s, -1, p.x(3) + 2, p.y(3), 22);
@@ -369,7 +369,7 @@ void Scheme66(SharedState& s, const Points& p) {
   PutLabel(s, "$A$", p.x(1) - 3, p.y(1) - 9);
   PutLabel(s, "$B$", p.x(2) - 7, p.y(2) + 2);
   DrawSegment(s, p.x(2) + 14, p.y(2) + 5, p.x(2) + 9 - 4 * s.P4, p.y(2) + 5);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 2);
   if (s.P2 == 1) {
     PutBox(s, "weightc", p.x(1) + 20.5, p.y(1));
     PutLabel(s, "$2$", p.x(3) + 25, p.y(3) + 5);
@@ -477,8 +477,8 @@ void Scheme69(SharedState& s, const Points& p) {
   SetLineWidth(s, 8);
   DrawBar(s, 2, 3);
   SetLineWidth(s, 1);
-  PutHingeBoxAtPoint(s, 3);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 3);
+  DrawNodeMarker(s, 2);
   DrawTwoCirclesAtPoint(s, 1, 60, 2);
   if (s.P2 == 1) {
     Phi(s, 1, 2.68, 14, 1, 1);
@@ -521,8 +521,8 @@ void Scheme70(SharedState& s, const Points& p) {
   SetLineWidth(s, 1);
   DrawTwoCirclesAtPoint(s, s.P2, 50, 38);
   DrawCircleAtPoint(s, 3 - s.P2, 44);
-  PutHingeBoxAtPoint(s, 1);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 1);
+  DrawNodeMarker(s, 2);
   DrawSegment(s, p.x(2) + 1, p.y(2) - 1, p.x(2) + 34.5, p.y(2) - 10);
   DrawSegment(s, p.x(2) + 1, p.y(2) + 1, p.x(2) + 34.5, p.y(2) + 10);
   DrawHatchRowV(s, -1, x1 - 30, y3 - 14, 125);
@@ -571,7 +571,7 @@ void Scheme71(SharedState& s, const Points& p) {
   SetLineWidth(s, 1);
   DrawTwoCirclesAtPoint(s, 1, 64, 2);
   DrawTwoCirclesAtPoint(s, 2, 16, 12);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 2);
   DrawHatchRowV(s, -1, p.x(1) - 30, p.y(1) - 32, 120);
   Phi(s, 1, 0.46, 15, 1, 1);
   DrawDashedLineMultiput(s, 5, p.x(1), p.y(1), p.x(2), p.y(2));
@@ -607,7 +607,7 @@ void Scheme72(SharedState& s, const Points& p) {
   Block(s, x1 - 34, y1, 8, 28);
   SetLineWidth(s, 1);
   DrawTwoCirclesAtPoint(s, 1, 60, 2);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 2);
   PutBox(s, "hosnv", x1 - 40, y1 - 36);
   Phi(s, 1, kPi / 4, 15, 1, 1);
   DrawDashedLineMultiput(s, 5, x1, y1, p.x(2), p.y(2));
@@ -650,8 +650,8 @@ void Scheme73(SharedState& s, const Points& p) {
   Block(s, x1 - 20, y1 + 20.5, 70, 1);
   SetLineWidth(s, 1);
   DrawTwoCirclesAtPoint(s, 1, 60, 40);
-  PutHingeBoxAtPoint(s, 1);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 1);
+  DrawNodeMarker(s, 2);
   PutBox(s, "hnpr", x1 - 39, y1 + 20.5);
   PutBox(s, "hnpr", x1 - 53, y1 + 20.5);
   PutBox(s, "hosnv", x1 - 25, y1 - 30);
@@ -725,7 +725,7 @@ void Scheme74(SharedState& s, const Points& p) {
 void Scheme75(SharedState& s, const Points& p) {
   Pic(s, 87, -50, -35);
   Block(s, p.x(2), p.y(2), 10, 20);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 2);
   DrawArcPolyline(s, 0, 20, -30, 2.7, 3.14, 15);
   PutLabel(s, "$\\alpha$", -2, -28);
   SetLineWidth(s, 10);
@@ -827,8 +827,8 @@ void Scheme77(SharedState& s, const Points& p) {
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   DrawBar(s, 3, 4);
-  PutHingeBoxAtPoint(s, 1);
-  PutHingeBoxAtPoint(s, 4);
+  DrawNodeMarker(s, 1);
+  DrawNodeMarker(s, 4);
   DrawTwoCirclesAtPoint(s, 2, 40, 3);
   DrawTwoCirclesAtPoint(s, 3, 40, 3);
   DrawStrokesAcrossRay(s, 3, 16, -kPi / 4);
@@ -881,7 +881,7 @@ void Scheme77(SharedState& s, const Points& p) {
 void Scheme78(SharedState& s, const Points& p) {
   Pic(s, 87, -40, -40);
   s.BlockCentred = true;
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 2);
   if (s.P4 == 1) {
     DrawRedForceWithLabel(s, -1, 0, kForce, p.x(3) + 20, p.y(3), 20, -6, 2);
   } else {
@@ -948,7 +948,7 @@ void Scheme79(SharedState& s) {
   DrawCircleAtPoint(s, 1, 44);
   SetLineWidth(s, 1);
   DrawDashedLineMultiput(s, 10, 0, 0, p.x(4), p.y(4));
-  PutHingeBoxAtPoint(s, 3);
+  DrawNodeMarker(s, 3);
   Phi(s, 1, 5 * kPi / 6, 11, 1, 1);
   PutBoxAtPoint(s, 2, s.P5 <= 5 ? "Momentp" : "Momentm");
   const bool b_positive = s.P5 == 1 || s.P5 == 2 || s.P5 == 6 || s.P5 == 7;
@@ -1080,7 +1080,7 @@ void Scheme82(SharedState& s) {
   const Points p{s};
   const double rho = 52.5;
   Pic(s, 87, -20, -44);
-  PutHingeBoxAtPoint(s, 2);
+  DrawNodeMarker(s, 2);
   SetLineWidth(s, 9);
   toolkit::WriteText(s, "\\OliveGreen{");
   DrawArcPolyline(s, 0, p.x(2), p.y(2), kPi, 3 * kPi / 2, rho);
@@ -1131,7 +1131,7 @@ void Scheme83(SharedState& s) {
   const Points p{s};
   const double rho = 52.5;
   Pic(s, 87, -29, -20);
-  PutHingeBoxAtPoint(s, 1);
+  DrawNodeMarker(s, 1);
   SetLineWidth(s, 9);
   toolkit::WriteText(s, "\\OliveGreen{");
   DrawArcPolyline(s, 0, p.x(1), p.y(1), 0, kPi / 2, rho);
@@ -1269,6 +1269,632 @@ void Scheme85(SharedState& s) {
   DrawSegment(s, 50, 30, 100, 1.2);
 }
 
+void SetPoint(SharedState& s, int i, double x, double y) {
+  s.PointX[i] = x;
+  s.PointY[i] = y;
+}
+
+void Blue(SharedState& s) { toolkit::WriteText(s, "\\Blue{"); }
+void Close(SharedState& s) { toolkit::WriteText(s, "}"); }
+
+void Scheme86(SharedState& s) {
+  s.PointX[2] = 86;
+  SetPoint(s, 3, 40, 24);
+  SetPoint(s, 1, -3, 30);
+  const Points p{s};
+  Pic(s, 93, -22, -24);
+  PutHingeBoxAtPoint(s, 2);
+  Block(s, p.x(3), p.y(3), 60, 60, kPi / 5);
+  DrawSegment(s, 86, -23, 86, -25);
+  if (s.P2 == 1) {
+    DrawCircleAtPoint(s, 4, 32);
+    PutHingeBoxAtPoint(s, 4);
+    PutLabel(s, "$1$", -8, 22);
+    DrawSegment(s, -5, 21, -3, 15);
+    DrawSegment(s, 0, -24, 86, -24);
+    DrawSegment(s, 0, -23, 0, -25);
+    PutLabel(s, "$b$", 41, -21);
+  } else if (s.P2 == 2) {
+    DrawHatchRowV(s, -1, p.x(4) - 11, p.y(4), 30);
+    DrawHatchRowH(s, -1, p.x(4) + 20, p.y(4) - 15, 14);
+    DrawSegment(s, p.x(4) + 19, -24, 86, -24);
+    DrawSegment(s, p.x(4) + 19, -23, p.x(4) + 19, -25);
+    PutLabel(s, "$b$", 52, -21);
+    DrawDashedLineMultiput(s, 7, p.x(4) + 19, 0, 84, 0);
+    DrawFilledCircle(s, 33.5, -17.3, 3);
+    PutLabel(s, "$1$", 40, -20);
+    DrawSegment(s, 39.5, -18, 33, -17);
+  }
+  DrawCircleAtPoint(s, 2, 32);
+  SetLineWidth(s, 1);
+  Phi(s, 1, 0.581776, 15, 2, 2);
+  PutBoxAtPoint(s, 3, s.P5 <= 5 ? "VMmomentm" : "VMmomentp");
+  PutLabel(s, "$M$", 32, 22);
+  PutLabel(s, "$2$", 85, 22);
+  DrawSegment(s, 87, 21, 89, 15);
+}
+
+void Scheme87(SharedState& s) {
+  const int p6 = s.P6;
+  SetPoint(s, 1, 60 * p6 - 40, 0);
+  SetPoint(s, 2, 50, 40);
+  const Points p{s};
+  const double y2 = p.y(2);
+  Pic(s, 93, -40, -24);
+  DrawTwoCirclesAtPoint(s, 2, 60, 3);
+  DrawCircleAtPoint(s, 1, 40);
+  PutBoxAtPoint(s, 1, s.P5 <= 5 ? "VMmomentm" : "VMmomentp");
+  PutLabel(s, "$M_2$", 60 * p6 - 50, 0);
+  PutBox(s, s.P3 == 1 ? "VMmomentm" : "VMmomentp", p.x(2), y2 + 4);
+  PutLabel(s, "$M_1$", p.x(2) - 8, y2 + 6);
+  PutBox(s, "hnpr", 3, y2);
+  DrawHatchRowV(s, -1, -32, -20, 127);
+  PutLabel(s, "$1$", 12, 22);
+  if (s.P2 == 1) {
+    DrawSegment(s, 16, 24, 18, 40);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 16, 24, 26, 24);
+  }
+  DrawSegment(s, -30, -20, -30, y2);
+  DrawSegment(s, -31, y2, -29, y2);
+  PutLabel(s, "$3r$", -28, 8);
+  SetLineWidth(s, 10);
+  DrawSegment(s, -5, y2, p.x(2) - 1.5, y2);
+  DrawSegment(s, -5, y2 - 2, -5, y2 + 2);
+  SetLineWidth(s, 1);
+  if (s.P4 == 1) {
+    DrawHatchRowH(s, -1, -20, y2 + 1, 6);
+    PutLabel(s, "$x$", -14, y2 + 8);
+    DrawVector(s, 1, 0, -20, y2 + 5, 15);
+    PutLabel(s, "$2$", 60 * p6 - 70, -10);
+    DrawSegment(s, 60 * p6 - 67, -9, 60 * p6 - 57, -9);
+    if (s.P2 == 1) {
+      DrawRedForceWithLabel(s, 1, 0, kForce, p.x(2) + 1.5, y2, 20, 9, 3);
+    } else if (s.P2 == 2) {
+      DrawRedForceWithLabel(s, -1, 0, kForce, p.x(2) + 21, y2, 20, -4, 3);
+    }
+  } else if (s.P4 == 2) {
+    Phi(s, 2, kPi / 4, 10, 2, 1);
+    DrawSegment(s, p.x(2) + 1, y2 + 1, p.x(2) + 21, y2 + 21);
+    DrawFilledCircle(s, p.x(2) + 21, y2 + 21, 2);
+    PutLabel(s, "$2$", p.x(2) + 31, y2 + 19);
+    DrawSegment(s, p.x(2) + 29, y2 + 21, p.x(2) + 21, y2 + 21);
+  }
+}
+
+void Scheme88(SharedState& s) {
+  s.PointX[2] = 48.5;
+  SetPoint(s, 3, 30, 30);
+  SetPoint(s, 1, -36, 5);
+  const Points p{s};
+  Pic(s, 93, -42, -24);
+  PutHingeBoxAtPoint(s, 4);
+  SetLineWidth(s, 10);
+  Blue(s);
+  MoveTo(s, -36, 5);
+  LineTo(s, 54, 35);
+  LineTo(s, 68, -7);
+  Close(s);
+  SetLineWidth(s, 1);
+  PutLabel(s, "$1$", -24, -14);
+  DrawSegment(s, -20, -12, -11, -12);
+  DrawSegment(s, 0, -23, 0, -25);
+  DrawDashedLineMultiput(s, 7, p.x(4), 0, 50, 0);
+  if (s.P2 == 2) {
+    DrawCircleAtPoint(s, 2, 32);
+    PutHingeBoxAtPoint(s, 2);
+    DrawSegment(s, 0, -24, p.x(2), -24);
+    DrawSegment(s, p.x(2), -23, p.x(2), -25);
+    PutLabel(s, "$b$", 21, -21);
+    PutLabel(s, "$2$", 65, -16);
+    DrawSegment(s, 54, -14, 63, -14);
+  } else if (s.P2 == 1) {
+    DrawHatchRowV(s, -1, p.x(2), p.y(4), 16.5);
+    DrawHatchRowH(s, -1, p.x(2) + 16.5, p.y(4) - 15, 14);
+    DrawSegment(s, 0, -24, p.x(2) + 16.5, -24);
+    DrawSegment(s, p.x(2) + 16.5, -23, p.x(2) + 16.5, -25);
+    PutLabel(s, "$b$", 32, -21);
+    DrawFilledCircle(s, 54, 35, 3);
+    PutLabel(s, "$2$", 65, 35);
+    DrawSegment(s, 54, 35, 63, 37);
+  }
+  DrawCircleAtPoint(s, 4, 32);
+  SetLineWidth(s, 1);
+  Phi(s, 1, kPi / 9, 14, -5, -7);
+  PutBoxAtPoint(s, 3, s.P5 <= 5 ? "dmomentp" : "dmomentm");
+  PutLabel(s, "$M$", 27, 32);
+}
+
+void Scheme89(SharedState& s) {
+  SetPoint(s, 2, 77, 14.2);
+  SetPoint(s, 3, -6, 20);
+  SetPoint(s, 1, 4, -10);
+  const Points p{s};
+  Pic(s, 93, -22, -24);
+  SetLineWidth(s, 10);
+  Blue(s);
+  MoveTo(s, -6, 20);
+  LineTo(s, 4, -10);
+  LineTo(s, 76, 14);
+  Close(s);
+  SetLineWidth(s, 1);
+  DrawDashedLineMultiput(s, 7, p.x(4), 0, 36, 0);
+  DrawHatchRowV(s, -1, -16.5, 0, 16);
+  DrawHatchRowH(s, -1, 0, -15, 14);
+  DrawHatchRowV(s, -1, 36, 0, 80);
+  DrawHatchRowH(s, 1, 36, -15, 14);
+  DrawSegment(s, 0, -23, 0, -25);
+  DrawSegment(s, 0, -24, 36, -24);
+  DrawSegment(s, 36, -23, 36, -25);
+  PutLabel(s, "$b$", 17, -21);
+  DrawTwoCirclesAtPoint(s, 2, 18, 2);
+  PutLabel(s, "$B$", p.x(2) - 6, p.y(2) + 2);
+  PutLabel(s, "$A$", p.x(1) - 2, p.y(1) - 7);
+  SetLineWidth(s, 1);
+  Phi(s, 1, kPi / 9, 14, 4, 0);
+  PutNamedBoxByKind(s, s.P6, 3, 3, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", -12, 23);
+  Block(s, 100, 12.5, 28, 24);
+  PutLabel(s, "$1$", 60, 24);
+  DrawSegment(s, 63, 26, 71, 20);
+  PutLabel(s, "$2$", 90, 29);
+  DrawSegment(s, 94, 30, 102, 24);
+}
+
+void Scheme90(SharedState& s) {
+  SetPoint(s, 2, 60, 21);
+  SetPoint(s, 1, 8, 2);
+  const Points p{s};
+  Pic(s, 93, -22, -24);
+  SetLineWidth(s, 10);
+  Blue(s);
+  MoveTo(s, 0, 0);
+  LineTo(s, 60, 20);
+  LineTo(s, 69, -7);
+  toolkit::WriteText(s, "}\\OliveGreen{");
+  MoveTo(s, 72, 21);
+  LineTo(s, 95, 21);
+  Close(s);
+  if (s.P2 == 1) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, 96, 21, 19, 9, 3);
+  } else if (s.P2 == 2) {
+    DrawRedForceWithLabel(s, -1, 0, kForce, 115, 21, 19, -8, 3);
+  }
+  SetLineWidth(s, 1);
+  DrawHatchRowH(s, 1, 8, -11, 13);
+  DrawHatchRowV(s, -1, 8, 2, 57);
+  DrawHatchRowH(s, -1, 65.2, -10.8, 13);
+  DrawSegment(s, 8, -19, 8, -21);
+  DrawSegment(s, 8, -20, 65, -20);
+  DrawSegment(s, 65, -19, 65, -21);
+  PutLabel(s, "$a$", 37, -18);
+  DrawTwoCirclesAtPoint(s, 2, 16, 2);
+  SetLineWidth(s, 1);
+  Phi(s, 1, kPi / 9, 17, 4, 1);
+  PutBoxAtPoint(s, 3, s.P5 <= 5 ? "vmomentp" : "vmoment");
+  PutLabel(s, "$M$", -2, 9);
+  PutLabel(s, "$1$", 40, 24);
+  DrawSegment(s, 43, 26, 52, 22);
+  PutLabel(s, "$2$", 60, 34);
+  DrawSegment(s, 64, 35, 68, 33);
+  PutBox(s, "hnpr", 78, p.y(2));
+  Block(s, 70, 21, 4, 24);
+}
+
+void Scheme91(SharedState& s) {
+  SetPoint(s, 3, -8, 6);
+  SetPoint(s, 2, 60, -31);
+  SetPoint(s, 1, 73, -5);
+  Pic(s, 73, -32, -75);
+  SetLineWidth(s, 10);
+  Blue(s);
+  MoveTo(s, -10, 5);
+  LineTo(s, 60, -30);
+  LineTo(s, 80, 10);
+  Close(s);
+  SetLineWidth(s, 1);
+  DrawHatchRowV(s, -1, -9, -5, 18);
+  DrawHatchRowH(s, -1, 10, -60, 54);
+  DrawHatchRowV(s, -1, 73, -5, 18);
+  DrawHatchRowH(s, 1, 73, -60, 54);
+  Block(s, 41.5, -42, 61, 10);
+  DrawSegment(s, 10, 15, 73, 15);
+  DrawSegment(s, 10, 16, 10, 14);
+  DrawSegment(s, 73, 16, 73, 14);
+  PutLabel(s, "$a$", 41, 17);
+  DrawTwoCirclesAtPoint(s, 2, 12, 2);
+  SetLineWidth(s, 1);
+  Phi(s, 1, kPi / 3, 12, 2, 1);
+  PutBoxAtPoint(s, 3, s.P2 == 1 ? "vmomentp" : "vmoment");
+  PutLabel(s, "$M$", -5, 9);
+  PutLabel(s, "$1$", 40, -30);
+  DrawSegment(s, 43, -28, 56, -30);
+  PutLabel(s, "$2$", 12, -44);
+  DrawRedForceWithLabel(s, 0, 1, kForce, 41, -62, 15, 3, 3);
+}
+
+void Scheme92(SharedState& s) {
+  SetPoint(s, 3, 40, 30);
+  SetPoint(s, 2, -30, 40);
+  const Points p{s};
+  Pic(s, 73, -60, -40);
+  SetLineWidth(s, 10);
+  Blue(s);
+  DrawSegmentFromNodeRev(s, 1, 2);
+  DrawSegmentFromNodeRev(s, 1, 3);
+  Close(s);
+  DrawTwoCirclesAtPoint(s, 2, 18, 2);
+  DrawTwoCirclesAtPoint(s, 3, 18, 2);
+  SetLineWidth(s, 1);
+  if (s.P4 == 1) {
+    PutLabel(s, "$2$", -15, 40);
+    DrawSegment(s, -16, 42, -21, 42);
+  } else {
+    PutLabel(s, "$2$", -18, -8);
+  }
+  PutLabel(s, "$1$", 18, 30);
+  DrawSegment(s, 22, 32, 31, 32);
+  DrawHatchRowV(s, -1, -40, 31, 14);
+  DrawHatchRowH(s, -1, -25, -14, 45);
+  DrawHatchRowH(s, 1, 49, -14, 60);
+  Block(s, 12, -6, 72, 10);
+  Phi(s, 1, kPi / 5, 12, 2, 1);
+  SetLineWidth(s, 1);
+  PutBoxAtPoint(s, 3, s.P2 == 1 ? "vmomentp" : "vmoment");
+  PutBoxAtPoint(s, 2, s.P3 == 1 ? "vmomentp" : "vmoment");
+  PutLabel(s, "$M_2$", p.x(2) - 21, p.y(2) - 2);
+  PutLabel(s, "$M_1$", p.x(3) - 7, p.y(3) + 10);
+  PutLabel(s, "$A$", p.x(2) + 2, p.y(2) - 1);
+  PutLabel(s, "$C$", p.x(3) + 1.5, p.y(3) - 3);
+  PutLabel(s, "$B$", -12, 1);
+  DrawRedForceWithLabel(s, 0, 1, kForce, 12, -24, 12, 3, 1);
+}
+
+void Scheme93(SharedState& s) {
+  SetPoint(s, 2, 37.7, 48);
+  SetPoint(s, 1, 72, 37.5);
+  SetPoint(s, 3, 11, 71);
+  Pic(s, 73, -32, -5);
+  toolkit::WriteLine(s, "\\unitlength=0.8pt");
+  SetLineWidth(s, 10);
+  Blue(s);
+  MoveTo(s, -6, -8);
+  LineTo(s, 36, 48);
+  LineTo(s, -8, 81);
+  Close(s);
+  MoveTo(s, 73.5, 37.5);
+  LineTo(s, 109, 37.5);
+  MoveTo(s, 109, 34);
+  LineTo(s, 109, 40);
+  DrawBar(s, 1, 2);
+  DrawNodeMarker(s, 2);
+  SetLineWidth(s, 1);
+  DrawHatchRowV(s, 1, -17, 0, 16);
+  DrawHatchRowH(s, -1, -0.5, 0, 74);
+  DrawHatchRowV(s, -1, -17, 75, 16);
+  PutBox(s, "hnpr", 83, 37.5);
+  DrawSegment(s, -25, 0, -25, 75);
+  DrawSegment(s, -26, 0, -24, 0);
+  DrawSegment(s, -26, 75, -24, 75);
+  PutLabel(s, "$2a$", -23, 33);
+  PutLabel(s, "$A$", 37, 51);
+  PutLabel(s, "$B$", 64, 28);
+  PutLabel(s, "$1$", 39, 29);
+  DrawSegment(s, 43, 32, 47, 45);
+  PutLabel(s, "$2$", 104, 45);
+  DrawSegment(s, 103, 46, 99, 37);
+  PutLabel(s, "$a$", 107, 15);
+  DrawSegment(s, 105, 0, 105, 37.5);
+  DrawDashedLineMultiput(s, 10, 10, 0, 109, 0);
+  DrawNodeMarker(s, 1);
+  Phi(s, 1, 2.7, 9, 2, 1);
+  PutBoxAtPoint(s, 3, s.P2 == 1 ? "vmomentp" : "vmoment");
+  PutLabel(s, "$M$", 15, 70);
+  if (s.P3 == 1) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, 110, 37.5, 20, 4, 4);
+  } else if (s.P3 == 2) {
+    DrawRedForceWithLabel(s, -1, 0, kForce, 130, 37.5, 20, -7, 4);
+  }
+  toolkit::WriteLine(s, "\\unitlength=1pt");
+}
+
+void Scheme94(SharedState& s) {
+  s.PointY[2] = 30;
+  s.PointX[1] = 60;
+  SetPoint(s, 3, -14.5, -20);
+  s.PointY[4] = -30;
+  Pic(s, 73, -32, -35);
+  SetLineWidth(s, 12);
+  Blue(s);
+  DrawTwoBars(s, 1, 2, 4);
+  toolkit::WriteText(s, "}\\spe");
+  DrawNodeMarker(s, 2);
+  DrawHatchRowV(s, -1, 1.5, -10, 80);
+  DrawHatchRowH(s, 1, 1.5, -22.5, 13);
+  DrawTwoCirclesAtPoint(s, 1, 20, 3);
+  DrawCircleAtPoint(s, 3, 28);
+  PutHingeBoxAtPoint(s, 3);
+  PutLabel(s, "$A$", -9, 30);
+  PutLabel(s, "$B$", 58, -8);
+  PutLabel(s, "$1$", 39, -2);
+  if (s.P2 == 1) {
+    DrawSegment(s, 42, 0, 50, 0);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 42, 0, 43, 9);
+  }
+  PutLabel(s, "$2$", -10, -2);
+  if (s.P3 == 1) {
+    DrawSegment(s, -7, 0, 0, 0);
+  } else if (s.P3 == 2) {
+    DrawSegment(s, -8, -3, -8, -11);
+  }
+  Phi(s, 1, 2.6, 14, 2, 1);
+  PutBoxAtPoint(s, 3, s.P4 == 1 ? "Momentp" : "Momentm");
+  PutLabel(s, "$M$", -34, -11);
+}
+
+void Scheme95(SharedState& s) {
+  Pic(s, 73, -55, -50);
+  SetLineWidth(s, 14);
+  Blue(s);
+  MoveTo(s, 0, -1.5);
+  LineTo(s, 0, -45);
+  MoveTo(s, 2, -45);
+  LineTo(s, -2, -45);
+  DrawSegment(s, -24, -10.5, -24, -33);
+  DrawSegment(s, -24, 10.2, -24, 30);
+  Close(s);
+  SetLineWidth(s, 1);
+  DrawHatchRowV(s, -1, -39, -30, 36);
+  DrawHatchRowV(s, -1, 2, -30, 18);
+  DrawHatchRowH(s, -1, -2, -41, 10);
+  DrawHatchRowH(s, 1, 2, -41, 10);
+  Block(s, -24, 0, 8, 20);
+  DrawTwoCirclesAtPoint(s, 1, 40, 3);
+  DrawHatchRowH(s, 1, 20, -30, 60);
+  PutLabel(s, "$1$", 12, 24);
+  DrawSegment(s, 14, 23, 14, 16);
+  PutLabel(s, "$2$", -12, -27);
+  if (s.P3 == 1) {
+    DrawSegment(s, -9, -26, 0, -22);
+  } else if (s.P3 == 2) {
+    DrawSegment(s, -12, -26, -21, -10);
+  }
+  Phi(s, 1, kPi / 4, 10, 2, 1);
+  DrawSegment(s, 1, 1, 14, 14);
+  DrawFilledCircle(s, 14, 14, 3);
+  PutBoxAtPoint(s, 1, s.P4 == 1 ? "Momentp" : "Momentm");
+  PutLabel(s, "$M$", -11, -9);
+  if (s.P2 == 1) {
+    DrawRedForceWithLabel(s, 0, 1, kForce, -28, 11, 15, -10, 0);
+  } else if (s.P2 == 2) {
+    DrawRedForceWithLabel(s, 0, -1, kForce, -28, 26, 15, -10, -8);
+  }
+}
+
+void Scheme96(SharedState& s, const Points& p) {
+  Pic(s, 77, -25, -30);
+  DrawNodeMarker(s, 2);
+  s.PointX[4] += 10;
+  SetLineWidth(s, 12);
+  DrawBar(s, 4, 2);
+  SetLineWidth(s, 1);
+  Phi(s, 1, 5 * kPi / 6, 8, -2, 2);
+  DrawTwoCirclesAtPoint(s, 1, 42, 2);
+  DrawDashedLineMultiput(s, 4, p.x(1), p.y(1), p.x(2), p.y(2));
+  if (s.P3 == 1) {
+    PutBox(s, "MomentpLeftm", p.x(1), p.y(1) - 4);
+  } else if (s.P3 == 2) {
+    PutBox(s, "MomentpLeftd", p.x(1), p.y(1) - 4);
+  }
+  PutLabel(s, "$M$", p.x(1) - 3, p.y(1) - 11);
+  PutLabel(s, "$A$", p.x(2) - 8, p.y(2) + 3);
+  PutLabel(s, "$2$", p.x(4) + 10, 8);
+  if (s.P2 == 1) {
+    DrawSegment(s, p.x(4) + 12, 7, p.x(4) + 14, 2);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, p.x(4) + 10, 7, p.x(4) + 9, -3);
+  }
+  PutLabel(s, "$1$", p.x(1) - 12, p.y(1) - 12);
+  DrawRedForceWithLabel(s, 0, 1, "$\\vec P$", p.x(3), p.y(3) - 29, 20, 2, 2);
+  if (s.P4 == 1) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, 53, 1, 20, 12, 2);
+  } else if (s.P4 == 2) {
+    DrawRedForceWithLabel(s, -1, 0, kForce, 73, 1, 20, -5, 2);
+  }
+  Block(s, 38, 1, 30, 6);
+  s.PointY[3] -= 7.5;
+  const double x3 = p.x(3), y3 = p.y(3);
+  Blue(s);
+  DrawSegment(s, x3 - 30, y3 + 5, x3 + 30, y3 + 5);
+  LineTo(s, x3 + 30, y3 - 10);
+  LineTo(s, x3 + 25, y3 - 10);
+  LineTo(s, x3 + 25, y3 - 2);
+  LineTo(s, x3 - 25, y3 - 2);
+  LineTo(s, x3 - 25, y3 - 10);
+  LineTo(s, x3 - 30, y3 - 10);
+  LineTo(s, x3 - 30, y3 + 5);
+  Close(s);
+  SetLineWidth(s, 1);
+  DrawHatchRowH(s, -1, p.x(1) - 32, p.y(1) - 49, 62);
+  DrawHatchRowH(s, 1, p.x(1) + 32, p.y(1) - 49, 62);
+}
+
+void Scheme97(SharedState& s, const Points& p) {
+  Pic(s, 87, -25, -5);
+  DrawNodeMarker(s, 1);
+  SetLineWidth(s, 10);
+  DrawBar(s, 1, 2);
+  Blue(s);
+  DrawSegment(s, -10.5, 43, -1.5, 46);
+  DrawSegment(s, 37, 58, 55, 64);
+  DrawSegment(s, -5, -4, -1, -1);
+  DrawSegment(s, 5, -4, 1, -1);
+  Close(s);
+  DrawSegment(s, -14, -5, -14, 28);
+  DrawSegment(s, -14, 56, -14, 80);
+  DrawSegment(s, 58, -5, 58, 48);
+  DrawSegment(s, 58, 76, 58, 80);
+  LineTo(s, -14, 80);
+  SetLineWidth(s, 1);
+  Phi(s, 1, kPi / 3, 8, 2, 0);
+  DrawTwoCirclesAtPoint(s, 2, 26, 2);
+  DrawHatchRowV(s, -1, -21, -4, 82);
+  Block(s, 18, 52, 39.5, 8, 0.32175);
+  Block(s, -14, 42, 6, 28);
+  Block(s, 58, 62, 6, 28);
+  PutLabel(s, "$A$", -11, 46);
+  PutLabel(s, "$B$", 48, 65);
+  PutLabel(s, "$C$", 22, 52);
+  PutLabel(s, "$O$", -8, 0);
+  PutLabel(s, "$K$", 12, 33);
+  if (s.P3 == 1) {
+    PutBoxAtPoint(s, 2, "MomentpLeftm");
+  } else if (s.P3 == 2) {
+    PutBoxAtPoint(s, 2, "MomentpLeftd");
+  }
+  PutLabel(s, "$M$", p.x(2) + 12, p.y(2) - 3);
+  DrawLabelledArcArrow(s, 0, "\\alpha", 0, 56, 62, 3.2, 4.6, 7, -2);
+  PutLabel(s, "$1$", 0, 18);
+  if (s.P2 == 1) {
+    DrawSegment(s, 4, 19, 11, 19);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 4, 19, 11, 29);
+  }
+  PutLabel(s, "$2$", -5, 29);
+  if (s.P4 == 1) {
+    DrawSegment(s, -6, 30, -11, 30);
+    DrawRedForceWithLabel(s, 1, 0, kForce, -1, 60, 30, 7, 3);
+  } else if (s.P4 == 2) {
+    DrawSegment(s, -1, 33, 7, 45);
+    DrawRedForceWithLabel(s, -1, 0, kForce, 29, 60, 30, -15, 3);
+  }
+  DrawStrokesAcrossRay(s, 2, 9, 4 * kPi / 3);
+}
+
+void Scheme98(SharedState& s) {
+  s.PointX[1] = 50;
+  SetPoint(s, 2, 10, 20);
+  SetPoint(s, 3, -12, 27);
+  SetPoint(s, 4, -12 + 78, 27 + 26);
+  const Points p{s};
+  Pic(s, 87, -25, -5);
+  DrawNodeMarker(s, 1);
+  SetLineWidth(s, 10);
+  DrawBar(s, 1, 2);
+  Blue(s);
+  DrawSegment(s, -10.5, 32, -6, 29);
+  DrawBar(s, 3, 4);
+  DrawSegment(s, 45, -4, 49, -1);
+  DrawSegment(s, 55, -4, 51, -1);
+  Close(s);
+  DrawSegment(s, -14, -5, -14, 13);
+  DrawSegment(s, -14, 41, -14, 76);
+  LineTo(s, 76, 76);
+  SetLineWidth(s, 1);
+  Phi(s, 1, 2.65, 14, 2, 1);
+  DrawTwoCirclesAtPoint(s, 2, 26, 3);
+  DrawTwoCirclesAtPoint(s, 4, 20, 3);
+  DrawHatchRowV(s, -1, -21, -4, 96);
+  DrawHatchRowH(s, 1, 76, -4, 80);
+  Block(s, -14, 27, 6, 28);
+  PutLabel(s, "$A$", 14, 19);
+  PutLabel(s, "$O$", 48, 3);
+  PutNamedBoxByKind(s, s.P6, 2, 2, "Momentp", "Momentm");
+  PutLabel(s, "$M_2$", p.x(2) - 20, p.y(2) - 12);
+  DrawLabelledArcArrow(s, 0, "\\alpha", 0, -11, 29, 0.2, 1.57, 9, 1);
+  PutLabel(s, "$1$", 42, 55);
+  if (s.P2 == 1) {
+    DrawSegment(s, 46, 56, 56, 56);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 47, 56, 49, 47);
+  }
+  PutLabel(s, "$2$", 32, 22);
+  if (s.P3 == 1) {
+    DrawSegment(s, 30, 24, 22, 24);
+  } else if (s.P3 == 2) {
+    DrawSegment(s, 33, 21, 30, 11);
+  }
+  if (s.P4 == 1) {
+    DrawRedForceWithLabel(s, 0, 1, kForce, -17, 41, 20, -7, 21);
+  } else if (s.P4 == 2) {
+    DrawRedForceWithLabel(s, 0, -1, kForce, -17, 61, 20, -7, 1);
+  }
+  PutBoxAtPoint(s, 4, s.P5 <= 5 ? "rmomentp" : "rmomentm");
+  PutLabel(s, "$M_1$", p.x(4) - 4, p.y(4) + 12);
+}
+
+void Scheme99(SharedState& s) {
+  SetPoint(s, 2, 40, 30);
+  s.PointY[5] = 90;
+  SetPoint(s, 3, -40, 30);
+  s.PointY[4] = 60;
+  const Points p{s};
+  Pic(s, 87, -65, -5);
+  PutHingeBoxAtPoint(s, 1);
+  DrawNodeMarker(s, 4);
+  SetLineWidth(s, 10);
+  DrawTwoBars(s, 3, 1, 2);
+  DrawTwoBars(s, 3, 4, 2);
+  DrawBar(s, 4, 5);
+  SetLineWidth(s, 1);
+  PutBox(s, "vnpr", 0, p.y(4) + 13);
+  if (s.P5 <= 2) {
+    DrawStrokesAcrossRay(s, 2, 6, 3.8);
+  } else if (s.P5 <= 4) {
+    DrawStrokesAcrossRay(s, 2, 6, 2.5);
+  } else if (s.P5 <= 7) {
+    DrawStrokesAcrossRay(s, 3, 6, 0.7);
+  } else {
+    DrawStrokesAcrossRay(s, 3, 6, -0.7);
+  }
+  Phi(s, 1, 0.65, 14, 2, 1);
+  DrawTwoCirclesAtPoint(s, 2, 20, 3);
+  DrawTwoCirclesAtPoint(s, 3, 20, 3);
+  Block(s, -4, 43.5, 106, 6);
+  PutLabel(s, "$A$", 42, 28);
+  PutLabel(s, "$B$", -48, 28);
+  PutLabel(s, "$C$", -9, 60);
+  PutLabel(s, "$O$", -11, -2);
+  if (s.P7 <= 2) {
+    PutLabel(s, "$2$", -2, 50);
+  } else if (s.P7 <= 4) {
+    PutLabel(s, "$2$", -2, 8);
+  } else {
+    PutLabel(s, "$2$", 40, 5);
+  }
+  switch (s.P7) {
+    case 1: DrawSegment(s, -3, 51, -12, 51); break;
+    case 2: DrawSegment(s, 3, 51, 12, 51); break;
+    case 3: DrawSegment(s, -3, 8, -12, 8); break;
+    case 4: DrawSegment(s, 3, 8, 12, 8); break;
+    default: DrawSegment(s, 42, 11, 42, 22); break;
+  }
+  PutLabel(s, "$1$", -57, 31);
+  if (s.P2 == 1) {
+    DrawSegment(s, -53, 34, -48, 34);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, -53, 34, -53, 42);
+  }
+  if (s.P6 == 1) {
+    PutBox(s, "Momentp", -17, 12);
+  } else if (s.P6 == 2) {
+    PutBox(s, "Momentm", -17, 12);
+  }
+  PutLabel(s, "$M_2$", -17, 17);
+  if (s.P6 == 1) {
+    PutBox(s, "MomentpLeftd", p.x(2) + 2, p.y(2) - 3);
+  } else if (s.P6 == 2) {
+    PutBox(s, "MomentpLeftm", p.x(2) + 2, p.y(2) - 3);
+  }
+  PutLabel(s, "$M_1$", p.x(2) + 5, p.y(2) - 19);
+  if (s.P3 == 1) {
+    DrawRedForceWithLabel(s, 0, -1, kForce, -40, 67, 20, -9, -4);
+  } else if (s.P3 == 2) {
+    DrawRedForceWithLabel(s, 0, -1, kForce, 40, 67, 20, -9, -4);
+  }
+}
+
 }  // namespace
 
 void DrawSchemes59To99(SharedState& s, CatalogueVariables& c) {
@@ -1301,6 +1927,20 @@ void DrawSchemes59To99(SharedState& s, CatalogueVariables& c) {
     case 83: Scheme83(s); break;
     case 84: Scheme84(s); break;
     case 85: Scheme85(s); break;
+    case 86: Scheme86(s); break;
+    case 87: Scheme87(s); break;
+    case 88: Scheme88(s); break;
+    case 89: Scheme89(s); break;
+    case 90: Scheme90(s); break;
+    case 91: Scheme91(s); break;
+    case 92: Scheme92(s); break;
+    case 93: Scheme93(s); break;
+    case 94: Scheme94(s); break;
+    case 95: Scheme95(s); break;
+    case 96: Scheme96(s, p); break;
+    case 97: Scheme97(s, p); break;
+    case 98: Scheme98(s); break;
+    case 99: Scheme99(s); break;
     default: break;
   }
 }

@@ -7,10 +7,11 @@ namespace mechanisms_test {
 const std::vector<BuiltScheme>& BuiltSchemes() {
   static const std::vector<BuiltScheme> built = [] {
     std::vector<BuiltScheme> v;
-    for (int scheme = 1; scheme <= 85; ++scheme) {
+    for (int scheme = 1; scheme <= 99; ++scheme) {
       // These schemes read P5 as well.
       const bool by_p5 = scheme == 56 || scheme == 69 || scheme == 70 || scheme == 73 ||
-                         scheme == 75 || (scheme >= 76 && scheme <= 85);
+                         scheme == 75 || (scheme >= 76 && scheme <= 91) || scheme == 98 ||
+                         scheme == 99;
       v.push_back({scheme, by_p5 ? 10 : 1});
     }
     v.push_back({123, 10});

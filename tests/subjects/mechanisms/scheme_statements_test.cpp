@@ -127,5 +127,12 @@ TEST(SchemeStatements, Scheme78LongLine) {
       << text;
 }
 
+// Scheme 99 names its coordinate with a Latin "c" in the word for the rod, as stored.
+TEST(SchemeStatements, Scheme99CoordinateWordsAsStored) {
+  const std::string text = Statement({99, 1, 1, 1, 1, 1, 1});
+  EXPECT_NE(text.find(" угол поворота c\xd1\x82ержня  $OA$  \r\n $\\varphi$. "), std::string::npos)
+      << text;
+}
+
 }  // namespace
 }  // namespace mechanisms
