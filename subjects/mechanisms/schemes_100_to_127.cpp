@@ -287,6 +287,265 @@ void Scheme104(SharedState& s) {
   PutLabel(s, "$M$", 40, 27);
 }
 
+void Scheme105(SharedState& s) {
+  SetPoint(s, 2, -48, -36);
+  SetPoint(s, 3, 28.8, 21.6);
+  SetPoint(s, 4, 60, 0);
+  toolkit::BeginPicture(s, 100, 72, -66, -46.8);
+  DrawNodeMarker(s, 2);
+  DrawNodeMarker(s, 3);
+  PutHingeBoxAtPoint(s, 1);
+  PutHingeBoxAtPoint(s, 4);
+  BlueRodsBegin(s);
+  DrawBar(s, 3, 2);
+  toolkit::WriteText(s, "}\\Sepia{");
+  SetLineWidth(s, 10);
+  DrawSegment(s, 59, -0.3, -42, -34);
+  DrawSegment(s, -63, -41, -54, -38);
+  DrawSegment(s, 32, 21.6, 55, 21.6);
+  SetLineWidth(s, 12);
+  DrawSegment(s, 32, 2.6, 32, 40.6);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  DrawDashedLineMultiput(s, 8, 1, 0, 60, 0);
+  DrawHatchRowsV(s, 40, 21.6, 12);
+  Block(s, X(s, 3), Y(s, 3), 5, 11);
+  Block(s, X(s, 2), Y(s, 2), 12, 6, 0.32);
+  PutLabel(s, "$C$", X(s, 3) - 2, Y(s, 3) + 6);
+  PutLabel(s, "$D$", X(s, 4) + 2, Y(s, 4) - 8);
+  PutLabel(s, "$A$", X(s, 2) - 9, Y(s, 2) + 3);
+  PutLabel(s, "$B$", X(s, 1) - 3, Y(s, 1) + 4);
+  PutLabel(s, "$K$", X(s, 2) - 2, Y(s, 2) - 12);
+  DrawLabelledSegment(s, "1", X(s, 2) + 10, Y(s, 2) - 7, X(s, 2) + 10, Y(s, 2) - 5,
+                      X(s, 2) + 3, Y(s, 2) - 2);
+  if (s.P2 == 1) {
+    Phi(s, 1, 0.64, 16, 2, 1);
+  } else if (s.P2 == 2) {
+    Phi(s, 4, 3.4, 11, -13, -11);
+  }
+  PutLabel(s, "$2$", s.P7 <= 2 ? 9 : 39, s.P7 <= 2 ? 17 : 33);
+  if (s.P7 == 1) {
+    DrawSegment(s, 13, 19, 27, 26);
+  } else if (s.P7 == 2) {
+    DrawSegment(s, 13, 19, 19, 14);
+  } else {
+    DrawSegment(s, 33, 35, 38, 35);
+  }
+  HorizontalForce(s, s.P4, 56, 74, 21.6, 18, 2, -11, 2);
+  PutBox(s, s.P3 == 1 ? "vmomen" : "vmomenp", 21, -11);
+  PutLabel(s, "$M$", 8, -27);
+}
+
+void Scheme106(SharedState& s) {
+  SetPoint(s, 2, 80, 40);
+  SetPoint(s, 3, 59, 5);
+  toolkit::BeginPicture(s, 100, 72, -38, -28);
+  DrawNodeMarker(s, 1);
+  DrawNodeMarker(s, 2);
+  DrawNodeMarker(s, 3);
+  BlueRodsBegin(s);
+  DrawBar(s, 1, 2);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 4);
+  DrawSegment(s, 65, 40, 65, 5);
+  DrawSegment(s, X(s, 3) - 1, Y(s, 3) - 1, X(s, 3) - 5, -5);
+  DrawSegment(s, X(s, 3) + 1, Y(s, 3) - 1, X(s, 3) + 5, -5);
+  SetLineWidth(s, 1);
+  DrawHatchRowV(s, -1, -25, -5, 120);
+  DrawHatchRowH(s, 1, 95, -5, 80);
+  Phi(s, 1, 0.46, 26, 2, 1);
+  Block(s, X(s, 1), Y(s, 1), 40, 9);
+  toolkit::WriteText(s, "\\thicklines");
+  DrawCircleAtPoint(s, 3, 12);
+  DrawCircleAtPoint(s, 2, 30);
+  PutLabel(s, "$A$", 73, 43);
+  PutLabel(s, "$B$", -9, -3);
+  PutLabel(s, "$2$", 0, 14);
+  DrawLabelledSegment(s, "1", 85, 18, 85, 19, 80, 26);
+  if (s.P2 == 1) {
+    DrawSegment(s, 2, 13, 0, 4);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 4, 16, 16, 8);
+  }
+  HorizontalForce(s, s.P4, -38, -20, 0, 18, 2, -11, 2);
+  PutNamedBoxByKind(s, s.P3, 3, 3, "Momentm", "Momentp");
+  PutLabel(s, "$M$", 39, 5);
+}
+
+void Scheme107(SharedState& s) {
+  SetPoint(s, 2, 40, 20);
+  toolkit::BeginPicture(s, 100, 72, -30, -40);
+  DrawNodeMarker(s, 1);
+  DrawNodeMarker(s, 2);
+  BlueRodsBegin(s);
+  DrawBar(s, 1, 2);
+  DrawSegment(s, 56, 10, 80, 10);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 14);
+  DrawSegment(s, 55.2, -10, 55.2, 30);
+  SetLineWidth(s, 4);
+  DrawSegment(s, -6, 14, 34, 34);
+  DrawSegment(s, -15, 0, -15, -20);
+  DrawRotatedBlock(s, 4, -15, -25, 0, 10, 10);
+  SetLineWidth(s, 1);
+  DrawHatchRowsV(s, 60, 10, 10);
+  PutHingeBoxAtPoint(s, 1);
+  toolkit::WriteText(s, "\\thicklines");
+  DrawCircleAtPoint(s, 2, 30);
+  DrawCircleAtPoint(s, 1, 30);
+  DrawLabelledSegment(s, "1", 0, -30, -1, -28, -10, -25);
+  PutLabel(s, "$B$", X(s, 2) + 3, Y(s, 2) + 3);
+  PutLabel(s, "$A$", X(s, 1) - 9, Y(s, 1) + 3);
+  PutLabel(s, "$C$", -19, -27);
+  PutLabel(s, "$2$", 45, -8);
+  Phi(s, 1, 0.46, 20, 2, 1);
+  if (s.P6 == 1) {
+    DrawSegment(s, 45, -6, 40, 6);
+  } else if (s.P6 == 2) {
+    DrawSegment(s, 49, -6, 55, -6);
+  }
+  HorizontalForce(s, s.P4, 81, 99, 10, 18, 2, -11, 2);
+  if (s.P2 == 1 || s.P2 == 2) {
+    PutBox(s, s.P3 == 1 ? "Momentm" : "Momentp", X(s, s.P2) - 1, Y(s, s.P2) + 1);
+    PutLabel(s, "$M$", X(s, s.P2), Y(s, s.P2) + 5);
+  }
+}
+
+void Scheme108(SharedState& s) {
+  SetPoint(s, 1, 50, 28.5);
+  toolkit::BeginPicture(s, 100, 72, -20, -10);
+  DrawHatchRowV(s, -1, -15, 9, 130);
+  DrawNodeMarker(s, 1);
+  s.BlockColour = "\\Blue";
+  DrawRotatedBlock(s, 4, 50, 31, 0.8, 42, 2);
+  Block(s, 45, 52.5, 70, 4);
+  s.BlockColour = "\\OliveGreen";
+  Block(s, 19, 22, 30, 24);
+  Block(s, 81, 30, 30, 40);
+  SetLineWidth(s, 4);
+  DrawSegment(s, 49, 27, 45, 10);
+  DrawSegment(s, 51, 27, 55, 10);
+  SetLineWidth(s, 1);
+  Phi(s, 1, 0.85, 9, 2, 1);
+  DrawRedForceWithLabel(s, -1, 0, kForce, 114, 32, 18, -11, 2);
+  DrawRedForceWithLabel(s, 1, 0, kForce, -14, 32, 18, 2, 2);
+  DrawCircle(s, 25, 42.2, 16);
+  DrawFilledCircle(s, 79, 50, 1);
+  DrawFilledCircle(s, 71, 50, 1);
+  PutLabel(s, "$1$", 10, 20);
+  PutLabel(s, "$B$", 26, 14);
+  PutLabel(s, "$A$", 67, 41);
+  PutLabel(s, "$2$", 43, 38);
+  if (s.P6 == 1) {
+    DrawSegment(s, 47, 40, 53, 36);
+  } else if (s.P6 == 2) {
+    DrawSegment(s, 41, 40, 32, 40);
+  }
+  PutBox(s, s.P3 == 1 ? "vmoment" : "vmomentp", 25, 42);
+  PutLabel(s, "$M$", 8, 40);
+}
+
+void Scheme109(SharedState& s) {
+  SetPoint(s, 2, 40, 30);
+  SetPoint(s, 3, 80, 0);
+  SetPoint(s, 4, 50, -13.5);
+  SetPoint(s, 5, 90, -13.5);
+  toolkit::BeginPicture(s, 100, 72, -20, -30);
+  PutLabel(s, "$A$", -10, -3);
+  PutLabel(s, "$B$", 43, 30);
+  PutLabel(s, "$C$", 80, -6);
+  DrawDashedLineMultiput(s, 7, 13, 0, 80, 0);
+  DrawHatchRowV(s, -1, -15, -15, 130);
+  for (int i = 1; i <= 5; ++i) DrawNodeMarker(s, i);
+  BlueRodsBegin(s);
+  DrawBar(s, 1, 2);
+  DrawBar(s, 2, 3);
+  DrawSegment(s, 40, -10, 40, 20);
+  DrawSegment(s, 40, 40, 40, 50);
+  DrawSegment(s, -1, -1.5, -5, -15);
+  DrawSegment(s, 1, -1.5, 5, -15);
+  SetLineWidth(s, 12);
+  for (int k = 0; k < 4; ++k) {
+    const double y = -4 - 3.8 * k / 3;
+    DrawSegment(s, 40.2, y, 40.2 + 3 - k * 0.7, y);
+  }
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  Block(s, 40, 30, 4, 20);
+  Block(s, 70, -10, 60, 4);
+  DrawCircleAtPoint(s, 3, 16);
+  Phi(s, 1, 0.65, 12, 2, 1);
+  PutLabel(s, "$1$", 30, 10);
+  PutLabel(s, "$2$", 68, 15);
+  HorizontalForce(s, s.P4, 101, 119, -10, 18, 2, -11, 2);
+  if (s.P4 == 1) {
+    DrawSegment(s, 72, 14, 75, 6);
+  } else if (s.P4 == 2) {
+    DrawSegment(s, 58, 16, 67, 16);
+  }
+  PutNamedBoxByKind(s, s.P3, 3, 3, "MomentpLeft", "MomentpLeftmm");
+  PutLabel(s, "$M$", 88, 8);
+  if (s.P2 == 1) {
+    DrawSegment(s, 34, 12, 38, 22);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 29, 11, 19, 14);
+  }
+}
+
+void Scheme110(SharedState& s) {
+  SetPoint(s, 1, -5, -5);
+  SetPoint(s, 2, 40, 40);
+  SetPoint(s, 3, 100, 40);
+  SetPoint(s, 4, 80, 38.5);
+  SetPoint(s, 5, 10, 10);
+  SetPoint(s, 6, 85, -8.5);
+  SetPoint(s, 7, 115, -8.5);
+  SetPoint(s, 8, 50, 23);
+  toolkit::BeginPicture(s, 100, 72, -20, -30);
+  PutLabel(s, "$O$", -14, -8);
+  PutLabel(s, "$D$", 6, 14);
+  PutLabel(s, "$E$", -15, 2);
+  PutLabel(s, "$A$", 32, 39);
+  PutLabel(s, "$B$", 106, 40);
+  PutLabel(s, "$C$", 80, 43);
+  DrawHatchRowV(s, -1, -15, -10, 135);
+  for (int i : {1, 2, 4, 5, 6, 7}) DrawNodeMarker(s, i);
+  BlueRodsBegin(s);
+  DrawBar(s, 3, 2);
+  DrawSegment(s, 79, 37.5, 20.5, 14.5);
+  DrawSegment(s, -0.5, 5.5, -11, 1);
+  DrawSegment(s, -6, -6.5, -10, -10);
+  DrawSegment(s, -4, -6.5, 0, -10);
+  MoveTo(s, 97, 35);
+  LineTo(s, 95, 40);
+  LineTo(s, 97, 45);
+  toolkit::WriteText(s, "}\\Sepia{");
+  DrawSegment(s, -4, -4, 5, 5);
+  DrawSegment(s, 39, 39, 15, 15);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 12);
+  DrawSegment(s, 100, -1, 100, 30);
+  DrawSegment(s, 100, 50, 100, 56);
+  SetLineWidth(s, 1);
+  Block(s, 100, 40, 6, 20);
+  DrawRotatedBlock(s, 4, 100, -4, 0, 40, 6);
+  Block(s, 10, 10, 22, 5, kPi / 8);
+  Phi(s, 1, 0.71, 10, 2, 1);
+  PutLabel(s, "$M$", 39, 29);
+  if (s.P3 == 1) {
+    DrawLabelledSegment(s, "1", 10, 30, 14, 31, 30, 31);
+  } else if (s.P3 == 2) {
+    DrawLabelledSegment(s, "1", 40, 10, 39, 13, 30, 18);
+  }
+  PutNamedBoxByKind(s, s.P3, 8, 8, "MomentpLeft", "MomentpLeftmm");
+  if (s.P2 == 1) {
+    DrawLabelledSegment(s, "2", 110, 21, 108, 24, 100, 34);
+  } else if (s.P2 == 2) {
+    DrawLabelledSegment(s, "2", 110, 21, 108, 21, 100, 11);
+  }
+  HorizontalForce(s, s.P4, 62, 80, -3, 18, 2, -11, 2);
+}
+
 }  // namespace
 
 // Schemes 100..122 and 127 are drawn here as their figures land; whatever the scheme, the
@@ -298,6 +557,12 @@ void DrawSchemes100To127(SharedState& s) {
     case 102: Scheme102(s); break;
     case 103: Scheme103(s); break;
     case 104: Scheme104(s); break;
+    case 105: Scheme105(s); break;
+    case 106: Scheme106(s); break;
+    case 107: Scheme107(s); break;
+    case 108: Scheme108(s); break;
+    case 109: Scheme109(s); break;
+    case 110: Scheme110(s); break;
     default: break;
   }
   toolkit::EndPicture(s);
