@@ -136,8 +136,8 @@ Vector3 WritePointKind(SharedState& s, Coefficients& n, int kind, const int p[8]
       WriteText(s, "с плоскостью");
       SetCoefficients(n, a * nz, b * nz, 1 - a * l - b * m, -(a * x0 + b * y0) * nz);
       WritePlaneEquation(s, n);
-      return {x0 - l * t + l * l * t * a + l * t * b * m, y0 - m * t + m * t * a * l + m * m * t * b,
-              t * nz * a * l + t * nz * b * m};
+      return {x0 - l * t + l * l * t * a + l * t * b * m,
+              y0 - m * t + m * t * a * l + m * m * t * b, t * nz * a * l + t * nz * b * m};
     }
     case 2: {
       const int a = p[2], b = p[3], c = p[4], d = p[5], k = p[6];
@@ -167,8 +167,8 @@ Vector3 WritePointKind(SharedState& s, Coefficients& n, int kind, const int p[8]
   }
 }
 
-void WriteTwoPlanes(SharedState& s, Coefficients& n, const Coefficients& second,
-                    bool normalized, const std::string& between, const std::string& after) {
+void WriteTwoPlanes(SharedState& s, Coefficients& n, const Coefficients& second, bool normalized,
+                    const std::string& between, const std::string& after) {
   if (normalized) {
     WritePlaneNormalized(s, n);
   } else {
@@ -325,8 +325,8 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       SetCoefficients(n, p4, -1, 1);
       WriteCanonicalLine(s, n, p4 * b * p[2], p[3] * (b + c), p[2] * (b + c));
       const Vector3 r = Normalized({c * p4 * p[3], b * (p[2] + p[3]), c * (p[2] + p[3])});
-      toolkit::AnsWriteText3Numbers(s, "&-&-&-&- &-&-&-&-&\\small $x/", r.x, "=y/", r.y, "=z/",
-                                    r.z, "$");
+      toolkit::AnsWriteText3Numbers(s, "&-&-&-&- &-&-&-&-&\\small $x/", r.x, "=y/", r.y, "=z/", r.z,
+                                    "$");
       return;
     }
     case 12: {
@@ -343,8 +343,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteText(s, " Найти уравнение прямой параллельной плоскости $");
       SetCoefficients(n, u, b, c, p[7] + p[6]);
       WritePlaneNormalized(s, n);
-      WriteText(s,
-                "=0,$ проходящей через начало координат и пресекающую прямую ");
+      WriteText(s, "=0,$ проходящей через начало координат и пресекающую прямую ");
       SetCoefficients(n, d.x, d.y, d.z);
       WriteCanonicalLine(s, n, p0.x, p0.y, p0.z);
       const Vector3 r = Normalized(Cross({u, b, c}, Cross(p0, d)));

@@ -206,7 +206,9 @@ void CheckVariant(const Params& p) {
   const std::size_t start = std::string("\\parbox[t][34mm]{233pt}{").size();
   std::size_t from = start;
 
-  auto answer_point = [&]() { return R3{ReadRatio(cells[1]), ReadRatio(cells[2]), ReadRatio(cells[3])}; };
+  auto answer_point = [&]() {
+    return R3{ReadRatio(cells[1]), ReadRatio(cells[2]), ReadRatio(cells[3])};
+  };
   auto plane_between = [&](const std::string& open, const std::string& close) {
     return ReadPlane(Cut(main, open, close, from));
   };
@@ -262,10 +264,10 @@ void CheckVariant(const Params& p) {
       const Plane second = plane_between("$$", "=0.$$");
       const Rational dot = Dot(first.normal, second.normal);
       const Rational cosine = ReadRatio(cells[6]);
-      EXPECT_EQ((cosine * cosine * Dot(first.normal, first.normal) *
-                 Dot(second.normal, second.normal))
-                    .Text(),
-                (dot * dot).Text())
+      EXPECT_EQ(
+          (cosine * cosine * Dot(first.normal, first.normal) * Dot(second.normal, second.normal))
+              .Text(),
+          (dot * dot).Text())
           << where;
       EXPECT_EQ(cosine.num > 0, dot.num > 0) << where;
       if (dot == 0) {
@@ -311,8 +313,8 @@ void CheckVariant(const Params& p) {
       std::size_t part = 0;
       for (int k = 0; k < 3; ++k) {
         const std::size_t comma = body.find(',', part);
-        e[k] = ReadRatio(body.substr(part, comma == std::string::npos ? std::string::npos
-                                                                        : comma - part));
+        e[k] = ReadRatio(
+            body.substr(part, comma == std::string::npos ? std::string::npos : comma - part));
         part = comma + 1;
       }
       EXPECT_EQ(Dot(e, e).Text(), "1") << where;
@@ -414,10 +416,11 @@ TEST(SpaceGeometry, TetrahedronMovesWithTheDrawsAndKeepsItsVolume) {
   testing_support::FakePlatform platform;
   s->RandomNumbers = &platform;
   std::vector<testing_support::VariantParams> variants(12, p);
-  const auto run = testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 3, kRow, variants);
+  const auto run =
+      testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 3, kRow, variants);
   s->RandomNumbers = nullptr;
   // The fake platform's fixed seed pins the first variant's position.
-  EXPECT_EQ(run.main.substr(0, run.main.find("} ") + 2), 
+  EXPECT_EQ(run.main.substr(0, run.main.find("} ") + 2),
             "\\parbox[t][34mm]{233pt}{ Найти объем тетраэдра с вершинами $A(8,0,2)\r\n$, "
             "$B(7,1,4)\r\n$, $C(-26,4,1)\r\n$, $D(6,0,1)\r\n$. } ");
   EXPECT_EQ(platform.random_requests.size(), 36u);
