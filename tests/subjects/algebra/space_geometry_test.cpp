@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/dispatch.h"
@@ -13,6 +14,7 @@
 #include "subjects/shared_state.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/run_harness.h"
+#include "toolkit/random_source.h"
 
 // Answer checks for Algebra row 21 (points, lines and planes in space): the printed points,
 // lines and planes are read back and every answer is found again by plain vector algebra
@@ -169,9 +171,25 @@ R3 ReadRatioLine(const std::string& cell, const std::string& separator) {
 
 std::string Where(const Params& p) { return algebra_check::Where(p); }
 
-// One variant read back and checked; returns the kind's column (1-based, after the number).
-void CheckVariant(const Params& p) {
-  const auto out = RunRow(kRow, p, 1);
+// Draws given in advance, in order: the tetrahedron's volume is checked for every position.
+class ScriptedDraws : public toolkit::RandomSource {
+ public:
+  explicit ScriptedDraws(std::vector<int> draws) : draws_(std::move(draws)) {}
+  int RandomInt(int n) override {
+    EXPECT_LT(next_, draws_.size());
+    const int v = next_ < draws_.size() ? draws_[next_++] : 0;
+    EXPECT_LT(v, n);
+    return v;
+  }
+
+ private:
+  std::vector<int> draws_;
+  std::size_t next_ = 0;
+};
+
+// One variant read back and checked, drawing from `random` when given.
+void CheckVariant(const Params& p, toolkit::RandomSource* random = nullptr) {
+  const auto out = RunRow(kRow, p, 1, 1, false, random);
   const std::string where = Where(p) + "\n" + out.main + "\n" + out.ans;
   const std::string main = Squeezed(out.main);
   const std::vector<std::string> cells = Cells(out.ans);
@@ -392,8 +410,22 @@ void CheckVariant(const Params& p) {
 }
 
 TEST(SpaceGeometry, EveryKindsAnswerFromThePrintedData) {
-  const long long checked = algebra_check::ForEachParams({15, 5, 5, 5, 5, 5, 5}, 9000,
-                                                         [](const Params& p) { CheckVariant(p); });
+  const long long checked =
+      algebra_check::ForEachParams({15, 5, 5, 5, 5, 5, 5}, 9000, [](const Params& p) {
+        if (p[0] != 7) {
+          CheckVariant(p);
+          return;
+        }
+        // Every position the three draws can give.
+        for (int x = 0; x < 5; ++x) {
+          for (int y = 0; y < 4; ++y) {
+            for (int z = 0; z < 3; ++z) {
+              ScriptedDraws draws({x, y, z});
+              CheckVariant(p, &draws);
+            }
+          }
+        }
+      });
   EXPECT_GT(checked, 0);
 }
 
