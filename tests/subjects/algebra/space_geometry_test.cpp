@@ -372,6 +372,7 @@ void CheckVariant(const Params& p, toolkit::RandomSource* random = nullptr) {
       ASSERT_TRUE(IsZero(l.point)) << where;
       const Rational k = Dot(l.direction, n) / Dot(n, n);
       const R3 projected = AddScaled(l.direction, Rational(0) - k, n);
+      ASSERT_FALSE(IsZero(projected)) << "line perpendicular to the plane " << where;
       const R3 r = ReadRatioLine(cells[9], "$=$");
       EXPECT_TRUE(IsZero(Cross(projected, r))) << Text(projected) << " " << where;
       EXPECT_FALSE(IsZero(r)) << where;
