@@ -173,9 +173,9 @@ void SolveCornerFamily4(SharedState& s, CornerData& d) {
   SetPoint(s, 5, 0, 0);
   SetPoint(s, 6, -1, -1);
   SetPoint(s, 7, 1, 1);
-  // F's arm about the corner's hinge, measured like its height ym - sigma2 b: the cylinder
-  // presses on the floor at the couple that leaves it without rolling tendency only when
-  // k e + arm > 0, else no couple holds the system; a heavier cylinder (larger k) then.
+  // arm: the height of F's line above the corner's hinge. At the couple that leaves the
+  // cylinder without rolling tendency it presses on the floor only when k e + arm > 0; else
+  // no couple holds the system, and the cylinder is made heavier (a larger k).
   const int arm = ym - d.s2 * b;
   while (k * ee + arm <= 0) ++k;
   int v[4];
@@ -201,8 +201,6 @@ void SolveCornerFamily4(SharedState& s, CornerData& d) {
   }
   const bool first_lower = num[0] * den[1] < num[1] * den[0];
   const int lo = first_lower ? 0 : 1, hi = 1 - lo;
-  d.Mmin = static_cast<int>(num[lo] / den[lo]);
-  d.Mmax = static_cast<int>(num[hi] / den[hi]);
   AnsWriteLine(s, Number(s) + "&$" + Limit5(num[lo], den[lo]) + "$&$" + Limit5(num[hi], den[hi]) +
                       "$");
 }
