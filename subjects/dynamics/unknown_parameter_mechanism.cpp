@@ -125,30 +125,34 @@ void SolveUnknownParameterMechanism(UnknownParameterVariant& v) {
   v.v = static_cast<int>(toolkit::RoundHalfEven(100 * std::sqrt(2 * A / mu)));
   v.v = std::min(v.v, kVelocityCap);
 
-  if (p4 == 1 || p4 == 4) {
-    const double K = 0.00005 * mu * v.v * v.v;
-    const double W = v.workS + v.workD + v.workC + v.workA - K;
-    v.M = 0.01 * W * v.RB / (k * S);
-    const double kept = p4 == 1 ? v.workS + v.workD + v.workC + v.workA -
-                                      100 * k * S * (v.M / v.q) / v.RB
-                                : v.workD + v.workC + v.workA - 100 * k * S * v.M / v.RB;
-    v.vA = 100 * std::sqrt(2 * kept / mu);
-    return;
-  }
-  // The stiffness is solved from the stated velocity. A velocity rounded up past what the
-  // works allow gives c < 0: the stated velocity is then lowered, strictly, until c >= 0.
+  // The unknown is solved from the stated velocity. A velocity rounded up past what the
+  // works allow gives a negative stiffness or friction moment: the stated velocity is then
+  // lowered, strictly, until the unknown is not negative.
+  const bool moment_unknown = p4 == 1 || p4 == 4;
   for (;;) {
     const double K = 0.00005 * mu * v.v * v.v;
-    v.c = 2 * (v.workM + v.workD + v.workC + v.workA - K) / (v.s * v.s);
-    if (v.c >= 0) break;
+    if (moment_unknown) {
+      v.M = 0.01 * (v.workS + v.workD + v.workC + v.workA - K) * v.RB / (k * S);
+    } else {
+      v.c = 2 * (v.workM + v.workD + v.workC + v.workA - K) / (v.s * v.s);
+    }
+    if ((moment_unknown ? v.M : v.c) >= 0) break;
     if (v.v <= 1) {
       v.unsolvable = true;
       return;
     }
     v.v = std::min(v.v - 1, static_cast<int>(toolkit::RoundHalfEven(0.8 * v.v)));
+    ++v.lowerings;
   }
-  v.vA = 100 * std::sqrt(2 * (v.workM + v.workD + v.workC + v.workA -
-                              0.5 * v.s * v.s * v.z * v.c) / mu);
+  double kept = 0;
+  if (p4 == 1) {
+    kept = v.workS + v.workD + v.workC + v.workA - 100 * k * S * (v.M / v.q) / v.RB;
+  } else if (p4 == 4) {
+    kept = v.workD + v.workC + v.workA - 100 * k * S * v.M / v.RB;
+  } else {
+    kept = v.workM + v.workD + v.workC + v.workA - 0.5 * v.s * v.s * v.z * v.c;
+  }
+  v.vA = 100 * std::sqrt(2 * kept / mu);
 }
 
 void DefineBoxes(SharedState& s) {

@@ -25,6 +25,7 @@ struct UnknownParameterVariant {
   double muA = 0, muB = 0, muC = 0, muD = 0;
   double workA = 0, workC = 0, workD = 0, workS = 0, workM = 0;
   int v = 0;                      ///< the stated velocity of A
+  int lowerings = 0;              ///< how often v was lowered so that the unknown is >= 0
   double vA = 0;                  ///< the velocity under the changed condition
   bool unsolvable = false;        ///< no stated velocity down to 1 cm/s gives c >= 0
 };

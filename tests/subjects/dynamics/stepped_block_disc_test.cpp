@@ -181,5 +181,94 @@ TEST(SteppedBlockDisc, Row11AnswersFollowFromTheKineticEnergyOfTheDrawnSystem) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 36LL * 6 * 10 * 7 * 9 * 3));
 }
 
+
+// The answers row of a one-variant document: between the head's "\hline" and the row end.
+std::string AnswersRow(const std::string& answers) {
+  const auto start = answers.find("\\\\\\hline") + 8;
+  return answers.substr(start, answers.find(" \\\\", start) - start);
+}
+
+struct GoldenCase {
+  const char* what;
+  int row, level;
+  VariantParams p;
+  std::vector<std::string> main_lines;  // each must stand in the main document as a line
+  std::string answers_row;
+};
+
+TEST(SteppedBlockDisc, GoldenLinesOfTheSchemesLevelsAndBodies) {
+  const GoldenCase cases[] = {
+      {"P1 = 7: scheme 2 (A on R_C, B on R_C), disc 1", 8, 1, {7, 2, 3, 4, 5, 1, 1},
+       {"\\put(0,0){\\usebox{\\BlokC}}\\mt{5}{42}\\pp{5}{10}\\OliveGreen{\\speh%",
+        "\\put(-8.5,4){\\small \\Blue{$A$}}\\put(45,42){\\line(0,-1){45}}",
+        "\\put(52,-5){\\small \\Blue{$B$}}\\put(25,52){\\line(1,0){65}}",
+        "\\put(90,42){\\circle{10}}\\put(90,42){\\circle{ 1}}\\put(0,37){\\usebox{\\ochobahie}}"
+        "\\put(90,42){\\circle{20}}\\put(100,47){\\small \\Blue{$D$}}\\end{picture}",
+        "\\hfill\\parbox[b]{60pt}{\\small$r_c$= 14~см,\\\\ $R_c$= 31~см,\\\\",
+        " $r_D$= 13~см,\\\\ $R_D$= 22~см,\\\\ $i_D$=  18~см.\\\\ ",
+        "\\raggedright\\par }\\hskip2mm\\parbox[b]{60pt}{\\small", "  $m_A$=9~кг,\\\\ ",
+        " $m_B$=3~кг,\\\\", "$m_D$=6~кг.\\\\ "},
+       "  1&  3.000&   0.492&   88.290&  -29.430&  3.070"},
+      {"P1 = 40: scheme 7 read as 6, Level 1: no i_C, m_C or delta", 8, 1, {40, 3, 5, 2, 7, 1, 1},
+       {"\\put(1.5,4){\\small \\Blue{$A$}}\\put(45,42){\\line(0,-1){45}}",
+        "\\put(52,-5){\\small \\Blue{$B$}}\\put(25,52){\\line(1,0){65}}",
+        "\\hfill\\parbox[b]{60pt}{\\small$r_c$= 16~см,\\\\ $R_c$= 31~см,\\\\",
+        " $r_D$= 15~см,\\\\ $R_D$= 23~см,\\\\ $i_D$=  21~см.\\\\ "},
+       "  1& 15.016&  60.625&  186.390&  -76.028&  1.527"},
+      {"P1 = 45: scheme 8 read as 5, Level 5 written as Level 2", 8, 5, {45, 1, 1, 1, 1, 1, 1},
+       {"\\put(0,0){\\usebox{\\BlokC}}\\mt{5}{42}\\pp{5}{10}\\OliveGreen{\\speh%",
+        "\\put(-8.5,4){\\small \\Blue{$A$}}\\put(35,42){\\line(0,-1){45}}",
+        "\\put(42,-5){\\small \\Blue{$B$}}\\put(25,62){\\line(1,0){65}}", "$i_c$=26~см,\\\\",
+        "$\\delta$=1~мм,\\\\ ", "$m_C$=3~кг,\\\\"},
+       "  1&  0.213&  3.000&  21.184&   19.620&   -4.528&  -0.420&  1.054"},
+      {"P1 = 55: inclined scheme 9 with f, no B", 8, 1, {55, 6, 10, 7, 9, 1, 1},
+       {"\\put(0,0){\\usebox{\\BlokC}}\\mt{7.68}{32}\\pp{23.68}{4.29}\\OliveGreen{\\speh%",
+        "\\put(27.28,-10.95){\\line(-1,0){20}}", " $f$=0.7,\\\\", "$m_D$=9~кг.\\\\ "},
+       "  1&  0.000&   1.115&   45.560&    0.000&  3.001"},
+      {"row 11, P2 = 2: D on the trolley, the base lowered", 11, 1, {3, 2, 4, 3, 5, 1, 1},
+       {"\\put(90,72){\\circle{10}}\\put(90,72){\\circle{ 1}}\\put(0,52){\\usebox{\\ochobahie}}"
+        "\\put(75,52){\\usebox{\\telezka}}\\put(90,72){\\circle{20}}\\put(100,77){\\small "
+        "\\Blue{$D$}}\\end{picture}",
+        "$i_c$=28~см,\\\\", "}\\hskip1mm\\parbox[b]{50pt}{\\small $m_A$=9~кг,\\\\ ",
+        " $m_C$= 8~кг, \\\\ $m_D$= 5~кг,\\\\ $m_E$= 5~кг.\\\\", " \\rule{0pt}{20pt}}} \\rule{0pt}{20pt}"},
+       " 1& 243.817&-111.998&  71.016&   58.860&    0.000&   0.876"},
+      {"row 11, P2 = 5: the hanging cylinder E with A below it", 11, 1, {3, 5, 4, 3, 5, 1, 1},
+       {"\\put(0,0){\\usebox{\\BlokC}}\\put(15,42){\\line(0,-1){36}}",
+        "\\put(15,6){\\circle{16}}\\put(15,6){\\circle{ 1}}\\put(1,10){\\small \\Blue{$E$}}"
+        "\\put(7,6){\\line(0,-1){18}}",
+        "\\put(10.5,-20){\\small \\Blue{$A$}}\\put(35,42){\\line(0,-1){45}}"},
+       " 1&  11.500&   9.000& 181.111&   88.290&  107.910&   7.726"},
+  };
+  for (const auto& c : cases) {
+    const auto out = RunRow(c.row, c.p, c.level);
+    const std::string main = "\r\n" + out.main;
+    for (const auto& line : c.main_lines) {
+      EXPECT_NE(main.find("\r\n" + line + "\r\n"), std::string::npos) << c.what << ": " << line;
+    }
+    EXPECT_EQ(AnswersRow(out.answers), c.answers_row) << c.what;
+  }
+}
+
+TEST(SteppedBlockDisc, LevelsAboveTwoWriteTheLevelTwoDocument) {
+  for (int row : {8, 11}) {
+    for (const VariantParams& p : {VariantParams{7, 2, 3, 4, 5, 1, 1}, VariantParams{52, 4, 9, 6, 8, 1, 1}}) {
+      const auto two = RunRow(row, p, 2);
+      for (int level : {3, 10}) {
+        const auto out = RunRow(row, p, level);
+        EXPECT_EQ(out.main, two.main) << "row " << row << ", Level " << level;
+        EXPECT_EQ(out.answers, two.answers) << "row " << row << ", Level " << level;
+      }
+    }
+  }
+  // Level 2 of row 8 heads and fills seven columns; the statement names delta and both radii
+  // of inertia.
+  const auto out = RunRow(8, {7, 2, 3, 4, 5, 1, 1}, 4);
+  EXPECT_NE(out.answers.find("&\\mc{$A_D$}&\\mc{$v$}\\\\\\hline"), std::string::npos);
+  EXPECT_NE(out.main.find("проскальзывания с  коэффициентом  трения  качения $\\delta$. "
+                          " Коэффициент трения  скольжения  $f$.\r\n"
+                          " Радиусы  инерции  $i_C$, $i_D$.\r\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace dynamics

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "tests/support/numeric_check.h"
 #include "tests/support/run_harness.h"
@@ -177,6 +178,102 @@ TEST(UnknownParameterMechanism, TheSolvedParameterGivesTheStatedVelocityAndTheAn
     ++checked;
   }
   EXPECT_TRUE(testing_support::SweepCovered(checked, 4LL * 16 * 3 * 4 * 8));
+}
+
+
+std::string AnswersRow(const std::string& answers) {
+  const std::string head_end = "$A_D$\\\\\\hline \r\n";
+  const auto start = answers.find(head_end) + head_end.size();
+  return answers.substr(start, answers.find("\r\n", start) - start);
+}
+
+struct GoldenCase {
+  const char* what;
+  VariantParams p;
+  std::vector<std::string> main_lines;  // each must stand in the main document as a line
+  std::string answers_row;
+};
+
+TEST(UnknownParameterMechanism, GoldenLinesOfTheKindsLayoutsAndQuestions) {
+  const GoldenCase cases[] = {
+      {"P2 = 7: A the movable pulley, S = e / 2, r_B = R_B - 8, two springs", {2, 7, 1, 2, 3, 1, 1},
+       {" по вертикали на   0.5~м, блок $A$ приобретает", "  скорость 33 cм/с.",
+        " пружину заменить на две такие же, соединенные последовательно  ?\\par}}",
+        "\\put(35,4){\\usebox{\\pruzL}}\\put(35,4){\\circle{12}}\\put(35,4){\\circle{ 1}}"
+        "\\put(35,11){\\small \\Blue{$D$}}\\put(106,12){\\usebox{\\blokb}}"
+        "\\put(106,12){\\usebox{\\blka}}\\end{picture}",
+        "$r_B=1$~см,\\\\ $i_B=8$~см, ", " ${r_A=5}$~см, ", " ${M_{fr.B}=2}$~Нм."},
+       " 1&     2.0&    0.82&     10.69&   24.000&   14.225&   2.259&   33.114&    29.430&  -0.803&  -0.803"},
+      {"P2 = 14: A on the pulley D, the spring at C's thread, the velocity capped",
+       {1, 14, 1, 1, 2, 1, 1},
+       {"  скорость 130 cм/с.", "  момент трения на оси $B$ уменьшить в 6 раз  ?\\par}",
+        "\\put(33,12){\\usebox{\\pruzL}}\\put(106,18){\\usebox{\\blokb}}"
+        "\\put(106,18){\\usebox{\\vertgruzAD}}\\end{picture}",
+        "$r_D$=$R_B/2,$  ${\\delta_{fr}{=}5}$~мм, ", " ${c=1}$~Н/м. "},
+       " 1&     2.2&    1.00&      2.00&    6.000&    5.157&   6.000&  319.352&    39.240&  -2.675&  78.480"},
+      {"P1 = 4, P3 = 1, odd P2: D's rim an arc, the picture 15 taller; f = 0.05",
+       {4, 1, 1, 3, 5, 1, 1},
+       {"\\unitlength=1.4pt\\noindent\\begin{picture}(79,81)(-20,-25)%",
+        "\\put(19,20){\\usebox{\\pruzL}}\\mt{41}{20}\\pp{40.95}{21.53}\\pp{40.79}{23.06}"
+        "\\pp{40.52}{24.57}\\pp{40.15}{26.06}%",
+        " жесткость пружины уменьшить на 40\\%  ?\\par}", " ${f=0.05,}$",
+        "\\put(106,-4){\\usebox{\\gruz}}\\end{picture}"},
+       " 1&     3.0&    0.99&     23.00&   10.000&  377.778&2420.000&    8.235&   151.567& -26.160& -78.480"},
+      {"P1 = 3: C at (14, 36), the block D to its right; KA = 4 gives c = P3 / 10",
+       {3, 8, 3, 4, 6, 1, 1},
+       {"\\put(0,28){\\usebox{\\osnbig}}\\put(14,36){\\usebox{\\blokC}}\\put(14,22){\\line(1,0){46}}",
+        "\\put(14,36){\\line(1,0){19}}",
+        " убрать пружину? Учесть момент трения на оси блока $B$.\\par}}", " ${c=0.3}$~Н/м. "},
+       " 1&     4.0&    0.30&    295.63&  432.000& 1147.762& 833.333&   10.626&   196.200& -21.459& -58.860"},
+      {"c negative at the rounded velocity: the stated velocity lowered", {1, 7, 1, 2, 3, 1, 1},
+       {"  скорость 25 cм/с."},
+       " 1&     2.0&    2.89&     10.69&   24.000&    8.702&  16.066&   28.064&    29.430&  -0.803&  -0.803"},
+      {"M negative at the rounded velocity: the stated velocity lowered", {1, 1, 1, 1, 1, 1, 1},
+       {"  скорость 39 cм/с.", " ${c=2}$~Н/м. "},
+       " 1&     0.2&    2.00&      4.00&    8.000&   17.190&  23.802&   47.161&    19.280&  -7.135&  -5.351"},
+      {"P3 = 3: four springs", {2, 16, 3, 2, 8, 1, 1},
+       {" пружину заменить на четыре такие же, соединенные последовательно  ?\\par}}"},
+       " 1&     4.0&    5.00&     16.67&   21.311&   20.289&  18.728&   81.483&   120.539&  -4.727& -23.530"},
+  };
+  for (const auto& c : cases) {
+    const auto out = RunRow7(c.p);
+    const std::string main = "\r\n" + out.main;
+    for (const auto& line : c.main_lines) {
+      EXPECT_NE(main.find("\r\n" + line + "\r\n"), std::string::npos) << c.what << ": " << line;
+    }
+    EXPECT_EQ(AnswersRow(out.answers), c.answers_row) << c.what;
+  }
+}
+
+TEST(UnknownParameterMechanism, TheStatedVelocityIsLoweredOnlyWhereTheUnknownWouldBeNegative) {
+  int lowered = 0;
+  for (int p1 = 1; p1 <= 4; ++p1) {
+    for (int p2 = 1; p2 <= 16; ++p2) {
+      for (int p3 = 1; p3 <= 3; ++p3) {
+        for (int p4 = 1; p4 <= 4; ++p4) {
+          for (int p5 = 1; p5 <= 8; ++p5) {
+            const auto v = DeriveUnknownParameterVariant(p1, p2, p3, p4, p5);
+            ASSERT_FALSE(v.unsolvable);
+            EXPECT_GE(p4 == 1 || p4 == 4 ? v.M : v.c, 0);
+            EXPECT_GE(v.v, 1);
+            EXPECT_LE(v.v, 130);
+            lowered += v.lowerings > 0;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(lowered, 67 + 47);  // stiffness and friction moment cases of the whole space
+}
+
+TEST(UnknownParameterMechanism, StudentsModeHeadsTheNamesColumn) {
+  auto s = testing_support::NewState();
+  s->StudentsMode = true;
+  const auto out = testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 7, 7,
+                                                {{1, 1, 1, 1, 1, 1, 1}});
+  EXPECT_NE(out.answers.find("&$A_D$&\\\\\\hline"), std::string::npos);
+  const auto plain = RunRow7({1, 1, 1, 1, 1, 1, 1});
+  EXPECT_NE(plain.answers.find("&$A_D$\\\\\\hline"), std::string::npos);
 }
 
 }  // namespace
