@@ -15,9 +15,11 @@
 #include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/reduced_masses.h"
 #include "subjects/dynamics/shaft_reactions.h"
+#include "subjects/dynamics/stepped_block_disc.h"
 #include "subjects/dynamics/system_theorems.h"
 #include "subjects/dynamics/truss_oscillation.h"
 #include "subjects/dynamics/two_dof_oscillation.h"
+#include "subjects/dynamics/unknown_parameter_mechanism.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/rolling_disk_mechanism.h"
 
@@ -55,8 +57,13 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) { BeginSystemTheoremsProblem(s, 6); },
      [](SharedState& s) { WriteSystemTheoremsVariant(s, 6); }},  // 6
     {" Dynamic calculation of the mechanism with unknown parametre ",
-     {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
-    {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
+     {4, 16, 3, 4, 8, 33, 32},
+     [](SharedState& s) { BeginUnknownParameterMechanismProblem(s, 7); },
+     [](SharedState& s) { WriteUnknownParameterMechanismVariant(s, 7); }},  // 7
+    {" The Theorem of change of kinetic energy (3) ",
+     {60, 6, 10, 7, 9, 33, 32},
+     [](SharedState& s) { BeginEnergyAndGeneralEquationProblem(s, 8); },
+     [](SharedState& s) { WriteEnergyAndGeneralEquationVariant(s, 8); }},  // 8
     {" The Principle of possible movings (1) ",
      {4, 4, 4, 8, 2, 33, 32},
      [](SharedState& s) {
@@ -70,7 +77,9 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) { BeginSystemTheoremsProblem(s, 10); },
      [](SharedState& s) { WriteSystemTheoremsVariant(s, 10); }},  // 10
     {" The General equation of dynamics, 2 degrees of freedom (2) ",
-     {36, 6, 10, 7, 9, 33, 32}},  // 11
+     {36, 6, 10, 7, 9, 33, 32},
+     [](SharedState& s) { BeginEnergyAndGeneralEquationProblem(s, 11); },
+     [](SharedState& s) { WriteEnergyAndGeneralEquationVariant(s, 11); }},  // 11
     {" The Lever Zhukovsky. The iterative mechanism ",
      {4, 4, 4, 8, 2, 33, 32},
      [](SharedState& s) {
