@@ -35,6 +35,183 @@ std::string Cell(const std::string& answers) {
   return answers.substr(amp + 1, end - amp - 1);
 }
 
+// The answer cells that matter, byte for byte: q = 1 (no coefficient) and 3; mechanism 1's
+// redrawn sub-variants (2, 2, 1) and (1, 1, 2); the fractions that vanish, reduce or stay
+// whole; the line ends inside the cells of mechanisms 6, 9, 10 and 12; mechanism 11's bare q.
+struct GoldenCell {
+  VariantParams params;
+  const char* cell;
+};
+
+const GoldenCell kGoldenCells[] = {
+    {{1, 1, 1, 1, 1, 1, 1},
+     "$-(m(a\\cos\\varphi+b\\sin\\varphi)^2\\dot\\varphi^2/2+p_y(a\\cos\\varphi"
+     "-b\\sin\\varphi)\\dot\\varphi+2M\\varphi-p_y^2/(2m))/2$"},
+    {{1, 1, 1, 1, 2, 2, 1},
+     "$-(3m(a\\cos\\varphi+b\\sin\\varphi)^2\\dot\\varphi^2/2+p_y(a\\cos\\varphi"
+     "-3b\\sin\\varphi)\\dot\\varphi+4M\\varphi-p_y^2/(2m))/4$"},
+    {{1, 2, 2, 1, 1, 1, 1},
+     "$-(m(a\\sin\\varphi-b\\cos\\varphi)^2\\dot\\varphi^2-2p_x(a\\sin\\varphi"
+     "+b\\cos\\varphi)\\dot\\varphi+4(M\\varphi-F(b\\sin\\varphi+a\\cos\\varphi))"
+     "-p_x^2/m)/4$"},
+    {{1, 1, 1, 2, 2, 1, 1},
+     "$(-2mb^2\\dot\\varphi^2\\sin^2\\varphi+2p_xa\\dot\\varphi\\sin\\varphi"
+     "+2Fa\\cos\\varphi-2M\\varphi+p_x^2/m)/2$"},
+    {{1, 1, 2, 1, 2, 1, 1},
+     "$(-2mb^2\\dot\\varphi^2\\cos^2\\varphi-2p_ya\\dot\\varphi\\cos\\varphi"
+     "+2Fb\\sin\\varphi-2M\\varphi+p_y^2/m)/2$"},
+    {{2, 2, 2, 1, 1, 2, 1},
+     "$a(2/3)(-3am\\dot\\varphi^2\\sin^2\\varphi+2p_x\\dot\\varphi\\sin\\varphi)"
+     "+M\\varphi+p_x^2/(9m)$"},
+    {{3, 1, 2, 1, 2, 1, 1},
+     "$-ma^2(2\\sin^2\\varphi+4\\cos^2\\varphi)\\dot\\varphi^2/4+p_xa\\dot\\varphi\\sin\\varph"
+     "i +Fa\\cos\\varphi+p_x^2/m$"},
+    {{4, 2, 1, 1, 2, 1, 1},
+     "$-ma^2(3\\cos^2\\varphi+2\\sin^2\\varphi)\\dot\\varphi^2/6+(1/3)p_xa\\dot\\varphi\\sin\\"
+     "varphi-(F-mg)a\\sin\\varphi+p_x^2/(6m)$"},
+    {{4, 1, 1, 2, 1, 1, 1},
+     "$-(2/3)ma^2\\dot\\varphi^2\\sin^2\\varphi-(1/3)p_xa\\dot\\varphi\\sin\\varphi"
+     "+Fa\\sin\\varphi+p_x^2/(3m)$"},
+    {{4, 2, 1, 2, 2, 1, 1},
+     "$-(5/6)ma^2\\dot\\varphi^2\\sin^2\\varphi+(1/3)p_xa\\dot\\varphi\\sin\\varphi"
+     "-Fa\\sin\\varphi+p_x^2/(6m)$"},
+    {{4, 1, 2, 2, 2, 2, 1},
+     "$-ma^2\\dot\\varphi^2\\sin^2\\varphi-(1/3)p_xa\\dot\\varphi\\sin\\varphi"
+     "-Fa\\cos\\varphi+p_x^2/(9m)$"},
+    {{5, 2, 2, 1, 2, 2, 1},
+     "$-ma^2(1+18\\sin^2\\varphi)\\dot\\varphi^2/6-(2/3)p_xa\\dot\\varphi\\sin\\varphi "
+     "+(a/2)mg\\sin\\varphi-2aF\\cos\\varphi+p_x^2/(9m)$"},
+    {{6, 1, 1, 1, 1, 1, 1},
+     "$(-ma^2(4\\cos^2\\varphi+3\\sin^2\\varphi)\\dot\\varphi^2/4+p_xa\\dot\\varphi\\sin\\varp"
+     "hi +2a(F+mg)\\sin\\varphi+p_x^2/(3m))/2$\r\n"},
+    {{6, 2, 1, 1, 2, 1, 1},
+     "$-(1/2)ma^2\\dot\\varphi^2\\cos^2\\varphi+mga\\sin\\varphi+M\\varphi"
+     "+p_x^2/(6m)$\r\n"},
+    {{7, 1, 1, 1, 1, 1, 1},
+     "$-16mr^2\\dot\\varphi^2\\sin^2\\varphi+4p_xr\\dot\\varphi\\sin\\varphi"
+     "-4M\\varphi+p_x^2/(4m)$"},
+    {{7, 2, 2, 2, 2, 1, 1},
+     "$-(64/3)mr^2\\dot\\varphi^2\\sin^2\\varphi-(16/3)p_xr\\dot\\varphi\\sin\\varphi"
+     "-M\\varphi+p_x^2/(6m)$"},
+    {{8, 1, 1, 2, 2, 1, 1},
+     "$-ma^2\\dot\\varphi^2\\cos^2\\!\\!\\varphi+p_xa\\dot\\varphi\\sin\\varphi "
+     "+a(mg+M/R)\\sin\\varphi+p_x^2/(6m)$"},
+    {{8, 2, 2, 2, 2, 2, 1},
+     "$-ma^2(13+75\\cos^2\\!\\!\\varphi)\\dot\\varphi^2/96+(7/8)p_xa\\dot\\varphi\\sin\\varphi"
+     "+a(mg/2-M/R)\\sin\\varphi+p_x^2/(8m)$"},
+    {{9, 1, 1, 1, 1, 1, 1},
+     "$-ma^2(6-2\\sin^2\\!\\!\\varphi)\\dot\\varphi^2/6-(2/(3r))p_\\psi a\\dot\\varphi\\sin\\v"
+     "arphi-M\\varphi+2mga\\sin\\varphi+p_\\psi^2/(3mr^2)$"},
+    {{9, 2, 1, 1, 1, 1, 1},
+     "$-ma^2(14-2\\sin^2\\!\\!\\varphi)\\dot\\varphi^2/14-(2/(7r))p_\\psi a\\dot\\varphi\\sin"
+     "\\varphi - M\\varphi+2mga\\sin\\varphi+p_\\psi^2/(7mr^2)$\r\n"},
+    {{9, 1, 2, 2, 2, 2, 1},
+     "$-ma^2(12-2\\sin^2\\!\\!\\varphi)\\dot\\varphi^2/6-(2/(3r))p_\\psi a\\dot\\varphi\\sin\\"
+     "varphi-Fa\\cos\\varphi+4mga\\sin\\varphi+p_\\psi^2/(3mr^2)$"},
+    {{10, 1, 1, 1, 1, 1, 1},
+     "$-ma^2(5+27\\cos^2\\!\\!\\varphi)\\dot\\varphi^2/48+(3/4)p_x a\\dot\\varphi\\sin\\varphi"
+     "-M\\varphi/2+(3/2)mga\\sin\\varphi+p_x^2/(4m)$\r\n"},
+    {{10, 2, 2, 2, 2, 1, 1},
+     "$-ma^2(9+3\\cos^2\\!\\!\\varphi)\\dot\\varphi^2/72-(1/6)p_x a\\dot\\varphi\\sin\\varphi"
+     "+M\\varphi/2+(1/2)mga\\sin\\varphi+p_x^2/(6m)$"},
+    {{11, 1, 1, 1, 1, 1, 1},
+     "$-(9/2)mr^2(1+\\cos^2\\!\\!\\varphi)\\dot\\varphi^2+(3/2)p_\\psi\\dot\\varphi"
+     "+3r(F+2mg)\\sin\\varphi+p_\\psi^2/(4mr^2)$"},
+    {{11, 1, 2, 1, 1, 1, 1},
+     "$-(9/2)mr^2\\dot\\varphi^2\\cos^2\\!\\!\\varphi+3r(F+1mg)\\sin\\varphi"
+     "+p_\\psi^2/(4mr^2)$"},
+    {{11, 2, 1, 1, 2, 1, 1},
+     "$-(27/2)mr^2\\dot\\varphi^2\\cos^2\\!\\!\\varphi+(3/2)p_\\psi\\dot\\varphi(1"
+     "+\\sin\\varphi)+3r(F+3mg)\\sin\\varphi+p_\\psi^2/(16mr^2)$"},
+    {{11, 2, 2, 1, 2, 1, 1},
+     "$(18mr^2(1+\\sin\\varphi)(2\\sin\\varphi-3)\\dot\\varphi^2+6p_\\psi\\dot\\varphi(1"
+     "+\\sin\\varphi)+p_\\psi^2/(4mr^2))/5+3r(F+2mg)\\sin\\varphi$"},
+    {{12, 1, 1, 1, 2, 2, 1},
+     "$(-ma^2(-32\\sin^2\\!\\!\\varphi+129)\\dot\\varphi^2-ap_x\\dot\\varphi(144\\cos\\varphi"
+     "-194\\sin\\varphi)\r\n"
+     "+32p_x^2/m)/194+M\\varphi$"},
+    {{12, 1, 2, 2, 2, 1, 1},
+     "$-(1/34)ma^2(3\\sin\\varphi-4\\cos\\varphi)^2\\dot\\varphi^2+(3/17)ap_x(3\\sin\\varphi"
+     "-4\\cos\\varphi)\\dot\\varphi + (4/17)p_x^2/m-M\\varphi$\r\n"},
+};
+
+TEST(RouthFunctionTest, GoldenAnswerCells) {
+  for (const auto& g : kGoldenCells) {
+    const auto run = RunRow({g.params}, 1, 7);
+    EXPECT_EQ(Cell(run.answers), g.cell) << g.params[0] << " " << g.params[1] << g.params[2]
+                                         << g.params[3] << " q=" << g.params[4] + g.params[5] - 1;
+  }
+}
+
+TEST(RouthFunctionTest, BeginWritesTheStatementAndAHeadlessTable) {
+  const auto run = RunRow({{5, 1, 1, 1, 1, 1, 1}}, 1, 7);
+  EXPECT_EQ(run.main.find(" Механическая система с идеальными стационарными связями имеет две "
+                          "степени свободы. Найти функцию Рауса.\\\\\\noindent \r\n"),
+            run.main.find(" Механическая"));
+  EXPECT_NE(run.answers.find("\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n7&$-ma^2(1+"),
+            std::string::npos);
+}
+
+bool Has(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
+}
+
+// Mechanism 1 never draws (2, 2, 1) or (1, 1, 2): the rod turns horizontal in the first, block
+// 1 turns to a horizontal guide in the second, and the statement follows.
+TEST(RouthFunctionTest, MechanismOneRedrawsTwoLayouts) {
+  const auto both_bars = RunRow({{1, 2, 2, 1, 1, 1, 1}});
+  EXPECT_TRUE(Has(both_bars.main, "{\\usebox{\\hnpr}}"));
+  EXPECT_FALSE(Has(both_bars.main, "{\\usebox{\\vnpr}}"));
+  EXPECT_TRUE(Has(both_bars.main, "к брускам --- силы $F$. \r\n"));
+  EXPECT_TRUE(Has(both_bars.main, "смещение штока \r\n$x$.\r\n"));
+
+  const auto rod_and_bar = RunRow({{1, 1, 1, 2, 1, 1, 1}});
+  EXPECT_TRUE(Has(rod_and_bar.main, "{\\usebox{\\prsh}}"));
+  EXPECT_TRUE(Has(rod_and_bar.main, "К уголку приложен момент $M$, к штоку и бруску --- силы $F$. "));
+  EXPECT_TRUE(Has(rod_and_bar.main, "смещение штока \r\n$x$.\r\n"));
+}
+
+// The masses as the statements give them: the equal-mass wording for q = 1 where there is
+// one, "2m" and "3m" otherwise, "m_1" for the mechanisms that name it.
+TEST(RouthFunctionTest, StatementsNameTheMassRatio) {
+  const struct {
+    VariantParams params;
+    const char* piece;
+  } cases[] = {
+      {{1, 1, 1, 1, 1, 1, 1}, "$OA\\perp OB$, $m_1=m_2=m$.}"},
+      {{1, 1, 1, 1, 2, 1, 1}, "$OA\\perp OB$, $m_1=m$, $m_2=2m$.}"},
+      {{2, 1, 1, 1, 1, 1, 1}, " Два диска одинаковой массы $m_1=m_2$ и \r\n"},
+      {{2, 1, 1, 1, 2, 2, 1}, " Два диска с массами $m_1=m$, $m_2=3m$ \r\n"},
+      {{3, 1, 1, 1, 1, 1, 1}, " Цилиндры 1 и 2  одинаковой массы $m_1=m_2$ соединены"},
+      {{3, 1, 2, 1, 1, 1, 1}, "пластина 2 массой $m_2=m$ соединены"},
+      {{4, 1, 1, 1, 2, 1, 1}, " По бруску катается цилиндр массой $m_2=2m$.\r\n"},
+      {{9, 2, 1, 1, 1, 1, 1}, " Масса  цилиндра $B$ равна $m_2=m_1$. "},
+      {{11, 2, 2, 1, 2, 2, 1},
+       " и находится в зацеплении с бруском массой $m_2=3m_1$, скользящим по нижней грани "
+       "пресса, движущегося вертикально.\r\n"},
+      {{12, 1, 2, 1, 1, 2, 1}, " ползуна  --- $m_2=2m_1$. К стержню приложен момент $M$."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(Has(RunRow({c.params}).main, c.piece)) << c.params[0] << ": " << c.piece;
+  }
+}
+
+// Mechanism 3 draws its blocks from the corner and mechanism 8 one block in black; both put
+// the shared figure settings back for the next variant.
+TEST(RouthFunctionTest, FigureSettingsAreRestored) {
+  for (const int mechanism : {3, 8}) {
+    auto s = testing_support::NewState();
+    const auto run = testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 7, 16,
+                                                  {{mechanism, 1, 1, 1, 1, 1, 1}});
+    EXPECT_TRUE(s->BlockCentred);
+    EXPECT_EQ(s->BlockColour, "\\OliveGreen");
+    EXPECT_EQ(Has(run.main, "\\Black{"), mechanism == 8);
+  }
+  auto s = testing_support::NewState();
+  testing_support::SetVariant(*s, 1, {13, 1, 1, 1, 1, 1, 1});
+  EXPECT_THROW(WriteRouthFunctionVariant(*s), toolkit::IndexRangeError);
+}
+
 // ---------------------------------------------------------------------------------------
 // The Routh function of each mechanism, from its statement and figure.
 //
