@@ -447,7 +447,8 @@ Model Mechanism8(Parts v) {
   model.potential = [v](double f, double) {
     const double yb = kA * std::sin(f);
     const double weight = v.p2 == 1 ? kM * kG * yb : kM * kG * yb / 2;
-    // The couple's sense on the disc: MomentpLeft (P3 = 1) lifts the coupling.
+    // MomentpLeft (P3 = 1) turns the disc counter-clockwise, which drives the coupling at its
+    // left edge down: its work is -M dy_B / R.
     return weight + (v.p3 == 1 ? 1 : -1) * kCouple * yb / kDiscR;
   };
   return model;
