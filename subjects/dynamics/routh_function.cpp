@@ -321,10 +321,12 @@ void Mechanism3(SharedState& s, const Choice& v) {
                      " За обобщенные координаты принять угол поворота $\\varphi$ стержня и "
                      "смещение $x$ бруска.}");
 
+  // Body 2 rises a sin(phi) along the wall: its weight stays in the function.
   const int k = v.p3 == 1 ? 3 * v.q : 2 * v.q;
   Ans(s, R"($-ma^2(2\sin^2\varphi+)" + Num(k) +
-             (v.p2 == 1 ? R"(\cos^2\varphi)\dot\varphi^2/4+p_xa\dot\varphi\sin\varphi +Fa\cos\varphi+p_x^2/m$)"
-                        : R"(\cos^2\varphi)\dot\varphi^2/4+p_xa\dot\varphi\sin\varphi +M\varphi+p_x^2/m$)"));
+             R"(\cos^2\varphi)\dot\varphi^2/4+p_xa\dot\varphi\sin\varphi +)" +
+             (v.p2 == 1 ? "Fa\\cos\\varphi+" : "M\\varphi+") + v.c +
+             R"(mga\sin\varphi+p_x^2/m$)");
 }
 
 // A rod AB joining a vertical rod and a horizontally sliding bar on which a cylinder rolls.

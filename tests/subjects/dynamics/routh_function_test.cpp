@@ -65,7 +65,7 @@ const GoldenCell kGoldenCells[] = {
      "+M\\varphi+p_x^2/(9m)$"},
     {{3, 1, 2, 1, 2, 1, 1},
      "$-ma^2(2\\sin^2\\varphi+4\\cos^2\\varphi)\\dot\\varphi^2/4+p_xa\\dot\\varphi\\sin\\varph"
-     "i +Fa\\cos\\varphi+p_x^2/m$"},
+     "i +Fa\\cos\\varphi+2mga\\sin\\varphi+p_x^2/m$"},
     {{4, 2, 1, 1, 2, 1, 1},
      "$-ma^2(3\\cos^2\\varphi+2\\sin^2\\varphi)\\dot\\varphi^2/6+(1/3)p_xa\\dot\\varphi\\sin\\"
      "varphi-(F-mg)a\\sin\\varphi+p_x^2/(6m)$"},
@@ -330,9 +330,10 @@ Model Mechanism3(Parts v) {
     model.bodies.push_back(
         Slider(q * m, [](double f, double) { return Pose{0, kA * std::sin(f), 0}; }));
   }
-  model.potential = [v](double f, double) {
-    return v.p2 == 1 ? kF * kA * std::cos(f)  // +x at A, whose abscissa is -a cos(phi)
-                     : kCouple * f;           // umomentm on the rod
+  model.potential = [v, q](double f, double) {
+    const double weight = q * kM * kG * kA * std::sin(f);  // body 2 rises along the wall
+    return weight + (v.p2 == 1 ? kF * kA * std::cos(f)     // +x at A, abscissa -a cos(phi)
+                               : kCouple * f);             // umomentm on the rod
   };
   return model;
 }
