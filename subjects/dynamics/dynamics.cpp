@@ -14,6 +14,7 @@
 #include "subjects/dynamics/point_dynamics_theorems.h"
 #include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/reduced_masses.h"
+#include "subjects/dynamics/routh_function.h"
 #include "subjects/dynamics/shaft_reactions.h"
 #include "subjects/dynamics/stepped_block_disc.h"
 #include "subjects/dynamics/system_theorems.h"
@@ -109,7 +110,10 @@ constexpr ProblemRow kDynamicsRows[] = {
        }
      }},  // 14 Level 1: cylinders and bar
     {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank
-    {" Function Routh", {12, 2, 2, 2, 2, 2, 2}},                  // 16
+    {" Function Routh",
+     {12, 2, 2, 2, 2, 2, 2},
+     BeginRouthFunctionProblem,
+     WriteRouthFunctionVariant},  // 16
     {" the Elementary fluctuations of system with 2 degrees of freedom ",
      {5, 5, 2, 3, 4, 33, 32},
      [](SharedState& s) { BeginTwoDofOscillationProblem(s, 17); },
