@@ -9,6 +9,7 @@
 #include "figures/lines.h"
 #include "figures/point_set.h"
 #include "figures/supports.h"
+#include "subjects/mechanisms/named_box.h"
 #include "toolkit/answers.h"
 #include "toolkit/errors.h"
 #include "toolkit/fractions.h"
@@ -41,17 +42,6 @@ std::string Num(int e) { return std::to_string(e); }
 void Ans(SharedState& s, std::string_view text) { toolkit::AnsWrite(s, text); }
 
 void Frac(SharedState& s, int a, int b) { toolkit::AnsWriteFractionInParens(s, a, b); }
-
-// The moment boxes that follow the sense of an option: box1 at point a for kind 1, box2 at
-// point b for kind 2, nothing otherwise.
-void PutBoxByKind(SharedState& s, int kind, int a, int b, std::string_view box1,
-                  std::string_view box2) {
-  if (kind == 1) {
-    PutBoxAtPoint(s, a, box1);
-  } else if (kind == 2) {
-    PutBoxAtPoint(s, b, box2);
-  }
-}
 
 // A rigid right angle AOB hinged on a moving rod, its sides pressing on bars 1 and 2.
 void Mechanism1(SharedState& s, Choice& v) {
@@ -634,7 +624,7 @@ void Mechanism8(SharedState& s, const Choice& v) {
   DrawRotatedBlock(s, 6, 40, 20, 0, 7, 30);
   s.BlockColour = "\\OliveGreen";
   SetLineWidth(s, 1);
-  PutBoxByKind(s, v.p3, 3, 3, "MomentpLeft", "MomentpLeftmm");
+  mechanisms::PutNamedBoxByKind(s, v.p3, 3, 3, "MomentpLeft", "MomentpLeftmm");
   PutLabel(s, "$M$", 50, 22);
   if (v.p2 == 1) {
     DrawLabelledSegment(s, "1", 30, 2, 34, 4, 38, 14);
@@ -733,7 +723,7 @@ void Mechanism9(SharedState& s, const Choice& v) {
     DrawLabelledSegment(s, "2", 60, 37, 65, 39, 73, 39);
   }
   if (v.p4 == 1) {
-    PutBoxByKind(s, v.p3, 6, 6, "umomentp", "umomentm");
+    mechanisms::PutNamedBoxByKind(s, v.p3, 6, 6, "umomentp", "umomentm");
     PutLabel(s, "$M$", 4, 21);
   } else {
     DrawThickRedForce(s, -1, 0, kForce, 3 - 2 * v.p3, 28, 30, 18, -26, -3);
@@ -824,7 +814,7 @@ void Mechanism10(SharedState& s, const Choice& v) {
   } else {
     DrawLabelledSegment(s, "2", 110, 11, 109, 11, 102, -1);
   }
-  PutBoxByKind(s, v.p3, 8, 8, "MomentpLeft", "MomentpLeftmm");
+  mechanisms::PutNamedBoxByKind(s, v.p3, 8, 8, "MomentpLeft", "MomentpLeftmm");
   PutLabel(s, "$M$", 39, 29);
   DrawMomentAtPoint(s, 1, 1, kPhi, 0.71, 10, 1, 0);
   const double e = 90 * (v.p4 - 1);
