@@ -19,11 +19,15 @@
 #include "subjects/strength/stepped_rod_stability.h"
 #include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
+#include "subjects/structural/bent_rod_deformation.h"
 #include "subjects/structural/cantilever_frame_displacement.h"
+#include "subjects/structural/finite_element_chain.h"
 #include "subjects/structural/frame_force_method.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 #include "subjects/structural/one_joint_frame.h"
+#include "subjects/structural/plate_on_four_rods.h"
+#include "subjects/structural/plate_on_two_rods.h"
 #include "subjects/structural/two_joint_frame.h"
 
 namespace strength {
@@ -103,12 +107,19 @@ constexpr ProblemRow kMechanicsRows[] = {
      BeginPrismCombinedLoadingProblem,
      WritePrismCombinedLoadingVariant},  // 22 prism under combined loading
     {"Statically indeterminate rod system (1)",
-     {5, 5, 5, 5, 5, 5, 5}},  // 23 plate on four rods; Level 1: plate on two rods
+     {5, 5, 5, 5, 5, 5, 5},
+     structural::BeginPlateOnFourRodsProblem,
+     structural::WritePlateOnFourRodsVariant,
+     structural::BeginPlateOnTwoRodsProblem,
+     structural::WritePlateOnTwoRodsVariant},  // 23 plate on four rods; Level 1: plate on two rods
     {"Analysis of statically indeterminate trusses (2)",
      {30, 18, 14, 7, 9, 6, 5}},  // 24 indeterminate truss, mode 2
     {"Lines of influence efforts in the rods trusses",
      {18, 5, 5, 7, 2, 6, 5}},                                      // 25 truss influence lines
-    {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
+    {"Deformation of the bent rod      ",
+     {8, 8, 2, 2, 2, 3, 5},
+     structural::BeginBentRodDeformationProblem,
+     structural::WriteBentRodDeformationVariant},  // 26 bent rod deformation
     {"Torsion bars open profile  ",
      {10, 2, 2, 2, 2, 8, 8},
      BeginOpenProfileTorsionProblem,
@@ -157,7 +168,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::BeginCantileverFrameDisplacementProblem,
      structural::WriteCantileverFrameDisplacementVariant},  // 38 cantilever frame displacement
     {"Finite element method. One-dimensional problem",
-     {8, 32, 32, 32, 10, 10, 10}},  // 39 finite element chain
+     {8, 32, 32, 32, 10, 10, 10},
+     structural::BeginFiniteElementChainProblem,
+     structural::WriteFiniteElementChainVariant},  // 39 finite element chain
 };
 static_assert(std::size(kMechanicsRows) == kMechanicsProblemCount);
 
