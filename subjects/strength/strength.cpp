@@ -22,6 +22,7 @@
 #include "subjects/structural/bent_rod_deformation.h"
 #include "subjects/structural/cantilever_frame_displacement.h"
 #include "subjects/structural/finite_element_chain.h"
+#include "subjects/structural/frame_displacement_method.h"
 #include "subjects/structural/frame_force_method.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
@@ -44,7 +45,9 @@ using subjects::ProblemRow;
 // folder.
 constexpr ProblemRow kMechanicsRows[] = {
     {"Calculation of the frame by the displacement    ",
-     {3, 8, 3, 5, 5, 5, 8}},  // 1 frame by the displacement method
+     {3, 8, 3, 5, 5, 5, 8},
+     structural::BeginFrameDisplacementMethodProblem,
+     structural::WriteFrameDisplacementMethodVariant},  // 1 frame by the displacement method
     {"Structural models of the environment            ",
      {10, 2, 2, 2, 2, 33, 32},
      BeginRheologicalModelProblem,

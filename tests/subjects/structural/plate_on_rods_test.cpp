@@ -274,10 +274,6 @@ TEST(PlateOnTwoRodsTest, LabelsSitBesideTheirRods) {
   }
 }
 
-}  // namespace
-}  // namespace structural
-namespace structural {
-namespace {
 
 TEST(PlateOnRodsGoldenTest, TwoRods) {
   // P1 = 4 and P2 = 5 read as 1; P6 = 4: equal rods; m = 0, drawn clockwise; then a1 = 3,
