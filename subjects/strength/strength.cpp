@@ -24,6 +24,7 @@
 #include "subjects/structural/finite_element_chain.h"
 #include "subjects/structural/frame_displacement_method.h"
 #include "subjects/structural/frame_force_method.h"
+#include "subjects/structural/frame_hinge_displacement.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 #include "subjects/structural/one_joint_frame.h"
@@ -104,7 +105,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      BeginOpenProfileTwistProblem,
      WriteOpenProfileTwistVariant},           // 19 open profile, relative twist
     {"2-hinge arch", {6, 5, 5, 8, 9, 9, 4}},  // 20 arch, mode 2
-    {"Statically indeterminate frame", {3, 4, 5, 5, 10, 20, 20}},  // 21 frame hinge displacement
+    {"Statically indeterminate frame",
+     {3, 4, 5, 5, 10, 20, 20},
+     structural::BeginFrameHingeDisplacementProblem,
+     structural::WriteFrameHingeDisplacementVariant},  // 21 frame hinge displacement
     {"Complex impedance prismatic of bar",
      {12, 12, 12, 20, 20, 20, 20},
      BeginPrismCombinedLoadingProblem,
