@@ -8,6 +8,7 @@
 #include "subjects/dynamics/degrees_of_freedom.h"
 #include "subjects/dynamics/hamilton_equations.h"
 #include "subjects/dynamics/hamiltonian.h"
+#include "subjects/dynamics/lagrange_acceleration.h"
 #include "subjects/dynamics/lagrange_given_energy.h"
 #include "subjects/dynamics/motion_integration.h"
 #include "subjects/dynamics/point_dynamics_theorems.h"
@@ -18,6 +19,7 @@
 #include "subjects/dynamics/truss_oscillation.h"
 #include "subjects/dynamics/two_dof_oscillation.h"
 #include "subjects/kinematics/kinematics.h"
+#include "subjects/kinematics/rolling_disk_mechanism.h"
 
 namespace dynamics {
 
@@ -77,7 +79,10 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) {
        kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
      }},  // 12 four-link, mode 12
-    {" Largange Equation (acceleration calculation) ", {5, 4, 7, 2, 12, 3, 12}},  // 13
+    {" Largange Equation (acceleration calculation) ",
+     {5, 4, 7, 2, 12, 3, 12},
+     BeginLagrangeAccelerationProblem,
+     WriteLagrangeAccelerationVariant},  // 13
     {" Largange Equation  of 2nd sort ",
      {6, 5, 2, 3, 4, 3, 3},
      [](SharedState& s) {
@@ -113,7 +118,13 @@ constexpr ProblemRow kDynamicsRows[] = {
      BeginCylinderSpringOscillationProblem,
      WriteCylinderSpringOscillationVariant},  // 20
     {" The calculation of the reaction of a complex system",
-     {4, 2, 4, 4, 10, 33, 32}},  // 21 seven-link, mode 3
+     {4, 2, 4, 4, 10, 33, 32},
+     [](SharedState& s) {
+       kinematics::BeginSevenLinkMechanismProblem(s, kinematics::kSevenLinkReactionsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteSevenLinkMechanismVariant(s, kinematics::kSevenLinkReactionsMode);
+     }},  // 21 seven-link, mode 3
     {" Calculation of number of degrees of freedom ",
      {5, 6, 6, 6, 9, 33, 32},
      BeginDegreesOfFreedomProblem,
@@ -154,7 +165,13 @@ constexpr ProblemRow kDynamicsRows[] = {
      BeginReducedMassesProblem,
      WriteReducedMassesVariant},  // 33
     {" the Principle of possible movings (2) ",
-     {5, 6, 3, 3, 4, 4, 4}},  // 34 rolling-disk mechanism, mode 2
+     {5, 6, 3, 3, 4, 4, 4},
+     [](SharedState& s) {
+       kinematics::BeginRollingDiskMechanismProblem(s, kinematics::kRollingDiskStaticsMode);
+     },
+     [](SharedState& s) {
+       kinematics::WriteRollingDiskMechanismVariant(s, kinematics::kRollingDiskStaticsMode);
+     }},  // 34 rolling-disk mechanism, mode 2
 };
 static_assert(std::size(kDynamicsRows) == kDynamicsProblemCount);
 

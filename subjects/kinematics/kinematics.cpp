@@ -1,7 +1,14 @@
 #include "subjects/kinematics/kinematics.h"
 
 #include "subjects/kinematics/arbitrary_position.h"
+#include "subjects/kinematics/clutch_mechanism.h"
+#include "subjects/kinematics/given_position_accelerations.h"
+#include "subjects/kinematics/given_position_velocities.h"
 #include "subjects/kinematics/problems.h"
+#include "subjects/kinematics/rolling_disk_mechanism.h"
+#include "subjects/kinematics/three_angular_accelerations.h"
+#include "subjects/kinematics/three_angular_velocities.h"
+#include "subjects/kinematics/two_degrees_of_freedom.h"
 
 namespace kinematics {
 
@@ -45,18 +52,42 @@ constexpr ProblemRow kKinematicsRows[] = {
      {4, 4, 4, 8, 5, 33, 32},
      [](SharedState& s) { BeginFourLinkMechanismProblem(s, kFourLinkKinematicsMode); },
      [](SharedState& s) { WriteFourLinkMechanismVariant(s, kFourLinkKinematicsMode); }},  // 8
-    {"Kinematic analysis of mechanism (6 link)", {15, 3, 3, 3, 3, 3, 3}},                    // 9
-    {"Kinematic analysis of mechanism (7 link)", {4, 2, 4, 4, 10, 4, 32}},                   // 10
-    {"Kinematic analysis of mechanism (5 link)", {4, 4, 4, 4, 4, 10, 5}},                    // 11
-    {"Kinematic analysis of the mechanism. Angular acceleration", {2, 10, 3, 4, 10, 4, 4}},  // 12
-    {"Mechanism with two degrees of freedom", {7, 7, 4, 3, 4, 9, 9}},                        // 13
-    {"Kinematic analysis of planar mechanism (1)", {5, 6, 3, 3, 4, 4, 4}},                   // 14
+    {"Kinematic analysis of mechanism (6 link)",
+     {15, 3, 3, 3, 3, 3, 3},
+     [](SharedState& s) { BeginSixLinkMechanismProblem(s, kSixLinkKinematicsMode); },
+     [](SharedState& s) { WriteSixLinkMechanismVariant(s, kSixLinkKinematicsMode); }},  // 9
+    {"Kinematic analysis of mechanism (7 link)",
+     {4, 2, 4, 4, 10, 4, 32},
+     [](SharedState& s) { BeginSevenLinkMechanismProblem(s, kSevenLinkKinematicsMode); },
+     [](SharedState& s) { WriteSevenLinkMechanismVariant(s, kSevenLinkKinematicsMode); }},  // 10
+    {"Kinematic analysis of mechanism (5 link)",
+     {4, 4, 4, 4, 4, 10, 5},
+     BeginGivenPositionVelocitiesProblem,
+     WriteGivenPositionVelocitiesVariant},  // 11
+    {"Kinematic analysis of the mechanism. Angular acceleration",
+     {2, 10, 3, 4, 10, 4, 4},
+     BeginGivenPositionAccelerationsProblem,
+     WriteGivenPositionAccelerationsVariant},  // 12
+    {"Mechanism with two degrees of freedom",
+     {7, 7, 4, 3, 4, 9, 9},
+     BeginTwoDegreesOfFreedomProblem,
+     WriteTwoDegreesOfFreedomVariant},  // 13
+    {"Kinematic analysis of planar mechanism (1)",
+     {5, 6, 3, 3, 4, 4, 4},
+     [](SharedState& s) { BeginRollingDiskMechanismProblem(s, kRollingDiskKinematicsMode); },
+     [](SharedState& s) { WriteRollingDiskMechanismVariant(s, kRollingDiskKinematicsMode); }},  // 14
     {"Kinematic analysis of planar mechanism (2)",
      {7, 7, 4, 3, 2, 2, 3},
      BeginArbitraryPositionProblem,
      WriteArbitraryPositionVariant},  // 15
-    {"The equation of the three angular velocities      ", {10, 2, 4, 4, 4, 33, 32}},        // 16
-    {"The equation of the three angular accelerations      ", {5, 2, 4, 4, 4, 33, 32}},      // 17
+    {"The equation of the three angular velocities      ",
+     {10, 2, 4, 4, 4, 33, 32},
+     BeginThreeAngularVelocitiesProblem,
+     WriteThreeAngularVelocitiesVariant},  // 16
+    {"The equation of the three angular accelerations      ",
+     {5, 2, 4, 4, 4, 33, 32},
+     BeginThreeAngularAccelerationsProblem,
+     WriteThreeAngularAccelerationsVariant},  // 17
     {"Complex motion of a point, flat trajectory",
      {12, 4, 2, 3, 7, 3, 3},
      BeginComplexMotionFlatProblem,
@@ -69,7 +100,10 @@ constexpr ProblemRow kKinematicsRows[] = {
      {10, 10, 3, 4, 8, 33, 32},
      BeginPointOnRodProblem,
      WritePointOnRodVariant},  // 20
-    {"Mechanism with a clutch                     ", {8, 6, 4, 3, 3, 33, 32}},               // 21
+    {"Mechanism with a clutch                     ",
+     {8, 6, 4, 3, 3, 33, 32},
+     BeginClutchMechanismProblem,
+     WriteClutchMechanismVariant},  // 21
     {"Spherical motion                  ",
      {9, 9, 9, 3, 9, 3, 3},
      BeginSphericalMotionProblem,

@@ -41,6 +41,21 @@ void BeginFourLinkMechanismProblem(SharedState& s, int mode);
 /// rows; mode 12 sets P5 := 1. Throws DegenerateDataError in a dead-point position.
 void WriteFourLinkMechanismVariant(SharedState& s, int mode);
 
+/// The six-link mechanism (Kinematic row 9): the crank, a slider, a rolling disc and a rocker
+/// in one of 15 schemes; the mode byte is ignored.
+void BeginSixLinkMechanismProblem(SharedState& s, int mode);
+/// One variant of the six-link mechanism: figure, data text and a row in each answers table.
+void WriteSixLinkMechanismVariant(SharedState& s, int mode);
+
+/// The seven-link mechanism family: mode 9 is Kinematic row 10 (velocities of the joints and
+/// accelerations of three of them), mode 3 Dynamics row 21 (the same figure read as a hinged-rod
+/// system; the variant numbers only).
+void BeginSevenLinkMechanismProblem(SharedState& s, int mode);
+/// One variant of the seven-link family in `mode` (9 or 3).
+void WriteSevenLinkMechanismVariant(SharedState& s, int mode);
+/// The seven-link family's mode of the Dynamics tab's row 21.
+inline constexpr int kSevenLinkReactionsMode = 3;
+
 /// Runs the begin routine of Kinematic row `problem` once per document; 0 or above 23 does
 /// nothing.
 void BeginKinematicsProblem(SharedState& s, int problem);

@@ -2,9 +2,13 @@
 
 #include <iterator>
 
+#include "subjects/statics/compound_rect_frame.h"
+#include "subjects/statics/compound_structure.h"
 #include "subjects/statics/corner_rod_cylinder.h"
+#include "subjects/statics/distributed_load_frame.h"
 #include "subjects/statics/force_moment.h"
 #include "subjects/statics/force_system_reduction.h"
+#include "subjects/statics/frame_reaction.h"
 #include "subjects/statics/plane_figure.h"
 #include "subjects/statics/plate_equilibrium.h"
 #include "subjects/statics/shaft_equilibrium.h"
@@ -15,6 +19,7 @@
 #include "subjects/statics/spatial_body_centroid.h"
 #include "subjects/statics/spatial_truss.h"
 #include "subjects/statics/static_invariants.h"
+#include "subjects/statics/three_body_compound_structure.h"
 #include "subjects/statics/three_body_structure_i.h"
 #include "subjects/statics/three_body_structure_ii.h"
 #include "subjects/statics/three_force_theorem.h"
@@ -48,7 +53,10 @@ constexpr ProblemRow kStaticsRows[] = {
      {15, 2, 3, 4, 5, 33, 32},
      BeginThreeForceTheoremProblem,
      WriteThreeForceTheoremVariant},                                  // 3 theorem of three forces
-    {"Determination of frame reaction", {12, 12, 3, 3, 25, 33, 32}},  // 4 reactions of a frame
+    {"Determination of frame reaction",
+     {12, 12, 3, 3, 25, 33, 32},
+     BeginFrameReactionProblem,
+     WriteFrameReactionVariant},  // 4 reactions of a frame
     {"Calculation of the the truss (column)        ",
      {30, 18, 30, 7, 9, 3, 3},
      BeginTrussColumnProblem,
@@ -57,11 +65,20 @@ constexpr ProblemRow kStaticsRows[] = {
      {5, 6, 6, 6, 9, 33, 32},
      BeginTriangularLatticeTrussProblem,
      WriteTriangularLatticeTrussVariant},                // 6 truss with a triangular lattice
-    {"Compound structure", {12, 12, 4, 3, 25, 33, 32}},  // 7 compound structure
+    {"Compound structure",
+     {12, 12, 4, 3, 25, 33, 32},
+     BeginCompoundStructureProblem,
+     WriteCompoundStructureVariant},  // 7 compound structure
     {"Compound rectangular frame ",
-     {12, 2, 3, 6, 6, 9, 9}},  // 8 compound rectangular frame, mode 8
+     {12, 2, 3, 6, 6, 9, 9},
+     [](SharedState& s) { BeginCompoundRectFrameProblem(s, 8); },
+     [](SharedState& s) {
+       WriteCompoundRectFrameVariant(s, 8);
+     }},  // 8 compound rectangular frame, mode 8
     {"Compound frame under distributed force",
-     {4, 2, 2, 2, 8, 10, 8}},  // 9 compound frame under distributed force
+     {4, 2, 2, 2, 8, 10, 8},
+     BeginDistributedLoadFrameProblem,
+     WriteDistributedLoadFrameVariant},  // 9 compound frame under distributed force
     {"Static Invariants     ",
      {64, 64, 64, 3, 3, 10, 10},
      BeginStaticInvariantsProblem,
@@ -91,7 +108,9 @@ constexpr ProblemRow kStaticsRows[] = {
      BeginPlaneFigureProblem,
      WritePlaneFigureVariant},  // 15 geometrical characteristics of plane figures
     {"Compound structure (3 body)  ",
-     {8, 2, 2, 9, 4, 9, 9}},  // 16 compound structure of three bodies
+     {8, 2, 2, 9, 4, 9, 9},
+     BeginThreeBodyStructureProblem,
+     WriteThreeBodyStructureVariant},  // 16 compound structure of three bodies
     {"Equilibrium of simple frame  ",
      {10, 8, 3, 3, 3, 3, 3},
      BeginSimpleFrameProblem,

@@ -20,10 +20,16 @@
 #include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
 #include "subjects/structural/cantilever_frame_displacement.h"
+#include "subjects/structural/continuous_beam.h"
 #include "subjects/structural/frame_force_method.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
+#include "subjects/structural/indeterminate_truss.h"
 #include "subjects/structural/one_joint_frame.h"
+#include "subjects/structural/parabolic_arch.h"
+#include "subjects/structural/simple_beam.h"
+#include "subjects/structural/split_beam.h"
+#include "subjects/structural/truss_influence_line.h"
 #include "subjects/structural/two_joint_frame.h"
 
 namespace strength {
@@ -49,7 +55,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {4, 10, 10, 10, 10, 10, 10},
      BeginPlaneStressProblem,
      WritePlaneStressVariant},            // 3 plane stress
-    {"Beam                                    ", {6, 6, 6, 6, 6, 6, 6}},  // 4 simple beam
+    {"Beam                                    ",
+     {6, 6, 6, 6, 6, 6, 6},
+     structural::BeginSimpleBeamProblem,
+     structural::WriteSimpleBeamVariant},  // 4 simple beam
     {"Statically indeterminate frame (the method of forces)",
      {6, 2, 3, 4, 6, 10, 14},
      structural::BeginIndeterminateFrameForceMethodProblem,
@@ -60,9 +69,17 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::BeginIndeterminateRodSystemProblem,
      structural::WriteIndeterminateRodSystemVariant},  // 7
     {"Statically indeterminate truss    ",
-     {30, 18, 14, 7, 9, 6, 5}},                                     // 8 indeterminate truss, mode 1
-    {"Multispan split-beam         ", {4, 6, 6, 5, 5, 5, 5}},       // 9 hinged multispan beam
-    {"Multispan continuous beam         ", {6, 5, 5, 3, 3, 3, 5}},  // 10 continuous beam
+     {30, 18, 14, 7, 9, 6, 5},
+     [](SharedState& s) { structural::BeginIndeterminateTrussProblem(s, 1); },
+     [](SharedState& s) { structural::WriteIndeterminateTrussVariant(s, 1); }},  // 8 indeterminate truss, mode 1
+    {"Multispan split-beam         ",
+     {4, 6, 6, 5, 5, 5, 5},
+     structural::BeginHingedMultispanBeamProblem,
+     structural::WriteHingedMultispanBeamVariant},  // 9 hinged multispan beam
+    {"Multispan continuous beam         ",
+     {6, 5, 5, 3, 3, 3, 5},
+     structural::BeginContinuousBeamProblem,
+     structural::WriteContinuousBeamVariant},  // 10 continuous beam
     {"Three-dimensional stress state ",
      {5, 30, 30, 30, 30, 30, 30},
      BeginSpatialStressStateProblem,
@@ -79,7 +96,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {5, 5, 5, 30, 30, 30, 8},
      structural::BeginFrameUnknownCountProblem,
      structural::WriteFrameUnknownCountVariant},  // 14 number of unknowns
-    {"3-hinge arch", {6, 5, 5, 8, 9, 9, 4}},                        // 15 arch, mode 1
+    {"3-hinge arch",
+     {6, 5, 5, 8, 9, 9, 4},
+     [](SharedState& s) { structural::BeginArchProblem(s, 1); },
+     [](SharedState& s) { structural::WriteArchVariant(s, 1); }},  // 15 arch, mode 1
     {"Tension and compression rod",
      {10, 10, 10, 10, 10, 10, 10},
      BeginSteppedBarTensionProblem,
@@ -96,7 +116,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {8, 8, 8, 8, 120, 120, 120},
      BeginOpenProfileTwistProblem,
      WriteOpenProfileTwistVariant},           // 19 open profile, relative twist
-    {"2-hinge arch", {6, 5, 5, 8, 9, 9, 4}},  // 20 arch, mode 2
+    {"2-hinge arch",
+     {6, 5, 5, 8, 9, 9, 4},
+     [](SharedState& s) { structural::BeginArchProblem(s, 2); },
+     [](SharedState& s) { structural::WriteArchVariant(s, 2); }},  // 20 arch, mode 2
     {"Statically indeterminate frame", {3, 4, 5, 5, 10, 20, 20}},  // 21 frame hinge displacement
     {"Complex impedance prismatic of bar",
      {12, 12, 12, 20, 20, 20, 20},
@@ -105,9 +128,13 @@ constexpr ProblemRow kMechanicsRows[] = {
     {"Statically indeterminate rod system (1)",
      {5, 5, 5, 5, 5, 5, 5}},  // 23 plate on four rods; Level 1: plate on two rods
     {"Analysis of statically indeterminate trusses (2)",
-     {30, 18, 14, 7, 9, 6, 5}},  // 24 indeterminate truss, mode 2
+     {30, 18, 14, 7, 9, 6, 5},
+     [](SharedState& s) { structural::BeginIndeterminateTrussProblem(s, 2); },
+     [](SharedState& s) { structural::WriteIndeterminateTrussVariant(s, 2); }},  // 24 indeterminate truss, mode 2
     {"Lines of influence efforts in the rods trusses",
-     {18, 5, 5, 7, 2, 6, 5}},                                      // 25 truss influence lines
+     {18, 5, 5, 7, 2, 6, 5},
+     structural::BeginTrussInfluenceLineProblem,
+     structural::WriteTrussInfluenceLineVariant},  // 25 truss influence lines
     {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
     {"Torsion bars open profile  ",
      {10, 2, 2, 2, 2, 8, 8},

@@ -68,8 +68,11 @@ std::vector<Table> Tables(const std::string& ans) {
 }
 
 // Rows whose head keeps a cell that only some variants fill: Logic row 3 heads a second
-// minimal form that few functions have (its heading is empty; left to the Logic tab).
-bool HeadMayOutnumberRows(int subject, int row) { return subject == 9 && row == 3; }
+// minimal form that few functions have (its heading is empty; left to the Logic tab). Dynamics
+// row 21 keeps the velocity heads of the figure's joints over a key of variant numbers only.
+bool HeadMayOutnumberRows(int subject, int row) {
+  return (subject == 9 && row == 3) || (subject == 7 && row == 21);
+}
 
 // The columns a row takes: one per cell, n for a cell \multicolumn{n}.
 int CellCount(const std::vector<std::string>& cells) {

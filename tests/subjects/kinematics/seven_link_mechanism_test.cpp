@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "shell/dispatch.h"
+#include "subjects/kinematics/kinematics.h"
+#include "subjects/kinematics/kinematics_check.h"
+
+namespace {
+
+using kinematics_check::Agrees;
+using kinematics_check::RunOne;
+
+constexpr double kPi = std::numbers::pi;
+
+struct P2d {
+  double x = 0, y = 0;
+};
+P2d operator+(P2d a, P2d b) { return {a.x + b.x, a.y + b.y}; }
+P2d operator-(P2d a, P2d b) { return {a.x - b.x, a.y - b.y}; }
+P2d operator*(double k, P2d a) { return {k * a.x, k * a.y}; }
+double Len(P2d a) { return std::hypot(a.x, a.y); }
+P2d Rotate(P2d a, double t) {
+  return {a.x * std::cos(t) - a.y * std::sin(t), a.x * std::sin(t) + a.y * std::cos(t)};
+}
+double Angle(P2d a) { return std::atan2(a.y, a.x); }
+
+double NumberAfter(const std::string& text, const std::string& marker) {
+  const std::size_t at = text.find(marker);
+  if (at == std::string::npos) return std::nan("");
+  return std::strtod(text.c_str() + at + marker.size(), nullptr);
+}
+
+// The cells of an answers row; a cell that holds no number ("--") reads as nan.
+std::vector<double> RowCells(const std::string& row) {
+  std::vector<double> out;
+  std::string cell;
+  auto flush = [&] {
+    std::string c;
+    for (char ch : cell) {
+      if (ch != ' ' && ch != '\r' && ch != '\n') c += ch;
+    }
+    char* end = nullptr;
+    const double x = std::strtod(c.c_str(), &end);
+    out.push_back(!c.empty() && end == c.c_str() + c.size() ? x : std::nan(""));
+    cell.clear();
+  };
+  for (char ch : row) {
+    if (ch == '&') {
+      flush();
+    } else {
+      cell += ch;
+    }
+  }
+  flush();
+  return out;
+}
+
+P2d Intersect(P2d c1, double r1, P2d c2, double r2, P2d near) {
+  const double d = Len(c2 - c1);
+  const double a = (r1 * r1 - r2 * r2 + d * d) / (2 * d);
+  const double h = std::sqrt(std::max(0.0, r1 * r1 - a * a));
+  const P2d u = (1 / d) * (c2 - c1);
+  const P2d m = c1 + a * u;
+  const P2d p1{m.x - h * u.y, m.y + h * u.x}, p2{m.x + h * u.y, m.y - h * u.x};
+  return Len(p1 - near) < Len(p2 - near) ? p1 : p2;
+}
+
+// The point of the horizontal line through `on` at distance L from p, nearest `on`.
+P2d OnHorizontal(P2d p, double L, P2d on) {
+  const double dy = p.y - on.y;
+  const double dx = std::sqrt(std::max(0.0, L * L - dy * dy));
+  const double x1 = p.x - dx, x2 = p.x + dx;
+  return {std::abs(x1 - on.x) < std::abs(x2 - on.x) ? x1 : x2, on.y};
+}
+
+// Where x0 of a rigid body goes when its points p0 and q0 go to p and q.
+P2d Carry(P2d p0, P2d q0, P2d p, P2d q, P2d x0) {
+  return p + Rotate(x0 - p0, Angle(q - p) - Angle(q0 - p0));
+}
+
+// The mechanism as the data text and the figure give it: the joints of the left rod A-B-C at
+// x = 0, the right rod E-F-G, the pivots O, K and H at the printed angle in their quadrants.
+struct Mechanism {
+  int p5 = 1;
+  double w = 0;
+  double a = 0, c = 0, oa = 0, kg = 0, eh = 0, d = 0;
+  P2d A, B, C, D, E, F, G, H, O, N, K;
+};
+
+Mechanism Build(const kinematics_check::Params& p, const std::string& main) {
+  Mechanism m;
+  m.p5 = p[4];
+  const int P5 = p[4];
+  m.w = NumberAfter(main, "}=");
+  const double alpha = NumberAfter(main, "$\\alpha=") * kPi / 180;
+  EXPECT_EQ(alpha, (p[1] == p[2] ? 45 : 30) * kPi / 180);
+  m.a = NumberAfter(main, "$AB=");
+  m.c = NumberAfter(main, "$BC=");
+  m.oa = NumberAfter(main, "$OA=");
+  m.kg = NumberAfter(main, "$KG=");
+  m.eh = NumberAfter(main, "$EH=");
+  double pp = 0, qq = 0, fe = 0, fg = 0;
+  if (P5 <= 3) {
+    pp = NumberAfter(main, "$NB="), qq = NumberAfter(main, "$NF=");
+  } else if (P5 <= 5) {
+    pp = NumberAfter(main, "$DB="), qq = NumberAfter(main, "$DF=");
+  } else if (P5 <= 8) {
+    pp = NumberAfter(main, "$BF="), qq = NumberAfter(main, "$NF=");
+  } else {
+    pp = NumberAfter(main, "$BF="), qq = NumberAfter(main, "$FD=");
+  }
+  m.d = NumberAfter(main, P5 == 4 || P5 == 5 || P5 >= 9 ? "$NC=" : "$CD=");
+  fg = NumberAfter(main, "$FG=");
+  fe = P5 >= 6 && P5 <= 8 ? fg + NumberAfter(main, "$GE=") : NumberAfter(main, "$FE=");
+  EXPECT_FALSE(std::isnan(pp + qq + fe + fg + m.a + m.c + m.oa + m.kg + m.eh + m.d)) << main;
+  m.A = {0, -m.a};
+  m.B = {0, 0};
+  m.C = {0, m.c};
+  const double xe = P5 <= 5 ? pp + qq : pp;
+  m.E = {xe, -fe};
+  m.F = {xe, 0};
+  m.G = {xe, P5 <= 5 ? fg : -fg};
+  const bool one = P5 == 1 || P5 == 2 || P5 == 3 || P5 == 6 || P5 == 7 || P5 == 8;
+  const double side = 3 - 2 * p[1];
+  const P2d far = P5 <= 5 ? P2d{pp, 0} : P2d{pp + qq, 0};
+  if (one) {
+    m.N = far;
+    m.D = {side * m.d, m.c};
+  } else {
+    m.D = far;
+    m.N = {side * m.d, m.c};
+  }
+  auto place = [&](int q, P2d from, double L) {
+    const double sx = q == 1 || q == 4 ? 1 : -1, sy = q <= 2 ? 1 : -1;
+    return from + P2d{L * sx * std::cos(alpha), L * sy * std::sin(alpha)};
+  };
+  m.O = place(p[0], m.A, m.oa);
+  m.K = place(p[2], m.G, m.kg);
+  m.H = place(p[3], m.E, m.eh);
+  return m;
+}
+
+struct Positions {
+  P2d A, B, C, D, E, F, G, H;
+};
+
+// The mechanism with its driving link turned by q from the drawn position.
+Positions Move(const Mechanism& m, double q) {
+  Positions s;
+  const int P5 = m.p5;
+  const bool one = P5 == 1 || P5 == 2 || P5 == 3 || P5 == 6 || P5 == 7 || P5 == 8;
+  auto rod_right = [&](Positions& t) {
+    // The rod F-G-E with the rocker K-G, and the slider H.
+    t.G = Intersect(t.F, Len(m.G - m.F), m.K, m.kg, m.G);
+    t.E = Carry(m.F, m.G, t.F, t.G, m.E);
+    t.H = OnHorizontal(t.E, m.eh, m.H);
+  };
+  if (P5 == 3 || P5 == 7) {
+    s.G = m.K + Rotate(m.G - m.K, q);
+    s.F = Intersect(m.N, Len(m.F - m.N), s.G, Len(m.G - m.F), m.F);
+    s.E = Carry(m.F, m.G, s.F, s.G, m.E);
+    s.H = OnHorizontal(s.E, m.eh, m.H);
+    s.B = Carry(m.N, m.F, m.N, s.F, m.B);
+    s.A = Intersect(m.O, m.oa, s.B, m.a, m.A);
+    s.C = Carry(m.A, m.B, s.A, s.B, m.C);
+    s.D = OnHorizontal(s.C, Len(m.D - m.C), m.D);
+    return s;
+  }
+  if (one) {
+    if (P5 == 1 || P5 == 6) {
+      s.A = m.O + Rotate(m.A - m.O, q);
+      s.B = Intersect(s.A, m.a, m.N, Len(m.B - m.N), m.B);
+    } else {
+      s.B = m.N + Rotate(m.B - m.N, q);
+      s.A = Intersect(m.O, m.oa, s.B, m.a, m.A);
+    }
+    s.C = Carry(m.A, m.B, s.A, s.B, m.C);
+    s.D = OnHorizontal(s.C, Len(m.D - m.C), m.D);
+    s.F = Carry(m.N, m.B, m.N, s.B, m.F);
+  } else {
+    if (P5 == 4 || P5 == 10) {
+      s.A = m.O + Rotate(m.A - m.O, q);
+      s.C = Intersect(s.A, m.a + m.c, m.N, Len(m.C - m.N), m.C);
+    } else {
+      s.C = m.N + Rotate(m.C - m.N, q);
+      s.A = Intersect(m.O, m.oa, s.C, m.a + m.c, m.A);
+    }
+    s.B = Carry(m.A, m.C, s.A, s.C, m.B);
+    s.D = OnHorizontal(s.B, Len(m.D - m.B), m.D);
+    s.F = Carry(m.B, m.D, s.B, s.D, m.F);
+  }
+  rod_right(s);
+  return s;
+}
+
+double AngleChange(P2d v, P2d ref) {
+  double a = Angle(v) - Angle(ref);
+  while (a > kPi) a -= 2 * kPi;
+  while (a <= -kPi) a += 2 * kPi;
+  return a;
+}
+
+void CheckRow10(const kinematics_check::Params& p, int level) {
+  const auto v = RunOne(10, p, level);
+  const std::string what = kinematics_check::Describe(p) + " level " + std::to_string(level) +
+                           "\n" + v.main;
+  const Mechanism m = Build(p, v.main);
+  EXPECT_EQ(m.w, p[5]) << what;
+  const double h = 1e-4;
+  Positions q[5];
+  for (int i = 0; i < 5; ++i) q[i] = Move(m, m.w * (i - 2) * h);
+  auto rates = [&](const std::function<double(const Positions&)>& f) {
+    double y[5];
+    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
+    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
+                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+  };
+  auto motion = [&](P2d Positions::*pt) {
+    const auto [vx, ax] = rates([&](const Positions& s) { return (s.*pt).x; });
+    const auto [vy, ay] = rates([&](const Positions& s) { return (s.*pt).y; });
+    return std::pair{std::hypot(vx, vy), std::hypot(ax, ay)};
+  };
+  auto omega = [&](const std::function<P2d(const Positions&)>& vec) {
+    const P2d ref = vec(q[2]);
+    return rates([&](const Positions& s) { return AngleChange(vec(s), ref); }).first;
+  };
+  P2d Positions::*points[] = {&Positions::A, &Positions::B, &Positions::C, &Positions::D,
+                              &Positions::E, &Positions::F, &Positions::G, &Positions::H};
+  const auto row1 = RowCells(v.answers), row2 = RowCells(v.second_answers);
+  ASSERT_EQ(row1.size(), 9u) << v.answers;
+  ASSERT_EQ(row2.size(), 15u) << v.second_answers;
+  for (int i = 0; i < 8; ++i) {
+    const double speed = motion(points[i]).first;
+    EXPECT_TRUE(Agrees(row1[i + 1], speed, 3, 2e-6))
+        << what << v.answers << "\ncell " << i + 1 << " expected " << speed;
+  }
+  const bool one = p[4] == 1 || p[4] == 2 || p[4] == 3 || p[4] == 6 || p[4] == 7 || p[4] == 8;
+  const double w[] = {
+      omega([&](const Positions& s) { return s.A - m.O; }),
+      omega([](const Positions& s) { return s.C - s.A; }),
+      one ? omega([](const Positions& s) { return s.D - s.C; }) : std::nan(""),
+      omega([](const Positions& s) { return s.F - s.B; }),
+      omega([](const Positions& s) { return s.E - s.F; }),
+      omega([&](const Positions& s) { return s.G - m.K; }),
+      omega([](const Positions& s) { return s.H - s.E; }),
+      one ? std::nan("") : omega([&](const Positions& s) { return s.C - m.N; })};
+  for (int i = 0; i < 8; ++i) {
+    if (std::isnan(w[i])) {
+      EXPECT_TRUE(std::isnan(row2[i + 1])) << what << v.second_answers << " cell " << i + 1;
+    } else {
+      EXPECT_TRUE(Agrees(row2[i + 1], w[i], 3, 2e-6))
+          << what << v.second_answers << "\ncell " << i + 1 << " expected " << w[i];
+    }
+  }
+  const bool lower = p[4] == 3 || p[4] == 7;
+  const int asked[] = {0, 1, 2, 4, 5, 6};
+  for (int k = 0; k < 6; ++k) {
+    const bool given = lower ? k >= 3 : k < 3;
+    if (!given) {
+      EXPECT_TRUE(std::isnan(row2[9 + k])) << what << v.second_answers;
+      continue;
+    }
+    const double acc = 0.01 * motion(points[asked[k]]).second;
+    EXPECT_TRUE(Agrees(row2[9 + k], acc, 3, 5e-6))
+        << what << v.second_answers << "\ncell " << 9 + k << " expected " << acc;
+  }
+}
+
+TEST(SevenLinkMechanism, AnswersFollowFromTheMechanismsMotion) {
+  long long checked = 0;
+  kinematics_check::ForEachSample(
+      {4, 2, 4, 4, 10, 4, 1}, 600,
+      [&](const auto& p, int level) {
+        CheckRow10(p, level == 2 ? 10 : level);
+        ++checked;
+      },
+      2);
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 2 * 4 * 4 * 10 * 4 * 2)) << checked;
+}
+
+// One variant of Dynamics row 21 (the family's reactions mode).
+kinematics_check::Variant RunReactionsRow(const kinematics_check::Params& p, int level) {
+  auto s = testing_support::NewState();
+  s->Level = level;
+  s->SubjectIndex = 7;
+  s->ProblemNumber = 21;
+  const auto& table = shell::DefaultSubjectTable();
+  shell::BeginSubjectProblem(*s, 21, table);
+  const std::size_t m0 = testing_support::MainText(*s).size();
+  const std::size_t a0 = testing_support::AnsText(*s).size();
+  const std::size_t b0 = testing_support::Ans2Text(*s).size();
+  testing_support::SetVariant(*s, 1, p);
+  shell::WriteSubjectVariant(*s, 21, table);
+  kinematics_check::Variant v;
+  v.main = testing_support::MainText(*s).substr(m0);
+  v.answers = testing_support::AnsText(*s).substr(a0);
+  v.second_answers = testing_support::Ans2Text(*s).substr(b0);
+  return v;
+}
+
+TEST(SevenLinkMechanism, GoldenLines) {
+  // P5 = 3: structure I driven by the rocker K-G; the key leaves NC empty and gives a_E, a_F,
+  // a_G. The lengths stand in the data at every Level.
+  const auto v = RunOne(10, {1, 2, 3, 4, 3, 2, 1}, 3);
+  EXPECT_NE(v.main.find("\\hfill\\parbox[b]{120pt}{\\small $\\omega_{KG}=2$~рад/с, "
+                        "$\\alpha=30^\\circ$, \\\\\r\n $AB=30$, $BC=30 $,\\\\ \r\n$NB=60 $, $NF=30 $,\\\\ \r\n"),
+            std::string::npos)
+      << v.main;
+  EXPECT_NE(v.main.find("$KG=20 $.\\\\ $a_G,\\ a_F,\\ a_E$-- ?\r\n}"), std::string::npos) << v.main;
+  EXPECT_EQ(v.answers, " 1&  80.000&  69.282&  80.000&  40.000&  36.056&  34.641&  40.000&  10.000");
+  EXPECT_EQ(v.second_answers,
+            " 1&  2.667&  1.333& -4.619&  1.155&  0.667&  2.000& -1.333&  --      &-- &-- & --  &  "
+            "0.323& 0.481& 0.800");
+  // P5 = 10: structure II, the rod B-F-D with its jog at F, NC in the key, CD empty.
+  const auto w = RunOne(10, {4, 1, 2, 3, 10, 1, 1}, 1);
+  EXPECT_EQ(w.answers, " 1&  20.000&  17.638&  17.321&   3.333&   3.762&   4.807&   4.000&   3.467");
+  EXPECT_EQ(w.second_answers,
+            " 1&  1.000& -0.333&  --   &  0.173&  0.053& -0.160& -0.133&  0.433& 0.200& 0.163& 0.153 "
+            "&-- &-- & -- ");
+  EXPECT_NE(w.main.find("$\\omega_{OA}=1$~рад/с"), std::string::npos) << w.main;
+  // Mode 3: the figure and the numbers, nothing after the picture; D and H drawn as hinges
+  // where P2 says.
+  const auto r = RunReactionsRow({2, 2, 1, 3, 6, 33, 32}, 1);
+  EXPECT_EQ(r.main.substr(r.main.size() - 15), "\\end{picture}\r\n") << r.main;
+  EXPECT_EQ(r.answers, " 1") << r.answers;
+  EXPECT_EQ(r.second_answers, " 1") << r.second_answers;
+}
+
+// Every quadrant of O, K and H gets its label beside the pivot's support.
+TEST(SevenLinkMechanism, PivotLabelsStandBesideTheirSupports) {
+  auto put_at = [](const std::string& text, const std::string& what) {
+    std::vector<P2d> out;
+    for (std::size_t at = text.find("){" + what + "}"); at != std::string::npos;
+         at = text.find("){" + what + "}", at + 1)) {
+      const std::size_t open = text.rfind("\\put(", at);
+      char* end = nullptr;
+      const double x = std::strtod(text.c_str() + open + 5, &end);
+      out.push_back({x, std::strtod(end + 1, nullptr)});
+    }
+    return out;
+  };
+  for (int p5 : {1, 4, 7, 9}) {
+    for (int q = 1; q <= 4; ++q) {
+      const auto v = RunOne(10, {q, 1, q, q, p5, 1, 1});
+      const auto boxes = put_at(v.main, "\\usebox{\\hing}");
+      const auto blocks = put_at(v.main, "\\usebox{\\slblockh}");
+      for (const char* label : {"\\sO", "\\sK", "\\sH"}) {
+        const auto at = put_at(v.main, label);
+        ASSERT_EQ(at.size(), 1u) << label << "\n" << v.main;
+        double nearest = 1e9;
+        for (const auto& b : boxes) nearest = std::min(nearest, Len(b - at[0]));
+        for (const auto& b : blocks) nearest = std::min(nearest, Len(b - at[0]));
+        EXPECT_LT(nearest, 20) << label << " P5=" << p5 << " quadrant " << q;
+      }
+    }
+  }
+}
+
+}  // namespace
