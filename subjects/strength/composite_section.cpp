@@ -17,10 +17,9 @@ namespace strength {
 
 namespace {
 
-// The passes over the elements: sizing (extents only, s set), drawing (records and figure,
-// s set) and the records alone (s null, nothing written).
+// The two passes over the elements: sizing (extents only) and drawing (records and figure).
 struct Placement {
-  Placement(SharedState* state, const RolledProfileTables& tables) : s(state), t(tables) {}
+  Placement(SharedState& state, const RolledProfileTables& tables) : s(&state), t(tables) {}
   SharedState* s;
   const RolledProfileTables& t;
   bool draw = false;
@@ -79,7 +78,7 @@ void DrawLyingChannelHalf(SharedState& s, double a1, double a2, double a3, doubl
 
 void PlaceEqualAngle(Placement& p, int k, int row, int sm, int t) {
   const EqualAngleProfile& r = p.t.EqualAngleTable[row];
-  if (p.s) p.s->PointY[k] = t * r.b;
+  p.s->PointY[k] = t * r.b;
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -88,7 +87,6 @@ void PlaceEqualAngle(Placement& p, int k, int row, int sm, int t) {
   e.Jx = r.Jx;
   e.Jy = r.Jx;
   e.Jxy = (r.Jx - r.Jx0) * sm * t;
-  if (!p.s) return;
   SharedState& s = *p.s;
   const double L = s.Scale * r.b, T = s.Scale * r.t;
   p.height = L, p.width = L;
@@ -109,7 +107,7 @@ void WriteChannelLabelText(SharedState& s, const RolledProfileTables& t, int row
 
 void PlaceStandingChannel(Placement& p, int k, int row, int sm, int t) {
   const ChannelProfile& r = p.t.ChannelTable[row];
-  if (p.s) p.s->PointY[k] = t * 10 * r.number;
+  p.s->PointY[k] = t * 10 * r.number;
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -118,7 +116,6 @@ void PlaceStandingChannel(Placement& p, int k, int row, int sm, int t) {
   e.Jx = r.Jx;
   e.Jy = r.Jy;
   e.Jxy = 0;
-  if (!p.s) return;
   SharedState& s = *p.s;
   const double L = s.Scale * r.b, Hp = s.Scale * 10 * r.number;
   const double f = L / 9, c = L / 11;
@@ -134,7 +131,7 @@ void PlaceStandingChannel(Placement& p, int k, int row, int sm, int t) {
 
 void PlaceLyingChannel(Placement& p, int k, int row, int sm) {
   const ChannelProfile& r = p.t.ChannelTable[row];
-  if (p.s) p.s->PointY[k] = sm * r.b;
+  p.s->PointY[k] = sm * r.b;
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -143,7 +140,6 @@ void PlaceLyingChannel(Placement& p, int k, int row, int sm) {
   e.Jx = r.Jy;
   e.Jy = r.Jx;
   e.Jxy = 0;
-  if (!p.s) return;
   SharedState& s = *p.s;
   const double L = s.Scale * r.b, Hp = s.Scale * 10 * r.number;
   const double f = L / 9, c = L / 11;
@@ -159,7 +155,7 @@ void PlaceLyingChannel(Placement& p, int k, int row, int sm) {
 
 void PlaceIBeam(Placement& p, int k, int row, int sm) {
   const IBeamProfile& r = p.t.IBeamTable[row];
-  if (p.s) p.s->PointY[k] = sm * 10 * r.number;
+  p.s->PointY[k] = sm * 10 * r.number;
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -168,7 +164,6 @@ void PlaceIBeam(Placement& p, int k, int row, int sm) {
   e.Jx = r.Jx;
   e.Jy = r.Jy;
   e.Jxy = 0;
-  if (!p.s) return;
   SharedState& s = *p.s;
   const double L = s.Scale * r.b, Hp = s.Scale * 10 * r.number;
   const double w = L / 15;
@@ -204,23 +199,13 @@ void PlaceSectionElements(Placement& p, int p1, int p2, int p3, int p4, int p5, 
   PlaceElement(p, 1, p1, p3, p4, p4, p5);
   H = p.height;
   W = p.width;
-  if (p.s) WriteText(*p.s, "\\Blue{");
+  WriteText(*p.s, "\\Blue{");
   PlaceElement(p, 2, p2, p6, p6 + p3, 2 * p6, p7);
-  if (p.s) WriteText(*p.s, "}");
+  WriteText(*p.s, "}");
   W = std::max(W, p.width);
 }
 
 }  // namespace
-
-void PlaceCompositeSectionElements(const RolledProfileTables& t, int p1, int p2, int p3, int p4,
-                                   int p5, int p6, TSectionElement& e1, TSectionElement& e2) {
-  Placement p{nullptr, t};
-  p.draw = true;
-  double H = 0, W = 0;
-  PlaceSectionElements(p, p1, p2, p3, p4, p5, p6, 1, H, W);
-  e1 = p.e[1];
-  e2 = p.e[2];
-}
 
 CompositeSectionResult SolveCompositeSection(const TSectionElement& e1, const TSectionElement& e2) {
   CompositeSectionResult r;
@@ -273,7 +258,7 @@ void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) 
   const int p1 = s.P1, p2 = s.P2, p3 = s.P3, p4 = s.P4, p5 = s.P5, p6 = s.P6, p7 = s.P7;
   s.PointX[1] = 0, s.PointX[2] = 10, s.PointX[3] = 10;
   s.PointY[3] = 0;
-  Placement p{&s, t};
+  Placement p{s, t};
   double H = 0, W = 0;
   PlaceSectionElements(p, p1, p2, p3, p4, p5, p6, p7, H, W);
   FitPointsToBox(s, 3, 0);

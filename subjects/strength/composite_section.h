@@ -20,11 +20,6 @@ struct CompositeSectionResult {
   double Jmax = 0, Jmin = 0, alpha = 0;
 };
 
-/// Element 1 (kind p1, above the x axis) and element 2 (kind p2, below it) of the variant
-/// p1..p6; element 2 of kind 6 is always I-beam row 1.
-void PlaceCompositeSectionElements(const RolledProfileTables& t, int p1, int p2, int p3, int p4,
-                                   int p5, int p6, TSectionElement& e1, TSectionElement& e2);
-
 /// The parallel-axis sums and the principal moments of the two elements. alpha is 90 when
 /// the product of inertia is negligible and J_y is the larger moment, 0 when it is negligible
 /// otherwise.
