@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/random_source.h"
+
 namespace shell {
 
 /// How starting an external program ended.
@@ -17,8 +19,9 @@ enum class StartResult {
 
 /// Every outside effect of the shell that is not a file it reads or writes: message boxes,
 /// file dialogs, starting programs, the screen, the clock and the random numbers. The windows
-/// implement it with Qt; tests use a recording fake, so no test ever blocks.
-class Platform {
+/// implement it with Qt; tests use a recording fake, so no test ever blocks. Its random
+/// numbers are the program's one generator, which a Start hands to the generators.
+class Platform : public toolkit::RandomSource {
  public:
   virtual ~Platform() = default;
 
@@ -47,7 +50,7 @@ class Platform {
   /// The current date in the system's short form (e.g. "10.12.2026").
   virtual std::string ShortDate() = 0;
   /// A pseudo-random integer uniform in 0..n-1 (n >= 1), from a generator seeded from the clock.
-  virtual int RandomInt(int n) = 0;
+  int RandomInt(int n) override = 0;
 };
 
 }  // namespace shell

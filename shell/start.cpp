@@ -86,6 +86,19 @@ class LatexStudentNames {
   decltype(SharedState::StudentNames) saved_;
 };
 
+// The generators draw from the program's one generator, the platform's, for as long as the
+// Start writes; afterwards the state holds no reference to the platform.
+class RandomNumbersHandOver {
+ public:
+  RandomNumbersHandOver(SharedState& s, Platform& platform) : s_(s) { s.RandomNumbers = &platform; }
+  ~RandomNumbersHandOver() { s_.RandomNumbers = nullptr; }
+  RandomNumbersHandOver(const RandomNumbersHandOver&) = delete;
+  RandomNumbersHandOver& operator=(const RandomNumbersHandOver&) = delete;
+
+ private:
+  SharedState& s_;
+};
+
 void CloseAllQuietly(SharedState& s) {
   s.MainFile.CloseQuietly();
   s.AnswersFile.CloseQuietly();
@@ -214,6 +227,7 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
 
   try {
     const LatexStudentNames names(s);
+    const RandomNumbersHandOver random_numbers(s, platform);
     CreateAnswersFolder(session.StartDirectory);
     switch (s.DocumentMode) {
       case 0:

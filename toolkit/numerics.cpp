@@ -26,6 +26,11 @@ constexpr std::size_t kPermutationNameChars = 12;
 
 }  // namespace
 
+int Random(Run& r, int n) {
+  if (r.RandomNumbers == nullptr || n <= 1) return 0;
+  return r.RandomNumbers->RandomInt(n);
+}
+
 double Hypot(double a, double b) { return std::sqrt(a * a + b * b); }
 
 double Hypot3(double a, double b, double c) { return std::sqrt(a * a + b * b + c * c); }

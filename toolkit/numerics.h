@@ -13,6 +13,10 @@ using TBinaryDigits = IndexedArray<int, 1, 8>;
 /// A permutation of 1..n (n <= 8) as bytes, indices 1..8: p[k] is the image of k.
 using TPermutation = IndexedArray<std::uint8_t, 1, 8>;
 
+/// A draw uniform in 0..n-1 from the run's generator; 0 when the run has none (a run outside
+/// a Start, such as the near-duplicate pass, sees the same text every time). n >= 1.
+int Random(Run& r, int n);
+
 /// The square root of a*a + b*b.
 double Hypot(double a, double b);
 /// The square root of a*a + b*b + c*c.

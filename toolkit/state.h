@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/indexed_array.h"
+#include "toolkit/random_source.h"
 #include "toolkit/text_writer.h"
 
 namespace toolkit {
@@ -57,6 +58,10 @@ struct Run {
   bool AnswersOn = false;
   bool TicketProblemOn = false;
   bool WriteCramerRows = false;
+
+  /// The program's generator while a Start writes its document (the shell hands it over and
+  /// takes it back); none otherwise. Read it through toolkit::Random.
+  RandomSource* RandomNumbers = nullptr;
 
   // Layout values that the begin entries set and the shell reads.
   int ParboxWidth = 0;  ///< pt

@@ -93,7 +93,10 @@ constexpr ProblemRow kAlgebraRows[] = {
      {16, 3, 3, 4, 4, 4, 4},
      BeginCurveClassificationProblem,
      WriteCurveClassificationVariant},  // 20
-    {"Задачи аналитической геометрии в пространстве", {15, 5, 5, 5, 5, 5, 5}},        // 21
+    {"Задачи аналитической геометрии в пространстве",
+     {15, 5, 5, 5, 5, 5, 5},
+     BeginSpaceGeometryProblem,
+     WriteSpaceGeometryVariant},  // 21
     {"Центр кривой второго порядка                 ",
      {10, 10, 10, 10, 10, 10, 10},
      BeginCurveCentreProblem,

@@ -44,6 +44,9 @@ void BeginTetrahedronProblem(SharedState& s);
 void WriteTetrahedronVariant(SharedState& s);
 void BeginLineDistanceProblem(SharedState& s);
 void WriteLineDistanceVariant(SharedState& s);
+/// Fifteen kinds by P1: points, lines and planes in space; kind 7 draws its position.
+void BeginSpaceGeometryProblem(SharedState& s);
+void WriteSpaceGeometryVariant(SharedState& s);
 void BeginEllipseProblem(SharedState& s);
 void WriteEllipseVariant(SharedState& s);
 void BeginHyperbolaProblem(SharedState& s);

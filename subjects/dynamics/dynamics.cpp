@@ -14,10 +14,13 @@
 #include "subjects/dynamics/point_dynamics_theorems.h"
 #include "subjects/dynamics/point_motion_equation.h"
 #include "subjects/dynamics/reduced_masses.h"
+#include "subjects/dynamics/routh_function.h"
 #include "subjects/dynamics/shaft_reactions.h"
+#include "subjects/dynamics/stepped_block_disc.h"
 #include "subjects/dynamics/system_theorems.h"
 #include "subjects/dynamics/truss_oscillation.h"
 #include "subjects/dynamics/two_dof_oscillation.h"
+#include "subjects/dynamics/unknown_parameter_mechanism.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/rolling_disk_mechanism.h"
 
@@ -55,8 +58,13 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) { BeginSystemTheoremsProblem(s, 6); },
      [](SharedState& s) { WriteSystemTheoremsVariant(s, 6); }},  // 6
     {" Dynamic calculation of the mechanism with unknown parametre ",
-     {4, 16, 3, 4, 8, 33, 32}},                                                    // 7
-    {" The Theorem of change of kinetic energy (3) ", {60, 6, 10, 7, 9, 33, 32}},  // 8
+     {4, 16, 3, 4, 8, 33, 32},
+     [](SharedState& s) { BeginUnknownParameterMechanismProblem(s, 7); },
+     [](SharedState& s) { WriteUnknownParameterMechanismVariant(s, 7); }},  // 7
+    {" The Theorem of change of kinetic energy (3) ",
+     {60, 6, 10, 7, 9, 33, 32},
+     [](SharedState& s) { BeginEnergyAndGeneralEquationProblem(s, 8); },
+     [](SharedState& s) { WriteEnergyAndGeneralEquationVariant(s, 8); }},  // 8
     {" The Principle of possible movings (1) ",
      {4, 4, 4, 8, 2, 33, 32},
      [](SharedState& s) {
@@ -70,7 +78,9 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) { BeginSystemTheoremsProblem(s, 10); },
      [](SharedState& s) { WriteSystemTheoremsVariant(s, 10); }},  // 10
     {" The General equation of dynamics, 2 degrees of freedom (2) ",
-     {36, 6, 10, 7, 9, 33, 32}},  // 11
+     {36, 6, 10, 7, 9, 33, 32},
+     [](SharedState& s) { BeginEnergyAndGeneralEquationProblem(s, 11); },
+     [](SharedState& s) { WriteEnergyAndGeneralEquationVariant(s, 11); }},  // 11
     {" The Lever Zhukovsky. The iterative mechanism ",
      {4, 4, 4, 8, 2, 33, 32},
      [](SharedState& s) {
@@ -100,7 +110,10 @@ constexpr ProblemRow kDynamicsRows[] = {
        }
      }},  // 14 Level 1: cylinders and bar
     {"", {4, 16, 3, 4, 9, 33, 32}},                               // 15 blank
-    {" Function Routh", {12, 2, 2, 2, 2, 2, 2}},                  // 16
+    {" Function Routh",
+     {12, 2, 2, 2, 2, 2, 2},
+     BeginRouthFunctionProblem,
+     WriteRouthFunctionVariant},  // 16
     {" the Elementary fluctuations of system with 2 degrees of freedom ",
      {5, 5, 2, 3, 4, 33, 32},
      [](SharedState& s) { BeginTwoDofOscillationProblem(s, 17); },

@@ -3,7 +3,7 @@
 #include "figures/lines.h"
 #include "figures/supports.h"
 #include "subjects/mechanisms/catalogue.h"
-#include "subjects/mechanisms/named_boxes.h"
+#include "subjects/mechanisms/named_box.h"
 #include "toolkit/picture_frames.h"
 #include "toolkit/writers.h"
 

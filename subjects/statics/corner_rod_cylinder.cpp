@@ -33,7 +33,8 @@ struct CornerData {
   int P = 0, F = 0, R = 1, delta = 1, Mmin = 0, Mmax = 0;
   // family-specific drawing choices
   int kind = 1, a = 0, r = 1;
-  int M = 0;  // family 2: the couple with its sign
+  int M = 0;        // family 2: the couple with its sign
+  int M_sense = 1;  // family 2: the drawn couple, +1 counter-clockwise
 };
 
 void SetPoint(SharedState& s, int i, double x, double y) {
@@ -116,7 +117,11 @@ void SolveCornerFamily2(SharedState& s, CornerData& d) {
   d.P = 100 * d.R * sg * (u - A) + d.sum;
   d.F = sg * (A - v) * d.delta;
   d.M = (100 * sg * d.R * (A - u) + d.P) * w + sg * (A - u) * (v - yC) * d.delta;
-  d.Mmax = std::abs(d.M);
+  // M (counter-clockwise) bounds the couple from above when the cylinder stands right of the
+  // rod (w > 0) and from below when it stands left: the couple is drawn in the sense in which
+  // the bound is an upper one, so M_max is M in that sense and may be negative.
+  d.M_sense = w > 0 ? 1 : -1;
+  d.Mmax = d.M_sense * d.M;
   AnsWriteLine(s, Number(s) + "& $-\\infty$ &$" + Int5(d.Mmax) + "$");
 }
 
@@ -146,9 +151,15 @@ void SolveCornerFamily3(SharedState& s, CornerData& d) {
   AnsWriteLine(s, Number(s) + "&$" + Int5(d.Mmin) + " $&$" + Int5(d.Mmax) + "$");
 }
 
+// A limit of the couple, num / den N·m: whole numbers as such, else with two decimals.
+std::string Limit5(long long num, long long den) {
+  if (num % den == 0) return Int5(static_cast<int>(num / den));
+  return toolkit::FormatFixed(static_cast<double>(num) / static_cast<double>(den), 5, 2);
+}
+
 void SolveCornerFamily4(SharedState& s, CornerData& d) {
   const auto &e = d.e, &g = d.g, &q = d.q;
-  const int k = q[4] + 1;
+  int k = q[4] + 1;
   const int a = e[4] + 4 + q[4] + q[1];
   const int b = g[1] + 3 + q[2];
   const int ee = g[2] + 2 + g[3];
@@ -162,14 +173,36 @@ void SolveCornerFamily4(SharedState& s, CornerData& d) {
   SetPoint(s, 5, 0, 0);
   SetPoint(s, 6, -1, -1);
   SetPoint(s, 7, 1, 1);
+  // arm: the height of F's line above the corner's hinge. At the couple that leaves the
+  // cylinder without rolling tendency it presses on the floor only when k e + arm > 0; else
+  // no couple holds the system, and the cylinder is made heavier (a larger k).
+  const int arm = ym - d.s2 * b;
+  while (k * ee + arm <= 0) ++k;
   int v[4];
   v[0] = 100 * d.R * d.s3 * ee - d.s2 * b * d.delta;
   v[1] = k * v[0] * d.s3;
   v[2] = 100 * d.R * a * (d.s2 * b - ym) - k * d.s3 * a * d.s2 * b * d.delta;
   v[3] = 100 * d.R * (k * ee - d.s2 * b + ym);
   toolkit::NormalizeIntVector(v, 4);
-  d.F = v[0], d.P = v[1], d.Mmax = v[2];
-  AnsWriteLine(s, Number(s) + "& $-\\infty$  &$" + Int5(d.Mmax) + "$");
+  d.F = v[0], d.P = v[1];
+  // The couple on the rod shifts the rod's end forces vertically: the cylinder's pressure N
+  // and, through the corner's moment about its hinge, the horizontal push that rolls it. Both
+  // senses of rolling bound the couple, each where R times the push reaches delta N:
+  // limit = sigma1 L (s delta B P - 100 R arm F) / (100 R E + s delta B) for s = +1, -1, with
+  // L = sigma1 a, B = sigma2 b, E = sigma3 e, in the drawn sense (counter-clockwise when
+  // sigma1 = -1).
+  const long long L = d.s1 * a, B = d.s2 * b, E = d.s3 * ee;
+  long long num[2], den[2];
+  for (int i = 0; i < 2; ++i) {
+    const long long sg = i == 0 ? 1 : -1;
+    num[i] = d.s1 * L * (sg * d.delta * B * d.P - 100LL * d.R * arm * d.F);
+    den[i] = 100LL * d.R * E + sg * d.delta * B;
+    if (den[i] < 0) num[i] = -num[i], den[i] = -den[i];
+  }
+  const bool first_lower = num[0] * den[1] < num[1] * den[0];
+  const int lo = first_lower ? 0 : 1, hi = 1 - lo;
+  AnsWriteLine(s, Number(s) + "&$" + Limit5(num[lo], den[lo]) + "$&$" + Limit5(num[hi], den[hi]) +
+                      "$");
 }
 
 void SolveCornerFamily5(SharedState& s, CornerData& d) {
@@ -243,7 +276,7 @@ void DrawCornerFamily2(SharedState& s, const CornerData& d, int rho) {
   DrawThickRedForce(s, 1, 0, "$F$", d.F, X[5], Y[5], 15, 6, 2);
   DrawDimensionChains(s, 5, -10, -12, 1, s.Scale, s.Scale, 1);
   const double xm = (X[2] + X[3]) / 2;
-  PutBox(s, d.M > 0 ? "rmomentp" : "rmomentm", xm, Y[2]);
+  PutBox(s, d.M_sense > 0 ? "rmomentp" : "rmomentm", xm, Y[2]);
   PutLabel(s, "$M$", xm + 7, Y[2] + 2);
 }
 

@@ -19,14 +19,20 @@
 #include "subjects/strength/stepped_rod_stability.h"
 #include "subjects/structural/beam_influence_line.h"
 #include "subjects/structural/beam_mass_oscillation.h"
+#include "subjects/structural/bent_rod_deformation.h"
 #include "subjects/structural/cantilever_frame_displacement.h"
 #include "subjects/structural/continuous_beam.h"
+#include "subjects/structural/finite_element_chain.h"
+#include "subjects/structural/frame_displacement_method.h"
 #include "subjects/structural/frame_force_method.h"
+#include "subjects/structural/frame_hinge_displacement.h"
 #include "subjects/structural/frame_unknown_count.h"
 #include "subjects/structural/indeterminate_rod_system.h"
 #include "subjects/structural/indeterminate_truss.h"
 #include "subjects/structural/one_joint_frame.h"
 #include "subjects/structural/parabolic_arch.h"
+#include "subjects/structural/plate_on_four_rods.h"
+#include "subjects/structural/plate_on_two_rods.h"
 #include "subjects/structural/simple_beam.h"
 #include "subjects/structural/split_beam.h"
 #include "subjects/structural/truss_influence_line.h"
@@ -46,7 +52,9 @@ using subjects::ProblemRow;
 // folder.
 constexpr ProblemRow kMechanicsRows[] = {
     {"Calculation of the frame by the displacement    ",
-     {3, 8, 3, 5, 5, 5, 8}},  // 1 frame by the displacement method
+     {3, 8, 3, 5, 5, 5, 8},
+     structural::BeginFrameDisplacementMethodProblem,
+     structural::WriteFrameDisplacementMethodVariant},  // 1 frame by the displacement method
     {"Structural models of the environment            ",
      {10, 2, 2, 2, 2, 33, 32},
      BeginRheologicalModelProblem,
@@ -120,13 +128,20 @@ constexpr ProblemRow kMechanicsRows[] = {
      {6, 5, 5, 8, 9, 9, 4},
      [](SharedState& s) { structural::BeginArchProblem(s, 2); },
      [](SharedState& s) { structural::WriteArchVariant(s, 2); }},  // 20 arch, mode 2
-    {"Statically indeterminate frame", {3, 4, 5, 5, 10, 20, 20}},  // 21 frame hinge displacement
+    {"Statically indeterminate frame",
+     {3, 4, 5, 5, 10, 20, 20},
+     structural::BeginFrameHingeDisplacementProblem,
+     structural::WriteFrameHingeDisplacementVariant},  // 21 frame hinge displacement
     {"Complex impedance prismatic of bar",
      {12, 12, 12, 20, 20, 20, 20},
      BeginPrismCombinedLoadingProblem,
      WritePrismCombinedLoadingVariant},  // 22 prism under combined loading
     {"Statically indeterminate rod system (1)",
-     {5, 5, 5, 5, 5, 5, 5}},  // 23 plate on four rods; Level 1: plate on two rods
+     {5, 5, 5, 5, 5, 5, 5},
+     structural::BeginPlateOnFourRodsProblem,
+     structural::WritePlateOnFourRodsVariant,
+     structural::BeginPlateOnTwoRodsProblem,
+     structural::WritePlateOnTwoRodsVariant},  // 23 plate on four rods; Level 1: plate on two rods
     {"Analysis of statically indeterminate trusses (2)",
      {30, 18, 14, 7, 9, 6, 5},
      [](SharedState& s) { structural::BeginIndeterminateTrussProblem(s, 2); },
@@ -135,7 +150,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {18, 5, 5, 7, 2, 6, 5},
      structural::BeginTrussInfluenceLineProblem,
      structural::WriteTrussInfluenceLineVariant},  // 25 truss influence lines
-    {"Deformation of the bent rod      ", {8, 8, 2, 2, 2, 3, 5}},  // 26 bent rod deformation
+    {"Deformation of the bent rod      ",
+     {8, 8, 2, 2, 2, 3, 5},
+     structural::BeginBentRodDeformationProblem,
+     structural::WriteBentRodDeformationVariant},  // 26 bent rod deformation
     {"Torsion bars open profile  ",
      {10, 2, 2, 2, 2, 8, 8},
      BeginOpenProfileTorsionProblem,
@@ -184,7 +202,9 @@ constexpr ProblemRow kMechanicsRows[] = {
      structural::BeginCantileverFrameDisplacementProblem,
      structural::WriteCantileverFrameDisplacementVariant},  // 38 cantilever frame displacement
     {"Finite element method. One-dimensional problem",
-     {8, 32, 32, 32, 10, 10, 10}},  // 39 finite element chain
+     {8, 32, 32, 32, 10, 10, 10},
+     structural::BeginFiniteElementChainProblem,
+     structural::WriteFiniteElementChainVariant},  // 39 finite element chain
 };
 static_assert(std::size(kMechanicsRows) == kMechanicsProblemCount);
 

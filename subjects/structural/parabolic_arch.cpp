@@ -1,7 +1,9 @@
 #include "subjects/structural/parabolic_arch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "figures/dimensions.h"
 #include "figures/forces.h"
@@ -114,10 +116,28 @@ ArchVariant DeriveArchVariant(int p1, int p2, int p3, int p4, int p5, int p6, in
   v.VA = v.F1 + v.F2 + v.q * nq - v.VB;
   v.H = v.BeamMoment(v.l) / v.f;
 
-  // The largest moment, sampled every thirtieth of the half span; of equal values (up to
-  // round-off) the first is kept.
-  for (int k = 0; k <= 61; ++k) {
-    const double x = k * h / 10;
+  // The largest moment: the sections every thirtieth of the half span, the ends of the load
+  // and the peak of each stretch between loads, where the moment is a parabola (the sampled
+  // sections alone miss a peak between them by up to a tenth). Of equal values (up to
+  // round-off) the first along the span is kept.
+  std::vector<double> sections;
+  for (int k = 0; k <= 61; ++k) sections.push_back(k * h / 10);
+  std::vector<double> ends = {0, static_cast<double>(X[2]), static_cast<double>(X[3]),
+                              static_cast<double>(X[6]), std::min<double>(X[7], 2 * v.l),
+                              2.0 * v.l};
+  std::sort(ends.begin(), ends.end());
+  for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
+    const double a = ends[i], b = ends[i + 1];
+    sections.push_back(a);
+    if (b - a < 1e-9) continue;
+    const double m = (a + b) / 2, Ma = v.Moment(a), Mm = v.Moment(m), Mb = v.Moment(b);
+    const double curvature = 2 * (Ma - 2 * Mm + Mb) / ((b - a) * (b - a));
+    if (std::fabs(curvature) < 1e-12) continue;
+    const double peak = m - (Mb - Ma) / (b - a) / (2 * curvature);
+    if (peak > a && peak < b) sections.push_back(peak);
+  }
+  std::sort(sections.begin(), sections.end());
+  for (double x : sections) {
     if (std::fabs(v.Moment(x)) > v.MStar + 1e-9) {
       v.MStar = std::fabs(v.Moment(x));
       v.XStar = x;

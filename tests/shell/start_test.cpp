@@ -18,6 +18,7 @@
 #include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/errors.h"
+#include "toolkit/numerics.h"
 #include "toolkit/writers.h"
 
 namespace {
@@ -251,6 +252,28 @@ TEST_F(ProblemSetStartTest, EveryStartTakesLevelAndModesFromTheControlsAndResets
   ASSERT_TRUE(Run());
   EXPECT_EQ(s->OutputName, "o1a7J");
   EXPECT_EQ(File("o1a7J.tex"), first);
+}
+
+// A generator that draws from the program's generator, as one space-geometry kind does.
+void DrawingVariant(SharedState& s) {
+  toolkit::WriteTextNumberLn(s, "draw ", toolkit::Random(s, 1000), ";");
+}
+
+TEST_F(ProblemSetStartTest, GeneratorsDrawFromThePlatformOnlyWhileTheStartWrites) {
+  tiny.rows[0].Variant = &DrawingVariant;
+  PutOldParameterFile();
+  ASSERT_TRUE(Run());
+  FakePlatform same_seed;
+  std::string expected;
+  for (int v = 1; v <= 3; ++v) {
+    expected = "draw " + std::to_string(same_seed.RandomInt(1000)) + ";\r\n";
+    EXPECT_NE(File("o1a7C.tex").find(expected), std::string::npos) << expected;
+  }
+  EXPECT_EQ(s->RandomNumbers, nullptr);
+  // Outside a Start there is nothing to draw from: every draw is 0.
+  const std::size_t asked = platform.random_requests.size();
+  EXPECT_EQ(toolkit::Random(*s, 1000), 0);
+  EXPECT_EQ(platform.random_requests.size(), asked);
 }
 
 TEST_F(ProblemSetStartTest, MarginsAndAnswersOffChangeOnlyTheirParts) {

@@ -55,7 +55,8 @@ std::string Rational::Text() const {
   return den == 1 ? Int128Text(num) : Int128Text(num) + "/" + Int128Text(den);
 }
 
-RunText RunRow(int row, const Params& p, int level, int first_number, bool ticket_mode) {
+RunText RunRow(int row, const Params& p, int level, int first_number, bool ticket_mode,
+               toolkit::RandomSource* random) {
   static const std::unique_ptr<SharedState> state = std::make_unique<SharedState>();
   SharedState& s = *state;
   testing_support::OpenMemoryFiles(s);
@@ -81,7 +82,9 @@ RunText RunRow(int row, const Params& p, int level, int first_number, bool ticke
   s.P5 = static_cast<std::int8_t>(p[4]);
   s.P6 = static_cast<std::int8_t>(p[5]);
   s.P7 = static_cast<std::int8_t>(p[6]);
+  s.RandomNumbers = random;
   shell::WriteSubjectVariant(s, row, shell::DefaultSubjectTable());
+  s.RandomNumbers = nullptr;
   out.main = testing_support::MainText(s);
   out.ans = testing_support::AnsText(s);
   out.ans2 = testing_support::Ans2Text(s);

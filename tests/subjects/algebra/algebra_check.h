@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/random_source.h"
+
 namespace algebra_check {
 
 /// P1..P7 of one variant.
@@ -25,9 +27,10 @@ struct RunText {
 
 /// Runs the begin entry and one variant of Algebra row `row` with the given parameters,
 /// Level and printed number (FirstNumber, VariantIndex 1) in a reused in-memory state; in
-/// ticket mode when `ticket_mode`.
+/// ticket mode when `ticket_mode`; drawing from `random` as a Start hands over the platform's
+/// generator (none: every draw is 0).
 RunText RunRow(int row, const Params& p, int level, int first_number = 1,
-               bool ticket_mode = false);
+               bool ticket_mode = false, toolkit::RandomSource* random = nullptr);
 
 /// Calls visit for every parameter set with Pk in 1..bounds[k-1] (a bound of 0 keeps Pk at 1)
 /// under testing_support::FullSweep() (streamed, not held); otherwise for the shared sweep's

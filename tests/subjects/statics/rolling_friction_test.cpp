@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -209,29 +210,40 @@ TEST(CornerRodCylinderTest, FamiliesOneAndThreeBalanceAtTheirLimits) {
   EXPECT_GT(checked, 0);
 }
 
+// The five families at P2..P7 = 1, and the mended cases: a family-2 set whose bound is an
+// upper one only for the opposite couple (drawn so, with a negative M_max), and a family-4 set
+// with both limits, one of them not whole. At P2..P7 = 1 family 4 raises the cylinder's
+// weight: with P = F no couple would hold the system.
 TEST(CornerRodCylinderTest, GoldenRowsOfTheFiveFamilies) {
   struct Case {
-    int p1;
+    VariantParams p;
     const char* data;
     const char* row;
   };
   const Case cases[] = {
-      {1, "$P=104$~N, $F=10$~N, $R=1$~m,\\\\  $\\delta=2$\r\n~cm, $\\cos\\alpha=0.6.$}",
+      {{1, 1, 1, 1, 1, 1, 1}, "$P=104$~N, $F=10$~N, $R=1$~m,\\\\  $\\delta=2$\r\n~cm, $\\cos\\alpha=0.6.$}",
        "1&$   -5$&$   -1$\r\n"},
-      {3, "$P=203$~N, $F=3$~N, $R=1$~m, $\\delta=1$~cm}", "1& $-\\infty$ &$   20$\r\n"},
-      {5, "$P=90$~N, $F=20$~N,", "1&$    7 $&$    9$\r\n"},
-      {7, "$P=39$~N, $F=39$~N,", "1& $-\\infty$  &$  295$\r\n"},
-      {9, "$P=800$~N, $F=800$~N, $R=1$~m, $\\delta=2$~cm}", "1&$ -219$&$ -181$\r\n"},
+      {{3, 1, 1, 1, 1, 1, 1}, "$P=203$~N, $F=3$~N, $R=1$~m, $\\delta=1$~cm}", "1& $-\\infty$ &$   20$\r\n"},
+      {{5, 1, 1, 1, 1, 1, 1}, "$P=90$~N, $F=20$~N,", "1&$    7 $&$    9$\r\n"},
+      {{7, 1, 1, 1, 1, 1, 1}, "$P=78$~N, $F=39$~N, $R=1$~m, $\\delta=1$~cm}", "1&$  290$&$294.88$\r\n"},
+      {{9, 1, 1, 1, 1, 1, 1}, "$P=800$~N, $F=800$~N, $R=1$~m, $\\delta=2$~cm}", "1&$ -219$&$ -181$\r\n"},
+      {{3, 1, 1, 1, 1, 3, 4}, "$P=803$~N, $F=10$~N, $R=2$~m, $\\delta=2$~cm}", "1& $-\\infty$ &$   -3$\r\n"},
+      {{7, 4, 5, 5, 3, 15, 10}, "$P=146$~N, $F=73$~N, $R=1$~m, $\\delta=2$~cm}",
+       "1&$ -324$&$-261.66$\r\n"},
   };
   for (const Case& c : cases) {
-    const auto t = RunCorner({c.p1, 1, 1, 1, 1, 1, 1});
-    EXPECT_NE(t.main.find(c.data), std::string::npos) << c.p1 << "\n" << t.main;
-    EXPECT_NE(t.answers.find(c.row), std::string::npos) << c.p1 << "\n" << t.answers;
+    const auto t = RunCorner(c.p);
+    const std::string why = testing_support::Describe({c.p, 1});
+    EXPECT_NE(t.main.find(c.data), std::string::npos) << why << "\n" << t.main;
+    EXPECT_NE(t.answers.find(c.row), std::string::npos) << why << "\n" << t.answers;
   }
+  // the mended family-2 set draws the counter-clockwise couple on the corner
+  const auto t = RunCorner({3, 1, 1, 1, 1, 3, 4});
+  EXPECT_NE(t.main.find("{\\usebox{\\rmomentp}}"), std::string::npos) << t.main;
 }
 
 // Over the parameter space: positive weight, a force, whole-number limits in order, and
-// "$-\infty$" exactly in the two families without a lower limit.
+// "$-\infty$" exactly in the family without a lower limit.
 TEST(CornerRodCylinderTest, DataAndLimitsAreSoundOverTheSpace) {
   long long checked = 0;
   for (const auto& pt :
@@ -242,7 +254,7 @@ TEST(CornerRodCylinderTest, DataAndLimitsAreSoundOverTheSpace) {
     EXPECT_GT(NumberAfter(t.main, "{\\small $P="), 0) << why;
     EXPECT_GT(NumberAfter(t.main, "$F="), 0) << why;
     const std::string row = FirstRow(t.answers);
-    const bool open = p[0] == 3 || p[0] == 4 || p[0] == 7 || p[0] == 8;
+    const bool open = p[0] == 3 || p[0] == 4;
     EXPECT_EQ(row.find("$-\\infty$") != std::string::npos, open) << why << row;
     const auto cells = AnswerCells(row);
     ASSERT_EQ(cells.size(), 3u) << why;
@@ -252,6 +264,257 @@ TEST(CornerRodCylinderTest, DataAndLimitsAreSoundOverTheSpace) {
     ++checked;
   }
   EXPECT_TRUE(testing_support::SweepCovered(checked, 10 * 125 * 256));
+}
+
+
+namespace corner_check {
+
+struct Vec {
+  double x = 0, y = 0;
+};
+Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
+double Cross(Vec a, Vec b) { return a.x * b.y - a.y * b.x; }
+
+enum Body { kFirst, kSecond, kCylinder };
+
+// The drawn scheme: the ground hinge G of the first member, the hinge H that joins it to the
+// second, the cylinder's axis C on the second, the point Q where F acts and the bodies F and
+// the couple act on, and figure points 1..n that the dimension chains measure.
+struct Scheme {
+  Vec G, H, C, Q;
+  Body force_on = kFirst, couple_on = kCylinder;
+  std::vector<Vec> points;  // figure points 1..n
+};
+
+int RoundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+
+// The figure of each family read as a mechanism (points in metres).
+Scheme DrawnScheme(int p1, int p6, int p7, int sum) {
+  auto e = [&](int i) { return Bit(p6, i); };
+  auto g = [&](int i) { return Bit(p7, i); };
+  auto q = [&](int i) { return Bit(sum, i); };
+  const int s1 = 1 - 2 * e(1), s2 = 1 - 2 * e(2), s3 = 1 - 2 * e(3);
+  Scheme k;
+  switch ((p1 + 1) / 2) {
+    case 1: {  // corner 1-2-3 hinged at 1, rod 3-5 to the axis, F on the corner
+      const int c = 4 - q(1), s = 3 + q(1), a = 1 - 2 * q(1), r = e(4) + 1;
+      const int dd = (e(2) + g(2) + 2) * a;
+      const double x3 = a * (e(3) + 2) + dd;
+      const double y3 = (a == -1 && r == 2) ? g(3) + 4 : g(3) + 2;
+      const double o = r == 2 ? 0.45 : 0.55;
+      const Vec p2 = r == 1 ? Vec{0, y3} : Vec{x3, 0};
+      Vec p4{0, std::floor(y3 / 2)};
+      if (r == 2 && a == -1)
+        p4 = {static_cast<double>(dd), p2.y};
+      else if (a == 1 && r == 2)
+        p4.x = p2.x;
+      k.G = {0, 0}, k.H = {x3, y3}, k.C = {x3 + o * c, y3 - o * s}, k.Q = p4;
+      k.points = {k.G, p2, k.H, p4};
+      break;
+    }
+    case 2: {  // rod 1-2 hinged at 1 with F, corner 2-3-4 carrying the couple and the axis
+      const int sA = 1 - 2 * e(4), R = g(3) + 1;
+      double A = 0, u = 0, v = 0, yC = 0, t = 0;
+      if (q(1) == 0) {
+        u = e(1) + e(2) + R, v = u + e(3) + 1;
+        yC = std::fabs(u - v) == R ? u - R : u;
+      } else {
+        u = e(3) + 1, A = u + e(1) + e(2) + R, v = 0, yC = -q(2) - 1;
+        if (std::fabs(yC) == R) yC -= 1;
+        t = 2;
+      }
+      const double w = (g(1) + g(2) + 5 + t) * sA;
+      k.G = {0, A}, k.H = {0, v}, k.C = {w, yC}, k.Q = {0, u};
+      k.couple_on = kSecond;
+      k.points = {k.G, k.H, {w, v}, k.C, k.Q};
+      break;
+    }
+    case 3: {  // rod 1-2 hinged at 1 with F, corner 2-3-5 on the axis at the origin
+      const int a = e(4) + 3 + q(1), b = g(1) + 3 + q(2);
+      const Vec p2{static_cast<double>(s1 * a), static_cast<double>(s3 * b)};
+      const Vec p1{p2.x + s2 * a, p2.y};
+      const Vec p4{static_cast<double>(RoundHalfEven((p1.x + p2.x) / 2)), p1.y};
+      k.G = p1, k.H = p2, k.C = {0, 0}, k.Q = p4;
+      k.points = {p1, p2, {p2.x, 0}, p4, k.C};
+      break;
+    }
+    case 4: {  // corner 1-2-3 hinged at 1 with F, rod 3-5 carrying the couple
+      const int a = e(4) + 4 + q(4) + q(1), b = g(1) + 3 + q(2), ee = g(2) + 2 + g(3);
+      const Vec p3{static_cast<double>(s1 * a), 0};
+      const Vec p2{p3.x, static_cast<double>(s2 * b)};
+      const Vec p1{p2.x + s3 * ee, p2.y};
+      const Vec p4{p2.x, static_cast<double>(RoundHalfEven(p2.y / 2))};
+      k.G = p1, k.H = p3, k.C = {0, 0}, k.Q = p4;
+      k.couple_on = kSecond;
+      k.points = {p1, p2, p3, p4, k.C};
+      break;
+    }
+    default: {  // corner 1-2-3 hinged at 1 with F, rod 3-5 along the 3-4-5 line
+      int a = e(4) + 3 + q(4) + q(1);
+      const int b = g(1) + 4 + q(2) + s1;
+      if (3 * a == 4 * b) ++a;
+      const Vec p2{0, static_cast<double>(-s1 * b)};
+      const Vec p1{static_cast<double>(-s2 * a), p2.y};
+      const Vec p4{static_cast<double>(RoundHalfEven(p1.x / 2)), p1.y};
+      k.G = p1, k.H = {0, 0}, k.C = {-4, -3}, k.Q = p4;
+      k.points = {p1, p2, k.H, p4, k.C};
+      break;
+    }
+  }
+  return k;
+}
+
+// The sorted distinct coordinates' gaps: what a dimension chain over the points prints.
+std::vector<double> ChainGaps(const std::vector<Vec>& pts, bool along_x) {
+  std::vector<double> c;
+  for (const Vec& p : pts) c.push_back(along_x ? p.x : p.y);
+  std::sort(c.begin(), c.end());
+  c.erase(std::unique(c.begin(), c.end()), c.end());
+  std::vector<double> gaps;
+  for (std::size_t i = 1; i < c.size(); ++i) gaps.push_back(c[i] - c[i - 1]);
+  return gaps;
+}
+
+// The values the figure's two dimension chains print, horizontal then vertical.
+std::array<std::vector<double>, 2> PrintedChains(const std::string& main) {
+  std::array<std::vector<double>, 2> chains;
+  const std::size_t begin = main.find("%RAZMeR%begin%"), vert = main.find("%RAZMeR Vert %begin%"),
+                    end = main.find("%RAZMeR End%");
+  if (begin == std::string::npos || vert == std::string::npos || end == std::string::npos)
+    return chains;
+  for (int k = 0; k < 2; ++k) {
+    std::size_t from = k == 0 ? begin : vert;
+    const std::size_t stop = k == 0 ? vert : end;
+    while (true) {
+      std::size_t at = from;
+      const double v = NumberAfter(main, "{\\scriptsize ", at);
+      if (std::isnan(v) || at > stop) break;
+      chains[static_cast<std::size_t>(k)].push_back(v);
+      from = at;
+    }
+  }
+  return chains;
+}
+
+// The limits of the couple m (in the drawn sense `sense`, +1 counter-clockwise) for which
+// every body balances and the cylinder's resistance couple stays within delta * N. The three
+// bodies' nine equations are solved for the hinge forces, the floor's N and friction T and the
+// resistance couple Mr; all of them are linear in m, so two solves give Mr(m) and N(m).
+// Infinite where no limit exists; {NaN, NaN} when no m balances.
+std::array<double, 2> CoupleLimits(const Scheme& k, double P, Vec F, double R, double delta,
+                                   int sense) {
+  // unknowns: Gx Gy (ground on the first), Hx Hy (first on second), Cx Cy (second on the
+  // cylinder), N, T, Mr
+  auto solve = [&](double m) {
+    const double mc = sense * m;
+    std::vector<std::vector<double>> a(9, std::vector<double>(10, 0.0));
+    const Vec h = k.H - k.G, c = k.C - k.H;
+    const double fA = k.force_on == kFirst ? 1 : 0, fB = 1 - fA;
+    // the first member: G - H + F = 0, moments about G
+    a[0][0] = 1, a[0][2] = -1, a[0][9] = -fA * F.x;
+    a[1][1] = 1, a[1][3] = -1, a[1][9] = -fA * F.y;
+    a[2][2] = h.y, a[2][3] = -h.x;  // r x (-H)
+    a[2][9] = -fA * Cross(k.Q - k.G, F) - (k.couple_on == kFirst ? mc : 0);
+    // the second member: H - C + F = 0, moments about H
+    a[3][2] = 1, a[3][4] = -1, a[3][9] = -fB * F.x;
+    a[4][3] = 1, a[4][5] = -1, a[4][9] = -fB * F.y;
+    a[5][4] = c.y, a[5][5] = -c.x;
+    a[5][9] = -fB * Cross(k.Q - k.H, F) - (k.couple_on == kSecond ? mc : 0);
+    // the cylinder: C + (T, N) - (0, P) = 0, moments about the axis: R T + Mr (+ m)
+    a[6][4] = 1, a[6][7] = 1;
+    a[7][5] = 1, a[7][6] = 1, a[7][9] = P;
+    a[8][7] = R, a[8][8] = 1, a[8][9] = -(k.couple_on == kCylinder ? mc : 0);
+    const auto x = Solve(a);
+    return std::array<double, 2>{x[8], x[6]};  // Mr, N
+  };
+  const auto at0 = solve(0), at1 = solve(1);
+  const double al = at0[0], be = at1[0] - at0[0], ga = at0[1], et = at1[1] - at0[1];
+  // al + be m <= delta (ga + et m) and -(al + be m) <= delta (ga + et m)
+  double lo = -INFINITY, hi = INFINITY;
+  const double tiny = 1e-9;
+  for (const double sg : {1.0, -1.0}) {
+    const double coef = sg * be - delta * et, rhs = delta * ga - sg * al;  // coef m <= rhs
+    if (coef > tiny)
+      hi = std::min(hi, rhs / coef);
+    else if (coef < -tiny)
+      lo = std::max(lo, rhs / coef);
+    else if (rhs < -tiny)
+      return {std::nan(""), std::nan("")};
+  }
+  if (lo > hi) return {std::nan(""), std::nan("")};
+  return {lo, hi};
+}
+
+// The tolerance of the row's cell k (0 the variant number): a limit printed as a whole
+// number is exact, one printed with decimals is rounded to hundredths.
+double Tolerance(const std::string& row, int k) {
+  std::size_t from = 0;
+  for (int i = 0; i < k; ++i) from = row.find('&', from) + 1;
+  const std::string cell = row.substr(from, row.find('&', from) - from);
+  return cell.find('.') == std::string::npos ? 1e-6 : 0.0051;
+}
+
+// P2, P3, P4 within 1..5 with the given sum (3..15): only the sum reaches the variant.
+std::array<int, 3> SplitSum(int sum) {
+  const int p2 = std::min(5, sum - 2), p3 = std::min(5, sum - p2 - 1);
+  return {p2, p3, sum - p2 - p3};
+}
+
+}  // namespace corner_check
+
+// Every family over its distinct parameter sets (P1, the sum P2 + P3 + P4, P6, P7): the
+// figure's dimension chains show the geometry the check assumes, and the three bodies balance
+// at the printed limits of the drawn couple with the printed P, F, R and δ, the force along
+// its drawn arrow; "$-\infty$" exactly where no lower limit exists.
+TEST(CornerRodCylinderTest, EveryFamilyBalancesAtItsPrintedLimits) {
+  using namespace corner_check;
+  long long checked = 0;
+  for (const auto& pt :
+       testing_support::SweepPoints({1, 3, 1, 1, 1, 1, 1}, {10, 15, 1, 1, 1, 16, 16}, 4000, 1, 1)) {
+    const auto& p = pt.p;
+    const auto split = SplitSum(p[1]);
+    const auto t = RunCorner({p[0], split[0], split[1], split[2], 1, p[5], p[6]});
+    const std::string why = testing_support::Describe(pt);
+    const Scheme k = DrawnScheme(p[0], p[5], p[6], p[1]);
+    const auto chains = PrintedChains(t.main);
+    for (int axis = 0; axis < 2; ++axis) {
+      const auto want = ChainGaps(k.points, axis == 0);
+      const auto& got = chains[static_cast<std::size_t>(axis)];
+      ASSERT_EQ(got.size(), want.size()) << why << " chain " << axis;
+      for (std::size_t i = 0; i < want.size(); ++i)
+        EXPECT_NEAR(got[i], want[i], 1e-3) << why << " chain " << axis << " gap " << i;
+    }
+    const double P = NumberAfter(t.main, "{\\small $P="), F = NumberAfter(t.main, "$F="),
+                 R = NumberAfter(t.main, "$R="), delta = NumberAfter(t.main, "$\\delta=");
+    std::size_t at = t.main.find("\\Red{\\put(");
+    at = t.main.find("\\vector(", at);
+    ASSERT_NE(at, std::string::npos) << why;
+    int vx = 0, vy = 0;
+    ASSERT_EQ(std::sscanf(t.main.c_str() + at, "\\vector(%d,%d)", &vx, &vy), 2) << why;
+    // the couple's box: "...momentp" counter-clockwise, "...momentm" clockwise
+    const std::size_t box = t.main.find("moment", t.main.find("%RAZMeR End%"));
+    ASSERT_NE(box, std::string::npos) << why;
+    const char tag = t.main[box + 6];
+    ASSERT_TRUE(tag == 'p' || tag == 'm') << why;
+    const auto want = CoupleLimits(k, P, {F * vx, F * vy}, R, delta / 100, tag == 'p' ? 1 : -1);
+    const std::string row = FirstRow(t.answers);
+    const auto cells = AnswerCells(row);
+    ASSERT_EQ(cells.size(), 3u) << why << row;
+    if (std::isnan(want[1])) {
+      ADD_FAILURE() << why << " no couple balances the scheme";
+      continue;
+    }
+    EXPECT_TRUE(std::isfinite(want[1])) << why << " no upper limit";
+    EXPECT_NEAR(cells[2], want[1], Tolerance(row, 2)) << why << row;
+    if (std::isinf(want[0])) {
+      EXPECT_NE(row.find("$-\\infty$"), std::string::npos) << why << row;
+    } else {
+      EXPECT_EQ(row.find("infty"), std::string::npos) << why << row;
+      EXPECT_NEAR(cells[1], want[0], Tolerance(row, 1)) << why << row;
+    }
+    ++checked;
+  }
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 33280));
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 namespace mechanisms {
 
-/// Puts the savebox box1 at point a when kind = 1, box2 at point b when kind = 2, nothing
-/// for any other kind; names longer than 35 characters are cut to 35.
+/// Puts a savebox chosen by an option value: kind 1 puts box1 at point a, kind 2 puts box2 at
+/// point b, any other kind writes nothing. Names longer than 35 characters are cut to 35.
 void PutNamedBoxByKind(figures::Figure& f, int kind, int a, int b, std::string_view box1,
                        std::string_view box2);
 

@@ -1,0 +1,363 @@
+#include "subjects/structural/bent_rod_deformation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "figures/forces.h"
+#include "figures/labels.h"
+#include "figures/lines.h"
+#include "figures/point_set.h"
+#include "toolkit/answers.h"
+#include "toolkit/number_format.h"
+#include "toolkit/numerics.h"
+#include "toolkit/picture_frames.h"
+#include "toolkit/writers.h"
+
+namespace structural {
+
+namespace {
+
+// Turns of segments 2..4 (P1) and their signs (P2): digit k of row r is entry k.
+constexpr int kBentRodTurnTable[8][3] = {{1, 1, 1}, {1, 1, 2}, {1, 2, 1}, {1, 2, 2},
+                                         {2, 1, 1}, {2, 1, 2}, {2, 2, 1}, {2, 2, 2}};
+
+// Picture steps per metre along the axes: axis 1 obliquely, axis 2 to the right, axis 3 up.
+constexpr double kStepX[3] = {-3, 3.5, 0};
+constexpr double kStepY[3] = {-3, 0, 4};
+
+// Picture direction of an arrow along each axis, as the figure draws P and G.
+constexpr int kArrowX[3] = {1, 1, 0};
+constexpr int kArrowY[3] = {1, 0, 1};
+
+// Variants in one answers paragraph: the pages break only between paragraphs, and one
+// variant's diagrams fill a third of a page.
+constexpr int kVariantsPerParagraph = 1;
+
+BentRodVector Cross(const BentRodVector& a, const BentRodVector& b) {
+  BentRodVector c{};
+  c[1] = a[2] * b[3] - a[3] * b[2];
+  c[2] = a[3] * b[1] - a[1] * b[3];
+  c[3] = a[1] * b[2] - a[2] * b[1];
+  return c;
+}
+
+BentRodVector Minus(const BentRodVector& a, const BentRodVector& b) {
+  BentRodVector c{};
+  for (int i = 1; i <= 3; ++i) c[i] = a[i] - b[i];
+  return c;
+}
+
+int Round(double x) { return static_cast<int>(toolkit::RoundHalfEven(x)); }
+
+struct ForceMark {
+  int dx, dy, ox, oy;
+};
+
+// P's arrow and its label's offset by segment 4's axis and P's axis.
+ForceMark PMark(int a4, int axis) {
+  if (axis == 1) return {1, 1, 19, 19};
+  if (axis == 2) return a4 == 1 ? ForceMark{1, 0, 11, 2} : ForceMark{1, 0, 6, 2};
+  return {0, 1, 2, 8};
+}
+
+ForceMark GMark(int g) {
+  if (g == 1) return {1, 1, 11, 21};
+  if (g == 2) return {1, 0, 16, 2};
+  return {0, -1, 2, -16};
+}
+
+void PlaceBentRodForceP(SharedState& s, const ForceMark& p) {
+  DrawRedForceWithLabel(s, p.dx, p.dy, "$P$", s.PointX[5], s.PointY[5], 19, p.ox, p.oy);
+}
+
+void AnsPlaceBentRodForceP(SharedState& s, const ForceMark& p) {
+  AnsDrawRedVectorWithLabel(s, p.dx, p.dy, "{\\small $P$}", s.PointX[5], s.PointY[5], 20, p.ox,
+                            p.oy);
+}
+
+// Stations along segment sgm: the picture displacement d along its direction and the count n.
+struct Stations {
+  double dx, dy, d;
+  int n;
+};
+
+Stations StationsOf(const SharedState& s, int sgm, int axis) {
+  Stations st{};
+  st.dx = s.PointX[sgm + 1] - s.PointX[sgm];
+  st.dy = s.PointY[sgm + 1] - s.PointY[sgm];
+  st.d = axis == 3 ? st.dy : st.dx;
+  // At least one stroke, so that a short segment still shows its diagram.
+  st.n = std::max(1, Round(std::fabs(st.d) / 3));
+  return st;
+}
+
+void StationBase(const SharedState& s, int sgm, int axis, const Stations& st, int j, double& x,
+                 double& y) {
+  const double step = j * st.d / st.n;
+  x = s.PointX[sgm] + (axis == 3 ? 0 : step);
+  y = s.PointY[sgm] + (axis == 2 ? 0 : step);
+}
+
+const char* ColourOpening(int axis) {
+  return axis == 1 ? "\\Blue{%" : axis == 2 ? "\\OliveGreen{%" : "{%";
+}
+
+void DrawBendingDiagrams(SharedState& s, const BentRodVariant& v, double k) {
+  for (int sgm = 1; sgm <= 4; ++sgm) {
+    const int a = v.Axis[sgm];
+    const Stations st = StationsOf(s, sgm, a);
+    const int sx = toolkit::SignOf(st.dx);
+    const int sy = toolkit::SignOf(st.dy);
+    for (int c = 1; c <= 3; ++c) {
+      if (c == a) continue;
+      const double ma = v.M[sgm][c];
+      const double mb = v.M[sgm + 1][c];
+      if (ma == 0 && mb == 0) continue;
+      double ux = 0, uy = 0;
+      if (a == 1) {
+        if (c == 2) uy = sx;
+        else ux = -sx;
+      } else if (a == 2) {
+        if (c == 1) {
+          uy = sx;
+        } else {
+          ux = sx;
+          uy = sx;
+        }
+      } else {
+        if (c == 1) {
+          ux = -sy;
+        } else {
+          ux = -sy;
+          uy = -sy;
+        }
+      }
+      AnsWriteLine(s, ColourOpening(a));
+      for (int j = 0; j <= st.n; ++j) {
+        double bx, by;
+        StationBase(s, sgm, a, st, j, bx, by);
+        const double h = k * (ma + (mb - ma) * j / st.n);
+        AnsDrawSegment(s, bx, by, bx + h * ux, by + h * uy);
+      }
+      const double xa = s.PointX[sgm] + k * ma * ux;
+      const double ya = s.PointY[sgm] + k * ma * uy;
+      const double xb = s.PointX[sgm + 1] + k * mb * ux;
+      const double yb = s.PointY[sgm + 1] + k * mb * uy;
+      AnsPutValueLabelOneDecimal(s, xa, ya, std::fabs(ma));
+      AnsPutValueLabelOneDecimal(s, xb, yb, std::fabs(mb));
+      AnsWriteLine(s, "}\\Brown{%");
+      AnsMoveTo(s, s.PointX[sgm], s.PointY[sgm]);
+      AnsLineTo(s, xa, ya);
+      AnsLineTo(s, xb, yb);
+      AnsLineTo(s, s.PointX[sgm + 1], s.PointY[sgm + 1]);
+      AnsWriteLine(s, "}%");
+    }
+  }
+}
+
+void DrawTorsionDiagrams(SharedState& s, const BentRodVariant& v, double k) {
+  for (int sgm = 1; sgm <= 4; ++sgm) {
+    const int a = v.Axis[sgm];
+    const double t = v.M[sgm][a];
+    if (t == 0) continue;
+    const Stations st = StationsOf(s, sgm, a);
+    const double h = k * t;
+    const double ux = a == 2 ? 0 : 1;
+    const double uy = a == 2 ? 1 : 0;
+    AnsWriteLine(s, a == 1 ? "\\Blue{%" : "\\OliveGreen{%");
+    const double o = h + 5 * toolkit::SignOf(t) - 1;
+    const double shown = v.Length[sgm] > 0 ? t : -t;
+    const double mx = MidX(s, sgm, sgm + 1);
+    const double my = MidY(s, sgm, sgm + 1);
+    AnsPutValueLabelOneDecimal(s, mx + o, a == 1 ? my : my + o, shown);
+    for (int j = 0; j <= st.n; ++j) {
+      double bx, by;
+      StationBase(s, sgm, a, st, j, bx, by);
+      AnsDrawSegment(s, bx, by, bx + h * ux, by + h * uy);
+    }
+    AnsWrite(s, "}\\Brown{");
+    AnsMoveTo(s, s.PointX[sgm], s.PointY[sgm]);
+    AnsLineTo(s, s.PointX[sgm] + h * ux, s.PointY[sgm] + h * uy);
+    AnsLineTo(s, s.PointX[sgm + 1] + h * ux, s.PointY[sgm + 1] + h * uy);
+    AnsLineTo(s, s.PointX[sgm + 1], s.PointY[sgm + 1]);
+    AnsWriteLine(s, "}%");
+  }
+}
+
+}  // namespace
+
+BentRodVariant DeriveBentRodVariant(int p1, int p2, int p3, int /*p4*/, int p5, int p6, int p7) {
+  BentRodVariant v;
+  v.Length[1] = 2;
+  v.Axis[1] = 1;
+  const int lengths[4] = {2, 2, p3, 3};
+  for (int k = 1; k <= 3; ++k) {
+    const int t = kBentRodTurnTable[p1 - 1][k - 1];
+    const int a = v.Axis[k];
+    v.Axis[k + 1] = a == 1 ? t + 1 : a == 2 ? 2 * t - 1 : t;
+    const int sign = kBentRodTurnTable[p2 - 1][k - 1] == 1 ? -1 : 1;
+    v.Length[k + 1] = sign * lengths[k];
+  }
+  for (int k = 1; k <= 4; ++k) {
+    v.R[k + 1] = v.R[k];
+    v.R[k + 1][v.Axis[k]] += v.Length[k];
+  }
+
+  const int a4 = v.Axis[4];
+  static constexpr int kPAxis[3][2] = {{3, 2}, {1, 3}, {1, 2}};
+  v.PAxis = kPAxis[a4 - 1][p5 - 1];
+  v.P = p6;
+  v.PLoad[v.PAxis] = v.PAxis == 1 ? -v.P : v.P;
+  // G lies on the axis across segments 2 and 3 and acts as its arrow is drawn: along -axis 1,
+  // +axis 2 or -axis 3.
+  v.GAxis = 6 - v.Axis[2] - v.Axis[3];
+  v.G = p7;
+  v.GLoad[v.GAxis] = v.GAxis == 2 ? v.G : -v.G;
+
+  for (int k = 1; k <= 5; ++k) {
+    v.MP[k] = Cross(Minus(v.R[5], v.R[k]), v.PLoad);
+    v.M[k] = v.MP[k];
+    if (k <= 2) {
+      const BentRodVector mg = Cross(Minus(v.R[3], v.R[k]), v.GLoad);
+      for (int c = 1; c <= 3; ++c) v.M[k][c] += mg[c];
+    }
+    for (int c = 1; c <= 3; ++c) v.MomentMax = std::max(v.MomentMax, std::fabs(v.M[k][c]));
+  }
+
+  // The unit-load method: the diagram of P divided by P is the unit diagram.
+  for (int sgm = 1; sgm <= 4; ++sgm) {
+    const double l = std::abs(v.Length[sgm]);
+    double share = 0;
+    for (int c = 1; c <= 3; ++c) {
+      const double d = c == v.Axis[sgm] ? kBentRodTorsionStiffness : kBentRodBendingStiffness;
+      const double ma = v.M[sgm][c], mb = v.M[sgm + 1][c];
+      const double ua = v.MP[sgm][c], ub = v.MP[sgm + 1][c];
+      share += l / 6 * (2 * ma * ua + ma * ub + mb * ua + 2 * mb * ub) / d / v.P;
+    }
+    v.Share[sgm] = share;
+    v.Displacement += share;
+    const double d = v.Axis[sgm] == a4 ? kBentRodTorsionStiffness : kBentRodBendingStiffness;
+    v.Rotation += l * (v.M[sgm][a4] + v.M[sgm + 1][a4]) / 2 / d;
+  }
+  return v;
+}
+
+void BeginBentRodDeformationProblem(SharedState& s) {
+  BeginSaveBox(s, "zadelkast");
+  // The wall face across the rod's first segment, broken off along its top and right edges,
+  // and the axes beside it.
+  WriteText(s, "\\put(5,25){\\bezier{15}(0,0)(5,1)(10,0)\\bezier{15}(10,0)(15,-2)(20,0)}");
+  MoveTo(s, 5, 25);
+  LineTo(s, 5, 5);
+  LineTo(s, 25, 5);
+  // The axes right of the wall, where the rod, which leaves the wall toward the viewer, does
+  // not run at first, and no higher than the wall's top.
+  DrawVector(s, -1, -1, 34, 14, 5);
+  PutLabel(s, "$x$", 26, 5);
+  DrawVector(s, 1, 0, 34, 14, 8);
+  PutLabel(s, "$y$", 43, 12);
+  DrawVector(s, 0, 1, 34, 14, 8);
+  PutLabel(s, "$z$", 35, 21);
+  WriteText(s, "\\put(25,5){\\bezier{18}(0,0)(-1,5)(0,10)\\bezier{18}(0,10)(1,15)(0,20)}");
+  EndSaveBox(s);
+  WriteLine(s, "\\newsavebox{\\prstrama}");
+  s.ParboxWidth = 190;
+  Ans2BeginTable(s, 6);
+  Ans2Write(s,
+            "\\No\\ru &$\\Delta_{1-2}$&$\\Delta_{2-3}$&$\\Delta_{3-4}$&$\\Delta_{4-5}$&"
+            "$\\sum\\Delta$&$\\Delta\\varphi\\cdot10^2$ \\\\\\hline");
+  WriteLine(s,
+            " Участки изогнутого стержня параллельны осям координат.  К стержню приложены силы "
+            "$G$ и $P$.  Построить эпюры изгибающих и крутящих моментов. Определить перемещения "
+            "конца стержня (в см) по направлению действия силы $P$,  пренебрегая весом стержня и "
+            "влиянием нормальных и перерезывающих сил.  Найти угол поворота концевого сечения "
+            "относительно оси участка 4. Принять жесткость на изгиб  "
+            "$EJ_x=EJ_y=9.8\\cdot10^5$~Нм$^2$, на кручение $EJ_0=7.6\\cdot10^5$~Нм$^2$."
+            "\\vskip2mm\\noindent ");
+}
+
+void WriteBentRodDeformationVariant(SharedState& s) {
+  const BentRodVariant v = DeriveBentRodVariant(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
+
+  ClearPoints(s, 5);
+  for (int k = 1; k <= 5; ++k) {
+    s.PointX[k] = 0;
+    s.PointY[k] = 0;
+    for (int c = 1; c <= 3; ++c) {
+      s.PointX[k] += kStepX[c - 1] * v.R[k][c];
+      s.PointY[k] += kStepY[c - 1] * v.R[k][c];
+    }
+  }
+  s.PointX[6] = 0;
+  s.PointY[6] = s.PointY[3] - 3;
+  s.BoxWidth = 105;
+  s.BoxHeight = 75;
+  FitPointsToBox(s, 6, 0);
+  BeginPicture(s, 100, 100, -9, 0);
+  auto& x = s.PointX;
+  auto& y = s.PointY;
+  PutBox(s, "zadelkast", x[1] - 10, y[1] - 12);
+  SetLineWidth(s, 9);
+  MoveToPoint(s, 1);
+  for (int k = 2; k <= 5; ++k) LineToPoint(s, k);
+  for (int sgm = 1; sgm <= 4; ++sgm) {
+    const double mx = MidX(s, sgm, sgm + 1);
+    const double my = MidY(s, sgm, sgm + 1);
+    if (v.Axis[sgm] == 3) {
+      PutValueLabel(s, mx + 2, my, sgm);
+    } else {
+      PutValueLabel(s, mx, my + 2, sgm);
+    }
+  }
+  const ForceMark pm = PMark(v.Axis[4], v.PAxis);
+  PlaceBentRodForceP(s, pm);
+  const ForceMark gm = GMark(v.GAxis);
+  DrawRedForceWithLabel(s, gm.dx, gm.dy, "{\\small $G$}", x[3], y[3], 20, gm.ox, gm.oy);
+  EndPicture(s);
+
+  WriteText(s, "\\hfill\\parbox[b]{60pt}{");
+  for (int i = 1; i <= 4; ++i) {
+    WriteText2NumbersLn(s, " $L_{", i, "}=", std::abs(v.Length[i]), "$~м,\\\\ ");
+  }
+  WriteTextNumberLn(s, " $P=", v.P, "$~кН,\\\\ ");
+  WriteTextNumberLn(s, " $G=", v.G, "$~кН.\\\\\\rule{0pt}{15pt}} ");
+
+  // Newtons and centimetres: the shares are printed times 10^5.
+  Ans2WriteLine(s, std::to_string(toolkit::PrintedVariantNumber(s)));
+  for (int sgm = 1; sgm <= 4; ++sgm) {
+    Ans2WriteLine(s, " & " + toolkit::FormatFixed(1e5 * v.Share[sgm], 6, 3));
+  }
+  Ans2WriteLine(s, " & " + toolkit::FormatFixed(1e5 * v.Displacement, 6, 3) + " & " +
+                       toolkit::FormatFixed(1e5 * v.Rotation, 6, 3));
+
+  // The diagrams: the rod and its loads once in a savebox, then the bending and the torsion
+  // pictures over it. Pages break only between answers paragraphs.
+  if (s.DocumentMode == 0 && !s.TicketMode && s.VariantIndex > 1 &&
+      (s.VariantIndex - 1) % kVariantsPerParagraph == 0) {
+    AnsWrite(s, "}\\par \\parbox{430pt}{");
+  }
+  AnsWrite(s, "\\savebox{\\prstrama}{");
+  AnsDrawRedVectorWithLabel(s, gm.dx, gm.dy, "{\\small $G$}", x[3], y[3], 20, gm.ox, gm.oy);
+  AnsSetLineWidth(s, 9);
+  AnsMoveToPoint(s, 1);
+  for (int k = 2; k <= 5; ++k) AnsLineToPoint(s, k);
+  AnsSetLineWidth(s, 2);
+  AnsPlaceBentRodForceP(s, pm);
+  AnsWrite(s, "}");
+  const double k = 12 / v.MomentMax;
+  AnsBeginVariantBox(s, 200);
+  AnsBeginPicture(s, 155, 110, -30, -10);
+  AnsWriteLine(s, "\\usebox{\\prstrama}%");
+  DrawBendingDiagrams(s, v, k);
+  AnsPutText(s, "{\\large$M_{изг}$}", x[1] + 15, y[1] + 5);
+  AnsEndPicture(s);
+  AnsBeginPicture(s, 100, 110, -30, -10);
+  AnsWriteLine(s, "\\usebox{\\prstrama}%");
+  DrawTorsionDiagrams(s, v, k);
+  AnsPutText(s, "{\\large$M_{кр}$}", x[1] + 1, y[1] + 5);
+  AnsEndPicture(s);
+  AnsWriteLine(s, "}}\\\\ ");
+}
+
+}  // namespace structural
