@@ -546,6 +546,523 @@ void Scheme110(SharedState& s) {
   HorizontalForce(s, s.P4, 62, 80, -3, 18, 2, -11, 2);
 }
 
+// A force by option `option` (1: the first, 2: the second, else none) at height y.
+void ForceByOption(SharedState& s, bool first, double right_from, double right_len, int rox,
+                   int roy, double left_from, double left_len, int lox, int loy, double y) {
+  if (first) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, right_from, y, right_len, rox, roy);
+  } else {
+    DrawRedForceWithLabel(s, -1, 0, kForce, left_from, y, left_len, lox, loy);
+  }
+}
+
+// Two legs from just below point i down to depth d below it.
+void Legs(SharedState& s, int i, double d) {
+  DrawSegment(s, X(s, i) - 1, Y(s, i) - 1, X(s, i) - 4, Y(s, i) - d);
+  DrawSegment(s, X(s, i) + 1, Y(s, i) - 1, X(s, i) + 4, Y(s, i) - d);
+}
+
+void Body(SharedState& s, const char* n, double lx, double ly, double x1, double y1, double x2,
+          double y2) {
+  DrawLabelledSegment(s, n, lx, ly, x1, y1, x2, y2);
+}
+
+void Phi1(SharedState& s, int i, double a, double r) { Phi(s, i, a, r, 1, 0); }
+
+void Scheme111(SharedState& s) {
+  SetPoint(s, 2, 49, 62);
+  SetPoint(s, 3, 72, 34);
+  SetPoint(s, 4, 100, 0);
+  SetPoint(s, 5, 45, 20);
+  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  DrawHatchRowV(s, -1, -15, -4, 130);
+  PutLabel(s, "$O$", -10, -2);
+  PutLabel(s, "$B$", 76, 34);
+  PutLabel(s, "$C$", 99, 5);
+  PutLabel(s, "$A$", 50, 64);
+  for (int i = 1; i <= 4; ++i) DrawNodeMarker(s, i);
+  Block(s, 72, 34, 22, 6, 2.24399);
+  Block(s, 100, 0, 20, 6);
+  BlueRodsBegin(s);
+  Legs(s, 1, 4);
+  DrawSegment(s, 50, 61, 65, 43);
+  DrawSegment(s, 99, 1, 79, 25);
+  DrawTwoBars(s, 3, 1, 2);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  if (s.P6 == 1) {
+    Phi(s, 1, 0.44, 19, 1, 0);
+  } else if (s.P6 == 2) {
+    Phi(s, 1, 0.88, 21, 0, 5);
+  }
+  if (s.P3 == 1) {
+    Body(s, "1", 49, 10, 48, 12, 33, 15);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 9, 23, 12, 24, 18, 24);
+  }
+  PutNamedBoxByKind(s, s.P3, 5, 5, "MomentpLeft", "MomentpLeftmm");
+  PutLabel(s, "$M$", 43, 32);
+  if (s.P2 == 1) {
+    Body(s, "2", 95, 20, 93, 21, 83, 21);
+  } else if (s.P2 == 2) {
+    Body(s, "2", 113, 12, 113, 11, 110, 3);
+  }
+  HorizontalForce(s, s.P4, 72, 90, 1, 18, -11, -27, -2);
+}
+
+void Scheme112(SharedState& s) {
+  SetPoint(s, 2, 80, 0);
+  SetPoint(s, 3, 120, 50);
+  SetPoint(s, 4, 40, 50);
+  SetPoint(s, 5, 80, 50);
+  SetPoint(s, 6, 99, 26);
+  SetPoint(s, 7, 91, 38);
+  toolkit::BeginPicture(s, 100, 72, -10, -9);
+  PutHingeBoxAtPoint(s, 1);
+  PutHingeBoxAtPoint(s, 2);
+  PutLabel(s, "$O$", -10, -2);
+  PutLabel(s, "$A$", 39, 54);
+  PutLabel(s, "$B$", 119, 54);
+  PutLabel(s, "$C$", 70, -2);
+  PutLabel(s, "$E$", 79, 55);
+  PutLabel(s, "$D$", 101, 22);
+  for (int i = 3; i <= 6; ++i) DrawNodeMarker(s, i);
+  Block(s, 80, 50, 20, 7);
+  BlueRodsBegin(s);
+  DrawBar(s, 1, 4);
+  DrawSegment(s, 41.5, 50, 70, 50);
+  DrawSegment(s, 118.5, 50, 90, 50);
+  DrawBar(s, 3, 2);
+  toolkit::WriteText(s, "}");
+  DrawBar(s, 6, 5);
+  SetLineWidth(s, 1);
+  Body(s, "2", 77, 16, 82, 19, 96, 30);
+  if (s.P6 == 1 || s.P6 == 2) Phi1(s, s.P6, 0.83, 18);
+  if (s.P3 == 1) {
+    Body(s, "1", 54, 55, 55, 55, 48, 50);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 34, 18, 32, 19, 18, 22);
+  }
+  HorizontalForce(s, s.P4, 52, 70, 47, 18, -6, -22, -13);
+  PutNamedBoxByKind(s, s.P2, 7, 7, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 73, 32);
+}
+
+void Scheme113(SharedState& s) {
+  SetPoint(s, 2, 12, 40);
+  SetPoint(s, 3, 40, 0);
+  SetPoint(s, 4, 15, 60);
+  SetPoint(s, 5, 6, 32);
+  SetPoint(s, 6, 25, 25);
+  toolkit::BeginPicture(s, 100, 82, -25, -19);
+  Phi1(s, 1, 1.3, 18);
+  PutLabel(s, "$O$", -10, -2);
+  PutLabel(s, "$A$", 2, 37);
+  PutLabel(s, "$B$", 15, 53);
+  PutLabel(s, "$C$", 45, -2);
+  PutLabel(s, "$D$", 43, -20);
+  DrawHatchRowV(s, -1, -7, -11, 50);
+  for (int i = 1; i <= 3; ++i) DrawNodeMarker(s, i);
+  Block(s, 40, 0, 21, 4, 2.19);
+  BlueRodsBegin(s);
+  DrawBar(s, 1, 4);
+  DrawSegment(s, 34, 9, 13, 39.5);
+  DrawSegment(s, 46.5, -9, 52.5, -18);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 6);
+  Legs(s, 1, 10);
+  Legs(s, 3, 10);
+  SetLineWidth(s, 1);
+  Body(s, "2", -5, 46, -1, 48, 11, 48);
+  if (s.P3 == 1) {
+    Body(s, "1", 42, 11, 42, 11, 38, 5);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 43, 10, 42, 11, 28, 17);
+  }
+  if (s.P4 == 1) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, 52.5, -18, 18, 11, 3);
+  } else if (s.P4 == 2) {
+    DrawRedForceWithLabel(s, -1, 0, kForce, 71, -18, 18, 2, -3);
+  }
+  PutNamedBoxByKind(s, s.P2, 5, 6, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 9, 22);
+}
+
+void Scheme114(SharedState& s) {
+  SetPoint(s, 2, 40, 30);
+  SetPoint(s, 3, 59.7, 20);
+  SetPoint(s, 4, 50, -13.5);
+  SetPoint(s, 5, 74, -13.5);
+  toolkit::BeginPicture(s, 100, 72, -20, -30);
+  PutLabel(s, "$A$", -10, -3);
+  PutLabel(s, "$B$", 29, 30);
+  DrawHatchRowV(s, -1, -15, -15, 110);
+  for (int i = 1; i <= 5; ++i) DrawNodeMarker(s, i);
+  BlueRodsBegin(s);
+  DrawBar(s, 1, 2);
+  Legs(s, 1, 14);
+  toolkit::WriteText(s, "}\\OliveGreen{");
+  DrawSegment(s, 40, -10, 40, 5);
+  DrawSegment(s, 40, 35, 40, 40);
+  DrawSegment(s, 59, 19, 50, -8);
+  DrawSegment(s, 60.4, 19, 69.4, -8);
+  SetLineWidth(s, 12);
+  for (int k = 0; k < 4; ++k) {
+    const double y = -4 - 3.8 * k / 3;
+    DrawSegment(s, 40.2, y, 40.2 + 3 - k * 0.7, y);
+  }
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  Block(s, 60, -10, 40, 4);
+  s.BlockColour = "\\Black";
+  DrawRotatedBlock(s, 6, 40, 20, 0, 7, 30);
+  s.BlockColour = "\\OliveGreen";
+  PutLabel(s, "$1$", 30, 10);
+  PutLabel(s, "$2$", 78, 5);
+  Phi1(s, 1, 0.65, 12);
+  DrawCircleAtPoint(s, 3, 32);
+  HorizontalForce(s, s.P6, 81, 99, -10, 18, 2, -11, 2);
+  PutNamedBoxByKind(s, s.P3, 3, 3, "MomentpLeft", "MomentpLeftmm");
+  PutLabel(s, "$M$", 50, 22);
+  if (s.P2 == 1) {
+    DrawSegment(s, 34, 12, 38, 22);
+  } else if (s.P2 == 2) {
+    DrawSegment(s, 29, 11, 19, 14);
+  }
+  if (s.P4 == 1) {
+    DrawSegment(s, 80, 4, 78, -8);
+  } else if (s.P4 == 2) {
+    DrawSegment(s, 68, 9, 77, 6);
+  }
+}
+
+void Scheme115(SharedState& s) {
+  SetPoint(s, 2, 30, 30);
+  SetPoint(s, 3, 90, 30);
+  SetPoint(s, 4, 60, 0);
+  SetPoint(s, 5, 45, 40);
+  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  PutHingeBoxAtPoint(s, 1);
+  PutHingeBoxAtPoint(s, 4);
+  Phi1(s, 1, 0.72, 18);
+  PutLabel(s, "$O$", -10, -2);
+  PutLabel(s, "$A$", 25, 34);
+  PutLabel(s, "$B$", 92, 28);
+  PutLabel(s, "$C$", 50, -2);
+  DrawNodeMarker(s, 2);
+  DrawNodeMarker(s, 3);
+  SetLineWidth(s, 8);
+  DrawBar(s, 3, 4);
+  toolkit::WriteText(s, "\\Blue{");
+  DrawTwoBars(s, 1, 2, 3);
+  SetLineWidth(s, 4);
+  DrawSegment(s, 45, 50, 90, 50);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  DrawStrokesAcrossRay(s, 3, 15, 3.9);
+  toolkit::WriteText(s, "\\thicklines ");
+  DrawCircleAtPoint(s, 3, 40);
+  DrawCircleAtPoint(s, 5, 20);
+  Body(s, "1", 22, 48, 26, 50, 38, 47);
+  if (s.P2 == 1) {
+    Body(s, "2", 60, 37, 62, 35, 62, 30);
+  } else if (s.P2 == 2) {
+    Body(s, "2", 60, 37, 65, 39, 73, 39);
+  }
+  if (s.P4 == 1) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, 10, 30, 19, -12, -3);
+  } else if (s.P4 == 2) {
+    DrawRedForceWithLabel(s, -1, 0, kForce, 28, 30, 18, -32, -3);
+  }
+  PutNamedBoxByKind(s, s.P3, 5, 5, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 41, 41);
+}
+
+void Scheme116(SharedState& s) {
+  SetPoint(s, 1, 30, 0);
+  SetPoint(s, 2, 80, 0);
+  SetPoint(s, 3, 0, 60);
+  SetPoint(s, 4, 50, 60);
+  SetPoint(s, 5, 20, 20);
+  SetPoint(s, 6, 40, 45);
+  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  PutHingeBoxAtPoint(s, 1);
+  PutHingeBoxAtPoint(s, 2);
+  Phi1(s, 2, 2, 11);
+  PutLabel(s, "$O$", 20, -2);
+  PutLabel(s, "$A$", -9, 58);
+  PutLabel(s, "$B$", 50, 63);
+  PutLabel(s, "$C$", 70, -2);
+  PutLabel(s, "$D$", 9, 15);
+  for (int i = 3; i <= 5; ++i) DrawNodeMarker(s, i);
+  Block(s, 20, 20, 18, 6, 2.03);
+  BlueRodsBegin(s);
+  DrawSegment(s, 1, 59, 16, 29);
+  DrawSegment(s, 29, 1, 23.5, 12);
+  DrawTwoBars(s, 3, 4, 2);
+  toolkit::WriteText(s, "}");
+  DrawBar(s, 4, 5);
+  SetLineWidth(s, 1);
+  if (s.P2 == 1) {
+    Body(s, "2", 19, 45, 22, 51, 24, 60);
+  } else if (s.P2 == 2) {
+    Body(s, "2", 19, 45, 18, 47, 7, 47);
+  }
+  if (s.P3 == 1) {
+    Body(s, "1", 33, 15, 32, 17, 24, 17);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 34, 18, 35, 21, 25, 27);
+  }
+  HorizontalForce(s, s.P4, 52, 72, 60, 20, 21, 3, -3);
+  PutNamedBoxByKind(s, s.P6, 6, 6, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 43, 32);
+}
+
+void Scheme117(SharedState& s) {
+  SetPoint(s, 1, 10, 10);
+  SetPoint(s, 2, 50, 50);
+  SetPoint(s, 3, 80, 17.5);
+  toolkit::BeginPicture(s, 100, 72, -20, -20);
+  Phi1(s, 1, 0.71, 12);
+  PutLabel(s, "$O$", 2, 10);
+  PutLabel(s, "$A$", 40, 48);
+  for (int i = 1; i <= 3; ++i) DrawNodeMarker(s, i);
+  Block(s, 45, 3, 90, 5);
+  DrawHatchRowH(s, 1, 66.5, 30, 38);
+  DrawHatchRowV(s, 1, 66, 30, 40);
+  DrawHatchRowV(s, -1, -5, -0.5, 110);
+  BlueRodsBegin(s);
+  Legs(s, 1, 4.5);
+  DrawBar(s, 1, 2);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  DrawCircleAtPoint(s, 2, 32);
+  DrawCircleAtPoint(s, 3, 24);
+  if (s.P2 == 1) {
+    Body(s, "1", 58, 11, 62, 12, 70, 12);
+  } else if (s.P2 == 2) {
+    Body(s, "1", 59, 11, 63, 11, 65, 6);
+  }
+  if (s.P3 == 1) {
+    Body(s, "2", 24, 34, 27, 36, 35, 36);
+  } else if (s.P3 == 2) {
+    Body(s, "2", 24, 33, 28, 36, 35, 45);
+  }
+  if (s.P4 == 1) {
+    DrawRedForceWithLabel(s, 1, 0, kForce, 90, 3, 18, 9, 3);
+  } else if (s.P4 == 2) {
+    DrawRedForceWithLabel(s, -1, 0, kForce, 110, 3, 19, -5, 3);
+  }
+  PutNamedBoxByKind(s, s.P6, 3, 3, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 77, 20);
+  PutNamedBoxByKind(s, s.P6, 2, 2, "rmomentp", "rmomentm");
+  PutLabel(s, "$M$", 56, 48);
+}
+
+void Scheme118(SharedState& s) {
+  SetPoint(s, 2, 100, 0);
+  SetPoint(s, 3, 86, 55);
+  SetPoint(s, 4, 80, 12);
+  SetPoint(s, 5, 50.5, 29.5);
+  SetPoint(s, 6, 24, 17);
+  toolkit::BeginPicture(s, 100, 72, -15, -15);
+  SetLineWidth(s, 1);
+  PutLabel(s, "$A$", -8, 3);
+  PutLabel(s, "$B$", 40, 31);
+  PutLabel(s, "$C$", 77, 55);
+  PutLabel(s, "$D$", 83, 13);
+  PutLabel(s, "$E$", 85, -2);
+  for (int i = 1; i <= 5; ++i) DrawNodeMarker(s, i);
+  const int slider = 3 - s.P2;
+  if (slider == 1 || slider == 2) Block(s, X(s, slider), 0, 16, 4);
+  Block(s, 80, 12, 19, 5, 2.6);
+  DrawHatchRowV(s, -1, -10, -3, 120);
+  BlueRodsBegin(s);
+  DrawSegment(s, 51.5, 29.1, 71.5, 17.1);
+  DrawSegment(s, 98.5, 0.9, 88, 6.9);
+  DrawTwoBars(s, 1, 3, 4);
+  toolkit::WriteText(s, "}");
+  if (s.P2 == 1 || s.P2 == 2) {
+    const double x = X(s, s.P2);
+    DrawSegment(s, x - 1, -1, x - 4, -3);
+    DrawSegment(s, x + 1, -1, x + 4, -3);
+  }
+  SetLineWidth(s, 1);
+  if (s.P2 == 1) {
+    Phi(s, 1, 0.5, 14, 1, 0);
+  } else if (s.P2 == 2) {
+    Phi(s, 2, 2.6, 7, 1, 0);
+  }
+  if (s.P4 == 1) {
+    Body(s, "1", 58, 10, 62, 12, 75, 12);
+  } else if (s.P4 == 2) {
+    Body(s, "1", 97, 30, 96, 32, 83, 32);
+  }
+  if (s.P3 == 1) {
+    Body(s, "2", 44, 44, 48, 46, 61, 40);
+  } else if (s.P3 == 2) {
+    Body(s, "2", 67, 27, 65, 28, 59, 24);
+  }
+  ForceByOption(s, s.P7 <= 2, 88, 18, 11, 3, 108, 20, -5, 3, 55);
+  PutNamedBoxByKind(s, s.P6, 6, 6, "rmomentp", "rmomentm");
+  PutLabel(s, "$M$", 31, 14);
+}
+
+void Scheme119(SharedState& s) {
+  SetPoint(s, 2, 50, 50);
+  SetPoint(s, 3, 120, 50);
+  SetPoint(s, 4, 70, 0);
+  SetPoint(s, 5, 65, 17);
+  toolkit::BeginPicture(s, 100, 82, -15, -5);
+  PutLabel(s, "$O$", -8, 0);
+  PutLabel(s, "$A$", 53, 52);
+  PutLabel(s, "$B$", 118, 53);
+  PutLabel(s, "$C$", 75, 0);
+  PutLabel(s, "$D$", 35, 60);
+  DrawNodeMarker(s, 2);
+  DrawNodeMarker(s, 3);
+  PutHingeBoxAtPoint(s, 1);
+  PutHingeBoxAtPoint(s, 4);
+  Block(s, 50, 50, 16, 4, 1.95);
+  BlueRodsBegin(s);
+  DrawSegment(s, 69.4, 1.5, 53, 42.5);
+  DrawSegment(s, 47, 57.5, 44, 65);
+  DrawTwoBars(s, 1, 2, 3);
+  DrawBar(s, 4, 3);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  Phi1(s, 1, 0.8, 11);
+  if (s.P4 == 1) {
+    Body(s, "2", 86, 34, 91, 40, 95, 50);
+  } else if (s.P4 == 2) {
+    Body(s, "2", 89, 34, 106, 36, 92, 36);
+  }
+  if (s.P3 == 1) {
+    Body(s, "1", 45, 33, 49, 38, 51, 44);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 45, 32, 49, 34, 56, 34);
+  }
+  ForceByOption(s, s.P7 <= 2, 44, 18, 18, -3, 64, 20, 2, -3, 65);
+  PutNamedBoxByKind(s, s.P6, 5, 5, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 49, 10);
+}
+
+void Scheme120(SharedState& s) {
+  SetPoint(s, 2, 40, 40);
+  SetPoint(s, 3, 26, 24);
+  SetPoint(s, 4, 50, 0);
+  SetPoint(s, 5, 65, 13.3);
+  toolkit::BeginPicture(s, 100, 82, -15, -15);
+  DrawHatchRowV(s, -1, -10, -6, 110);
+  DrawHatchRowV(s, 1, 40, 52.5, 60);
+  DrawHatchRowV(s, -1, 80, 26.2, 20);
+  PutLabel(s, "$O$", -8, 0);
+  PutLabel(s, "$A$", 31, 39);
+  PutLabel(s, "$B$", 18, 24);
+  PutLabel(s, "$C$", 39, -3);
+  DrawCircleAtPoint(s, 5, 28);
+  for (int i = 1; i <= 4; ++i) DrawNodeMarker(s, i);
+  Block(s, 70, -3, 40, 4);
+  Block(s, 40, 40, 6, 14);
+  s.BlockColour = "\\Blue";
+  Block(s, 68.6, 39.5, 50, 24);
+  s.BlockColour = "\\OliveGreen";
+  BlueRodsBegin(s);
+  Legs(s, 1, 5);
+  DrawBar(s, 1, 2);
+  toolkit::WriteText(s, "}");
+  DrawBar(s, 4, 3);
+  SetLineWidth(s, 1);
+  Phi1(s, 1, 0.71, 11);
+  if (s.P4 == 1) {
+    Body(s, "2", 86, 9, 85, 11, 77, 11);
+  } else if (s.P4 == 2) {
+    Body(s, "2", 89, 9, 88, 8, 84, -2);
+  }
+  if (s.P3 == 1) {
+    Body(s, "1", 23, 7, 27, 9, 36, 14);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 24, 6, 23, 8, 16, 17);
+  }
+  ForceByOption(s, s.P7 <= 2, 64, 18, 18, -3, 80, 20, 2, -3, 40);
+  PutNamedBoxByKind(s, s.P6, 5, 5, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 62, 16);
+}
+
+void Scheme121(SharedState& s) {
+  SetPoint(s, 2, 40, 40);
+  SetPoint(s, 3, 26, 24);
+  SetPoint(s, 4, 50, 0);
+  SetPoint(s, 5, 80, 0);
+  toolkit::BeginPicture(s, 100, 82, -15, -35);
+  DrawHatchRowV(s, -1, -10, -15.5, 125);
+  PutLabel(s, "$O$", -8, 0);
+  PutLabel(s, "$A$", 31, 39);
+  PutLabel(s, "$B$", 18, 24);
+  PutLabel(s, "$C$", 39, -3);
+  PutLabel(s, "$D$", 77, 3);
+  Disc(s, 5, 20);
+  for (int i = 1; i <= 4; ++i) DrawNodeMarker(s, i);
+  Block(s, 77, -12.5, 60, 5);
+  SetLineWidth(s, 8);
+  Legs(s, 1, 16);
+  toolkit::WriteText(s, "\\Blue{");
+  DrawBar(s, 4, 3);
+  DrawTwoBars(s, 1, 2, 5);
+  toolkit::WriteText(s, "}\\OliveGreen{");
+  DrawSegment(s, 49.5, -1.3, 49, -10);
+  DrawSegment(s, 50.5, -1.3, 55, -10);
+  toolkit::WriteText(s, "}");
+  SetLineWidth(s, 1);
+  Phi1(s, 1, 0.71, 11);
+  if (s.P4 == 1) {
+    Body(s, "2", 97, 1, 97, 2, 88, 2);
+  } else if (s.P4 == 2) {
+    Body(s, "2", 99, 0, 99, -1, 92, -11);
+  }
+  if (s.P3 == 1) {
+    Body(s, "1", 23, 7, 27, 9, 36, 14);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 24, 6, 23, 8, 16, 17);
+  }
+  ForceByOption(s, s.P7 <= 2, 28, 18, -10, -1, 46, 20, -27, -1, -12);
+  PutNamedBoxByKind(s, s.P6, 5, 5, "dmomentp", "dmomentm");
+  PutLabel(s, "$M$", 60, -2);
+}
+
+void Scheme122(SharedState& s) {
+  toolkit::BeginPicture(s, 100, 82, -15, -35);
+  DrawHatchRowV(s, -1, -10, -15.5, 125);
+  PutLabel(s, "$O$", -8, 0);
+  PutLabel(s, "$A$", 32, 10);
+  PutLabel(s, "$B$", 70, -6);
+  Disc(s, 2, 30);
+  Disc(s, 3, 30);
+  DrawNodeMarker(s, 1);
+  SetLineWidth(s, 5);
+  DrawSegment(s, 46, 34, 86, 14);
+  DrawSegment(s, 33, 7, 73, -13);
+  SetLineWidth(s, 8);
+  Legs(s, 1, 15);
+  toolkit::WriteText(s, "\\Blue{");
+  DrawTwoBars(s, 1, 2, 3);
+  toolkit::WriteText(s, "}\\spe");
+  Phi1(s, 1, 0.46, 14);
+  if (s.P4 == 1) {
+    Body(s, "2", 61, 16, 65, 17, 71, 12);
+  } else if (s.P4 == 2) {
+    Body(s, "2", 61, 16, 62, 16, 60, 10);
+  }
+  if (s.P3 == 1) {
+    Body(s, "1", 13, 17, 17, 19, 27, 19);
+  } else if (s.P3 == 2) {
+    Body(s, "1", 14, 16, 21, 10, 16, 17);
+  }
+  PutNamedBoxByKind(s, s.P6, 2, 2, "Momentm", "Momentp");
+  PutLabel(s, "$M$", 42, 23);
+  ForceByOption(s, s.P7 <= 2, 80, 25, 17, 3, 106, 25, 2, 3, 0);
+}
+
 }  // namespace
 
 // Schemes 100..122 and 127 are drawn here as their figures land; whatever the scheme, the
@@ -563,6 +1080,18 @@ void DrawSchemes100To127(SharedState& s) {
     case 108: Scheme108(s); break;
     case 109: Scheme109(s); break;
     case 110: Scheme110(s); break;
+    case 111: Scheme111(s); break;
+    case 112: Scheme112(s); break;
+    case 113: Scheme113(s); break;
+    case 114: Scheme114(s); break;
+    case 115: Scheme115(s); break;
+    case 116: Scheme116(s); break;
+    case 117: Scheme117(s); break;
+    case 118: Scheme118(s); break;
+    case 119: Scheme119(s); break;
+    case 120: Scheme120(s); break;
+    case 121: Scheme121(s); break;
+    case 122: Scheme122(s); break;
     default: break;
   }
   toolkit::EndPicture(s);

@@ -14,7 +14,7 @@ const std::vector<BuiltScheme>& BuiltSchemes() {
                          scheme == 99;
       v.push_back({scheme, by_p5 ? 10 : 1});
     }
-    for (int scheme = 100; scheme <= 110; ++scheme) v.push_back({scheme, 1});
+    for (int scheme = 100; scheme <= 122; ++scheme) v.push_back({scheme, 1});
     v.push_back({123, 10});
     return v;
   }();

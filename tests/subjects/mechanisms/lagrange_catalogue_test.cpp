@@ -132,9 +132,11 @@ TEST(LagrangeCatalogue, CoordinateSymbolByScheme) {
   }
 }
 
-// The frame of every built variant: one picture, closed just before the statement's box,
-// balanced braces, the task line, nothing in the answers files, the drawing state back.
-TEST(LagrangeCatalogue, EveryCombinationHasOnePictureAndTheTaskLine) {
+// Every built variant: one picture, closed just before the statement's box, balanced
+// braces, the task line, nothing in the answers files, the drawing state back; and the
+// figure marks the coordinate the task line names and writes the loads the statement names,
+// with the bodies 1 and 2 of the masses m1 and m2.
+TEST(LagrangeCatalogue, EveryCombinationIsFramedAndAgreesWithItsStatement) {
   for (const VariantParams& p : AllCombinations()) {
     auto s = testing_support::NewState();
     const auto texts = RunScheme(*s, p);
@@ -158,22 +160,9 @@ TEST(LagrangeCatalogue, EveryCombinationHasOnePictureAndTheTaskLine) {
     EXPECT_EQ(texts.answers.find("\\begin"), std::string::npos) << texts.answers;
     EXPECT_EQ(texts.second_answers.find("\\begin"), std::string::npos) << texts.second_answers;
     EXPECT_EQ(s->BlockColour, "\\OliveGreen");
-    // Scheme 65 draws its rod from a corner and leaves blocks so for the rest of the
-    // variant; the next variant's driver centres them again.
-    EXPECT_EQ(s->BlockCentred, p[0] != 65);
-  }
-}
-
-// The figure marks the coordinate the task line names, and writes the loads the statement
-// names, with the bodies 1 and 2 of the masses m1 and m2.
-TEST(LagrangeCatalogue, FigureAndStatementAgree) {
-  for (const VariantParams& p : AllCombinations()) {
-    const std::string body = mechanisms_test::VariantBody(RunScheme(p).main);
     const auto split = body.find("\\end{picture}");
     const std::string figure = body.substr(0, split);
     const std::string statement = body.substr(split);
-    SCOPED_TRACE(Describe(p));
-    const std::string symbol = CoordinateSymbolLine(p[0], p[3], p[4], p[6]);
     const std::string mark = symbol == " $x$. "   ? "{$x$}"
                              : symbol == " $y$. " ? "{$y$}"
                              : symbol.empty()      ? ""
@@ -192,6 +181,9 @@ TEST(LagrangeCatalogue, FigureAndStatementAgree) {
                             figure.find("{" + body_number + "}}") != std::string::npos;
       EXPECT_TRUE(labelled) << body_number << "\n" << figure;
     }
+    // Scheme 65 draws its rod from a corner and leaves blocks so for the rest of the
+    // variant; the next variant's driver centres them again.
+    EXPECT_EQ(s->BlockCentred, p[0] != 65);
   }
 }
 

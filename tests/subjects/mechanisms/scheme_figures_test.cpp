@@ -142,5 +142,39 @@ TEST(CatalogueDrawers, Scheme79MomentPairsOverP5) {
   }
 }
 
+// Option-driven elements of the figures of schemes 93 and 100..122: each case names a
+// variant and a line its figure holds.
+TEST(CatalogueDrawers, OptionsMoveTheirElements) {
+  struct Case {
+    VariantParams p;
+    const char* line;
+  };
+  const Case cases[] = {
+      {{93, 1, 1, 1, 1, 1, 1}, "\\begin{picture}(100,73)(-32,-5)%\r\n\\unitlength=0.8pt\r\n"},
+      {{100, 1, 1, 1, 1, 1, 1}, "\\put(50,9){\\thicklines\\vector(1,0){20}}"},
+      {{100, 1, 1, 2, 1, 1, 1}, "\\put(70,9){\\thicklines\\vector(-1,0){20}}"},
+      {{101, 1, 1, 1, 1, 1, 1}, "\\put(-20,20){\\scriptsize \\Brown{$1$}}"},
+      {{101, 1, 1, 1, 1, 1, 1}, "\\put(40,30){\\usebox{\\dmomentp}}"},
+      {{101, 1, 2, 1, 1, 1, 1}, "\\put(10,20){\\scriptsize \\Brown{$1$}}"},
+      {{101, 1, 2, 1, 1, 1, 1}, "\\put(-40,30){\\usebox{\\dmomentp}}"},
+      {{103, 1, 1, 1, 1, 1, 2}, "\\put(40,20){\\usebox{\\Momentp}}"},
+      {{103, 1, 1, 1, 1, 1, 3}, "\\put(40,20){\\usebox{\\Momentm}}"},
+      {{112, 1, 1, 1, 1, 2, 1}, "\\mt{81.5}{0}"},
+      {{113, 1, 1, 1, 1, 1, 1}, "\\put(6,32){\\usebox{\\dmomentp}}"},
+      {{113, 2, 1, 1, 1, 1, 1}, "\\put(25,25){\\usebox{\\dmomentm}}"},
+      {{117, 1, 1, 1, 1, 2, 1}, "\\put(80,17.5){\\usebox{\\dmomentm}}"},
+      {{117, 1, 1, 1, 1, 2, 1}, "\\put(50,50){\\usebox{\\rmomentm}}"},
+      {{118, 2, 1, 1, 1, 1, 1}, "\\mt{101.5}{0}"},
+      {{122, 1, 1, 1, 1, 1, 2}, "\\put(80,0){\\thicklines\\vector(1,0){25}}"},
+      {{122, 1, 1, 1, 1, 1, 3}, "\\put(106,0){\\thicklines\\vector(-1,0){25}}"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(Has(Figure(c.p), c.line)) << c.p[0] << " " << c.line << "\n" << Figure(c.p);
+  }
+  // Scheme 93 returns to 1 pt as its last line, whatever the options.
+  const std::string body = mechanisms_test::VariantBody(mechanisms_test::RunScheme({93, 2, 2, 2, 1, 2, 1}).main);
+  EXPECT_NE(body.find("\\unitlength=1pt\r\n\\end{picture}"), std::string::npos) << body;
+}
+
 }  // namespace
 }  // namespace mechanisms
