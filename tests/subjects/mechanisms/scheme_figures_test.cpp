@@ -142,13 +142,59 @@ TEST(CatalogueDrawers, Scheme79MomentPairsOverP5) {
   }
 }
 
+struct Case {
+  VariantParams p;
+  const char* line;
+};
+
+// Scheme 124: sub-variants 3 and 5 draw at their own unit before the picture opens and
+// return to 1 pt as the figure's last line; the others keep 1 pt. P2 puts the stem of
+// sub-variant 9 left or right of the mechanism, and the options of sub-variant 8 turn its
+// two moments.
+TEST(CatalogueDrawers, Scheme124UnitsAndOptions) {
+  struct Unit {
+    int p5;
+    const char* opening;
+  };
+  const Unit units[] = {
+      {3, "\\unitlength=0.64pt\r\n\\noindent\\begin{picture}(100,87)(-23,-35)%\r\n"},
+      {5, "\\unitlength=1.2pt\r\n\\noindent\\begin{picture}(70,87)(-13,-15)%\r\n"},
+  };
+  for (const Unit& u : units) {
+    for (const VariantParams& p : {VariantParams{124, 1, 1, 1, u.p5, 1, 1},
+                                   VariantParams{124, 2, 2, 2, u.p5, 2, 5}}) {
+      const std::string main = mechanisms_test::RunScheme(p).main;
+      const std::string body = mechanisms_test::VariantBody(main);
+      EXPECT_TRUE(Has(main, u.opening)) << u.p5 << "\n" << main;
+      EXPECT_TRUE(Has(body, "\\unitlength=1pt\r\n\\end{picture}\r\n")) << u.p5 << "\n" << body;
+    }
+  }
+  for (int p5 : {1, 2, 4, 6, 7, 8, 9, 10}) {
+    EXPECT_FALSE(Has(Figure({124, 1, 1, 1, p5, 1, 1}), "\\unitlength")) << p5;
+  }
+  const Case cases[] = {
+      {{124, 1, 1, 1, 9, 1, 1}, "\\put(13,74){\\scriptsize \\Brown{$1$}}"},
+      {{124, 2, 1, 1, 9, 1, 1}, "\\put(73,74){\\scriptsize \\Brown{$1$}}"},
+      {{124, 1, 1, 1, 9, 1, 1}, "\\put(90,39){\\usebox{\\rmomentm}}"},
+      {{124, 2, 1, 1, 9, 1, 1}, "\\put(90,39){\\usebox{\\rmomentp}}"},
+      {{124, 1, 1, 1, 8, 1, 1}, "\\put(57.8,29.8){\\usebox{\\Umomp}}"},
+      {{124, 1, 2, 1, 8, 1, 1}, "\\put(57.8,29.8){\\usebox{\\Umomm}}"},
+      {{124, 2, 1, 1, 8, 1, 1}, "\\put(28,0){\\usebox{\\Lmomm}}"},
+      {{124, 1, 1, 1, 10, 1, 1}, "\\put(40,20){\\usebox{\\MomentpLeftdmin}}"},
+      {{124, 2, 1, 1, 10, 1, 1}, "\\put(40,20){\\usebox{\\MomentpLeftdplu}}"},
+      {{124, 1, 1, 1, 1, 1, 1}, "\\put(0,0){\\usebox{\\MomentpLeft}}"},
+      {{124, 1, 1, 1, 4, 1, 1}, "\\put(38,30){\\usebox{\\MomentpLeftmm}}"},
+      {{124, 1, 1, 1, 3, 1, 3}, "\\put(45,8){\\scriptsize \\Brown{$2$}}"},
+      {{124, 1, 1, 1, 3, 1, 4}, "\\put(8,91){\\scriptsize \\Brown{$2$}}"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(Has(Figure(c.p), c.line)) << c.p[1] << " " << c.p[4] << " " << c.line;
+  }
+}
+
 // Option-driven elements of the figures of schemes 93 and 100..122: each case names a
 // variant and a line its figure holds.
 TEST(CatalogueDrawers, OptionsMoveTheirElements) {
-  struct Case {
-    VariantParams p;
-    const char* line;
-  };
   const Case cases[] = {
       {{93, 1, 1, 1, 1, 1, 1}, "\\begin{picture}(100,73)(-32,-5)%\r\n\\unitlength=0.8pt\r\n"},
       {{100, 1, 1, 1, 1, 1, 1}, "\\put(50,9){\\thicklines\\vector(1,0){20}}"},

@@ -134,5 +134,26 @@ TEST(SchemeStatements, Scheme99CoordinateWordsAsStored) {
       << text;
 }
 
+// Scheme 124, sub-variant 2: the radii are multiples of r that grow with P6; P3 names the
+// body of m2. Sub-variant 7 names the rod whose angle the figure marks.
+TEST(SchemeStatements, Scheme124RadiiAndCoordinate) {
+  EXPECT_EQ(Statement({124, 1, 2, 1, 2, 2, 1}),
+            "\\hfill\\parbox[b]{290pt}{\r\n"
+            " Диск радиусом $r$ катится по цилиндрической поверхности радиусом $R=5r$.  "
+            "Шарнирный двухзвенник  $OAB$ соединяет ось диска и неподвижную опору в центре "
+            "цилиндрической поверхности; \r\n"
+            " $OA=4r$, $AB=4\\sqrt{2}\\,r$.  К  шарниру $A$ приложена горизонтальная сила $F$, "
+            "к диску --- момент $M$.  Масса  кривошипа  равна $m_1$, \r\n"
+            "  диска --- $m_2$. " +
+                std::string(kTask) + " угол поворота кривошипа \r\n $\\varphi$. \r\n}%%\r\n");
+  EXPECT_NE(Statement({124, 1, 1, 1, 2, 1, 1}).find("$R=4r$.  "), std::string::npos);
+  EXPECT_NE(Statement({124, 1, 1, 1, 2, 1, 1}).find("  стержня $AB$  --- $m_2$. "),
+            std::string::npos);
+  EXPECT_NE(Statement({124, 1, 1, 1, 7, 1, 1}).find(" угол поворота стержня $BC$ \r\n"),
+            std::string::npos);
+  EXPECT_NE(Statement({124, 2, 1, 1, 7, 1, 1}).find(" угол поворота стержня $AB$ \r\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace mechanisms
