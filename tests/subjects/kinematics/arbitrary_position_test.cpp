@@ -10,7 +10,9 @@
 
 namespace {
 
+using kinematics_check::RawCells;
 using kinematics_check::RunOne;
+using kinematics_check::Unix;
 
 struct V2 {
   double x = 0, y = 0;
@@ -24,19 +26,6 @@ double NumberAfter(const std::string& text, const std::string& marker) {
   const std::size_t at = text.find(marker);
   if (at == std::string::npos) return std::nan("");
   return std::strtod(text.c_str() + at + marker.size(), nullptr);
-}
-
-// The cells of an answers row as printed, blanks and '$' dropped, the variant number first.
-std::vector<std::string> RawCells(const std::string& row) {
-  std::vector<std::string> out(1);
-  for (char c : row) {
-    if (c == '&') {
-      out.emplace_back();
-    } else if (c != ' ' && c != '$' && c != '\n' && c != '\r') {
-      out.back() += c;
-    }
-  }
-  return out;
 }
 
 // Solves the n x n system a x = b by Gaussian elimination with partial pivoting.
@@ -201,14 +190,6 @@ TEST(ArbitraryPosition, AnswersAreTheVelocityStateOfTheDrawnLinkage) {
 struct Printed {
   std::string main, answers;
 };
-// Line ends read as "\n".
-std::string Unix(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c != '\r') out += c;
-  }
-  return out;
-}
 Printed Print(const kinematics_check::Params& p) {
   const auto v = RunOne(15, p, 1);
   return {Unix(v.main), Unix(v.answers)};

@@ -11,10 +11,13 @@
 #include "shell/dispatch.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/kinematics_check.h"
+#include "subjects/kinematics/linkage_geometry.h"
 #include "toolkit/errors.h"
 #include "figures/figure_state.h"
 
 namespace {
+
+using namespace linkage_geometry;
 
 using kinematics_check::Agrees;
 using kinematics_check::RunOne;
@@ -25,54 +28,6 @@ constexpr double kPi = std::numbers::pi;
 // limit of the stencil, not of the printed answer.
 constexpr double kRelative = 5e-5;
 
-struct P2d {
-  double x = 0, y = 0;
-};
-P2d operator+(P2d a, P2d b) { return {a.x + b.x, a.y + b.y}; }
-P2d operator-(P2d a, P2d b) { return {a.x - b.x, a.y - b.y}; }
-P2d operator*(double k, P2d a) { return {k * a.x, k * a.y}; }
-double Len(P2d a) { return std::hypot(a.x, a.y); }
-
-double NumberAfter(const std::string& text, const std::string& marker) {
-  const std::size_t at = text.find(marker);
-  if (at == std::string::npos) return std::nan("");
-  return std::strtod(text.c_str() + at + marker.size(), nullptr);
-}
-
-// The cells of an answers row with blanks and the given-value mark removed ("--" reads as nan).
-std::vector<double> RowCells(const std::string& row) {
-  std::vector<double> out;
-  std::string cell;
-  auto flush = [&] {
-    std::string c;
-    for (char ch : cell) {
-      if (ch != ' ' && ch != '*' && ch != '\r' && ch != '\n') c += ch;
-    }
-    out.push_back(c == "--" ? std::nan("") : std::stod(c));
-    cell.clear();
-  };
-  for (char ch : row) {
-    if (ch == '&') {
-      flush();
-    } else {
-      cell += ch;
-    }
-  }
-  flush();
-  return out;
-}
-
-// The point of the circle about c1 of radius r1 and the circle about c2 of radius r2 nearest
-// to `near`.
-P2d Intersect(P2d c1, double r1, P2d c2, double r2, P2d near) {
-  const double d = Len(c2 - c1);
-  const double a = (r1 * r1 - r2 * r2 + d * d) / (2 * d);
-  const double h = std::sqrt(std::max(0.0, r1 * r1 - a * a));
-  const P2d u = (1 / d) * (c2 - c1);
-  const P2d m = c1 + a * u;
-  const P2d p1{m.x - h * u.y, m.y + h * u.x}, p2{m.x + h * u.y, m.y - h * u.x};
-  return Len(p1 - near) < Len(p2 - near) ? p1 : p2;
-}
 
 P2d Step(int code) {
   switch (code) {

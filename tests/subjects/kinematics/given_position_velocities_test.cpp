@@ -13,41 +13,14 @@
 
 namespace {
 
+using kinematics_check::LengthAfter;
+using kinematics_check::RawCells;
+using kinematics_check::Unix;
+
 using kinematics::GivenPositionVelocitiesData;
 using kinematics_check::Params;
 using planar_bodies::System;
 using planar_bodies::V2;
-
-std::string Unix(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c != '\r') out += c;
-  }
-  return out;
-}
-
-// A printed length "n", "n\sqrt{2}" or "\sqrt{2}" after marker; NaN when the marker is absent.
-double LengthAfter(const std::string& text, const std::string& marker) {
-  const std::size_t at = text.find(marker);
-  if (at == std::string::npos) return std::nan("");
-  const char* start = text.c_str() + at + marker.size();
-  char* end = nullptr;
-  double v = std::strtod(start, &end);
-  if (end == start) v = 1;
-  return std::string_view(end).starts_with("\\sqrt{2}") ? v * std::sqrt(2.0) : v;
-}
-
-std::vector<std::string> RawCells(const std::string& row) {
-  std::vector<std::string> out(1);
-  for (char c : row) {
-    if (c == '&') {
-      out.emplace_back();
-    } else if (c != ' ' && c != '$' && c != '\n' && c != '\r') {
-      out.back() += c;
-    }
-  }
-  return out;
-}
 
 V2 Pt(const GivenPositionVelocitiesData& d, int i) {
   return {static_cast<double>(d.x[static_cast<std::size_t>(i)]),

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/dispatch.h"
@@ -159,6 +160,40 @@ inline std::string Describe(const Params& p) {
   o << "P=";
   for (int k = 0; k < 7; ++k) o << (k ? "," : "") << p[k];
   return o.str();
+}
+
+/// The text with its line ends read as "\n".
+inline std::string Unix(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+/// A printed length "n", "n\sqrt{2}" or "\sqrt{2}" after marker; NaN when the marker is absent.
+inline double LengthAfter(const std::string& text, const std::string& marker) {
+  const std::size_t at = text.find(marker);
+  if (at == std::string::npos) return std::nan("");
+  const char* start = text.c_str() + at + marker.size();
+  char* end = nullptr;
+  double v = std::strtod(start, &end);
+  if (end == start) v = 1;
+  return std::string_view(end).starts_with("\\sqrt{2}") ? v * std::sqrt(2.0) : v;
+}
+
+/// The cells of an answers row as printed, blanks, line ends and '$' dropped, the variant
+/// number first.
+inline std::vector<std::string> RawCells(const std::string& row) {
+  std::vector<std::string> out(1);
+  for (char c : row) {
+    if (c == '&') {
+      out.emplace_back();
+    } else if (c != ' ' && c != '$' && c != '\n' && c != '\r') {
+      out.back() += c;
+    }
+  }
+  return out;
 }
 
 }  // namespace kinematics_check

@@ -12,6 +12,10 @@
 
 namespace {
 
+using kinematics_check::LengthAfter;
+using kinematics_check::RawCells;
+using kinematics_check::Unix;
+
 using kinematics::RollingDiskData;
 using kinematics_check::Params;
 using planar_bodies::System;
@@ -23,15 +27,6 @@ struct Printed {
   std::string main, answers;
   std::array<int, 7> p_after{};
 };
-
-// Line ends read as "\n".
-std::string Unix(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c != '\r') out += c;
-  }
-  return out;
-}
 
 // One variant of the row: mode 1 through the Kinematic tab (row 14), mode 2 through the
 // Dynamics tab (row 34); the begin routine's text is cut off.
@@ -55,29 +50,6 @@ double NumberAfter(const std::string& text, const std::string& marker) {
   const std::size_t at = text.find(marker);
   if (at == std::string::npos) return std::nan("");
   return std::strtod(text.c_str() + at + marker.size(), nullptr);
-}
-
-// A printed length "n" or "n\sqrt{2}" after marker.
-double LengthAfter(const std::string& text, const std::string& marker) {
-  const std::size_t at = text.find(marker);
-  if (at == std::string::npos) return std::nan("");
-  const char* start = text.c_str() + at + marker.size();
-  char* end = nullptr;
-  const double v = std::strtod(start, &end);
-  return std::string_view(end).starts_with("\\sqrt{2}") ? v * std::sqrt(2.0) : v;
-}
-
-// The cells of an answers row, blanks and '$' dropped, the variant number first.
-std::vector<std::string> RawCells(const std::string& row) {
-  std::vector<std::string> out(1);
-  for (char c : row) {
-    if (c == '&') {
-      out.emplace_back();
-    } else if (c != ' ' && c != '$' && c != '\n') {
-      out.back() += c;
-    }
-  }
-  return out;
 }
 
 V2 Pt(const RollingDiskData& d, int i) {

@@ -10,66 +10,17 @@
 #include "shell/dispatch.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/kinematics_check.h"
+#include "subjects/kinematics/linkage_geometry.h"
 
 namespace {
+
+using namespace linkage_geometry;
 
 using kinematics_check::Agrees;
 using kinematics_check::RunOne;
 
 constexpr double kPi = std::numbers::pi;
 
-struct P2d {
-  double x = 0, y = 0;
-};
-P2d operator+(P2d a, P2d b) { return {a.x + b.x, a.y + b.y}; }
-P2d operator-(P2d a, P2d b) { return {a.x - b.x, a.y - b.y}; }
-P2d operator*(double k, P2d a) { return {k * a.x, k * a.y}; }
-double Len(P2d a) { return std::hypot(a.x, a.y); }
-P2d Rotate(P2d a, double t) {
-  return {a.x * std::cos(t) - a.y * std::sin(t), a.x * std::sin(t) + a.y * std::cos(t)};
-}
-double Angle(P2d a) { return std::atan2(a.y, a.x); }
-
-double NumberAfter(const std::string& text, const std::string& marker) {
-  const std::size_t at = text.find(marker);
-  if (at == std::string::npos) return std::nan("");
-  return std::strtod(text.c_str() + at + marker.size(), nullptr);
-}
-
-// The cells of an answers row; a cell that holds no number ("--") reads as nan.
-std::vector<double> RowCells(const std::string& row) {
-  std::vector<double> out;
-  std::string cell;
-  auto flush = [&] {
-    std::string c;
-    for (char ch : cell) {
-      if (ch != ' ' && ch != '\r' && ch != '\n') c += ch;
-    }
-    char* end = nullptr;
-    const double x = std::strtod(c.c_str(), &end);
-    out.push_back(!c.empty() && end == c.c_str() + c.size() ? x : std::nan(""));
-    cell.clear();
-  };
-  for (char ch : row) {
-    if (ch == '&') {
-      flush();
-    } else {
-      cell += ch;
-    }
-  }
-  flush();
-  return out;
-}
-
-P2d Intersect(P2d c1, double r1, P2d c2, double r2, P2d near) {
-  const double d = Len(c2 - c1);
-  const double a = (r1 * r1 - r2 * r2 + d * d) / (2 * d);
-  const double h = std::sqrt(std::max(0.0, r1 * r1 - a * a));
-  const P2d u = (1 / d) * (c2 - c1);
-  const P2d m = c1 + a * u;
-  const P2d p1{m.x - h * u.y, m.y + h * u.x}, p2{m.x + h * u.y, m.y - h * u.x};
-  return Len(p1 - near) < Len(p2 - near) ? p1 : p2;
-}
 
 // The point of the horizontal line through `on` at distance L from p, nearest `on`.
 P2d OnHorizontal(P2d p, double L, P2d on) {

@@ -10,8 +10,11 @@
 #include "figures/figure_state.h"
 #include "shell/dispatch.h"
 #include "subjects/kinematics/kinematics_check.h"
+#include "subjects/kinematics/linkage_geometry.h"
 
 namespace {
+
+using namespace linkage_geometry;
 
 using kinematics_check::Agrees;
 using kinematics_check::RunOne;
@@ -19,59 +22,6 @@ using kinematics_check::RunOne;
 constexpr double kPi = std::numbers::pi;
 constexpr double kR = 10;
 
-struct P2d {
-  double x = 0, y = 0;
-};
-P2d operator+(P2d a, P2d b) { return {a.x + b.x, a.y + b.y}; }
-P2d operator-(P2d a, P2d b) { return {a.x - b.x, a.y - b.y}; }
-P2d operator*(double k, P2d a) { return {k * a.x, k * a.y}; }
-double Len(P2d a) { return std::hypot(a.x, a.y); }
-P2d Rotate(P2d a, double t) {
-  return {a.x * std::cos(t) - a.y * std::sin(t), a.x * std::sin(t) + a.y * std::cos(t)};
-}
-
-double NumberAfter(const std::string& text, const std::string& marker) {
-  const std::size_t at = text.find(marker);
-  if (at == std::string::npos) return std::nan("");
-  return std::strtod(text.c_str() + at + marker.size(), nullptr);
-}
-
-// The cells of an answers row; a cell that holds no number ("-") reads as nan.
-std::vector<double> RowCells(const std::string& row) {
-  std::vector<double> out;
-  std::string cell;
-  auto flush = [&] {
-    std::string c;
-    for (char ch : cell) {
-      if (ch != ' ' && ch != '\r' && ch != '\n') c += ch;
-    }
-    char* end = nullptr;
-    const double x = std::strtod(c.c_str(), &end);
-    out.push_back(!c.empty() && end == c.c_str() + c.size() ? x : std::nan(""));
-    cell.clear();
-  };
-  for (char ch : row) {
-    if (ch == '&') {
-      flush();
-    } else {
-      cell += ch;
-    }
-  }
-  flush();
-  return out;
-}
-
-// The point of the circle about c1 (radius r1) and the circle about c2 (radius r2) nearest to
-// `near`.
-P2d Intersect(P2d c1, double r1, P2d c2, double r2, P2d near) {
-  const double d = Len(c2 - c1);
-  const double a = (r1 * r1 - r2 * r2 + d * d) / (2 * d);
-  const double h = std::sqrt(std::max(0.0, r1 * r1 - a * a));
-  const P2d u = (1 / d) * (c2 - c1);
-  const P2d m = c1 + a * u;
-  const P2d p1{m.x - h * u.y, m.y + h * u.x}, p2{m.x + h * u.y, m.y - h * u.x};
-  return Len(p1 - near) < Len(p2 - near) ? p1 : p2;
-}
 
 // The point of the line through `on` along the unit `dir` at distance L from p, nearest `on`.
 P2d OnGuide(P2d p, double L, P2d on, P2d dir) {
