@@ -36,6 +36,8 @@ void DrawSchemes59To99(SharedState& s, CatalogueVariables& c);
 void DrawScheme123(SharedState& s);
 /// The figure of scheme 124, one of ten mechanisms by P5; nothing for other schemes.
 void DrawScheme124(SharedState& s);
+/// The figure of scheme 125, one of ten mechanisms by P5; nothing for other schemes.
+void DrawScheme125(SharedState& s);
 /// The figures of schemes 100..122 and 127 built so far; then, for every scheme, the line
 /// "\end{picture}" that closes the variant's figure.
 void DrawSchemes100To127(SharedState& s);

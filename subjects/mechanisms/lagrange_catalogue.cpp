@@ -58,6 +58,7 @@ void WriteLagrangeCatalogueVariant(SharedState& s, int p1, int /*p2*/, int /*p3*
   DrawSchemes59To99(s, c);
   DrawScheme123(s);
   DrawScheme124(s);
+  DrawScheme125(s);
   DrawSchemes100To127(s);
 
   WriteSchemeStatement(s, c);

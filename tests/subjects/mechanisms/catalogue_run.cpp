@@ -17,6 +17,7 @@ const std::vector<BuiltScheme>& BuiltSchemes() {
     for (int scheme = 100; scheme <= 122; ++scheme) v.push_back({scheme, 1});
     v.push_back({123, 10});
     v.push_back({124, 10});
+    v.push_back({125, 10});
     return v;
   }();
   return built;
