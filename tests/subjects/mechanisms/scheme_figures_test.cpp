@@ -192,6 +192,35 @@ TEST(CatalogueDrawers, Scheme124UnitsAndOptions) {
   }
 }
 
+// The "\varphi" label line of a figure: it moves with the arc's radius and end angle.
+std::string PhiLabel(const std::string& figure) {
+  const auto end = figure.find("{$\\varphi$}}");
+  const auto start = figure.rfind("\\put(", end);
+  return end == std::string::npos ? "" : figure.substr(start, end - start);
+}
+
+// Scheme 125: in sub-variant 1 the odd values 1 and 3 of P7 share the small arc of the
+// coordinate, while the moment's sense splits 1..2 from 3..5; sub-variant 10 moves point A
+// with P6; sub-variant 7 puts D midway between A and C.
+TEST(CatalogueDrawers, Scheme125Options) {
+  const std::string p7_1 = Figure({125, 1, 1, 1, 1, 1, 1});
+  const std::string p7_2 = Figure({125, 1, 1, 1, 1, 1, 2});
+  const std::string p7_3 = Figure({125, 1, 1, 1, 1, 1, 3});
+  EXPECT_FALSE(PhiLabel(p7_1).empty());
+  EXPECT_EQ(PhiLabel(p7_1), PhiLabel(p7_3));
+  EXPECT_NE(PhiLabel(p7_1), PhiLabel(p7_2));
+  EXPECT_TRUE(Has(p7_1, "\\put(80,0){\\usebox{\\Bvmomen}}"));
+  EXPECT_TRUE(Has(p7_2, "\\put(80,0){\\usebox{\\Bvmomen}}"));
+  EXPECT_TRUE(Has(p7_3, "\\put(80,0){\\usebox{\\Bvmomenp}}"));
+
+  const std::string near = Figure({125, 1, 2, 1, 10, 1, 1});
+  const std::string far = Figure({125, 1, 2, 1, 10, 2, 1});
+  EXPECT_TRUE(Has(near, "\\mt{-12}{7}\\pp{-25}{14}")) << near;
+  EXPECT_TRUE(Has(far, "\\mt{-12}{7}\\pp{-25}{16}")) << far;
+  EXPECT_TRUE(Has(far, "\\put(14,43){\\scriptsize \\Brown{$A$}}")) << far;
+  EXPECT_TRUE(Has(Figure({125, 1, 1, 1, 7, 1, 1}), "\\put(45,-7){\\scriptsize \\Brown{$D$}}"));
+}
+
 // Option-driven elements of the figures of schemes 93 and 100..122: each case names a
 // variant and a line its figure holds.
 TEST(CatalogueDrawers, OptionsMoveTheirElements) {

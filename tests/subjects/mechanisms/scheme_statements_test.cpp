@@ -155,5 +155,30 @@ TEST(SchemeStatements, Scheme124RadiiAndCoordinate) {
             std::string::npos);
 }
 
+// Scheme 125, sub-variant 10: the ring's and the two-link's sizes by P6, the bodies by P4
+// and P3.
+TEST(SchemeStatements, Scheme125RingInCentimetres) {
+  EXPECT_EQ(Statement({125, 1, 2, 2, 10, 2, 1}),
+            "\\hfill\\parbox[b]{290pt}{\r\n"
+            " Кольцо с внутренним радиусом $r=30$~см и внешним $R=35$~см  опирается на два "
+            "цилиндра одинакового радиуса $r_0=10$~см так, что его центр совпадает с опорой "
+            "$O$.  Шарнирный двухзвенник  $OAB$ соединяет точку на внутренней поверхности "
+            "кольца с неподвижной опорой; \r\n"
+            " $OA=40$~см, $AB=50$~см.  К  шарниру $A$ приложена горизонтальная сила $\\vec F$, "
+            "к правому цилиндру --- момент $M$.\r\n"
+            " Масса левого цилиндра равна $m_1$, масса стержня  $AB$  --- $m_2$. " +
+                std::string(kTask) + " угол поворота кривошипа \r\n $\\varphi$. \r\n}%%\r\n");
+  const std::string first = Statement({125, 1, 1, 1, 10, 1, 1});
+  EXPECT_NE(first.find(" $OA=30$~см, $AB=50$~см. "), std::string::npos) << first;
+  EXPECT_NE(first.find(" Масса кольца равна $m_1$, момент инерции $J_1$,  масса кривошипа  $OA$ "
+                       "--- $m_2$. "),
+            std::string::npos)
+      << first;
+  EXPECT_NE(Statement({125, 1, 1, 1, 1, 1, 3}).find(" угол поворота стержня $AB$ \r\n"),
+            std::string::npos);
+  EXPECT_NE(Statement({125, 1, 1, 1, 1, 1, 4}).find(" угол поворота стержня $BC$ \r\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace mechanisms
