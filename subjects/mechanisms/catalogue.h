@@ -38,6 +38,8 @@ void DrawScheme123(SharedState& s);
 void DrawScheme124(SharedState& s);
 /// The figure of scheme 125, one of ten mechanisms by P5; nothing for other schemes.
 void DrawScheme125(SharedState& s);
+/// The figure of scheme 126, one of ten mechanisms by P5; nothing for other schemes.
+void DrawScheme126(SharedState& s);
 /// The figures of schemes 100..122 and 127 built so far; then, for every scheme, the line
 /// "\end{picture}" that closes the variant's figure.
 void DrawSchemes100To127(SharedState& s);

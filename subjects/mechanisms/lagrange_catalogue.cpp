@@ -59,6 +59,7 @@ void WriteLagrangeCatalogueVariant(SharedState& s, int p1, int /*p2*/, int /*p3*
   DrawScheme123(s);
   DrawScheme124(s);
   DrawScheme125(s);
+  DrawScheme126(s);
   DrawSchemes100To127(s);
 
   WriteSchemeStatement(s, c);

@@ -18,6 +18,7 @@ const std::vector<BuiltScheme>& BuiltSchemes() {
     v.push_back({123, 10});
     v.push_back({124, 10});
     v.push_back({125, 10});
+    v.push_back({126, 10});
     return v;
   }();
   return built;
