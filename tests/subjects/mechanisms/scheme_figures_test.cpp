@@ -221,6 +221,29 @@ TEST(CatalogueDrawers, Scheme125Options) {
   EXPECT_TRUE(Has(Figure({125, 1, 1, 1, 7, 1, 1}), "\\put(45,-7){\\scriptsize \\Brown{$D$}}"));
 }
 
+// Scheme 126, sub-variant 5: P7 = 1, 3, 5 draw the plate's axis "x" and no angle, 2 and 4
+// the disc's angle and no axis; the disc's moment turns with 1 and 4 against the rest.
+// Sub-variant 3 shares the leader of "1" between P7 = 2 and 3.
+TEST(CatalogueDrawers, Scheme126CoordinateByP7) {
+  struct Row {
+    int p7;
+    bool axis;
+    const char* disc_box;
+  };
+  const Row rows[] = {{1, true, "VMmomentp"}, {2, false, "VMmomentm"}, {3, true, "VMmomentm"},
+                      {4, false, "VMmomentp"}, {5, true, "VMmomentm"}};
+  for (const Row& r : rows) {
+    const std::string figure = Figure({126, 1, 1, 1, 5, 1, r.p7});
+    EXPECT_EQ(Has(figure, "\\put(-29,29){\\scriptsize \\Brown{$x$}}"), r.axis) << r.p7;
+    EXPECT_EQ(Has(figure, "$\\varphi$"), !r.axis) << r.p7;
+    EXPECT_EQ(Has(figure, "\\mt{20}{39}\\pp{34}{54}"), !r.axis) << r.p7;
+    EXPECT_TRUE(Has(figure, "\\put(20,38.2){\\usebox{\\" + std::string(r.disc_box) + "}}"))
+        << r.p7 << figure;
+  }
+  EXPECT_EQ(Figure({126, 1, 1, 1, 3, 1, 2}), Figure({126, 1, 1, 1, 3, 1, 3}));
+  EXPECT_NE(Figure({126, 1, 1, 1, 3, 1, 1}), Figure({126, 1, 1, 1, 3, 1, 4}));
+}
+
 // Option-driven elements of the figures of schemes 93 and 100..122: each case names a
 // variant and a line its figure holds.
 TEST(CatalogueDrawers, OptionsMoveTheirElements) {

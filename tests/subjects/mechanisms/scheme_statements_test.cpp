@@ -180,5 +180,21 @@ TEST(SchemeStatements, Scheme125RingInCentimetres) {
             std::string::npos);
 }
 
+// Scheme 126, sub-variant 5: the given text; the coordinate follows P7.
+TEST(SchemeStatements, Scheme126PlateOnTwoCylinders) {
+  const std::string head =
+      "\\hfill\\parbox[b]{290pt}{\r\n"
+      "Тонкая пластина  лежит на двух цилиндрах $A$ и $B$ одинакового радиуса $R$. Ось одного "
+      "цилиндра соединена стержнем $BC$ с осью диска радиуса $r$, катающегося по пластине. \r\n"
+      " К цилиндру приложен  момент $M_1$, к  диску   ---  $M_2$, к пластине --- "
+      "горизонтальная сила $\\vec F$.\r\n";
+  EXPECT_EQ(Statement({126, 1, 2, 2, 5, 1, 3}),
+            head + " Масса  пластины   равна $m_1$, масса стержня  $BC$ --- $m_2$. " + kTask +
+                " смещение пластины \r\n $x$. \r\n}%%\r\n");
+  EXPECT_EQ(Statement({126, 1, 1, 1, 5, 1, 2}),
+            head + " Масса цилиндра $A$ равна $m_1$, масса диска  --- $m_2$. " + kTask +
+                " угол поворота диска \r\n $\\varphi$. \r\n}%%\r\n");
+}
+
 }  // namespace
 }  // namespace mechanisms
