@@ -40,6 +40,8 @@ void DrawScheme124(SharedState& s);
 void DrawScheme125(SharedState& s);
 /// The figure of scheme 126, one of ten mechanisms by P5; nothing for other schemes.
 void DrawScheme126(SharedState& s);
+/// The figure of scheme 127, one of ten mechanisms by P5; DrawSchemes100To127 calls it.
+void DrawScheme127(SharedState& s);
 /// The figures of schemes 100..122 and 127 built so far; then, for every scheme, the line
 /// "\end{picture}" that closes the variant's figure.
 void DrawSchemes100To127(SharedState& s);

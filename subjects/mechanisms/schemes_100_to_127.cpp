@@ -1092,6 +1092,7 @@ void DrawSchemes100To127(SharedState& s) {
     case 120: Scheme120(s); break;
     case 121: Scheme121(s); break;
     case 122: Scheme122(s); break;
+    case 127: DrawScheme127(s); break;
     default: break;
   }
   toolkit::EndPicture(s);

@@ -19,6 +19,7 @@ const std::vector<BuiltScheme>& BuiltSchemes() {
     v.push_back({124, 10});
     v.push_back({125, 10});
     v.push_back({126, 10});
+    v.push_back({127, 10});
     return v;
   }();
   return built;
