@@ -23,6 +23,7 @@
 #include "subjects/dynamics/unknown_parameter_mechanism.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/rolling_disk_mechanism.h"
+#include "subjects/mechanisms/lagrange_catalogue.h"
 
 namespace dynamics {
 
@@ -164,7 +165,11 @@ constexpr ProblemRow kDynamicsRows[] = {
        WriteHamiltonEquationsVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6);
      }},  // 29
     {" Equation of Lagrange for system with one degree of freedom ",
-     {127, 2, 2, 2, 10, 2, 5}},  // 30 mechanism catalogue, P1..P6
+     {127, 2, 2, 2, 10, 2, 5},
+     mechanisms::BeginLagrangeCatalogueProblem,
+     [](SharedState& s) {
+       mechanisms::WriteLagrangeCatalogueVariant(s, s.P1, s.P2, s.P3, s.P4, s.P5, s.P6);
+     }},  // 30
     {" The Coulisse. Lagrange equation",
      {33, 2, 4, 5, 5, 33, 32},
      BeginCoulisseLagrangeProblem,
