@@ -244,6 +244,24 @@ TEST(CatalogueDrawers, Scheme126CoordinateByP7) {
   EXPECT_NE(Figure({126, 1, 1, 1, 3, 1, 1}), Figure({126, 1, 1, 1, 3, 1, 4}));
 }
 
+// Scheme 127, sub-variant 10: both forces P under the piston whatever the options; P6 turns
+// the force F at the cylinder's axis and the cylinder's moment. Sub-variant 2 with P6 = 2
+// and P2 = 1 points its force left from the D end of rod AD.
+TEST(CatalogueDrawers, Scheme127PistonForces) {
+  const Case cases[] = {
+      {{127, 1, 1, 1, 10, 1, 1}, "\\put(-47,0){\\thicklines\\vector(0,1){19}}"},
+      {{127, 1, 1, 1, 10, 2, 1}, "\\put(47,0){\\thicklines\\vector(0,1){19}}"},
+      {{127, 1, 1, 1, 10, 1, 1}, "\\put(20,47){\\thicklines\\vector(-1,0){25}}"},
+      {{127, 1, 1, 1, 10, 2, 1}, "\\put(-5,47){\\thicklines\\vector(1,0){25}}"},
+      {{127, 1, 1, 1, 10, 1, 1}, "\\put(-6,47){\\usebox{\\Momentm}}"},
+      {{127, 1, 1, 1, 10, 2, 1}, "\\put(-6,47){\\usebox{\\Momentp}}"},
+      {{127, 1, 1, 1, 2, 2, 1}, "\\put(38.5,-20){\\thicklines\\vector(-1,0){20}}"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(Has(Figure(c.p), c.line)) << c.p[4] << " " << c.line;
+  }
+}
+
 // Option-driven elements of the figures of schemes 93 and 100..122: each case names a
 // variant and a line its figure holds.
 TEST(CatalogueDrawers, OptionsMoveTheirElements) {

@@ -196,5 +196,18 @@ TEST(SchemeStatements, Scheme126PlateOnTwoCylinders) {
                 " угол поворота диска \r\n $\\varphi$. \r\n}%%\r\n");
 }
 
+// Scheme 127, sub-variant 10: the given text with the piston's mass.
+TEST(SchemeStatements, Scheme127PistonStatement) {
+  EXPECT_EQ(Statement({127, 1, 2, 2, 10, 1, 1}),
+            "\\hfill\\parbox[b]{290pt}{\r\n"
+            " Ползун $A$, шарнирно закрепленный на кривошипе  $OA$,  скользит по нижней "
+            "поверхности поршня, движущегося в вертикальных направляющих. Цилиндр радиусом $r$ "
+            "соединен стержнем $AB$ с ползуном и катится по верхней поверхности поршня.  \r\n"
+            " К цилиндру приложен момент $M$ и горизонтальная сила $\\vec F$, к поршню --- две "
+            "вертикальные силы $P$; $OA=a$.\r\n"
+            " Масса цилиндра равна $m_1$,  масса поршня --- $m_2$. " +
+                std::string(kTask) + " угол поворота кривошипа \r\n $\\varphi$. \r\n}%%\r\n");
+}
+
 }  // namespace
 }  // namespace mechanisms
