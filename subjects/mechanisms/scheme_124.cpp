@@ -6,6 +6,7 @@
 #include "figures/lines.h"
 #include "figures/supports.h"
 #include "subjects/mechanisms/catalogue.h"
+#include "subjects/mechanisms/drawing_steps.h"
 #include "subjects/mechanisms/named_box.h"
 #include "toolkit/picture_frames.h"
 #include "toolkit/writers.h"
@@ -15,29 +16,15 @@ namespace mechanisms {
 namespace {
 
 using namespace figures;  // NOLINT: the drawer reads like the drawings it makes
+using namespace drawing;
 
 constexpr double kPi = std::numbers::pi;
 constexpr const char* kForce = "$\\vec F$";
 
-double X(const SharedState& s, int i) { return s.PointX[i]; }
-double Y(const SharedState& s, int i) { return s.PointY[i]; }
 
-void SetPoint(SharedState& s, int i, double x, double y) {
-  s.PointX[i] = x;
-  s.PointY[i] = y;
-}
 
-void Phi(SharedState& s, int i, double a, double r, int ox, int oy) {
-  DrawMomentAtPoint(s, i, 1, "\\varphi", a, r, ox, oy);
-}
 
-void Label(SharedState& s, const char* text, int i, double dx, double dy) {
-  PutLabel(s, text, X(s, i) + dx, Y(s, i) + dy);
-}
 
-void Block(SharedState& s, double x, double y, double a, double b, double angle = 0) {
-  DrawRotatedBlock(s, 5, x, y, angle, a, b);
-}
 
 // Option 1 places `first`, option 2 `second`, any other value nothing.
 void BoxAt(SharedState& s, int option, int i, const char* first, const char* second) {

@@ -7,6 +7,7 @@
 #include "figures/point_set.h"
 #include "figures/supports.h"
 #include "subjects/mechanisms/catalogue.h"
+#include "subjects/mechanisms/drawing_steps.h"
 #include "subjects/mechanisms/named_box.h"
 #include "toolkit/picture_frames.h"
 #include "toolkit/writers.h"
@@ -16,41 +17,16 @@ namespace mechanisms {
 namespace {
 
 using namespace figures;  // NOLINT: the drawer reads like the drawings it makes
+using namespace drawing;
 
 constexpr const char* kForce = "$\\vec F$";
 
-double X(const SharedState& s, int i) { return s.PointX[i]; }
-double Y(const SharedState& s, int i) { return s.PointY[i]; }
 
-void SetPoint(SharedState& s, int i, double x, double y) {
-  s.PointX[i] = x;
-  s.PointY[i] = y;
-}
 
-void Phi(SharedState& s, int i, double a, double r, int ox, int oy) {
-  DrawMomentAtPoint(s, i, 1, "\\varphi", a, r, ox, oy);
-}
 
-void Label(SharedState& s, const char* text, int i, double dx, double dy) {
-  PutLabel(s, text, X(s, i) + dx, Y(s, i) + dy);
-}
 
-void Block(SharedState& s, double x, double y, double a, double b, double angle = 0) {
-  DrawRotatedBlock(s, 5, x, y, angle, a, b);
-}
 
-void Ground(SharedState& s, double x, double y, double len) { DrawHatchRowV(s, -1, x, y, len); }
 
-// A horizontal force: option 1 to the left from `left_from`, option 2 to the right from
-// `right_from`, nothing for another value.
-void LeftOrRight(SharedState& s, int option, double left_from, double right_from, double y,
-                 double len) {
-  if (option == 1) {
-    DrawRedForceWithLabel(s, -1, 0, kForce, left_from, y, len, -12, 3);
-  } else if (option == 2) {
-    DrawRedForceWithLabel(s, 1, 0, kForce, right_from, y, len, 6, 3);
-  }
-}
 
 // Option 1 places `first`, option 2 `second`, any other value nothing.
 void BoxAt(SharedState& s, int option, int i, const char* first, const char* second) {
