@@ -284,4 +284,6 @@ void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) 
   AnsWriteLine(s, row);
 }
 
+void WriteCompositeSectionVariant(SharedState& s) { WriteCompositeSectionVariant(s, kRolledProfiles); }
+
 }  // namespace strength

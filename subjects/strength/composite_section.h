@@ -30,5 +30,7 @@ void BeginCompositeSectionProblem(SharedState& s);
 /// Variant routine: the figure of the two profiles with their labels and the answers row.
 /// Sets P7 to 1.
 void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t);
+/// Variant routine over the standards' tables (the tab's row 6).
+void WriteCompositeSectionVariant(SharedState& s);
 
 }  // namespace strength

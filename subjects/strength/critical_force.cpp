@@ -207,4 +207,6 @@ void WriteCriticalForceVariant(SharedState& s, const RolledProfileTables& t) {
   WriteTextNumberLn(s, "\\hfill\\parbox[b]{99pt}{\\small $l=", v.l, "$~м}");
 }
 
+void WriteCriticalForceVariant(SharedState& s) { WriteCriticalForceVariant(s, kRolledProfiles); }
+
 }  // namespace strength

@@ -34,5 +34,7 @@ void BeginCriticalForceProblem(SharedState& s);
 /// Variant routine: answers row, section sketch with its label, rod scheme and the length;
 /// writes the row used back into P3.
 void WriteCriticalForceVariant(SharedState& s, const RolledProfileTables& t);
+/// Variant routine over the standards' tables (the tab's row 31).
+void WriteCriticalForceVariant(SharedState& s);
 
 }  // namespace strength

@@ -41,6 +41,9 @@ struct RolledProfileTables {
   toolkit::IndexedArray<EqualAngleProfile, 1, 9> EqualAngleTable;
 };
 
+/// The tables of the three standards (GOST 8239-89, 8240-89, 8509-86) for the sizes above.
+extern const RolledProfileTables kRolledProfiles;
+
 /// The standards of the three tables as the statements name them (each with a leading
 /// blank): I-beams, channels, angles.
 extern const toolkit::IndexedArray<const char*, 1, 3> ProfileStandards;

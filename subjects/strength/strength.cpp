@@ -1,6 +1,8 @@
 #include "subjects/strength/strength.h"
 
+#include "subjects/strength/composite_section.h"
 #include "subjects/strength/compressed_rod_section.h"
+#include "subjects/strength/critical_force.h"
 #include "subjects/strength/elastic_support_stability.h"
 #include "subjects/strength/constrained_torsion.h"
 #include "subjects/strength/indeterminate_bar.h"
@@ -71,7 +73,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {6, 2, 3, 4, 6, 10, 14},
      structural::BeginIndeterminateFrameForceMethodProblem,
      structural::WriteIndeterminateFrameForceMethodVariant},  // 5 frame by the method of forces
-    {"Geometric characteristics of sections   ", {6, 6, 6, 15, 10, 9, 13}},  // 6 composite section
+    {"Geometric characteristics of sections   ",
+     {6, 6, 6, 15, 10, 9, 13},
+     BeginCompositeSectionProblem,
+     [](SharedState& s) { WriteCompositeSectionVariant(s); }},  // 6 composite section
     {"Statically indeterminate rod system (2)",
      {30, 30, 30, 8, 8, 8, 8},
      structural::BeginIndeterminateRodSystemProblem,
@@ -172,7 +177,10 @@ constexpr ProblemRow kMechanicsRows[] = {
      {4, 4, 5, 5, 20, 20, 20},
      BeginConstrainedTorsionProblem,
      WriteConstrainedTorsionVariant},  // 30 constrained torsion
-    {"Critical force of a compressed rod      ", {5, 10, 9, 10, 10, 10, 10}},  // 31 critical force
+    {"Critical force of a compressed rod      ",
+     {5, 10, 9, 10, 10, 10, 10},
+     BeginCriticalForceProblem,
+     [](SharedState& s) { WriteCriticalForceVariant(s); }},  // 31 critical force
     {"Selecting the section of the longitudinally compressed rod",
      {7, 2, 4, 10, 5, 8, 10},
      BeginCompressedRodSectionProblem,

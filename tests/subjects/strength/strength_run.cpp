@@ -111,6 +111,21 @@ std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
   return out;
 }
 
+std::vector<std::vector<PicturePoint>> Polylines(const std::string& text) {
+  std::vector<std::vector<PicturePoint>> out;
+  for (std::size_t at = text.find('\\'); at != std::string::npos; at = text.find('\\', at + 1)) {
+    const bool start = text.compare(at, 4, "\\mt{") == 0;
+    if (!start && text.compare(at, 4, "\\pp{") != 0) continue;
+    char* end = nullptr;
+    PicturePoint p;
+    p.x = std::strtod(text.c_str() + at + 4, &end);
+    p.y = std::strtod(end + 2, nullptr);  // past "}{"
+    if (start || out.empty()) out.emplace_back();
+    out.back().push_back(p);
+  }
+  return out;
+}
+
 int Count(const std::string& text, const std::string& part) {
   int n = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {

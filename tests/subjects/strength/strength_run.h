@@ -46,6 +46,14 @@ std::vector<Arrow> Arrows(const std::string& text);
 std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
                                                      const std::string& name);
 
+/// A point of a figure, in picture units.
+struct PicturePoint {
+  double x = 0, y = 0;
+};
+/// Every line chain of the text: one per "\mt{x}{y}" with the points of the "\pp{x}{y}"
+/// commands that follow it, in order.
+std::vector<std::vector<PicturePoint>> Polylines(const std::string& text);
+
 /// How often `part` occurs in text.
 int Count(const std::string& text, const std::string& part);
 

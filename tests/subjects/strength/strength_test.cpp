@@ -65,7 +65,7 @@ TEST(MechanicsDispatchTest, RowsOutsideTheListWriteNothing) {
 TEST(MechanicsDispatchTest, StrengthRowsWriteTheSameDocumentAfterAnyOtherRow) {
   // Parameters within the bounds of every one of these rows. Each row's document alone, and after every other of these rows has run on the same state
   // (without the Start's reset of the drawing switches).
-  const int rows[] = {2, 3, 7, 11, 16, 17, 18, 22, 28};
+  const int rows[] = {2, 3, 6, 7, 11, 16, 17, 18, 22, 28, 31};
   const std::vector<testing_support::VariantParams> params = {{2, 2, 1, 2, 1, 3, 4},
                                                               {4, 1, 2, 1, 2, 4, 1}};
   for (int row : rows) {
