@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -179,6 +180,7 @@ TEST(CurveCentre, CentreAndKindOfThePrintedCurve) {
   });
   // The draws reach the curves that split or shrink, and the quadratic parts changed to have a
   // centre.
+  for (const auto& [kind, count] : kinds) std::printf("%s: %lld\n", kind.c_str(), count);
   EXPECT_GT(kinds["точка"], 0);
   EXPECT_GT(kinds["пара пересекающихся прямых"], 0);
   EXPECT_GT(degenerate, 0);
