@@ -1,3 +1,5 @@
+#include <string>
+
 #include "subjects/ai/problems.h"
 #include "toolkit/answers.h"
 #include "toolkit/fractions.h"
@@ -63,11 +65,14 @@ void WritePdeInstabilityVariant(SharedState& s) {
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
   switch (shape) {
     case 1:
-    case 2:
-      toolkit::AnsWriteText4NumbersLn(s, "$(", a, "y+", b, "x)(", b * b, "x^2+", 2 * a * b, "xy");
-      toolkit::AnsWriteText3Numbers(s, "+", a * a, shape == 1 ? "y^2-" : "y^2+", a * b,
-                                    shape == 1 ? "x -" : "x +", a * b, "y)$");
+    case 2: {
+      // The x coefficient of the equation shown: q in shape 1, b in shape 2.
+      const int m = shape == 1 ? q : b;
+      toolkit::AnsWriteText4NumbersLn(s, "$(", a, "y+", m, "x)(", m * m, "x^2+", 2 * a * m, "xy");
+      toolkit::AnsWriteText3Numbers(s, "+", a * a, shape == 1 ? "y^2-" : "y^2+", a * m,
+                                    shape == 1 ? "x -" : "x +", a * m, "y)$");
       break;
+    }
     case 3:
       toolkit::AnsWriteText4NumbersLn(s, "$(", a, "y+", b, "x)((", b, "x+", a, "y)^2-");
       toolkit::AnsWriteTextNumber(s, "", 2 * a * b, ")$");
@@ -76,7 +81,8 @@ void WritePdeInstabilityVariant(SharedState& s) {
       toolkit::AnsWriteText2Numbers(s, "$(", a, "y+", b, "x)(");
       int c[3] = {2 * b * b - a * b, 3 * a * b, 2 * a * a - a * b};
       toolkit::NormalizeIntVector(c, 3);
-      toolkit::AnsWriteSignedCoefTerm(s, c[0], " x^2 ");
+      // The leading term without "+": c[0] = b (a + 2) / common factors is positive.
+      toolkit::AnsWrite(s, (c[0] == 1 ? std::string() : std::to_string(c[0])) + " x^2 ");
       toolkit::AnsWriteSignedCoefTerm(s, c[1], " xy ");
       toolkit::AnsWriteSignedCoefTerm(s, c[2], " y^2 )$");
       break;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -13,57 +14,104 @@ namespace ai {
 
 namespace {
 
-constexpr double kEpsilon = 1e-8;
-
 /// x in a field of w with 4 decimals; a zero is written without a sign.
 std::string Fixed(double x, int w = 11) { return toolkit::FormatFixed(x + 0.0, w, 4); }
 
-/// The classification of A x^2 + B y^2 + 2D x + 2E y + F = 0, each case written when its own
-/// condition holds.
-std::string Classify(double a, double b, double d, double e, double f) {
-  std::string text;
-  if (a * b > 0) {
-    const double r = f - (d * d / a + e * e / b);
-    if (a * r < 0) {
-      text +=
-          " Эллипс; $a=" + Fixed(std::sqrt(-r / a)) + "$, $b=" + Fixed(std::sqrt(-r / b)) + "$ ";
+/// The roots of q t^2 + 2h t + f = 0 (q != 0) named `t`: two, one or none.
+std::string Roots(long long q, long long h2, long long f, const std::string& t) {
+  const double q_ = static_cast<double>(q), h = h2 / 2.0;
+  const long long disc4 = h2 * h2 - 4 * q * f;  // 4 (h^2 - q f)
+  if (disc4 < 0) return " $\\emptyset$";
+  if (disc4 == 0) return " $" + t + "=" + Fixed(-h / q_) + "$,";
+  const double root = std::sqrt(disc4 / 4.0);
+  return " $" + t + "_1=" + Fixed((-h + root) / q_, 7) + "$,  $" + t +
+         "_2=" + Fixed((-h - root) / q_, 7) + "$,   ";
+}
+
+/// The kind of the printed curve A x^2 + B y^2 + d2 x + e2 y + F = 0 (integers; the linear
+/// coefficients are twice the D and E of the centred form), decided exactly on the integers:
+/// an ellipse, a point or no point; a hyperbola or two crossing lines; a parabola; two
+/// parallel lines, one line or no point when one square and its linear term are missing; a
+/// straight line when both squares are.
+std::string Classify(long long a, long long b, long long d2, long long e2, long long f) {
+  const double da = static_cast<double>(a), db = static_cast<double>(b);
+  if (a != 0 && b != 0) {
+    // Moved to the centre: A X^2 + B Y^2 + R = 0 with 4AB R = n.
+    const long long n = 4 * a * b * f - b * d2 * d2 - a * e2 * e2;
+    const double r = static_cast<double>(n) / (4 * da * db);
+    if ((a > 0) == (b > 0)) {
+      if (n == 0) return " точка ";
+      if ((a > 0) == (r > 0)) return "$\\emptyset$";
+      return " Эллипс; $a=" + Fixed(std::sqrt(-r / da)) + "$, $b=" + Fixed(std::sqrt(-r / db)) +
+             "$ ";
     }
-    if (a * r > 0) text += "$\\emptyset$";
-    if (std::fabs(a * r) < kEpsilon) text += " точка ";
+    // A X^2 + B Y^2 = 0: the lines Y = +-sqrt(-A/B) X.
+    if (n == 0) return "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(da / db))) + " $,    ";
+    return "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / da))) +
+           "$, $b=" + Fixed(std::sqrt(std::fabs(r / db))) + "$ ";
   }
-  if (a * b < 0) {
-    const double r = f - (d * d / a + e * e / b);
-    if (r != 0) {
-      text += "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / a))) +
-              "$, $b=" + Fixed(std::sqrt(std::fabs(r / b))) + "$ ";
-    }
-    if (std::fabs(r) < kEpsilon) {
-      text += "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(b / a))) + " $,    ";
-    }
+  if (a == 0 && b != 0) {
+    if (d2 != 0) return " Парабола; $p=" + Fixed(-d2 / 2.0 / db) + "$ ";
+    return Roots(b, e2, f, "y");
   }
-  // "Парабола" keeps the two Latin a's of the stored text.
-  if (std::fabs(a) < kEpsilon && b != 0 && d != 0) {
-    text +=
-        " P\x61r\x61"
-        "бола; $p=" +
-        Fixed(-d / b) + "$ ";
+  if (a != 0) {
+    if (e2 != 0) return " Парабола; $p=" + Fixed(-e2 / 2.0 / da) + "$ ";
+    return Roots(a, d2, f, "x");
   }
-  if (a != 0 && std::fabs(b) < kEpsilon && e != 0) {
-    text +=
-        " P\x61r\x61"
-        "бола; $p=" +
-        Fixed(-e / a) + "$ ";
+  if (d2 != 0 || e2 != 0) return " прямая ";
+  return " $\\emptyset$";
+}
+
+/// The coefficient c of a term to the answers file: a leading term without "+", every later
+/// one with its sign; 1 shows only the sign, 0 nothing.
+void AnsWriteCurveTerm(SharedState& s, int c, const char* name, bool& leading) {
+  if (c == 0) return;
+  std::string text = c < 0 ? "-" : (leading ? "" : "+");
+  if ((c != 1 && c != -1) || name[0] == 0) text += std::to_string(c < 0 ? -c : c);
+  toolkit::AnsWrite(s, text + name);
+  leading = false;
+}
+
+/// The system's coefficients and the printed curve of one variant, from P1 (the coefficient
+/// that vanishes) and the other parameters.
+struct PlaneCurve {
+  bool form_one = true;
+  int k[7] = {};
+  int e = 0, f = 0, x0 = 0, y0 = 0, g = 0;
+  int c[4] = {};  // x^2, y^2, then x, y (form I) or y, 1 (form II); normalised
+};
+
+PlaneCurve MakePlaneCurve(const SharedState& s, int p1) {
+  PlaneCurve v;
+  v.form_one = s.P3 <= 2;
+  const int k[7] = {s.P2 + s.P3, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7};
+  std::copy(k, k + 7, v.k);
+  if (!v.form_one) v.k[1] = s.P5 - s.P6;
+  v.k[p1] = 0;
+  v.e = s.P2 + 1;
+  v.f = s.P3 + 1;
+  v.x0 = s.P4 - 1;
+  v.y0 = s.P5 - 1;
+  v.g = p1 + 1;
+  const int* kk = v.k;
+  if (v.form_one) {
+    const int t = (kk[1] * kk[3] - kk[4] * kk[0]) * v.x0 + (kk[1] * kk[5] - kk[6] * kk[0]) * v.y0;
+    v.c[0] = -v.e * kk[2] * kk[0];
+    v.c[1] = v.f * kk[2] * kk[1];
+    v.c[2] = v.e * t;
+    v.c[3] = v.f * t;
+  } else {
+    v.c[0] = -v.f * kk[5];
+    v.c[1] = -v.f * kk[1];
+    v.c[2] = -kk[6] * (v.e * v.x0 + v.f * v.y0);
+    v.c[3] = v.f * (kk[3] * v.x0 * v.x0 - kk[2] * v.y0 * v.y0) - 2 * v.e * kk[2] * v.x0 * v.y0;
   }
-  if (std::fabs(a) < kEpsilon && std::fabs(d) < kEpsilon && std::fabs(b) >= kEpsilon) {
-    const double delta = e * e - b * f;
-    if (delta > 0) {
-      text += " $y_1=" + Fixed((-e + std::sqrt(delta)) / b, 7) +
-              "$,  $y_2=" + Fixed((-e - std::sqrt(delta)) / b, 7) + "$,   ";
-    }
-    if (delta < 0) text += " $\\emptyset$";
-    if (std::fabs(delta) < kEpsilon) text += " $y=" + Fixed(-e / b) + "$,";
-  }
-  return text;
+  toolkit::NormalizeIntVector(v.c, 4);
+  return v;
+}
+
+bool Vanishes(const PlaneCurve& v) {
+  return v.c[0] == 0 && v.c[1] == 0 && v.c[2] == 0 && v.c[3] == 0;
 }
 
 }  // namespace
@@ -81,15 +129,17 @@ void BeginPlaneStabilityProblem(SharedState& s) {
 }
 
 void WritePlaneStabilityVariant(SharedState& s) {
-  const bool form_one = s.P3 <= 2;
-  int k[7] = {s.P2 + s.P3, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7};
-  if (!form_one) k[1] = s.P5 - s.P6;
-  k[s.P1] = 0;
-  const int e = s.P2 + 1, f = s.P3 + 1, x0 = s.P4 - 1, y0 = s.P5 - 1, g = s.P1 + 1;
-
-  int c[4] = {};
-  double a = 0, b = 0, d = 0, ee = 0, ff = 0;
-  if (form_one) {
+  // A system whose curve vanishes altogether (0 = 0) has no instability curve to find: the
+  // variant is drawn again with the next coefficient set to zero.
+  int p1 = s.P1;
+  PlaneCurve v = MakePlaneCurve(s, p1);
+  for (int tries = 1; tries < 6 && Vanishes(v); ++tries) {
+    p1 = p1 % 6 + 1;
+    v = MakePlaneCurve(s, p1);
+  }
+  const int* k = v.k;
+  const int e = v.e, f = v.f, g = v.g;
+  if (v.form_one) {
     toolkit::WriteTextNumberLn(s, "$$\\begin{array}{l}", k[0], "\\ddot x x");
     toolkit::WriteSignedCoefTerm(s, k[1], "\\ddot x y");
     toolkit::WriteSignedCoefTerm(s, k[2], "x y");
@@ -119,18 +169,8 @@ void WritePlaneStabilityVariant(SharedState& s) {
                                      "y)=0.");
         break;
     }
-    toolkit::WriteText2NumbersLn(s, "\\end{array}$$ $\\dot x_0=", x0, "$, $\\dot y_0=", y0,
+    toolkit::WriteText2NumbersLn(s, "\\end{array}$$ $\\dot x_0=", v.x0, "$, $\\dot y_0=", v.y0,
                                  "$, $m=1$, $n=2$.");
-    const int t = (k[1] * k[3] - k[4] * k[0]) * x0 + (k[1] * k[5] - k[6] * k[0]) * y0;
-    c[0] = -e * k[2] * k[0];
-    c[1] = f * k[2] * k[1];
-    c[2] = e * t;
-    c[3] = f * t;
-    toolkit::NormalizeIntVector(c, 4);
-    a = c[0];
-    b = c[1];
-    d = c[2] / 2.0;
-    ee = c[3] / 2.0;
   } else {
     toolkit::WriteTextNumberLn(s, "$$\\begin{array}{l}", k[0], "\\ddot x \\dot x");
     toolkit::WriteSignedCoefTerm(s, k[4], "\\dot x x");
@@ -147,38 +187,25 @@ void WritePlaneStabilityVariant(SharedState& s) {
       toolkit::WriteText4NumbersLn(s, "$$\\ddot x - ", g, "\\ddot y -", s.P7 + 1, "\\ln(", e,
                                    "\\dot x +", f, "\\dot y)=0.");
     }
-    toolkit::WriteText2NumbersLn(s, "\\end{array}$$ $\\dot x_0=", x0, "$, $\\dot y_0=", y0,
+    toolkit::WriteText2NumbersLn(s, "\\end{array}$$ $\\dot x_0=", v.x0, "$, $\\dot y_0=", v.y0,
                                  "$, $m=0$, $n=2$");
-    a = -f * k[5];
-    b = -f * k[1];
-    ee = -k[6] * (e * x0 + f * y0) / 2.0;
-    ff = f * (k[3] * x0 * x0 - k[2] * y0 * y0) - 2.0 * e * k[2] * x0 * y0;
-    c[0] = static_cast<int>(a);
-    c[1] = static_cast<int>(b);
-    c[2] = static_cast<int>(2 * ee);
-    c[3] = static_cast<int>(ff);
-    toolkit::NormalizeIntVector(c, 4);
   }
 
   char number[16];
   std::snprintf(number, sizeof number, "%2d", toolkit::PrintedVariantNumber(s));
   toolkit::AnsWrite(s, std::string(number) + "&$");
-  if (c[0] == 0 && c[1] == 0 && c[2] == 0 && c[3] == 0) {
-    // Every coefficient vanishes: no curve to classify.
-    toolkit::AnsWrite(s, "0=0$ & ");
-    return;
-  }
-  toolkit::AnsWriteSignedCoefTerm(s, c[0], " x^2 ");
-  toolkit::AnsWriteSignedCoefTerm(s, c[1], " y^2 ");
-  if (form_one) {
-    toolkit::AnsWriteSignedCoefTerm(s, c[2], " x ");
-    toolkit::AnsWriteSignedCoefTerm(s, c[3], " y ");
-  } else {
-    toolkit::AnsWriteSignedCoefTerm(s, c[2], " y ");
-    toolkit::AnsWriteSignedNumber(s, c[3]);
-  }
+  const int* c = v.c;
+  bool leading = true;
+  AnsWriteCurveTerm(s, c[0], " x^2 ", leading);
+  AnsWriteCurveTerm(s, c[1], " y^2 ", leading);
+  AnsWriteCurveTerm(s, c[2], v.form_one ? " x " : " y ", leading);
+  AnsWriteCurveTerm(s, c[3], v.form_one ? " y " : "", leading);
   toolkit::AnsWrite(s, "=0$ & ");
-  toolkit::AnsWrite(s, Classify(a, b, d, ee, ff));
+  if (v.form_one) {
+    toolkit::AnsWrite(s, Classify(c[0], c[1], c[2], c[3], 0));
+  } else {
+    toolkit::AnsWrite(s, Classify(c[0], c[1], 0, c[2], c[3]));
+  }
 }
 
 }  // namespace ai

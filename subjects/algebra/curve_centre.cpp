@@ -9,6 +9,21 @@
 
 namespace algebra {
 
+namespace {
+
+// The kind of a central curve from the sign of its quadratic part's determinant `delta` and
+// the value `f0` of its left side at the centre: moved to the centre the equation reads
+// A x^2 + 2B xy + C y^2 + f0 = 0. With f0 = 0 the curve degenerates into its centre (elliptic)
+// or into two lines crossing there (hyperbolic); an elliptic curve with f0 of the sign of A and C
+// has no real point.
+const char* CentralCurveKind(int a, int c, int delta, int f0) {
+  if (delta < 0) return f0 == 0 ? "пара пересекающихся прямых" : "гипербола";
+  if (f0 == 0) return "точка";
+  return (a + c > 0) == (f0 > 0) ? "мнимый эллипс" : "эллипс";
+}
+
+}  // namespace
+
 void BeginCurveCentreProblem(SharedState& s) {
   s.ParboxWidth = 195;
   AnsBeginTable(s, 10);
@@ -47,7 +62,7 @@ void WriteCurveCentreVariant(SharedState& s) {
 
   AnsWrite(s, toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0) + "&" +
                   toolkit::FormatFixed(x0, 8, 0) + "&" + toolkit::FormatFixed(y0, 8, 0) + "&" +
-                  (delta < 0 ? "гипербола" : "эллипс"));
+                  CentralCurveKind(a, c, delta, 1 + d * x0 + e * y0));
 }
 
 }  // namespace algebra

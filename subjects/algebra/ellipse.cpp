@@ -105,6 +105,11 @@ SemiAxes WriteEllipseStatement(SharedState& s, int kind) {
       r.b = SqrtDiffSquares(r.a, r.a * e);
       break;
     case 9: {
+      // An ellipse with its foci on Ox and the focal parameter p is at least as wide as the
+      // circle of radius p: a point inside that circle lies on none (the solved b would exceed
+      // a, and b^2/a would not be the focal parameter). The nominal vertex abscissa a0 is
+      // outside it, since p <= a0 - 2.
+      if (x * x + y * y <= p * p) x = a0;
       WriteLine(s, " с фокальным  параметром $p=" + N(p) + "$,  проходящего через точку ");
       WriteCoordinatePair(s, x, y);
       WriteLine(s, ".");
@@ -160,7 +165,11 @@ SemiAxes WriteEllipseStatement(SharedState& s, int kind) {
     default:
       break;
   }
-  if (kind == 7 || kind == 8 || kind == 9 || kind == 11) {
+  // Without foci in the data, a point and a ratio or parameter fit one ellipse with its foci
+  // on Ox and another with them on Oy: the statement says which.
+  if (kind == 7 || kind == 8 || kind == 9 || kind == 13 || kind == 14) {
+    WriteText(s, " Центр эллипса совпадает с началом координат, фокусы лежат на оси $Ox$.");
+  } else if (kind == 11) {
     WriteText(s, " Центр эллипса совпадает с началом координат.");
   }
   return r;

@@ -22,23 +22,43 @@ TEST(PdeInstabilityTest, GoldenVariants) {
   // Shape 4: 12, 18, 2 reduce to 6, 9, 1; the last term shows only its sign.
   out = RunAiVariant(kRow, {4, 1, 1, 1, 1, 1, 1});
   EXPECT_NE(out.main.find("$$2y^2u_x+3x^2u_y+2u(2y+3x) = 0. $$\r\n"), std::string::npos);
-  EXPECT_EQ(DataRow(out.answers, true), "1 & $(2y+3x)(+6 x^2 +9 xy + y^2 )$");
+  EXPECT_EQ(DataRow(out.answers, true), "1 & $(2y+3x)(6 x^2 +9 xy + y^2 )$");
   // P3 = P4 = 1: q = 3 and r = 4.
   out = RunAiVariant(kRow, {5, 1, 1, 1, 1, 1, 1});
   EXPECT_NE(out.main.find("$$ 4x^{3}y^{3}u_x+3x^{\r\n4}y^{\r\n2}u_y+x^{4}y^{3}u+1=0.$$\r\n"),
             std::string::npos)
       << out.main;
   EXPECT_EQ(DataRow(out.answers, true), "1 & $x=0$, $y=0$, $x^2=4$, $y^2=3$");
-  // Shape 1 shows q in the equation and the same answer for every P3.
+  // Shape 1 shows q as the x coefficient, and its answer is built with that q.
   const auto one = RunAiVariant(kRow, {1, 2, 1, 1, 1, 1, 1});
   const auto other = RunAiVariant(kRow, {1, 2, 3, 1, 1, 1, 1});
   EXPECT_NE(one.main.find("$$3yu_x+3xu_y+u(3y+3x) = 0. $$"), std::string::npos) << one.main;
   EXPECT_NE(other.main.find("$$3yu_x+5xu_y+u(3y+5x) = 0. $$"), std::string::npos);
-  EXPECT_EQ(DataRow(one.answers, true), DataRow(other.answers, true));
-  EXPECT_EQ(DataRow(one.answers, true), "1 & $(3y+4x)(16x^2+24xy\r\n+9y^2-12x -12y)$");
+  EXPECT_EQ(DataRow(one.answers, true), "1 & $(3y+3x)(9x^2+18xy\r\n+9y^2-9x -9y)$");
+  EXPECT_EQ(DataRow(other.answers, true), "1 & $(3y+5x)(25x^2+30xy\r\n+9y^2-15x -15y)$");
 }
 
-// Each answer from the numbers printed in the equation (shape 1 from its a and b = a + 1).
+/// The zero set of the u coefficient of a printed equation, as the answer opens it: the
+/// factor "(..y+..x)" of shapes 1 to 4 read from "u(..)" (a constant factor dropped), or the
+/// axes "$x=0$, $y=0$" where the coefficient is a monomial in x and y.
+std::string ZerosOfUCoefficient(const std::string& eq) {
+  const std::size_t open = eq.find("u(");
+  if (open != std::string::npos) return "$(" + Between(eq, "u(", ")") + ")";
+  // The term of u itself: the last "u" not followed by "_".
+  std::size_t at = eq.size();
+  while ((at = eq.rfind('u', at - 1)) != std::string::npos && at + 1 < eq.size() &&
+         eq[at + 1] == '_') {
+  }
+  const std::size_t from = eq.find_last_of("+$", at) + 1;
+  const std::string term = eq.substr(from, at - from);
+  std::string zeros;
+  if (term.find('x') != std::string::npos) zeros += "$x=0$, ";
+  if (term.find('y') != std::string::npos) zeros += "$y=0$, ";
+  return zeros;
+}
+
+// Each answer from the numbers printed in the equation; its first factor the printed u
+// coefficient's.
 TEST(PdeInstabilityTest, AnswersFollowFromThePrintedEquation) {
   long long checked = 0;
   for (const auto& point : ai_check::Sweep({8, 5, 3, 3, 1, 1, 1}, 5000)) {
@@ -51,9 +71,9 @@ TEST(PdeInstabilityTest, AnswersFollowFromThePrintedEquation) {
     if (eq.find("u(") != std::string::npos && eq.find("yu_x+") != std::string::npos &&
         eq.find("y^2u_x") == std::string::npos) {
       // a y u_x + q x u_y + u(a y + q x)
-      const long long a = n.at(0), b = a + 1;
-      expected = "$(" + str(a) + "y+" + str(b) + "x)(" + str(b * b) + "x^2+" + str(2 * a * b) +
-                 "xy+" + str(a * a) + "y^2-" + str(a * b) + "x -" + str(a * b) + "y)$";
+      const long long a = n.at(0), q = n.at(1);
+      expected = "$(" + str(a) + "y+" + str(q) + "x)(" + str(q * q) + "x^2+" + str(2 * a * q) +
+                 "xy+" + str(a * a) + "y^2-" + str(a * q) + "x -" + str(a * q) + "y)$";
     } else if (eq.find("xu_x+") != std::string::npos && eq.find("(x^2y^2") == std::string::npos) {
       const long long b = n.at(0), a = n.at(1);
       expected = "$(" + str(a) + "y+" + str(b) + "x)(" + str(b * b) + "x^2+" + str(2 * a * b) +
@@ -74,7 +94,7 @@ TEST(PdeInstabilityTest, AnswersFollowFromThePrintedEquation) {
       const char* names[3] = {" x^2 ", " xy ", " y^2 )$"};
       for (int i = 0; i < 3; ++i) {
         ASSERT_GT(c[i], 0);
-        expected += "+" + (c[i] == 1 ? std::string() : str(c[i])) + names[i];
+        expected += (i == 0 ? "" : "+") + (c[i] == 1 ? std::string() : str(c[i])) + names[i];
       }
     } else if (eq.find("u+1=0.$$") != std::string::npos) {
       // r x^{r-1} y^q u_x + q x^r y^{q-1} u_y + x^r y^q u + 1 = 0.
@@ -96,6 +116,10 @@ TEST(PdeInstabilityTest, AnswersFollowFromThePrintedEquation) {
     std::string row = DataRow(out.answers, true);
     for (std::size_t at; (at = row.find("\r\n")) != std::string::npos;) row.erase(at, 2);
     EXPECT_EQ(row, "1 & " + expected) << testing_support::Describe(point) << "\n" << eq;
+    EXPECT_EQ(row.find("1 & " + ZerosOfUCoefficient(eq)), 0u)
+        << testing_support::Describe(point) << "\n"
+        << eq << "\n"
+        << row;
     ++checked;
   }
   EXPECT_TRUE(testing_support::SweepCovered(checked, 8 * 5 * 3 * 3 * 10));

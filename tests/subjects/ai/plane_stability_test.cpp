@@ -31,10 +31,15 @@ TEST(PlaneStabilityTest, GoldenVariants) {
             std::string::npos)
       << out.main;
   // t = (1*2 - 3*2)*1 + (1*1 - 1*2)*2 = -6: c = 0, 0, -12, -12, normalised 0, 0, 1, 1.
-  EXPECT_EQ(DataRow(out.answers, true), "4&$+ x + y =0$ &");
-  // With x0 = y0 = 0 as well every coefficient vanishes: the curve is 0 = 0, unclassified.
+  EXPECT_EQ(DataRow(out.answers, true), "4&$ x + y =0$ &  прямая");
+  // With x0 = y0 = 0 as well every coefficient vanishes (0 = 0): drawn again with K3 = 0 in
+  // place of K2, so x y keeps its coefficient 1 and the second equation shows 4.
   out = RunAiVariant(kRow, {2, 1, 1, 1, 1, 1, 1});
-  EXPECT_EQ(DataRow(out.answers, true), "1&$0=0$ &");
+  EXPECT_NE(out.main.find("$$\\begin{array}{l}2\\ddot x x\r\n+\\ddot x y+x y+\\dot x y+"),
+            std::string::npos)
+      << out.main;
+  EXPECT_NE(out.main.find("$$\\ddot x + 4\\ddot y +2x +2y=0."), std::string::npos) << out.main;
+  EXPECT_EQ(DataRow(out.answers, true), "1&$-2 x^2 + y^2 =0$ & прямые $k = \\pm      1.4142 $,");
   // Form II.
   out = RunAiVariant(kRow, {1, 2, 4, 3, 2, 2, 3});
   EXPECT_NE(out.main.find("$$\\begin{array}{l}6\\ddot x \\dot x\r\n+2\\dot x x+3\\dot y y+4\\dot "
@@ -100,99 +105,205 @@ void Normalise(std::vector<long long>& c) {
   }
 }
 
-std::string Term(long long c, const std::string& name) {
-  if (c == 0) return "";
-  return std::string(c > 0 ? "+" : "-") +
-         (std::llabs(c) == 1 ? "" : std::to_string(std::llabs(c))) + name;
-}
+/// The coefficients of a printed polynomial "-10 x^2 +4 y^2 -5 x -3 y +12" by monomial ("x^2",
+/// "y^2", "x", "y", "" for the constant); blanks ignored; ok is false on an unreadable term or
+/// a leading "+".
+struct Curve {
+  std::map<std::string, long long> coef;
+  bool ok = true;
+  long long Get(const std::string& m) const { return coef.count(m) ? coef.at(m) : 0; }
+};
 
-std::string Fixed(double x, int w = 11) {
-  char buffer[64];
-  // Halves away from zero, as the documents round; no sign on a zero.
-  std::snprintf(buffer, sizeof buffer, "%*.4f", w, std::round(x * 1e4) / 1e4 + 0.0);
-  return buffer;
-}
-
-/// The kind of A x^2 + B y^2 + d2 x + e2 y + F = 0 by exact integer invariants.
-std::string Kind(long long a, long long b, long long d2, long long e2, long long f) {
-  const double da = a, db = b, dd = d2 / 2.0, de = e2 / 2.0, df = f;
-  const double r = df - (dd * dd / da + de * de / db);
-  const long long n = 4 * a * b * f - b * d2 * d2 - a * e2 * e2;  // 4AB R
-  const std::string parabola =
-      " P\x61r\x61"
-      "бола; $p=";
-  if (a != 0 && b != 0 && (a > 0) == (b > 0)) {
-    if (n == 0) return " точка ";
-    if ((n > 0) != (b > 0)) {
-      return " Эллипс; $a=" + Fixed(std::sqrt(-r / da)) + "$, $b=" + Fixed(std::sqrt(-r / db)) +
-             "$ ";
+Curve ReadCurve(const std::string& text) {
+  std::string t;
+  for (char ch : text) {
+    if (ch != ' ') t += ch;
+  }
+  Curve out;
+  if (t.empty() || t[0] == '+') out.ok = false;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    long long sign = 1;
+    if (t[i] == '+' || t[i] == '-') sign = t[i++] == '-' ? -1 : 1;
+    long long value = 1;
+    bool digits = false;
+    if (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
+      value = 0;
+      while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
+        value = value * 10 + (t[i++] - '0');
+      }
+      digits = true;
     }
-    return "$\\emptyset$";
+    std::string monomial;
+    while (i < t.size() && t[i] != '+' && t[i] != '-') monomial += t[i++];
+    if ((monomial.empty() && !digits) || out.coef.count(monomial) != 0) out.ok = false;
+    if (monomial != "" && monomial != "x^2" && monomial != "y^2" && monomial != "x" &&
+        monomial != "y") {
+      out.ok = false;
+    }
+    out.coef[monomial] = sign * value;
   }
-  if (a != 0 && b != 0) {
-    if (n == 0) return "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(db / da))) + " $,    ";
-    return "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / da))) +
-           "$, $b=" + Fixed(std::sqrt(std::fabs(r / db))) + "$ ";
-  }
-  if (a == 0 && b != 0 && d2 != 0) return parabola + Fixed(-dd / db) + "$ ";
-  if (a != 0 && b == 0 && e2 != 0) return parabola + Fixed(-de / da) + "$ ";
-  if (a == 0 && d2 == 0 && b != 0) {
-    const long long delta4 = e2 * e2 - 4 * b * f;  // 4 (E^2 - B F)
-    if (delta4 < 0) return " $\\emptyset$";
-    if (delta4 == 0) return " $y=" + Fixed(-de / db) + "$,";
-    const double root = std::sqrt(delta4 / 4.0);
-    return " $y_1=" + Fixed((-de + root) / db, 7) + "$,  $y_2=" + Fixed((-de - root) / db, 7) +
-           "$,   ";
-  }
-  return "";
+  return out;
 }
 
-// The curve from the printed system, normalised, and its kind by exact invariants.
+/// Whether a word of text mixes Latin and Cyrillic letters (UTF-8).
+bool MixesScripts(const std::string& text) {
+  bool latin = false, cyrillic = false;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const unsigned char c = i < text.size() ? static_cast<unsigned char>(text[i]) : ' ';
+    if (std::isalpha(c)) {
+      latin = true;
+    } else if ((c == 0xD0 || c == 0xD1) && i + 1 < text.size()) {
+      cyrillic = true;
+      ++i;
+    } else {
+      if (latin && cyrillic) return true;
+      latin = cyrillic = false;
+    }
+  }
+  return false;
+}
+
+/// The number written after `key` in text (a printed 4-decimal value), or NaN.
+double ValueOf(const std::string& text, const std::string& key) {
+  const std::size_t at = text.find(key);
+  if (at == std::string::npos) return std::nan("");
+  return std::stod(text.substr(at + key.size()));
+}
+
+// The named kind and its numbers checked on the printed curve by points that must lie on it:
+// the ends of the semi-axes of an ellipse, a vertex and the asymptotes' slope of a hyperbola,
+// a second point of each crossing line, the ends of a parabola's focal chord, the parallel
+// lines' points; a point or no point from the curve's value at its centre.
+void CheckKind(const Curve& curve, const std::string& kind, const std::string& where) {
+  const double a = curve.Get("x^2"), b = curve.Get("y^2"), cx = curve.Get("x"), cy = curve.Get("y"),
+               f = curve.Get("");
+  const auto value = [&](double x, double y) {
+    return a * x * x + b * y * y + cx * x + cy * y + f;
+  };
+  // What four printed decimals allow: the slope of the curve times a unit of the last place.
+  const auto on = [&](double x, double y, const char* what) {
+    const double slope = std::fabs(2 * a * x + cx) + std::fabs(2 * b * y + cy);
+    EXPECT_NEAR(value(x, y), 0, 1e-4 * slope + 1e-4 * (std::fabs(a) + std::fabs(b)) + 1e-9)
+        << what << " (" << x << ", " << y << ") off the curve: " << kind << "\n"
+        << where;
+  };
+  const bool empty = kind.find("\\emptyset") != std::string::npos;
+  if (a != 0 && b != 0) {
+    const double x0 = -cx / (2 * a), y0 = -cy / (2 * b), v0 = value(x0, y0);
+    const bool at_centre = std::fabs(v0) < 1e-9;
+    if (a * b > 0) {
+      if (at_centre) {
+        EXPECT_NE(kind.find("точка"), std::string::npos) << where;
+      } else if (a * v0 > 0) {
+        EXPECT_TRUE(empty) << where;
+      } else {
+        ASSERT_NE(kind.find("Эллипс"), std::string::npos) << where;
+        on(x0 + ValueOf(kind, "$a="), y0, "x vertex");
+        on(x0, y0 - ValueOf(kind, "$b="), "y vertex");
+      }
+    } else if (at_centre) {
+      ASSERT_NE(kind.find("прямые"), std::string::npos) << where;
+      const double k = ValueOf(kind, "\\pm ");
+      on(x0 + 1, y0 + k, "line");
+      on(x0 - 1, y0 + k, "line");
+    } else {
+      ASSERT_NE(kind.find("Гипербола"), std::string::npos) << where;
+      const double ha = ValueOf(kind, "$a="), hb = ValueOf(kind, "$b=");
+      // The real axis along x when the curve meets the x line through the centre.
+      if (-v0 / a > 0) {
+        on(x0 + ha, y0, "vertex");
+      } else {
+        on(x0, y0 + hb, "vertex");
+      }
+      // The asymptotes' slope: each semi-axis printed to half a unit of the fourth decimal.
+      EXPECT_NEAR(hb / ha, std::sqrt(std::fabs(a / b)), 6e-5 * (1 + hb / ha) / ha) << where;
+    }
+    return;
+  }
+  if (a == 0 && b == 0) {
+    ASSERT_TRUE(cx != 0 || cy != 0 || f != 0) << "0 = 0\n" << where;
+    if (cx != 0 || cy != 0) {
+      EXPECT_NE(kind.find("прямая"), std::string::npos) << where;
+    } else {
+      EXPECT_TRUE(empty) << where;
+    }
+    return;
+  }
+  // One square: along y (b != 0) or along x.
+  const bool along_y = b != 0;
+  const double q = along_y ? b : a, h = along_y ? cy : cx, other = along_y ? cx : cy;
+  const std::string t = along_y ? "y" : "x";
+  const auto point = [&](double u, double w) {  // u on the square's axis, w on the other
+    return along_y ? std::make_pair(w, u) : std::make_pair(u, w);
+  };
+  if (other != 0) {
+    ASSERT_NE(kind.find("Парабола"), std::string::npos) << where;
+    const double p = ValueOf(kind, "$p=");
+    const double uv = -h / (2 * q), wv = -(q * uv * uv + h * uv + f) / other;
+    for (double side : {-1.0, 1.0}) {
+      const auto [x, y] = point(uv + side * p, wv + p / 2);
+      on(x, y, "focal chord end");
+    }
+    return;
+  }
+  const double disc = h * h - 4 * q * f;
+  if (disc < 0) {
+    EXPECT_TRUE(empty) << where;
+  } else if (disc == 0) {
+    const auto [x, y] = point(ValueOf(kind, "$" + t + "="), 0);
+    on(x, y, "double line");
+  } else {
+    const double u1 = ValueOf(kind, "$" + t + "_1="), u2 = ValueOf(kind, "$" + t + "_2=");
+    EXPECT_GT(std::fabs(u1 - u2), 1e-4) << where;
+    for (double u : {u1, u2}) {
+      const auto [x, y] = point(u, 0);
+      on(x, y, "parallel line");
+    }
+  }
+}
+
+// The curve from the printed system, normalised, read back from the answers cell; its kind
+// and numbers checked on the printed curve itself.
 TEST(PlaneStabilityTest, CurveAndKindFollowFromThePrintedSystem) {
-  long long checked = 0, zero = 0;
+  long long checked = 0;
+  std::map<std::string, long long> kinds;
   for (const auto& point : ai_check::Sweep({6, 5, 5, 5, 5, 5, 5}, 4000)) {
     const auto out = RunAiVariant(kRow, point.p, point.level);
+    const std::string where = testing_support::Describe(point) + "\n" + out.answers;
+    EXPECT_FALSE(MixesScripts(out.main + out.answers)) << where;
     Printed p = ReadSystem(out.main);
     const auto k = [&p](const char* name) { return p.k.count(name) ? p.k.at(name) : 0LL; };
     std::vector<long long> c(4);
-    long long a = 0, b = 0, d2 = 0, e2 = 0, f = 0;
-    std::string curve;
+    std::vector<std::string> names;
     if (p.form_one) {
       const long long k0 = k("0"), k1 = k("\\ddot x y"), k2 = k("x y"), k3 = k("\\dot x x"),
                       k4 = k("\\dot x y"), k5 = k("\\dot y x"), k6 = k("\\dot y y");
       const long long t = (k1 * k3 - k4 * k0) * p.x0 + (k1 * k5 - k6 * k0) * p.y0;
       c = {-p.e * k2 * k0, p.f * k2 * k1, p.e * t, p.f * t};
-      Normalise(c);
-      a = c[0];
-      b = c[1];
-      d2 = c[2];
-      e2 = c[3];
-      curve = Term(c[0], " x^2 ") + Term(c[1], " y^2 ") + Term(c[2], " x ") + Term(c[3], " y ");
+      names = {"x^2", "y^2", "x", "y"};
     } else {
       const long long k2 = k("\\dot y^2"), k3 = k("\\dot x^2"), k5 = k("x^2"), k1 = k("y^2"),
                       k6 = k("\\dot y y");
-      a = -p.f * k5;
-      b = -p.f * k1;
-      e2 = -k6 * (p.e * p.x0 + p.f * p.y0);
-      f = p.f * (k3 * p.x0 * p.x0 - k2 * p.y0 * p.y0) - 2 * p.e * k2 * p.x0 * p.y0;
-      c = {a, b, e2, f};
-      Normalise(c);
-      curve = Term(c[0], " x^2 ") + Term(c[1], " y^2 ") + Term(c[2], " y ");
-      if (c[3] != 0) curve += (c[3] > 0 ? "+" : "-") + std::to_string(std::llabs(c[3]));
+      c = {-p.f * k5, -p.f * k1, -k6 * (p.e * p.x0 + p.f * p.y0),
+           p.f * (k3 * p.x0 * p.x0 - k2 * p.y0 * p.y0) - 2 * p.e * k2 * p.x0 * p.y0};
+      names = {"x^2", "y^2", "y", ""};
     }
-    const std::string row = DataRow(out.answers, true);
-    if (c[0] == 0 && c[1] == 0 && c[2] == 0 && c[3] == 0) {
-      EXPECT_EQ(row, "1&$0=0$ &") << testing_support::Describe(point);
-      ++zero;
-    } else {
-      const std::string kind = Kind(a, b, d2, e2, f);
-      std::string expected = "1&$" + curve + "=0$ & " + kind;
-      expected.erase(expected.find_last_not_of(' ') + 1);
-      EXPECT_EQ(row, expected) << testing_support::Describe(point);
-    }
+    Normalise(c);
+    const auto cells = ai_check::Cells(DataRow(out.answers, true));
+    ASSERT_EQ(cells.size(), 3u) << where;
+    ASSERT_EQ(cells[1].substr(0, 1), "$") << where;
+    const std::size_t eq = cells[1].find("=0$");
+    ASSERT_NE(eq, std::string::npos) << where;
+    const Curve curve = ReadCurve(cells[1].substr(1, eq - 1));
+    ASSERT_TRUE(curve.ok) << where;
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(curve.Get(names[i]), c[i]) << names[i] << where;
+    ASSERT_FALSE(cells[2].empty()) << where;
+    CheckKind(curve, cells[2], where);
+    ++kinds[cells[2].substr(0, cells[2].find_first_of(";=$ ", 1))];
     ++checked;
   }
-  std::printf("%lld of %lld variants have every coefficient 0\n", zero, checked);
+  for (const auto& [kind, count] : kinds) std::printf("%s: %lld\n", kind.c_str(), count);
   EXPECT_TRUE(testing_support::SweepCovered(checked, 6LL * 5 * 5 * 5 * 5 * 5 * 5 * 10));
 }
 

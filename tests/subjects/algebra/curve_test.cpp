@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -131,8 +132,11 @@ TEST(CurveClassification, InvariantsOfThePrintedEquation) {
 }
 
 // Row 22: the printed centre solves the gradient equations of the printed curve, and the
-// type follows the sign of its quadratic part's determinant.
-TEST(CurveCentre, CentreAndTypeOfThePrintedCurve) {
+// named kind follows from the curve's three invariants: I = A + C, delta = AC - B^2 and the
+// determinant of the whole equation, which vanishes for a curve that splits into lines or
+// shrinks to a point.
+TEST(CurveCentre, CentreAndKindOfThePrintedCurve) {
+  std::map<std::string, long long> kinds;
   long long degenerate = 0;
   algebra_check::ForEachParams({10, 10, 10, 10, 0, 10, 10}, 20000, [&](const Params& p) {
     const auto out = RunRow(22, p, 1);
@@ -141,22 +145,44 @@ TEST(CurveCentre, CentreAndTypeOfThePrintedCurve) {
     const Terms t = ReadTerms(out.main);
     ASSERT_TRUE(t.ok) << where;
     ASSERT_EQ(Get(t, ""), 1) << where;
-    const long long a = Get(t, "x^2"), bb = Get(t, "xy"), c = Get(t, "y^2");
-    const long long d = Get(t, "x"), e = Get(t, "y");
-    const long long four_delta = 4 * a * c - bb * bb;
+    // A x^2 + 2B xy + C y^2 + 2D x + 2E y + F = 0, kept doubled where the halves may be odd.
+    const long long a = Get(t, "x^2"), b2 = Get(t, "xy"), c = Get(t, "y^2");
+    const long long d2 = Get(t, "x"), e2 = Get(t, "y"), f = 1;
+    const long long four_delta = 4 * a * c - b2 * b2;
     ASSERT_NE(four_delta, 0) << where;
     const std::vector<Rational> centre =
-        algebra_check::Solve({{2 * a, bb}, {bb, 2 * c}}, {Rational(-d), Rational(-e)});
+        algebra_check::Solve({{2 * a, b2}, {b2, 2 * c}}, {Rational(-d2), Rational(-e2)});
     ASSERT_EQ(centre.size(), 2u) << where;
+    // 8 times the determinant of the symmetric matrix of the equation.
+    const long long eight_big =
+        algebra_check::Det({{2 * a, b2, d2}, {b2, 2 * c, e2}, {d2, e2, 2 * f}});
+    const long long trace = a + c;
+    std::string kind;
+    if (four_delta < 0) {
+      kind = eight_big == 0 ? "пара пересекающихся прямых" : "гипербола";
+    } else if (eight_big == 0) {
+      kind = "точка";
+    } else {
+      kind = (trace > 0) == (eight_big > 0) ? "мнимый эллипс" : "эллипс";
+    }
     const std::vector<long long> cells = Integers(out.ans);
     ASSERT_EQ(cells.size(), 3u) << where;
     EXPECT_EQ(centre[0], Rational(cells[1])) << where;
     EXPECT_EQ(centre[1], Rational(cells[2])) << where;
-    const bool hyperbola = out.ans.find("гипербола") != std::string::npos;
-    EXPECT_TRUE(hyperbola || out.ans.find("эллипс") != std::string::npos) << where;
-    EXPECT_EQ(hyperbola, four_delta < 0) << where;
-    if (a % 2 == 0 && (a / 2) * c * 4 == bb * bb) ++degenerate;
+    const std::size_t last = out.ans.rfind('&');
+    ASSERT_NE(last, std::string::npos) << where;
+    std::string named = out.ans.substr(last + 1);
+    named.erase(named.find_last_not_of(" \r\n") + 1);
+    named.erase(0, named.find_first_not_of(' '));
+    EXPECT_EQ(named, kind) << where;
+    ++kinds[kind];
+    if (a % 2 == 0 && (a / 2) * c * 4 == b2 * b2) ++degenerate;
   });
+  // The draws reach the curves that split or shrink, and the quadratic parts changed to have a
+  // centre.
+  for (const auto& [kind, count] : kinds) std::printf("%s: %lld\n", kind.c_str(), count);
+  EXPECT_GT(kinds["точка"], 0);
+  EXPECT_GT(kinds["пара пересекающихся прямых"], 0);
   EXPECT_GT(degenerate, 0);
 }
 
