@@ -27,7 +27,7 @@ class SecondAnswersFileScope {
 /// fixes the item count from Level.
 void BeginSubstitutionIntegralProblem(SharedState& s);
 /// Substitution and integration by parts: one variant's integrals cycling through five
-/// families, with the antiderivatives of the first three in the variant's answers table.
+/// families, with the antiderivative of every item in the variant's answers table.
 void WriteSubstitutionIntegralVariant(SharedState& s);
 
 /// Rational and trigonometric integrals (rows 15, 21, 27): statement and answers spacing;
