@@ -42,7 +42,8 @@ void WriteTrigIntegralVariant(SharedState& s);
 
 /// Binomial and irrational integrals: statement and answers spacing; fixes the item count.
 void BeginBinomialIntegralProblem(SharedState& s);
-/// Binomial and irrational integrals: one variant's items 1, 2, 4 and 5 (at most four).
+/// Binomial and irrational integrals: one variant's items 1, 2, 4 and 5 (at most four), each
+/// with its antiderivative in the answers.
 void WriteBinomialIntegralVariant(SharedState& s);
 
 /// Definite integrals: the book reference and the answers head, one column per item.

@@ -61,10 +61,12 @@ bool Contains(const std::string& text, const char* piece) {
   return text.find(piece) != std::string::npos;
 }
 
-// Points around the zero x = 1/b of every "\ln(bx)" of the printed integrand, where an
-// arcsin(a ln(bx)) is real only within a narrow interval.
-std::vector<double> PointsNearLogZeros(const std::string& integrand) {
+// Points where a narrow domain of the printed integrand lies: around the zero x = 1/b of every
+// "\ln(bx)" (an arcsin(a ln(bx)) is real only close to it), and a fine grid over (0, 1) for
+// the roots sqrt(ax + 1), sqrt(bx - 1) whose log key is real only below some x < 1.
+std::vector<double> PointsInNarrowDomains(const std::string& integrand) {
   std::vector<double> points;
+  for (double x = 0.185; x < 1; x += 0.04) points.push_back(x);
   for (std::size_t p = integrand.find("\\ln("); p != std::string::npos;
        p = integrand.find("\\ln(", p + 1)) {
     std::size_t end = p + 4;
@@ -84,7 +86,7 @@ int RealPoints(const std::string& integrand) {
   if (!fresh) return it->second;
   const tex_formula::Formula f(integrand, 'x');
   std::vector<double> points = integral_check::CandidatePoints();
-  const auto extra = PointsNearLogZeros(integrand);
+  const auto extra = PointsInNarrowDomains(integrand);
   points.insert(points.end(), extra.begin(), extra.end());
   for (double x : points) {
     try {
@@ -112,7 +114,7 @@ void CheckItem(const Item& item, const std::string& where) {
                                                           << item.integrand;
   ASSERT_TRUE(integral_check::Parses(item.answer)) << where << "\n" << item.answer;
   const auto& outcome = integral_check::CachedCheck(
-      item.integrand, item.answer, WrittenForPositiveX(integrand), PointsNearLogZeros(integrand));
+      item.integrand, item.answer, WrittenForPositiveX(integrand), PointsInNarrowDomains(integrand));
   EXPECT_TRUE(outcome.ok) << where << ": " << outcome.detail << "\n  integrand " << item.integrand
                           << "\n  answer " << item.answer;
 }
@@ -388,9 +390,10 @@ const Golden kGoldens[] = {
      "\\\\2&\\rule{0pt}{14pt} $ \r\n"
      "-\\frac{\\sqrt[3]{3}}{x}\\left(\\frac{2}{3}x^{3/4}+1\\right)^{4/3} $ \\\\3&\\rule{0pt}{14pt} "
      "$ \r\n"
-     " $ \\\\4&\\rule{0pt}{14pt} $ \r\n"
-     " $ \\\\\\hline\\end{tabular}\\end{center} ",
-     "at most four items; 3 and 4 without answers"},
+     "\\sqrt{x^2+2x+1}+\\ln(2x+2+2\\sqrt{x^2+2x+1})-\\ln\\frac{2+2x+2\\sqrt{x^2+2x+1}}{x} $ "
+     "\\\\4&\\rule{0pt}{14pt} $ \r\n"
+     "\\frac{2}{15}\\left((x+3)^{3/2}+(x-2)^{3/2}\\right) $ \\\\\\hline\\end{tabular}\\end{center} ",
+     "at most four items, each with its antiderivative"},
 };
 
 TEST(IndefiniteIntegrals, GoldenVariants) {
