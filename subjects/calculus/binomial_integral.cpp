@@ -1,5 +1,9 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <numeric>
+#include <string>
 
 #include "subjects/calculus/integrals.h"
 #include "toolkit/answers.h"
@@ -103,64 +107,157 @@ void WriteBinomialItem(SharedState& s) {
   }
 }
 
-// Item 4: a root of the full quadratic x^2 + p x + q; no answer.
+std::string Num(int v) { return toolkit::FormatNumber(v); }
+
+// |n|/d reduced, as "\frac{..}{..}" or a whole number; d > 0.
+std::string Frac(int n, int d) {
+  n = std::abs(n);
+  const int g = std::gcd(n, d);
+  n /= g, d /= g;
+  return d == 1 ? Num(n) : "\\frac{" + Num(n) + "}{" + Num(d) + "}";
+}
+
+// Frac as a coefficient: nothing when it is 1.
+std::string Coef(int n, int d) {
+  const std::string f = Frac(n, d);
+  return f == "1" ? "" : f;
+}
+
+// A printed coefficient: nothing when it is 1.
+std::string Coef(const std::string& c) { return c == "1" ? "" : c; }
+
+// The sign a term n/d takes inside a sum.
+std::string Sign(int n) { return n < 0 ? "-" : "+"; }
+
+// sqrt(n) as printed: the root itself when n is a square.
+std::string Root(int n) {
+  const int r = static_cast<int>(std::lround(std::sqrt(n)));
+  return r * r == n ? Num(r) : "\\sqrt{" + Num(n) + "}";
+}
+
+// Item 4: a root of the full quadratic x^2 + p x + q. With R the root, every kind reduces to
+// R and L = ln(2x + p + 2R), the antiderivative of 1/R.
 void WriteQuadraticRootItem(SharedState& s) {
   const int p = s.P4 + 1;
   int q = s.P2;
   if (q == p) ++q;
+  const std::string root = "\\sqrt{x^2+" + Num(p) + "x+" + Num(q) + "}";
+  const std::string log = "\\ln(2x+" + Num(p) + "+2" + root + ")";
   switch ((s.P5 - 1) % 5 + 1) {
     case 1:
+      // R/x = R'/2 + (p/2)/R + q/(xR); the last by x = 1/t.
       WriteText2NumbersLn(s, "\\frac{\\sqrt{x^2+", p, "x+", q, "}}{x}\\ dx");
+      AnsWrite(s, root + "+" + Coef(p, 2) + log + "-" + Coef(Root(q)) + "\\ln\\frac{" + Num(2 * q) + "+" +
+                      Num(p) + "x+" + Root(4 * q) + root + "}{x}");
       break;
-    case 2:
+    case 2: {
       WriteText2NumbersLn(s, "\\sqrt{x^2+", p, "x+", q, "}\\ dx");
+      const int c = 4 * q - p * p;  // the log's coefficient is c/8
+      AnsWrite(s, "\\frac{(2x+" + Num(p) + ")" + root + "}{4}" +
+                      (c == 0 ? "" : Sign(c) + Coef(c, 8) + log));
       break;
+    }
     case 3:
       WriteText2NumbersLn(s, "\\frac{1}{\\sqrt{x^2+", p, "x+", q, "}}\\ dx");
+      AnsWrite(s, log);
       break;
     case 4:
       WriteText2NumbersLn(s, "\\frac{x}{\\sqrt{x^2+", p, "x+", q, "}}\\ dx");
+      AnsWrite(s, root + "-" + Coef(p, 2) + log);
       break;
     default:
       WriteTextNumberLn(s, "\\frac{x^2}{\\sqrt{x^2+", p, "}}\\ dx");
+      AnsWrite(s, "\\frac{x\\sqrt{x^2+" + Num(p) + "}}{2}-" + Coef(p, 2) + "\\ln(x+\\sqrt{x^2+" +
+                      Num(p) + "})");
       break;
   }
 }
 
-// Item 5: a fractional or linear irrationality, kind P3; no answer.
+// Item 5: a fractional or linear irrationality, kind P3, rationalised by the root that holds x.
 void WriteIrrationalityItem(SharedState& s) {
   int a = s.P2 + 1;
   const int b = s.P4 + 1;
   if (a == b) ++a;
+  const std::string na = Num(a), nb = Num(b);
   switch (s.P3) {
     case 1:
+      // The conjugate turns the integrand into (sqrt(x+a) + sqrt(x-b))/(a+b).
       WriteText2NumbersLn(s, "\\frac{dx}{\\sqrt{x+", a, "}-\\sqrt{x-", b, "}}");
+      AnsWrite(s, Frac(2, 3 * (a + b)) + "\\left((x+" + na + ")^{3/2}+(x-" + nb + ")^{3/2}\\right)");
       break;
-    case 2:
+    case 2: {
+      // The conjugate gives (sqrt(ax+1) - sqrt(bx-1))/(dx + 2), d = a - b; each root t turns
+      // its part into 2t^2/(d t^2 + a + b).
       WriteText2NumbersLn(s, "\\frac{dx}{\\sqrt{", a, "x+1}+\\sqrt{", b, "x-1}}");
+      const int d = a - b, k = a + b, e = std::abs(d);
+      const std::string t = "\\sqrt{" + na + "x+1}", u = "\\sqrt{" + nb + "x-1}";
+      if (d > 0) {
+        const std::string inner = "\\sqrt{" + Frac(d, k) + "}";
+        AnsWrite(s, Coef(2, d) + "\\left(" + t + "-" + u + "-\\sqrt{" + Frac(k, d) +
+                        "}\\left(\\arctg\\left(" + inner + t + "\\right)-\\arctg\\left(" + inner +
+                        u + "\\right)\\right)\\right)");
+      } else {
+        const std::string rk = Root(k), re = Root(e);
+        const auto log = [&](const std::string& r) {
+          return "\\ln\\frac{" + rk + "+" + re + r + "}{" + rk + "-" + re + r + "}";
+        };
+        AnsWrite(s, Coef(2, e) + "\\left(" + u + "-" + t + "+\\frac{1}{2}\\sqrt{" + Frac(k, e) +
+                        "}\\left(" + log(t) + "-" + log(u) + "\\right)\\right)");
+      }
       break;
-    case 3:
+    }
+    case 3: {
+      // t = sqrt(bx - 1) gives 2 dt/(ab - 1 - t^2).
       WriteText2NumbersLn(s, "\\frac{dx}{(", a, "-x)\\sqrt{", b, "x-1}}");
+      const std::string rk = Root(a * b - 1), t = "\\sqrt{" + nb + "x-1}";
+      AnsWrite(s, "\\frac{1}{" + rk + "}\\ln\\frac{" + rk + "+" + t + "}{" + rk + "-" + t + "}");
       break;
-    case 4:
+    }
+    case 4: {
+      // For x > a the integrand is x (x - a)/sqrt(x^2 - a^2).
       WriteText2NumbersLn(s, "x\\sqrt{\\frac{x-", a, "}{x+", a, "}}\\ dx");
+      const std::string r = "\\sqrt{x^2-" + Num(a * a) + "}";
+      AnsWrite(s, "\\left(\\frac{x}{2}-" + na + "\\right)" + r + "+" + Frac(a * a, 2) + "\\ln(x+" +
+                      r + ")");
       break;
-    case 5:
+    }
+    case 5: {
+      // For x > a the integrand is (x^3 + a x^2)/sqrt(x^2 - a^2).
       WriteText2NumbersLn(s, "x^2\\sqrt{\\frac{x+", a, "}{x-", a, "}}\\ dx");
+      const std::string r = "\\sqrt{x^2-" + Num(a * a) + "}";
+      AnsWrite(s, r + "\\left(\\frac{x^2+" + Num(2 * a * a) + "}{3}+\\frac{" + na + "x}{2}\\right)+" +
+                      Frac(a * a * a, 2) + "\\ln(x+" + r + ")");
       break;
+    }
     case 6:
     case 9:
-      WriteText2NumbersLn(s, "\\frac{dx}{((x-", b, ")^7(x-", a, ")^5)^{1/6}}");
-      break;
     case 7:
-      WriteText2NumbersLn(s, "\\frac{dx}{((x-", b, ")^5(x-", a, ")^3)^{1/4}}");
+    case 8: {
+      // The exponents add up to -2: the antiderivative is a power of the ratio of the factors,
+      // n/(a - b) ((x - a)/(x - b))^(1/n) (with -a, -b for the third kind).
+      const bool plus = s.P3 == 8;
+      const int n = s.P3 == 7 ? 4 : plus ? 3 : 6;
+      if (s.P3 == 7) {
+        WriteText2NumbersLn(s, "\\frac{dx}{((x-", b, ")^5(x-", a, ")^3)^{1/4}}");
+      } else if (plus) {
+        WriteText2NumbersLn(s, "\\frac{dx}{((x+", b, ")^4(x+", a, ")^2)^{1/3}}");
+      } else {
+        WriteText2NumbersLn(s, "\\frac{dx}{((x-", b, ")^7(x-", a, ")^5)^{1/6}}");
+      }
+      const int diff = plus ? b - a : a - b;
+      const std::string op = plus ? "+" : "-";
+      AnsWrite(s, (diff < 0 ? "-" : "") + Coef(n, std::abs(diff)) + "\\sqrt[" + Num(n) +
+                      "]{\\frac{x" + op + na + "}{x" + op + nb + "}}");
       break;
-    case 8:
-      WriteText2NumbersLn(s, "\\frac{dx}{((x+", b, ")^4(x+", a, ")^2)^{1/3}}");
-      break;
-    default:
+    }
+    default: {
+      // u = (bx + a)/x: the integrand becomes -(u - b) u^(-1/5) du/a^2.
       WriteText2NumbersLn(s, "\\frac{1}{x^3}\\left(\\frac{x}{", b, "x+", a, "}\\right)^{1/5}dx");
+      const std::string u = "\\left(\\frac{" + nb + "x+" + na + "}{x}\\right)";
+      AnsWrite(s, Frac(5, a * a) + "\\left(" + Coef(b, 4) + u + "^{4/5}-\\frac{1}{9}" + u +
+                      "^{9/5}\\right)");
       break;
+    }
   }
 }
 

@@ -27,7 +27,7 @@ class SecondAnswersFileScope {
 /// fixes the item count from Level.
 void BeginSubstitutionIntegralProblem(SharedState& s);
 /// Substitution and integration by parts: one variant's integrals cycling through five
-/// families, with the antiderivatives of the first three in the variant's answers table.
+/// families, with the antiderivative of every item in the variant's answers table.
 void WriteSubstitutionIntegralVariant(SharedState& s);
 
 /// Rational and trigonometric integrals (rows 15, 21, 27): statement and answers spacing;
@@ -42,7 +42,8 @@ void WriteTrigIntegralVariant(SharedState& s);
 
 /// Binomial and irrational integrals: statement and answers spacing; fixes the item count.
 void BeginBinomialIntegralProblem(SharedState& s);
-/// Binomial and irrational integrals: one variant's items 1, 2, 4 and 5 (at most four).
+/// Binomial and irrational integrals: one variant's items 1, 2, 4 and 5 (at most four), each
+/// with its antiderivative in the answers.
 void WriteBinomialIntegralVariant(SharedState& s);
 
 /// Definite integrals: the book reference and the answers head, one column per item.

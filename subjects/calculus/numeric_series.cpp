@@ -402,6 +402,9 @@ void BeginNumericSeriesProblem(SharedState& s) {
   s.ParboxWidth = 175;
   WriteText(s, "Исследовать сходимость ряда \\\\ ");
   EndTableHeadWithReference(s, 222);
+  // The row computes no verdicts: the answers say so under their heading rather than leave
+  // a bare heading the teacher would take for a lost key.
+  AnsWriteLine(s, "\\noindent Ответы к этой задаче не приводятся.\\par");
 }
 
 void WriteNumericSeriesVariant(SharedState& s, int kind) {

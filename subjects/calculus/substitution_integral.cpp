@@ -5,6 +5,7 @@
 #include "subjects/calculus/integrals.h"
 #include "toolkit/answers.h"
 #include "toolkit/indexed_array.h"
+#include "toolkit/number_format.h"
 #include "toolkit/writers.h"
 
 namespace calculus {
@@ -27,13 +28,17 @@ int Pair(int p) { return std::min((p + 1) / 2, 5); }
 
 std::string Str(std::string_view v) { return std::string(v); }
 
-// Family 1: g'(x) f(a g(x)), answered by F(a g(x))/a for g = sin, cos and ch. For g = cos the
-// whole antiderivative is negated.
+// Family 1: g'(x) f(a g(x)), answered by F(a g(x))/a. For g = cos the whole antiderivative is
+// negated.
 void WriteFamilyOne(SharedState& s, int a, int b) {
   const std::string f = Str(IntegralFunctionNames[s.P1]);
   std::string g, g2;
   bool minus = false;
-  switch (s.P5) {
+  // arcsin and arccos of a ch(x) >= a >= 2 have no real value anywhere: these draws take the
+  // sh form, whose argument passes through 0.
+  const bool inverse_sine = s.P1 == 5 || s.P1 == 6;
+  const int form = (s.P5 == 4 || s.P5 == 7) && inverse_sine ? 3 : s.P5;
+  switch (form) {
     case 1:
     case 10:
       WriteTextNumberLn(s, "\\cos(x)" + f + "(", a, "\\sin(x))dx");
@@ -52,13 +57,18 @@ void WriteFamilyOne(SharedState& s, int a, int b) {
     case 3:
     case 8:
       WriteTextNumberLn(s, "\\ch(x)" + f + "(", a, "\\sh(x))dx");
-      return;
+      g = "\\sh(x)", g2 = "\\sh^2(x)";
+      break;
     case 5:
       WriteTextNumberLn(s, "\\frac{" + f + "(", a, "\\tg(x))dx}{\\cos^2(x)}");
-      return;
-    default:
+      g = "\\tg(x)", g2 = "\\tg^2(x)";
+      break;
+    default: {
       WriteText2NumbersLn(s, "\\frac{" + f + "(", a, "\\ln(", b, "x))dx}{x}");
-      return;
+      const std::string bx = toolkit::FormatNumber(b) + "x";
+      g = "\\ln(" + bx + ")", g2 = "\\ln^2(" + bx + ")";
+      break;
+    }
   }
   switch (s.P1) {
     case 1:
@@ -75,10 +85,8 @@ void WriteFamilyOne(SharedState& s, int a, int b) {
       break;
     case 5:
     case 6: {
-      // The ch form keeps the \left( \right) of the negated form, without its sign.
-      const bool ch = s.P5 == 4 || s.P5 == 7;
-      const std::string open = minus ? "-\\left(" : ch ? "\\left(" : "(";
-      const std::string close = minus || ch ? "}\\right)/" : "})/";
+      const std::string open = minus ? "-\\left(" : "(";
+      const std::string close = minus ? "}\\right)/" : "})/";
       const std::string name = s.P1 == 5 ? "\\arcsin(" : "\\arccos(";
       const std::string root = s.P1 == 5 ? ")+\\sqrt{1-" : ")-\\sqrt{1-";
       AnsWriteText4NumbersLn(s, open, a, g + name, a, g + root, a * a, g2 + close, a, "");
@@ -101,8 +109,17 @@ void WriteFamilyOne(SharedState& s, int a, int b) {
   }
 }
 
-// Family 2: x f(a x^2 + 1), answered by F(a x^2 + 1)/(2a).
+// Family 2: x f(a x^2 + 1), answered by F(a x^2 + 1)/(2a). arcsin and arccos take 1 - a x^2
+// instead: of a x^2 + 1 they are real at x = 0 alone.
 void WriteFamilyTwo(SharedState& s, int a) {
+  if (s.P3 == 5 || s.P3 == 6) {
+    const bool sine = s.P3 == 5;
+    WriteTextNumberLn(s, sine ? "x\\arcsin(1-" : "x\\arccos(1-", a, "x^2)dx");
+    AnsWriteText4NumbersLn(s, "-\\left((1-", a, sine ? "x^2)\\arcsin(1-" : "x^2)\\arccos(1-", a,
+                           sine ? "x^2)+\\sqrt{1-(1-" : "x^2)-\\sqrt{1-(1-", a,
+                           "x^2)^2}\\right)/", 2 * a, "");
+    return;
+  }
   WriteTextNumberLn(s, "x" + Str(IntegralFunctionNames[s.P3]) + "(", a, "x^2+1)dx");
   const int d = 2 * a;
   switch (s.P3) {
@@ -117,14 +134,6 @@ void WriteFamilyTwo(SharedState& s, int a) {
       break;
     case 4:
       AnsWriteText2Numbers(s, "\\ln(\\sin(", a, "x^2+1))/", d, "");
-      break;
-    case 5:
-      AnsWriteText4NumbersLn(s, "\\left((", a, "x^2+1)\\arcsin(", a, "x^2+1)+\\sqrt{1-(", a,
-                             "x^2+1)^2}\\right)/", d, "");
-      break;
-    case 6:
-      AnsWriteText4NumbersLn(s, "\\left((", a, "x^2+1)\\arccos(", a, "x^2+1)-\\sqrt{1-(", a,
-                             "x^2+1)^2}\\right)/", d, "");
       break;
     case 7:
       AnsWriteText3Numbers(s, "(", a, "x^2+1)(\\ln(", a, "x^2+1)-1)/", d, "");
@@ -195,66 +204,93 @@ void WriteFamilyThree(SharedState& s, int a) {
   }
 }
 
-// Family 4: harder integrals by parts, no answer given.
+std::string Num(int v) { return toolkit::FormatNumber(v); }
+
+// Family 4: integrals by parts where the integral left over needs one more step (a second
+// substitution, or a second integration by parts that returns the integral itself).
 void WriteFamilyFour(SharedState& s, int a) {
+  const std::string ax = Num(a) + "x", a2 = Num(a * a);
+  const std::string quarter = "/" + Num(4 * a);  // x sqrt(..)/(4a) of the inverse functions
   switch (s.P4) {
     case 1:
       WriteTextNumberLn(s, "x\\arcsin(", a, "x)dx");
+      AnsWrite(s, "(x^2/2-1/" + Num(4 * a * a) + ")\\arcsin(" + ax + ")+x\\sqrt{1-" + a2 +
+                      "x^2}" + quarter);
       break;
     case 2:
       WriteLine(s, "x\\cos(\\ln(x))dx");
+      AnsWrite(s, "x^2(2\\cos(\\ln(x))+\\sin(\\ln(x)))/5");
       break;
     case 3:
       WriteTextNumberLn(s, "x\\arcsh(", a, "x)dx");
+      AnsWrite(s, "(x^2/2+1/" + Num(4 * a * a) + ")\\arcsh(" + ax + ")-x\\sqrt{1+" + a2 +
+                      "x^2}" + quarter);
       break;
     case 4:
       WriteTextNumberLn(s, "x\\arcch(", a, "x)dx");
+      AnsWrite(s, "(x^2/2-1/" + Num(4 * a * a) + ")\\arcch(" + ax + ")-x\\sqrt{" + a2 +
+                      "x^2-1}" + quarter);
       break;
     case 5:
       WriteTextNumberLn(s, "x\\arccos(", a, "x)dx");
+      AnsWrite(s, "(x^2/2-1/" + Num(4 * a * a) + ")\\arccos(" + ax + ")-x\\sqrt{1-" + a2 +
+                      "x^2}" + quarter);
       break;
     case 6:
       WriteTextNumberLn(s, "x\\arctg(", a, "x)dx");
+      AnsWrite(s, "(x^2/2+1/" + Num(2 * a * a) + ")\\arctg(" + ax + ")-x/" + Num(2 * a));
       break;
     case 7:
       WriteTextNumberLn(s, "\\frac{\\cos(", a, "\\ln(x))}{x}dx");
+      AnsWrite(s, "\\sin(" + Num(a) + "\\ln(x))/" + Num(a));
       break;
     case 8:
       WriteLine(s, "\\frac{\\ln(\\ln(x))}{x}dx");
+      AnsWrite(s, "\\ln(x)(\\ln(\\ln(x))-1)");
       break;
     default:
       WriteTextNumberLn(s, "x\\arcctg(", a, "x)dx");
+      AnsWrite(s, "(x^2/2+1/" + Num(2 * a * a) + ")\\arcctg(" + ax + ")+x/" + Num(2 * a));
       break;
   }
-  AnsWrite(s, "*");
 }
 
-// Family 5: integrals by parts after the substitution u = x^2, no answer given.
+// Family 5: integrals by parts after the substitution u = x^2 (u = x^2 + a in the second):
+// half the antiderivative of f(a u).
 void WriteFamilyFive(SharedState& s, int a) {
+  const std::string ax2 = Num(a) + "x^2", a2 = Num(a * a);
   switch (s.P4) {
     case 1:
       WriteTextNumberLn(s, "x\\arcsin(", a, "x^2)dx");
+      AnsWrite(s, "(x^2\\arcsin(" + ax2 + ")+\\sqrt{1/" + a2 + "-x^4})/2");
       break;
-    case 2:
+    case 2: {
       WriteTextNumberLn(s, "x\\cos(\\ln(x^2+", a, "))dx");
+      const std::string u = "x^2+" + Num(a);
+      AnsWrite(s, "(" + u + ")(\\cos(\\ln(" + u + "))+\\sin(\\ln(" + u + ")))/4");
       break;
+    }
     case 3:
       WriteTextNumberLn(s, "x\\arcsh(", a, "x^2)dx");
+      AnsWrite(s, "(x^2\\arcsh(" + ax2 + ")-\\sqrt{1/" + a2 + "+x^4})/2");
       break;
     case 4:
       WriteTextNumberLn(s, "x\\arcch(", a, "x^2)dx");
+      AnsWrite(s, "(x^2\\arcch(" + ax2 + ")-\\sqrt{x^4-1/" + a2 + "})/2");
       break;
     case 5:
       WriteTextNumberLn(s, "x\\arccos(", a, "x^2)dx");
+      AnsWrite(s, "(x^2\\arccos(" + ax2 + ")-\\sqrt{1/" + a2 + "-x^4})/2");
       break;
     case 6:
       WriteTextNumberLn(s, "x\\arctg(", a, "x^2)dx");
+      AnsWrite(s, "x^2\\arctg(" + ax2 + ")/2-\\ln(1+" + a2 + "x^4)/" + Num(4 * a));
       break;
     default:
       WriteTextNumberLn(s, "x\\arcctg(", a, "x^2)dx");
+      AnsWrite(s, "x^2\\arcctg(" + ax2 + ")/2+\\ln(1+" + a2 + "x^4)/" + Num(4 * a));
       break;
   }
-  AnsWrite(s, "*");
 }
 
 }  // namespace

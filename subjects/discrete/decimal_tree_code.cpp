@@ -90,8 +90,9 @@ void BeginDecimalTreeCodeProblem(SharedState& s) {
   for (int k = 1; k <= 25; ++k) figures::PutValueLabel(s, s.PointX[k] - 3, s.PointY[k] - 2, k);
   toolkit::WriteText(s, "}");
   toolkit::EndSaveBox(s);
-  toolkit::WriteText(s, "Найти десятичн кодир дерева\\par\\noindent ");
+  toolkit::WriteText(s, "Найти десятичную кодировку дерева, полагая корень в вершине 1.\\par\\noindent ");
   toolkit::AnsBeginTable(s, 6);
+  toolkit::AnsWriteLine(s, " & Кодировка(10) \\\\\\hline");
 }
 
 void WriteDecimalTreeCodeVariant(SharedState& s) {

@@ -95,6 +95,19 @@ void DrawGaptTree(SharedState& s, const GaptTree& tree) {
   toolkit::EndPicture(s);
 }
 
+// While alive, the main-file writers write to the answers file: the decoding row draws its
+// answer, the tree, with the drawing routines of the coding row.
+class DrawIntoAnswers {
+ public:
+  explicit DrawIntoAnswers(SharedState& s) : s_(s) { s_.MainFile.Swap(s_.AnswersFile); }
+  ~DrawIntoAnswers() { s_.MainFile.Swap(s_.AnswersFile); }
+  DrawIntoAnswers(const DrawIntoAnswers&) = delete;
+  DrawIntoAnswers& operator=(const DrawIntoAnswers&) = delete;
+
+ private:
+  SharedState& s_;
+};
+
 }  // namespace
 
 void BeginGaptCodeProblem(SharedState& s, int mode) {
@@ -102,7 +115,12 @@ void BeginGaptCodeProblem(SharedState& s, int mode) {
   s.NodeGap = 1.5;  // bars stop at the rim of the vertex markers, whatever ran before
   toolkit::WriteText(s, mode == 1 ? " Найти код Гапта. \\\\\\noindent"
                                   : " По заданному коду Гапта построить дерево. \\\\\\noindent");
-  toolkit::AnsBeginTable(s, 2);
+  if (mode == 1) {
+    toolkit::AnsBeginTable(s, 2);
+  } else {
+    // The answers are the decoded trees, drawn small side by side under their numbers.
+    toolkit::AnsWriteLine(s, "\\par\\noindent");
+  }
 }
 
 void WriteGaptCodeVariant(SharedState& s, int mode) {
@@ -117,6 +135,13 @@ void WriteGaptCodeVariant(SharedState& s, int mode) {
   } else {
     for (int v : code) toolkit::WriteTextNumberLn(s, "", v, ",");
     toolkit::WriteTextNumberLn(s, " ", 3, " ");
+    toolkit::AnsWriteTextNumberLn(s, "\\parbox[b]{100pt}{\\scriptsize\\rule{0pt}{14pt}",
+                                  toolkit::PrintedVariantNumber(s), "\\\\{\\unitlength=0.7pt%");
+    {
+      const DrawIntoAnswers into_answers(s);
+      DrawGaptTree(s, tree);
+    }
+    toolkit::AnsWriteLine(s, "}}\\hspace{6pt}%");
   }
 }
 

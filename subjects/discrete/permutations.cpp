@@ -185,11 +185,11 @@ void BeginPermutationCyclesProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::WriteText(s, "\\arraycolsep=3pt");
   toolkit::AnsBeginTable(s, 4);
-  toolkit::AnsWriteLine(s, "\\No &  \\\\\\hline");
+  toolkit::AnsWriteLine(s, "\\No & Циклы \\\\\\hline");
   toolkit::WriteText(s, "Разложить подстановку на элементарные циклы. \\\\\\noindent ");
 }
 
-// Each cycle is written from p(s) on and ends with its least element s: [2, 3 ,1 ].
+// Each cycle is written from p(s) on and ends with its least element s: [2, 3, 1].
 void WritePermutationCyclesVariant(SharedState& s) {
   AnsWriteNumberLine(s, "& ");
   TPermutation p{};
@@ -199,31 +199,25 @@ void WritePermutationCyclesVariant(SharedState& s) {
   toolkit::IndexedArray<bool, 1, 8> visited{};
   for (int start = 1; start <= 8; ++start) {
     if (visited[start]) continue;
-    toolkit::AnsWrite(s, "[");
-    if (p[start] != start) {
-      toolkit::AnsWriteTextNumber(s, "", p[start], ", ");
-      visited[start] = true;
-    }
+    std::string cycle = "[";
     int x = start;
-    int written = 0;
     do {
       x = p[x];
       visited[x] = true;
-      toolkit::AnsWriteTextNumber(s, "", p[x], " ");
-      if (p[x] != start) toolkit::AnsWrite(s, ",");
-      ++written;
-    } while (p[x] != start && written < 8);
-    toolkit::AnsWrite(s, "]");
+      cycle += std::to_string(x) + (x == start ? "]" : ", ");
+    } while (x != start);
+    toolkit::AnsWrite(s, cycle);
   }
 }
 
 void BeginPermutationProductProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::AnsBeginTable(s, 12);
-  toolkit::AnsWriteLine(s, "\\No &  \\\\\\hline");
+  toolkit::AnsWriteLine(s, "\\No & Произведение \\\\\\hline");
   toolkit::WriteText(s,
-                     "\\arraycolsep=3pt Даны две подстановки. Найти указанное произведение . "
-                     "\\\\\\noindent ");
+                     "\\arraycolsep=3pt Даны две подстановки. Найти указанное произведение "
+                     "(подстановки применяются справа налево: "
+                     "$(\\alpha\\beta)(k)=\\alpha(\\beta(k))$). \\\\\\noindent ");
 }
 
 // Products read right to left: (XY)(k) = X(Y(k)).

@@ -51,13 +51,18 @@ void WritePruferCode(SharedState& s, int mode, int m) {
       break;
     }
   }
+  if (mode == 2) {
+    // The code has a cell of its own, its numbers joined as everywhere in the answers.
+    std::string cell = " & ";
+    for (std::size_t i = 0; i < code.size(); ++i) {
+      cell += (i == 0 ? "" : ", ") + std::to_string(code[i]);
+    }
+    toolkit::AnsWrite(s, cell);
+    return;
+  }
   for (std::size_t i = 0; i < code.size(); ++i) {
     const bool last = i + 1 == code.size();
-    if (mode == 2) {
-      toolkit::AnsWriteTextNumber(s, last ? "" : " ", code[i], last ? " " : ",");
-    } else {
-      toolkit::WriteTextNumberLn(s, last ? "" : " ", code[i], last ? " " : ",");
-    }
+    toolkit::WriteTextNumberLn(s, last ? "" : " ", code[i], last ? " " : ",");
   }
 }
 
@@ -72,7 +77,8 @@ void BeginPruferCodeProblem(SharedState& s, int mode) {
   // The code of a 5 x 5 tree has 23 entries: at the normal size its cell is wider than the page.
   if (mode == 2 && GridSizeOf(s.Level) == 5) toolkit::AnsWrite(s, "\\scriptsize ");
   toolkit::AnsBeginTable(s, 6);
-  toolkit::AnsWriteLine(s, mode == 2 ? " &  Код Прюфера \\\\\\hline" : " & Кодировка(10) \\\\\\hline");
+  toolkit::AnsWriteLine(s, mode == 2 ? " & Код Прюфера & Кодировка(10) \\\\\\hline"
+                                    : " & Кодировка(10) \\\\\\hline");
 }
 
 void WritePruferCodeVariant(SharedState& s, int mode) {

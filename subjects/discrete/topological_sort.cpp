@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -122,43 +124,39 @@ void AddShapeArcs(SharedState& s, const NetworkData& d) {
   }
 }
 
-std::string Levels(int shape, const int* m) {
-  auto n = [&](int v) { return std::to_string(m[v]); };
-  std::string t;
+// The levels of a shape in its own numbering, level 1 first.
+std::vector<std::vector<int>> ShapeLevels(int shape) {
   switch (shape) {
     case 1:
     case 2:
-      for (int k = 1; k <= 8; ++k) t += n(k) + " , ";
-      t += n(9) + " ";
-      break;
+      return {{1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}};
     case 3:
     case 4:
-      t = "(" + n(1) + "," + n(2) + ") ";
-      for (int k = 3; k <= 9; ++k) t += "," + n(k) + " ";
-      break;
+      return {{1, 2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}};
     case 5:
     case 6:
-      t = n(1) + "," + n(2) + ",(";
-      for (int k = 3; k <= 5; ++k) t += n(k) + ",";
-      t += n(6) + ")" + n(7) + ", " + n(8) + ", " + n(9);
-      break;
+      return {{1}, {2}, {3, 4, 5, 6}, {7}, {8}, {9}};
     case 7:
-      t = "(" + n(1);
-      for (int k = 2; k <= 4; ++k) t += "," + n(k);
-      t += "),(" + n(5) + "," + n(6) + "," + n(7) + "),";
-      t += n(8) + "," + n(9) + ".";
-      break;
+      return {{1, 2, 3, 4}, {5, 6, 7}, {8}, {9}};
     case 8:
-      t = "(" + n(1) + "," + n(2) + "," + n(3) + "),";
-      t += "(" + n(4) + "," + n(5) + "," + n(6) + ",";
-      t += n(7) + "),(" + n(8) + "," + n(9) + ")";
-      break;
-    case 9:
-      for (int k = 1; k <= 4; ++k) t += "(" + n(k) + "," + n(k + 5) + "),";
-      t += n(5) + " ";
-      break;
+      return {{1, 2, 3}, {4, 5, 6, 7}, {8, 9}};
     default:
-      break;
+      return {{1, 6}, {2, 7}, {3, 8}, {4, 9}, {5}};
+  }
+}
+
+// The answer: every level in parentheses, its drawn vertex numbers in increasing order,
+// "(1, 6), (2, 7), (5)".
+std::string Levels(int shape, const int* m) {
+  std::string t;
+  for (std::vector<int> level : ShapeLevels(shape)) {
+    for (int& v : level) v = m[v];
+    std::sort(level.begin(), level.end());
+    t += t.empty() ? "(" : ", (";
+    for (std::size_t i = 0; i < level.size(); ++i) {
+      t += (i == 0 ? "" : ", ") + std::to_string(level[i]);
+    }
+    t += ")";
   }
   return t;
 }
@@ -171,6 +169,7 @@ void BeginTopologicalSortProblem(SharedState& s, int n) {
   DefineNumberedCirclesBox(s, n);
   toolkit::WriteText(s, "Найти порядковую функцию сети.\\par\\noindent ");
   toolkit::AnsBeginTable(s, 6);
+  toolkit::AnsWriteLine(s, " & Уровни сети \\\\\\hline");
 }
 
 void WriteTopologicalSortVariant(SharedState& s, int n) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -58,11 +61,40 @@ bool Contains(const std::string& text, const char* piece) {
   return text.find(piece) != std::string::npos;
 }
 
-// Integrands kept although they have no real value for any x: arcsin and arccos of a ch(x)
-// and of a x^2 + 1 with a >= 2.
-bool HasNoRealDomain(const std::string& integrand) {
-  const bool inverse = Contains(integrand, "\\arcsin(") || Contains(integrand, "\\arccos(");
-  return inverse && (Contains(integrand, "\\ch(x))dx") || Contains(integrand, "x^2+1)dx"));
+// Points where a narrow domain of the printed integrand lies: around the zero x = 1/b of every
+// "\ln(bx)" (an arcsin(a ln(bx)) is real only close to it), and a fine grid over (0, 1) for
+// the roots sqrt(ax + 1), sqrt(bx - 1) whose log key is real only below some x < 1.
+std::vector<double> PointsInNarrowDomains(const std::string& integrand) {
+  std::vector<double> points;
+  for (double x = 0.185; x < 1; x += 0.04) points.push_back(x);
+  for (std::size_t p = integrand.find("\\ln("); p != std::string::npos;
+       p = integrand.find("\\ln(", p + 1)) {
+    std::size_t end = p + 4;
+    while (end < integrand.size() && std::isdigit(static_cast<unsigned char>(integrand[end]))) ++end;
+    if (end == p + 4 || integrand.compare(end, 2, "x)") != 0) continue;
+    const double b = std::stod(integrand.substr(p + 4, end - p - 4));
+    for (double t : {-0.041, -0.023, -0.011, 0.003, 0.017, 0.037}) points.push_back(std::exp(t) / b);
+  }
+  return points;
+}
+
+// The points of the candidate set (and around the zeros of ln(bx)) where the printed integrand
+// has a real value: an integrand a student can integrate is real on an interval, so at several.
+int RealPoints(const std::string& integrand) {
+  static std::map<std::string, int> cache;
+  const auto [it, fresh] = cache.emplace(integrand, 0);
+  if (!fresh) return it->second;
+  const tex_formula::Formula f(integrand, 'x');
+  std::vector<double> points = integral_check::CandidatePoints();
+  const auto extra = PointsInNarrowDomains(integrand);
+  points.insert(points.end(), extra.begin(), extra.end());
+  for (double x : points) {
+    try {
+      if (std::isfinite(f(x))) ++it->second;
+    } catch (const numeric_check::TexFormulaError&) {
+    }
+  }
+  return it->second;
 }
 
 // The binomial written with u/x^2 under the root equals 1/(x^4 sqrt(u + v x^2)) for x > 0
@@ -71,21 +103,18 @@ bool WrittenForPositiveX(const std::string& integrand) {
   return Contains(integrand, "x^5\\sqrt{") && Contains(integrand, "/x^2+");
 }
 
-// Checks one item: an answer is differentiated against its integrand; an item without one
-// (empty cell or "*") must at least be read by the evaluator.
+// Checks one item: the integrand is real on an interval, and the printed answer differentiates
+// back to it.
 void CheckItem(const Item& item, const std::string& where) {
   const std::string integrand = integral_check::Integrand(item.integrand);
-  if (item.answer.empty() || item.answer == "*") {
-    EXPECT_TRUE(integral_check::Parses(integrand)) << where << "\n" << item.integrand;
-    return;
-  }
+  ASSERT_TRUE(integral_check::Parses(integrand)) << where << "\n" << item.integrand;
+  EXPECT_GE(RealPoints(integrand), 3) << where << ": no interval where the integrand is real\n"
+                                      << item.integrand;
+  ASSERT_FALSE(item.answer.empty() || item.answer == "*") << where << ": no answer\n"
+                                                          << item.integrand;
   ASSERT_TRUE(integral_check::Parses(item.answer)) << where << "\n" << item.answer;
-  const auto& outcome =
-      integral_check::CachedCheck(item.integrand, item.answer, WrittenForPositiveX(integrand));
-  if (HasNoRealDomain(item.integrand)) {
-    EXPECT_EQ(outcome.points, 0) << where << "\n" << item.integrand;
-    return;
-  }
+  const auto& outcome = integral_check::CachedCheck(
+      item.integrand, item.answer, WrittenForPositiveX(integrand), PointsInNarrowDomains(integrand));
   EXPECT_TRUE(outcome.ok) << where << ": " << outcome.detail << "\n  integrand " << item.integrand
                           << "\n  answer " << item.answer;
 }
@@ -130,6 +159,21 @@ int AtMostFour(int level) { return std::min(level, 4); }
 
 TEST(SubstitutionIntegral, AnswersDifferentiateToTheirIntegrands) {
   SweepRow(kSubstitution, {true, true, true, true, true, false, false}, 3000, LevelItems);
+}
+
+// arcsin and arccos of a ch(x) (family 1) and of a x^2 + 1 (family 2) were real nowhere or at
+// x = 0 alone; every integral of these draws is now real on an interval.
+TEST(SubstitutionIntegral, InverseSineIntegrandsAreRealOnAnInterval) {
+  VariantRunner runner(14, 10);
+  for (int f : {5, 6}) {
+    for (int g : {4, 7}) {
+      const Params q{{f, 1, f, 1, g, 1, 1}};
+      for (const Item& item : Items(kSubstitution, runner.Run(q))) {
+        EXPECT_GE(RealPoints(integral_check::Integrand(item.integrand)), 3)
+            << Describe(q, 10) << "\n" << item.integrand;
+      }
+    }
+  }
 }
 
 TEST(RationalIntegral, AnswersDifferentiateToTheirIntegrands) {
@@ -177,8 +221,8 @@ const Golden kGoldens[] = {
      "\\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
-     "}$\\\\\\hline\\end{tabular}\\end{center}",
-     "family 1 with g = sh: empty cell"},
+     "-\\cos(2\\sh(x))/2}$\\\\\\hline\\end{tabular}\\end{center}",
+     "family 1 with g = sh"},
     {14,
      {{1, 6, 1, 1, 1, 1, 1}},
      5,
@@ -196,8 +240,8 @@ const Golden kGoldens[] = {
      "\\vskip2mm 1. \\par\r\n"
      "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
      "1&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
-     "*}$\\\\2&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
-     "*}$\\\\3&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
+     "(x^2/2-1/16)\\arcsin(2x)+x\\sqrt{1-4x^2}/8}$\\\\2&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
+     "(x^2\\arcsin(3x^2)+\\sqrt{1/9-x^4})/2}$\\\\3&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
      "-\\cos(4\\sin(x))/4}$\\\\4&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
      "-\\cos(5x^2+1)/10}$\\\\5&\\rule{0pt}{14pt}$\\displaystyle{ \r\n"
      "x\\arcsin(6x)+\\sqrt{1/36-x^2}}$\\\\\\hline\\end{tabular}\\end{center}",
@@ -346,9 +390,10 @@ const Golden kGoldens[] = {
      "\\\\2&\\rule{0pt}{14pt} $ \r\n"
      "-\\frac{\\sqrt[3]{3}}{x}\\left(\\frac{2}{3}x^{3/4}+1\\right)^{4/3} $ \\\\3&\\rule{0pt}{14pt} "
      "$ \r\n"
-     " $ \\\\4&\\rule{0pt}{14pt} $ \r\n"
-     " $ \\\\\\hline\\end{tabular}\\end{center} ",
-     "at most four items; 3 and 4 without answers"},
+     "\\sqrt{x^2+2x+1}+\\ln(2x+2+2\\sqrt{x^2+2x+1})-\\ln\\frac{2+2x+2\\sqrt{x^2+2x+1}}{x} $ "
+     "\\\\4&\\rule{0pt}{14pt} $ \r\n"
+     "\\frac{2}{15}\\left((x+3)^{3/2}+(x-2)^{3/2}\\right) $ \\\\\\hline\\end{tabular}\\end{center} ",
+     "at most four items, each with its antiderivative"},
 };
 
 TEST(IndefiniteIntegrals, GoldenVariants) {

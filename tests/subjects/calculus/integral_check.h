@@ -79,14 +79,18 @@ struct Outcome {
 /// Checks d/dx answer = integrand at every candidate point where both are real and finite
 /// around the point and the numeric derivative has settled (the same with the step halved);
 /// at least `min_points` such points are required.
-/// With `positive_only` only x > 0 is tried (an integrand written for x > 0 alone).
+/// With `positive_only` only x > 0 is tried (an integrand written for x > 0 alone); `extra`
+/// points are tried after the candidate points.
 inline Outcome CheckAntiderivative(const std::string& integrand, const std::string& answer,
-                                   bool positive_only = false, int min_points = 3) {
+                                   bool positive_only = false, int min_points = 3,
+                                   const std::vector<double>& extra = {}) {
   Outcome out;
   const tex_formula::Formula f(Integrand(integrand), 'x');
   const tex_formula::Formula answer_formula(answer, 'x');
   const auto big_f = [&](double v) { return answer_formula(v); };
-  for (double x : CandidatePoints()) {
+  std::vector<double> points = CandidatePoints();
+  points.insert(points.end(), extra.begin(), extra.end());
+  for (double x : points) {
     if (positive_only && x <= 0) continue;
     const double h = std::fmin(1e-3, std::fabs(x) / 16);
     double fx = 0, d1 = 0, d2 = 0;
@@ -113,12 +117,13 @@ inline Outcome CheckAntiderivative(const std::string& integrand, const std::stri
 
 /// CheckAntiderivative, kept per (integrand, answer) text.
 inline const Outcome& CachedCheck(const std::string& integrand, const std::string& answer,
-                                  bool positive_only = false) {
+                                  bool positive_only = false,
+                                  const std::vector<double>& extra = {}) {
   static std::map<std::pair<std::string, std::string>, Outcome> cache;
   auto key = std::make_pair(integrand, answer);
   auto it = cache.find(key);
   if (it == cache.end()) {
-    it = cache.emplace(key, CheckAntiderivative(integrand, answer, positive_only)).first;
+    it = cache.emplace(key, CheckAntiderivative(integrand, answer, positive_only, 3, extra)).first;
   }
   return it->second;
 }

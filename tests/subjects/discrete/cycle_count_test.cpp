@@ -14,7 +14,10 @@ TEST(CycleCount, BeginDefinesTheGridBoxAndOpensTheTable) {
   EXPECT_EQ(run.State().ParboxWidth, 120);
   EXPECT_EQ(run.BeginMain().rfind("\\newsavebox{\\versiny}\\sbox{\\versiny}{%\r\n", 0), 0u);
   EXPECT_EQ(discrete_check::ReadCircles(run.BeginMain(), "{\\circle{ 3}}").size(), 9u);
-  EXPECT_EQ(run.BeginAnswers(), "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n");
+  EXPECT_EQ(run.BeginAnswers(),
+            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
+            "\\No & $C_3$ & $\\mathrm{tr}\\,A^3$ & $C_4$ & Рёбра --- столбцы матрицы инцидентности "
+            "\\\\\\hline\r\n");
   run.RunVariant({1, 1, 1, 1, 1, 1, 1});
   EXPECT_TRUE(run.State().TreeGridPreload);  // left set for whoever grows a tree next
 }
@@ -68,11 +71,35 @@ TEST(CycleCount, AnswersMatchThePrintedMatrix) {
     }
     EXPECT_EQ(grid_edges, 8);
     EXPECT_EQ(diagonals, p[6]);
-    EXPECT_EQ(trace % 6, 0);
+    // The cycles counted one by one: a triangle is a set of three pairwise joined vertices, a
+    // 4-cycle a set of four with one of its three ways round closed.
+    int triangles = 0, squares = 0;
+    for (int i = 1; i <= 9; ++i) {
+      for (int j = i + 1; j <= 9; ++j) {
+        for (int k = j + 1; k <= 9; ++k) {
+          triangles += a[i][j] * a[j][k] * a[k][i];
+          for (int l = k + 1; l <= 9; ++l) {
+            squares += a[i][j] * a[j][k] * a[k][l] * a[l][i] + a[i][j] * a[j][l] * a[l][k] * a[k][i] +
+                       a[i][k] * a[k][j] * a[j][l] * a[l][i];
+          }
+        }
+      }
+    }
+    EXPECT_EQ(trace, 6 * triangles);
     const auto cells = Cells(answers);
-    ASSERT_EQ(cells.size(), 3u) << answers;
-    EXPECT_EQ(cells[1], std::to_string(trace / 6)) << answers;
+    ASSERT_EQ(cells.size(), 5u) << answers;
+    EXPECT_EQ(cells[1], std::to_string(triangles)) << answers;
     EXPECT_EQ(cells[2], std::to_string(trace)) << answers;
+    EXPECT_EQ(cells[3], std::to_string(squares)) << answers;
+    // The incidence matrix's columns: every edge of the printed matrix once, "i--j" with i < j,
+    // in increasing order.
+    std::string edges;
+    for (int i = 1; i <= 9; ++i) {
+      for (int j = i + 1; j <= 9; ++j) {
+        if (a[i][j] == 1) edges += (edges.empty() ? "" : ", ") + std::to_string(i) + "--" + std::to_string(j);
+      }
+    }
+    EXPECT_EQ(cells[4], edges) << answers;
   });
 }
 

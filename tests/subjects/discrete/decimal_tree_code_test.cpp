@@ -24,7 +24,13 @@ std::vector<int> Sorted(std::vector<int> v) {
 TEST(DecimalTreeCode, RootPatternsOfTheWorkedExamples) {
   RowRunner run(28, 1);
   EXPECT_EQ(run.State().NodeGap, 5);
-  EXPECT_EQ(run.BeginAnswers(), "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n");
+  // The statement names what to find and the root the code is taken from; the answers table
+  // has a head over both columns.
+  EXPECT_NE(run.BeginMain().find("Найти десятичную кодировку дерева, полагая корень в вершине 1."),
+            std::string::npos);
+  EXPECT_EQ(run.BeginAnswers(),
+            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n"
+            " & Кодировка(10) \\\\\\hline\r\n");
   // P2 = 3: the same root pattern whatever P4.
   for (int p4 : {1, 7}) {
     const Graph g = DrawnTree(run, run.RunVariant({1, 3, 1, p4, 1, 1, 1}).first);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <regex>
 
 #include "tests/subjects/discrete/counting_check.h"
 
@@ -187,14 +188,16 @@ TEST(CycleIndex, AnswersMatchThePrintedPermutations) {
 TEST(PermutationCycles, GoldenVariants) {
   RowRunner run(18, 1);
   auto [main, answers] = run.RunVariant({1, 2, 3, 4, 5, 6, 7});
-  EXPECT_EQ(answers, "1& \r\n[1 ][2 ][3 ][4 ][5 ][6 ][7 ][8 ] \\\\");
+  EXPECT_EQ(run.BeginAnswers().substr(run.BeginAnswers().find("\\No")), "\\No & Циклы \\\\\\hline\r\n");
+  EXPECT_EQ(answers, "1& \r\n[1][2][3][4][5][6][7][8] \\\\");
   std::tie(main, answers) = run.RunVariant({2, 1, 3, 4, 5, 6, 7});
-  EXPECT_EQ(answers, "1& \r\n[2, 1 ][3 ][4 ][5 ][6 ][7 ][8 ] \\\\");
+  EXPECT_EQ(answers, "1& \r\n[2, 1][3][4][5][6][7][8] \\\\");
   EXPECT_NE(main.find("\\end{array}\\right]$\\par"), std::string::npos);
 }
 
 TEST(PermutationCycles, AnswerListsTheCyclesOfThePrintedPermutation) {
   counting_check::LevelRunners runners(18);
+  const std::regex cycles(R"((\[\d(, \d)*\])+)");
   discrete_check::ForEachParams({8, 8, 8, 8, 8, 8, 8}, 20000, [&](const auto& p) {
     const auto [main, answers] = runners.Pick(p).RunVariant(p);
     const auto perms = TwoRowPermutations(main);
@@ -203,6 +206,8 @@ TEST(PermutationCycles, AnswerListsTheCyclesOfThePrintedPermutation) {
     const auto cells = Cells(answers);
     ASSERT_EQ(cells.size(), 2u) << answers;
     EXPECT_TRUE(AreCyclesOf(Groups(cells[1]), perms[0])) << main << answers;
+    // One style: every cycle "[a, b, c]", numbers joined by a comma and one space.
+    EXPECT_TRUE(std::regex_match(cells[1], cycles)) << answers;
   });
 }
 
@@ -216,6 +221,12 @@ TEST(PermutationProducts, GoldenVariants) {
   ASSERT_EQ(perms.size(), 2u);
   EXPECT_EQ(perms[1], (std::vector<int>{5, 4, 3, 2, 1}));
   EXPECT_EQ(answers, "1\r\n&$[5,4,3,2,1]$ \\\\");
+  // The statement says in which order a product is taken; the table heads both columns.
+  EXPECT_NE(run.BeginMain().find("Найти указанное произведение (подстановки применяются справа "
+                                  "налево: $(\\alpha\\beta)(k)=\\alpha(\\beta(k))$)."),
+            std::string::npos)
+      << run.BeginMain();
+  EXPECT_NE(run.BeginAnswers().find("\\No & Произведение \\\\\\hline"), std::string::npos);
   // P7 = 2, P2 = 1: exchanges (1, 2) then (2, 3).
   std::tie(main, answers) = run.RunVariant({1, 1, 3, 4, 5, 2, 2});
   perms = TwoRowPermutations(main);
