@@ -18,9 +18,10 @@
 // Dynamics row 13: the Lagrange equation of a mechanism with one degree of freedom lying in a
 // horizontal plane, and the acceleration at a given position. Five mechanisms share the row;
 // every answer is a fraction of small integers because the given position's sine and cosine
-// come from the 3-4-5 triangle. The answers row fills, in order: the acceleration as a fraction
-// and as a decimal, the generalized force and its decimal, the coefficient A and its decimal,
-// and B (" --- " where the equation has no term in the squared velocity).
+// come from the 3-4-5 triangle. Every mechanism fills the answers row alike: the acceleration
+// as a fraction and as a decimal, the generalized force and its decimal, the coefficient A of
+// the second derivative at the given position and its decimal, and B, the coefficient of the
+// squared velocity (" --- " where the equation has none).
 
 namespace dynamics {
 
@@ -173,7 +174,9 @@ void WritePistonRodBlockVariant(SharedState& s) {
     toolkit::AnsWriteFraction(s, Q, 5 * m * L);
     toolkit::AnsWriteTextNumber(s, "&", static_cast<double>(Q) / (5 * m * L), "& ");
     toolkit::AnsWriteFraction(s, L * Q, 5);
-    toolkit::AnsWriteText2Numbers(s, "&", 0.2 * Q * L, "&", mLL, "&& --- ");
+    toolkit::AnsWriteTextNumber(s, "&", 0.2 * Q * L, "&");
+    toolkit::AnsWriteFraction(s, mLL, 1);
+    toolkit::AnsWriteTextNumber(s, "&", mLL, "& --- ");
   } else {
     toolkit::AnsWriteFraction(s, 3 * Q, 5 * m * L);
     toolkit::AnsWriteTextNumber(s, "&", 3.0 * Q / (5 * m * L), "& ");
@@ -371,11 +374,15 @@ void WriteDiskAndSleeveVariant(SharedState& s) {
   toolkit::WriteText(s, "\\unitlength=1pt");
 
   WriteNumberCell(s, "& ");
+  // The equation at the given angle: A = A0 - 2 m1 cos(phi) = den / 2, and the squared
+  // velocity's coefficient A'/2 = m1 sin(phi) = w (P4 + 2).
   toolkit::AnsWriteFraction(s, num, den);
-  toolkit::AnsWriteTextNumber(s, "&", static_cast<double>(num) / den, "");
-  toolkit::AnsWriteTextNumber(s, "&", M - 2 * F, "");
-  toolkit::AnsWriteTextNumber(s, "&&&", twice_a0 / 2.0, "");
-  toolkit::AnsWriteTextNumber(s, "&", -2 * m1, "");
+  toolkit::AnsWriteTextNumber(s, "&", static_cast<double>(num) / den, "&");
+  toolkit::AnsWriteFraction(s, M - 2 * F, 1);
+  toolkit::AnsWriteTextNumber(s, "&", M - 2 * F, "&");
+  toolkit::AnsWriteFraction(s, den, 2);
+  toolkit::AnsWriteTextNumber(s, "&", den / 2.0, "&");
+  toolkit::AnsWriteTextNumber(s, "", w * (s.P4 + 2), "");
 }
 
 // Mechanism 4: a disk hinged at its rim point A to a rod sliding vertically and rolling on a
@@ -463,7 +470,7 @@ void WriteDiskOnTwoRodsVariant(SharedState& s) {
 
   WriteNumberCell(s, "&");
   toolkit::AnsWriteFraction(s, 4 * S, 3 * m * k);
-  toolkit::AnsWrite(s, "& &");
+  toolkit::AnsWriteTextNumber(s, "&", 4.0 * S / (3 * m * k), "&");
   toolkit::AnsWriteFraction(s, S * k, 50);
   toolkit::AnsWriteTextNumber(s, "&", 0.02 * S * k, "&");
   toolkit::AnsWriteFraction(s, 3 * k * k * m, 200);
@@ -590,6 +597,10 @@ void WriteRhombusCoulisseVariant(SharedState& s) {
 
 void BeginLagrangeAccelerationProblem(SharedState& s) {
   s.ParboxWidth = 340;
+  toolkit::AnsWriteLine(s,
+                        "{\\small Уравнение Лагранжа в заданном положении: $A\\ddot q+B\\dot "
+                        "q^2=Q$. Даны искомое ускорение (уск.), $Q$ и $A$ --- дробью и числом, "
+                        "$B$ (--- , если члена с $\\dot q^2$ нет).}");
   toolkit::AnsBeginTable(s, 8);
   toolkit::AnsWriteLine(s,
                         "\\No &\\scriptsize уск.&\\scriptsize уск.(числ) & $Q$&$Q_{числ}$&$A$ "

@@ -112,10 +112,12 @@ SystemTheoremsVariant DeriveSystemTheoremsVariant(int row, int p1, int p2, int p
     for (int doublings = 0;; ++doublings) {
       set_bodies();
       ReducedMassesAndWorks(v, v.SA, v.f, v.delta);
-      // Works that balance (within rounding) leave the system at rest: v = 0.
+      // Works that balance (within rounding) would leave the system at rest, with nothing to
+      // find: such a set is taken with the heavier load, as a set whose works are negative both
+      // ways is.
       constexpr double kBalanced = 1e-9;
       if (v.work < -kBalanced) ReducedMassesAndWorks(v, -v.SA, -v.f, -v.delta);
-      if (v.work >= -kBalanced) break;
+      if (v.work > kBalanced) break;
       if (doublings == kMaxDoublings) {
         v.noMotion = true;
         return v;
@@ -358,6 +360,18 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
 
 }  // namespace
 
+namespace {
+
+// The data lines of the face angles, as the figure marks them: alpha, the face of A, unless A
+// hangs on its cord; beta, the face of the rolling body.
+std::string FaceAngleLines(const SystemTheoremsVariant& v) {
+  std::string text;
+  if (v.alpha != -90) text += " $\\alpha=" + toolkit::FormatNumber(-v.alpha) + "^\\circ$,\\\\";
+  return text + " $\\beta=" + toolkit::FormatNumber(v.beta) + "^\\circ$,\\\\";
+}
+
+}  // namespace
+
 void WriteSystemTheoremsVariant(SharedState& s, int row) {
   const SystemTheoremsVariant v = DeriveSystemTheoremsVariant(row, s.P1, s.P2, s.P3, s.P4, s.P5,
                                                               s.P6, s.P7, s.Level);
@@ -368,6 +382,7 @@ void WriteSystemTheoremsVariant(SharedState& s, int row) {
   if (row == 4) {
     WriteText3NumbersLn(s, "\\hfill\\parbox[b]{52pt}{\\small  $R$=", v.R, "~см,\\\\ $r$=", v.r,
                         "~см,\\\\ $R_c$=", v.Rc, "~см,\\\\");
+    WriteLine(s, FaceAngleLines(v));
     WriteText4NumbersLn(s, " $m_A$=", v.mA, "~кг,\\\\ $m_B$=", v.mB, "~кг,\\\\ $m_C$=", v.mC,
                         "~кг,\\\\ $m_D$=", v.mD, "~кг.\\par}");
     AnsWrite(s, " " + n + "& $" + toolkit::FormatFixed(v.deltaD, 8, 3) + "$");
@@ -376,6 +391,7 @@ void WriteSystemTheoremsVariant(SharedState& s, int row) {
   if (row == 6) {
     WriteText3NumbersLn(s, "\\hfill\\parbox[b]{55pt}{\\small $R$=", v.R, " см,\\\\ $r$=", v.r,
                         " см,\\\\ $R_c$=", v.Rc, " см,\\\\");
+    WriteLine(s, FaceAngleLines(v));
     // Two decimals: the number format would print f = 0.01 as 0.
     if (v.alpha != -90 && s.Level > 1) {
       WriteLine(s, " $f=" + toolkit::FormatFixed(std::fabs(v.f), 1, 2) + "$,\\\\");
@@ -410,7 +426,11 @@ void WriteSystemTheoremsVariant(SharedState& s, int row) {
   }
   WriteText4NumbersLn(s, "\\hfill\\parbox[b]{75pt}{\\small  $R_B=", v.R, "$~см,\\\\ $r_B=", v.r,
                       "$~см,\\\\ $R_c=", v.Rc, "$~см,\\\\ $i_B=", v.iB, "$~см,\\\\ ");
-  WriteText3NumbersLn(s, " $R_E=", v.RE, "$~см,}\\hskip2mm\\parbox[b]{75pt}{\\small $m_A=", v.mA,
+  WriteTextNumberLn(s, " $R_E=", v.RE, "$~см,\\\\");
+  std::string angles = FaceAngleLines(v);
+  angles.replace(angles.size() - 3, 3, "}");  // the first column ends with the angles
+  WriteLine(s, angles);
+  WriteText2NumbersLn(s, "\\hskip2mm\\parbox[b]{75pt}{\\small $m_A=", v.mA,
                       "$~кг,\\\\ $m_B=", v.mB, "$~кг,\\\\");
   WriteText4NumbersLn(s, " $m_C=", v.mC, "$~кг,\\\\ $m_D=", v.mD, "$~кг,\\\\ $m_E=", v.mE,
                       "$~кг,\\\\ $F=", std::fabs(v.F), "$~Н.}");

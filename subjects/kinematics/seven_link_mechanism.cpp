@@ -1,4 +1,8 @@
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <initializer_list>
 #include <numbers>
 #include <string>
@@ -10,7 +14,9 @@
 #include "figures/supports.h"
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/linkage/linkage_solver.h"
+#include "subjects/structural/common/linear_system.h"
 #include "toolkit/answers.h"
+#include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
 #include "toolkit/writers.h"
@@ -187,9 +193,13 @@ void DrawSevenLinkFigure(SharedState& s, const SevenLinkData& d, int mode) {
   const int P1 = s.P1, P2 = s.P2, P3 = s.P3, P4 = s.P4, P5 = s.P5;
   const auto& X = s.PointX;
   const auto& Y = s.PointY;
-  // In the reactions mode the figure stands alone in a box of 200pt: started 90pt in, as beside
-  // the data of the kinematics mode, it would run past the box and the sheet.
-  toolkit::BeginPicture(s, 117, s.BoxHeight + 10, mode == kKinematicsMode ? -90 : -15, -8);
+  if (mode == kKinematicsMode) {
+    toolkit::BeginPicture(s, 117, s.BoxHeight + 10, -90, -8);
+  } else {
+    // The whole drawing (labels, supports and angle marks round the fitted box) inside the
+    // picture, so that the title above and the data beside stay clear of it.
+    toolkit::BeginPicture(s, s.BoxWidth + 42, s.BoxHeight + 31, -20, -16);
+  }
   figures::SetLineWidth(s, 8);
   DrawVerticalJogRod(s, kA, kB, kC, 1);
   for (int i : {kA, kE, kB, kF, kC, kG}) figures::DrawNodeMarker(s, i);
@@ -276,12 +286,19 @@ void DrawSevenLinkFigure(SharedState& s, const SevenLinkData& d, int mode) {
   toolkit::EndPicture(s);
 }
 
+// The running weight of the rods in the reactions mode, N/m.
+double RunningWeight(const SharedState& s) { return 20 + 2 * s.P6; }
+
 // The data beside the figure. The lengths are printed at every Level: without them the student
-// could not find a single velocity.
-void WriteSevenLinkData(SharedState& s, const SevenLinkData& d) {
+// could not find a single velocity, nor a single reaction. The first line gives the driver's
+// angular velocity, or in the reactions mode the running weight.
+void WriteSevenLinkData(SharedState& s, const SevenLinkData& d, int mode) {
   const int P5 = s.P5;
-  toolkit::WriteLine(s, "\\hfill\\parbox[b]{120pt}{\\small $\\omega_{" + std::string(d.driver_name) +
-                            "}=" + FormatNumber(s.P6) + "$~рад/с, $\\alpha=" +
+  const std::string load = mode == kKinematicsMode
+                               ? "$\\omega_{" + std::string(d.driver_name) + "}=" +
+                                     FormatNumber(s.P6) + "$~рад/с"
+                               : "$\\rho=" + FormatNumber(RunningWeight(s)) + "$~Н/м";
+  toolkit::WriteLine(s, "\\hfill\\parbox[b]{120pt}{\\small " + load + ", $\\alpha=" +
                             FormatNumber(15 * d.s + 15) + "^\\circ$, \\\\");
   auto pair = [&](const char* n1, double v1, const char* n2, double v2) {
     toolkit::WriteLine(s, std::string("$") + n1 + "=" + FormatNumber(v1) + " $, $" + n2 + "=" +
@@ -306,9 +323,13 @@ void WriteSevenLinkData(SharedState& s, const SevenLinkData& d) {
     pair("FE", d.e, "FG", d.g);
   }
   toolkit::WriteLine(s, "$OA=" + FormatNumber(d.oa) + " $,");
-  toolkit::WriteLine(s, "$KG=" + FormatNumber(d.kg) + " $.\\\\" +
-                            (In(P5, {3, 7}) ? " $a_G,\\ a_F,\\ a_E$" : " $a_A,\\ a_B,\\ a_C$") +
-                            "-- ?");
+  if (mode == kKinematicsMode) {
+    toolkit::WriteLine(s, "$KG=" + FormatNumber(d.kg) + " $.\\\\" +
+                              (In(P5, {3, 7}) ? " $a_G,\\ a_F,\\ a_E$" : " $a_A,\\ a_B,\\ a_C$") +
+                              "-- ?");
+  } else {
+    toolkit::WriteLine(s, "$KG=" + FormatNumber(d.kg) + " $.");
+  }
   toolkit::WriteText(s, "}");
 }
 
@@ -376,6 +397,121 @@ void WriteSevenLinkAnswers(SharedState& s, const SevenLinkData& d) {
   toolkit::Ans2Write(s, row);
 }
 
+// The support reactions of the reactions mode (N): X_O, Y_O, X_N, Y_N, X_K, Y_K, X_D, Y_D,
+// X_H, Y_H. A slider on its horizontal guide carries no x component: its X stays NaN.
+using SupportReactions = std::array<double, 10>;
+
+struct Point2 {
+  double x, y;
+};
+
+// A hinge at `at` through which rod `other` (kGround: the ground) acts on rod `on`; a slider
+// on a horizontal guide carries the y component only.
+struct Joint {
+  int on, other;
+  Point2 at;
+  bool carries_x;
+};
+constexpr int kGround = -1;
+
+// Every rod of the system, with its weight (running weight times length) at its middle, is in
+// equilibrium: three equations a rod, two unknowns a hinge and one a slider. With one of the
+// sliders D, H fixed as a hinge the seven rods are a rigid structure, and the 21 equations fix
+// the 21 hinge forces. Empty when the system is singular: the rods could still move.
+std::optional<SupportReactions> SolveRodSystemReactions(SharedState& s, const SevenLinkData& d) {
+  LayOutSevenLink(s, d);  // centimetres, before the figure is fitted to its box
+  auto pt = [&s](int i) { return Point2{s.PointX[i], s.PointY[i]}; };
+  enum { kCrank, kLeftRod, kUpperBar, kCrossRod, kRightRod, kRocker, kLink, kRodCount };
+  // The right rod runs from E to G above F (P5 1..5), or from E to F when G lies between them.
+  const Point2 right_end = s.P5 <= 5 ? pt(kG) : pt(kF);
+  const Point2 rods[kRodCount][2] = {
+      {pt(kO), pt(kA)},  {pt(kA), pt(kC)}, {pt(kC), d.structure_one ? pt(kD) : pt(kN)},
+      {pt(kB), {static_cast<double>(d.p + d.q), 0}}, {pt(kE), right_end}, {pt(kG), pt(kK)},
+      {pt(kE), pt(kH)}};
+  const Joint joints[] = {
+      {kCrank, kGround, pt(kO), true},
+      {kLeftRod, kCrank, pt(kA), true},
+      {kLeftRod, kUpperBar, pt(kC), true},
+      {kLeftRod, kCrossRod, pt(kB), true},
+      {kRightRod, kCrossRod, pt(kF), true},
+      {kRightRod, kRocker, pt(kG), true},
+      {kRightRod, kLink, pt(kE), true},
+      {d.structure_one ? kCrossRod : kUpperBar, kGround, pt(kN), true},
+      {kRocker, kGround, pt(kK), true},
+      {d.structure_one ? kUpperBar : kCrossRod, kGround, pt(kD), s.P2 == 2},
+      {kLink, kGround, pt(kH), s.P2 == 1},
+  };
+  constexpr int kEquations = 3 * kRodCount;
+  structural::ClearLinearSystem(s, kEquations);
+  int column = 0;
+  std::array<int, std::size(joints)> x_column{}, y_column{};
+  for (std::size_t j = 0; j < std::size(joints); ++j) {
+    const Joint& joint = joints[j];
+    x_column[j] = joint.carries_x ? ++column : 0;
+    y_column[j] = ++column;
+    for (const auto& [rod, sign] : {std::pair{joint.on, 1.0}, std::pair{joint.other, -1.0}}) {
+      if (rod == kGround) continue;
+      const int row = 3 * rod;
+      const Point2 origin = rods[rod][0];
+      if (x_column[j] != 0) {
+        s.SystemMatrix[row + 1][x_column[j]] += sign;
+        s.SystemMatrix[row + 3][x_column[j]] -= sign * (joint.at.y - origin.y);
+      }
+      s.SystemMatrix[row + 2][y_column[j]] += sign;
+      s.SystemMatrix[row + 3][y_column[j]] += sign * (joint.at.x - origin.x);
+    }
+  }
+  if (column != kEquations) {
+    throw toolkit::DegenerateDataError("hinged-rod system: " + std::to_string(column) +
+                                       " unknown forces for " + std::to_string(kEquations) +
+                                       " equations");
+  }
+  const double rho = RunningWeight(s);
+  for (int rod = 0; rod < kRodCount; ++rod) {
+    const Point2 a = rods[rod][0], b = rods[rod][1];
+    const double weight = rho * std::hypot(b.x - a.x, b.y - a.y) / 100;  // N/m times cm
+    s.SystemRhs[3 * rod + 2][1] = weight;
+    s.SystemRhs[3 * rod + 3][1] = weight * (b.x - a.x) / 2;
+  }
+  try {
+    structural::SolveLinearSystem(s, kEquations, 1, "equilibrium of the hinged-rod system");
+  } catch (const toolkit::DegenerateDataError&) {
+    return std::nullopt;
+  }
+  // The drawn system can stand only when no rod can move: a structure that could still move
+  // (the rods at their dead points) leaves a pivot many orders below the others, where a
+  // standing one keeps them within four orders.
+  double smallest = std::fabs(s.SystemMatrix[1][1]), largest = smallest;
+  for (int k = 2; k <= kEquations; ++k) {
+    smallest = std::min(smallest, std::fabs(s.SystemMatrix[k][k]));
+    largest = std::max(largest, std::fabs(s.SystemMatrix[k][k]));
+  }
+  if (!(smallest > 1e-8 * largest)) return std::nullopt;
+  SupportReactions r;
+  const std::size_t supports[] = {0, 7, 8, 9, 10};  // O, N, K, D, H
+  for (std::size_t k = 0; k < std::size(supports); ++k) {
+    const std::size_t j = supports[k];
+    r[2 * k] = x_column[j] != 0 ? s.SystemRhs[x_column[j]][1] : std::nan("");
+    r[2 * k + 1] = s.SystemRhs[y_column[j]][1];
+  }
+  return r;
+}
+
+// The answers row of the reactions mode: each component in N with two decimals, "--" for the
+// x component a slider does not carry.
+void WriteReactionAnswers(SharedState& s, const SupportReactions& r) {
+  std::string row;
+  for (double v : r) {
+    if (std::isnan(v)) {
+      row += "&      --";
+    } else {
+      // A component that rounds to zero prints without a sign.
+      row += "&" + FormatFixed(std::fabs(v) < 0.005 ? 0.0 : v, 8, 2);
+    }
+  }
+  toolkit::AnsWrite(s, row);
+}
+
 // The angle mark "name": the arc from a1 to a2 (degrees) and a dashed reference line.
 void DefineAngleMarkBox(SharedState& s, const char* name, double a1, double a2, double x0,
                         double angle) {
@@ -392,8 +528,8 @@ void BeginSevenLinkMechanismProblem(SharedState& s, int mode) {
   figures::DefineMacro(s, "sO", "\\small  $O$");
   figures::DefineMacro(s, "sN", "\\small  $N$");
   figures::DefineMacro(s, "sK", "\\small  $K$");
-  if (mode == kSevenLinkReactionsMode) s.ParboxWidth = 200;
-  if (mode == kKinematicsMode) s.ParboxWidth = 370;
+  // Both modes print the lengths beside the figure.
+  if (mode == kSevenLinkReactionsMode || mode == kKinematicsMode) s.ParboxWidth = 370;
   s.BlockCentred = false;
   DefineAngleMarkBox(s, "lefta", 0, 30, 1, 0);
   DefineAngleMarkBox(s, "righta", 150, 180, -1, kPi);
@@ -418,35 +554,62 @@ void BeginSevenLinkMechanismProblem(SharedState& s, int mode) {
                            "\\mc{$a_A$}& \\mc{$a_B$}& \\mc{$a_C$}& \\mc{$a_E$}&\\mc{$a_F$}&\\mc{$a_"
                            "G$}\\\\\\hline");
   } else {
-    // The key of this mode holds the variant numbers only, so the statement describes the
-    // system and its load and asks for nothing the key would have to answer.
     toolkit::WriteLine(s,
-                       "Шарнирно-стержневая система находится под действием собственного веса. "
-                       "Погонный вес $\\rho$.");
-    toolkit::Ans2BeginTable(s, 11);
-    toolkit::AnsBeginTable(s, 9);
-    toolkit::AnsWriteLine(s, "&$v_A$&$v_B$&$v_C$&$v_D$&$v_E$&$ v_F$&$v_G$&$v_H$\\\\\\hline");
+                       "Найти реакции опор шарнирно-стержневой системы, находящейся под действием "
+                       "собственного веса. Погонный вес $\\rho$. Размеры даны в см.");
+    toolkit::AnsWriteLine(s,
+                          "{\\small Реакции опор, Н: проекции на оси $x$ (вправо) и $y$ (вверх); "
+                          "ползун на горизонтальной направляющей не держит по $x$ (--).}");
+    toolkit::AnsBeginTable(s, 10);
+    toolkit::AnsWriteLine(s,
+                          "\\No &$X_O$&$Y_O$&$X_N$&$Y_N$&$X_K$&$Y_K$&$X_D$&$Y_D$&$X_H$&$Y_H$"
+                          "\\\\\\hline");
   }
   toolkit::WriteBookReference(s, 158);
 }
 
 void WriteSevenLinkMechanismVariant(SharedState& s, int mode) {
   const std::string number = FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0);
+  if (mode != kKinematicsMode) {
+    // Solved before anything is written. A drawn system that could still move is drawn again
+    // with the link E-H in the next quadrant (four geometries of the 1280 need it).
+    SevenLinkData d = DeriveSevenLink(s);
+    std::optional<SupportReactions> solved = SolveRodSystemReactions(s, d);
+    for (int turn = 1; turn < 4 && !solved; ++turn) {
+      s.P4 = static_cast<std::int8_t>(s.P4 % 4 + 1);
+      d = DeriveSevenLink(s);
+      solved = SolveRodSystemReactions(s, d);
+    }
+    if (!solved) {
+      throw toolkit::DegenerateDataError("hinged-rod system: the rods can move in every "
+                                         "position of the link E-H");
+    }
+    const SupportReactions reactions = *solved;
+    toolkit::AnsWrite(s, number);
+    LayOutSevenLink(s, d);
+    s.BoxWidth = 170;
+    s.BoxHeight = 85;
+    figures::FitPointsToBox(s, kPointCount, 0);
+    DrawSevenLinkFigure(s, d, mode);
+    WriteSevenLinkData(s, d, mode);
+    WriteReactionAnswers(s, reactions);
+    return;
+  }
+  const SevenLinkData d = DeriveSevenLink(s);
   toolkit::Ans2Write(s, number);
   toolkit::AnsWrite(s, number);
   for (int i = 1; i <= kPointCount; ++i) {
     for (int j = 1; j <= kPointCount; ++j) s.LinkOmega[i][j] = s.LinkEpsilon[i][j] = 0;
   }
-  const SevenLinkData d = DeriveSevenLink(s);
   s.LinkOmega[d.driver][d.driver_pivot] = s.P6;
   LayOutSevenLink(s, d);
   s.BoxWidth = 170;
   s.BoxHeight = 85;
   figures::FitPointsToBox(s, kPointCount, 0);
   DrawSevenLinkFigure(s, d, mode);
-  if (mode == kKinematicsMode) WriteSevenLinkData(s, d);
+  WriteSevenLinkData(s, d, mode);
   SolveSevenLinkMechanism(s, d);
-  if (mode == kKinematicsMode) WriteSevenLinkAnswers(s, d);
+  WriteSevenLinkAnswers(s, d);
 }
 
 }  // namespace kinematics

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "subjects/kinematics/kinematics.h"
 #include "subjects/kinematics/kinematics_check.h"
 #include "subjects/kinematics/linkage_geometry.h"
+#include "tests/support/plane_frame.h"
 
 namespace {
 
@@ -252,6 +254,7 @@ kinematics_check::Variant RunReactionsRow(const kinematics_check::Params& p, int
   v.main = testing_support::MainText(*s).substr(m0);
   v.answers = testing_support::AnsText(*s).substr(a0);
   v.second_answers = testing_support::Ans2Text(*s).substr(b0);
+  v.p_after = {s->P1, s->P2, s->P3, s->P4, s->P5, s->P6, s->P7};
   return v;
 }
 
@@ -275,27 +278,160 @@ TEST(SevenLinkMechanism, GoldenLines) {
             " 1&  1.000& -0.333&  --   &  0.173&  0.053& -0.160& -0.133&  0.433& 0.200& 0.163& 0.153 "
             "&-- &-- & -- ");
   EXPECT_NE(w.main.find("$\\omega_{OA}=1$~рад/с"), std::string::npos) << w.main;
-  // Mode 3: the figure and the numbers, nothing after the picture; D and H drawn as hinges
-  // where P2 says.
-  const auto r = RunReactionsRow({2, 2, 1, 3, 6, 33, 32}, 1);
-  EXPECT_EQ(r.main.substr(r.main.size() - 15), "\\end{picture}\r\n") << r.main;
-  EXPECT_EQ(r.answers, " 1") << r.answers;
-  EXPECT_EQ(r.second_answers, " 1") << r.second_answers;
+}
+
+// Where `what` is put in the picture, in order.
+std::vector<P2d> PutAt(const std::string& text, const std::string& what) {
+  std::vector<P2d> out;
+  for (std::size_t at = text.find("){" + what + "}"); at != std::string::npos;
+       at = text.find("){" + what + "}", at + 1)) {
+    const std::size_t open = text.rfind("\\put(", at);
+    char* end = nullptr;
+    const double x = std::strtod(text.c_str() + open + 5, &end);
+    out.push_back({x, std::strtod(end + 1, nullptr)});
+  }
+  return out;
+}
+
+// Dynamics row 21 recomputed from its page by the stiffness method: the rods as the data text
+// and the figure give them (the slider is the support whose block the figure draws, the one
+// nearer the label D or H), each rod's weight rho * length at its middle as two halves at the
+// ends of each piece (exact for the reactions: the rods are rigid), and the whole system's
+// equilibrium from the printed reactions alone.
+void CheckRow21(const kinematics_check::Params& p, int level) {
+  const auto v = RunReactionsRow(p, level);
+  const std::string what = kinematics_check::Describe(p) + " level " + std::to_string(level) +
+                           "\n" + v.main + "\n" + v.answers;
+  // A system that could still move is drawn again; the figure is that of the parameters the
+  // variant ends with.
+  const Mechanism m = Build(v.p_after, v.main);
+  const double rho = NumberAfter(v.main, "$\\rho=");
+  ASSERT_FALSE(std::isnan(rho)) << what;
+  const auto blocks = PutAt(v.main, "\\usebox{\\slblockh}");
+  const auto label_d = PutAt(v.main, "\\sD"), label_h = PutAt(v.main, "\\sH");
+  ASSERT_EQ(blocks.size(), 1u) << what;
+  ASSERT_EQ(label_d.size(), 1u) << what;
+  ASSERT_EQ(label_h.size(), 1u) << what;
+  const bool d_slides = Len(blocks[0] - label_d[0]) < Len(blocks[0] - label_h[0]);
+  const int P5 = m.p5;
+  const bool one = P5 == 1 || P5 == 2 || P5 == 3 || P5 == 6 || P5 == 7 || P5 == 8;
+
+  testing_support::PlaneFrame frame;
+  enum { O, A, B, C, D, E, F, G, H, K, N };
+  for (const P2d& q : {m.O, m.A, m.B, m.C, m.D, m.E, m.F, m.G, m.H, m.K, m.N}) {
+    frame.AddNode(q.x, q.y);
+  }
+  const P2d at[] = {m.O, m.A, m.B, m.C, m.D, m.E, m.F, m.G, m.H, m.K, m.N};
+  double total = 0, moment = 0;  // the weights' sum and moment about the origin B
+  // A rod through the nodes in order: rigid at its inner nodes, hinged at its ends.
+  auto rod = [&](std::vector<int> nodes) {
+    for (std::size_t i = 0; i + 1 < nodes.size(); ++i) {
+      const int a = nodes[i], b = nodes[i + 1];
+      // The reactions of a rigid structure do not depend on the stiffnesses; comparable axial
+      // and bending stiffness keep the solve well conditioned.
+      frame.AddMember(a, b, 1e4, 1e4, i == 0, i + 2 == nodes.size());
+      const double w = rho * Len(at[b] - at[a]) / 100;
+      frame.NodalLoad(a, 0, -w / 2);
+      frame.NodalLoad(b, 0, -w / 2);
+      total += w;
+      moment -= w * (at[a].x + at[b].x) / 2;
+    }
+  };
+  rod({O, A});
+  rod({A, B, C});
+  rod({C, one ? D : N});
+  std::vector<int> cross = {B, F, one ? N : D};
+  std::sort(cross.begin(), cross.end(), [&](int a, int b) { return at[a].x < at[b].x; });
+  rod(cross);
+  std::vector<int> right = {E, F, G};
+  std::sort(right.begin(), right.end(), [&](int a, int b) { return at[a].y < at[b].y; });
+  rod(right);
+  rod({G, K});
+  rod({E, H});
+  frame.Pin(O);
+  frame.Pin(N);
+  frame.Pin(K);
+  if (d_slides) {
+    frame.RollerY(D);
+    frame.Pin(H);
+  } else {
+    frame.Pin(D);
+    frame.RollerY(H);
+  }
+  ASSERT_TRUE(frame.Solve()) << frame.Error() << what;
+
+  const auto cells = RowCells(v.answers);
+  ASSERT_EQ(cells.size(), 11u) << what;
+  const int support[] = {O, N, K, D, H};
+  double sum_x = 0, sum_y = 0, sum_m = 0;
+  for (int k = 0; k < 5; ++k) {
+    const bool slides = (support[k] == D && d_slides) || (support[k] == H && !d_slides);
+    const double x = cells[1 + 2 * k], y = cells[2 + 2 * k];
+    if (slides) {
+      EXPECT_TRUE(std::isnan(x)) << what << "\ncell " << 1 + 2 * k << ": a slider holds no x";
+    } else {
+      EXPECT_NEAR(x, frame.Reaction(support[k], 0), 0.006) << what << "\ncell " << 1 + 2 * k;
+      sum_x += x;
+      sum_m -= x * at[support[k]].y;
+    }
+    EXPECT_NEAR(y, frame.Reaction(support[k], 1), 0.006) << what << "\ncell " << 2 + 2 * k;
+    sum_y += y;
+    sum_m += y * at[support[k]].x;
+  }
+  EXPECT_NEAR(sum_x, 0, 0.03) << what;
+  EXPECT_NEAR(sum_y, total, 0.03) << what;
+  // Each cell is rounded to 0.005 N, at arms of up to 200 cm.
+  EXPECT_NEAR(sum_m, -moment, 10) << what;
+}
+
+TEST(SevenLinkMechanism, RodSystemReactionsHoldEveryRodInEquilibrium) {
+  long long checked = 0;
+  kinematics_check::ForEachSample(
+      {4, 2, 4, 4, 10, 33, 1}, 400,
+      [&](const auto& p, int level) {
+        CheckRow21(p, level == 2 ? 10 : level);
+        ++checked;
+      },
+      2);
+  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 2 * 4 * 4 * 10 * 33 * 2)) << checked;
+}
+
+// The reactions mode prints what the key needs and heads the key with what it holds.
+TEST(SevenLinkMechanism, RodSystemGoldenLines) {
+  const auto r = RunReactionsRow({2, 2, 1, 3, 6, 5, 32}, 1);
+  EXPECT_NE(r.main.find("\\hfill\\parbox[b]{120pt}{\\small $\\rho=30$~Н/м, $\\alpha=30^\\circ$"),
+            std::string::npos)
+      << r.main;
+  EXPECT_NE(r.main.find("$KG=25 $.\r\n}"), std::string::npos) << r.main;
+  EXPECT_EQ(r.second_answers, "") << r.second_answers;
+  auto s = testing_support::NewState();
+  s->SubjectIndex = 7;
+  s->ProblemNumber = 21;
+  shell::BeginSubjectProblem(*s, 21, shell::DefaultSubjectTable());
+  const std::string main = testing_support::MainText(*s), ans = testing_support::AnsText(*s);
+  EXPECT_NE(main.find("Найти реакции опор шарнирно-стержневой системы"), std::string::npos)
+      << main;
+  EXPECT_NE(ans.find("\\No &$X_O$&$Y_O$&$X_N$&$Y_N$&$X_K$&$Y_K$&$X_D$&$Y_D$&$X_H$&$Y_H$"),
+            std::string::npos)
+      << ans;
+  EXPECT_EQ(ans.find("v_A"), std::string::npos) << ans;
+}
+
+// A drawn system whose rods could still move (here the left part turns about the meeting point
+// of O-A and C-N while E-F-G slides between the parallel links G-K and E-H, and the rod B-D-F
+// follows both) cannot stand: it is drawn again with E-H turned, and then stands.
+TEST(SevenLinkMechanism, RodSystemThatCouldMoveIsRedrawn) {
+  for (const kinematics_check::Params& p :
+       {kinematics_check::Params{1, 1, 4, 2, 5, 11, 1}, {1, 1, 2, 4, 4, 3, 1}}) {
+    const auto v = RunReactionsRow(p, 1);
+    EXPECT_NE(v.p_after[3], p[3]) << v.main;
+    CheckRow21(p, 1);
+  }
 }
 
 // Every quadrant of O, K and H gets its label beside the pivot's support.
 TEST(SevenLinkMechanism, PivotLabelsStandBesideTheirSupports) {
-  auto put_at = [](const std::string& text, const std::string& what) {
-    std::vector<P2d> out;
-    for (std::size_t at = text.find("){" + what + "}"); at != std::string::npos;
-         at = text.find("){" + what + "}", at + 1)) {
-      const std::size_t open = text.rfind("\\put(", at);
-      char* end = nullptr;
-      const double x = std::strtod(text.c_str() + open + 5, &end);
-      out.push_back({x, std::strtod(end + 1, nullptr)});
-    }
-    return out;
-  };
+  const auto put_at = PutAt;
   for (int p5 : {1, 4, 7, 9}) {
     for (int q = 1; q <= 4; ++q) {
       const auto v = RunOne(10, {q, 1, q, q, p5, 1, 1});
