@@ -148,7 +148,8 @@ ParameterDraws DrawVariantParameters(const SharedState& s, Platform& platform) {
 }
 
 void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
-                            const PrintedVariant& printed) {
+                            const PrintedVariant& printed, const std::vector<int>& levels) {
+  if (draws.empty() || levels.empty()) return;
   // The new draws come from a sequence seeded by the set itself, not from the platform's:
   // drawing them leaves the platform's sequence, and so every later set, as it was.
   std::uint64_t state = 0x7A3B5C1D2E4F6071ULL;
@@ -164,37 +165,105 @@ void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
     z ^= z >> 31;
     return static_cast<int>(z % static_cast<std::uint64_t>(n));
   };
-  std::vector<std::string> seen;
-  auto print = [&](int v, const std::array<int, 7>& p) -> std::optional<std::string> {
+  auto bound = [&s](std::size_t k) {
+    return static_cast<int>(s.ParameterRanges[s.ProblemNumber][static_cast<int>(k) + 1]);
+  };
+  using Text = std::optional<std::string>;
+  auto print = [&printed](int level, int v, const std::array<int, 7>& p) -> Text {
     try {
-      return printed(v, p);
+      return printed(level, v, p);
     } catch (const std::exception&) {
       return std::nullopt;
     }
   };
-  auto is_new = [&seen](const std::optional<std::string>& text) {
-    return text && std::find(seen.begin(), seen.end(), *text) == seen.end();
-  };
-  for (std::size_t i = 0; i < draws.size(); ++i) {
-    const int v = static_cast<int>(i) + 1;
-    std::optional<std::string> text = print(v, draws[i]);
-    // A first draw that cannot be printed is left for the Start to report, as before.
-    if (text && !is_new(text)) {
-      for (int attempt = 1; attempt <= kRedrawTries; ++attempt) {
-        std::array<int, 7> candidate{};
-        for (int k = 1; k <= 7; ++k) {
-          candidate[static_cast<std::size_t>(k - 1)] =
-              random_int(s.ParameterRanges[s.ProblemNumber][k]) + 1;
-        }
-        std::optional<std::string> candidate_text = print(v, candidate);
-        if (is_new(candidate_text)) {
-          draws[i] = candidate;
-          text = std::move(candidate_text);
+
+  // The first draws at every Level, Level by Level: most rows print alike at many Levels,
+  // and those are looked at once (the first of them stands for them all).
+  const std::size_t n = draws.size();
+  std::vector<int> watched;                  // one Level of each way of printing
+  std::vector<std::vector<Text>> first;      // first[c][i]: variant i + 1 at watched[c]
+  for (int level : levels) {
+    std::vector<Text> texts(n);
+    for (std::size_t i = 0; i < n; ++i) texts[i] = print(level, static_cast<int>(i) + 1, draws[i]);
+    if (std::find(first.begin(), first.end(), texts) != first.end()) continue;
+    watched.push_back(level);
+    first.push_back(std::move(texts));
+  }
+
+  // What a candidate for variant i + 1 is worth: at each watched Level the distance back to
+  // the last variant printing the same problem (kNew for a new one, -1 for none printed),
+  // in increasing order; the greater in the first place that differs is the better.
+  constexpr int kNew = 1 << 30;
+  std::vector<std::vector<Text>> history(watched.size());  // problems in variant order
+  using Worth = std::vector<int>;
+  auto worth_of = [&](const std::vector<Text>& texts, std::size_t i) {
+    Worth worth;
+    for (std::size_t c = 0; c < watched.size(); ++c) {
+      if (!texts[c]) {
+        worth.push_back(-1);
+        continue;
+      }
+      int distance = kNew;
+      for (std::size_t j = i; j-- > 0;) {
+        if (history[c][j] == texts[c]) {
+          distance = static_cast<int>(i - j);
           break;
         }
       }
+      worth.push_back(distance);
     }
-    if (text) seen.push_back(std::move(*text));
+    std::sort(worth.begin(), worth.end());
+    return worth;
+  };
+  auto is_new = [&](const Worth& worth) { return worth.front() == kNew; };
+  auto texts_of = [&](std::size_t i, const std::array<int, 7>& p) {
+    std::vector<Text> texts;
+    for (int level : watched) {
+      texts.push_back(print(level, static_cast<int>(i) + 1, p));
+      if (!texts.back()) break;  // worth -1 at once: nothing more to learn
+    }
+    texts.resize(watched.size());
+    return texts;
+  };
+
+  for (std::size_t i = 0; i < n; ++i) {
+    std::vector<Text> best_texts;
+    for (std::size_t c = 0; c < watched.size(); ++c) best_texts.push_back(first[c][i]);
+    Worth best = worth_of(best_texts, i);
+    // A first draw that cannot be printed at the Start's Level is left for the Start to report.
+    const bool redraw = best_texts.front().has_value() && !is_new(best);
+    auto consider = [&](const std::array<int, 7>& candidate) {
+      std::vector<Text> texts = texts_of(i, candidate);
+      Worth worth = worth_of(texts, i);
+      if (worth <= best) return false;
+      draws[i] = candidate;
+      best = std::move(worth);
+      best_texts = std::move(texts);
+      return is_new(best);
+    };
+    if (redraw) {
+      bool found = false;
+      for (int attempt = 1; attempt <= kRedrawTries && !found; ++attempt) {
+        std::array<int, 7> candidate{};
+        for (std::size_t k = 0; k < 7; ++k) candidate[k] = random_int(bound(k)) + 1;
+        found = consider(candidate);
+      }
+      // The set must repeat: the oldest variants' draws as they stand (a copy of variant
+      // u + 1 repeats it no nearer than i - u back, so younger ones cannot do better), then
+      // the best draw with some of its parameters drawn again, which may keep the problem at
+      // one Level and find a new one at the others.
+      for (std::size_t u = 0; u < i && !found && static_cast<int>(i - u) > best.front(); ++u) {
+        found = consider(draws[u]);
+      }
+      for (int attempt = 1; attempt <= kRedrawTries && !found; ++attempt) {
+        std::array<int, 7> candidate = draws[i];
+        for (std::size_t k = 0; k < 7; ++k) {
+          if (random_int(2) == 1) candidate[k] = random_int(bound(k)) + 1;
+        }
+        found = consider(candidate);
+      }
+    }
+    for (std::size_t c = 0; c < watched.size(); ++c) history[c].push_back(best_texts[c]);
   }
 }
 
@@ -234,29 +303,61 @@ void WriteVariantParameterFile(const SharedState& s, const ParameterDraws& draws
 }
 
 PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& table) {
-  // Heap: the state is large. Shared: the printer is copied into std::function.
-  auto probe = std::make_shared<SharedState>();
-  figures::ResetDrawingState(*probe);
-  probe->SubjectIndex = s.SubjectIndex;
-  probe->ProblemNumber = s.ProblemNumber;
-  probe->Level = s.Level;
-  probe->FirstNumber = s.FirstNumber;
-  probe->VariantCount = s.VariantCount;
-  probe->SetNumber = s.SetNumber;
-  probe->DocumentMode = s.DocumentMode;
-  probe->TicketMode = s.TicketMode;
-  probe->AnswersOn = s.AnswersOn;
-  probe->TicketProblemOn = s.TicketProblemOn;
-  probe->TextHeight = s.TextHeight;
-  probe->DeterminantMode = s.DeterminantMode;
-  probe->ParameterRanges = s.ParameterRanges;
-  probe->WriteCramerRows = true;
-  probe->MainFile.OpenMemory();
-  probe->AnswersFile.OpenMemory();
-  probe->SecondAnswersFile.OpenMemory();
-  BeginSubjectProblem(*probe, probe->ProblemNumber, table);
-  return [probe, &table](int v, const std::array<int, 7>& p) {
+  // One state a Level, made when first asked for. The row's begin-to-variant values are one
+  // set for all of them, so the begin entry runs again whenever the Level printed changes.
+  struct Probes {
+    std::array<std::unique_ptr<SharedState>, kLevelCount + 1> at;
+    int begun = 0;
+  };
+  auto probes = std::make_shared<Probes>();
+  auto settings = std::make_shared<SharedState>();
+  settings->SubjectIndex = s.SubjectIndex;
+  settings->ProblemNumber = s.ProblemNumber;
+  settings->FirstNumber = s.FirstNumber;
+  settings->VariantCount = s.VariantCount;
+  settings->SetNumber = s.SetNumber;
+  settings->DocumentMode = s.DocumentMode;
+  settings->TicketMode = s.TicketMode;
+  settings->AnswersOn = s.AnswersOn;
+  settings->TicketProblemOn = s.TicketProblemOn;
+  settings->TextHeight = s.TextHeight;
+  settings->DeterminantMode = s.DeterminantMode;
+  settings->ParameterRanges = s.ParameterRanges;
+  return [probes, settings, &table](int level, int v, const std::array<int, 7>& p) {
+    if (level < 1 || level > kLevelCount) level = 1;
+    auto& probe = probes->at[static_cast<std::size_t>(level)];
+    const SharedState& from = *settings;
+    if (!probe) {
+      // Heap: the state is large.
+      probe = std::make_unique<SharedState>();
+      figures::ResetDrawingState(*probe);
+      probe->SubjectIndex = from.SubjectIndex;
+      probe->ProblemNumber = from.ProblemNumber;
+      probe->FirstNumber = from.FirstNumber;
+      probe->VariantCount = from.VariantCount;
+      probe->SetNumber = from.SetNumber;
+      probe->DocumentMode = from.DocumentMode;
+      probe->AnswersOn = from.AnswersOn;
+      probe->TicketProblemOn = from.TicketProblemOn;
+      probe->TextHeight = from.TextHeight;
+      probe->DeterminantMode = from.DeterminantMode;
+      probe->ParameterRanges = from.ParameterRanges;
+      probes->begun = 0;
+    }
     SharedState& st = *probe;
+    if (probes->begun != level) {
+      // A begin entry may lower Level or switch TicketMode on: each begins from the Start's.
+      st.Level = level;
+      st.TicketMode = from.TicketMode;
+      st.WriteCramerRows = true;
+      st.AnsTableOpen = false;
+      st.Ans2TableOpen = false;
+      st.MainFile.OpenMemory();
+      st.AnswersFile.OpenMemory();
+      st.SecondAnswersFile.OpenMemory();
+      BeginSubjectProblem(st, st.ProblemNumber, table);
+      probes->begun = level;
+    }
     st.VariantIndex = v;
     for (int k = 1; k <= 7; ++k) {
       st.StoredVariants[v][k] = static_cast<std::uint8_t>(p[static_cast<std::size_t>(k - 1)] & 0xFF);
@@ -268,10 +369,13 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
     st.P5 = static_cast<std::int8_t>(st.StoredVariants[v][5]);
     st.P6 = static_cast<std::int8_t>(st.StoredVariants[v][6]);
     st.P7 = static_cast<std::int8_t>(st.StoredVariants[v][7]);
-    const std::size_t before = st.MainFile.Contents().size();
+    // Only this variant's text is kept: what earlier printings wrote is dropped.
+    st.MainFile.OpenMemory();
+    st.AnswersFile.OpenMemory();
+    st.SecondAnswersFile.OpenMemory();
     WriteSubjectVariant(st, st.ProblemNumber, table);
     toolkit::EndAnswersRows(st);
-    return st.MainFile.Contents().substr(before);
+    return st.MainFile.Contents();
   };
 }
 
@@ -282,7 +386,12 @@ void PrepareVariantParameterFile(SharedState& s, Platform& platform,
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(s.ParameterFilePath), ec)) return;
   ParameterDraws draws = DrawVariantParameters(s, platform);
-  RedrawRepeatedVariants(s, draws, SelectedRowPrinter(s, table));
+  // The file serves every Level of its set: the Start's own first.
+  std::vector<int> levels = {std::clamp(s.Level, 1, kLevelCount)};
+  for (int level = 1; level <= kLevelCount; ++level) {
+    if (level != levels.front()) levels.push_back(level);
+  }
+  RedrawRepeatedVariants(s, draws, SelectedRowPrinter(s, table), levels);
   WriteVariantParameterFile(s, draws);
 }
 

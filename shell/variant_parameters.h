@@ -43,12 +43,16 @@ void LoadVariantParameters(SharedState& s, Platform& platform,
 /// P1..P7 of the 40 variants of a parameter file, element v - 1 for variant v.
 using ParameterDraws = std::vector<std::array<int, 7>>;
 
-/// What variant v prints with parameters p (text compared, never shown); throws what the
-/// row's routine throws.
-using PrintedVariant = std::function<std::string(int v, const std::array<int, 7>& p)>;
+/// What variant v prints at a Level with parameters p (text compared, never shown); throws
+/// what the row's routine throws.
+using PrintedVariant =
+    std::function<std::string(int level, int v, const std::array<int, 7>& p)>;
 
 /// Tries per variant to find a problem that no earlier variant of the set prints.
-inline constexpr int kRedrawTries = 60;
+inline constexpr int kRedrawTries = 200;
+
+/// The Levels a parameter file serves: one file is read at every Level of its set.
+inline constexpr int kLevelCount = 10;
 
 /// ParameterRanges := the range table of subject SubjectIndex and ParameterFilePath := the
 /// parameter file start_dir/dat<SubjectIndex>/<ProblemNumber>/<set>.txt, creating its
@@ -61,28 +65,35 @@ bool LocateVariantParameterFile(SharedState& s, const std::filesystem::path& sta
 /// variant first, then P2, and so on.
 ParameterDraws DrawVariantParameters(const SharedState& s, Platform& platform);
 
-/// Draws the whole record of a variant again (up to kRedrawTries times) while it prints the
-/// same problem as an earlier variant of draws, or its printing throws; a variant that finds
-/// no new problem keeps its first draw. Variants are looked at in order 1..40. The new draws
-/// come from a sequence seeded by draws itself, so the same first draws always end the same
-/// and the platform's random sequence is left as it was.
+/// Makes the set of draws print a different problem for every variant at each of levels
+/// (levels.front() being the Level of the Start that draws the set): the first draws are
+/// printed at every Level and the Levels that print them alike are looked at once. Variants are
+/// looked at in order 1..n; a variant that repeats an earlier problem at one of the Levels, or
+/// cannot be printed at one, draws its whole record again (up to kRedrawTries times) until it
+/// prints a new problem at every Level. A variant that finds none takes the draw that places
+/// its repeat farthest from the same problem's last variant (copies of earlier variants are
+/// tried as well), so a row of S < n problems repeats variant k as variant k + S. A first draw
+/// that cannot be printed at levels.front() is kept, for the Start to report. The new draws come
+/// from a sequence seeded by draws itself, so the same first draws always end the same and the
+/// platform's random sequence is left as it was.
 void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
-                            const PrintedVariant& printed);
+                            const PrintedVariant& printed, const std::vector<int>& levels);
 
 /// Writes draws as the parameter file at ParameterFilePath with its trailer lines. Throws
 /// IoError; a half-written file is removed.
 void WriteVariantParameterFile(const SharedState& s, const ParameterDraws& draws);
 
 /// What the selected row (SubjectIndex, ProblemNumber) prints as variant v with parameters
-/// p at this Level and run flags: its variant entry's text in the main file. The printing
-/// runs on a state of its own, whose begin entry runs once here, so s is not changed (but
-/// the row's own begin-to-variant values are: run it before the Start's begin entry).
+/// p at a Level and the run flags of s: its variant entry's text in the main file. The
+/// printing runs on a state of its own for each Level, whose begin entry runs again whenever
+/// the Level changes, so s is not changed (but the row's own begin-to-variant values are: use
+/// it before the Start's begin entry).
 PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& table);
 
 /// When the parameter file of the selected problem does not exist yet, draws it, draws again
-/// the variants that repeat an earlier variant's problem (RedrawRepeatedVariants with
-/// SelectedRowPrinter) and writes it; an existing file is read later as it stands, so a set
-/// handed out regenerates byte for byte. Leaves ParameterRanges and ParameterFilePath as
+/// the variants that repeat an earlier variant's problem at any Level 1..kLevelCount
+/// (RedrawRepeatedVariants with SelectedRowPrinter, the Start's Level first) and writes it;
+/// an existing file is read later as it stands, so a set handed out regenerates byte for byte. Leaves ParameterRanges and ParameterFilePath as
 /// LoadVariantParameters does. Throws IoError.
 void PrepareVariantParameterFile(SharedState& s, Platform& platform,
                                  const std::filesystem::path& start_dir,

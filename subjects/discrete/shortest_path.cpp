@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -228,7 +229,9 @@ void BeginShortestPathProblem(SharedState& s) {
   g_columns = ColumnsOf(s.Level);
   const int d = g_columns;
   const int nv = 3 * d;
-  s.ParboxWidth = 35 * d;
+  // A box of four columns is made wide enough that two of them fill a line: three boxes of
+  // 35 pt a column would run past the right edge of the sheet.
+  s.ParboxWidth = d == 4 ? 160 : 35 * d;
   for (int k = 1; k <= d; ++k) {
     for (int r = 1; r <= 3; ++r) {
       s.PointX[3 * (k - 1) + r] = 45 * (k - 1);
@@ -258,7 +261,9 @@ void WriteShortestPathVariant(SharedState& s) {
   toolkit::TIntMatrix w{};
   BuildArcs(s, d, w);
   ShortestPathDijkstra(s, w, 1, nv, nv);
-  toolkit::BeginPicture(s, 90, 120, -10, -15);
+  // The lattice reaches 45 pt a column from the picture's origin, with room for the last
+  // column's circles and labels.
+  toolkit::BeginPicture(s, std::max(90, 45 * (d - 1) + 20), 120, -10, -15);
   toolkit::WriteLine(s, "{\\thicklines");
   DrawArcs(s, w, nv);
   toolkit::WriteLine(s, "}");

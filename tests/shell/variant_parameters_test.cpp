@@ -195,8 +195,8 @@ TEST_F(VariantParametersTest, UpdateFileDeletesTheFileSoTheNextLoadDrawsAgain) {
 
 namespace {
 
-// A new set draws a variant again while it prints a problem an earlier variant prints; a
-// set without repeats keeps its draws (and the random sequence), a printing that throws is
+// A new set draws a variant again while it prints a problem an earlier variant prints;
+// a set without repeats keeps its draws (and the random sequence), a printing that throws is
 // no new problem, and a space of fewer than 40 problems keeps every problem it has.
 TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
   auto s = std::make_unique<SharedState>();
@@ -204,6 +204,7 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
   for (int k = 1; k <= 7; ++k) s->ParameterRanges[1][k] = 1;
   s->ParameterRanges[1][1] = 200;
   s->ParameterRanges[1][2] = 9;
+  const std::vector<int> one_level = {1};
 
   struct Case {
     const char* name;
@@ -212,14 +213,14 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
   };
   const Case cases[] = {
       {"prints P1 / 10: 20 problems in the space",
-       [](int, const std::array<int, 7>& p) { return std::to_string(p[0] / 10); }, 21},
+       [](int, int, const std::array<int, 7>& p) { return std::to_string(p[0] / 10); }, 21},
       {"prints P1 mod 50; odd P1 cannot be printed",
-       [](int, const std::array<int, 7>& p) {
+       [](int, int, const std::array<int, 7>& p) {
          if (p[0] % 2 == 1) throw toolkit::DegenerateDataError("odd");
          return std::to_string(p[0] % 50);
        },
        0},  // as many as there are first draws that can be printed (at most 25)
-      {"prints P1 and P2 apart", [](int, const std::array<int, 7>& p) {
+      {"prints P1 and P2 apart", [](int, int, const std::array<int, 7>& p) {
          return std::to_string(p[0]) + "," + std::to_string(p[1]);
        }, 40},
   };
@@ -227,7 +228,7 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
     FakePlatform platform;
     shell::ParameterDraws draws = shell::DrawVariantParameters(*s, platform);
     const shell::ParameterDraws first = draws;
-    shell::RedrawRepeatedVariants(*s, draws, c.print);
+    shell::RedrawRepeatedVariants(*s, draws, c.print, one_level);
     std::set<std::string> problems;
     std::size_t printable = 0;
     for (const auto& p : first) printable += p[0] % 2 == 0 ? 1 : 0;
@@ -235,7 +236,7 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
       EXPECT_GE(draws[i][0], 1) << c.name;
       EXPECT_LE(draws[i][0], 200) << c.name;
       try {
-        problems.insert(c.print(static_cast<int>(i) + 1, draws[i]));
+        problems.insert(c.print(1, static_cast<int>(i) + 1, draws[i]));
       } catch (const toolkit::DegenerateDataError&) {
         // a first draw that cannot be printed stays for the Start to report
         EXPECT_EQ(draws[i], first[i]) << c.name;
@@ -249,17 +250,91 @@ TEST(RedrawRepeatedVariantsTest, DrawsAgainOnlyWhatRepeatsAnEarlierProblem) {
   FakePlatform platform;
   shell::ParameterDraws draws = shell::DrawVariantParameters(*s, platform);
   const shell::ParameterDraws first = draws;
-  shell::RedrawRepeatedVariants(*s, draws,
-                                [](int v, const std::array<int, 7>&) { return std::to_string(v); });
+  shell::RedrawRepeatedVariants(
+      *s, draws, [](int, int v, const std::array<int, 7>&) { return std::to_string(v); },
+      one_level);
   EXPECT_EQ(draws, first);
 
   // The same first draws end the same, whatever the platform's sequence does meanwhile.
   shell::ParameterDraws again = first, once_more = first;
-  auto by_tens = [](int, const std::array<int, 7>& p) { return std::to_string(p[0] / 10); };
-  shell::RedrawRepeatedVariants(*s, again, by_tens);
-  shell::RedrawRepeatedVariants(*s, once_more, by_tens);
+  auto by_tens = [](int, int, const std::array<int, 7>& p) { return std::to_string(p[0] / 10); };
+  shell::RedrawRepeatedVariants(*s, again, by_tens, one_level);
+  shell::RedrawRepeatedVariants(*s, once_more, by_tens, one_level);
   EXPECT_EQ(again, once_more);
   EXPECT_NE(again, first);
+}
+
+// The problems of a set at one Level: element v - 1 for variant v.
+std::vector<std::string> ProblemsAt(const shell::PrintedVariant& print, int level,
+                                    const shell::ParameterDraws& draws) {
+  std::vector<std::string> problems;
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    problems.push_back(print(level, static_cast<int>(i) + 1, draws[i]));
+  }
+  return problems;
+}
+
+// The nearest two variants of a set that print the same problem: 1000 when none do.
+int NearestRepeat(const std::vector<std::string>& problems) {
+  int nearest = 1000;
+  for (std::size_t i = 0; i < problems.size(); ++i) {
+    for (std::size_t j = i + 1; j < problems.size(); ++j) {
+      if (problems[i] == problems[j]) nearest = std::min(nearest, static_cast<int>(j - i));
+    }
+  }
+  return nearest;
+}
+
+// One set serves every Level: it is drawn again until no Level repeats a problem, and a Level
+// whose space holds fewer problems than the set repeats each one as far back as it can, while
+// the Levels with room for all keep 40 different problems.
+TEST(RedrawRepeatedVariantsTest, EveryLevelGetsItsOwnProblemsAndRepeatsAsFarApartAsItCan) {
+  auto s = std::make_unique<SharedState>();
+  s->ProblemNumber = 1;
+  for (int k = 1; k <= 7; ++k) s->ParameterRanges[1][k] = 1;
+  s->ParameterRanges[1][1] = 200;
+  s->ParameterRanges[1][2] = 9;
+  std::vector<int> every_level;
+  for (int level = 1; level <= shell::kLevelCount; ++level) every_level.push_back(level);
+  struct Case {
+    const char* name;
+    shell::PrintedVariant print;
+    std::vector<std::pair<int, int>> nearest;  // Level, nearest repeat it ends with
+  };
+  const Case cases[] = {
+      // Level 1 alone, drawing the set, sees 50 problems; Level 3 prints 450 others.
+      {"P1 / 4, and at Level 3 P1 mod 50 with P2",
+       [](int level, int, const std::array<int, 7>& p) {
+         if (level == 3) return std::to_string(p[0] % 50) + "," + std::to_string(p[1]);
+         return std::to_string(p[0] / 4);
+       },
+       {{1, 1000}, {3, 1000}, {7, 1000}}},
+      {"ten problems at every Level",
+       [](int, int, const std::array<int, 7>& p) { return std::to_string(p[0] % 10); },
+       {{1, 10}, {10, 10}}},
+      // Level 1 prints the 8 values of P1 mod 8 and the Levels above add P2 to them.
+      {"eight problems at Level 1, 72 above it",
+       [](int level, int, const std::array<int, 7>& p) {
+         return std::to_string(p[0] % 8) + (level > 1 ? "," + std::to_string(p[1]) : "");
+       },
+       {{1, 8}, {2, 1000}, {10, 1000}}},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    shell::ParameterDraws draws = shell::DrawVariantParameters(*s, platform);
+    shell::RedrawRepeatedVariants(*s, draws, c.print, every_level);
+    for (auto [level, nearest] : c.nearest) {
+      const std::vector<std::string> problems = ProblemsAt(c.print, level, draws);
+      EXPECT_EQ(NearestRepeat(problems), nearest) << c.name << ", Level " << level;
+      if (nearest < 1000) {
+        // Variant k + space repeats variant k.
+        for (std::size_t i = static_cast<std::size_t>(nearest); i < problems.size(); ++i) {
+          EXPECT_EQ(problems[i], problems[i - static_cast<std::size_t>(nearest)])
+              << c.name << ", Level " << level << ", variant " << i + 1;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
