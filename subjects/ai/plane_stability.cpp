@@ -41,17 +41,14 @@ std::string Classify(double a, double b, double d, double e, double f) {
       text += "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(b / a))) + " $,    ";
     }
   }
-  // "Парабола" keeps the two Latin a's of the stored text.
   if (std::fabs(a) < kEpsilon && b != 0 && d != 0) {
     text +=
-        " P\x61r\x61"
-        "бола; $p=" +
+        " Парабола; $p=" +
         Fixed(-d / b) + "$ ";
   }
   if (a != 0 && std::fabs(b) < kEpsilon && e != 0) {
     text +=
-        " P\x61r\x61"
-        "бола; $p=" +
+        " Парабола; $p=" +
         Fixed(-e / a) + "$ ";
   }
   if (std::fabs(a) < kEpsilon && std::fabs(d) < kEpsilon && std::fabs(b) >= kEpsilon) {

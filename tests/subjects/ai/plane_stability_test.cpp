@@ -119,8 +119,7 @@ std::string Kind(long long a, long long b, long long d2, long long e2, long long
   const double r = df - (dd * dd / da + de * de / db);
   const long long n = 4 * a * b * f - b * d2 * d2 - a * e2 * e2;  // 4AB R
   const std::string parabola =
-      " P\x61r\x61"
-      "бола; $p=";
+      " Парабола; $p=";
   if (a != 0 && b != 0 && (a > 0) == (b > 0)) {
     if (n == 0) return " точка ";
     if ((n > 0) != (b > 0)) {
