@@ -15,6 +15,12 @@ namespace {
 constexpr std::string_view kCommentLine2 =
     "%%  containing math problems, teor.mech., strength of materials, %%";
 
+// The widest row of variant boxes, from the left edge of its first box to the right edge of its
+// last: 192 mm, so that a centred row keeps 9 mm of the A4 sheet on either side, room for a
+// figure that reaches a little outside its box. Every row that fitted on the sheet from the
+// former 13 mm left margin fits in it.
+constexpr std::string_view kRowsWidth = "545pt";
+
 }  // namespace
 
 char LevelLetter(int level) { return static_cast<char>(64 + level); }
@@ -34,13 +40,39 @@ void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::s
   // The text's last line may not hang below the text block: on A4 that is 5.8 mm above the
   // sheet's edge, the margin a printer needs.
   WriteLine(s, "\\maxdepth=0pt");
+  // The text block stands in the middle of the A4 sheet (210 mm wide), whatever its width.
+  WriteLine(s, "\\oddsidemargin=\\dimexpr(210mm-" + toolkit::FormatNumber(textwidth) +
+                   "pt)/2-1in-\\hoffset\\relax");
   WriteLine(s, "\\textheight" + toolkit::FormatNumber(s.TextHeight) + "pt\\textwidth" +
                    toolkit::FormatNumber(textwidth) + "pt\\begin{document}\\input{sav.txt}");
   WriteHeaderComment(s);
   WriteLine(s,
             "\\newcommand{\\ru}{\\rule[-5pt]{0pt}{16pt}}\\newcommand{\\frc}[2]{\\displaystyle{"
             "\\frac{#1}{#2}}}\\newcommand{\\mc}[1]{\\multicolumn{1}{|c|}{#1}}\\def\\wa{ a}");
+  WriteRowsOfBoxesMacros(s);
   WriteLine(s, "\\setcounter{zdch}{" + toolkit::FormatNumber(s.ProblemNumber) + "}");
+}
+
+void WriteRowsOfBoxesMacros(SharedState& s) {
+  // \boxrows{box}{after} lays the paragraph that follows out as rows of boxes shaped like the
+  // sample box, each followed by the blank space of "after" and one interword space: as many
+  // boxes a row as fit in kRowsWidth, the line exactly as wide as its row (so that latex
+  // neither stretches nor overfills it: a row of boxes has no glue to stretch, and without this
+  // it always ran over the right edge of the text) and the boxes centred under the text block.
+  // \noboxrows ends the paragraph and restores the text block. Neither opens a group: what the
+  // variants define between them stays defined for the answers.
+  WriteLine(s, "\\newdimen\\boxrowunit\\newcount\\boxrowcount");
+  WriteLine(s,
+            "\\def\\boxrows#1#2{\\par\\setbox0\\hbox{#1}\\setbox2\\hbox{#2}"
+            "\\boxrowunit=\\dimexpr\\wd0+\\wd2+\\fontdimen2\\font\\relax"
+            "\\boxrowcount=\\dimexpr" +
+                std::string(kRowsWidth) +
+                "+\\wd2+\\fontdimen2\\font\\relax\\divide\\boxrowcount\\boxrowunit"
+                "\\ifnum\\boxrowcount<1 \\boxrowcount=1 \\fi"
+                "\\dimen0=\\dimexpr\\boxrowcount\\boxrowunit-\\wd2-\\fontdimen2\\font\\relax"
+                "\\leftskip=\\dimexpr(\\textwidth-\\dimen0)/2\\relax"
+                "\\hsize=\\dimexpr\\leftskip+\\dimen0+\\wd2\\relax}");
+  WriteLine(s, "\\def\\noboxrows{\\par\\leftskip=0pt\\hsize=\\textwidth}");
 }
 
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir) {

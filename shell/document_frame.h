@@ -23,6 +23,11 @@ void OpenDocument(SharedState& s, const std::filesystem::path& start_dir, std::s
 /// the second one first; they replace the old ones at CloseDocumentAndAnswers. Throws IoError.
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir);
 
+/// Writes the definitions of \boxrows{box}{after}, which lays the next paragraph out as centred
+/// rows of boxes as wide as the sample box, each followed by the space "after" and a blank, and
+/// \noboxrows, which ends that paragraph.
+void WriteRowsOfBoxesMacros(SharedState& s);
+
 /// Writes the five "%%" comment lines that name the program into the main file.
 void WriteHeaderComment(SharedState& s);
 

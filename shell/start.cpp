@@ -158,10 +158,16 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
   // the row's own begin entry on a state of its own.
   if (count >= 1) PrepareVariantParameterFile(s, platform, session.StartDirectory, table);
   const std::string title(ProblemTitle(table, s.SubjectIndex, s.ProblemNumber));
-  AnsWrite(s, "\\vfill\\parbox{429pt}{{\\bf  " + title + "\\hfill {\\small " +
+  // Not indented: the title line is as wide as the text.
+  AnsWrite(s, "\\vfill\\noindent\\parbox{429pt}{{\\bf  " + title + "\\hfill {\\small " +
                   platform.ShortDate() + "}}\\par");
   WriteRedTitle(s, title);
   BeginSubjectProblem(s, s.ProblemNumber, table);
+  // A blank variant box with the rules that follow it: the rows are laid out from it.
+  const std::string box_width = toolkit::FormatNumber(s.ParboxWidth * 1.2);
+  WriteLine(s, "\\boxrows{\\fboxsep=8pt\\fbox{\\parbox{" + box_width +
+                   "pt}{\\mbox{}}}}{\\rule{12pt}{0pt}" +
+                   (session.Margins ? "\\rule{15pt}{0pt}" : "") + "}");
   if (!s.StudentsMode) {
     for (int i = 1; i <= std::min(s.StudentLineCount, kMaxStudents); ++i) {
       s.StudentNames[i].clear();
@@ -188,6 +194,7 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
 
   WriteLine(s,
             " \\hfill{\\bf\\tiny " + toolkit::FormatNumber(s.ProblemNumber) + "." + set_text + "}");
+  WriteLine(s, "\\noboxrows");
   if (s.AnswersOn) {
     WriteLine(s, "");
     WriteText(s, "\\vskip1mm\\input{otv/otv" + s.OutputName + ".tex}");

@@ -90,11 +90,11 @@ constexpr ProblemRow kDynamicsRows[] = {
      [](SharedState& s) {
        kinematics::WriteFourLinkMechanismVariant(s, kinematics::kFourLinkMomentMode);
      }},  // 12 four-link, mode 12
-    {" Largange Equation (acceleration calculation) ",
+    {" Lagrange Equation (acceleration calculation) ",
      {5, 4, 7, 2, 12, 3, 12},
      BeginLagrangeAccelerationProblem,
      WriteLagrangeAccelerationVariant},  // 13
-    {" Largange Equation  of 2nd sort ",
+    {" Lagrange Equation  of 2nd sort ",
      {6, 5, 2, 3, 4, 3, 3},
      [](SharedState& s) {
        if (s.Level == 1) {

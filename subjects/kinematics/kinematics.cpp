@@ -92,7 +92,7 @@ constexpr ProblemRow kKinematicsRows[] = {
      {12, 4, 2, 3, 7, 3, 3},
      BeginComplexMotionFlatProblem,
      WriteComplexMotionFlatVariant},  // 18
-    {"Complex motion of a point, ыpatial trajectory ",
+    {"Complex motion of a point, spatial trajectory ",
      {12, 4, 2, 3, 7, 10, 10},
      BeginComplexMotionSpatialProblem,
      WriteComplexMotionSpatialVariant},  // 19

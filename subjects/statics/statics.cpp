@@ -57,11 +57,11 @@ constexpr ProblemRow kStaticsRows[] = {
      {12, 12, 3, 3, 25, 33, 32},
      BeginFrameReactionProblem,
      WriteFrameReactionVariant},  // 4 reactions of a frame
-    {"Calculation of the the truss (column)        ",
+    {"Calculation of the truss (column)        ",
      {30, 18, 30, 7, 9, 3, 3},
      BeginTrussColumnProblem,
      WriteTrussColumnVariant},  // 5 truss column
-    {"Calculation of the the truss (triangular lattice)  ",
+    {"Calculation of the truss (triangular lattice)  ",
      {5, 6, 6, 6, 9, 33, 32},
      BeginTriangularLatticeTrussProblem,
      WriteTriangularLatticeTrussVariant},                // 6 truss with a triangular lattice
@@ -158,7 +158,7 @@ constexpr ProblemRow kStaticsRows[] = {
      {4, 4, 2, 3, 3, 3, 3},
      BeginThreeBodyStructureIIProblem,
      WriteThreeBodyStructureIIVariant},  // 26 simple compound structure of three bodies, II
-    {"Calculation of the the simple truss         ",
+    {"Calculation of the simple truss         ",
      {5, 6, 2, 4, 16, 16, 16},
      BeginSimpleTrussProblem,
      WriteSimpleTrussVariant},  // 27 simple plane truss

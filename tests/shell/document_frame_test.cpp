@@ -23,7 +23,9 @@ TEST(DocumentFrameTest, OutputNameKeeps25CharactersAndTheLevelLetter) {
   EXPECT_EQ(s->OutputName, "abcdefghijklmnopqrstuvwxyJ");
   shell::CloseDocument(*s);
   const std::string text = ReadBytes(dir.path() / "abcdefghijklmnopqrstuvwxyJ.tex");
-  EXPECT_NE(text.find("\r\n\\textheight700pt\\textwidth500pt\\begin{document}\\input{sav.txt}\r\n"),
+  // The text block of any width stands in the middle of the A4 sheet.
+  EXPECT_NE(text.find("\r\n\\oddsidemargin=\\dimexpr(210mm-500pt)/2-1in-\\hoffset\\relax\r\n"
+                      "\\textheight700pt\\textwidth500pt\\begin{document}\\input{sav.txt}\r\n"),
             std::string::npos);
   EXPECT_NE(text.find("\r\n\\setcounter{zdch}{12}\r\n\\end{document}"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 14), "\\end{document}");

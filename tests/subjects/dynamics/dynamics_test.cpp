@@ -22,7 +22,7 @@ TEST(DynamicsTablesTest, TitlesKeepTheirStoredBlanksAndTypos) {
     EXPECT_LE(DynamicsTitles[row].size(), 65u) << row;
   }
   EXPECT_EQ(DynamicsTitles[7], " Dynamic calculation of the mechanism with unknown parametre ");
-  EXPECT_EQ(DynamicsTitles[14], " Largange Equation  of 2nd sort ");
+  EXPECT_EQ(DynamicsTitles[14], " Lagrange Equation  of 2nd sort ");
   EXPECT_EQ(DynamicsTitles[34], " the Principle of possible movings (2) ");
 }
 

@@ -18,9 +18,9 @@ TEST(StaticsTablesTest, TitlesKeepTheirStoredLengthsAndTypos) {
   for (int row = 1; row <= kStaticsProblemCount; ++row) {
     EXPECT_EQ(static_cast<int>(StaticsTitles[row].size()), lengths[row - 1]) << row;
   }
-  EXPECT_EQ(StaticsTitles[5], "Calculation of the the truss (column)        ");
+  EXPECT_EQ(StaticsTitles[5], "Calculation of the truss (column)        ");
   EXPECT_EQ(StaticsTitles[26], "Simple Compound structure (3 body) II.");
-  EXPECT_EQ(StaticsTitles[27], "Calculation of the the simple truss         ");
+  EXPECT_EQ(StaticsTitles[27], "Calculation of the simple truss         ");
 }
 
 TEST(StaticsTablesTest, TheShellListsTheTabAsSubjectFive) {
