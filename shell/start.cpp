@@ -271,7 +271,7 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
     return false;
   }
 
-  RunLatex(s, platform, session.StartDirectory, session.TexDirectory);
+  RunLatex(s, platform, session.StartDirectory, session.TexDirectory, session.Status);
   return true;
 }
 

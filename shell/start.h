@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/dispatch.h"
+#include "shell/external_programs.h"
 #include "shell/platform.h"
 #include "subjects/shared_state.h"
 
@@ -16,6 +17,7 @@ struct ShellSession {
   int LevelControl = 1;                  ///< the "Level" spin edit; every Start takes Level from it
   bool Margins = false;                  ///< the "Margins" menu item
   std::string DocumentBaseName;  ///< name of the last problem-set document before its level letter
+  StatusReport Status;           ///< the window's status line: what a Start or a command made
 };
 
 /// The Start command: takes Level from the level control and TicketMode from DocumentMode,

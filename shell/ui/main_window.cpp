@@ -22,7 +22,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -108,6 +110,7 @@ MainWindow::MainWindow(SharedState& s, ShellSession& session, Platform& platform
     : QMainWindow(parent), s_(s), session_(session), platform_(platform) {
   setObjectName("Form1");
   CreateControls();
+  CreateStatusLine();
   CreateMenus();
   StartUp();
   ConnectControls();
@@ -117,6 +120,7 @@ MainWindow::MainWindow(SharedState& s, ShellSession& session, Platform& platform
 }
 
 MainWindow::~MainWindow() {
+  session_.Status = {};
   // The children are destroyed after this destructor, by ~QWidget: their last signals (the
   // date field losing its focus, the application's focus change) would reach a window that
   // is no longer a MainWindow.
@@ -134,6 +138,15 @@ void MainWindow::CreateControls() {
   CreateTabs();
   row->addWidget(pages_, 1);
   setCentralWidget(central);
+}
+
+void MainWindow::CreateStatusLine() {
+  statusBar()->setObjectName("StatusLine");
+  // What a Start or a TeX command made: the programs end after the window may have gone.
+  QPointer<QStatusBar> line = statusBar();
+  session_.Status = [line](const std::string& text) {
+    if (line) line->showMessage(QString::fromStdString(text));
+  };
 }
 
 QWidget* MainWindow::CreateRunPanel() {
@@ -494,18 +507,20 @@ void MainWindow::UpdateParameterFile() {
 void MainWindow::RunDviViewerCommand() { RunDviViewer(s_, platform_, session_.StartDirectory); }
 
 void MainWindow::RunDvipsCommand() {
-  RunDvips(s_, platform_, session_.StartDirectory);
+  RunDvips(s_, platform_, session_.StartDirectory, session_.Status);
   gsview_->setVisible(true);
   pdf_->setVisible(true);
 }
 
 void MainWindow::RunPdfCommand() {
-  RunGhostscript(platform_, session_.StartDirectory, s_.OutputName);
+  RunGhostscript(platform_, session_.StartDirectory, s_.OutputName, session_.Status);
 }
 
 void MainWindow::RunPsViewerCommand() { RunPsViewer(s_, platform_, session_.StartDirectory); }
 
-void MainWindow::RunSuperPdfCommand() { RunSuperPdf(s_, platform_, session_.StartDirectory); }
+void MainWindow::RunSuperPdfCommand() {
+  RunSuperPdf(s_, platform_, session_.StartDirectory, session_.Status);
+}
 
 void MainWindow::ChoosePsViewerCommand() { ChoosePsViewer(s_, platform_); }
 

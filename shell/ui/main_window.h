@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void CreateControls();
+  /// The status line, and session.Status writing to it.
+  void CreateStatusLine();
   QWidget* CreateRunPanel();
   void CreateTabs();
   void CreateMenus();

@@ -75,6 +75,12 @@ QtPlatform::QtPlatform(std::filesystem::path dialog_dir)
       generator_(static_cast<std::mt19937::result_type>(
           std::chrono::system_clock::now().time_since_epoch().count())) {}
 
+QtPlatform::~QtPlatform() {
+  for (const QPointer<QProcess>& process : watched_) {
+    if (process) QObject::disconnect(process, nullptr, nullptr, nullptr);
+  }
+}
+
 void QtPlatform::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
                   ToQString(text), QMessageBox::Ok, parent_);
@@ -128,6 +134,8 @@ std::optional<StartResult> QtPlatform::StartProgramAndNotify(
                      process->deleteLater();
                      if (on_finished) on_finished(false);
                    });
+  std::erase_if(watched_, [](const QPointer<QProcess>& p) { return p.isNull(); });
+  watched_.emplace_back(process);
   process->start();
   return StartResult::kStarted;
 }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include <QProcess>
 #include <QString>
 #include <QPointer>
 #include <QWidget>
@@ -28,6 +29,11 @@ class QtPlatform : public Platform {
  public:
   /// dialog_dir is the folder the file dialogs open in.
   explicit QtPlatform(std::filesystem::path dialog_dir);
+  /// Programs still running are no longer watched: their end notices would reach a platform
+  /// that is gone.
+  ~QtPlatform() override;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
 
   /// The window the message boxes and dialogs belong to (none: they stand alone).
   void SetParentWindow(QWidget* window) { parent_ = window; }
@@ -49,6 +55,7 @@ class QtPlatform : public Platform {
   QPointer<QWidget> parent_;
   std::filesystem::path dialog_dir_;
   std::mt19937 generator_;
+  std::vector<QPointer<QProcess>> watched_;
 };
 
 }  // namespace shell::ui

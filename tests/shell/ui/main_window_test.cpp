@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -239,7 +240,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(latex.program, std::string("latex"));
     QCOMPARE(latex.args, (Args{"-no-shell-escape", "-interaction=nonstopmode", name}));
     QCOMPARE(latex.env, (std::vector<std::pair<std::string, std::string>>{
-                            {"TEXINPUTS", "/src/tarbel/tex:"}}));
+                            {"TEXINPUTS", "/src/tarbel/tex:"},
+                            {"openin_any", "p"},
+                            {"openout_any", "p"}}));
     QCOMPARE(latex.working_dir, h.dir.path());
     QVERIFY(h.Shown("Yap1"));
     QVERIFY(h.Shown("Ps1"));
@@ -321,6 +324,7 @@ class MainWindowTest : public QObject {
     h.Action("N1")->trigger();
     const std::string name = h.s->OutputName;
     QVERIFY(name.ends_with("C"));
+    h.platform.Finish(true);  // latex
     h.platform.started.clear();
 
     h.Action("Yap1")->trigger();
@@ -342,9 +346,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.platform.started[3].program, h.s->GsviewPath);
     QCOMPARE(h.platform.started[3].args, Args{name + ".ps"});
     QCOMPARE(h.platform.started[4].program, std::string("dvips"));
-    h.platform.Finish(true);
+    h.platform.Finish(true);  // "Ps"
+    h.platform.Finish(true);  // "PDF"
+    QCOMPARE(h.platform.started.size(), std::size_t{5});
+    h.platform.Finish(true);  // "SuperPDF"'s dvips
     QCOMPARE(h.platform.started.size(), std::size_t{6});
     QCOMPARE(h.platform.started[5].program, std::string("gs"));
+    h.platform.Finish(true);
+    QCOMPARE(h.Find<QStatusBar>("StatusLine")->currentMessage(), "Ghostscript made " + QString::fromStdString(name) + ".pdf");
     for (const auto& p : h.platform.started) QCOMPARE(p.working_dir, h.dir.path());
 
     h.platform.dialog_answers.push_back(std::filesystem::path("/opt/viewer/gv"));

@@ -8,3 +8,4 @@ int RunTestObject(QObject& tests, int argc, char** argv);
 int RunLayoutTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunListWindowsTests(int argc, char** argv);
+int RunRealTexTests(int argc, char** argv);

@@ -11,5 +11,6 @@ int main(int argc, char** argv) {
   failures += RunLayoutTests(argc, argv);
   failures += RunListWindowsTests(argc, argv);
   failures += RunMainWindowTests(argc, argv);
+  failures += RunRealTexTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
