@@ -560,6 +560,8 @@ void BeginSevenLinkMechanismProblem(SharedState& s, int mode) {
     toolkit::AnsWriteLine(s,
                           "{\\small Реакции опор, Н: проекции на оси $x$ (вправо) и $y$ (вверх); "
                           "ползун на горизонтальной направляющей не держит по $x$ (--).}");
+    // Ten signed columns fit the page only set close.
+    toolkit::AnsWrite(s, "\\tabcolsep=2pt");
     toolkit::AnsBeginTable(s, 10);
     toolkit::AnsWriteLine(s,
                           "\\No &$X_O$&$Y_O$&$X_N$&$Y_N$&$X_K$&$Y_K$&$X_D$&$Y_D$&$X_H$&$Y_H$"

@@ -11,6 +11,11 @@ void BeginLagrangeCatalogueProblem(SharedState& s) {
   toolkit::WriteText(s, "\\input{kolco.txt}");
   toolkit::WriteBookReference(s, 300);
   s.ParboxWidth = 370;
+  // The answer of every variant is an equation in letters that the student writes: the key
+  // says so under its heading instead of standing empty.
+  toolkit::AnsWriteLine(s,
+                        "{\\small Ключа ответов нет: в каждом варианте требуется составить "
+                        "уравнение движения системы в общем виде.}\\par");
 }
 
 std::string CoordinateSymbolLine(int scheme, int p4, int p5, int p7) {

@@ -7,7 +7,8 @@
 namespace mechanisms {
 
 /// Begin routine of the Lagrange-equation row: inputs kolco.txt, writes the book line (not
-/// in ticket mode) and sets ParboxWidth := 370.
+/// in ticket mode), sets ParboxWidth := 370 and says in the answers file that the row has no
+/// answer key.
 void BeginLagrangeCatalogueProblem(SharedState& s);
 
 /// Variant routine: the figure of scheme p1 (sub-variant p5 for schemes 123..126), the worded

@@ -150,14 +150,18 @@ void BeginFrameReactionProblem(SharedState& s) {
                  "\\mc{ $ \\Sigma_k M_A(G_k) $}&\\mc{$h$}&\\mc{$ X_A $}&\\mc{$ Y_A $}&"
                  "\\mc{$ R_H $}\\\\\\hline");
   }
-  WriteLine(s,
-            "A heavy uniform frame is located in the vertical plane and is based on a fixed "
-            "hinge $A$ and the inclined weightless rod $H$.");
   if (s.Level == 1) {
+    // Level 1 gives no weight and no couple: the statement names only what is given.
     WriteLine(s,
-              "The horizontal force $P$, inclined force $Q$ and couple of moment $M$ are "
-              "attached to the frame. Determine the reaction of the supports.\\vskip2mm");
+              "A weightless frame is located in the vertical plane and is based on a fixed "
+              "hinge $A$ and the inclined weightless rod $H$.");
+    WriteLine(s,
+              "The horizontal force $P$ and the inclined force $Q$ are attached to the frame. "
+              "Determine the reaction of the supports.\\vskip2mm");
   } else {
+    WriteLine(s,
+              "A heavy uniform frame is located in the vertical plane and is based on a fixed "
+              "hinge $A$ and the inclined weightless rod $H$.");
     WriteLine(s,
               "The horizontal force $P$, inclined force $Q$ and couple of moment $M$ are "
               "attached to the frame. Given the linear weight of the frame $\\rho$. Determine "

@@ -128,6 +128,15 @@ void DrawStrut(SharedState& s, int B, int C, bool blue) {
   PutHingeBoxAtPoint(s, C);
 }
 
+// The sizes the data give, marked on the drawn shelf: a beside the depth edge 1-2, b under the
+// front edge of the floor, c beside the back wall's left edge 2-6. The places stay clear of the
+// supports, the strut and the force at every layout.
+void MarkShelfSizes(SharedState& s) {
+  PutLabel(s, "$a$", 10, 46.5);
+  PutLabel(s, "$b$", 36, -9);
+  PutLabel(s, "$c$", 17, 28);
+}
+
 // Level-1 supports by P4: rod 1, rod 2, A, B, C.
 struct SimpleLayout {
   int rod1, rod2, A, B, C;
@@ -211,9 +220,14 @@ void WriteShelfEquilibriumVariant(SharedState& s) {
   BeginPicture(s, s.RangeX, s.RangeY, -27, -12);
   SetLineWidth(s, 1);
   PutBox(s, "polka", 0, 0);
+  MarkShelfSizes(s);
   PutBox(s, "nst", X[rod1], Y[rod1]);
   PutUpHingeBox(s, X[A], Y[A] + 1);
   PutBox(s, "upst", X[rod2], Y[rod2]);
+  // The statement names the rods 1 (horizontal) and 2 (vertical). Both may stand at one
+  // corner: 2 goes left of the vertical rod, 1 between it and the horizontal one.
+  PutLabel(s, "1", X[rod1] + 1.5, Y[rod1] + 8);
+  PutLabel(s, "2", X[rod2] - 5, Y[rod2] + 6);
   const bool at_middle = A == 9 || rod1 == 9 || rod2 == 9;
   if (A == 9) {
     PutLabel(s, "$D$", X[3] + 5, Y[3] + 1.5);
@@ -328,6 +342,7 @@ void WriteSimpleShelfVariant(SharedState& s) {
   BeginPicture(s, 100, 89, -44, -10);
   SetLineWidth(s, 1);
   PutBox(s, "polka", 0, 0);
+  MarkShelfSizes(s);
   PutBox(s, "nstt", X[layout.rod1], Y[layout.rod1]);
   PutBox(s, "upstt", X[layout.rod2], Y[layout.rod2]);
   PutUpHingeBox(s, X[layout.A], Y[layout.A] + 1);

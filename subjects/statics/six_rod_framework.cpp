@@ -221,6 +221,10 @@ void BeginSixRodFrameworkProblem(SharedState& s) {
   s.ParboxWidth = 205;
   s.BoxWidth = 155;
   s.BoxHeight = 70;
+  // The book reference alone would leave the student without a task.
+  WriteLine(s,
+            "Плоская ферма из шести стержней закреплена шарнирами $D$ и $E$; в узле $A$ "
+            "приложена сила $\\vec P$. Найти усилия в стержнях (растяжение положительно).");
   WriteBookReference(s, 14);
   AnsWrite(s, "\\tabcolsep=1pt");
   AnsBeginTable(s, 8);

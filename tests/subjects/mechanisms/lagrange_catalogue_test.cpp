@@ -95,13 +95,17 @@ std::string Describe(const VariantParams& p) {
   return out;
 }
 
-TEST(LagrangeCatalogue, BeginInputsKolcoAndSetsTheBoxWidth) {
+TEST(LagrangeCatalogue, BeginInputsKolcoSetsTheBoxWidthAndSaysThereIsNoKey) {
   auto s = testing_support::NewState();
   const auto texts = testing_support::RunBeginVariant(
       *s, [](SharedState& st) { BeginLagrangeCatalogueProblem(st); }, [](SharedState&) {}, {});
   EXPECT_EQ(texts.main.rfind("\\input{kolco.txt}", 0), 0u) << texts.main;
   EXPECT_NE(texts.main.find("(p.300.)"), std::string::npos) << texts.main;
   EXPECT_EQ(s->ParboxWidth, 370);
+  // The row has no numbers to answer: its key says so and opens no table.
+  EXPECT_EQ(texts.answers,
+            "{\\small Ключа ответов нет: в каждом варианте требуется составить уравнение "
+            "движения системы в общем виде.}\\par\r\n");
 
   auto t = testing_support::NewState();
   t->TicketMode = true;

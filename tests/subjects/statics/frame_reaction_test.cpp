@@ -43,10 +43,22 @@ TEST(FrameReactionTest, HeadAndStatementByLevel) {
       std::string::npos)
       << one.answers;
   EXPECT_NE(two.answers.find("&\r\n\\mc{ $ \\Sigma_k M_A(G_k) $}&\\mc{$h$}&"), std::string::npos);
-  EXPECT_NE(one.main.find("and the inclined weightless rod $H$.\r\nThe horizontal force $P$, "
-                          "inclined force $Q$ and couple of moment $M$ are attached to the frame. "
+  // Level 1 gives neither a weight nor a couple, and its statement names neither.
+  EXPECT_NE(one.main.find("A weightless frame is located in the vertical plane and is based on a "
+                          "fixed hinge $A$ and the inclined weightless rod $H$.\r\nThe horizontal "
+                          "force $P$ and the inclined force $Q$ are attached to the frame. "
                           "Determine the reaction of the supports.\\vskip2mm\r\n"),
-            std::string::npos);
+            std::string::npos)
+      << one.main;
+  for (const char* absent : {"heavy", "couple", "$M=", "\\rho"}) {
+    EXPECT_EQ(one.main.find(absent), std::string::npos) << absent;
+  }
+  EXPECT_NE(two.main.find("A heavy uniform frame is located in the vertical plane and is based "
+                          "on a fixed hinge $A$ and the inclined weightless rod $H$.\r\nThe "
+                          "horizontal force $P$, inclined force $Q$ and couple of moment $M$ are "
+                          "attached to the frame."),
+            std::string::npos)
+      << two.main;
   EXPECT_NE(two.main.find("Given the linear weight of the frame $\\rho$. Determine"),
             std::string::npos);
   EXPECT_NE(one.main.find("\\Red{(p.31.)}"), std::string::npos);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -111,6 +112,48 @@ int BoxPoint(const std::string& m, std::size_t picture, const char* box, double 
   const auto puts = PutsOf(std::string_view(m).substr(picture), box);
   if (puts.size() != 1) return 0;
   return PointNear(puts[0].x, puts[0].y - dy, 0.1);
+}
+
+// The figure marks the sizes the data give beside the edges they measure (a the depth edge
+// 1-2, b the floor's front edge 5-8, c the back wall's edge 2-6), and the rods 1 and 2 that the
+// statement names carry their numbers at every Level, also where both stand at one corner.
+TEST(ShelfEquilibriumTest, FigureMarksTheSizesAndTheRodNumbers) {
+  auto mid = [](int i, int j) {
+    return std::array<double, 2>{(kFigure[i][0] + kFigure[j][0]) / 2,
+                                 (kFigure[i][1] + kFigure[j][1]) / 2};
+  };
+  for (int level : {1, 10}) {
+    for (int p1 = 1; p1 <= 3; ++p1) {
+      for (int p2 = 1; p2 <= 2; ++p2) {
+        for (int p4 = 1; p4 <= 6; ++p4) {
+          const VariantParams p{p1, p2, 2, p4, 1 + p4 % 4, 1 + p4, 1 + p1 % 2};
+          const auto t = RunAt(level, p);
+          const std::string where = "level " + std::to_string(level) + " P1 " +
+                                    std::to_string(p1) + " P2 " + std::to_string(p2) + " P4 " +
+                                    std::to_string(p4);
+          const std::size_t picture = t.main.find("\\begin{picture}", t.main.find("\\par\r\n"));
+          const std::string_view fig = std::string_view(t.main).substr(picture);
+          const std::pair<const char*, std::array<double, 2>> sizes[] = {
+              {"{$a$}", mid(1, 2)}, {"{$b$}", mid(5, 8)}, {"{$c$}", mid(2, 6)}};
+          for (const auto& [label, at] : sizes) {
+            const auto puts = PutsOf(fig, label);
+            ASSERT_EQ(puts.size(), 1u) << where << " " << label;
+            EXPECT_LT(std::hypot(puts[0].x - at[0], puts[0].y - at[1]), 12) << where << label;
+          }
+          if (level == 1) continue;  // the rod boxes of Level 1 carry their numbers
+          const std::pair<const char*, const char*> rods[] = {{"{\\usebox{\\nst}}", "\\Brown{1}"},
+                                                              {"{\\usebox{\\upst}}", "\\Brown{2}"}};
+          for (const auto& [box, number] : rods) {
+            const auto boxes = PutsOf(fig, box), numbers = PutsOf(fig, number);
+            ASSERT_EQ(boxes.size(), 1u) << where << box;
+            ASSERT_EQ(numbers.size(), 1u) << where << number;
+            EXPECT_LT(std::hypot(numbers[0].x - boxes[0].x, numbers[0].y - boxes[0].y), 10)
+                << where << number;
+          }
+        }
+      }
+    }
+  }
 }
 
 // The shelf's six equations with the printed reactions at the supports drawn (rod 1 along x,

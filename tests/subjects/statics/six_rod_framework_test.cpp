@@ -27,10 +27,15 @@ testing_support::RunTexts RunOne(const VariantParams& p) {
   return RunBeginVariant(*s, BeginSixRodFrameworkProblem, WriteSixRodFrameworkVariant, {p});
 }
 
-TEST(SixRodFrameworkTest, BeginWritesTheReferenceAndTheHead) {
+TEST(SixRodFrameworkTest, BeginWritesTheTaskTheReferenceAndTheHead) {
   auto s = testing_support::NewState();
   BeginSixRodFrameworkProblem(*s);
   EXPECT_EQ(s->ParboxWidth, 205);
+  EXPECT_EQ(testing_support::MainText(*s).find(
+                "Плоская ферма из шести стержней закреплена шарнирами $D$ и $E$; в узле $A$ "
+                "приложена сила $\\vec P$. Найти усилия в стержнях (растяжение положительно).\r\n"),
+            0u)
+      << testing_support::MainText(*s);
   EXPECT_NE(testing_support::MainText(*s).find(" \\Red{(p.14.)}\\par\\noindent\r\n"),
             std::string::npos);
   EXPECT_EQ(testing_support::AnsText(*s).find("\\tabcolsep=1pt\\noindent\\begin{center}"), 0u);
