@@ -184,8 +184,7 @@ void WriteConstrainedTorsionVariant(SharedState& s) {
     // nearer the wall than P2's, P1's arrow stops short of P2's point, so that the two never
     // run side by side a few units apart; each label stands at its arrow's outer end.
     const double len1 = px < qx ? std::min(20.0, qx - px - 1) : 20;
-    DrawDirectedVectorWithLabel(s, 1, 0, "$P_1$", v.F1, px, PointY(s.P1, p), len1, len1 + 1,
-                                -4);
+    DrawDirectedVectorWithLabel(s, 1, 0, "$P_1$", v.F1, px, PointY(s.P1, p), len1, len1 + 1, -4);
     DrawDirectedVectorWithLabel(s, 1, 0, "$P_2$", v.F2, qx, PointY(s.P1, q), 20, 21, -4);
     PutLabel(s, "$M$", x1 + 10, 29);
   } else {

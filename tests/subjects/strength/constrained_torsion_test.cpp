@@ -156,8 +156,8 @@ std::string PrintedLengthMarks(const std::string& main, double l1, double l2, do
     // figure prints coordinates to within 0.01).
     const bool drawn = std::any_of(lines.begin(), lines.end(), [&](const auto& c) {
       return c.size() == 2 && c[0].y == c[1].y && std::fabs(c[0].x - x1) < 0.011 &&
-             std::fabs(c[1].x - x2) < 0.011 && ly - c[0].y > 0 && ly - c[0].y < 4 &&
-             lx > x1 && lx < x2;
+             std::fabs(c[1].x - x2) < 0.011 && ly - c[0].y > 0 && ly - c[0].y < 4 && lx > x1 &&
+             lx < x2;
     });
     if (!drawn) return std::string("mark ") + span.label + " off its length";
   }
@@ -189,11 +189,11 @@ std::string CheckPrintedBar(const testing_support::VariantParams& p) {
   if (!marks.empty()) return marks;
   const double at_l1 = 100 * l1 / (l1 + l2) + 10;
   const auto minus = strength_check::BoxPlacements(t.main, "vbigrmomentptm}");
-  const bool moment_at_l1 = std::any_of(plus.begin(), plus.end(), [&](const auto& q) {
-    return std::fabs(q.first - at_l1) < 0.011;
-  }) || std::any_of(minus.begin(), minus.end(), [&](const auto& q) {
-    return std::fabs(q.first - at_l1) < 0.011;
-  });
+  const bool moment_at_l1 =
+      std::any_of(plus.begin(), plus.end(),
+                  [&](const auto& q) { return std::fabs(q.first - at_l1) < 0.011; }) ||
+      std::any_of(minus.begin(), minus.end(),
+                  [&](const auto& q) { return std::fabs(q.first - at_l1) < 0.011; });
   if (!moment_at_l1) return "no moment drawn at z = l1";
   if (forces) {
     T1 = sign_at(at_l1) * NumberAfter(t.main, "$M=");
@@ -220,11 +220,15 @@ std::string CheckPrintedBar(const testing_support::VariantParams& p) {
     // Two arrows a few units apart must not run side by side, and the labels keep apart.
     const auto& r1 = arrows[0];
     const auto& r2 = arrows[1];
-    const double a1 = std::min(r1.x, r1.x + r1.len * r1.dx), b1 = std::max(r1.x, r1.x + r1.len * r1.dx);
-    const double a2 = std::min(r2.x, r2.x + r2.len * r2.dx), b2 = std::max(r2.x, r2.x + r2.len * r2.dx);
+    const double a1 = std::min(r1.x, r1.x + r1.len * r1.dx),
+                 b1 = std::max(r1.x, r1.x + r1.len * r1.dx);
+    const double a2 = std::min(r2.x, r2.x + r2.len * r2.dx),
+                 b2 = std::max(r2.x, r2.x + r2.len * r2.dx);
     if (std::fabs(r1.y - r2.y) < 10 && a1 < b2 && a2 < b1) return "force arrows side by side";
-    const double lx1 = NumberAfter(t.main, "\\put(", t.main.rfind("\\put(", t.main.find("{$P_1$}")));
-    const double lx2 = NumberAfter(t.main, "\\put(", t.main.rfind("\\put(", t.main.find("{$P_2$}")));
+    const double lx1 =
+        NumberAfter(t.main, "\\put(", t.main.rfind("\\put(", t.main.find("{$P_1$}")));
+    const double lx2 =
+        NumberAfter(t.main, "\\put(", t.main.rfind("\\put(", t.main.find("{$P_2$}")));
     const double ly1 = NumberAfter(t.main, ",", t.main.rfind("\\put(", t.main.find("{$P_1$}")));
     const double ly2 = NumberAfter(t.main, ",", t.main.rfind("\\put(", t.main.find("{$P_2$}")));
     if (std::fabs(lx1 - lx2) < 10 && std::fabs(ly1 - ly2) < 7) return "force labels on each other";

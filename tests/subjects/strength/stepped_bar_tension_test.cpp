@@ -89,9 +89,11 @@ std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
       return "point of application off the sections";
     }
     const double tail = a.y, head = a.y + a.dy * a.len;
-    if (tail != dot.second && head != dot.second) return "arrow " + std::to_string(k) + " off its point";
+    if (tail != dot.second && head != dot.second)
+      return "arrow " + std::to_string(k) + " off its point";
     const double far = tail == dot.second ? head : tail;
-    if (std::fabs(std::remainder(far, 25)) < 5) return "arrow " + std::to_string(k) + " reaches a section";
+    if (std::fabs(std::remainder(far, 25)) < 5)
+      return "arrow " + std::to_string(k) + " reaches a section";
     at[k] = static_cast<int>(dot.second / 25);
     P[k] *= a.dy;  // upwards positive
   }
