@@ -158,8 +158,11 @@ void WriteProblemSet(SharedState& s, ShellSession& session, Platform& platform, 
   // the row's own begin entry on a state of its own.
   if (count >= 1) PrepareVariantParameterFile(s, platform, session.StartDirectory, table);
   const std::string title(ProblemTitle(table, s.SubjectIndex, s.ProblemNumber));
-  // Not indented: the title line is as wide as the text.
-  AnsWrite(s, "\\vfill\\noindent\\parbox{429pt}{{\\bf  " + title + "\\hfill {\\small " +
+  // Not indented: the title line is as wide as the text. At least 1em between the title and
+  // the date; a title too long to leave it puts the date on a line of its own, flush right,
+  // instead of running into it.
+  AnsWrite(s, "\\vfill\\noindent\\parbox{429pt}{{\\bf  " + title +
+                  "\\unskip\\nobreak\\hfil\\penalty50\\hskip1em\\hbox{}\\nobreak\\hfill {\\small " +
                   platform.ShortDate() + "}}\\par");
   WriteRedTitle(s, title);
   BeginSubjectProblem(s, s.ProblemNumber, table);

@@ -284,6 +284,8 @@ void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) 
   AnsWriteLine(s, row);
 }
 
-void WriteCompositeSectionVariant(SharedState& s) { WriteCompositeSectionVariant(s, kRolledProfiles); }
+void WriteCompositeSectionVariant(SharedState& s) {
+  WriteCompositeSectionVariant(s, kRolledProfiles);
+}
 
 }  // namespace strength

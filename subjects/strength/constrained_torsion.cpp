@@ -1,12 +1,15 @@
 #include "subjects/strength/constrained_torsion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <utility>
 
+#include "figures/dimensions.h"
 #include "figures/forces.h"
 #include "figures/labels.h"
+#include "figures/lines.h"
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
@@ -168,20 +171,34 @@ void WriteConstrainedTorsionVariant(SharedState& s) {
   BeginPicture(s, 130, 55, -10, -20);
   WriteText(s, "\\thicklines\\Red{");
   PutBox(s, kBoxes[s.P1], 0, 0);
-  PutBox(s, v.M1 > 0 ? "vbigrmomentpt" : "vbigrmomentptm", 55, 12);
+  // The bar's front edge runs from z = 0 at x = 0 to z = L at x = 100; a moment's loop is
+  // centred on its section, 10 units behind the front edge.
+  const double length = v.l1 + v.l2;
+  auto at = [length](double z) { return 100 * z / length; };
+  const double x1 = at(v.l1);
+  PutBox(s, v.M1 > 0 ? "vbigrmomentpt" : "vbigrmomentptm", x1 + 10, 12);
   if (s.P2 < 4) {
     const int p = kForcePoints[s.P2][0], q = kForcePoints[s.P2][1];
-    DrawDirectedVectorWithLabel(s, 1, 0, "$P_1$", v.F1, PointX(s.P1, p), PointY(s.P1, p), 20,
-                                21, -4);
-    DrawDirectedVectorWithLabel(s, 1, 0, "$P_2$", v.F2, PointX(s.P1, q), PointY(s.P1, q), 20,
-                                21, -4);
-    PutLabel(s, "$M$", 55, 29);
+    const double px = PointX(s.P1, p), qx = PointX(s.P1, q);
+    // Both forces run along the bar from points of the end section. When P1's point lies
+    // nearer the wall than P2's, P1's arrow stops short of P2's point, so that the two never
+    // run side by side a few units apart; each label stands at its arrow's outer end.
+    const double len1 = px < qx ? std::min(20.0, qx - px - 1) : 20;
+    DrawDirectedVectorWithLabel(s, 1, 0, "$P_1$", v.F1, px, PointY(s.P1, p), len1, len1 + 1, -4);
+    DrawDirectedVectorWithLabel(s, 1, 0, "$P_2$", v.F2, qx, PointY(s.P1, q), 20, 21, -4);
+    PutLabel(s, "$M$", x1 + 10, 29);
   } else {
     PutBox(s, v.M2 > 0 ? "vbigrmomentpt" : "vbigrmomentptm", 110, 12);
-    PutLabel(s, "$M_1$", 55, 29);
+    PutLabel(s, "$M_1$", x1 + 10, 29);
     PutLabel(s, "$M_2$", 110, 29);
   }
   WriteText(s, "}");
+  // The lengths along the front edge, below the bar: l1 and l2, and l3 to the section whose
+  // angle is asked.
+  SetLineWidth(s, 1);
+  DrawDimensionHText(s, "$l_1$", 0, x1, -10);
+  DrawDimensionHText(s, "$l_2$", x1, 100, -10);
+  DrawDimensionHText(s, "$l_3$", 0, at(v.l3), -18);
   EndPicture(s);
 
   WriteText(s, "\\small ");

@@ -29,10 +29,18 @@ double PolarMoment(int d) {
 
 constexpr double kMark[5] = {0, 0, 56, 112, 168};
 
-void DrawDiameterMark(SharedState& s, int i, int d) {
-  DrawVector(s, 0, 1, kMark[i] + 14, 22.5, d / 2.0);
-  DrawVector(s, 0, -1, kMark[i] + 14, 22.5, d / 2.0);
-  PutSmallValueLabel(s, kMark[i] + 17, 19.5, d);
+// The arrows of a diameter d across segment i, `at` units from its left end, and the value.
+void DrawDiameterMark(SharedState& s, int i, int d, double at = 14) {
+  DrawVector(s, 0, 1, kMark[i] + at, 22.5, d / 2.0);
+  DrawVector(s, 0, -1, kMark[i] + at, 22.5, d / 2.0);
+  PutSmallValueLabel(s, kMark[i] + at + 3, 19.5, d);
+}
+
+// A hollow segment shows both its diameters, the outer one's arrows reaching the outline and
+// the bore's the dashed lines: one number alone would read as the outer diameter.
+void DrawHollowDiameterMarks(SharedState& s, int i, int outer, int bore) {
+  DrawDiameterMark(s, i, outer, 8);
+  DrawDiameterMark(s, i, bore, 32);
 }
 
 }  // namespace
@@ -117,7 +125,7 @@ void WriteShaftTorsionVariant(SharedState& s) {
     DrawDashedLineMultiput(s, 7, 0, (45 - D[2]) / 2.0, 56, (45 - D[2]) / 2.0);
     DrawDashedLineMultiput(s, 7, 0, (45 + D[2]) / 2.0, 56, (45 + D[2]) / 2.0);
     DrawDashedLineMultiput(s, 4, 56, (45 - D[2]) / 2.0, 56, (45 + D[2]) / 2.0);
-    DrawDiameterMark(s, 1, D[2]);
+    DrawHollowDiameterMarks(s, 1, D[1], D[2]);
     DrawDiameterMark(s, 2, D[1]);
     DrawDiameterMark(s, 3, D[3]);
   } else if (v.Shape == 2) {
@@ -134,8 +142,8 @@ void WriteShaftTorsionVariant(SharedState& s) {
     DrawDashedLineMultiput(s, 14, 0, (45 - D[2]) / 2.0, 112, (45 - D[2]) / 2.0);
     DrawDashedLineMultiput(s, 14, 0, (45 + D[2]) / 2.0, 112, (45 + D[2]) / 2.0);
     DrawDashedLineMultiput(s, 4, 112, (45 - D[2]) / 2.0, 112, (45 + D[2]) / 2.0);
-    DrawDiameterMark(s, 1, D[1]);
-    DrawDiameterMark(s, 2, D[2]);
+    DrawHollowDiameterMarks(s, 1, D[1], D[2]);
+    DrawHollowDiameterMarks(s, 2, D[3], D[2]);
     DrawDiameterMark(s, 3, D[3]);
   } else {
     for (int k = 1; k <= 3; ++k) {

@@ -96,6 +96,11 @@ void BeginSpatialStressStateProblem(SharedState& s) {
   WriteText(s,
             " Найти  главные нормальные и касательные напряжения. Вычислить октаэдрическое "
             "напряжение. \\\\\\noindent");
+  // J1..J3 are the coefficients of the characteristic equation, not the invariants: J1 and
+  // J3 have the invariants' opposite signs, so the head says which they are.
+  AnsWrite(s,
+           " $J_1$, $J_2$, $J_3$ --- коэффициенты уравнения"
+           " $\\sigma^3+J_1\\sigma^2+J_2\\sigma+J_3=0$\\\\ ");
   AnsWrite(s, "\\tabcolsep=2pt");
   AnsBeginTable(s, 11);
   AnsWrite(s,

@@ -107,9 +107,12 @@ void WriteSteppedBarTensionVariant(SharedState& s) {
   }
   WriteText(s, "{\\thicklines\\Red{");
   for (int k = 1; k <= 3; ++k) {
-    // Hanging bar: force k on the lower end of segment k; standing bar: on its upper end.
-    const double base = v.BottomSupport ? 25 * (k - 1) + 5 : 25 * (k - 1);
-    DrawDirectedVector(s, 0, 1, v.P[k], 22.5, base, 20);
+    // Hanging bar: force k on the lower end of segment k; standing bar: on its upper end. The
+    // arrow starts or ends at that section, marked by a dot, and stops well short of the
+    // segment's other end, so that the drawing shows where the force acts.
+    const double section = v.BottomSupport ? 25 * k : 25 * (k - 1);
+    DrawDirectedVector(s, 0, 1, v.P[k], 22.5, v.BottomSupport ? section - 15 : section, 15);
+    DrawSmallDot(s, 22.5, section);
   }
   WriteLine(s, "}}");
   PutBox(s, "razmY", 50, 0);

@@ -135,7 +135,8 @@ TEST_F(ProblemSetStartTest, WritesTheWholeDocumentAndBothAnswersFilesByteForByte
       "\\vskip1mm\\input{otv/otvo1a7C.tex}\\vskip1mm\\input{otv/OT2o1a7C.tex}\\end{document}";
   EXPECT_EQ(File("o1a7C.tex"), main);
   EXPECT_EQ(File("otv/otvo1a7C.tex"),
-            "\\vfill\\noindent\\parbox{429pt}{{\\bf  Sum of two numbers  \\hfill {\\small 10.12.2026}}\\par"
+            "\\vfill\\noindent\\parbox{429pt}{{\\bf  Sum of two numbers  \\unskip\\nobreak\\hfil\\penalty50"
+            "\\hskip1em\\hbox{}\\nobreak\\hfill {\\small 10.12.2026}}\\par"
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|}\\hline \r\n"
             "N & & $a+b$  \\\\\\hline \r\n"
             "5 & & 4 \\\\6 & & 5 \\\\7 & & 6 \\\\\\hline\\end{tabular}\\end{center}1.7}");
@@ -157,7 +158,7 @@ TEST_F(ProblemSetStartTest, RussianTitleIsWrittenInWindows1251) {
   ASSERT_TRUE(Run());
   const std::string ans = File("otv/otvo2a7C.tex");
   // "Задача о сумме" in Windows-1251.
-  EXPECT_NE(ans.find("{\\bf  \xC7\xE0\xE4\xE0\xF7\xE0 \xEE \xF1\xF3\xEC\xEC\xE5\\hfill"),
+  EXPECT_NE(ans.find("{\\bf  \xC7\xE0\xE4\xE0\xF7\xE0 \xEE \xF1\xF3\xEC\xEC\xE5\\unskip"),
             std::string::npos);
   EXPECT_NE(File("o2a7C.tex").find("{\\Large\\bf \xC7\xE0\xE4\xE0\xF7\xE0"), std::string::npos);
 }

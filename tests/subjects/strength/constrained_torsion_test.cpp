@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -133,6 +134,36 @@ TEST(ConstrainedTorsionTest, SectionConstantsAgreeWithTheIntegrator) {
   }
 }
 
+// The three length marks of the figure: "$l_k$" above a horizontal line with end ticks, the
+// line running over the printed length along the bar's front edge (x = 100 z / L): l1 from
+// the wall, l2 from l1 to the free end, l3 from the wall to the section whose angle is asked.
+std::string PrintedLengthMarks(const std::string& main, double l1, double l2, double l3) {
+  const std::size_t from = main.find("\\begin{picture}");
+  const std::string pic = main.substr(from, main.find("\\end{picture}", from) - from);
+  const auto lines = strength_check::Polylines(pic);
+  const double L = l1 + l2;
+  const struct {
+    const char* label;
+    double z1, z2;
+  } spans[] = {{"{$l_1$}", 0, l1}, {"{$l_2$}", l1, L}, {"{$l_3$}", 0, l3}};
+  for (const auto& span : spans) {
+    const std::size_t at = pic.find(span.label);
+    if (at == std::string::npos) return std::string("no mark ") + span.label;
+    const std::size_t put = pic.rfind("\\put(", at);
+    const double lx = NumberAfter(pic, "\\put(", put), ly = NumberAfter(pic, ",", put);
+    const double x1 = 100 * span.z1 / L, x2 = 100 * span.z2 / L;
+    // The dimension line: a horizontal segment from x1 to x2 just below the label (the
+    // figure prints coordinates to within 0.01).
+    const bool drawn = std::any_of(lines.begin(), lines.end(), [&](const auto& c) {
+      return c.size() == 2 && c[0].y == c[1].y && std::fabs(c[0].x - x1) < 0.011 &&
+             std::fabs(c[1].x - x2) < 0.011 && ly - c[0].y > 0 && ly - c[0].y < 4 && lx > x1 &&
+             lx < x2;
+    });
+    if (!drawn) return std::string("mark ") + span.label + " off its length";
+  }
+  return {};
+}
+
 // Reads the data text and the figure back and recomputes the row.
 std::string CheckPrintedBar(const testing_support::VariantParams& p) {
   const auto t = RunRow(30, {p});
@@ -147,12 +178,25 @@ std::string CheckPrintedBar(const testing_support::VariantParams& p) {
   const auto plus = strength_check::BoxPlacements(t.main, "vbigrmomentpt}");
   auto sign_at = [&](double x) {
     for (const auto& q : plus) {
-      if (q.first == x) return 1.0;
+      if (std::fabs(q.first - x) < 0.011) return 1.0;
     }
     return -1.0;
   };
+  // The front edge of the bar runs from z = 0 at x = 0 to z = L at x = 100: the lengths must
+  // be marked along it, and the moment at l1 drawn on that section (its loop 10 units behind
+  // the front edge).
+  const std::string marks = PrintedLengthMarks(t.main, l1, l2, l3);
+  if (!marks.empty()) return marks;
+  const double at_l1 = 100 * l1 / (l1 + l2) + 10;
+  const auto minus = strength_check::BoxPlacements(t.main, "vbigrmomentptm}");
+  const bool moment_at_l1 =
+      std::any_of(plus.begin(), plus.end(),
+                  [&](const auto& q) { return std::fabs(q.first - at_l1) < 0.011; }) ||
+      std::any_of(minus.begin(), minus.end(),
+                  [&](const auto& q) { return std::fabs(q.first - at_l1) < 0.011; });
+  if (!moment_at_l1) return "no moment drawn at z = l1";
   if (forces) {
-    T1 = sign_at(55) * NumberAfter(t.main, "$M=");
+    T1 = sign_at(at_l1) * NumberAfter(t.main, "$M=");
     // Forces: the printed magnitudes, signed by their arrows (from the point: +), times the
     // omega of the point (the sign convention of omega taken from the generator's table).
     const double P1 = NumberAfter(t.main, "$P_1="), P2 = NumberAfter(t.main, "$P_2=");
@@ -173,12 +217,27 @@ std::string CheckPrintedBar(const testing_support::VariantParams& p) {
         return "force off its point";
       }
     }
+    // Two arrows a few units apart must not run side by side, and the labels keep apart.
+    const auto& r1 = arrows[0];
+    const auto& r2 = arrows[1];
+    const double a1 = std::min(r1.x, r1.x + r1.len * r1.dx),
+                 b1 = std::max(r1.x, r1.x + r1.len * r1.dx);
+    const double a2 = std::min(r2.x, r2.x + r2.len * r2.dx),
+                 b2 = std::max(r2.x, r2.x + r2.len * r2.dx);
+    if (std::fabs(r1.y - r2.y) < 10 && a1 < b2 && a2 < b1) return "force arrows side by side";
+    const double lx1 =
+        NumberAfter(t.main, "\\put(", t.main.rfind("\\put(", t.main.find("{$P_1$}")));
+    const double lx2 =
+        NumberAfter(t.main, "\\put(", t.main.rfind("\\put(", t.main.find("{$P_2$}")));
+    const double ly1 = NumberAfter(t.main, ",", t.main.rfind("\\put(", t.main.find("{$P_1$}")));
+    const double ly2 = NumberAfter(t.main, ",", t.main.rfind("\\put(", t.main.find("{$P_2$}")));
+    if (std::fabs(lx1 - lx2) < 10 && std::fabs(ly1 - ly2) < 7) return "force labels on each other";
     auto omega = [&](int k) {
       return section.PrincipalOmega(c.points[k - 1].first, c.points[k - 1].second);
     };
     Bm = (F1 * omega(i) + F2 * omega(j)) * 1e-6;
   } else {
-    T1 = sign_at(55) * NumberAfter(t.main, "$M_1=");
+    T1 = sign_at(at_l1) * NumberAfter(t.main, "$M_1=");
     T2 = sign_at(110) * NumberAfter(t.main, "$M_2=");
   }
   const double EJw = 2e11 * sc.Jw * 1e-18, GJd = 8e10 * sc.Jd * 1e-12;

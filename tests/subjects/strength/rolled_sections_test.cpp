@@ -61,7 +61,8 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
 }
 
 Csv ReadCsv(const std::string& name) {
-  std::ifstream file(std::string(TARBEL_SOURCE_DIR) + "/tests/subjects/strength/rolled_steel/" + name);
+  std::ifstream file(std::string(TARBEL_SOURCE_DIR) + "/tests/subjects/strength/rolled_steel/" +
+                     name);
   EXPECT_TRUE(file.is_open()) << name;
   Csv csv;
   std::string line;
@@ -106,8 +107,15 @@ Looked IBeamNumbered(const std::string& number) {
   const Csv& f = IBeamFile();
   for (std::size_t r = 0; r < f.lines.size(); ++r) {
     if (f.Cell(r, "number") != number) continue;
-    return {static_cast<int>(r + 1), f.Number(r, "number"), f.Number(r, "b_mm"), 0,
-            f.Number(r, "A_cm2"), f.Number(r, "Jx_cm4"), f.Number(r, "Jy_cm4"), 0, 0};
+    return {static_cast<int>(r + 1),
+            f.Number(r, "number"),
+            f.Number(r, "b_mm"),
+            0,
+            f.Number(r, "A_cm2"),
+            f.Number(r, "Jx_cm4"),
+            f.Number(r, "Jy_cm4"),
+            0,
+            0};
   }
   ADD_FAILURE() << "no I-beam No " << number;
   return {};
@@ -117,8 +125,8 @@ Looked ChannelNumbered(const std::string& designation) {
   const Csv& f = ChannelFile();
   for (std::size_t r = 0; r < f.lines.size(); ++r) {
     if (f.Cell(r, "number") != designation) continue;
-    return {static_cast<int>(r + 1), f.Number(r, "h_mm") / 10, f.Number(r, "b_mm"), 0,
-            f.Number(r, "A_cm2"), f.Number(r, "Jx_cm4"), f.Number(r, "Jy_cm4"), 0,
+    return {static_cast<int>(r + 1), f.Number(r, "h_mm") / 10, f.Number(r, "b_mm"),   0,
+            f.Number(r, "A_cm2"),    f.Number(r, "Jx_cm4"),    f.Number(r, "Jy_cm4"), 0,
             f.Number(r, "z0_cm")};
   }
   ADD_FAILURE() << "no channel No " << designation;
@@ -129,8 +137,14 @@ Looked AngleSized(double b_mm, double t_mm) {
   const Csv& f = AngleFile();
   for (std::size_t r = 0; r < f.lines.size(); ++r) {
     if (f.Number(r, "b_mm") != b_mm || f.Number(r, "t_mm") != t_mm) continue;
-    return {static_cast<int>(r + 1), 0, b_mm, t_mm, ThreeFigures(f.Number(r, "A_cm2")),
-            ThreeFigures(f.Number(r, "Jx_cm4")), 0, ThreeFigures(f.Number(r, "Jx0max_cm4")),
+    return {static_cast<int>(r + 1),
+            0,
+            b_mm,
+            t_mm,
+            ThreeFigures(f.Number(r, "A_cm2")),
+            ThreeFigures(f.Number(r, "Jx_cm4")),
+            0,
+            ThreeFigures(f.Number(r, "Jx0max_cm4")),
             ThreeFigures(f.Number(r, "z0_cm"))};
   }
   ADD_FAILURE() << "no angle " << b_mm << "x" << t_mm;
@@ -171,12 +185,12 @@ TEST(RolledProfileTables, EveryValueIsTheStandardsOwnOrTheAnglesRounding) {
   }
   // The angles' values that the program keeps rounded: the standard's value, then the program's.
   const std::vector<std::string> rounded_expected = {
-      "50x4 Jx0 14.63 -> 14.6",    "63x4 Jx 18.86 -> 18.9",     "80x6 Jx 56.97 -> 57",
-      "90x7 A 12.28 -> 12.3",      "90x7 Jx0 149.67 -> 150",    "100x8 Jx 147.19 -> 147",
-      "100x8 Jx0 233.46 -> 233",   "125x10 A 24.33 -> 24.3",    "125x10 Jx 359.82 -> 360",
-      "125x10 Jx0 571.04 -> 571",  "140x9 A 24.72 -> 24.7",     "140x9 Jx 465.72 -> 466",
-      "140x9 Jx0 739.42 -> 739",   "160x12 A 37.39 -> 37.4",    "160x12 Jx 912.89 -> 913",
-      "180x12 A 42.19 -> 42.2",    "180x12 Jx 1316.62 -> 1317", "180x12 Jx0 2092.78 -> 2093",
+      "50x4 Jx0 14.63 -> 14.6",   "63x4 Jx 18.86 -> 18.9",     "80x6 Jx 56.97 -> 57",
+      "90x7 A 12.28 -> 12.3",     "90x7 Jx0 149.67 -> 150",    "100x8 Jx 147.19 -> 147",
+      "100x8 Jx0 233.46 -> 233",  "125x10 A 24.33 -> 24.3",    "125x10 Jx 359.82 -> 360",
+      "125x10 Jx0 571.04 -> 571", "140x9 A 24.72 -> 24.7",     "140x9 Jx 465.72 -> 466",
+      "140x9 Jx0 739.42 -> 739",  "160x12 A 37.39 -> 37.4",    "160x12 Jx 912.89 -> 913",
+      "180x12 A 42.19 -> 42.2",   "180x12 Jx 1316.62 -> 1317", "180x12 Jx0 2092.78 -> 2093",
   };
   std::vector<std::string> rounded;
   const Csv& an = AngleFile();
@@ -191,7 +205,9 @@ TEST(RolledProfileTables, EveryValueIsTheStandardsOwnOrTheAnglesRounding) {
       const char* name;
       const char* column;
       double value;
-    } values[] = {{"A", "A_cm2", p.A}, {"Jx", "Jx_cm4", p.Jx}, {"Jx0", "Jx0max_cm4", p.Jx0},
+    } values[] = {{"A", "A_cm2", p.A},
+                  {"Jx", "Jx_cm4", p.Jx},
+                  {"Jx0", "Jx0max_cm4", p.Jx0},
                   {"z0", "z0_cm", p.z0}};
     for (const auto& v : values) {
       const double standard = an.Number(line, v.column);
@@ -277,7 +293,8 @@ SectionFigure ReadSectionFigure(const std::string& main) {
   const std::string pic = main.substr(from, main.find("\\end{picture}", from) - from);
   SectionFigure f;
   f.y0 = strength_check::NumberAfter(pic, "\\multiput(0,");  // the first dashed axis: x
-  for (std::size_t at = pic.find("\\put("); at != std::string::npos; at = pic.find("\\put(", at + 1)) {
+  for (std::size_t at = pic.find("\\put("); at != std::string::npos;
+       at = pic.find("\\put(", at + 1)) {
     const std::size_t close = pic.find(')', at);
     if (pic.compare(close, 4, "){\r\n") != 0) continue;
     char* end = nullptr;
@@ -403,7 +420,8 @@ void CheckCompositeVariant(const VariantParams& p, double* scale_out = nullptr) 
   const double expected[9] = {s.F, s.xc, s.yc, s.Jx, s.Jy, s.Jxy, s.Jmax, s.Jmin};
   const char* names[9] = {"F", "xc", "yc", "Jx", "Jy", "Jxy", "Jmax", "Jmin"};
   for (int k = 0; k < 8; ++k) {
-    EXPECT_NEAR(v[static_cast<std::size_t>(k + 1)], expected[k], 0.0051 + 1e-9 * std::fabs(expected[k]))
+    EXPECT_NEAR(v[static_cast<std::size_t>(k + 1)], expected[k],
+                0.0051 + 1e-9 * std::fabs(expected[k]))
         << names[k];
   }
   // The angle from x to the axis of the largest moment, in -90..90 degrees; where the two
@@ -420,8 +438,8 @@ void CheckCompositeVariant(const VariantParams& p, double* scale_out = nullptr) 
 
 TEST(CompositeSection, AnswersAreTheSectionsTheFiguresDraw) {
   // P7 has no effect (it is set to 1): the space is P1..P6.
-  const auto points = testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {6, 6, 6, 15, 10, 9, 1},
-                                                   1500, 1, 1);
+  const auto points =
+      testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {6, 6, 6, 15, 10, 9, 1}, 1500, 1, 1);
   for (const auto& point : points) CheckCompositeVariant(point.p);
   EXPECT_TRUE(testing_support::SweepCovered(static_cast<long long>(points.size()), 291600));
 }
@@ -432,11 +450,9 @@ TEST(CompositeSection, EdgeCasesAsGoldenLines) {
     const char* row;
   } cases[] = {
       // Two equal channels No 16a lying back to back: no product of inertia, J_y the larger: 90.
-      {{5, 5, 1, 8, 1, 4, 1},
-       "1& 39.00&  8.00&  0.00&313.60&1646.00&  0.00&1646.00&313.60& 90.00"},
+      {{5, 5, 1, 8, 1, 4, 1}, "1& 39.00&  8.00&  0.00&313.60&1646.00&  0.00&1646.00&313.60& 90.00"},
       // Two I-beams No 10 one on the other: J_x the larger: 0.
-      {{6, 6, 1, 1, 1, 1, 1},
-       "1& 24.00&  2.75&  0.00&996.00& 35.80&  0.00&996.00& 35.80&  0.00"},
+      {{6, 6, 1, 1, 1, 1, 1}, "1& 24.00&  2.75&  0.00&996.00& 35.80&  0.00&996.00& 35.80&  0.00"},
       // Channel No 16a standing over a lying 16a (p4 = 8, 2 p6 = 8).
       {{3, 5, 1, 8, 1, 4, 1}, ""},
       // The tallest figure: channel No 30 over channel No 30 (rows 15 and p6 + p3 = 15).
@@ -628,11 +644,12 @@ TEST(CriticalForce, EveryVariantIsTheRodItsFigureShows) {
         EXPECT_GE(f.l, 1);
         EXPECT_LE(f.l, 15);
         const double mu = DrawnLengthFactor(f.scheme);
-        const double i = std::sqrt(s.Jmin / s.F);             // cm
+        const double i = std::sqrt(s.Jmin / s.F);  // cm
         const double lambda = mu * f.l * 100 / i;
-        const double sigma = lambda >= lambda_lim ? std::pow(std::numbers::pi, 2) * E / (lambda * lambda)
-                                                  : a - b * lambda;  // MPa
-        const double P = sigma * s.F * 0.1;                   // MPa cm^2 = 0.1 kN
+        const double sigma = lambda >= lambda_lim
+                                 ? std::pow(std::numbers::pi, 2) * E / (lambda * lambda)
+                                 : a - b * lambda;  // MPa
+        const double P = sigma * s.F * 0.1;         // MPa cm^2 = 0.1 kN
         EXPECT_NEAR(v[1], s.F, 0.0006);
         EXPECT_NEAR(v[2], s.Jmin, 0.0006 + 1e-9 * s.Jmin);
         EXPECT_NEAR(v[3], i, 0.0006);
@@ -654,7 +671,9 @@ TEST(CriticalForce, AnchorCasesAsGoldenLines) {
     const char* row;     // the answers row
   } cases[] = {
       // Two 50x4 angles on a free-standing rod: the rule gives no length; the rod is 1 m.
-      {{4, 1, 1, 1, 1, 1, 1}, "\\put(-19,-25){\\small \\Blue{ \\No   5/4}}", "$l=1$~м}",
+      {{4, 1, 1, 1, 1, 1, 1},
+       "\\put(-19,-25){\\small \\Blue{ \\No   5/4}}",
+       "$l=1$~м}",
        "1&       7.780&      18.420&       1.539& 2.0&     129.980&      90.899"},
       // Four 80x6 angles at the corners of a square, mu 0.5: exactly 15 m, no smaller profile.
       {{1, 4, 3, 1, 1, 1, 1}, "\\put(-19,-25){\\small \\Blue{ \\No   8/6}}", "$l=15$~м}", ""},

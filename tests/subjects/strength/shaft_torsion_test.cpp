@@ -42,30 +42,57 @@ std::string CheckPrintedShaft(const testing_support::RunTexts& t) {
     if (std::fabs(marks[k - 1].first - (56 * k - 2)) > 1e-9) return "moment off its section";
     M[k] *= marks[k - 1].second;
   }
-  // Outer diameters: the drawn height of each segment at its middle (x = 28, 84, 140) is
-  // read from the outline: the vertical arrows of a diameter mark span the mark's value,
-  // and a hollow segment has dashed bore lines.
+  // Diameter marks: an arrow up and an arrow down from one point on the axis, spanning the
+  // mark's value; each belongs to the segment it stands in.
   const auto arrows = strength_check::Arrows(t.main);
-  if (arrows.size() != 6) return "three diameter marks expected";
-  double mark[4];
-  for (int k = 1; k <= 3; ++k) mark[k] = 2 * arrows[2 * (k - 1)].len;
-  // Segments with a dashed bore: the dashed lines run from x = 0 to 56 or 112.
-  const bool bore_to_112 = t.main.find("\\multiput(0,") != std::string::npos &&
-                           t.main.find("\\multiput(112,") != std::string::npos;
-  const bool bore_to_56 = t.main.find("\\multiput(0,") != std::string::npos && !bore_to_112;
+  std::vector<double> marks_in[4];
+  for (const auto& up : arrows) {
+    if (up.dx != 0 || up.dy != 1) continue;
+    const bool paired = std::any_of(arrows.begin(), arrows.end(), [&](const auto& down) {
+      return down.dx == 0 && down.dy == -1 && down.x == up.x && down.y == up.y &&
+             down.len == up.len;
+    });
+    if (!paired || up.y != 22.5) return "a diameter mark off the axis";
+    const int k = static_cast<int>(up.x / 56) + 1;
+    if (k < 1 || k > 3) return "a diameter mark off the shaft";
+    marks_in[k].push_back(2 * up.len);
+  }
+  // Bores: the dashed lines along the shaft, "\multiput(x,y)(dx,0){n}".
+  struct Dashed {
+    double x1, x2, y;
+  };
+  std::vector<Dashed> dashed;
+  for (std::size_t at = t.main.find("\\multiput("); at != std::string::npos;
+       at = t.main.find("\\multiput(", at + 1)) {
+    char* end = nullptr;
+    const double x = std::strtod(t.main.c_str() + at + 11, &end);
+    const double y = std::strtod(end + 1, &end);
+    const double dx = std::strtod(end + 2, &end);
+    const double dy = std::strtod(end + 1, &end);
+    const double n = std::strtod(end + 4, nullptr);  // past "){\r\n"
+    if (dy == 0) dashed.push_back({x, x + n * dx, y});
+  }
+  // Each segment: a hollow one (dashed lines through its middle) shows its bore and its outer
+  // diameter, a solid one its diameter alone.
   double outer[4], bore[4] = {0, 0, 0, 0};
-  if (bore_to_56) {
-    // Segment 1 hollow: its mark gives the bore; segment 2 has segment 1's outer diameter.
-    bore[1] = mark[1];
-    outer[1] = outer[2] = mark[2];
-    outer[3] = mark[3];
-  } else if (bore_to_112) {
-    // Segments 1 and 2 hollow with one bore (segment 2's mark); outer D1 and D3.
-    outer[1] = mark[1];
-    bore[1] = bore[2] = mark[2];
-    outer[2] = outer[3] = mark[3];
-  } else {
-    for (int k = 1; k <= 3; ++k) outer[k] = mark[k];
+  for (int k = 1; k <= 3; ++k) {
+    std::vector<double> ys;
+    for (const Dashed& d : dashed) {
+      if (d.x1 < 56 * k - 28 && d.x2 > 56 * k - 28) ys.push_back(d.y);
+    }
+    std::vector<double>& m = marks_in[k];
+    std::sort(m.begin(), m.end());
+    const std::string seg = "segment " + std::to_string(k);
+    if (ys.empty()) {
+      if (m.size() != 1) return seg + ": one diameter expected";
+      outer[k] = m[0];
+      continue;
+    }
+    if (ys.size() != 2) return seg + ": a bore is two dashed lines";
+    if (m.size() != 2) return seg + " is hollow: its bore and its outer diameter expected";
+    bore[k] = std::fabs(ys[1] - ys[0]);
+    if (std::fabs(m[0] - bore[k]) > 0.011) return seg + ": the smaller mark is not the bore";
+    outer[k] = m[1];
   }
   const std::vector<double> cells = strength_check::RowNumbers(AnswersRow(t.answers));
   if (cells.size() != 7) return "seven cells expected";

@@ -186,6 +186,26 @@ TEST(SpatialStressStateTest, GoldenRows) {
   for (const Case& c : cases) EXPECT_EQ(AnswersRow(RunRow(kRow, {c.p}, 5).answers), c.row);
 }
 
+TEST(SpatialStressStateTest, TheHeadSaysTheCoefficientsAreThoseOfTheCharacteristicEquation) {
+  // J1 and J3 are printed with the invariants' opposite signs (J1 = -(sx + sy + sz)); the
+  // answers head names the equation whose coefficients they are, and the printed principal
+  // stresses are its roots.
+  const auto t = RunRow(kRow, {{1, 2, 3, 4, 5, 6, 7}});
+  const std::string equation = "$\\sigma^3+J_1\\sigma^2+J_2\\sigma+J_3=0$";
+  const std::size_t head = t.answers.find(equation);
+  ASSERT_NE(head, std::string::npos) << t.answers;
+  EXPECT_LT(head, t.answers.find("\\begin{tabular}"));
+  const auto c = strength_check::RowNumbers(AnswersRow(t.answers));
+  ASSERT_EQ(c.size(), 11u);
+  for (int i = 4; i <= 6; ++i) {
+    const double x = c[static_cast<std::size_t>(i)];
+    // Printed to 0.0005: the polynomial may miss zero by that times its slope.
+    const double slope = (3 * x + 2 * c[1]) * x + c[2];
+    EXPECT_NEAR(((x + c[1]) * x + c[2]) * x + c[3], 0, 0.0006 * std::fabs(slope) + 1e-9)
+        << "sigma " << i - 3;
+  }
+}
+
 TEST(SpatialStressStateTest, ZeroComponentDrawsNothing) {
   // P5 = 16: tau_xz = 0; the other shear stresses are -10 and -9.
   const auto t = RunRow(kRow, {{1, 2, 3, 4, 16, 6, 7}});

@@ -17,11 +17,12 @@ using strength_check::RunRow;
 
 constexpr int kRow = 16;
 
-// Elongation of each segment (mm, out[1..3]) of a bar with forces P (kN, upwards positive),
-// areas F (cm^2) and lengths l (m), standing on its support or hanging from it: N/(EA)
-// integrated along the bar with Simpson's rule (exact, N being linear within a segment).
-void Elongations(const double P[4], const double F[4], const double l[4], bool standing,
-                 double out[4]) {
+// Elongation of each segment (mm, out[1..3]) of a bar with forces P (kN, upwards positive)
+// acting on the sections at[1..3] (0 the bar's lower end, j the top of segment j), areas F
+// (cm^2) and lengths l (m), standing on its support or hanging from it: N/(EA) integrated
+// along the bar with Simpson's rule (exact, N being linear within a segment).
+void Elongations(const double P[4], const int at[4], const double F[4], const double l[4],
+                 bool standing, double out[4]) {
   const double gamma = 78;  // kN/m^3
   // Start of segment k along the bar, from the bottom, m.
   double start[5] = {0, 0, l[1], l[1] + l[2], l[1] + l[2] + l[3]};
@@ -44,12 +45,13 @@ void Elongations(const double P[4], const double F[4], const double l[4], bool s
   auto N = [&](int k, double y) {
     double n = 0;
     if (standing) {
-      // The free upper part: forces on the upper ends of segments k..3, minus its weight.
-      for (int j = k; j <= 3; ++j) n += P[j];
+      // The free upper part: the forces on the sections above segment k's inside, minus its
+      // weight.
+      for (int j = 1; j <= 3; ++j) n += at[j] >= k ? P[j] : 0;
       n -= weight(y, start[4]);
     } else {
-      // The free lower part: its weight, minus the forces on the lower ends of segments 1..k.
-      for (int j = 1; j <= k; ++j) n -= P[j];
+      // The free lower part: its weight, minus the forces on the sections below.
+      for (int j = 1; j <= 3; ++j) n -= at[j] < k ? P[j] : 0;
       n += weight(0, y);
     }
     return n;
@@ -62,9 +64,12 @@ void Elongations(const double P[4], const double F[4], const double l[4], bool s
 }
 
 // The printed elongations against those of the bar read back from the data text and the
-// arrows of the figure.
+// figure: each force acts on the section marked by a dot on the axis (segment boundaries at
+// heights 0, 25, 50, 75), its arrow starts or ends there and stops short of every other
+// section.
 std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
   double P[4], F[4], l[4];
+  int at[4];
   for (int k = 1; k <= 3; ++k) {
     const std::string d = std::to_string(k);
     P[k] = NumberAfter(t.main, "$P_" + d + "=");
@@ -72,10 +77,25 @@ std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
     l[k] = NumberAfter(t.main, "$l_" + d + "=", t.main.find("parbox{129pt}"));
   }
   const auto arrows = strength_check::Arrows(t.main);
+  const auto dots = strength_check::Dots(t.main);
   if (arrows.size() != 3) return "three force arrows expected";
+  if (dots.size() != 3) return "three points of application expected";
   for (int k = 1; k <= 3; ++k) {
-    if (arrows[k - 1].dx != 0 || std::fabs(arrows[k - 1].x - 22.5) > 1e-9) return "arrow off axis";
-    P[k] *= arrows[k - 1].dy;  // upwards positive
+    const auto& a = arrows[static_cast<std::size_t>(k - 1)];
+    const auto& dot = dots[static_cast<std::size_t>(k - 1)];
+    if (a.dx != 0 || std::fabs(a.x - 22.5) > 1e-9) return "arrow off axis";
+    if (std::fabs(dot.first - 22.5) > 1e-9 || std::fmod(dot.second, 25) != 0 || dot.second < 0 ||
+        dot.second > 75) {
+      return "point of application off the sections";
+    }
+    const double tail = a.y, head = a.y + a.dy * a.len;
+    if (tail != dot.second && head != dot.second)
+      return "arrow " + std::to_string(k) + " off its point";
+    const double far = tail == dot.second ? head : tail;
+    if (std::fabs(std::remainder(far, 25)) < 5)
+      return "arrow " + std::to_string(k) + " reaches a section";
+    at[k] = static_cast<int>(dot.second / 25);
+    P[k] *= a.dy;  // upwards positive
   }
   const bool standing = t.main.find("\\usebox{\\sosn}") != std::string::npos;
   const bool hanging = t.main.find("\\usebox{\\sosv}") != std::string::npos;
@@ -83,7 +103,7 @@ std::string CheckPrintedElongations(const testing_support::RunTexts& t) {
   const std::vector<double> cells = strength_check::RowNumbers(AnswersRow(t.answers));
   if (cells.size() != 5) return "five cells expected";
   double mm[4];
-  Elongations(P, F, l, standing, mm);
+  Elongations(P, at, F, l, standing, mm);
   double total = 0;
   for (int k = 1; k <= 3; ++k) {
     total += mm[k];
@@ -123,8 +143,12 @@ TEST(SteppedBarTensionTest, DerivedDataOverTheWholeSpace) {
               for (int p7 = 1; p7 <= 10; p7 += step) {
                 const auto v = DeriveSteppedBarTension(p1, p2, p3, p4, p5, p6, p7);
                 double P[4], F[4], l[4], mm[4];
-                for (int k = 1; k <= 3; ++k) P[k] = v.P[k], F[k] = v.F[k], l[k] = v.l[k];
-                Elongations(P, F, l, v.BottomSupport, mm);
+                int at[4];  // the section each force acts on, as the figure marks it
+                for (int k = 1; k <= 3; ++k) {
+                  P[k] = v.P[k], F[k] = v.F[k], l[k] = v.l[k];
+                  at[k] = v.BottomSupport ? k : k - 1;
+                }
+                Elongations(P, at, F, l, v.BottomSupport, mm);
                 for (int k = 1; k <= 3; ++k) {
                   ASSERT_NEAR(v.Elongation[k], mm[k], 1e-9)
                       << p1 << p2 << p3 << p4 << p5 << p6 << p7;

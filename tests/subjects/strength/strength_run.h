@@ -46,6 +46,9 @@ std::vector<Arrow> Arrows(const std::string& text);
 std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
                                                      const std::string& name);
 
+/// Every "\put(x,y){\circle*{d}}" dot of the text: the positions, in order.
+std::vector<std::pair<double, double>> Dots(const std::string& text);
+
 /// A point of a figure, in picture units.
 struct PicturePoint {
   double x = 0, y = 0;
