@@ -1,4 +1,6 @@
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -6,6 +8,7 @@
 #include "figures/supports.h"
 #include "subjects/ai/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/answers_split.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
 #include "toolkit/writers.h"
@@ -13,6 +16,11 @@
 namespace ai {
 
 namespace {
+
+/// The learning rate the Level 1 statement gives.
+constexpr double kLearningRate = 10;
+/// Items of the Level 1 answers (the error terms, then the weights into each neuron) a table.
+constexpr int kItemsPerTable = 2;
 
 double Logistic(double x) { return 1 / (1 + std::exp(-x)); }
 
@@ -101,10 +109,30 @@ void BeginBackPropagationProblem(SharedState& s) {
   s.ParboxWidth = 185;
   s.NodeGap = 5;
   SetBackPropLayout(s);
-  toolkit::AnsBeginTable(s, 4);
-  toolkit::AnsWrite(s,
-                    " & $\\delta_4\\cdot 10^{-4}$& $\\delta_1\\cdot 10^{-4}$& "
-                    "$\\delta_2\\cdot 10^{-4}$& $\\delta_3\\cdot 10^{-4}$ \\\\\\hline ");
+  const std::string delta_heads =
+      " & $\\delta_4\\cdot 10^{-4}$& $\\delta_1\\cdot 10^{-4}$& $\\delta_2\\cdot 10^{-4}$& "
+      "$\\delta_3\\cdot 10^{-4}$";
+  if (s.Level == 1) {
+    // The new weights after the cycle: sixteen numbers a variant, with the error terms too many
+    // for one table across the page, so two items (four columns each) a table.
+    std::vector<std::string> heads = {delta_heads.substr(1)};
+    for (int j = 1; j <= 4; ++j) {
+      std::string head;
+      for (int k = 0; k <= 3; ++k) {
+        head += "& $w'_{" + std::to_string(k) + std::to_string(j) + "}$";
+      }
+      heads.push_back(head);
+    }
+    toolkit::BeginSplitAnswers(s, heads, kItemsPerTable, "");
+    toolkit::AnsWriteLine(
+        s,
+        "{\\small Новые веса: $w'_{kj}$ --- вес связи от нейрона $k$ предыдущего слоя к "
+        "нейрону $j$ (номера нейронов $j$ --- красные на рисунке, входы $k$ --- слева "
+        "направо), $w'_{0j}$ --- вес смещения нейрона $j$.}\\par");
+  } else {
+    toolkit::AnsBeginTable(s, 4);
+    toolkit::AnsWrite(s, delta_heads + " \\\\\\hline ");
+  }
   if (s.Level == 1) {
     toolkit::WriteText(s,
                        " С коэффициентом обучения 10 найти новые веса сети после 1 цикла обучения. "
@@ -161,11 +189,30 @@ void WriteBackPropagationVariant(SharedState& s) {
   DrawNeuron(s, n, 7, true);
   toolkit::EndPicture(s);
 
-  toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
-  toolkit::AnsWriteLine(s, toolkit::FormatFixed(n.delta_out * 10000, 6, 0));
-  for (int h = 1; h <= 3; ++h) {
-    toolkit::AnsWriteLine(s, "&" + toolkit::FormatFixed(n.delta[h] * 10000, 6, 0));
+  if (s.Level != 1) {
+    toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
+    toolkit::AnsWriteLine(s, toolkit::FormatFixed(n.delta_out * 10000, 6, 0));
+    for (int h = 1; h <= 3; ++h) {
+      toolkit::AnsWriteLine(s, "&" + toolkit::FormatFixed(n.delta[h] * 10000, 6, 0));
+    }
+    return;
   }
+  std::vector<std::string> cells(5);
+  cells[0] = " & " + toolkit::FormatFixed(n.delta_out * 10000, 6, 0);
+  for (int h = 1; h <= 3; ++h) cells[0] += "&" + toolkit::FormatFixed(n.delta[h] * 10000, 6, 0);
+  // One step of gradient descent: each weight moves by the rate times the error term of the
+  // neuron it feeds times the value coming in along it (1 for a bias).
+  const auto moved = [](double w, double delta, double in) {
+    return "&" + toolkit::FormatFixed(w + kLearningRate * delta * in, 8, 4);
+  };
+  for (int h = 1; h <= 3; ++h) {
+    cells[h] = moved(n.w[0][h], n.delta[h], 1);
+    for (int k = 1; k <= 3; ++k) cells[h] += moved(n.w[k][h], n.delta[h], n.x[k]);
+  }
+  cells[4] = moved(n.b, n.delta_out, 1);
+  for (int h = 1; h <= 3; ++h) cells[4] += moved(n.u[h], n.delta_out, n.y[h]);
+  for (std::string& cell : cells) cell += "\r\n";
+  toolkit::AddSplitAnswersRow(s, toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)), cells);
 }
 
 }  // namespace ai

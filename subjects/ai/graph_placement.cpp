@@ -76,13 +76,15 @@ void BeginGraphPlacementProblem(SharedState& s) {
       "Качество размещения оценивается  суммой"
       "\\footnote{Генетические алгоритмы размещения и эволюционное моделирование изложены в "
       "учебных пособиях по методам искусственного интеллекта.}"
-      " $$L=\\sum_i^5\\sum_j^5 d_{ij}a_{ij},$$ где $d_{ij}$ --- расстояние (в ребрах) по линейке "
+      " $$L=\\sum_{i=1}^{4}\\sum_{j=i+1}^{5} d_{ij}a_{ij},$$ где $d_{ij}$ --- расстояние (в "
+      "ребрах) по линейке "
       "между вершинами $v_i$ и $v_j$, $a_{ij}$ --- соответствующий элемент матрицы смежности (0 "
       "или 1).");
   toolkit::WriteLine(s,
                      " На каждом этапе $k=1,2,3$ эволюции на хромосому $h_i=[v_1,v_2,...,v_5]$ с "
                      "лучшим качеством действует оператор мутации $R_k$ инверсионного типа, ");
-  toolkit::WriteLine(s, " генерирующий хромосому $h'_i=[v_1,v_2,...,v_k,v_5,...,v_{k+1}]$. ");
+  // Displayed: in the running text the bracket is wider than what is left of the line.
+  toolkit::WriteLine(s, " генерирующий хромосому $$h'_i=[v_1,v_2,...,v_k,v_5,...,v_{k+1}].$$ ");
   toolkit::WriteLine(s,
                      " Хромосома с худшим качеством удаляется из популяции. Найти min$L$. При "
                      "равных качествах хромосом предпочтение отдается хромосоме с меньшим "
@@ -135,8 +137,11 @@ void WriteGraphPlacementVariant(SharedState& s) {
   }
   toolkit::AnsWriteTextNumber(s, "&", q[m], " ");
   const Chromosome& best = h[m];
-  toolkit::AnsWriteTextNumber(s, "&", best[1], " ");
-  for (int i = 2; i <= 5; ++i) toolkit::AnsWriteTextNumber(s, "-", best[i], " ");
+  // Written as the statement writes a chromosome: a dash between vertex numbers reads as a
+  // minus sign.
+  std::string seq = "&[" + std::to_string(best[1]);
+  for (int i = 2; i <= 5; ++i) seq += ", " + std::to_string(best[i]);
+  toolkit::AnsWrite(s, seq + "] ");
 }
 
 }  // namespace ai

@@ -168,7 +168,7 @@ SemiAxes WriteEllipseStatement(SharedState& s, int kind) {
   // Without foci in the data, a point and a ratio or parameter fit one ellipse with its foci
   // on Ox and another with them on Oy: the statement says which.
   if (kind == 7 || kind == 8 || kind == 9 || kind == 13 || kind == 14) {
-    WriteText(s, " Центр эллипса совпадает с началом координат, фокусы лежат на оси $Ox$.");
+    WriteText(s, " Центр эллипса в начале координат, фокусы на оси $Ox$.");
   } else if (kind == 11) {
     WriteText(s, " Центр эллипса совпадает с началом координат.");
   }

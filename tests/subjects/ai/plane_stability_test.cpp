@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "subjects/ai/ai_run.h"
+#include "tests/support/polynomial_terms.h"
 
 namespace {
 
@@ -105,43 +106,18 @@ void Normalise(std::vector<long long>& c) {
   }
 }
 
-/// The coefficients of a printed polynomial "-10 x^2 +4 y^2 -5 x -3 y +12" by monomial ("x^2",
-/// "y^2", "x", "y", "" for the constant); blanks ignored; ok is false on an unreadable term or
-/// a leading "+".
-struct Curve {
-  std::map<std::string, long long> coef;
-  bool ok = true;
-  long long Get(const std::string& m) const { return coef.count(m) ? coef.at(m) : 0; }
-};
+using Curve = testing_support::PolynomialTerms;
 
+/// The printed curve "3 x^2 +44 y +400=0"; not ok with a leading "+" or a monomial other than
+/// x^2, y^2, x, y and the constant.
 Curve ReadCurve(const std::string& text) {
-  std::string t;
-  for (char ch : text) {
-    if (ch != ' ') t += ch;
-  }
-  Curve out;
-  if (t.empty() || t[0] == '+') out.ok = false;
-  std::size_t i = 0;
-  while (i < t.size()) {
-    long long sign = 1;
-    if (t[i] == '+' || t[i] == '-') sign = t[i++] == '-' ? -1 : 1;
-    long long value = 1;
-    bool digits = false;
-    if (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-      value = 0;
-      while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-        value = value * 10 + (t[i++] - '0');
-      }
-      digits = true;
-    }
-    std::string monomial;
-    while (i < t.size() && t[i] != '+' && t[i] != '-') monomial += t[i++];
-    if ((monomial.empty() && !digits) || out.coef.count(monomial) != 0) out.ok = false;
+  Curve out = testing_support::ReadPolynomialTerms(text);
+  if (out.leading_plus) out.ok = false;
+  for (const auto& [monomial, c] : out.coef) {
     if (monomial != "" && monomial != "x^2" && monomial != "y^2" && monomial != "x" &&
         monomial != "y") {
       out.ok = false;
     }
-    out.coef[monomial] = sign * value;
   }
   return out;
 }
@@ -295,7 +271,7 @@ TEST(PlaneStabilityTest, CurveAndKindFollowFromThePrintedSystem) {
     ASSERT_EQ(cells[1].substr(0, 1), "$") << where;
     const std::size_t eq = cells[1].find("=0$");
     ASSERT_NE(eq, std::string::npos) << where;
-    const Curve curve = ReadCurve(cells[1].substr(1, eq - 1));
+    const Curve curve = ReadCurve(cells[1]);
     ASSERT_TRUE(curve.ok) << where;
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(curve.Get(names[i]), c[i]) << names[i] << where;
     ASSERT_FALSE(cells[2].empty()) << where;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "subjects/algebra/algebra_check.h"
+#include "tests/support/polynomial_terms.h"
 
 // Rows 20 and 22: the printed equation of the curve is read back term by term; the type, the
 // semi-axes or parameter, and the centre are found again from its invariants and its
@@ -24,54 +25,11 @@ std::string Where(const Params& p) {
   return w;
 }
 
-// The coefficients of the printed "...=0" by monomial ("x^2", "xy", "\sqrt{3}xy", "" for the
-// constant term); blanks, line ends and "$" are ignored. ok is false when a term is unreadable.
-struct Terms {
-  std::map<std::string, long long> coef;
-  bool ok = true;
-};
+using Terms = testing_support::PolynomialTerms;
 
-Terms ReadTerms(const std::string& text) {
-  std::string t;
-  for (char ch : text) {
-    if (ch != ' ' && ch != '\r' && ch != '\n' && ch != '$') t += ch;
-  }
-  Terms out;
-  const std::size_t eq = t.find("=0");
-  if (eq == std::string::npos) {
-    out.ok = false;
-    return out;
-  }
-  t.resize(eq);
-  std::size_t i = 0;
-  while (i < t.size()) {
-    long long sign = 1;
-    if (t[i] == '+' || t[i] == '-') {
-      sign = t[i] == '-' ? -1 : 1;
-      ++i;
-    }
-    long long value = 1;
-    bool digits = false;
-    if (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-      value = 0;
-      while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-        value = value * 10 + (t[i++] - '0');
-      }
-      digits = true;
-    }
-    std::string monomial;
-    while (i < t.size() && t[i] != '+' && t[i] != '-') monomial += t[i++];
-    if (monomial.empty() && !digits) out.ok = false;
-    if (out.coef.count(monomial) != 0) out.ok = false;
-    out.coef[monomial] = sign * value;
-  }
-  return out;
-}
+Terms ReadTerms(const std::string& text) { return testing_support::ReadPolynomialTerms(text); }
 
-long long Get(const Terms& t, const std::string& m) {
-  const auto it = t.coef.find(m);
-  return it == t.coef.end() ? 0 : it->second;
-}
+long long Get(const Terms& t, const std::string& m) { return t.Get(m); }
 
 // Row 20: the invariants of the printed equation against the named curve and its semi-axes
 // (a real, b imaginary for the hyperbola) or parameter.
