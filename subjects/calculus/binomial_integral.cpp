@@ -135,6 +135,16 @@ std::string Root(int n) {
   return r * r == n ? Num(r) : "\\sqrt{" + Num(n) + "}";
 }
 
+// sqrt(n/d) as printed: the root taken where n/d reduced is a square of a fraction.
+std::string RootOfFrac(int n, int d) {
+  const int g = std::gcd(n, d);
+  n /= g, d /= g;
+  const int rn = static_cast<int>(std::lround(std::sqrt(n)));
+  const int rd = static_cast<int>(std::lround(std::sqrt(d)));
+  if (rn * rn == n && rd * rd == d) return Frac(rn, rd);
+  return "\\sqrt{" + Frac(n, d) + "}";
+}
+
 // Item 4: a root of the full quadratic x^2 + p x + q. With R the root, every kind reduces to
 // R and L = ln(2x + p + 2R), the antiderivative of 1/R.
 void WriteQuadraticRootItem(SharedState& s) {
@@ -148,7 +158,8 @@ void WriteQuadraticRootItem(SharedState& s) {
       // R/x = R'/2 + (p/2)/R + q/(xR); the last by x = 1/t.
       WriteText2NumbersLn(s, "\\frac{\\sqrt{x^2+", p, "x+", q, "}}{x}\\ dx");
       AnsWrite(s, root + "+" + Coef(p, 2) + log + "-" + Coef(Root(q)) + "\\ln\\frac{" + Num(2 * q) + "+" +
-                      Num(p) + "x+" + Root(4 * q) + root + "}{x}");
+                      Num(p) + "x+" + (Root(q).find("\\sqrt") == std::string::npos ? Root(4 * q) : "2" + Root(q)) +
+                      root + "}{x}");
       break;
     case 2: {
       WriteText2NumbersLn(s, "\\sqrt{x^2+", p, "x+", q, "}\\ dx");
@@ -192,17 +203,22 @@ void WriteIrrationalityItem(SharedState& s) {
       const int d = a - b, k = a + b, e = std::abs(d);
       const std::string t = "\\sqrt{" + na + "x+1}", u = "\\sqrt{" + nb + "x-1}";
       if (d > 0) {
-        const std::string inner = "\\sqrt{" + Frac(d, k) + "}";
-        AnsWrite(s, Coef(2, d) + "\\left(" + t + "-" + u + "-\\sqrt{" + Frac(k, d) +
-                        "}\\left(\\arctg\\left(" + inner + t + "\\right)-\\arctg\\left(" + inner +
+        const std::string inner = Coef(RootOfFrac(d, k));
+        AnsWrite(s, Coef(2, d) + "\\left(" + t + "-" + u + "-" + Coef(RootOfFrac(k, d)) +
+                        "\\left(\\arctg\\left(" + inner + t + "\\right)-\\arctg\\left(" + inner +
                         u + "\\right)\\right)\\right)");
       } else {
-        const std::string rk = Root(k), re = Root(e);
+        const std::string rk = Root(k), re = Coef(Root(e));
+        // (1/2) sqrt(k/e), one number where the root comes out whole.
+        const std::string root = RootOfFrac(k, e);
+        const std::string half = root.find("\\sqrt") == std::string::npos
+                                     ? RootOfFrac(k, 4 * e)
+                                     : "\\frac{1}{2}" + root;
         const auto log = [&](const std::string& r) {
           return "\\ln\\frac{" + rk + "+" + re + r + "}{" + rk + "-" + re + r + "}";
         };
-        AnsWrite(s, Coef(2, e) + "\\left(" + u + "-" + t + "+\\frac{1}{2}\\sqrt{" + Frac(k, e) +
-                        "}\\left(" + log(t) + "-" + log(u) + "\\right)\\right)");
+        AnsWrite(s, Coef(2, e) + "\\left(" + u + "-" + t + "+" + Coef(half) +
+                        "\\left(" + log(t) + "-" + log(u) + "\\right)\\right)");
       }
       break;
     }

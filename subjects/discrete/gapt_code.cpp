@@ -1,3 +1,4 @@
+#include <string>
 #include <vector>
 
 #include "figures/lines.h"
@@ -135,8 +136,12 @@ void WriteGaptCodeVariant(SharedState& s, int mode) {
   } else {
     for (int v : code) toolkit::WriteTextNumberLn(s, "", v, ",");
     toolkit::WriteTextNumberLn(s, " ", 3, " ");
+    // No table row carries the student's name here: the caption does, as a table row would.
+    const std::string student =
+        s.StudentsMode ? " " + s.StudentNames[s.VariantIndex + 1] : std::string();
     toolkit::AnsWriteTextNumberLn(s, "\\parbox[b]{100pt}{\\scriptsize\\rule{0pt}{14pt}",
-                                  toolkit::PrintedVariantNumber(s), "\\\\{\\unitlength=0.7pt%");
+                                  toolkit::PrintedVariantNumber(s),
+                                  student + "\\\\{\\unitlength=0.7pt%");
     {
       const DrawIntoAnswers into_answers(s);
       DrawGaptTree(s, tree);

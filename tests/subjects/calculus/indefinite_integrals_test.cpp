@@ -73,7 +73,7 @@ std::vector<double> PointsInNarrowDomains(const std::string& integrand) {
     while (end < integrand.size() && std::isdigit(static_cast<unsigned char>(integrand[end]))) ++end;
     if (end == p + 4 || integrand.compare(end, 2, "x)") != 0) continue;
     const double b = std::stod(integrand.substr(p + 4, end - p - 4));
-    for (double t : {-0.041, -0.023, -0.011, 0.003, 0.017, 0.037}) points.push_back(std::exp(t) / b);
+    for (double t : {-0.041, -0.023, -0.011, -0.004, 0.003, 0.009, 0.017, 0.037}) points.push_back(std::exp(t) / b);
   }
   return points;
 }

@@ -33,6 +33,13 @@ TEST(GaptCode, GoldenVariants) {
             0u)
       << answers;
   EXPECT_EQ(discrete_check::ReadCircles(answers, "{\\circle{ 3}}").size(), 10u);
+  // In students mode the caption names the student, as the row of a table would.
+  RowRunner named(25, 1, true);
+  for (int v = 1; v <= 4; ++v) named.State().StudentNames[v] = "Student " + std::to_string(v);
+  answers = named.RunVariant({1, 1, 1, 1, 1, 1, 1}).second;
+  const std::string student = named.State().StudentNames[named.State().VariantIndex + 1];
+  ASSERT_EQ(student.rfind("Student ", 0), 0u);
+  EXPECT_NE(answers.find("{14pt}1 " + student + "\\\\{"), std::string::npos) << answers;
 }
 
 // The Gapt code of the tree drawn in text (markers, bars, the ringed root), by the definition:
