@@ -180,12 +180,17 @@ void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
   // The first draws at every Level, Level by Level: most rows print alike at many Levels,
   // and those are looked at once (the first of them stands for them all).
   const std::size_t n = draws.size();
-  std::vector<int> watched;                  // one Level of each way of printing
-  std::vector<std::vector<Text>> first;      // first[c][i]: variant i + 1 at watched[c]
+  std::vector<int> watched;              // one Level of each way of printing
+  std::vector<std::vector<Text>> first;  // first[c][i]: variant i + 1 at watched[c]
   for (int level : levels) {
     std::vector<Text> texts(n);
     for (std::size_t i = 0; i < n; ++i) texts[i] = print(level, static_cast<int>(i) + 1, draws[i]);
     if (std::find(first.begin(), first.end(), texts) != first.end()) continue;
+    // A Level at which no draw prints (the row refuses it) is no Level a draw can serve, and
+    // looking for one would cost every variant all its tries.
+    const bool any =
+        std::any_of(texts.begin(), texts.end(), [](const Text& x) { return x.has_value(); });
+    if (!any && !watched.empty()) continue;
     watched.push_back(level);
     first.push_back(std::move(texts));
   }
