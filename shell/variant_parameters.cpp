@@ -315,45 +315,50 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
     int begun = 0;
   };
   auto probes = std::make_shared<Probes>();
-  auto settings = std::make_shared<SharedState>();
-  settings->SubjectIndex = s.SubjectIndex;
-  settings->ProblemNumber = s.ProblemNumber;
-  settings->FirstNumber = s.FirstNumber;
-  settings->VariantCount = s.VariantCount;
-  settings->SetNumber = s.SetNumber;
-  settings->DocumentMode = s.DocumentMode;
-  settings->TicketMode = s.TicketMode;
-  settings->AnswersOn = s.AnswersOn;
-  settings->TicketProblemOn = s.TicketProblemOn;
-  settings->TextHeight = s.TextHeight;
-  settings->DeterminantMode = s.DeterminantMode;
-  settings->ParameterRanges = s.ParameterRanges;
-  return [probes, settings, &table](int level, int v, const std::array<int, 7>& p) {
+  // What a probe takes from the Start's state: the row, the set and the run flags.
+  struct Settings {
+    decltype(s.SubjectIndex) SubjectIndex;
+    decltype(s.ProblemNumber) ProblemNumber;
+    decltype(s.FirstNumber) FirstNumber;
+    decltype(s.VariantCount) VariantCount;
+    decltype(s.SetNumber) SetNumber;
+    decltype(s.DocumentMode) DocumentMode;
+    decltype(s.TicketMode) TicketMode;
+    decltype(s.AnswersOn) AnswersOn;
+    decltype(s.TicketProblemOn) TicketProblemOn;
+    decltype(s.TextHeight) TextHeight;
+    decltype(s.DeterminantMode) DeterminantMode;
+    decltype(s.ParameterRanges) ParameterRanges;
+  };
+  auto from = std::make_shared<const Settings>(
+      Settings{s.SubjectIndex, s.ProblemNumber, s.FirstNumber, s.VariantCount, s.SetNumber,
+               s.DocumentMode, s.TicketMode, s.AnswersOn, s.TicketProblemOn, s.TextHeight,
+               s.DeterminantMode, s.ParameterRanges});
+  return [probes, from, &table](int level, int v, const std::array<int, 7>& p) {
     if (level < 1 || level > kLevelCount) level = 1;
     auto& probe = probes->at[static_cast<std::size_t>(level)];
-    const SharedState& from = *settings;
     if (!probe) {
       // Heap: the state is large.
       probe = std::make_unique<SharedState>();
       figures::ResetDrawingState(*probe);
-      probe->SubjectIndex = from.SubjectIndex;
-      probe->ProblemNumber = from.ProblemNumber;
-      probe->FirstNumber = from.FirstNumber;
-      probe->VariantCount = from.VariantCount;
-      probe->SetNumber = from.SetNumber;
-      probe->DocumentMode = from.DocumentMode;
-      probe->AnswersOn = from.AnswersOn;
-      probe->TicketProblemOn = from.TicketProblemOn;
-      probe->TextHeight = from.TextHeight;
-      probe->DeterminantMode = from.DeterminantMode;
-      probe->ParameterRanges = from.ParameterRanges;
+      probe->SubjectIndex = from->SubjectIndex;
+      probe->ProblemNumber = from->ProblemNumber;
+      probe->FirstNumber = from->FirstNumber;
+      probe->VariantCount = from->VariantCount;
+      probe->SetNumber = from->SetNumber;
+      probe->DocumentMode = from->DocumentMode;
+      probe->AnswersOn = from->AnswersOn;
+      probe->TicketProblemOn = from->TicketProblemOn;
+      probe->TextHeight = from->TextHeight;
+      probe->DeterminantMode = from->DeterminantMode;
+      probe->ParameterRanges = from->ParameterRanges;
       probes->begun = 0;
     }
     SharedState& st = *probe;
     if (probes->begun != level) {
       // A begin entry may lower Level or switch TicketMode on: each begins from the Start's.
       st.Level = level;
-      st.TicketMode = from.TicketMode;
+      st.TicketMode = from->TicketMode;
       st.WriteCramerRows = true;
       st.AnsTableOpen = false;
       st.Ans2TableOpen = false;
