@@ -180,12 +180,17 @@ void RedrawRepeatedVariants(const SharedState& s, ParameterDraws& draws,
   // The first draws at every Level, Level by Level: most rows print alike at many Levels,
   // and those are looked at once (the first of them stands for them all).
   const std::size_t n = draws.size();
-  std::vector<int> watched;                  // one Level of each way of printing
-  std::vector<std::vector<Text>> first;      // first[c][i]: variant i + 1 at watched[c]
+  std::vector<int> watched;              // one Level of each way of printing
+  std::vector<std::vector<Text>> first;  // first[c][i]: variant i + 1 at watched[c]
   for (int level : levels) {
     std::vector<Text> texts(n);
     for (std::size_t i = 0; i < n; ++i) texts[i] = print(level, static_cast<int>(i) + 1, draws[i]);
     if (std::find(first.begin(), first.end(), texts) != first.end()) continue;
+    // A Level at which no draw prints (the row refuses it) is no Level a draw can serve, and
+    // looking for one would cost every variant all its tries.
+    const bool any =
+        std::any_of(texts.begin(), texts.end(), [](const Text& x) { return x.has_value(); });
+    if (!any && !watched.empty()) continue;
     watched.push_back(level);
     first.push_back(std::move(texts));
   }
@@ -310,45 +315,50 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
     int begun = 0;
   };
   auto probes = std::make_shared<Probes>();
-  auto settings = std::make_shared<SharedState>();
-  settings->SubjectIndex = s.SubjectIndex;
-  settings->ProblemNumber = s.ProblemNumber;
-  settings->FirstNumber = s.FirstNumber;
-  settings->VariantCount = s.VariantCount;
-  settings->SetNumber = s.SetNumber;
-  settings->DocumentMode = s.DocumentMode;
-  settings->TicketMode = s.TicketMode;
-  settings->AnswersOn = s.AnswersOn;
-  settings->TicketProblemOn = s.TicketProblemOn;
-  settings->TextHeight = s.TextHeight;
-  settings->DeterminantMode = s.DeterminantMode;
-  settings->ParameterRanges = s.ParameterRanges;
-  return [probes, settings, &table](int level, int v, const std::array<int, 7>& p) {
+  // What a probe takes from the Start's state: the row, the set and the run flags.
+  struct Settings {
+    decltype(s.SubjectIndex) SubjectIndex;
+    decltype(s.ProblemNumber) ProblemNumber;
+    decltype(s.FirstNumber) FirstNumber;
+    decltype(s.VariantCount) VariantCount;
+    decltype(s.SetNumber) SetNumber;
+    decltype(s.DocumentMode) DocumentMode;
+    decltype(s.TicketMode) TicketMode;
+    decltype(s.AnswersOn) AnswersOn;
+    decltype(s.TicketProblemOn) TicketProblemOn;
+    decltype(s.TextHeight) TextHeight;
+    decltype(s.DeterminantMode) DeterminantMode;
+    decltype(s.ParameterRanges) ParameterRanges;
+  };
+  auto from = std::make_shared<const Settings>(
+      Settings{s.SubjectIndex, s.ProblemNumber, s.FirstNumber, s.VariantCount, s.SetNumber,
+               s.DocumentMode, s.TicketMode, s.AnswersOn, s.TicketProblemOn, s.TextHeight,
+               s.DeterminantMode, s.ParameterRanges});
+  return [probes, from, &table](int level, int v, const std::array<int, 7>& p) {
     if (level < 1 || level > kLevelCount) level = 1;
     auto& probe = probes->at[static_cast<std::size_t>(level)];
-    const SharedState& from = *settings;
     if (!probe) {
       // Heap: the state is large.
       probe = std::make_unique<SharedState>();
       figures::ResetDrawingState(*probe);
-      probe->SubjectIndex = from.SubjectIndex;
-      probe->ProblemNumber = from.ProblemNumber;
-      probe->FirstNumber = from.FirstNumber;
-      probe->VariantCount = from.VariantCount;
-      probe->SetNumber = from.SetNumber;
-      probe->DocumentMode = from.DocumentMode;
-      probe->AnswersOn = from.AnswersOn;
-      probe->TicketProblemOn = from.TicketProblemOn;
-      probe->TextHeight = from.TextHeight;
-      probe->DeterminantMode = from.DeterminantMode;
-      probe->ParameterRanges = from.ParameterRanges;
+      probe->SubjectIndex = from->SubjectIndex;
+      probe->ProblemNumber = from->ProblemNumber;
+      probe->FirstNumber = from->FirstNumber;
+      probe->VariantCount = from->VariantCount;
+      probe->SetNumber = from->SetNumber;
+      probe->DocumentMode = from->DocumentMode;
+      probe->AnswersOn = from->AnswersOn;
+      probe->TicketProblemOn = from->TicketProblemOn;
+      probe->TextHeight = from->TextHeight;
+      probe->DeterminantMode = from->DeterminantMode;
+      probe->ParameterRanges = from->ParameterRanges;
       probes->begun = 0;
     }
     SharedState& st = *probe;
     if (probes->begun != level) {
       // A begin entry may lower Level or switch TicketMode on: each begins from the Start's.
       st.Level = level;
-      st.TicketMode = from.TicketMode;
+      st.TicketMode = from->TicketMode;
       st.WriteCramerRows = true;
       st.AnsTableOpen = false;
       st.Ans2TableOpen = false;

@@ -182,15 +182,17 @@ TEST_P(DistinctVariantsTest, ANewSetOf40PrintsAsManyDifferentProblemsAsTheRowHol
       }
       EXPECT_EQ(distinct.size(), std::min<std::size_t>(40, space)) << who;
       if (space < 40) {
-        EXPECT_EQ(NearestRepeat(bodies), distinct.size()) << who << ": repeats nearer than the space";
+        EXPECT_EQ(NearestRepeat(bodies), distinct.size())
+            << who << ": repeats nearer than the space";
       }
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTab, DistinctVariantsTest, ::testing::Range(1, 10),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                           return std::string(shell::SubjectLetters[static_cast<std::size_t>(info.param - 1)]);
-                         });
+std::string TabName(const ::testing::TestParamInfo<int>& info) {
+  return std::string(shell::SubjectLetters[static_cast<std::size_t>(info.param - 1)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTab, DistinctVariantsTest, ::testing::Range(1, 10), TabName);
 
 }  // namespace
