@@ -53,7 +53,9 @@ void PutLabel(Figure& f, std::string_view s, double x, double y) {
 std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, double height,
                                               double reach) {
   // A little air around each box: the widths are estimates.
-  constexpr double kAir = 0.75;
+  const double kAir = 0.75 / unit_;
+  width /= unit_;
+  height /= unit_;
   auto clear = [&](double px, double py) {
     for (const Box& b : boxes_) {
       if (px < b.x1 + kAir && b.x0 < px + width + kAir && py < b.y1 + kAir &&
@@ -75,7 +77,7 @@ std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, 
     }
   }
   // Depth of descenders and subscripts below the reference point.
-  boxes_.push_back({at.first, at.second - 2, at.first + width, at.second + height});
+  boxes_.push_back({at.first, at.second - 2 / unit_, at.first + width, at.second + height});
   return at;
 }
 

@@ -29,6 +29,9 @@ void PutLabel(Figure& f, std::string_view s, double x, double y);
 /// the labels before it (boxes estimated from the characters at the label's font size).
 class LabelSpacing {
  public:
+  /// Label sizes are in points; coordinates in picture units of `unit_pt` points each.
+  explicit LabelSpacing(double unit_pt = 1) : unit_(unit_pt) {}
+
   /// The point nearest (x, y) (moving up or down first, then sideways, by whole points up to
   /// `reach`) at which a label `width` x `height` with its reference point at the lower left
   /// clears every box recorded so far, or (x, y) when none does; the box there is recorded.
@@ -39,6 +42,7 @@ class LabelSpacing {
   struct Box {
     double x0, y0, x1, y1;
   };
+  double unit_;
   std::vector<Box> boxes_;
 };
 
