@@ -330,7 +330,7 @@ void WriteTwoCylinderFrictionVariant(SharedState& s) {
   s.PointX[3] = 0;
   s.PointY[3] = 0;
   WriteLine(s, "\\par\\unitlength=1.3pt ");
-  BeginPicture(s, 90, 70, -35, 0);
+  BeginPicture(s, 110, 73, -18, -3);
   DrawTwoCylinderScheme(s, d);
   SetLineWidth(s, 8);
   DrawBar(s, 1, 2);
