@@ -50,6 +50,73 @@ void PutLabel(Figure& f, std::string_view s, double x, double y) {
   PutTextLn(f, "{\\scriptsize " + f.LabelStyle + "{" + std::string(s) + "}}", x, y);
 }
 
+std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, double height,
+                                              double reach) {
+  // A little air around each box: the widths are estimates.
+  const double kAir = 0.75 / unit_;
+  width /= unit_;
+  height /= unit_;
+  auto clear = [&](double px, double py) {
+    for (const Box& b : boxes_) {
+      if (px < b.x1 + kAir && b.x0 < px + width + kAir && py < b.y1 + kAir &&
+          b.y0 < py + height + kAir)
+        return false;
+    }
+    return true;
+  };
+  std::pair<double, double> at{x, y};
+  bool found = clear(x, y);
+  for (int d = 1; !found && d <= reach; ++d) {
+    for (const auto& [dx, dy] :
+         {std::pair{0, -d}, std::pair{0, d}, std::pair{-d, 0}, std::pair{d, 0}}) {
+      if (clear(x + dx, y + dy)) {
+        at = {x + dx, y + dy};
+        found = true;
+        break;
+      }
+    }
+  }
+  // Depth of descenders and subscripts below the reference point.
+  boxes_.push_back({at.first, at.second - 2 / unit_, at.first + width, at.second + height});
+  return at;
+}
+
+double LabelWidth(std::string_view s, double size) {
+  double em = 0;
+  double factor = 1;  // sub- and superscripts are smaller
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '\\') {
+      std::size_t j = i + 1;
+      while (j < s.size() && ((s[j] >= 'a' && s[j] <= 'z') || (s[j] >= 'A' && s[j] <= 'Z'))) ++j;
+      const std::string_view name = s.substr(i + 1, j - i - 1);
+      if (name == "circ") {
+        em += 0.5 * factor;
+      } else if (name.size() > 1 && name != "vec" && name != "bar" && name != "rm" &&
+                 name != "mathrm" && name != "scriptsize" && name != "small") {
+        em += 0.6 * factor;  // a Greek letter or a symbol
+      }
+      i = j > i + 1 ? j - 1 : j;
+    } else if (c == '^' || c == '_') {
+      factor = 0.7;
+    } else if (c == '$' || c == '{' || c == '}' || c == ' ' || c == '~') {
+      if (c == '}' || c == '$') factor = 1;
+    } else if (static_cast<unsigned char>(c) >= 0x80) {
+      if ((static_cast<unsigned char>(c) & 0xC0) == 0xC0) em += 0.6 * factor;
+    } else {
+      em += (c >= 'A' && c <= 'Z' ? 0.75 : (c == '.' || c == ',' ? 0.28 : 0.5)) * factor;
+      if (factor < 1 && i > 0 && (s[i - 1] == '^' || s[i - 1] == '_')) factor = 1;
+    }
+  }
+  return em * size;
+}
+
+void PutLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
+                   double reach) {
+  const auto [px, py] = placed.Clear(x, y, LabelWidth(s, 8), 7, reach);
+  PutLabel(f, s, px, py);
+}
+
 void PutBox(Figure& f, std::string_view name, double x, double y) {
   PutText(f, "{\\usebox{\\" + std::string(name) + "}}", x, y);
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "figures/figure_state.h"
 
@@ -23,6 +25,34 @@ void PutScriptLabel(Figure& f, std::string_view s, double x, double y);
 void PutBlueLabel(Figure& f, std::string_view s, double x, double y);
 /// "{\scriptsize " LabelStyle "{" s "}}", then a line end.
 void PutLabel(Figure& f, std::string_view s, double x, double y);
+/// The labels of one picture placed so far, for drawings that keep each new label clear of
+/// the labels before it (boxes estimated from the characters at the label's font size).
+class LabelSpacing {
+ public:
+  /// Label sizes are in points; coordinates in picture units of `unit_pt` points each.
+  explicit LabelSpacing(double unit_pt = 1) : unit_(unit_pt) {}
+
+  /// The point nearest (x, y) (moving up or down first, then sideways, by whole points up to
+  /// `reach`) at which a label `width` x `height` with its reference point at the lower left
+  /// clears every box recorded so far, or (x, y) when none does; the box there is recorded.
+  std::pair<double, double> Clear(double x, double y, double width, double height,
+                                  double reach = 12);
+
+ private:
+  struct Box {
+    double x0, y0, x1, y1;
+  };
+  double unit_;
+  std::vector<Box> boxes_;
+};
+
+/// Approximate width in points of label text s (TeX source, math or text) at font size `size`.
+double LabelWidth(std::string_view s, double size);
+
+/// PutLabel at the point LabelSpacing::Clear gives for the label's scriptsize box.
+void PutLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
+                   double reach = 12);
+
 /// "{\usebox{\" name "}}".
 void PutBox(Figure& f, std::string_view name, double x, double y);
 /// Answers file: "{\usebox{\" name "}}".

@@ -73,7 +73,10 @@ void DrawVariantGraphSmall(SharedState& s, int n) {
     s.PointX[k + 1] = x_of(k, 24);
     s.PointY[k + 1] = y_of(k, 24);
   }
-  toolkit::BeginPicture(s, 63, 63, -15, 0);
+  // The vertex numbers stand 6 outside the ring of radius 24 (their boxes reach from -7 to
+  // about 58 across and from -8 to 58 upwards): the picture holds them, so that the number
+  // of the lowest vertex stays off the line under the figure.
+  toolkit::BeginPicture(s, 74, 68, -9, -9);
   toolkit::WriteText(s, "\\Red{");
   for (int i = 1; i <= n; ++i) figures::DrawNodeMarker(s, i);
   toolkit::WriteText(s, "}");

@@ -167,17 +167,19 @@ struct DrawnForces {
 };
 
 // The force at point i (1: F at A, 2: P at B), drawn along the direction after code P1 (P2).
-void DrawFourLinkForce(SharedState& s, const FourLinkData& d, int i, DrawnForces& forces) {
+void DrawFourLinkForce(SharedState& s, const FourLinkData& d, int i, DrawnForces& forces,
+                       figures::LabelSpacing& placed) {
   const int code = i == 1 ? s.P1 : s.P2;
   const Direction step = DirectionOf(code >= 4 ? 1 : code + 1);
   const std::string letter = i == 1 ? "F" : "P";
   const double x = s.PointX[i], y = s.PointY[i];
   if (step.dx == 0 && step.dy == -1) {
     figures::DrawThickRedVector(s, 0, -1, x, y + 22, 22);
-    figures::PutLabel(s, "$\\vec " + letter + "$", x + 1, y + 16);
+    figures::PutLabelClear(s, placed, "$\\vec " + letter + "$", x + 1, y + 16);
   } else {
     figures::DrawThickRedVector(s, step.dx, step.dy, x, y, 20);
-    figures::PutLabel(s, "$\\vec " + letter + " $", x + 20 * step.dx + 1, y + 20 * step.dy + 2);
+    figures::PutLabelClear(s, placed, "$\\vec " + letter + " $", x + 20 * step.dx + 1,
+                           y + 20 * step.dy + 2);
   }
   const double f = i == 1 ? d.force_a : d.force_b;
   if (i == 1) {
@@ -361,7 +363,13 @@ void DrawCouplerWithJog(SharedState& s) {
 
 void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode, DrawnForces& forces) {
   toolkit::WriteLine(s, "\\par");
-  toolkit::BeginPicture(s, s.RangeX * s.Scale + 5, 110, -11, -15);
+  // Each letter and value moves the least that keeps it clear of those before it.
+  figures::LabelSpacing placed;
+  // The statics mode's force arrows (20 long, with their letters) may leave A and B to the
+  // left and upwards: its picture reaches further on those sides.
+  const bool forces_drawn = mode == kStaticsMode;
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + (forces_drawn ? 44 : 33), forces_drawn ? 124 : 110,
+                        forces_drawn ? -22 : -11, -15);
   figures::SetLineWidth(s, 10);
   figures::DrawBar(s, kA, kO);
   figures::DrawBar(s, kB, kD);
@@ -371,17 +379,18 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode, DrawnFo
     const double mx = figures::MidX(s, kA, kB), my = figures::MidY(s, kA, kB);
     figures::PutBox(s, d.moment > 0 ? "momentplus" : "momentminus", mx, my - 4);
     const double sin1 = std::sin(d.phi1);
-    figures::PutLabel(s, "$M$", mx - 3 * (sin1 > 0 ? 1 : (sin1 < 0 ? -1 : 0)) - 3, my + 4);
-    DrawFourLinkForce(s, d, s.P5, forces);
-    if (s.Level == 1) DrawFourLinkForce(s, d, 3 - s.P5, forces);
+    figures::PutLabelClear(s, placed, "$M$", mx - 3 * (sin1 > 0 ? 1 : (sin1 < 0 ? -1 : 0)) - 3,
+                           my + 4);
+    DrawFourLinkForce(s, d, s.P5, forces, placed);
+    if (s.Level == 1) DrawFourLinkForce(s, d, 3 - s.P5, forces, placed);
   }
   if (s.P5 <= 3) {
     figures::DrawBar(s, kB, kA);
   } else {
     DrawCouplerWithJog(s);
     figures::DrawNodeMarker(s, kB);
-    figures::PutLabel(s, "$G$", s.PointX[kB] + (special_labels ? -5 : -7),
-                      s.PointY[kB] + (special_labels ? 3 : -10));
+    figures::PutLabelClear(s, placed, "$G$", s.PointX[kB] + (special_labels ? -5 : -7),
+                           s.PointY[kB] + (special_labels ? 3 : -10));
   }
   figures::SetLineWidth(s, 1);
   if (s.P1 == 2) {
@@ -395,13 +404,13 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode, DrawnFo
     figures::PutHingeBoxAtPoint(s, kD);
   }
   const Direction o = DirectionOf(s.P1), r = DirectionOf(s.P2);
-  figures::PutLabel(s, "$O$", s.PointX[kO] + o.ox, s.PointY[kO] + o.oy);
-  figures::PutLabel(s, "$A$", s.PointX[kA] - 8, s.PointY[kA] - 8);
+  figures::PutLabelClear(s, placed, "$O$", s.PointX[kO] + o.ox, s.PointY[kO] + o.oy);
+  figures::PutLabelClear(s, placed, "$A$", s.PointX[kA] - 8, s.PointY[kA] - 8);
   figures::DrawNodeMarker(s, kRodEnd);
-  figures::PutLabel(s, "$B$", s.PointX[kRodEnd] + (special_labels ? -5 : -6),
-                    s.PointY[kRodEnd] + (special_labels ? 3 : -10));
+  figures::PutLabelClear(s, placed, "$B$", s.PointX[kRodEnd] + (special_labels ? -5 : -6),
+                         s.PointY[kRodEnd] + (special_labels ? 3 : -10));
   figures::DrawNodeMarker(s, kA);
-  figures::PutLabel(s, "$D$", s.PointX[kD] + r.ox, s.PointY[kD] + r.oy);
+  figures::PutLabelClear(s, placed, "$D$", s.PointX[kD] + r.ox, s.PointY[kD] + r.oy);
   if (mode == kFourLinkKinematicsMode && s.P5 == 3) {
     figures::DrawThickRedVector(s, d.k == 1 ? 1 : 0, d.k == 1 ? 0 : 1, s.PointX[kC], s.PointY[kC], 17);
   }
@@ -412,42 +421,44 @@ void DrawFourLinkFigure(SharedState& s, const FourLinkData& d, int mode, DrawnFo
     figures::PutSlidingBlockAtPoint(s, kC, d.k);
   }
   if (s.P5 == 3) {
-    figures::PutLabel(s, "$C$", s.PointX[kC] + 9 * (d.k - 1) + c, s.PointY[kC] - 7 * (d.k - 1) + 5);
+    figures::PutLabelClear(s, placed, "$C$", s.PointX[kC] + 9 * (d.k - 1) + c,
+                           s.PointY[kC] - 7 * (d.k - 1) + 5);
   } else {
-    figures::PutLabel(s, "$C$", s.PointX[kC] + 9 + c, s.PointY[kC] - 2);
+    figures::PutLabelClear(s, placed, "$C$", s.PointX[kC] + 9 + c, s.PointY[kC] - 2);
   }
   for (int i : {kA, kRodEnd}) {
     figures::DrawDashedLineMultiput(s, 4, s.PointX[i] + 1, s.PointY[i], s.PointX[i] + 16, s.PointY[i]);
   }
   if (mode == kMomentMode) {
     figures::PutBracedText(s, "\\circle*{3}", s.PointX[kE], s.PointY[kE]);
-    figures::PutLabel(s, "$E$", s.PointX[kE] - (8 - 4 * d.s) + 1, s.PointY[kE] - (16 - 8 * d.s));
+    figures::PutLabelClear(s, placed, "$E$", s.PointX[kE] - (8 - 4 * d.s) + 1,
+                           s.PointY[kE] - (16 - 8 * d.s));
     const double xo = s.PointX[kO], yo = s.PointY[kO];
     switch (s.P1) {
       case 1:
         figures::PutBox(s, "vmomentp", xo - 15, s.PointY[kA]);
-        figures::PutLabel(s, "$M$", xo - 15, s.PointY[kA] - 15);
+        figures::PutLabelClear(s, placed, "$M$", xo - 15, s.PointY[kA] - 15);
         break;
       case 2:
         figures::PutBox(s, "dmomentp", xo, yo - 10);
-        figures::PutLabel(s, "$M$", xo + 7, yo - 10);
+        figures::PutLabelClear(s, placed, "$M$", xo + 7, yo - 10);
         break;
       case 3:
         figures::PutBox(s, "vmomentp", xo + 15, yo);
-        figures::PutLabel(s, "$M$", xo + 19, yo - 8);
+        figures::PutLabelClear(s, placed, "$M$", xo + 19, yo - 8);
         break;
       default:
         figures::PutBox(s, "dmomentp", xo, yo + 10);
-        figures::PutLabel(s, "$M$", xo + 7, yo + 10);
+        figures::PutLabelClear(s, placed, "$M$", xo + 7, yo + 10);
         break;
     }
   }
   figures::DrawArcPolyline(s, 0, s.PointX[kA], s.PointY[kA], 0, d.phi1, 12);
   toolkit::WriteLine(s, "%");
-  figures::PutLabel(s, "$" + FormatFixed(d.alpha, 6, 0) + "^\\circ$", s.PointX[kA] + 6,
-                    s.PointY[kA] - 4 * (3 - 2 * d.s) - 3);
-  figures::PutLabel(s, "$" + FormatFixed(d.beta, 6, 0) + "^\\circ$", s.PointX[kRodEnd] + 6,
-                    s.PointY[kRodEnd] - 4 * (3 - 2 * d.u) - 3);
+  figures::PutLabelClear(s, placed, "$" + FormatFixed(d.alpha, 6, 0) + "^\\circ$", s.PointX[kA] + 6,
+                         s.PointY[kA] - 4 * (3 - 2 * d.s) - 3);
+  figures::PutLabelClear(s, placed, "$" + FormatFixed(d.beta, 6, 0) + "^\\circ$",
+                         s.PointX[kRodEnd] + 6, s.PointY[kRodEnd] - 4 * (3 - 2 * d.u) - 3);
   figures::DrawArcPolyline(s, 0, s.PointX[kRodEnd], s.PointY[kRodEnd], 0, d.phi2, 12);
   toolkit::EndPicture(s);
   toolkit::WriteText(s, "\\hfill");
@@ -487,8 +498,8 @@ void WriteFourLinkStaticsData(SharedState& s, const FourLinkData& d) {
   };
   std::string forces = force(s.P5);
   if (s.Level == 1) forces = force(1) + ", " + force(2);
-  toolkit::WriteText2NumbersLn(s, "}\\vfill\\parbox{200pt}{\\small $\\rho=", d.rho, "$~Н/м, $M=",
-                               std::fabs(d.moment), "$~Нм, " + forces + ".}");
+  toolkit::WriteText2NumbersLn(s, "}\\vfill\\parbox[t]{200pt}{\\small $\\rho=", d.rho,
+                               "$~Н/м, $M=", std::fabs(d.moment), "$~Нм, " + forces + ".}");
 }
 
 void WriteFourLinkMomentData(SharedState& s, const FourLinkData& d) {
@@ -563,8 +574,11 @@ void BeginFourLinkMechanismProblem(SharedState& s, int mode) {
 
 void WriteFourLinkMechanismVariant(SharedState& s, int mode) {
   if (mode != kFourLinkKinematicsMode && mode != kMomentMode && mode != kStaticsMode) return;
-  s.BoxHeight = 85;
-  s.BoxWidth = 130;
+  // The box leaves room inside the declared picture for what is drawn beyond the points: the
+  // slider or hinge at C and its letter, the dashed lines and angle values at A and B on the
+  // right, the supports and letters above.
+  s.BoxHeight = 78;
+  s.BoxWidth = 102;
   // The moment mode always drives the crank.
   if (mode == kMomentMode) s.P5 = 1;
   const FourLinkData d = DeriveFourLink(s);

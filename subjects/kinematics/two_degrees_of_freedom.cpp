@@ -165,7 +165,7 @@ void DrawMechanism(SharedState& s) {
   s.BoxWidth = 160;
   s.BoxHeight = 85;
   figures::FitPointsToBox(s, 7, 0);
-  toolkit::BeginPicture(s, 140, 95, -15, -3);
+  toolkit::BeginPicture(s, 185, 105, -15, -10);
   figures::SetLineWidth(s, 9);
   figures::DrawBar(s, kO, kA);
   figures::DrawBar(s, kA, kB);

@@ -221,7 +221,14 @@ void DrawTwoCylinderScheme(SharedState& s, const CylinderData& d) {
   switch (d.scheme) {
     case 1:
       DrawLabelledArc(s, 0, d60, 1, 0, 0, 0, kPi / 3, 12);
-      DrawLabelledArc(s, 0, d60, 2, 8 * a, 0, 2 * kPi / 3, kPi, 12);
+      if (8 * a < 44) {
+        // A narrow wedge has no room for both values on one level: the right corner's value
+        // goes a line higher, still inside the wedge.
+        DrawLabelledArc(s, 0, d60, 0, 8 * a, 0, 2 * kPi / 3, kPi, 12);
+        PutScriptLabel(s, d60, 8 * a - 5.5 + 18.5 * std::cos(5 * kPi / 6), 14.5);
+      } else {
+        DrawLabelledArc(s, 0, d60, 2, 8 * a, 0, 2 * kPi / 3, kPi, 12);
+      }
       break;
     case 2:
       DrawLabelledArc(s, 0, d45, 1, 0, 0, 0, kPi / 4, 12);
@@ -323,7 +330,7 @@ void WriteTwoCylinderFrictionVariant(SharedState& s) {
   s.PointX[3] = 0;
   s.PointY[3] = 0;
   WriteLine(s, "\\par\\unitlength=1.3pt ");
-  BeginPicture(s, 90, 70, -35, 0);
+  BeginPicture(s, 110, 73, -18, -3);
   DrawTwoCylinderScheme(s, d);
   SetLineWidth(s, 8);
   DrawBar(s, 1, 2);

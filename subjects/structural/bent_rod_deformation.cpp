@@ -291,10 +291,12 @@ void WriteBentRodDeformationVariant(SharedState& s) {
   }
   s.PointX[6] = 0;
   s.PointY[6] = s.PointY[3] - 3;
-  s.BoxWidth = 105;
-  s.BoxHeight = 75;
+  // The box leaves room for the force G (20 long, with its letter) and the wall beyond the
+  // rod's points, inside a picture that leaves the data column beside it free.
+  s.BoxWidth = 70;
+  s.BoxHeight = 68;
   FitPointsToBox(s, 6, 0);
-  BeginPicture(s, 100, 100, -9, 0);
+  BeginPicture(s, 122, 112, -9, -13);
   auto& x = s.PointX;
   auto& y = s.PointY;
   PutBox(s, "zadelkast", x[1] - 10, y[1] - 12);
@@ -337,6 +339,9 @@ void WriteBentRodDeformationVariant(SharedState& s) {
       (s.VariantIndex - 1) % kVariantsPerParagraph == 0) {
     AnsWrite(s, "}\\par \\parbox{430pt}{");
   }
+  // The answers have the width of the page: their diagrams are drawn larger than the
+  // statement's figure, in units of 1.2 pt, so that the values stand further apart.
+  AnsWrite(s, "\\unitlength=1.2pt");
   AnsWrite(s, "\\savebox{\\prstrama}{");
   AnsDrawRedVectorWithLabel(s, gm.dx, gm.dy, "{\\small $G$}", x[3], y[3], 20, gm.ox, gm.oy);
   AnsSetLineWidth(s, 9);
@@ -347,16 +352,17 @@ void WriteBentRodDeformationVariant(SharedState& s) {
   AnsWrite(s, "}");
   const double k = 12 / v.MomentMax;
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 155, 110, -30, -10);
+  AnsBeginPicture(s, 165, 113, -30, -13);
   AnsWriteLine(s, "\\usebox{\\prstrama}%");
   DrawBendingDiagrams(s, v, k);
   AnsPutText(s, "{\\large$M_{изг}$}", x[1] + 15, y[1] + 5);
   AnsEndPicture(s);
-  AnsBeginPicture(s, 100, 110, -30, -10);
+  AnsBeginPicture(s, 145, 113, -30, -13);
   AnsWriteLine(s, "\\usebox{\\prstrama}%");
   DrawTorsionDiagrams(s, v, k);
   AnsPutText(s, "{\\large$M_{кр}$}", x[1] + 1, y[1] + 5);
   AnsEndPicture(s);
+  AnsWrite(s, "\\unitlength=1pt");
   AnsWriteLine(s, "}}\\\\ ");
 }
 

@@ -228,9 +228,10 @@ void WriteContinuousBeamVariant(SharedState& s) {
   AnsPutText(s, "M", 210, 0);
   s.LabelAbsolute = true;
   const double moment_scale = MaxAbsDiagramValue(v.Moments, 1, v.Intervals);
+  figures::LabelSpacing moment_labels;
   for (int k = 1; k <= v.Intervals; ++k) {
     AnsDrawDiagramSegment(s, v.Moments, k, v.IntervalLoad[k], station(k), station(k + 1),
-                          moment_scale, 1, false, 1);
+                          moment_scale, 1, false, 1, &moment_labels);
   }
   AnsEndPicture(s);
   WriteText(s, "\\\\ \\small ");
@@ -242,9 +243,10 @@ void WriteContinuousBeamVariant(SharedState& s) {
   AnsLineTo(s, x6, 0);
   AnsPutText(s, "Q", 210, 0);
   s.LabelAbsolute = false;
+  figures::LabelSpacing shear_labels;
   for (int k = 1; k <= v.Intervals; ++k) {
     AnsDrawDiagramSegment(s, v.Shears, k, v.IntervalLoad[k], station(k), station(k + 1),
-                          shear_scale, 1, true, 1);
+                          shear_scale, 1, true, 1, &shear_labels);
   }
   AnsEndPicture(s);
   AnsWrite(s, "}}\\\\ ");

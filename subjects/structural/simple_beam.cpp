@@ -45,6 +45,14 @@ void AnsDistanceMark(SharedState& s, double x) {
   AnsWrite(s, "}");
 }
 
+// The place of AnsDistanceMark's number, taken before the diagram's values are placed so
+// that they keep clear of it.
+void ReserveDistanceMark(const SharedState& s, figures::LabelSpacing& placed, double x) {
+  if (x == 0) return;
+  placed.Clear(s.Scale * x / 2 - 2, -32, figures::LabelWidth(toolkit::FormatNumberOneDecimal(x), 8),
+               6);
+}
+
 }  // namespace
 
 SimpleBeamVariant DeriveSimpleBeamVariant(int p1, int p2, int p3, int p4, int p5, int p6, int p7) {
@@ -220,7 +228,7 @@ void WriteSimpleBeamVariant(SharedState& s) {
         std::max({largest_shear, std::fabs(v.ShearLeft[i]), std::fabs(v.ShearRight[i])});
   }
   s.LabelAbsolute = true;
-  AnsWrite(s, "\\unitlength=0.8pt");
+  AnsWrite(s, "\\unitlength=0.8pt");  // the label spacings below know this unit
   if (s.StudentsMode) {
     AnsWriteTextNumber(s, " ", number,
                        ".\\hskip52mm{\\small " + s.StudentNames[s.VariantIndex + 1] + " }\\\\ ");
@@ -228,9 +236,11 @@ void WriteSimpleBeamVariant(SharedState& s) {
     AnsWriteTextNumber(s, " ", number, ". \\\\ ");
   }
   AnsBeginPicture(s, 160, 95, -20, -45);
+  figures::LabelSpacing moment_labels(0.8);
+  ReserveDistanceMark(s, moment_labels, v.XMax);
   for (int i = 1; i <= 3; ++i) {
     AnsDrawDiagramSegment(s, moments, i, v.SegmentLoad[i], s.PointX[i], s.PointX[i + 1],
-                          v.MaxMoment, -1, false, 1);
+                          v.MaxMoment, -1, false, 1, &moment_labels);
   }
   AnsSetLineWidth(s, 12);
   AnsDrawSegmentPoints(s, 1, 4);
@@ -240,9 +250,11 @@ void WriteSimpleBeamVariant(SharedState& s) {
   AnsWrite(s, "\\hfill ");
   s.LabelAbsolute = false;
   AnsBeginPicture(s, 190, 95, -20, -45);
+  figures::LabelSpacing shear_labels(0.8);
+  ReserveDistanceMark(s, shear_labels, v.XStar);
   for (int i = 1; i <= 3; ++i) {
     AnsDrawDiagramSegment(s, shears, i, v.SegmentLoad[i], s.PointX[i], s.PointX[i + 1],
-                          largest_shear, -1, true, 1);
+                          largest_shear, -1, true, 1, &shear_labels);
   }
   AnsSetLineWidth(s, 12);
   AnsDrawSegmentPoints(s, 1, 4);

@@ -222,9 +222,10 @@ void WriteHingedMultispanBeamVariant(SharedState& s) {
   AnsSetLineWidth(s, 1);
   s.LabelAbsolute = true;
   const double moment_scale = MaxAbsDiagramValue(v.Moments, 1, 8);
+  figures::LabelSpacing moment_labels;
   for (int k = 1; k <= 8; ++k) {
     AnsDrawDiagramSegment(s, v.Moments, k, v.IntervalLoad[k], at(k), at(k + 1), moment_scale, -1,
-                          false, 1);
+                          false, 1, &moment_labels);
   }
   AnsEndPicture(s);
   const double shear_scale = MaxAbsDiagramValue(v.Shears, 1, 8);
@@ -235,9 +236,10 @@ void WriteHingedMultispanBeamVariant(SharedState& s) {
   AnsDrawSegmentPoints(s, 1, 8);
   AnsPutText(s, "Q", 220, 0);
   AnsSetLineWidth(s, 1);
+  figures::LabelSpacing shear_labels;
   for (int k = 1; k <= 8; ++k) {
     AnsDrawDiagramSegment(s, v.Shears, k, v.IntervalLoad[k], at(k), at(k + 1), shear_scale, 1, true,
-                          1);
+                          1, &shear_labels);
   }
   AnsEndPicture(s);
   AnsWrite(s, "}}\\\\ ");

@@ -2,12 +2,12 @@
 // where, through \put, nested pictures, saved boxes of sav.txt and of the document, \multiput,
 // \unitlength and macros; the label boxes; and the commands it does not know.
 
+#include "tests/support/picture_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "tests/support/picture_reader.h"
 
 namespace {
 

@@ -3,12 +3,14 @@
 // the declared size of a picture, so whatever a figure draws outside it lands on the heading,
 // the data lines or the next box; and two labels whose boxes overlap, or a label over the
 // digits of a dimension number, cannot be read. The documents and both answers files are read.
+// TARBEL_PICTURE_ROW=<letter><row> prints every fault of that row, not only its first.
 // The rows listed below fail today and wait to be mended; a listed row that passes is told in
 // the output, so that its entry can go.
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <set>
@@ -29,26 +31,25 @@ using testing_support::ReadPicture;
 
 // Rows (subject letter and row) whose figures still draw outside their picture.
 const std::set<std::string> kDrawsOutside = {
-    "a24", "m1", "m2", "m3", "m4", "m5", "m7", "m8", "m9", "m10", "m11", "m12", "m13", "m14",
-    "m15", "m17", "m18", "m19", "m20", "m21", "m22", "m23", "m24", "m25", "m26", "m27", "m28",
-    "m29", "m30", "m32", "m33", "m34", "m36", "m37", "m38", "m39", "c2", "c3", "c5", "c6", "c8",
-    "c9", "c10", "c19", "c20", "c21", "c22", "c23", "c24", "c27", "c28", "c29", "c30", "c31",
-    "c34", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "s11", "s12", "s13", "s14",
-    "s15", "s16", "s17", "s18", "s19", "s20", "s21", "s22", "s23", "s24", "s25", "s26", "s27",
-    "k6", "k8", "k9", "k10", "k11", "k12", "k13", "k14", "k15", "k16", "k17", "k18", "k19",
-    "k20", "k21", "k23", "d1", "d4", "d6", "d7", "d8", "d9", "d10", "d11", "d12", "d13", "d14",
-    "d16", "d17", "d18", "d19", "d20", "d21", "d22", "d24", "d26", "d29", "d30", "d31", "d33",
-    "d34", "b6", "b7", "b9", "b12", "b13", "b14", "b15", "b16", "b18", "L2", "L7",
+    "a24", "m1",  "m2",  "m3",  "m4",  "m5",  "m7",  "m8",  "m9",  "m10", "m11", "m12", "m13",
+    "m14", "m15", "m17", "m18", "m19", "m20", "m21", "m22", "m23", "m24", "m25", "m27", "m28",
+    "m29", "m30", "m32", "m33", "m34", "m36", "m37", "m38", "m39", "c2",  "c3",  "c5",  "c6",
+    "c8",  "c9",  "c10", "c21", "c22", "c23", "c24", "c27", "c28", "c29", "c30", "c34", "s1",
+    "s2",  "s3",  "s4",  "s5",  "s6",  "s7",  "s8",  "s9",  "s11", "s12", "s13", "s14", "s15",
+    "s16", "s17", "s19", "s20", "s21", "s22", "s23", "s24", "s25", "s26", "s27", "k6",  "k9",
+    "k10", "k11", "k12", "k14", "k15", "k16", "k17", "k18", "k19", "k20", "k21", "k23", "d1",
+    "d4",  "d6",  "d7",  "d8",  "d10", "d11", "d13", "d14", "d16", "d17", "d18", "d19", "d20",
+    "d21", "d22", "d24", "d26", "d29", "d30", "d31", "d33", "d34", "b6",  "b7",  "b9",  "b12",
+    "b13", "b14", "b15", "b16", "b18", "L2",  "L7",
 };
 
 // Rows whose labels still overlap one another.
 const std::set<std::string> kLabelsOverlap = {
-    "m1", "m4", "m9", "m10", "m12", "m13", "m21", "m22", "m26", "m27", "s2", "s4", "s12", "s15",
-    "s18", "s19", "s22", "k11", "k14", "k15", "k16", "k17", "k20", "k21", "k23", "d1", "d4",
-    "d6", "d9", "d10", "d26", "d30", "d34",
+    "m1",  "m12", "m13", "m21", "m22", "m26", "m27", "s2", "s4", "s12", "s15", "s19", "s22", "k11",
+    "k14", "k15", "k16", "k17", "k20", "k21", "k23", "d1", "d4", "d6",  "d10", "d26", "d30", "d34",
 };
 
-constexpr double kTolerance = 1.0;  // pt outside the declared box that nobody sees
+constexpr double kTolerance = 1.0;    // pt outside the declared box that nobody sees
 constexpr double kLabelMargin = 0.5;  // pt two label boxes may share (the boxes are estimates)
 
 // The line written after each variant's text in every file, so that a fault names its variant.
@@ -70,8 +71,8 @@ struct Finding {
 };
 
 // The sample of a row: Level and parameter sets, grouped by Level so that each Level runs its
-// begin entry once.
-std::map<int, std::vector<testing_support::VariantParams>> RowSample(
+// begin entry once, in runs of at most 40 variants (a document's most).
+std::vector<std::pair<int, std::vector<testing_support::VariantParams>>> RowSample(
     const toolkit::TParameterRangeTable& ranges, int problem) {
   std::array<int, 7> lo{}, hi{};
   for (int k = 1; k <= 7; ++k) {
@@ -82,7 +83,16 @@ std::map<int, std::vector<testing_support::VariantParams>> RowSample(
   for (const testing_support::SweepPoint& point : testing_support::SweepPoints(lo, hi, 60)) {
     by_level[point.level].push_back(point.p);
   }
-  return by_level;
+  std::vector<std::pair<int, std::vector<testing_support::VariantParams>>> runs;
+  for (const auto& [level, sets] : by_level) {
+    for (std::size_t i = 0; i < sets.size(); i += 40) {
+      runs.emplace_back(
+          level, std::vector<testing_support::VariantParams>(
+                     sets.begin() + static_cast<std::ptrdiff_t>(i),
+                     sets.begin() + static_cast<std::ptrdiff_t>(std::min(sets.size(), i + 40))));
+    }
+  }
+  return runs;
 }
 
 enum class Check { kExtent, kLabels };
@@ -104,20 +114,33 @@ std::map<std::string, Finding> CheckTab(int subject, Check check, long long* pic
       s->AnswersOn = true;
       s->SubjectIndex = subject;
       s->ProblemNumber = problem;
-      const testing_support::RunTexts texts = testing_support::RunBeginVariant(
-          *s, [&](SharedState& st) { shell::BeginSubjectProblem(st, problem, table); },
-          [&](SharedState& st) {
-            shell::WriteSubjectVariant(st, problem, table);
-            toolkit::WriteLine(st, kVariantEnd);
-            toolkit::AnsWriteLine(st, kVariantEnd);
-            toolkit::Ans2WriteLine(st, kVariantEnd);
-          },
-          sets);
+      testing_support::RunTexts texts;
+      try {
+        texts = testing_support::RunBeginVariant(
+            *s, [&](SharedState& st) { shell::BeginSubjectProblem(st, problem, table); },
+            [&](SharedState& st) {
+              shell::WriteSubjectVariant(st, problem, table);
+              toolkit::WriteLine(st, kVariantEnd);
+              toolkit::AnsWriteLine(st, kVariantEnd);
+              toolkit::Ans2WriteLine(st, kVariantEnd);
+            },
+            sets);
+      } catch (const std::exception& e) {
+        Finding& f = found[row];
+        f.row = row;
+        if (f.count++ == 0) {
+          f.what = "level " + std::to_string(level) + ", variant " +
+                   std::to_string(s->VariantIndex) + ": the run stopped: " + e.what();
+        }
+        continue;
+      }
       const std::pair<const char*, const std::string*> files[] = {
-          {"document", &texts.main}, {"answers", &texts.answers},
+          {"document", &texts.main},
+          {"answers", &texts.answers},
           {"second answers", &texts.second_answers}};
       for (const auto& [file, text] : files) {
-        const std::vector<ReadPicture> pictures = reader.Read(*text, text == &texts.main ? std::string() : texts.main);
+        const std::vector<ReadPicture> pictures =
+            reader.Read(*text, text == &texts.main ? std::string() : texts.main);
         *pictures_read += static_cast<long long>(pictures.size());
         for (const ReadPicture& pic : pictures) {
           const int v = VariantAt(*text, pic.offset);
@@ -152,6 +175,9 @@ std::map<std::string, Finding> CheckTab(int subject, Check check, long long* pic
             }
           }
           if (fault.empty()) continue;
+          if (const char* shown = std::getenv("TARBEL_PICTURE_ROW");
+              shown != nullptr && row == shown)
+            std::cout << row << ", " << where.str() << ": " << fault << "\n";
           Finding& f = found[row];
           f.row = row;
           if (f.count++ == 0) f.what = where.str() + ": " + fault;
@@ -175,8 +201,8 @@ void ExpectTab(int subject, Check check, const std::set<std::string>& waiting) {
   }
   for (const std::string& row : waiting) {
     const std::string prefix = row.substr(0, letter.size());
-    const bool digits = row.size() > letter.size() &&
-                        std::isdigit(static_cast<unsigned char>(row[letter.size()]));
+    const bool digits =
+        row.size() > letter.size() && std::isdigit(static_cast<unsigned char>(row[letter.size()]));
     if (prefix == letter && digits && !found.contains(row)) mended << " " << row;
   }
   if (!mended.str().empty()) {

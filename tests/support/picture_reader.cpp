@@ -100,43 +100,170 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 // are not used.
 const std::set<std::string>& NativeNames() {
   static const std::set<std::string> names = {
-      "mt", "pp", "strichl", "strichr", "strichu", "strichd", "tbbaseline", "spe", "speh",
-      "spehh", "tbhatchwidth", "tbbodywidth", "tbgroundwidth"};
+      "mt",  "pp",   "strichl", "strichr",      "strichu",     "strichd",      "tbbaseline",
+      "spe", "speh", "spehh",   "tbhatchwidth", "tbbodywidth", "tbgroundwidth"};
   return names;
 }
 
 // Commands that change nothing the reader measures.
 const std::set<std::string>& NoOpNames() {
-  static const std::set<std::string> names = {
-      "Red", "Blue", "Brown", "OliveGreen", "BrickRed", "Black", "Green", "Magenta", "Orange",
-      "Sepia", "Cyan", "Yellow", "White", "Gray", "Purple", "Violet", "RedOrange", "Maroon",
-      "NavyBlue", "RoyalBlue", "ForestGreen", "Emerald", "Plum", "Mahogany", "Tan", "Bittersweet",
-      "Goldenrod", "Dandelion", "Apricot", "Peach", "Melon", "Salmon", "CarnationPink",
-      "Lavender", "Thistle", "Orchid", "DarkOrchid", "RoyalPurple", "BlueViolet", "Periwinkle",
-      "CadetBlue", "CornflowerBlue", "MidnightBlue", "ProcessBlue", "SkyBlue", "Turquoise",
-      "TealBlue", "Aquamarine", "BlueGreen", "SeaGreen", "PineGreen", "LimeGreen",
-      "YellowGreen", "SpringGreen", "GreenYellow", "RawSienna", "RubineRed", "WildStrawberry",
-      "VioletRed", "Rhodamine", "Mulberry", "RedViolet", "Fuchsia", "JungleGreen", "OrangeRed",
-      "BurntOrange", "YellowOrange", "thicklines", "thinlines", "noindent", "par", "relax",
-      "ignorespaces", "hfill", "hss", "null", "strut", "displaystyle", "textstyle",
-      "scriptstyle", "scriptscriptstyle", "limits", "nolimits", "protect", "rm", "it", "bf",
-      "sl", "tt", "sf", "em", "normalfont", "upshape", "itshape", "bfseries", "mdseries",
-      "centering", "raggedright", "newline", "hline", "vfill", "smallskip", "medskip",
-      "bigskip", "mathop", "mathrm", "mathbf", "mathit", "boldmath", "unboldmath", "left",
-      "right", "big", "Big", "bigl", "bigr", "Bigl", "Bigr", "allowbreak", "nobreak", "break",
-      "newpage", "clearpage", "pagebreak", "indent", "leavevmode", "selectfont", "mathstrut",
-      "spe", "speh", "spehh", "tbhatchwidth", "tbbodywidth", "tbgroundwidth", "hbox", "mbox",
-      "text", "textrm", "textbf", "textit", "textup", "boldsymbol", "operatorname", "mathsf",
-      "mathtt", "mathcal", "mathbb", "upshape"};
+  static const std::set<std::string> names = {"Red",
+                                              "Blue",
+                                              "Brown",
+                                              "OliveGreen",
+                                              "BrickRed",
+                                              "Black",
+                                              "Green",
+                                              "Magenta",
+                                              "Orange",
+                                              "Sepia",
+                                              "Cyan",
+                                              "Yellow",
+                                              "White",
+                                              "Gray",
+                                              "Purple",
+                                              "Violet",
+                                              "RedOrange",
+                                              "Maroon",
+                                              "NavyBlue",
+                                              "RoyalBlue",
+                                              "ForestGreen",
+                                              "Emerald",
+                                              "Plum",
+                                              "Mahogany",
+                                              "Tan",
+                                              "Bittersweet",
+                                              "Goldenrod",
+                                              "Dandelion",
+                                              "Apricot",
+                                              "Peach",
+                                              "Melon",
+                                              "Salmon",
+                                              "CarnationPink",
+                                              "Lavender",
+                                              "Thistle",
+                                              "Orchid",
+                                              "DarkOrchid",
+                                              "RoyalPurple",
+                                              "BlueViolet",
+                                              "Periwinkle",
+                                              "CadetBlue",
+                                              "CornflowerBlue",
+                                              "MidnightBlue",
+                                              "ProcessBlue",
+                                              "SkyBlue",
+                                              "Turquoise",
+                                              "TealBlue",
+                                              "Aquamarine",
+                                              "BlueGreen",
+                                              "SeaGreen",
+                                              "PineGreen",
+                                              "LimeGreen",
+                                              "YellowGreen",
+                                              "SpringGreen",
+                                              "GreenYellow",
+                                              "RawSienna",
+                                              "RubineRed",
+                                              "WildStrawberry",
+                                              "VioletRed",
+                                              "Rhodamine",
+                                              "Mulberry",
+                                              "RedViolet",
+                                              "Fuchsia",
+                                              "JungleGreen",
+                                              "OrangeRed",
+                                              "BurntOrange",
+                                              "YellowOrange",
+                                              "thicklines",
+                                              "thinlines",
+                                              "noindent",
+                                              "par",
+                                              "relax",
+                                              "ignorespaces",
+                                              "hfill",
+                                              "hss",
+                                              "null",
+                                              "strut",
+                                              "displaystyle",
+                                              "textstyle",
+                                              "scriptstyle",
+                                              "scriptscriptstyle",
+                                              "limits",
+                                              "nolimits",
+                                              "protect",
+                                              "rm",
+                                              "it",
+                                              "bf",
+                                              "sl",
+                                              "tt",
+                                              "sf",
+                                              "em",
+                                              "normalfont",
+                                              "upshape",
+                                              "itshape",
+                                              "bfseries",
+                                              "mdseries",
+                                              "centering",
+                                              "raggedright",
+                                              "newline",
+                                              "hline",
+                                              "vfill",
+                                              "smallskip",
+                                              "medskip",
+                                              "bigskip",
+                                              "mathop",
+                                              "mathrm",
+                                              "mathbf",
+                                              "mathit",
+                                              "boldmath",
+                                              "unboldmath",
+                                              "left",
+                                              "right",
+                                              "big",
+                                              "Big",
+                                              "bigl",
+                                              "bigr",
+                                              "Bigl",
+                                              "Bigr",
+                                              "allowbreak",
+                                              "nobreak",
+                                              "break",
+                                              "newpage",
+                                              "clearpage",
+                                              "pagebreak",
+                                              "indent",
+                                              "leavevmode",
+                                              "selectfont",
+                                              "mathstrut",
+                                              "spe",
+                                              "speh",
+                                              "spehh",
+                                              "tbhatchwidth",
+                                              "tbbodywidth",
+                                              "tbgroundwidth",
+                                              "hbox",
+                                              "mbox",
+                                              "text",
+                                              "textrm",
+                                              "textbf",
+                                              "textit",
+                                              "textup",
+                                              "boldsymbol",
+                                              "operatorname",
+                                              "mathsf",
+                                              "mathtt",
+                                              "mathcal",
+                                              "mathbb",
+                                              "upshape"};
   return names;
 }
 
 // Commands whose arguments are skipped: name and number of brace arguments.
 const std::map<std::string, int>& SkippedArguments() {
   static const std::map<std::string, int> names = {
-      {"special", 1},     {"linethickness", 1}, {"setcounter", 2}, {"addtocounter", 2},
-      {"definecolor", 3}, {"input", 1},         {"color", 1},      {"newsavebox", 1},
-      {"pagestyle", 1},   {"usepackage", 1},    {"vspace", 1},     {"label", 1},
+      {"special", 1},     {"linethickness", 1},  {"setcounter", 2},    {"addtocounter", 2},
+      {"definecolor", 3}, {"input", 1},          {"color", 1},         {"newsavebox", 1},
+      {"pagestyle", 1},   {"usepackage", 1},     {"vspace", 1},        {"label", 1},
       {"stepcounter", 1}, {"refstepcounter", 1}, {"thispagestyle", 1}, {"newcounter", 1}};
   return names;
 }
@@ -159,17 +286,19 @@ struct SymbolShape {
 
 SymbolShape SymbolCommand(const std::string& name) {
   static const std::set<std::string> greek_descending = {
-      "beta", "gamma", "zeta", "eta", "mu", "xi", "rho", "varphi", "phi", "chi", "psi",
-      "varrho", "varsigma", "Phi", "Psi"};
+      "beta", "gamma", "zeta", "eta",    "mu",       "xi",  "rho", "varphi",
+      "phi",  "chi",   "psi",  "varrho", "varsigma", "Phi", "Psi"};
   static const std::set<std::string> greek = {
-      "alpha", "delta", "epsilon", "varepsilon", "theta", "vartheta", "iota", "kappa",
-      "lambda", "nu", "pi", "varpi", "sigma", "tau", "upsilon", "omega", "Gamma", "Delta",
-      "Theta", "Lambda", "Xi", "Pi", "Sigma", "Upsilon", "Omega", "ell", "partial", "nabla"};
+      "alpha",   "delta",  "epsilon", "varepsilon", "theta", "vartheta", "iota",
+      "kappa",   "lambda", "nu",      "pi",         "varpi", "sigma",    "tau",
+      "upsilon", "omega",  "Gamma",   "Delta",      "Theta", "Lambda",   "Xi",
+      "Pi",      "Sigma",  "Upsilon", "Omega",      "ell",   "partial",  "nabla"};
   static const std::set<std::string> wide = {
-      "cdot", "times", "pm", "mp", "le", "leq", "ge", "geq", "ne", "neq", "approx", "to",
-      "rightarrow", "leftarrow", "Rightarrow", "equiv", "sim", "cup", "cap", "in", "subset",
-      "supset", "vee", "wedge", "neg", "forall", "exists", "oplus", "otimes", "infty", "sum",
-      "prod", "int", "angle", "perp", "parallel", "No", "ldots", "cdots", "dots"};
+      "cdot", "times",  "pm",     "mp",       "le",         "leq",       "ge",         "geq",
+      "ne",   "neq",    "approx", "to",       "rightarrow", "leftarrow", "Rightarrow", "equiv",
+      "sim",  "cup",    "cap",    "in",       "subset",     "supset",    "vee",        "wedge",
+      "neg",  "forall", "exists", "oplus",    "otimes",     "infty",     "sum",        "prod",
+      "int",  "angle",  "perp",   "parallel", "No",         "ldots",     "cdots",      "dots"};
   if (greek_descending.contains(name)) return {0.6, true};
   if (greek.contains(name)) return {0.6, false};
   if (name == "cdot") return {0.28, false};
@@ -187,8 +316,7 @@ SymbolShape CharShape(unsigned char c, unsigned char next, bool math) {
   if (c >= 'A' && c <= 'Z') return {c == 'M' || c == 'W' ? 0.95 : 0.74, false};
   if (c >= 'a' && c <= 'z') {
     const bool descends = c == 'g' || c == 'j' || c == 'p' || c == 'q' || c == 'y';
-    return {c == 'm' || c == 'w' ? 0.8 : (c == 'i' || c == 'l' || c == 't' ? 0.33 : 0.5),
-            descends};
+    return {c == 'm' || c == 'w' ? 0.8 : (c == 'i' || c == 'l' || c == 't' ? 0.33 : 0.5), descends};
   }
   if (c == 0xD0 || c == 0xD1) {
     // Cyrillic: capitals are D0 90..AF, small letters D0 B0..BF and D1 80..8F.
@@ -197,13 +325,25 @@ SymbolShape CharShape(unsigned char c, unsigned char next, bool math) {
   }
   if (c >= 0x80) return {0.6, false};
   switch (c) {
-    case '.': case ',': case ':': case ';': case '!': case '\'': case '|':
+    case '.':
+    case ',':
+    case ':':
+    case ';':
+    case '!':
+    case '\'':
+    case '|':
       return {0.28, c == ',' || c == ';'};
     case '-':
       return {math ? 0.78 : 0.33, false};
-    case '+': case '=': case '<': case '>':
+    case '+':
+    case '=':
+    case '<':
+    case '>':
       return {0.78, false};
-    case '(': case ')': case '[': case ']':
+    case '(':
+    case ')':
+    case '[':
+    case ']':
       return {0.39, true};
     default:
       return {0.5, false};
@@ -365,9 +505,9 @@ class Executor {
     if (end == start) v = 1;  // "\raise\dimen" and the like: no number
     i += static_cast<std::size_t>(end - start);
     i = SkipSpaces(t, i, e);
-    static const std::pair<const char*, double> units[] = {
-        {"pt", 1}, {"mm", 2.84528}, {"cm", 28.4528}, {"bp", 1.00375}, {"in", 72.27},
-        {"sp", 1.0 / 65536}};
+    static const std::pair<const char*, double> units[] = {{"pt", 1},       {"mm", 2.84528},
+                                                           {"cm", 28.4528}, {"bp", 1.00375},
+                                                           {"in", 72.27},   {"sp", 1.0 / 65536}};
     for (const auto& [name, factor] : units) {
       if (t.compare(i, 2, name) == 0) {
         i += 2;
@@ -398,8 +538,7 @@ class Executor {
   }
 
   // One character or symbol of a label at the cursor.
-  void Glyph(Ctx& ctx, double& cursor, const std::string& shown, double width_em,
-             bool descends) {
+  void Glyph(Ctx& ctx, double& cursor, const std::string& shown, double width_em, bool descends) {
     const double size = ctx.size * ctx.script;
     const double w = width_em * size;
     if (ctx.sink != nullptr) {
@@ -408,8 +547,7 @@ class Executor {
       PictureBox box;
       box.Add(x, y - (descends ? 0.22 * size : 0));
       box.Add(x + w, y + (ctx.accent ? 0.95 : 0.68) * size);
-      const bool continues = open_.sink == ctx.sink &&
-                             std::abs(open_.x - x) < 0.01 &&
+      const bool continues = open_.sink == ctx.sink && std::abs(open_.x - x) < 0.01 &&
                              std::abs(open_.y - (ctx.oy)) < 0.01;
       if (continues) {
         PictureLabel& l = ctx.sink->labels[open_.index];
@@ -455,8 +593,8 @@ class Executor {
     return d;
   }
 
-  void Put(const std::string& t, std::size_t b, std::size_t e, Ctx& ctx, double cursor,
-           double x, double y) {
+  void Put(const std::string& t, std::size_t b, std::size_t e, Ctx& ctx, double cursor, double x,
+           double y) {
     Ctx inner = ctx;
     inner.ox = ctx.ox + cursor + x * ctx.unit;
     inner.oy = ctx.oy + y * ctx.unit;
@@ -486,8 +624,7 @@ class Executor {
   void Points(const std::string& t, std::size_t& i, std::size_t e, Ctx& ctx, double cursor) {
     std::vector<double> v;
     while (Tuple(t, i, e, &v)) {
-      if (v.size() >= 2)
-        Ink(ctx, ctx.ox + cursor + v[0] * ctx.unit, ctx.oy + v[1] * ctx.unit);
+      if (v.size() >= 2) Ink(ctx, ctx.ox + cursor + v[0] * ctx.unit, ctx.oy + v[1] * ctx.unit);
     }
   }
 
@@ -497,10 +634,22 @@ class Executor {
     const double len = 2.0 * n * u, step = 2.0 * u;
     if (n <= 0) return;
     switch (side) {
-      case 'l': Ink(ctx, x - step, y); Ink(ctx, x, y + len); break;
-      case 'r': Ink(ctx, x, y); Ink(ctx, x + step, y + len); break;
-      case 'u': Ink(ctx, x, y); Ink(ctx, x + len, y + step); break;
-      default: Ink(ctx, x, y - step); Ink(ctx, x + len, y); break;
+      case 'l':
+        Ink(ctx, x - step, y);
+        Ink(ctx, x, y + len);
+        break;
+      case 'r':
+        Ink(ctx, x, y);
+        Ink(ctx, x + step, y + len);
+        break;
+      case 'u':
+        Ink(ctx, x, y);
+        Ink(ctx, x + len, y + step);
+        break;
+      default:
+        Ink(ctx, x, y - step);
+        Ink(ctx, x + len, y);
+        break;
     }
   }
 
@@ -1027,8 +1176,12 @@ class Executor {
     }
     if (name == "," || name == ":" || name == ";" || name == " " || name == "quad" ||
         name == "qquad" || name == "enspace" || name == "thinspace") {
-      const double em = name == "quad" ? 1 : name == "qquad" ? 2 : name == "enspace" ? 0.5
-                        : name == ";" ? 0.28 : name == " " ? 0.33 : 0.17;
+      const double em = name == "quad"      ? 1
+                        : name == "qquad"   ? 2
+                        : name == "enspace" ? 0.5
+                        : name == ";"       ? 0.28
+                        : name == " "       ? 0.33
+                                            : 0.17;
       Space(ctx, cursor, em);
       return;
     }

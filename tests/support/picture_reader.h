@@ -45,9 +45,9 @@ struct PictureLabel {
 
 /// What one picture of a document holds.
 struct ReadPicture {
-  std::size_t offset = 0;      ///< where \begin{picture} (or the \usebox) stands in the text
-  PictureBox declared;         ///< the room the page reserves
-  PictureBox drawn;            ///< everything drawn, labels included
+  std::size_t offset = 0;  ///< where \begin{picture} (or the \usebox) stands in the text
+  PictureBox declared;     ///< the room the page reserves
+  PictureBox drawn;        ///< everything drawn, labels included
   std::vector<PictureLabel> labels;
   std::set<std::string> unknown;  ///< commands met inside the picture that the reader does not know
 };

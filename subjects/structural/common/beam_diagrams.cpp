@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -29,7 +30,7 @@ double MaxAbsDiagramValue(const TDiagramValues& values, int first, int last) {
 
 void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int segment, int load,
                            double x0, double x1, double max_value, int direction, bool straight,
-                           int label_sign) {
+                           int label_sign, figures::LabelSpacing* placed) {
   // A flat diagram has no scale: its ordinates are all 0.
   const double c = max_value != 0 ? 30 / max_value : 0;
   const double length = x1 - x0;
@@ -76,11 +77,20 @@ void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int seg
   const auto shown = [&](double v) { return s.LabelAbsolute ? std::fabs(v) : v * label_sign; };
   const double left = values[segment].left;
   const double right = values[segment].right;
+  // The left value starts 2 right of the segment's start and the right value ends 1 before
+  // its end, so that two values meeting at a station read apart.
+  const auto put = [&](double x, double y, double v, bool from_right) {
+    const double w =
+        figures::LabelWidth(toolkit::FormatNumberOneDecimal(s.LabelAbsolute ? std::fabs(v) : v), 8);
+    if (from_right) x -= w;
+    if (placed != nullptr && std::fabs(v) > 1e-8) std::tie(x, y) = placed->Clear(x, y, w, 6);
+    AnsPutValueLabelOneDecimal(s, x, y, v);
+  };
   if (std::fabs(left - values[segment - 1].left) > 1e-8) {
-    AnsPutValueLabelOneDecimal(s, x0 + 2, label_height(left * direction), shown(left));
+    put(x0 + 2, label_height(left * direction), shown(left), false);
   }
   if (std::fabs(values[segment + 1].left - right) > 1e-8 && left != right) {
-    AnsPutValueLabelOneDecimal(s, x1 - 9, label_height(right * direction), shown(right));
+    put(x1 - 1, label_height(right * direction), shown(right), true);
   }
 }
 

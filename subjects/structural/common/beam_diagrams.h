@@ -1,5 +1,6 @@
 #pragma once
 
+#include "figures/labels.h"
 #include "subjects/shared_state.h"
 #include "subjects/structural/common/mechanics_state.h"
 
@@ -14,10 +15,11 @@ double MaxAbsDiagramValue(const TDiagramValues& values, int first, int last);
 /// multiplied by `direction`; a segment under the uniform load `load` (kN/m) bulges unless
 /// `straight`. End values are |v| when LabelAbsolute is on, else v * label_sign. A
 /// flat diagram (max_value 0) is drawn on the axis and a segment shorter than the hatching
-/// step without hatching.
+/// step without hatching. With `placed` (one for the whole diagram) each end value moves the
+/// least that keeps it clear of the values placed before it.
 void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int segment, int load,
                            double x0, double x1, double max_value, int direction, bool straight,
-                           int label_sign);
+                           int label_sign, figures::LabelSpacing* placed = nullptr);
 
 /// Main file: a downward load at PointX[point] ending on the beam axis, labelled with
 /// LoadLetters[letter]; PointLoadValue[point] := ConcentratedLoadValue[letter].

@@ -148,7 +148,7 @@ TEST(SplitBeamTest, GoldenLines) {
   // axis), the shear diagram signed ones.
   EXPECT_NE(texts.answers.find("\\put(41.73,-37){\\scriptsize 171.5}"), std::string::npos)
       << texts.answers;
-  EXPECT_NE(texts.answers.find("\\put(30.73,-35.38){\\scriptsize -49}"), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(26.73,-35.38){\\scriptsize -49}"), std::string::npos);
   // Reactions and the empty M1 column.
   const size_t row = texts.second_answers.find("\\hline1&$");
   ASSERT_NE(row, std::string::npos) << texts.second_answers;
