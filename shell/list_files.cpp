@@ -219,11 +219,35 @@ std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, in
   return lines;
 }
 
-std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
+TextFileFormat DetectTextFileFormat(std::string_view bytes) {
+  TextFileFormat format;
+  format.ByteOrderMark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+  format.Utf8 = toolkit::IsValidUtf8(bytes);
+  const std::size_t end = bytes.find_first_of("\r\n");
+  if (end != std::string_view::npos) {
+    if (bytes[end] == '\n') {
+      format.LineEnd = "\n";
+    } else {
+      format.LineEnd = end + 1 < bytes.size() && bytes[end + 1] == '\n' ? "\r\n" : "\r";
+    }
+  }
+  return format;
+}
+
+std::string EncodeTextFileLines(const std::vector<std::string>& lines,
+                                const TextFileFormat& format) {
   std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  const std::string cp1251 = toolkit::Utf8ToCp1251(text);
-  return toolkit::Cp1251ToUtf8(cp1251) == text ? cp1251 : text;
+  for (const auto& line : lines) text += line + format.LineEnd;
+  const std::string bom = "\xEF\xBB\xBF";
+  std::vector<std::string> candidates;
+  if (!format.Utf8) candidates.push_back(toolkit::Utf8ToCp1251(text));
+  candidates.push_back(format.ByteOrderMark ? bom + text : text);
+  candidates.push_back(format.ByteOrderMark ? text : bom + text);
+  for (const std::string& bytes : candidates) {
+    if (SplitTextFileLines(bytes) == lines) return bytes;
+  }
+  // Lines that hold a line end themselves cannot read back as they are.
+  return candidates.front();
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -248,8 +272,9 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   toolkit::ReplaceWithTempFile(temp.path, path);
 }
 
-void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  WriteFileAtomically(path, EncodeTextFileLines(lines));
+void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                        const TextFileFormat& format) {
+  WriteFileAtomically(path, EncodeTextFileLines(lines, format));
 }
 
 StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
@@ -297,16 +322,16 @@ std::string GroupLineOf(const std::vector<std::string>& lines) {
                                     : toolkit::CutToChars(first.substr(start), kGroupNameChars);
 }
 
-std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
-                                                     const std::filesystem::path& path) {
+std::optional<ListFile> LoadListFile(Platform& platform, const std::filesystem::path& path) {
   try {
-    auto lines = ReadTextFileLines(path, kMaxListFileLines);
-    if (static_cast<int>(lines.size()) > kMaxListFileLines) {
+    const std::string bytes = ReadFileBytes(path, kMaxListFileLines);
+    ListFile file{SplitTextFileLines(bytes), DetectTextFileFormat(bytes)};
+    if (static_cast<int>(file.lines.size()) > kMaxListFileLines) {
       // Loaded in part, the list would lose its other lines when the window saves it.
       ThrowReadError(path, "it holds more than " + std::to_string(kMaxListFileLines) +
                                " lines; it is not a list");
     }
-    return lines;
+    return file;
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return std::nullopt;
@@ -314,9 +339,9 @@ std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
 }
 
 bool SaveListFile(Platform& platform, const std::filesystem::path& path,
-                  const std::vector<std::string>& lines) {
+                  const std::vector<std::string>& lines, const TextFileFormat& format) {
   try {
-    WriteTextFileLines(path, lines);
+    WriteTextFileLines(path, lines, format);
     return true;
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
