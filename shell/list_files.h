@@ -47,7 +47,7 @@ inline constexpr int kMaxComboRows = 1000;
 std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, int max_lines);
 /// How a text file's bytes were written, so that a file saved again keeps its own form.
 struct TextFileFormat {
-  bool Utf8 = false;           ///< UTF-8; otherwise Windows-1251
+  bool Utf8 = false;           ///< UTF-8; otherwise Windows-1251 (also for plain ASCII)
   bool ByteOrderMark = false;  ///< UTF-8 with the byte-order mark EF BB BF in front
   std::string LineEnd = "\r\n";
 };
@@ -78,9 +78,19 @@ struct StartFileRows {
 /// question lists go into QuestionList1/QuestionCount1 and QuestionList2/QuestionCount2. A
 /// missing file is created with one line of two blanks (its rows stay empty until the next
 /// start); one message names every missing file and what it holds. Other failures are
-/// reported too; the start goes on.
+/// reported too; the start goes on. Without create_missing (a start directory that cannot be
+/// written, told once elsewhere) missing files are neither created nor reported.
 StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
-                             const std::filesystem::path& start_dir);
+                             const std::filesystem::path& start_dir, bool create_missing = true);
+
+/// The rows of a combo box file (kaf.txt, vuz.txt in the start directory) once the row the
+/// teacher typed is among them, and its index in them: a row it already holds is found; a new
+/// one takes the place of a file of blank lines only, else it is added at the end, and the
+/// file is saved in its own encoding and line ends. A blank row changes nothing (index -1);
+/// a failed save is told and leaves rows as they were (index -1).
+std::vector<std::string> KeepTypedComboRow(Platform& platform, const std::filesystem::path& path,
+                                           const std::vector<std::string>& rows,
+                                           const std::string& row, int& index);
 
 /// Copies lines into a question list: row i := line i for the first 50 lines; the count
 /// becomes the number of rows copied when update_count (leaving the memo keeps the old count).

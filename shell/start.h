@@ -18,6 +18,7 @@ struct ShellSession {
   int LevelControl = 1;                  ///< the "Level" spin edit; every Start takes Level from it
   bool Margins = false;                  ///< the "Margins" menu item
   std::string DocumentBaseName;  ///< name of the last problem-set document before its level letter
+  bool StartDirectoryWritable = true;  ///< false: told at start-up, nothing is saved on quitting
   StatusReport Status;           ///< the window's status line: what a Start or a command made
   /// The colloquium window's lines as the teacher wrote them (their line numbers name a
   /// question that would break the document); empty when the window has given none.
