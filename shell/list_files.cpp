@@ -18,6 +18,7 @@ namespace shell {
 namespace {
 
 constexpr std::size_t kStudentNameChars = 65;
+constexpr const char* kNotCreated = "not created";
 constexpr std::size_t kGroupNameChars = 50;
 
 // Closes a descriptor when the read ends, however it ends.
@@ -127,13 +128,14 @@ std::string StartFileContents(const std::string& name) {
 // A start file that is missing: created with one line of two blanks so that the teacher
 // finds it to fill in (its rows are read at the next start), and named in the one message
 // that LoadStartFiles shows for all of them.
-void CreateMissingStartFile(Platform& platform, const std::filesystem::path& path,
-                            const std::string& name, std::string& missing) {
+void CreateMissingStartFile(const std::filesystem::path& path, const std::string& name,
+                            std::string& missing) {
   missing += "\nFile  " + name + " not found: " + StartFileContents(name);
   try {
     WriteTextFileLines(path, {"  "});
   } catch (const toolkit::IoError& e) {
-    platform.ShowMessage(e.what());
+    // Told in the one message, which must then not say that it was created.
+    missing += std::string(" (") + kNotCreated + ": " + e.what() + ")";
   }
 }
 
@@ -142,11 +144,11 @@ void CreateMissingStartFile(Platform& platform, const std::filesystem::path& pat
 std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
                                                       const std::filesystem::path& start_dir,
                                                       const std::string& name, int max_lines,
-                                                      std::string& missing) {
+                                                      std::string* missing) {
   const std::filesystem::path path = start_dir / name;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
-    CreateMissingStartFile(platform, path, name, missing);
+    if (missing != nullptr) CreateMissingStartFile(path, name, *missing);
     return std::nullopt;
   }
   try {
@@ -159,7 +161,7 @@ std::optional<std::vector<std::string>> ReadStartFile(Platform& platform,
 
 // The rows of a combo box file, told when it holds more than the box takes.
 std::vector<std::string> ReadComboRows(Platform& platform, const std::filesystem::path& start_dir,
-                                       const std::string& name, std::string& missing) {
+                                       const std::string& name, std::string* missing) {
   auto lines = ReadStartFile(platform, start_dir, name, kMaxComboRows, missing);
   if (!lines) return {};
   if (static_cast<int>(lines->size()) > kMaxComboRows) {
@@ -173,7 +175,7 @@ std::vector<std::string> ReadComboRows(Platform& platform, const std::filesystem
 
 void LoadStartQuestionList(Platform& platform, const std::filesystem::path& start_dir,
                            const std::string& name, toolkit::IndexedArray<std::string, 1, 50>& list,
-                           int& count, std::string& missing) {
+                           int& count, std::string* missing) {
   const auto lines = ReadStartFile(platform, start_dir, name, kMaxQuestions, missing);
   if (!lines) return;
   if (!CopyQuestionList(list, count, *lines, true)) {
@@ -219,11 +221,38 @@ std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, in
   return lines;
 }
 
-std::string EncodeTextFileLines(const std::vector<std::string>& lines) {
+TextFileFormat DetectTextFileFormat(std::string_view bytes) {
+  TextFileFormat format;
+  format.ByteOrderMark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+  // Plain ASCII is either; it stays in the program's own Windows-1251.
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  format.Utf8 = !ascii && toolkit::IsValidUtf8(bytes);
+  const std::size_t end = bytes.find_first_of("\r\n");
+  if (end != std::string_view::npos) {
+    if (bytes[end] == '\n') {
+      format.LineEnd = "\n";
+    } else {
+      format.LineEnd = end + 1 < bytes.size() && bytes[end + 1] == '\n' ? "\r\n" : "\r";
+    }
+  }
+  return format;
+}
+
+std::string EncodeTextFileLines(const std::vector<std::string>& lines,
+                                const TextFileFormat& format) {
   std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  const std::string cp1251 = toolkit::Utf8ToCp1251(text);
-  return toolkit::Cp1251ToUtf8(cp1251) == text ? cp1251 : text;
+  for (const auto& line : lines) text += line + format.LineEnd;
+  const std::string bom = "\xEF\xBB\xBF";
+  std::vector<std::string> candidates;
+  if (!format.Utf8) candidates.push_back(toolkit::Utf8ToCp1251(text));
+  candidates.push_back(format.ByteOrderMark ? bom + text : text);
+  candidates.push_back(format.ByteOrderMark ? text : bom + text);
+  for (const std::string& bytes : candidates) {
+    if (SplitTextFileLines(bytes) == lines) return bytes;
+  }
+  // Lines that hold a line end themselves cannot read back as they are.
+  return candidates.front();
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -248,26 +277,67 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   toolkit::ReplaceWithTempFile(temp.path, path);
 }
 
-void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  WriteFileAtomically(path, EncodeTextFileLines(lines));
+void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                        const TextFileFormat& format) {
+  WriteFileAtomically(path, EncodeTextFileLines(lines, format));
 }
 
 StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
-                             const std::filesystem::path& start_dir) {
+                             const std::filesystem::path& start_dir, bool create_missing) {
   StartFileRows rows;
   std::string missing;
-  rows.departments = ReadComboRows(platform, start_dir, "kaf.txt", missing);
-  rows.universities = ReadComboRows(platform, start_dir, "vuz.txt", missing);
+  std::string* create = create_missing ? &missing : nullptr;
+  rows.departments = ReadComboRows(platform, start_dir, "kaf.txt", create);
+  rows.universities = ReadComboRows(platform, start_dir, "vuz.txt", create);
   LoadStartQuestionList(platform, start_dir, "ma1.txt", s.QuestionList1, s.QuestionCount1,
-                        missing);
+                        create);
   LoadStartQuestionList(platform, start_dir, "ma2.txt", s.QuestionList2, s.QuestionCount2,
-                        missing);
+                        create);
   if (!missing.empty()) {
+    const bool all_created = missing.find(kNotCreated) == std::string::npos;
     platform.ShowMessage("File not found:" + missing +
-                         "\nEach was created with one blank line in " + start_dir.string() +
-                         ": fill it in, and the program reads it at the next start.");
+                         (all_created ? "\nEach was created with one blank line in "
+                                      : "\nCreate and fill them in ") +
+                         start_dir.string() +
+                         (all_created ? ": fill it in, and the program reads it at the next start."
+                                      : "; the program reads them at the next start."));
   }
   return rows;
+}
+
+std::vector<std::string> KeepTypedComboRow(Platform& platform, const std::filesystem::path& path,
+                                           const std::vector<std::string>& rows,
+                                           const std::string& row, int& index) {
+  index = -1;
+  const auto blank = [](const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+  };
+  if (blank(row)) return rows;
+  const auto found = std::find(rows.begin(), rows.end(), row);
+  if (found != rows.end()) {
+    index = static_cast<int>(found - rows.begin());
+    return rows;
+  }
+  // The file, not the combo box, is what is saved: it may hold more rows than the box shows.
+  TextFileFormat format;
+  std::vector<std::string> kept = rows;
+  try {
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+      const std::string bytes = ReadFileBytes(path, kMaxListFileLines);
+      format = DetectTextFileFormat(bytes);
+      kept = SplitTextFileLines(bytes);
+    }
+  } catch (const toolkit::IoError&) {
+    // An unreadable file is replaced by the rows the box shows, in the program's own form.
+  }
+  // The placeholder line of a file created at start-up is no department.
+  if (std::all_of(kept.begin(), kept.end(), blank)) kept.clear();
+  kept.push_back(row);
+  if (!SaveListFile(platform, path, kept, format)) return rows;
+  if (static_cast<int>(kept.size()) > kMaxComboRows) kept.resize(kMaxComboRows);
+  if (kept.back() == row) index = static_cast<int>(kept.size()) - 1;
+  return kept;
 }
 
 bool CopyQuestionList(toolkit::IndexedArray<std::string, 1, 50>& list, int& count,
@@ -297,16 +367,16 @@ std::string GroupLineOf(const std::vector<std::string>& lines) {
                                     : toolkit::CutToChars(first.substr(start), kGroupNameChars);
 }
 
-std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
-                                                     const std::filesystem::path& path) {
+std::optional<ListFile> LoadListFile(Platform& platform, const std::filesystem::path& path) {
   try {
-    auto lines = ReadTextFileLines(path, kMaxListFileLines);
-    if (static_cast<int>(lines.size()) > kMaxListFileLines) {
+    const std::string bytes = ReadFileBytes(path, kMaxListFileLines);
+    ListFile file{SplitTextFileLines(bytes), DetectTextFileFormat(bytes)};
+    if (static_cast<int>(file.lines.size()) > kMaxListFileLines) {
       // Loaded in part, the list would lose its other lines when the window saves it.
       ThrowReadError(path, "it holds more than " + std::to_string(kMaxListFileLines) +
                                " lines; it is not a list");
     }
-    return lines;
+    return file;
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return std::nullopt;
@@ -314,9 +384,9 @@ std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
 }
 
 bool SaveListFile(Platform& platform, const std::filesystem::path& path,
-                  const std::vector<std::string>& lines) {
+                  const std::vector<std::string>& lines, const TextFileFormat& format) {
   try {
-    WriteTextFileLines(path, lines);
+    WriteTextFileLines(path, lines, format);
     return true;
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());

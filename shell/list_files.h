@@ -45,14 +45,28 @@ inline constexpr int kMaxComboRows = 1000;
 /// the file when it is not a regular file (a folder, a pipe, a device), cannot be opened or
 /// read, holds a line of more than kMaxLineBytes among those or more than kMaxTextFileBytes.
 std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path, int max_lines);
-/// The bytes to store for UTF-8 lines, each ended by CR LF: Windows-1251 when it holds every
-/// character, else UTF-8, so that no character is lost.
-std::string EncodeTextFileLines(const std::vector<std::string>& lines);
+/// How a text file's bytes were written, so that a file saved again keeps its own form.
+struct TextFileFormat {
+  bool Utf8 = false;           ///< UTF-8; otherwise Windows-1251 (also for plain ASCII)
+  bool ByteOrderMark = false;  ///< UTF-8 with the byte-order mark EF BB BF in front
+  std::string LineEnd = "\r\n";
+};
+/// The format of bytes as SplitTextFileLines reads them; the line end is the first one found
+/// (CR LF when there is none).
+TextFileFormat DetectTextFileFormat(std::string_view bytes);
+/// The bytes to store for UTF-8 lines, each ended by format's line end, in format's encoding
+/// where SplitTextFileLines reads exactly these lines back from it; otherwise as UTF-8 (with a
+/// byte-order mark when that is what reads back): Windows-1251 bytes that would be taken for
+/// UTF-8, text beginning with what reads as a byte-order mark, or characters Windows-1251
+/// lacks are never stored in a form that changes them.
+std::string EncodeTextFileLines(const std::vector<std::string>& lines,
+                                const TextFileFormat& format = {});
 /// Replaces the file at path with bytes: writes them beside it and renames, so a failure
 /// mid-write leaves the old file whole; throws IoError naming the file.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 /// Replaces the file at path with the lines (EncodeTextFileLines, WriteFileAtomically).
-void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+void WriteTextFileLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                        const TextFileFormat& format = {});
 
 /// What LoadStartFiles read for the two combo boxes of the main window.
 struct StartFileRows {
@@ -64,9 +78,19 @@ struct StartFileRows {
 /// question lists go into QuestionList1/QuestionCount1 and QuestionList2/QuestionCount2. A
 /// missing file is created with one line of two blanks (its rows stay empty until the next
 /// start); one message names every missing file and what it holds. Other failures are
-/// reported too; the start goes on.
+/// reported too; the start goes on. Without create_missing (a start directory that cannot be
+/// written, told once elsewhere) missing files are neither created nor reported.
 StartFileRows LoadStartFiles(SharedState& s, Platform& platform,
-                             const std::filesystem::path& start_dir);
+                             const std::filesystem::path& start_dir, bool create_missing = true);
+
+/// The rows of a combo box file (kaf.txt, vuz.txt in the start directory) once the row the
+/// teacher typed is among them, and its index in them: a row it already holds is found; a new
+/// one takes the place of a file of blank lines only, else it is added at the end, and the
+/// file is saved in its own encoding and line ends. A blank row changes nothing (index -1);
+/// a failed save is told and leaves rows as they were (index -1).
+std::vector<std::string> KeepTypedComboRow(Platform& platform, const std::filesystem::path& path,
+                                           const std::vector<std::string>& rows,
+                                           const std::string& row, int& index);
 
 /// Copies lines into a question list: row i := line i for the first 50 lines; the count
 /// becomes the number of rows copied when update_count (leaving the memo keeps the old count).
@@ -81,14 +105,20 @@ bool CopyStudentList(toolkit::Run& s, const std::vector<std::string>& lines);
 /// characters (empty for an empty list).
 std::string GroupLineOf(const std::vector<std::string>& lines);
 
-/// Loads a list file for a window: its lines, or nothing after reporting the failure
-/// ("Cannot open file ..."). A list of more lines than the window keeps is loaded whole (so
-/// that saving it loses nothing) up to kMaxListFileLines; a longer file is refused.
-std::optional<std::vector<std::string>> LoadListFile(Platform& platform,
-                                                     const std::filesystem::path& path);
-/// Saves a window's lines to a list file atomically; reports a failure and returns false.
+/// A list file as a window holds it: its lines and the form its bytes had.
+struct ListFile {
+  std::vector<std::string> lines;
+  TextFileFormat format;
+};
+
+/// Loads a list file for a window: its lines and format, or nothing after reporting the
+/// failure ("Cannot open file ..."). A list of more lines than the window keeps is loaded
+/// whole (so that saving it loses nothing) up to kMaxListFileLines; a longer file is refused.
+std::optional<ListFile> LoadListFile(Platform& platform, const std::filesystem::path& path);
+/// Saves a window's lines to a list file atomically in format; reports a failure and returns
+/// false.
 bool SaveListFile(Platform& platform, const std::filesystem::path& path,
-                  const std::vector<std::string>& lines);
+                  const std::vector<std::string>& lines, const TextFileFormat& format = {});
 
 /// Path of the first question list, ma1.txt in the start directory.
 std::filesystem::path QuestionList1Path(const std::filesystem::path& start_dir);

@@ -27,6 +27,8 @@ class Platform : public toolkit::RandomSource {
 
   /// Shows a modal message box with an OK button.
   virtual void ShowMessage(const std::string& text) = 0;
+  /// Shows a modal question with Yes and No buttons (No the default); true for Yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
   /// Shows an open-file dialog with the given filter ("Text files (*.txt)|*.txt|..." as
   /// the caller builds it); returns the chosen path, or nothing when cancelled.
   virtual std::optional<std::filesystem::path> OpenFileDialog(const std::string& filter) = 0;

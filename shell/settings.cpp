@@ -19,6 +19,9 @@ namespace {
 
 constexpr std::size_t kGroupNameChars = 50;
 constexpr int kLineCount = 14;
+// Line 15, after the fourteen lines whose meaning stays: "Problem in the ticket" (1 on, 0 off).
+// Files written before have no line 15 and read as off.
+constexpr int kTicketProblemLine = 15;
 constexpr int kLastLineValues = 13;
 constexpr const char* kDefaultPsViewer = "gv";
 
@@ -58,6 +61,7 @@ void ApplyDefaults(toolkit::Run& s) {
   s.StudentsMode = false;
   s.Level = 1;
   s.AnswersOn = false;
+  s.TicketProblemOn = false;
 }
 
 std::vector<std::string> SettingsLines(const toolkit::Run& s, int students_flag, int answers_flag) {
@@ -85,7 +89,8 @@ std::vector<std::string> SettingsLines(const toolkit::Run& s, int students_flag,
           s.StudentsFileName,
           s.GroupName,
           std::string(21, '*'),
-          last};
+          last,
+          s.TicketProblemOn ? "1" : "0"};
 }
 
 // Reads the lines over the defaults already in s; returns the numbers of the lines whose
@@ -160,16 +165,21 @@ std::vector<int> ReadSettingsLines(toolkit::Run& s, const std::vector<std::strin
     }
   }
   if (!last_ok) damaged.push_back(kLineCount);
+  if (const std::string* ticket_problem = line(kTicketProblemLine)) {
+    s.TicketProblemOn = ParseInteger(*ticket_problem) == 1;
+  }
   return damaged;
 }
 
 }  // namespace
 
-bool LoadSettings(SharedState& s, Platform& platform, const std::filesystem::path& start_dir) {
+bool LoadSettings(SharedState& s, Platform& platform, const std::filesystem::path& start_dir,
+                  bool create_missing) {
   const std::filesystem::path path = start_dir / kSettingsFileName;
   ApplyDefaults(s);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
+    if (!create_missing) return true;
     try {
       WriteTextFileLines(path, SettingsLines(s, 0, 0));
       return true;
@@ -180,7 +190,7 @@ bool LoadSettings(SharedState& s, Platform& platform, const std::filesystem::pat
   }
   std::vector<std::string> lines;
   try {
-    lines = ReadTextFileLines(path, kLineCount);
+    lines = ReadTextFileLines(path, kTicketProblemLine);
   } catch (const toolkit::IoError& e) {
     platform.ShowMessage(e.what());
     return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -12,7 +13,9 @@
 #include "shell/document_frame.h"
 #include "shell/external_programs.h"
 #include "shell/list_files.h"
+#include "shell/question_check.h"
 #include "shell/start_up.h"
+#include "shell/student_names.h"
 #include "shell/tickets.h"
 #include "shell/variant_parameters.h"
 #include "toolkit/answers.h"
@@ -71,11 +74,21 @@ class StudentNamesKeeper {
 };
 
 // The students' names are plain text typed by people: while a Start writes, the run sees them
-// as LaTeX that prints them as typed, and the list is back as typed when the Start ends.
+// as LaTeX that prints them as typed (letters Windows-1251 lacks by their plain Latin form),
+// and the list is back as typed when the Start ends. changed lists the names printed
+// otherwise than typed, once each.
 class LatexStudentNames {
  public:
-  explicit LatexStudentNames(SharedState& s) : s_(s), saved_(s.StudentNames) {
-    for (int i = 0; i <= 40; ++i) s.StudentNames[i] = toolkit::EscapeLatexText(saved_[i]);
+  LatexStudentNames(SharedState& s, std::string& changed) : s_(s), saved_(s.StudentNames) {
+    for (int i = 0; i <= 40; ++i) {
+      bool unprintable = false;
+      const std::string printable = PrintableName(saved_[i], unprintable);
+      if ((printable != saved_[i] || unprintable) && i >= 2 && i <= s.StudentLineCount) {
+        changed += "\n" + saved_[i] + (unprintable ? " (some letters print as \"?\")"
+                                                      : " \u2192 " + printable);
+      }
+      s.StudentNames[i] = toolkit::EscapeLatexText(printable);
+    }
   }
   ~LatexStudentNames() { s_.StudentNames = std::move(saved_); }
   LatexStudentNames(const LatexStudentNames&) = delete;
@@ -98,6 +111,31 @@ class RandomNumbersHandOver {
  private:
   SharedState& s_;
 };
+
+// VariantCount and FirstNumber as the Start uses them: in students mode one variant per
+// student, numbered from 1; the controls' values are back when the Start ends, so that
+// switching "Individual tasks" off finds them as the teacher left them.
+class StudentsModeCounts {
+ public:
+  StudentsModeCounts(SharedState& s, int students)
+      : s_(s), variant_count_(s.VariantCount), first_number_(s.FirstNumber) {
+    s.VariantCount = students;
+    s.FirstNumber = 1;
+  }
+  ~StudentsModeCounts() {
+    s_.VariantCount = variant_count_;
+    s_.FirstNumber = first_number_;
+  }
+  StudentsModeCounts(const StudentsModeCounts&) = delete;
+  StudentsModeCounts& operator=(const StudentsModeCounts&) = delete;
+
+ private:
+  SharedState& s_;
+  int variant_count_;
+  int first_number_;
+};
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 void CloseAllQuietly(SharedState& s) {
   s.MainFile.CloseQuietly();
@@ -218,6 +256,20 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
   s.UniversityName = toolkit::CutToChars(s.UniversityName, 78);
   if (s.DocumentMode < 0 || s.DocumentMode > 2) return false;
 
+  // A row of the list that holds no problem type would give a set of empty boxes.
+  if (s.DocumentMode == 0 || (s.DocumentMode == 1 && s.TicketProblemOn)) {
+    ReadSelectedProblem(s);
+    const SubjectRow* subject = FindSubject(table, s.SubjectIndex);
+    if (s.ProblemNumber >= 1 && s.ProblemNumber <= ProblemCount(table, s.SubjectIndex) &&
+        !IsBuilt(table, s.SubjectIndex, s.ProblemNumber)) {
+      platform.ShowMessage("Row " + std::to_string(s.ProblemNumber) + " of " +
+                           std::string(subject->Caption) +
+                           " holds no problem type; nothing was written. Choose another row.");
+      return false;
+    }
+  }
+
+  std::optional<StudentsModeCounts> students_counts;
   if (s.StudentsMode && s.DocumentMode != 2) {
     const int students = s.StudentLineCount - 1;
     if (students < 1) {
@@ -232,11 +284,21 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
                            ". Split the list into two.");
       return false;
     }
-    s.VariantCount = students;
+    students_counts.emplace(s, students);
+    if (IsBlank(s.GroupName)) {
+      s.GroupName = kDefaultGroupName;
+      platform.ShowMessage(
+          "The students list has no group line (its first line is empty): the group \"" +
+          std::string(kDefaultGroupName) +
+          "\" names the document and the parameter file. Write the group's name in the first "
+          "line of the list in the \"Students\" window.");
+    }
   }
 
+  std::string renamed;
   try {
-    const LatexStudentNames names(s);
+    CheckQuestionLists(s, s.DocumentMode, session.ColloquiumList);
+    const LatexStudentNames names(s, renamed);
     const RandomNumbersHandOver random_numbers(s, platform);
     CreateAnswersFolder(session.StartDirectory);
     switch (s.DocumentMode) {
@@ -274,6 +336,16 @@ bool Start(SharedState& s, ShellSession& session, Platform& platform, const Subj
     return false;
   }
 
+  if (!renamed.empty() && s.StudentsMode && s.DocumentMode != 2) {
+    platform.ShowMessage("These names hold letters that Windows-1251 cannot print and were "
+                         "written in their plain Latin form:" + renamed);
+  }
+  if (session.Status) {
+    const int count = s.DocumentMode == 2 ? s.SetNumber : s.VariantCount;
+    const char* unit = s.DocumentMode == 0 ? " variants" : s.DocumentMode == 1 ? " tickets" : " sets";
+    session.Status("Written " + s.OutputName + ".tex in " + session.StartDirectory.string() + ": " +
+                   std::to_string(count) + unit);
+  }
   RunLatex(s, platform, session.StartDirectory, session.TexDirectory, session.Status);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "shell/dispatch.h"
 #include "shell/external_programs.h"
@@ -17,14 +18,25 @@ struct ShellSession {
   int LevelControl = 1;                  ///< the "Level" spin edit; every Start takes Level from it
   bool Margins = false;                  ///< the "Margins" menu item
   std::string DocumentBaseName;  ///< name of the last problem-set document before its level letter
+  bool StartDirectoryWritable = true;  ///< false: told at start-up, nothing is saved on quitting
   StatusReport Status;           ///< the window's status line: what a Start or a command made
+  /// The colloquium window's lines as the teacher wrote them (their line numbers name a
+  /// question that would break the document); empty when the window has given none.
+  std::vector<std::string> ColloquiumList;
 };
 
+/// The group a students list without a group line is given.
+inline constexpr const char* kDefaultGroupName = "Group";
+
 /// The Start command: takes Level from the level control and TicketMode from DocumentMode,
-/// resets the drawing state, cuts DepartmentName and UniversityName to 78 characters, in
-/// students mode sets VariantCount from the students list (refusing a list without
-/// students), writes the document of DocumentMode (0 problem set, 1 examination tickets,
-/// 2 colloquium) and starts latex on it. Every failure is shown through platform and ends
+/// resets the drawing state, cuts DepartmentName and UniversityName to 78 characters; refuses
+/// a selected row that holds no problem type and question lists that would break the
+/// document (nothing is written, the previous document stays); in students mode writes one
+/// variant per student numbered from 1 (refusing a list without students; VariantCount and
+/// FirstNumber are back as they were afterwards), gives a list without a group line the group
+/// kDefaultGroupName and prints names in Windows-1251 (both told); writes the document of
+/// DocumentMode (0 problem set, 1 examination tickets, 2 colloquium), reports it on
+/// session.Status and starts latex on it. Every failure is shown through platform and ends
 /// the Start: the files opened so far are closed and latex is not started. Returns true when
 /// the document was written.
 bool Start(SharedState& s, ShellSession& session, Platform& platform,

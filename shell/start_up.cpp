@@ -1,6 +1,11 @@
 #include "shell/start_up.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <system_error>
 
 #include "figures/figure_state.h"
@@ -19,18 +24,49 @@ constexpr std::size_t kTicketDateChars = 35;
 
 StartFileRows StartUp(SharedState& s, ShellSession& session, Platform& platform) {
   figures::ResetDrawingState(s);
-  StartFileRows rows = LoadStartFiles(s, platform, session.StartDirectory);
-  try {
-    CreateAnswersFolder(session.StartDirectory);
-  } catch (const toolkit::IoError& e) {
-    platform.ShowMessage(e.what());
+  const std::filesystem::path& dir = session.StartDirectory;
+  std::string why;
+  session.StartDirectoryWritable = CanWriteIn(dir, why);
+  if (!session.StartDirectoryWritable) {
+    platform.ShowMessage("The folder " + dir.string() + " cannot be written (" + why +
+                         "): settings, lists and documents will not be saved. Start the "
+                         "program in a folder you can write to.");
+  }
+  const bool writable = session.StartDirectoryWritable;
+  StartFileRows rows = LoadStartFiles(s, platform, dir, writable);
+  if (writable) {
+    try {
+      CreateAnswersFolder(dir);
+    } catch (const toolkit::IoError& e) {
+      platform.ShowMessage(e.what());
+    }
   }
   // The settings file's ticket lines are read in ticket mode; the mode itself comes from it.
   s.TicketMode = true;
-  LoadSettings(s, platform, session.StartDirectory);
+  LoadSettings(s, platform, dir, writable);
   session.LevelControl = s.Level;
-  LoadTicketQuestions(s, platform, session.StartDirectory);
+  std::error_code ec;
+  if (writable || std::filesystem::exists(TicketQuestionFilePath(s, dir), ec)) {
+    LoadTicketQuestions(s, platform, dir);
+  }
   return rows;
+}
+
+bool CanWriteIn(const std::filesystem::path& dir, std::string& why) {
+  // Asking the permissions is not enough: a read-only disk, a full one or an administrator's
+  // rights answer differently. A file is made and removed.
+  const std::filesystem::path probe = dir / (".tarbel_write_probe_" + std::to_string(::getpid()));
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    const int error = errno;
+    // A name that exists was written there.
+    if (error == EEXIST) return true;
+    why = std::strerror(error);
+    return false;
+  }
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
 }
 
 void CreateAnswersFolder(const std::filesystem::path& start_dir) {

@@ -9,13 +9,18 @@
 
 namespace shell {
 
-/// The program's start-up steps that need no window, in their order: the figure defaults,
+/// The program's start-up steps that need no window, in their order: the figure defaults, a
+/// probe of the start directory (a folder that cannot be written is told in one message, and
+/// nothing is created in it; session.StartDirectoryWritable),
 /// the four start files of the start directory (one message names the missing ones, which
 /// are created), the folder otv/, the settings file (its Level becomes the lasting
 /// session.LevelControl and the working Level), and the ticket question indices. Every failure
 /// is told through platform and the start-up goes on. Returns the rows of kaf.txt and vuz.txt
 /// for the window's two combo boxes.
 StartFileRows StartUp(SharedState& s, ShellSession& session, Platform& platform);
+
+/// Whether a file can be made in dir (one is made and removed); why names the failure.
+bool CanWriteIn(const std::filesystem::path& dir, std::string& why);
 
 /// Creates the folder otv/ of the start directory (and its parents) if it is missing; throws
 /// IoError naming it when that fails.

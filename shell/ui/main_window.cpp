@@ -33,6 +33,7 @@
 #include "shell/dispatch.h"
 #include "shell/external_programs.h"
 #include "shell/list_files.h"
+#include "shell/parameter_file_update.h"
 #include "shell/start_up.h"
 #include "shell/settings.h"
 #include "shell/tickets.h"
@@ -358,6 +359,7 @@ void MainWindow::StartUp() {
 
   individual_->setChecked(s_.StudentsMode);
   answers_->setChecked(s_.AnswersOn);
+  ticket_problem_->setChecked(s_.TicketProblemOn);
   if (s_.SubjectIndex >= 1 && s_.SubjectIndex <= 9) pages_->setCurrentIndex(s_.SubjectIndex - 1);
   for (int k = 1; k <= 9; ++k) lists_[k - 1]->setCurrentRow(s_.SavedProblems[k] - 1);
 
@@ -406,7 +408,7 @@ void MainWindow::CreateListWindows() {
   students_window_ = new StudentsWindow(s_, platform_, session_.StartDirectory, this);
   connect(students_window_, &StudentsWindow::StudentsFileChosen, this,
           [this](const QString& name) { setWindowTitle(name); });
-  colloquium_window_ = new ColloquiumWindow(s_, platform_, this);
+  colloquium_window_ = new ColloquiumWindow(s_, session_, platform_, this);
 }
 
 void MainWindow::ProgramCaption() {
@@ -456,7 +458,9 @@ void MainWindow::SwitchMode(int mode) {
     pages_->setVisible(!colloquium);
     spin_uroven_->setVisible(!colloquium);
     label_uroven_->setVisible(!colloquium);
-    label3_->setVisible(problems ? !s_.StudentsMode : tickets);
+    // In the colloquium the set number is the number of sets the Start writes.
+    label3_->setText(colloquium ? "Number of sets" : "Set number");
+    label3_->setVisible(problems ? !s_.StudentsMode : true);
     spin_edit3_->setVisible(problems ? !s_.StudentsMode : true);
   }
   UpdateIndividualModeControls();
@@ -465,15 +469,16 @@ void MainWindow::SwitchMode(int mode) {
 
 void MainWindow::ToggleStudentsMode() {
   s_.StudentsMode = individual_->isChecked();
+  // The students' variants are numbered from 1 by the Start itself: "Starting number" keeps
+  // its value for when the option is switched off again.
   if (s_.StudentsMode) {
-    spin_nfirst_->setValue(1);
-    s_.FirstNumber = 1;
     setWindowTitle(QString::fromStdString(s_.StudentsFileName));
   } else {
     setWindowTitle(QString());
   }
-  label3_->setVisible(!s_.StudentsMode);
-  spin_edit3_->setVisible(!s_.StudentsMode);
+  const bool set_shown = s_.DocumentMode != 0 || !s_.StudentsMode;
+  label3_->setVisible(set_shown);
+  spin_edit3_->setVisible(set_shown);
   students_->setVisible(s_.StudentsMode);
   UpdateIndividualModeControls();
 }
@@ -485,6 +490,17 @@ void MainWindow::ToggleTicketProblem() { s_.TicketProblemOn = ticket_problem_->i
 void MainWindow::Start() {
   if (s_.StudentsMode) button_del_->setVisible(true);
   s_.SubjectIndex = pages_->currentIndex() + 1;
+  // What the controls show is what the Start uses, whatever was toggled since.
+  s_.FirstNumber = spin_nfirst_->value();
+  s_.VariantCount = spin_nvar_->value();
+  s_.SetNumber = spin_edit3_->value();
+  if (s_.DocumentMode == 1) KeepTypedRows();
+  // The lists as their windows show them now, group and names from the same list.
+  if (s_.DocumentMode == 2) {
+    colloquium_window_->CopyToRun();
+  } else if (s_.StudentsMode) {
+    students_window_->CopyToRun();
+  }
   s_.DepartmentName = kaf_->currentText().toStdString();
   s_.UniversityName = vuz_->currentText().toStdString();
   SetTicketDate(s_, edit_data_->text().toStdString());
@@ -501,7 +517,25 @@ void MainWindow::Start() {
 
 void MainWindow::UpdateParameterFile() {
   setWindowTitle(Caption("   Data file  " + s_.ParameterFilePath));
-  DeleteVariantParameterFile(s_);
+  shell::UpdateParameterFile(s_, platform_);
+}
+
+void MainWindow::KeepTypedRows() {
+  const auto keep = [this](QComboBox* box, const char* file) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < box->count(); ++i) rows.push_back(box->itemText(i).toStdString());
+    const std::string typed = box->currentText().toStdString();
+    if (box->currentIndex() >= 0 && box->itemText(box->currentIndex()) == box->currentText()) return;
+    int index = -1;
+    const std::vector<std::string> kept =
+        KeepTypedComboRow(platform_, session_.StartDirectory / file, rows, typed, index);
+    if (index < 0) return;
+    box->clear();
+    for (const auto& row : kept) box->addItem(QString::fromStdString(row));
+    box->setCurrentIndex(index);
+  };
+  keep(kaf_, "kaf.txt");
+  keep(vuz_, "vuz.txt");
 }
 
 void MainWindow::RunDviViewerCommand() { RunDviViewer(s_, platform_, session_.StartDirectory); }
@@ -585,6 +619,9 @@ void MainWindow::SaveOnClose() {
     if (w != nullptr && w->isVisible()) w->close();
   }
   SetTicketDate(s_, edit_data_->text().toStdString());
+  // A folder that cannot be written was told at start-up; nothing is saved in it.
+  if (!session_.StartDirectoryWritable) return;
+  KeepTypedRows();
   SaveQuestionIndexFile(s_, platform_);
   if (kaf_->currentIndex() >= 0) s_.DepartmentIndex = kaf_->currentIndex();
   if (vuz_->currentIndex() >= 0) s_.UniversityIndex = vuz_->currentIndex();

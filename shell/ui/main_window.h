@@ -66,6 +66,9 @@ class MainWindow : public QMainWindow {
   void ToggleTicketProblem();
   void Start();
   void UpdateParameterFile();
+  /// A university or department typed into its combo box becomes a row of its list file
+  /// (vuz.txt, kaf.txt), so that it is there at the next start.
+  void KeepTypedRows();
   void RunDviViewerCommand();
   void RunDvipsCommand();
   void RunPdfCommand();

@@ -87,6 +87,13 @@ void QtPlatform::ShowMessage(const std::string& text) {
   box.exec();
 }
 
+bool QtPlatform::AskYesNo(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                  ToQString(text), QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::filesystem::path> QtPlatform::OpenFileDialog(const std::string& filter) {
   const QString chosen =
       QFileDialog::getOpenFileName(parent_, QString(), ToQString(dialog_dir_), QtFileFilter(filter));

@@ -39,6 +39,7 @@ class QtPlatform : public Platform {
   void SetParentWindow(QWidget* window) { parent_ = window; }
 
   void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
   std::optional<std::filesystem::path> OpenFileDialog(const std::string& filter) override;
   StartResult StartProgram(const std::string& program, const std::vector<std::string>& args,
                            const std::vector<std::pair<std::string, std::string>>& extra_env,

@@ -1,5 +1,7 @@
 #include "shell/ui/question_list_window.h"
 
+#include <system_error>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -38,8 +40,13 @@ QuestionListWindow::QuestionListWindow(int list, SharedState& s, Platform& platf
   setWindowTitle(list_ == 1 ? "List" : "Список вопросов 2");
   CreateMemo();
   CreateMenu();
-  if (auto lines = LoadListFile(platform_, ListPath())) {
-    SetMemoLines(*memo_, *lines);
+  // A list file that is missing was told by the start-up (or its folder cannot be written).
+  std::error_code ec;
+  if (!std::filesystem::exists(ListPath(), ec)) return;
+  if (auto file = LoadListFile(platform_, ListPath())) {
+    SetMemoLines(*memo_, file->lines);
+    memo_->document()->setModified(false);
+    format_ = file->format;
   } else {
     file_unread_ = true;
   }
@@ -72,9 +79,12 @@ void QuestionListWindow::CreateMenu() {
 void QuestionListWindow::OpenFile() {
   const auto chosen = platform_.OpenFileDialog(kTextFilesFilter);
   if (!chosen) return;
-  const auto lines = LoadListFile(platform_, *chosen);
-  if (!lines) return;
-  SetMemoLines(*memo_, *lines);
+  const auto file = LoadListFile(platform_, *chosen);
+  if (!file) return;
+  SetMemoLines(*memo_, file->lines);
+  // The list file takes the chosen file's text, in the chosen file's form.
+  memo_->document()->setModified(true);
+  format_ = file->format;
   file_unread_ = false;
   if (list_ == 1) setWindowTitle(QString::fromStdString(chosen->string()));
 }
@@ -94,7 +104,10 @@ void QuestionListWindow::SaveAndCopy(bool update_count) {
   file_unread_ = false;
   saving_ = true;
   const std::vector<std::string> lines = MemoLines(*memo_);
-  SaveListFile(platform_, ListPath(), lines);
+  // A list that was not edited is not written: the teacher's file stays byte for byte.
+  if (memo_->document()->isModified() && SaveListFile(platform_, ListPath(), lines, format_)) {
+    memo_->document()->setModified(false);
+  }
   const bool all_kept =
       list_ == 1 ? CopyQuestionList(s_.QuestionList1, s_.QuestionCount1, lines, update_count)
                  : CopyQuestionList(s_.QuestionList2, s_.QuestionCount2, lines, update_count);

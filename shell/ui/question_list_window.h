@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include "shell/list_files.h"
 #include "shell/platform.h"
 #include "subjects/shared_state.h"
 
@@ -14,8 +15,9 @@ class QPlainTextEdit;
 namespace shell::ui {
 
 /// The window of one examination question list ("Set 1" edits ma1.txt into QuestionList1,
-/// "Set 2" ma2.txt into QuestionList2): a memo loaded at creation, saved and copied into the
-/// run when the window closes (list 1 also when the memo loses the focus, keeping its count).
+/// "Set 2" ma2.txt into QuestionList2): a memo loaded at creation, copied into the run when the
+/// window closes (list 1 also when the memo loses the focus, keeping its count) and then
+/// saved when it was edited, in the file's own encoding and line ends.
 class QuestionListWindow : public QMainWindow {
   Q_OBJECT
 
@@ -43,6 +45,8 @@ class QuestionListWindow : public QMainWindow {
   std::filesystem::path start_dir_;
   QPlainTextEdit* memo_ = nullptr;
   bool saving_ = false;
+  /// The form of the list's file, kept when an edited list is saved.
+  TextFileFormat format_;
   /// The list's file could not be loaded (told): it is not replaced unless the memo is edited.
   bool file_unread_ = false;
 };

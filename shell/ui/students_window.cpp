@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "shell/list_files.h"
 #include "shell/ui/memo_lines.h"
 
 namespace shell::ui {
@@ -29,9 +28,12 @@ StudentsWindow::StudentsWindow(SharedState& s, Platform& platform,
   // No list chosen yet is the normal state of a fresh start directory, not an error.
   if (s_.StudentsFileName.empty()) return;
   setWindowTitle(QString::fromStdString(s_.StudentsFileName));
-  if (auto lines = LoadListFile(platform_, StudentsListPath(s_, start_dir_))) {
-    SetMemoLines(*memo_, *lines);
-    CopyToRun(*lines);
+  if (auto file = LoadListFile(platform_, StudentsListPath(s_, start_dir_))) {
+    SetMemoLines(*memo_, file->lines);
+    memo_->document()->setModified(false);
+    format_ = file->format;
+    // A list too long is told when the teacher works with it, not at every program start.
+    CopyLines(file->lines, false);
   } else {
     file_unread_ = true;
   }
@@ -47,20 +49,29 @@ void StudentsWindow::CreateMenu() {
 void StudentsWindow::OpenFile() {
   const auto chosen = platform_.OpenFileDialog("Text files (*.txt)|*.txt");
   if (!chosen) return;
-  const auto lines = LoadListFile(platform_, *chosen);
-  if (!lines) return;
-  SetMemoLines(*memo_, *lines);
+  const auto file = LoadListFile(platform_, *chosen);
+  if (!file) return;
+  SetMemoLines(*memo_, file->lines);
+  memo_->document()->setModified(false);
+  format_ = file->format;
   file_unread_ = false;
-  s_.GroupName = GroupLineOf(*lines);
   std::string name = chosen->string();
   name.erase(0, name.find_first_not_of(' '));
   s_.StudentsFileName = name;
+  // The names and the group come from the same list from now on.
+  CopyLines(file->lines, true);
   setWindowTitle(QString::fromStdString(name));
   emit StudentsFileChosen(QString::fromStdString(name));
 }
 
-void StudentsWindow::CopyToRun(const std::vector<std::string>& lines) {
-  if (!CopyStudentList(s_, lines)) {
+void StudentsWindow::CopyToRun() {
+  if (file_unread_ && !memo_->document()->isModified()) return;
+  CopyLines(MemoLines(*memo_), true);
+}
+
+void StudentsWindow::CopyLines(const std::vector<std::string>& lines, bool tell) {
+  s_.GroupName = GroupLineOf(lines);
+  if (!CopyStudentList(s_, lines) && tell && told_too_long_.insert(s_.StudentsFileName).second) {
     platform_.ShowMessage("The students list holds more than " +
                           std::to_string(kMaxStudentLines) + " lines; a set uses the first " +
                           std::to_string(kMaxStudentLines) + " (the group line and " +
@@ -70,15 +81,20 @@ void StudentsWindow::CopyToRun(const std::vector<std::string>& lines) {
 
 void StudentsWindow::closeEvent(QCloseEvent* event) {
   // A list that could not be read (not a list, far too long) is neither replaced by the empty
-  // memo nor taken as no students, until the teacher types a list or opens another.
-  if (file_unread_ && !memo_->document()->isModified()) {
+  // memo nor taken as no students, until the teacher types a list or opens another; a list
+  // that was not edited is not written at all.
+  if (!memo_->document()->isModified()) {
+    if (!file_unread_) CopyToRun();
     event->accept();
     return;
   }
   file_unread_ = false;
   const std::vector<std::string> lines = MemoLines(*memo_);
-  if (!s_.StudentsFileName.empty()) SaveListFile(platform_, StudentsListPath(s_, start_dir_), lines);
-  CopyToRun(lines);
+  if (!s_.StudentsFileName.empty() &&
+      SaveListFile(platform_, StudentsListPath(s_, start_dir_), lines, format_)) {
+    memo_->document()->setModified(false);
+  }
+  CopyLines(lines, true);
   event->accept();
 }
 

@@ -7,10 +7,11 @@
 TARBEL_FUZZ_TARGET(colloquium_list) {
   fuzz_support::Workplace w;
   w.Put("list.txt", fuzz_support::Bytes(data, size));
-  const auto lines = shell::LoadListFile(w.platform, w.dir / "list.txt");
-  if (!lines) return 0;
+  const auto file = shell::LoadListFile(w.platform, w.dir / "list.txt");
+  if (!file) return 0;
   SharedState& s = *w.s;
-  shell::ParseColloquiumList(s, *lines);
+  shell::ParseColloquiumList(s, file->lines);
+  w.session.ColloquiumList = file->lines;
   if (s.ColloquiumGroupCount != static_cast<int>(s.ColloquiumQuestions.size())) {
     fuzz_support::Finding("the group count differs from the groups");
   }

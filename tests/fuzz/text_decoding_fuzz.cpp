@@ -1,6 +1,7 @@
 // The decoding of text files (UTF-8 when valid, else Windows-1251) and the encoding the list
 // windows save with: every line is UTF-8 without line ends, a saved list keeps its number of
-// lines, and each line goes through the LaTeX escaping and the document writer.
+// lines and reads back as the same lines (in the program's form and in the file's own), and
+// each line goes through the LaTeX escaping and the document writer.
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@
 #include "toolkit/text_writer.h"
 
 TARBEL_FUZZ_TARGET(text_decoding) {
-  const std::vector<std::string> lines = shell::SplitTextFileLines(fuzz_support::Bytes(data, size));
+  const std::string_view bytes = fuzz_support::Bytes(data, size);
+  const std::vector<std::string> lines = shell::SplitTextFileLines(bytes);
   toolkit::TextWriter writer;
   writer.OpenMemory();
   for (const std::string& line : lines) {
@@ -24,8 +26,12 @@ TARBEL_FUZZ_TARGET(text_decoding) {
     toolkit::CutToChars(line, 65);
   }
   const std::string saved = shell::EncodeTextFileLines(lines);
-  if (shell::SplitTextFileLines(saved).size() != lines.size()) {
-    fuzz_support::Finding("a saved list does not keep its number of lines");
+  if (shell::SplitTextFileLines(saved) != lines) {
+    fuzz_support::Finding("a saved list does not read back as it was");
+  }
+  const std::string kept = shell::EncodeTextFileLines(lines, shell::DetectTextFileFormat(bytes));
+  if (shell::SplitTextFileLines(kept) != lines) {
+    fuzz_support::Finding("a list saved in its own form does not read back as it was");
   }
   return 0;
 }

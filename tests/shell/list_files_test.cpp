@@ -55,6 +55,37 @@ TEST(ListFilesTest, WritesWindows1251WhenItHoldsEveryCharacterElseUtf8) {
   EXPECT_EQ(shell::ReadTextFileLines(path, 10), (Lines{"Вопрос ∑", "中"}));
 }
 
+// A list saved again keeps its own encoding and line ends, unless they would not read back as
+// the same lines: then it is stored as UTF-8, which does.
+TEST(ListFilesTest, SavedListsKeepTheirFormAndReadBackUnchanged) {
+  struct Case {
+    const char* name;
+    std::string bytes;  // the file as the teacher has it
+    std::string saved;  // what saving its lines unchanged writes
+  };
+  const std::string bom = "\xEF\xBB\xBF";
+  const Case cases[] = {
+      {"UTF-8 with LF", "Группа\nИванов\n", "Группа\nИванов\n"},
+      {"UTF-8 with a byte-order mark", bom + "Группа\r\nИванов\r\n", bom + "Группа\r\nИванов\r\n"},
+      {"Windows-1251 with CR", "\xC8\xE2\xE0\xED\xEE\xE2\r", "\xC8\xE2\xE0\xED\xEE\xE2\r"},
+      // 0x98 has no character: read as "?", the rest "В«" must not come back as "«".
+      {"Windows-1251 with 0x98", "\x98\xC2\xAB\r\n", "?В«\r\n"},
+  };
+  for (const Case& c : cases) {
+    const Lines lines = shell::SplitTextFileLines(c.bytes);
+    const std::string saved =
+        shell::EncodeTextFileLines(lines, shell::DetectTextFileFormat(c.bytes));
+    EXPECT_EQ(saved, c.saved) << c.name;
+    EXPECT_EQ(shell::SplitTextFileLines(saved), lines) << c.name;
+  }
+  // "п»ї" in Windows-1251 are the bytes of a byte-order mark: such a list is saved as UTF-8.
+  const Lines typed{"п»ї начало", "а"};
+  EXPECT_EQ(shell::EncodeTextFileLines(typed), "п»ї начало\r\nа\r\n");
+  // A text that begins with a byte-order mark character itself keeps it behind a second one.
+  const Lines marked{"\uFEFFa"};
+  EXPECT_EQ(shell::SplitTextFileLines(shell::EncodeTextFileLines(marked)), marked);
+}
+
 TEST(ListFilesTest, AtomicWriteReplacesWholeOrLeavesNothingBehind) {
   testing_support::TempDir dir;
   const auto path = dir.path() / "ma1.txt";
@@ -166,7 +197,7 @@ TEST(ListFilesTest, WindowLoadAndSaveReportFailures) {
   testing_support::FakePlatform platform;
   const auto path = dir.path() / "students.txt";
   EXPECT_TRUE(shell::SaveListFile(platform, path, {"Group", "Петров"}));
-  EXPECT_EQ(shell::LoadListFile(platform, path), (Lines{"Group", "Петров"}));
+  EXPECT_EQ(shell::LoadListFile(platform, path)->lines, (Lines{"Group", "Петров"}));
   EXPECT_TRUE(platform.messages.empty());
 
   EXPECT_FALSE(shell::LoadListFile(platform, dir.path() / "none.txt"));

@@ -14,7 +14,28 @@ using testing_support::WriteBytes;
 
 const char kDefaultFile[] =
     "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n\r\ngv\r\n0\r\n0\r\n\r\n\r\n*********************\r\n"
-    "  1  1  1  1  1  1  1  1  1  5  0  1  0\r\n";
+    "  1  1  1  1  1  1  1  1  1  5  0  1  0\r\n0\r\n";
+
+// "Problem in the ticket" lasts in a 15th line; a file of fourteen lines (written before)
+// reads as off, with no word about a damaged line.
+TEST(SettingsTest, TicketProblemLastsInALineAfterTheFourteen) {
+  testing_support::TempDir dir;
+  testing_support::FakePlatform platform;
+  SharedState s;
+  ASSERT_TRUE(shell::LoadSettings(s, platform, dir.path()));
+  s.TicketProblemOn = true;
+  ASSERT_TRUE(shell::SaveSettings(s, platform, dir.path(), 0, 0));
+  SharedState reread;
+  ASSERT_TRUE(shell::LoadSettings(reread, platform, dir.path()));
+  EXPECT_TRUE(reread.TicketProblemOn);
+
+  std::string fourteen(kDefaultFile);
+  fourteen.resize(fourteen.size() - 3);
+  testing_support::WriteBytes(dir.path() / "Brevlin.txt", fourteen);
+  ASSERT_TRUE(shell::LoadSettings(reread, platform, dir.path()));
+  EXPECT_FALSE(reread.TicketProblemOn);
+  EXPECT_TRUE(platform.messages.empty());
+}
 
 TEST(SettingsTest, MissingFileIsCreatedCompleteWithDefaults) {
   testing_support::TempDir dir;

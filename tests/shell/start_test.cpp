@@ -17,6 +17,7 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/cp1251.h"
+#include "shell/question_check.h"
 #include "toolkit/errors.h"
 #include "toolkit/numerics.h"
 #include "toolkit/writers.h"
@@ -192,9 +193,12 @@ TEST_F(ProblemSetStartTest, StudentsModeNamesFileHeadingsAndAnswersRows) {
   s->StudentNames[2] = "Иванов И.";
   s->StudentNames[3] = "Петров П.";
   s->StudentLineCount = 3;
-  s->VariantCount = 30;  // replaced by the number of students
+  s->VariantCount = 30;  // the control's value: the set has one variant per student
+  s->FirstNumber = 5;
   ASSERT_TRUE(Run());
-  EXPECT_EQ(s->VariantCount, 2);
+  // The controls' values are kept for when "Individual tasks" is switched off.
+  EXPECT_EQ(s->VariantCount, 30);
+  EXPECT_EQ(s->FirstNumber, 5);
   EXPECT_EQ(s->OutputName, "o1aIVT-21C");
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "dat1" / "1" / "ИВТ-.txt"));
 
@@ -203,6 +207,8 @@ TEST_F(ProblemSetStartTest, StudentsModeNamesFileHeadingsAndAnswersRows) {
                       "\\hfill {\\small\\it Иванов И.} \\vskip1pt$a="),
             std::string::npos);
   EXPECT_NE(main.find("\\hfill {\\small\\it Петров П.} \\vskip1pt"), std::string::npos);
+  EXPECT_EQ(main.find("Problem~\\arabic{zdch}.3."), std::string::npos);  // two variants, from 1
+  EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(main.find("\\tiny{\\it"), std::string::npos);
   EXPECT_NE(main.find(" \\hfill{\\bf\\tiny 1.ИВТ-21}\r\n"), std::string::npos);
   EXPECT_NE(main.find("\\input{otv/otvo1aIVT-21C.tex}"), std::string::npos);
@@ -531,6 +537,119 @@ TEST_F(MessagesStartTest, TheOffendingTokenIsQuotedCutShort) {
     EXPECT_LT(m.size(), 400u) << m.substr(0, 400);
     EXPECT_NE(m.find("\"xxxxxxxxxx"), std::string::npos) << m.substr(0, 400);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// What would cut or break the document in a question, and the forms that pass.
+TEST(QuestionCheckTest, FindsWhatCutsOrBreaksTheDocumentAndPassesEscapedForms) {
+  struct Case {
+    const char* question;
+    const char* hazard;  // the start of what the teacher is told; nullptr: the question passes
+  };
+  const Case cases[] = {
+      {"Ряд сходится на 50%", "a % not preceded by a backslash"},
+      {"Ряд сходится на 50\\%", nullptr},
+      {"Цена \\# и R\\&D, скобка \\{ и \\}", nullptr},
+      {"Пункт #1", "a # cannot stand"},
+      {"Ток & напряжение", "an & outside a table"},
+      {"$\\begin{pmatrix}1 & 2\\end{pmatrix}$ и \\begin{tabular}{cc}a&b\\end{tabular}", nullptr},
+      {"$\\left(\\matrix{1 & 2\\cr 3 & 4}\\right)$", nullptr},
+      {"$\\matrix{1}$ & 2", "an & outside a table"},
+      {"Формула ${x^2}$}", "a } without its {"},
+      {"Формула $\\frac{1}{2$", "a { without its }"},
+      {"Цена $5", "a $ without its closing $"},
+      {"Конец\\end{document}", "\\end{document} would end"},
+      {"\\begin{itemize}\\item a", "\\begin{itemize} without its \\end{itemize}"},
+      {"a\\end{center}", "\\end{center} without its \\begin{center}"},
+      {"\\input{/etc/passwd}", "\\input reads or writes files"},
+      {"\\include {x}", "\\include reads or writes files"},
+      {"\\immediate\\openout5=ma1.txt", "\\openout reads or writes files"},
+      {"\\immediate\\write18{rm x}", "\\write18 runs programs"},
+      {"\\\\ \\textbf{Жирный} \\inputcolor", nullptr},
+  };
+  for (const Case& c : cases) {
+    const auto hazard = shell::FindQuestionHazard(c.question);
+    if (c.hazard == nullptr) {
+      EXPECT_FALSE(hazard) << c.question << ": " << hazard.value_or("");
+    } else {
+      ASSERT_TRUE(hazard) << c.question;
+      EXPECT_TRUE(hazard->starts_with(c.hazard)) << c.question << ": " << *hazard;
+    }
+  }
+}
+
+// A ticket or colloquium Start with a question that would break the document writes nothing:
+// the message names the list, the line and what to change, the previous document stays.
+TEST_F(MessagesStartTest, AQuestionThatBreaksTheDocumentStopsTheStartAndKeepsTheOldDocument) {
+  s->DocumentMode = 1;
+  ASSERT_TRUE(Run());
+  const std::string tickets = File("mathC.tex");
+  s->QuestionList2[1] = "Ряд сходится на 50%";
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0],
+            "The document was not written: Question list 2 (menu \"Set 2\", ma2.txt), line 1 "
+            "(\"Ряд сходится на 50%\"): a % not preceded by a backslash cuts off the rest of the "
+            "question: write \\% for a per cent sign. The previous document is kept.");
+  EXPECT_EQ(File("mathC.tex"), tickets);
+
+  s->DocumentMode = 2;
+  session.ColloquiumList = {"Первый", "###", "", "Ток & напряжение", "***", "a & b"};
+  shell::ParseColloquiumList(*s, session.ColloquiumList);
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_NE(platform.messages[1].find("The colloquium list (menu \"List\"), line 4 (\"Ток & "
+                                      "напряжение\"): an & outside a table"),
+            std::string::npos)
+      << platform.messages[1];
+  session.ColloquiumList.clear();  // groups given without their lines are named by place
+  EXPECT_FALSE(Run());
+  EXPECT_NE(platform.messages[2].find("group 2, question 1"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "vprC.tex"));
+  EXPECT_EQ(platform.started.size(), 1u);
+}
+
+// A row of a tab's list that holds no problem type writes nothing and says so.
+TEST_F(ProblemSetStartTest, ARowWithoutAProblemTypeWritesNothing) {
+  tiny.rows[1].Begin = nullptr;
+  tiny.rows[1].Variant = nullptr;
+  s->SavedProblems[1] = 2;
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(platform.messages,
+            std::vector<std::string>{"Row 2 of Analysis holds no problem type; nothing was "
+                                     "written. Choose another row."});
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "o2a7C.tex"));
+  EXPECT_TRUE(platform.started.empty());
+}
+
+// Students mode: a list without a group line gets a visible group, names with letters
+// Windows-1251 lacks print in their Latin form, and each is told once for the Start.
+TEST_F(ProblemSetStartTest, StudentsListWithoutGroupAndForeignLettersIsToldOnce) {
+  s->StudentsMode = true;
+  s->GroupName = "";
+  s->StudentNames[1] = "";
+  s->StudentNames[2] = "Müller Zoë";
+  s->StudentNames[3] = "Петров П.";
+  s->StudentNames[4] = "Łukasz 中";
+  s->StudentLineCount = 4;
+  std::vector<std::string> status;
+  session.Status = [&](const std::string& text) { status.push_back(text); };
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(s->OutputName, "o1aGroupC");
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "dat1" / "1" / "Grou.txt"));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_NE(platform.messages[0].find("the group \"Group\""), std::string::npos);
+  EXPECT_EQ(platform.messages[1],
+            "These names hold letters that Windows-1251 cannot print and were written in their "
+            "plain Latin form:\nMüller Zoë → Muller Zoe\nŁukasz 中 (some letters print as \"?\")");
+  const std::string main = Utf8("o1aGroupC.tex");
+  EXPECT_NE(main.find("{\\small\\it Muller Zoe}"), std::string::npos);
+  EXPECT_EQ(s->StudentNames[2], "Müller Zoë");  // the list stays as typed
+  EXPECT_EQ(status, std::vector<std::string>{"Written o1aGroupC.tex in " + dir.path().string() +
+                                             ": 3 variants"});
 }
 
 }  // namespace

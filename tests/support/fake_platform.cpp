@@ -2,6 +2,14 @@
 
 namespace testing_support {
 
+bool FakePlatform::AskYesNo(const std::string& text) {
+  questions.push_back(text);
+  if (question_answers.empty()) return false;
+  const bool answer = question_answers.front();
+  question_answers.pop_front();
+  return answer;
+}
+
 std::optional<std::filesystem::path> FakePlatform::OpenFileDialog(const std::string& filter) {
     dialog_filters.push_back(filter);
     if (dialog_answers.empty()) return std::nullopt;

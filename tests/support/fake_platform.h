@@ -30,6 +30,10 @@ class FakePlatform : public shell::Platform {
   std::vector<std::string> messages;
   /// Programs started (or attempted: a program in missing_programs is recorded too).
   std::vector<StartedProgram> started;
+  /// Questions asked (AskYesNo), in order.
+  std::vector<std::string> questions;
+  /// Answers of the next questions, front first; an empty queue answers No.
+  std::deque<bool> question_answers;
   /// Filters of the file dialogs shown, in order.
   std::vector<std::string> dialog_filters;
   /// Answers of the next file dialogs, front first; an empty queue answers "cancelled".
@@ -51,6 +55,8 @@ class FakePlatform : public shell::Platform {
   void Reseed(std::uint64_t seed) { state_ = seed; }
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+
+  bool AskYesNo(const std::string& text) override;
 
   std::optional<std::filesystem::path> OpenFileDialog(const std::string& filter) override;
 

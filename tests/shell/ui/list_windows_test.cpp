@@ -20,6 +20,12 @@ QMainWindow* ListWindow(WindowHarness& h, const char* name) { return h.Find<QMai
 
 QPlainTextEdit* Memo(QMainWindow* w) { return w->findChild<QPlainTextEdit*>("Memo1"); }
 
+// The teacher types text into a window's memo (an edit, unlike a list loaded into it).
+void Type(QMainWindow* w, const QString& text) {
+  Memo(w)->setPlainText(text);
+  Memo(w)->document()->setModified(true);
+}
+
 // A start directory whose settings name a students list.
 void WriteStudentsSettings(WindowHarness& h, const std::string& file, const std::string& group) {
   SharedState saved;
@@ -52,7 +58,7 @@ class ListWindowsTest : public QObject {
 
     h.Action(list == 1 ? "vpr1" : "vpr2")->trigger();
     QVERIFY(w->isVisible());
-    Memo(w)->setPlainText("Первый\nВторой\nТретий\n");
+    Type(w, "Первый\nВторой\nТретий\n");
     w->close();
     QCOMPARE(h.Read(list == 1 ? "ma1.txt" : "ma2.txt"),
              Cp1251Lines({"Первый", "Второй", "Третий"}));
@@ -68,7 +74,7 @@ class ListWindowsTest : public QObject {
     h.WriteStartFiles();
     h.Open();
     QMainWindow* w = ListWindow(h, "Form2");
-    Memo(w)->setPlainText("Новый А\nНовый Б\nНовый В");
+    Type(w, "Новый А\nНовый Б\nНовый В");
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(Memo(w), &leave);
     QCOMPARE(h.Read("ma1.txt"), Cp1251Lines({"Новый А", "Новый Б", "Новый В"}));
@@ -126,7 +132,7 @@ class ListWindowsTest : public QObject {
     QMainWindow* w = ListWindow(h, "Form4");
     QCOMPARE(w->windowTitle(), QString("group.txt"));
 
-    Memo(w)->setPlainText("  ИВТ-21а\nИванов\nПетров\nСидоров");
+    Type(w, "  ИВТ-21а\nИванов\nПетров\nСидоров");
     w->close();
     QCOMPARE(h.Read("group.txt"), Cp1251Lines({"  ИВТ-21а", "Иванов", "Петров", "Сидоров"}));
     QCOMPARE(h.s->StudentLineCount, 4);
@@ -182,7 +188,7 @@ class ListWindowsTest : public QObject {
     h.Open();
     h.Action("vpr2")->setVisible(true);
     h.Action("vpr2")->trigger();
-    Memo(ListWindow(h, "Form3"))->setPlainText("Несохранённый");
+    Type(ListWindow(h, "Form3"), "Несохранённый");
     h.window->close();
     QCOMPARE(h.Read("ma2.txt"), Cp1251Lines({"Несохранённый"}));
     QCOMPARE(h.s->QuestionCount2, 1);

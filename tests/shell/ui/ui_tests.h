@@ -9,3 +9,4 @@ int RunLayoutTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunListWindowsTests(int argc, char** argv);
 int RunRealTexTests(int argc, char** argv);
+int RunTeacherJobsTests(int argc, char** argv);

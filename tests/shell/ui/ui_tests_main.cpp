@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
   failures += RunListWindowsTests(argc, argv);
   failures += RunMainWindowTests(argc, argv);
   failures += RunRealTexTests(argc, argv);
+  failures += RunTeacherJobsTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
