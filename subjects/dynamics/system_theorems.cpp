@@ -305,8 +305,9 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
   double y0 = bl.y - 3;
   const double y1 = std::max({t.y, x.y + 17, x.y + fixedR, cr.y + 14, cr.y + rollingR, ca.y + 12});
 
-  // The force on the prism starts on its outline, at the height yF, on the side it pulls.
-  const double yF = bl.y + 10;
+  // The force on the prism starts on its outline, low enough to pass under the rolling body,
+  // on the side it pulls.
+  const double yF = bl.y + 4;
   auto outline_x = [&](bool right) {
     const Vec path[] = {bl, l, t, rt, br};
     double best = right ? -1e300 : 1e300;
@@ -323,8 +324,8 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
     y0 = bl.y - 19;
     x0 = std::min(x0, bl.x - 41);
     x1 = std::max(x1, br.x + 17);
-    if (v.F > 0) x1 = std::max(x1, xF + 26);
-    else x0 = std::min(x0, xF - 22);
+    if (v.F > 0) x1 = std::max(x1, xF + 27);
+    else x0 = std::min(x0, xF - 26);
   }
 
   // The prism's letter: at the foot between the angle marks, higher up where they leave no
@@ -360,13 +361,13 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
     PutBox(s, "koles", bl.x + 10, bl.y);
     PutBox(s, "koles", br.x - 10, bl.y);
     DrawHatchRowV(s, -1, bl.x - 10, bl.y - 10.5, width + 20);
+    // The letter stands past the arrow's head, clear of the bodies on the faces.
     if (v.F > 0) {
       DrawThickRedVector(s, 1, 0, xF, yF, 16);
-      PutLabel(s, " $\\vec F$ ", xF + 6, yF + 2);
+      PutLabel(s, "$\\vec F$", xF + 17, yF - 3);
     } else {
       DrawThickRedVector(s, -1, 0, xF, yF, 16);
-      // Below its arrow: above it stands the letter of a hanging load A.
-      PutLabel(s, " $\\vec F$ ", xF - 16, yF - 12);
+      PutLabel(s, "$\\vec F$", xF - 25, yF - 3);
     }
     DrawVector(s, 1, 0, bl.x - 40, bl.y - 16, 14);
     PutLabel(s, "$x$", bl.x - 26, bl.y - 14);
