@@ -21,8 +21,9 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kG = 9.81;
 
-// Picture constants: C's centre, the x of D's centre.
-constexpr double kCentreX = 25, kCentreY = 42, kDiscX = 90;
+// Picture constants: C's centre, the x of D's centre (close to C, so that the figure leaves
+// the data columns their room in the box).
+constexpr double kCentreX = 25, kCentreY = 42, kDiscX = 75;
 
 // Levels above 2 are written as level 2: otherwise the answers table would be opened with no
 // heading and no rows while the data of level 2 (i_C, m_C) are printed.
@@ -105,9 +106,9 @@ void DefineBaseBox(SharedState& s, int row) {
   toolkit::BeginSaveBox(s, "ochobahie");
   figures::SetLineWidth(s, 1);
   if (row == 8) {
-    figures::DrawHatchRowV(s, -1, 80, 0, 20);
+    figures::DrawHatchRowV(s, -1, kDiscX - 10, 0, 20);
   } else {
-    figures::DrawHatchRowV(s, -1, 70, -0.5, 30);
+    figures::DrawHatchRowV(s, -1, kDiscX - 20, -0.5, 30);
   }
   toolkit::EndSaveBox(s);
   s.BlockCentred = false;
@@ -139,9 +140,11 @@ void DefineTrolleyBox(SharedState& s) {
 }
 
 void DrawFigure(SharedState& s, const SteppedBlockVariant& v) {
+  // The room of everything drawn: C and its letter, D with its letter, the loads below C.
   const double t = v.D <= 4 ? 10 : 5;
-  const double extra = std::max(0.0, t + v.yD - 80);
-  toolkit::BeginPicture(s, 61, 74 + extra, -10, -6);
+  const double top = std::max({kCentreY + 23.5, v.yD + t, v.yD + 13});
+  const double bottom = v.E ? -22 : -13;
+  toolkit::BeginPicture(s, kDiscX + (v.row == 11 && !v.E ? 38 : 29), top - bottom, -10, bottom);
   figures::PutBox(s, "BlokC", 0, 0);
   if (v.E) {
     figures::DrawLatexLine(s, 0, -1, v.xA, kCentreY, 36);
@@ -175,16 +178,16 @@ void DrawFigure(SharedState& s, const SteppedBlockVariant& v) {
     figures::DrawRotatedBlock(s, 5, v.xB - 4.5, -12, 0, 9, 9);
     figures::PutBlueLabel(s, "$B$", v.xB + 7, -5);
   }
-  figures::DrawLatexLine(s, 1, 0, kCentreX, v.yT, 65);
+  figures::DrawLatexLine(s, 1, 0, kCentreX, v.yT, kDiscX - kCentreX);
   figures::DrawTwoCircles(s, 10, 1, kDiscX, v.yD);
   if (v.row == 11 && !v.E) {
     figures::PutBox(s, "ochobahie", 0, v.yB0 - 15);
-    figures::PutBox(s, "telezka", 75, v.yB0 - 15);
+    figures::PutBox(s, "telezka", kDiscX - 15, v.yB0 - 15);
   } else {
     figures::PutBox(s, "ochobahie", 0, v.yB0);
   }
   if (v.D <= 4) figures::DrawCircle(s, kDiscX, v.yD, 20);
-  figures::PutBlueLabel(s, "$D$", 100, v.yD + 5);
+  figures::PutBlueLabel(s, "$D$", kDiscX + 10, v.yD + 5);
   toolkit::EndPicture(s);
 }
 

@@ -149,9 +149,6 @@ SystemTheoremsVariant DeriveSystemTheoremsVariant(int row, int p1, int p2, int p
 
 void BeginSystemTheoremsProblem(SharedState& s, int row) {
   s.ParboxWidth = 200;
-  toolkit::BeginSaveBox(s, "Osnv");
-  DrawHatchRowV(s, -1, -5, -0.5, 157);
-  toolkit::EndSaveBox(s);
   toolkit::BeginSaveBox(s, "koles");
   DrawTwoCircles(s, 10, 1, 0, -5);
   SetLineWidth(s, 4);
@@ -280,57 +277,110 @@ void DrawSystemFigure(SharedState& s, const SystemTheoremsVariant& v) {
     s.PointX[i + 1] = pts[i].x;
     s.PointY[i + 1] = pts[i].y;
   }
-  // Keep every drawn thing inside the fitted extent.
   FitPointsToBox(s, 10, 1);
   const double ox = s.PointX[1] - T.x, oy = s.PointY[1] - T.y;
   auto P = [ox, oy](Vec p) { return Vec{p.x + ox, p.y + oy}; };
-  const double xr = s.RangeX;
-  if (v.row == 10) {
-    toolkit::BeginPicture(s, xr + 5, s.RangeY + 30, -50, -20);
-  } else {
-    toolkit::BeginPicture(s, xr + 5, s.RangeY + 20, -20, -3);
-  }
   const Vec t = P(T), l = P(L), bl = P({L.x, 0}), br = P({Rt.x, 0}), rt = P(Rt);
+  const Vec x = P(X), ca = P(CA), cr = P(CR), pa = P(PA), pb = P(PB), at = P(attach);
+  const double fixedR = rollingIsB ? 7 : 8, rollingR = rollingIsB ? 8 : 7;
+
+  // The fixed-axis body stands in front of the prism's apex: each face, followed from its
+  // foot, stops where it first meets the body's rim instead of running through it.
+  auto rim_point = [&](Vec foot) {
+    const Vec d{t.x - foot.x, t.y - foot.y};
+    const double len = std::hypot(d.x, d.y);
+    const Vec u{d.x / len, d.y / len};
+    const Vec m{foot.x - x.x, foot.y - x.y};
+    const double bq = m.x * u.x + m.y * u.y, cq = m.x * m.x + m.y * m.y - fixedR * fixedR;
+    const double disc = bq * bq - cq;
+    if (disc <= 0) return t;  // the face passes the rim
+    const double along = -bq - std::sqrt(disc);
+    return along >= 0 && along < len ? foot + along * u : t;
+  };
+  const Vec el = rim_point(l), er = rim_point(rt);
+
+  // Everything drawn, so that the picture declares the room it takes.
+  double x0 = std::min({bl.x, l.x, ca.x - 8, x.x - fixedR, cr.x - rollingR}) - 10;
+  double x1 = std::max({br.x, rt.x, x.x + fixedR, cr.x + rollingR + 14, x.x + 6}) + 8;
+  double y0 = bl.y - 3;
+  const double y1 = std::max({t.y, x.y + 17, x.y + fixedR, cr.y + 14, cr.y + rollingR, ca.y + 12});
+
+  // The force on the prism starts on its outline, low enough to pass under the rolling body,
+  // on the side it pulls.
+  const double yF = bl.y + 4;
+  auto outline_x = [&](bool right) {
+    const Vec path[] = {bl, l, t, rt, br};
+    double best = right ? -1e300 : 1e300;
+    for (int i = 0; i + 1 < 5; ++i) {
+      const Vec p = path[i], q = path[i + 1];
+      if ((p.y - yF) * (q.y - yF) > 0 || p.y == q.y) continue;
+      const double xs = p.x + (q.x - p.x) * (yF - p.y) / (q.y - p.y);
+      best = right ? std::max(best, xs) : std::min(best, xs);
+    }
+    return best;
+  };
+  const double xF = v.row == 10 ? outline_x(v.F > 0) : 0;
+  if (v.row == 10) {
+    y0 = bl.y - 19;
+    x0 = std::min(x0, bl.x - 41);
+    x1 = std::max(x1, br.x + 17);
+    if (v.F > 0) x1 = std::max(x1, xF + 27);
+    else x0 = std::min(x0, xF - 26);
+  }
+
+  // The prism's letter: at the foot between the angle marks, higher up where they leave no
+  // room, or beside the left foot.
+  const double aLabel = a > 0 && a < kPi / 2 - 1e-9 ? l.x + 13 * std::cos(a / 2) + 2.5 : bl.x;
+  const double bLabel = b > 0 ? rt.x + 13 * std::cos(kPi - b / 2) - 3 : br.x;
+  Vec dLabel{(aLabel + bLabel) / 2 - 4, bl.y + 5};
+  if (bLabel - aLabel < 10) {
+    dLabel = {(bl.x + br.x) / 2 - 4, bl.y + 11.5};
+    const double cx = std::clamp(dLabel.x + 4, x.x - fixedR, x.x + fixedR);
+    const double cy = std::clamp(dLabel.y + 4, x.y - fixedR, x.y + fixedR);
+    if (std::hypot(cx - x.x, cy - x.y) < fixedR + 4) dLabel = {bl.x - 12, bl.y + 2};
+  }
+  x0 = std::min(x0, dLabel.x - 2);
+
+  toolkit::BeginPicture(s, x1 - x0, y1 - y0, x0, y0);
   // The prism.
   WriteText(s, "\\Brown{");
   SetLineWidth(s, 8);
-  MoveTo(s, bl.x, bl.y);
-  if (l.y != bl.y) LineTo(s, l.x, l.y);
-  LineTo(s, t.x, t.y);
-  LineTo(s, rt.x, rt.y);
-  if (rt.y != br.y) LineTo(s, br.x, br.y);
-  LineTo(s, bl.x, bl.y);
-  WriteLine(s, "}");
+  MoveTo(s, el.x, el.y);
+  LineTo(s, l.x, l.y);
+  if (l.y != bl.y) LineTo(s, bl.x, bl.y);
+  LineTo(s, br.x, br.y);
+  if (rt.y != br.y) LineTo(s, rt.x, rt.y);
+  LineTo(s, er.x, er.y);
+  // The closing brace ends its line with a comment: a line end would be a space in the
+  // picture and move everything after it to the right.
+  WriteLine(s, "}%");
   SetLineWidth(s, 1);
-  PutBlueLabel(s, "$D$", (bl.x + br.x) / 2 - 3, 5 + oy);
+  PutBlueLabel(s, "$D$", dLabel.x, dLabel.y);
   const double width = br.x - bl.x;
-  if (v.row == 6) {
-    DrawHatchRowV(s, -1, bl.x - 8, bl.y - 0.5, width + 16);
-  } else if (v.row == 4) {
-    PutBox(s, "Osnv", bl.x - 10, bl.y);
-  } else {
+  if (v.row == 10) {
     PutBox(s, "koles", bl.x + 10, bl.y);
     PutBox(s, "koles", br.x - 10, bl.y);
-    PutBox(s, "Osnv", bl.x - 10, bl.y - 10);
-    const double yF = bl.y + 10;
+    DrawHatchRowV(s, -1, bl.x - 10, bl.y - 10.5, width + 20);
+    // The letter stands past the arrow's head, clear of the bodies on the faces.
     if (v.F > 0) {
-      DrawThickRedVector(s, 1, 0, br.x + 2, yF, 16);
-      PutLabel(s, " $\\vec F$ ", br.x + 8, yF + 2);
+      DrawThickRedVector(s, 1, 0, xF, yF, 16);
+      PutLabel(s, "$\\vec F$", xF + 17, yF - 3);
     } else {
-      DrawThickRedVector(s, -1, 0, bl.x - 2, yF, 16);
-      PutLabel(s, " $\\vec F$ ", bl.x - 16, yF + 2);
+      DrawThickRedVector(s, -1, 0, xF, yF, 16);
+      PutLabel(s, "$\\vec F$", xF - 25, yF - 3);
     }
     DrawVector(s, 1, 0, bl.x - 40, bl.y - 16, 14);
     PutLabel(s, "$x$", bl.x - 26, bl.y - 14);
+  } else {
+    DrawHatchRowV(s, -1, bl.x - 8, bl.y - 0.5, width + 16);
   }
   // The fixed-axis body on the prism's top and the rolling body.
-  const Vec x = P(X), ca = P(CA), cr = P(CR), pa = P(PA), pb = P(PB), at = P(attach);
   if (rollingIsB) {
-    DrawCircle(s, x.x, x.y, 14);
+    DrawCircle(s, x.x, x.y, 2 * fixedR);
     DrawTwoCircles(s, 16, 10, cr.x, cr.y);
   } else {
     DrawTwoCircles(s, 16, 10, x.x, x.y);
-    DrawCircle(s, cr.x, cr.y, 14);
+    DrawCircle(s, cr.x, cr.y, 2 * rollingR);
   }
   DrawSmallDot(s, x.x, x.y);
   DrawSmallDot(s, cr.x, cr.y);

@@ -193,13 +193,11 @@ void DrawSevenLinkFigure(SharedState& s, const SevenLinkData& d, int mode) {
   const int P1 = s.P1, P2 = s.P2, P3 = s.P3, P4 = s.P4, P5 = s.P5;
   const auto& X = s.PointX;
   const auto& Y = s.PointY;
-  if (mode == kKinematicsMode) {
-    toolkit::BeginPicture(s, 117, s.BoxHeight + 10, -90, -8);
-  } else {
-    // The whole drawing (labels, supports and angle marks round the fitted box) inside the
-    // picture, so that the title above and the data beside stay clear of it.
-    toolkit::BeginPicture(s, s.BoxWidth + 42, s.BoxHeight + 31, -20, -16);
-  }
+  // The whole drawing (labels, supports and angle marks round the fitted box) inside the
+  // picture, so that the title above and the data beside stay clear of it.
+  // The supports of the velocity mode reach less far below the lowest joints.
+  const double below = mode == kKinematicsMode ? 12 : 16;
+  toolkit::BeginPicture(s, s.BoxWidth + 42, s.BoxHeight + 15 + below, -20, -below);
   figures::SetLineWidth(s, 8);
   DrawVerticalJogRod(s, kA, kB, kC, 1);
   for (int i : {kA, kE, kB, kF, kC, kG}) figures::DrawNodeMarker(s, i);

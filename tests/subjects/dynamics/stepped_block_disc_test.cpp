@@ -61,7 +61,7 @@ struct Reading {
 
 Reading Read(const std::string& main) {
   Reading r{};
-  const std::string fig = main.substr(main.find("\\begin{picture}(61"));
+  const std::string fig = main.substr(main.rfind("\\begin{picture}"));  // the figure: last
   r.rC = After(main, "$r_c$="), r.RC = After(main, "$R_c$="), r.iC = After(main, "$i_c$=", 0);
   r.rD = After(main, "$r_D$="), r.RD = After(main, "$R_D$=", 0), r.iD = After(main, "$i_D$=", 0);
   r.mA = After(main, "$m_A$="), r.mB = After(main, "$m_B$=", 0), r.mC = After(main, "$m_C$=", 0);
@@ -84,7 +84,7 @@ Reading Read(const std::string& main) {
   r.rhoA = arm(std::hypot(ax - 25, ay - 42));
   const Point b = PutBefore(fig, "{\\line(0,-1){45}}");
   r.rhoB = b.found ? (b.x > 25 ? 1 : -1) * arm(b.x - 25) : 0;
-  const Point t = PutBefore(fig, "{\\line(1,0){65}}");
+  const Point t = PutBefore(fig, "{\\line(1,0){50}}");
   r.rhoD = arm(t.y - 42);
   const Point d = PutBefore(fig, "{\\circle{10}}");
   r.stepped_disc = fig.find("{\\circle{20}}") != std::string::npos;
@@ -201,9 +201,9 @@ TEST(SteppedBlockDisc, GoldenLinesOfTheSchemesLevelsAndBodies) {
       {"P1 = 7: scheme 2 (A on R_C, B on R_C), disc 1", 8, 1, {7, 2, 3, 4, 5, 1, 1},
        {"\\put(0,0){\\usebox{\\BlokC}}\\mt{5}{42}\\pp{5}{10}\\OliveGreen{\\speh%",
         "\\put(-8.5,4){\\small \\Blue{$A$}}\\put(45,42){\\line(0,-1){45}}",
-        "\\put(52,-5){\\small \\Blue{$B$}}\\put(25,52){\\line(1,0){65}}",
-        "\\put(90,42){\\circle{10}}\\put(90,42){\\circle{ 1}}\\put(0,37){\\usebox{\\ochobahie}}"
-        "\\put(90,42){\\circle{20}}\\put(100,47){\\small \\Blue{$D$}}\\end{picture}",
+        "\\put(52,-5){\\small \\Blue{$B$}}\\put(25,52){\\line(1,0){50}}",
+        "\\put(75,42){\\circle{10}}\\put(75,42){\\circle{ 1}}\\put(0,37){\\usebox{\\ochobahie}}"
+        "\\put(75,42){\\circle{20}}\\put(85,47){\\small \\Blue{$D$}}\\end{picture}",
         "\\hfill\\parbox[b]{60pt}{\\small$r_c$= 14~см,\\\\ $R_c$= 31~см,\\\\",
         " $r_D$= 13~см,\\\\ $R_D$= 22~см,\\\\ $i_D$=  18~см.\\\\ ",
         "\\raggedright\\par }\\hskip2mm\\parbox[b]{60pt}{\\small", "  $m_A$=9~кг,\\\\ ",
@@ -211,14 +211,14 @@ TEST(SteppedBlockDisc, GoldenLinesOfTheSchemesLevelsAndBodies) {
        "  1&  3.000&   0.492&   88.290&  -29.430&  3.070"},
       {"P1 = 40: scheme 7 read as 6, Level 1: no i_C, m_C or delta", 8, 1, {40, 3, 5, 2, 7, 1, 1},
        {"\\put(1.5,4){\\small \\Blue{$A$}}\\put(45,42){\\line(0,-1){45}}",
-        "\\put(52,-5){\\small \\Blue{$B$}}\\put(25,52){\\line(1,0){65}}",
+        "\\put(52,-5){\\small \\Blue{$B$}}\\put(25,52){\\line(1,0){50}}",
         "\\hfill\\parbox[b]{60pt}{\\small$r_c$= 16~см,\\\\ $R_c$= 31~см,\\\\",
         " $r_D$= 15~см,\\\\ $R_D$= 23~см,\\\\ $i_D$=  21~см.\\\\ "},
        "  1& 15.016&  60.625&  186.390&  -76.028&  1.527"},
       {"P1 = 45: scheme 8 read as 5, Level 5 written as Level 2", 8, 5, {45, 1, 1, 1, 1, 1, 1},
        {"\\put(0,0){\\usebox{\\BlokC}}\\mt{5}{42}\\pp{5}{10}\\OliveGreen{\\speh%",
         "\\put(-8.5,4){\\small \\Blue{$A$}}\\put(35,42){\\line(0,-1){45}}",
-        "\\put(42,-5){\\small \\Blue{$B$}}\\put(25,62){\\line(1,0){65}}", "$i_c$=26~см,\\\\",
+        "\\put(42,-5){\\small \\Blue{$B$}}\\put(25,62){\\line(1,0){50}}", "$i_c$=26~см,\\\\",
         "$\\delta$=1~мм,\\\\ ", "$m_C$=3~кг,\\\\"},
        "  1&  0.213&  3.000&  21.184&   19.620&   -4.528&  -0.420&  1.054"},
       {"P1 = 55: inclined scheme 9 with f, no B", 8, 1, {55, 6, 10, 7, 9, 1, 1},
@@ -226,8 +226,8 @@ TEST(SteppedBlockDisc, GoldenLinesOfTheSchemesLevelsAndBodies) {
         "\\put(27.28,-10.95){\\line(-1,0){20}}", " $f$=0.7,\\\\", "$m_D$=9~кг.\\\\ "},
        "  1&  0.000&   1.115&   45.560&    0.000&  3.001"},
       {"row 11, P2 = 2: D on the trolley, the base lowered", 11, 1, {3, 2, 4, 3, 5, 1, 1},
-       {"\\put(90,72){\\circle{10}}\\put(90,72){\\circle{ 1}}\\put(0,52){\\usebox{\\ochobahie}}"
-        "\\put(75,52){\\usebox{\\telezka}}\\put(90,72){\\circle{20}}\\put(100,77){\\small "
+       {"\\put(75,72){\\circle{10}}\\put(75,72){\\circle{ 1}}\\put(0,52){\\usebox{\\ochobahie}}"
+        "\\put(60,52){\\usebox{\\telezka}}\\put(75,72){\\circle{20}}\\put(85,77){\\small "
         "\\Blue{$D$}}\\end{picture}",
         "$i_c$=28~см,\\\\", "}\\hskip1mm\\parbox[b]{50pt}{\\small $m_A$=9~кг,\\\\ ",
         " $m_C$= 8~кг, \\\\ $m_D$= 5~кг,\\\\ $m_E$= 5~кг.\\\\", " \\rule{0pt}{20pt}}} \\rule{0pt}{20pt}"},

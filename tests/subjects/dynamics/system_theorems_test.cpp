@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <numbers>
 #include <stdexcept>
@@ -280,6 +281,109 @@ TEST(SystemTheoremsTest, FaceAnglesArePrinted) {
   for (const Case& c : cases) {
     const auto t = RunRow(c.row, c.p, 1);
     EXPECT_NE(t.main.find(c.text), std::string::npos) << c.row << "\n" << t.main;
+  }
+}
+
+// The prism figure as its picture commands draw it: the prism's outline (the em path of its
+// brown group), the circles of the bodies and, in row 10, where the force's arrow starts.
+struct PrismFigure {
+  std::vector<std::array<double, 4>> faces;  // x0, y0, x1, y1
+  std::vector<std::array<double, 3>> circles;  // x, y, radius (diameter 10 and more)
+  std::vector<std::array<double, 2>> forces;
+  std::string body;  // the picture's text, line ends without their carriage returns
+};
+
+PrismFigure ReadPrismFigure(const std::string& main) {
+  PrismFigure f;
+  const auto prism = main.find("\\Brown{\\special{em:linewidth0.8pt}");
+  if (prism == std::string::npos) throw std::runtime_error("no prism");
+  const auto begin = main.rfind("\\begin{picture}", prism);
+  const auto end = main.find("\\end{picture}", prism);
+  for (char c : main.substr(begin, end - begin)) {
+    if (c != '\r') f.body += c;
+  }
+  const std::size_t close = f.body.find("}}", f.body.find("\\mt{")) + 1;  // the group's end
+  double px = 0, py = 0;
+  for (std::size_t i = f.body.find("\\mt{"); i < close;) {
+    const bool move = f.body.compare(i, 4, "\\mt{") == 0;
+    double x = 0, y = 0;
+    if (std::sscanf(f.body.c_str() + i + 3, "{%lf}{%lf}", &x, &y) != 2) break;
+    if (!move) f.faces.push_back({px, py, x, y});
+    px = x, py = y;
+    const auto next = f.body.find_first_of('\\', i + 1);
+    i = next == std::string::npos ? close : next;
+  }
+  for (auto i = f.body.find("\\put("); i != std::string::npos; i = f.body.find("\\put(", i + 1)) {
+    double x = 0, y = 0, d = 0;
+    if (std::sscanf(f.body.c_str() + i, "\\put(%lf,%lf){\\circle{%lf}", &x, &y, &d) == 3 &&
+        d >= 10) {
+      f.circles.push_back({x, y, d / 2});
+    }
+    const auto args_end = f.body.find(')', i);
+    if (f.body.compare(args_end + 1, 19, "{\\thicklines\\vector") == 0 &&
+        std::sscanf(f.body.c_str() + i, "\\put(%lf,%lf)", &x, &y) == 2) {
+      f.forces.push_back({x, y});
+    }
+  }
+  return f;
+}
+
+double DistanceToFace(const std::array<double, 4>& s, double x, double y) {
+  const double dx = s[2] - s[0], dy = s[3] - s[1];
+  const double len2 = dx * dx + dy * dy;
+  const double k = len2 == 0 ? 0 : std::clamp(((x - s[0]) * dx + (y - s[1]) * dy) / len2, 0.0, 1.0);
+  return std::hypot(s[0] + k * dx - x, s[1] + k * dy - y);
+}
+
+// Every body stands on the prism as drawn: no face runs through a circle, the rolling body
+// (the lower of the two) touches its face, the force on the prism starts on its outline, and
+// no line end inside the picture becomes a space that moves what follows it to the right.
+TEST(SystemTheoremsTest, BodiesSitOnThePrismAsDrawn) {
+  constexpr double kSlack = 0.35;  // pt: the coordinates are printed to two decimals
+  for (int row : {4, 6, 10}) {
+    for (int p1 = 1; p1 <= (row == 10 ? 4 : 3); ++p1) {
+      for (int p2 = 1; p2 <= 3; ++p2) {
+        for (int p3 = 1; p3 <= 2; ++p3) {
+          for (int p4 = 1; p4 <= 4; ++p4) {
+            for (int p5 = 1; p5 <= (row == 10 ? 2 : 1); ++p5) {
+              const VariantParams p{p1, p2, p3, p4, p5, 1, 1};
+              const PrismFigure f = ReadPrismFigure(RunRow(row, p, 1).main);
+              const std::string where = "row " + std::to_string(row) + " P1..P5 " +
+                                        std::to_string(p1) + std::to_string(p2) +
+                                        std::to_string(p3) + std::to_string(p4) +
+                                        std::to_string(p5) + "\n" + f.body;
+              ASSERT_GE(f.faces.size(), 3u) << where;
+              ASSERT_GE(f.circles.size(), 2u) << where;
+              for (std::size_t n = f.body.find('\n'); n != std::string::npos;
+                   n = f.body.find('\n', n + 1)) {
+                const std::string next = f.body.substr(n + 1, 9);
+                EXPECT_TRUE(f.body[n - 1] == '%' || next.starts_with("\\put(") ||
+                            next.starts_with("\\Red{\\put") || next.starts_with("\\end{"))
+                    << "a space before \"" << next << "\" in " << where;
+              }
+              const std::array<double, 3>* lowest = nullptr;
+              for (const auto& c : f.circles) {
+                double nearest = 1e300;
+                for (const auto& s : f.faces) nearest = std::min(nearest, DistanceToFace(s, c[0], c[1]));
+                EXPECT_GE(nearest, c[2] - kSlack) << "a face through a circle, " << where;
+                if (lowest == nullptr || c[1] < (*lowest)[1]) lowest = &c;
+              }
+              double touch = 1e300;
+              for (const auto& s : f.faces) {
+                touch = std::min(touch, DistanceToFace(s, (*lowest)[0], (*lowest)[1]));
+              }
+              EXPECT_NEAR(touch, (*lowest)[2], kSlack) << "the rolling body, " << where;
+              EXPECT_EQ(f.forces.size(), row == 10 ? 1u : 0u) << where;
+              for (const auto& force : f.forces) {
+                double on = 1e300;
+                for (const auto& s : f.faces) on = std::min(on, DistanceToFace(s, force[0], force[1]));
+                EXPECT_LE(on, kSlack) << "the force, " << where;
+              }
+            }
+          }
+        }
+      }
+    }
   }
 }
 
