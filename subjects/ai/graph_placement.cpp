@@ -82,7 +82,10 @@ void BeginGraphPlacementProblem(SharedState& s) {
   toolkit::WriteLine(s,
                      " На каждом этапе $k=1,2,3$ эволюции на хромосому $h_i=[v_1,v_2,...,v_5]$ с "
                      "лучшим качеством действует оператор мутации $R_k$ инверсионного типа, ");
-  toolkit::WriteLine(s, " генерирующий хромосому $h'_i=[v_1,v_2,...,v_k,v_5,...,v_{k+1}]$. ");
+  // The list may break after its commas: unbroken it runs past the text block.
+  toolkit::WriteLine(s,
+                     " генерирующий хромосому $h'_i=[v_1,v_2,\\allowbreak...,\\allowbreak "
+                     "v_k,\\allowbreak v_5,\\allowbreak...,\\allowbreak v_{k+1}]$. ");
   toolkit::WriteLine(s,
                      " Хромосома с худшим качеством удаляется из популяции. Найти min$L$. При "
                      "равных качествах хромосом предпочтение отдается хромосоме с меньшим "
