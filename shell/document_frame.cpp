@@ -59,7 +59,8 @@ void WriteRowsOfBoxesMacros(SharedState& s) {
   // boxes a row as fit in kRowsWidth, the line exactly as wide as its row (so that latex
   // neither stretches nor overfills it: a row of boxes has no glue to stretch, and without this
   // it always ran over the right edge of the text) and the boxes centred under the text block.
-  // \noboxrows ends the paragraph and restores the text block. Neither opens a group: what the
+  // \noboxrows ends the paragraph; what follows it (the answers, whose tables may be wider than
+  // the text) starts at the left edge of the widest row. Neither opens a group: what the
   // variants define between them stays defined for the answers.
   WriteLine(s, "\\newdimen\\boxrowunit\\newcount\\boxrowcount");
   WriteLine(s,
@@ -72,7 +73,8 @@ void WriteRowsOfBoxesMacros(SharedState& s) {
                 "\\dimen0=\\dimexpr\\boxrowcount\\boxrowunit-\\wd2-\\fontdimen2\\font\\relax"
                 "\\leftskip=\\dimexpr(\\textwidth-\\dimen0)/2\\relax"
                 "\\hsize=\\dimexpr\\leftskip+\\dimen0+\\wd2\\relax}");
-  WriteLine(s, "\\def\\noboxrows{\\par\\leftskip=0pt\\hsize=\\textwidth}");
+  WriteLine(s, "\\def\\noboxrows{\\par\\leftskip=\\dimexpr(\\textwidth-" + std::string(kRowsWidth) +
+                   ")/2\\relax\\hsize=\\dimexpr\\textwidth-\\leftskip\\relax}");
 }
 
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir) {

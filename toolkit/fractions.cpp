@@ -64,7 +64,8 @@ void ReduceFraction(int& a, int& b) {
 
 void AnsWriteFraction(Run& r, int a, int b) {
   ReduceFraction(a, b);
-  if (b == 1) {
+  // An exact zero is 0, not 0/6.
+  if (b == 1 || (a == 0 && b != 0)) {
     AnsWrite(r, FormatNumber(a));
   } else {
     AnsWrite(r, FormatNumber(a) + "/" + FormatNumber(b));
@@ -73,7 +74,7 @@ void AnsWriteFraction(Run& r, int a, int b) {
 
 void AnsWriteTexFraction(Run& r, int a, int b) {
   ReduceFraction(a, b);
-  if (b == 1) {
+  if (b == 1 || (a == 0 && b != 0)) {
     AnsWrite(r, FormatNumber(a));
   } else {
     AnsWrite(r, "\\frac{" + FormatNumber(a) + "}{" + FormatNumber(b) + "}");

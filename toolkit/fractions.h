@@ -14,9 +14,11 @@ namespace toolkit {
 /// Reduces a/b in place by common divisors 2, 3, ..; signs stay where they are; a = 0 stays.
 void ReduceFraction(int& a, int& b);
 
-/// Reduced a/b to the answers file: a alone when the reduced b is 1, else a "/" b.
+/// Reduced a/b to the answers file: a alone when the reduced b is 1 or a is 0 (b not 0), else
+/// a "/" b.
 void AnsWriteFraction(Run& r, int a, int b);
-/// Reduced a/b to the answers file: a alone when the reduced b is 1, else "\frac{a}{b}".
+/// Reduced a/b to the answers file: a alone when the reduced b is 1 or a is 0 (b not 0), else
+/// "\frac{a}{b}".
 void AnsWriteTexFraction(Run& r, int a, int b);
 /// Nothing when a = b, otherwise AnsWriteFraction(a, b).
 void AnsWriteFractionUnlessOne(Run& r, int a, int b);

@@ -64,7 +64,9 @@ std::string FormatFixed(double x, int w, int d) {
     s = buf;
   } else {
     s = FixedDigits(std::fabs(x), d);
-    if (x < 0) s.insert(s.begin(), '-');
+    // A value that rounds to zero is written without a sign: "-0.000" is no number a reader
+    // writes.
+    if (x < 0 && s.find_first_not_of("0.") != std::string::npos) s.insert(s.begin(), '-');
   }
   if (static_cast<int>(s.size()) < w) s.insert(0, w - s.size(), ' ');
   return s;

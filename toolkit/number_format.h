@@ -6,7 +6,7 @@ namespace toolkit {
 
 /// x with exactly d decimals, right-aligned in at least w characters; digits rounded half
 /// away from zero on the 18-significant-digit expansion; a negative value that rounds to
-/// zero keeps its "-". Throws DegenerateDataError for NaN or infinity.
+/// zero is written without "-". Throws DegenerateDataError for NaN or infinity.
 std::string FormatFixed(double x, int w, int d);
 /// The program's number format: an integer when within 0.01 of one, else one decimal when
 /// 10x is within 0.09 of an integer, else two decimals; at most 8 characters.

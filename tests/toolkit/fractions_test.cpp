@@ -37,7 +37,9 @@ std::string Answers(const FractionWriter& writer, int a, int b) {
 TEST(FractionsTest, FractionWritersReduceAndPlaceSigns) {
   const std::vector<FractionCase> cases = {
       {"AnsWriteFraction", AnsWriteFraction, 6, -4, "3/-2"},
-      {"AnsWriteFraction", AnsWriteFraction, 0, 5, "0/5"},
+      {"AnsWriteFraction", AnsWriteFraction, 0, 5, "0"},  // an exact zero, not 0/5
+      {"AnsWriteFraction", AnsWriteFraction, 0, -14, "0"},
+      {"AnsWriteTexFraction", AnsWriteTexFraction, 0, 6, "0"},
       {"AnsWriteFraction", AnsWriteFraction, 0, 1, "0"},
       {"AnsWriteFraction", AnsWriteFraction, 12, 18, "2/3"},
       {"AnsWriteFraction", AnsWriteFraction, 7, 1, "7"},
@@ -55,7 +57,7 @@ TEST(FractionsTest, FractionWritersReduceAndPlaceSigns) {
       {"AnsWriteSignedFraction", AnsWriteSignedFraction, -3, 6, "-1/2"},
       {"AnsWriteSignedFraction", AnsWriteSignedFraction, 3, -6, "-1/2"},
       {"AnsWriteSignedFraction", AnsWriteSignedFraction, -4, -6, "+2/3"},
-      {"AnsWriteSignedFraction", AnsWriteSignedFraction, 0, 3, "+0/3"},
+      {"AnsWriteSignedFraction", AnsWriteSignedFraction, 0, 3, "+0"},
       {"AnsWriteFractionInParens", AnsWriteFractionInParens, 3, 6, "(1/2)"},
       {"AnsWriteFractionInParens", AnsWriteFractionInParens, 6, 3, "2"},
       {"AnsWriteFractionInParens", AnsWriteFractionInParens, -6, 3, "2"},

@@ -19,7 +19,7 @@ TEST(FormatNumberTest, WritesIntegersOneOrTwoDecimalsAndCutsToEight) {
   const FormatCase cases[] = {
       {2.991, "3"},       {3.004, "3"},         {2.98, "2.98"},        {2.96, "2.96"},
       {1.2, "1.2"},       {1.205, "1.2"},       {1.25, "1.25"},        {0.15, "0.15"},
-      {0.51, "0.51"},     {0.004, "0"},         {-0.004, "-0"},        {123456.78, "123456.7"},
+      {0.51, "0.51"},     {0.004, "0"},         {-0.004, "0"},         {123456.78, "123456.7"},
       {-1234567.5, "-1234567"}, {0, "0"},       {-2.5, "-2.5"},        {7, "7"},
       {-0.25, "-0.25"},   {100.5, "100.5"},     {0.125, "0.13"},       {1e6, "1000000"},
   };
@@ -45,7 +45,8 @@ TEST(FormatFixedTest, RoundsHalfAwayFromZeroAndPadsTheField) {
   EXPECT_EQ(FormatFixed(-0.25, 5, 3), "-0.250");
   EXPECT_EQ(FormatFixed(9.996, 6, 2), " 10.00");
   EXPECT_EQ(FormatFixed(0.0004, 1, 2), "0.00");
-  EXPECT_EQ(FormatFixed(-0.004, 1, 0), "-0");
+  EXPECT_EQ(FormatFixed(-0.004, 1, 0), "0");
+  EXPECT_EQ(FormatFixed(-0.0004, 7, 3), "  0.000");  // no negative zero in a field either
   EXPECT_EQ(FormatFixed(1.0 / 3, 8, 4), "  0.3333");
 }
 
