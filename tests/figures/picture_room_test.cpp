@@ -50,6 +50,7 @@ const std::set<std::string> kLabelsOverlap = {
     "d6", "d9", "d10", "d26", "d30", "d34",
 };
 
+constexpr int kFullSweep = 4000;      // points of a row under TARBEL_FULL at most
 constexpr double kTolerance = 1.0;    // pt outside the declared box that nobody sees
 constexpr double kLabelMargin = 0.5;  // pt two label boxes may share (the boxes are estimates)
 
@@ -80,8 +81,16 @@ std::vector<std::pair<int, std::vector<testing_support::VariantParams>>> RowSamp
     lo[static_cast<std::size_t>(k - 1)] = 1;
     hi[static_cast<std::size_t>(k - 1)] = std::max<int>(1, ranges[problem][k]);
   }
+  // Under TARBEL_FULL every parameter set at every Level where a row has at most kFullSweep
+  // of them; most rows have millions, and those get a sample of kFullSweep.
+  double total = 10;
+  for (int h : hi) total *= h;
+  const std::vector<testing_support::SweepPoint> points =
+      !testing_support::FullSweep() ? testing_support::SweepPoints(lo, hi, 60)
+      : total <= kFullSweep         ? testing_support::SweepPoints(lo, hi, kFullSweep)
+                                    : testing_support::SampledSweepPoints(lo, hi, kFullSweep);
   std::map<int, std::vector<testing_support::VariantParams>> by_level;
-  for (const testing_support::SweepPoint& point : testing_support::SweepPoints(lo, hi, 60)) {
+  for (const testing_support::SweepPoint& point : points) {
     by_level[point.level].push_back(point.p);
   }
   std::vector<std::pair<int, std::vector<testing_support::VariantParams>>> runs;

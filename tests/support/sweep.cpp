@@ -12,8 +12,10 @@ bool FullSweep() {
   return full != nullptr && *full != '\0' && std::string(full) != "0";
 }
 
-std::vector<SweepPoint> SweepPoints(const std::array<int, 7>& lo, const std::array<int, 7>& hi,
-                                    int budget, int level_lo, int level_hi) {
+namespace {
+
+std::vector<SweepPoint> Points(const std::array<int, 7>& lo, const std::array<int, 7>& hi,
+                               int budget, int level_lo, int level_hi, bool every) {
   // Dimension 7 is the Level.
   std::array<int, 8> low{}, count{};
   for (int k = 0; k < 7; ++k) {
@@ -33,7 +35,7 @@ std::vector<SweepPoint> SweepPoints(const std::array<int, 7>& lo, const std::arr
     point.level = low[7] + index[7];
     points.push_back(point);
   };
-  if (FullSweep() || total <= budget) {
+  if (every || total <= budget) {
     std::array<int, 8> index{};
     while (true) {
       make(index);
@@ -63,6 +65,19 @@ std::vector<SweepPoint> SweepPoints(const std::array<int, 7>& lo, const std::arr
     make(index);
   }
   return points;
+}
+
+}  // namespace
+
+std::vector<SweepPoint> SweepPoints(const std::array<int, 7>& lo, const std::array<int, 7>& hi,
+                                    int budget, int level_lo, int level_hi) {
+  return Points(lo, hi, budget, level_lo, level_hi, FullSweep());
+}
+
+std::vector<SweepPoint> SampledSweepPoints(const std::array<int, 7>& lo,
+                                           const std::array<int, 7>& hi, int budget, int level_lo,
+                                           int level_hi) {
+  return Points(lo, hi, budget, level_lo, level_hi, false);
 }
 
 bool SweepCovered(long long checked, long long full_count) {

@@ -26,6 +26,13 @@ bool FullSweep();
 std::vector<SweepPoint> SweepPoints(const std::array<int, 7>& lo, const std::array<int, 7>& hi,
                                     int budget = 2000, int level_lo = 1, int level_hi = 10);
 
+/// As SweepPoints outside FullSweep(): every combination when there are at most `budget`,
+/// else the same deterministic sample of `budget` points, whatever TARBEL_FULL says (for
+/// sweeps whose whole space is too large to visit).
+std::vector<SweepPoint> SampledSweepPoints(const std::array<int, 7>& lo,
+                                           const std::array<int, 7>& hi, int budget,
+                                           int level_lo = 1, int level_hi = 10);
+
 /// Whether a sweep that ran `checked` cases covered what it should: all `full_count` under
 /// FullSweep(), else at least one and at most `full_count`.
 bool SweepCovered(long long checked, long long full_count);
