@@ -2,6 +2,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/fractions.h"
 #include "toolkit/numerics.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -76,9 +77,9 @@ void WritePdeInstabilityVariant(SharedState& s) {
       toolkit::AnsWriteText2Numbers(s, "$(", a, "y+", b, "x)(");
       int c[3] = {2 * b * b - a * b, 3 * a * b, 2 * a * a - a * b};
       toolkit::NormalizeIntVector(c, 3);
-      toolkit::AnsWriteSignedCoefTerm(s, c[0], " x^2 ");
-      toolkit::AnsWriteSignedCoefTerm(s, c[1], " xy ");
-      toolkit::AnsWriteSignedCoefTerm(s, c[2], " y^2 )$");
+      toolkit::AnsWrite(
+          s, toolkit::TermSum().Add(c[0], " x^2 ").Add(c[1], " xy ").Add(c[2], " y^2 ").Text() +
+                 ")$");
       break;
     }
     case 5:

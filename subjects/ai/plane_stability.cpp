@@ -7,6 +7,7 @@
 #include "toolkit/fractions.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -165,16 +166,14 @@ void WritePlaneStabilityVariant(SharedState& s) {
     toolkit::AnsWrite(s, "0=0$ & ");
     return;
   }
-  toolkit::AnsWriteSignedCoefTerm(s, c[0], " x^2 ");
-  toolkit::AnsWriteSignedCoefTerm(s, c[1], " y^2 ");
+  toolkit::TermSum sum;
+  sum.Add(c[0], " x^2 ").Add(c[1], " y^2 ");
   if (form_one) {
-    toolkit::AnsWriteSignedCoefTerm(s, c[2], " x ");
-    toolkit::AnsWriteSignedCoefTerm(s, c[3], " y ");
+    sum.Add(c[2], " x ").Add(c[3], " y ");
   } else {
-    toolkit::AnsWriteSignedCoefTerm(s, c[2], " y ");
-    toolkit::AnsWriteSignedNumber(s, c[3]);
+    sum.Add(c[2], " y ").Add(c[3]);
   }
-  toolkit::AnsWrite(s, "=0$ & ");
+  toolkit::AnsWrite(s, sum.Text() + "=0$ & ");
   toolkit::AnsWrite(s, Classify(a, b, d, ee, ff));
 }
 

@@ -22,7 +22,7 @@ TEST(PdeInstabilityTest, GoldenVariants) {
   // Shape 4: 12, 18, 2 reduce to 6, 9, 1; the last term shows only its sign.
   out = RunAiVariant(kRow, {4, 1, 1, 1, 1, 1, 1});
   EXPECT_NE(out.main.find("$$2y^2u_x+3x^2u_y+2u(2y+3x) = 0. $$\r\n"), std::string::npos);
-  EXPECT_EQ(DataRow(out.answers, true), "1 & $(2y+3x)(+6 x^2 +9 xy + y^2 )$");
+  EXPECT_EQ(DataRow(out.answers, true), "1 & $(2y+3x)(6 x^2 +9 xy + y^2 )$");
   // P3 = P4 = 1: q = 3 and r = 4.
   out = RunAiVariant(kRow, {5, 1, 1, 1, 1, 1, 1});
   EXPECT_NE(out.main.find("$$ 4x^{3}y^{3}u_x+3x^{\r\n4}y^{\r\n2}u_y+x^{4}y^{3}u+1=0.$$\r\n"),
@@ -74,7 +74,7 @@ TEST(PdeInstabilityTest, AnswersFollowFromThePrintedEquation) {
       const char* names[3] = {" x^2 ", " xy ", " y^2 )$"};
       for (int i = 0; i < 3; ++i) {
         ASSERT_GT(c[i], 0);
-        expected += "+" + (c[i] == 1 ? std::string() : str(c[i])) + names[i];
+        expected += (i > 0 ? "+" : "") + (c[i] == 1 ? std::string() : str(c[i])) + names[i];
       }
     } else if (eq.find("u+1=0.$$") != std::string::npos) {
       // r x^{r-1} y^q u_x + q x^r y^{q-1} u_y + x^r y^q u + 1 = 0.
