@@ -23,7 +23,7 @@ constexpr std::string_view kRowsWidth = "545pt";
 
 // The least column padding of an answers table: a gap that shows between a rule and a digit
 // even in \scriptsize.
-constexpr std::string_view kAnswersPadding = "3pt";
+constexpr std::string_view kAnswersPadding = "2.5pt";
 
 }  // namespace
 

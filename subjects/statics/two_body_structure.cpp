@@ -101,7 +101,8 @@ void SolveTwoBodyScheme1(SharedState& s) {
   }
   const double XB = -LoadF - XA, YB = -YA;
   if (std::fabs(XB * (d - a) + YB * (b - c) + LoadM) > 1e-8) WriteText(s, "error");
-  AnsWriteLine(s, Int4(XA) + "&" + Int4(YA) + "&" + Int4(XB) + "&" + Int4(YB) + "& " + std::string(toolkit::kNoValue) + " & " + std::string(toolkit::kNoValue));
+  AnsWriteLine(s, Int4(XA) + "&" + Int4(YA) + "&" + Int4(XB) + "&" + Int4(YB) + "& " + std::string(toolkit::kNoValue) + " & " + std::string(toolkit::kNoValue) +
+                     " ");
 }
 
 // Normalises the four reactions with F and m and writes the row from `layout`: a digit k in
