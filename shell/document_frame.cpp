@@ -21,6 +21,10 @@ constexpr std::string_view kCommentLine2 =
 // former 13 mm left margin fits in it.
 constexpr std::string_view kRowsWidth = "545pt";
 
+// The least column padding of an answers table: a gap that shows between a rule and a digit
+// even in \scriptsize.
+constexpr std::string_view kAnswersPadding = "2.5pt";
+
 }  // namespace
 
 char LevelLetter(int level) { return static_cast<char>(64 + level); }
@@ -60,7 +64,8 @@ void WriteRowsOfBoxesMacros(SharedState& s) {
   // neither stretches nor overfills it: a row of boxes has no glue to stretch, and without this
   // it always ran over the right edge of the text) and the boxes centred under the text block.
   // \noboxrows ends the paragraph; what follows it (the answers, whose tables may be wider than
-  // the text) starts at the left edge of the widest row. Neither opens a group: what the
+  // the text) starts at the left edge of the widest row, and its tables are padded
+  // (\paddedtables). Neither opens a group: what the
   // variants define between them stays defined for the answers.
   WriteLine(s, "\\newdimen\\boxrowunit\\newcount\\boxrowcount");
   WriteLine(s,
@@ -73,8 +78,13 @@ void WriteRowsOfBoxesMacros(SharedState& s) {
                 "\\dimen0=\\dimexpr\\boxrowcount\\boxrowunit-\\wd2-\\fontdimen2\\font\\relax"
                 "\\leftskip=\\dimexpr(\\textwidth-\\dimen0)/2\\relax"
                 "\\hsize=\\dimexpr\\leftskip+\\dimen0+\\wd2\\relax}");
+  // Answers tables keep at least kAnswersPadding between a rule and a digit, however tightly a
+  // problem type sets \tabcolsep ("1|17.982" must not read as "117.982").
+  WriteLine(s, "\\let\\tabularunpadded\\tabular\\def\\paddedtables{\\def\\tabular{\\ifdim"
+               "\\tabcolsep<" + std::string(kAnswersPadding) + " \\tabcolsep=" +
+                   std::string(kAnswersPadding) + "\\fi\\tabularunpadded}}");
   WriteLine(s, "\\def\\noboxrows{\\par\\leftskip=\\dimexpr(\\textwidth-" + std::string(kRowsWidth) +
-                   ")/2\\relax\\hsize=\\dimexpr\\textwidth-\\leftskip\\relax}");
+                   ")/2\\relax\\hsize=\\dimexpr\\textwidth-\\leftskip\\relax\\paddedtables}");
 }
 
 void OpenAnswerFiles(SharedState& s, const std::filesystem::path& start_dir) {

@@ -1,6 +1,7 @@
 #include "subjects/algebra/algebra_helpers.h"
 #include "subjects/algebra/problems.h"
 #include "toolkit/answers.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace algebra {
@@ -71,8 +72,12 @@ void WriteInverseMatrixVariant(SharedState& s) {
   WriteText(s, " \\end{tabular}\\right],\\ \\  \\mathbf{B}= \\left[\\begin{tabular}{ll}");
   WriteText2NumbersLn(s, "", static_cast<double>(m.g), "&", static_cast<double>(m.h), "\\\\");
   WriteText2NumbersLn(s, "", static_cast<double>(m.i), "&", static_cast<double>(m.j), "\\\\");
-  WriteTextNumberLn(s, "\\end{tabular}\\right]$$ $\\mathbf{C} = ", static_cast<double>(m.f * m.a),
-                    "\\cdot \\mathbf{A}^{-1}+\\mathbf{AB}$, det($\\mathbf{C})$ - ?");
+  WriteLine(s, "\\end{tabular}\\right]$$ $\\mathbf{C} = " +
+                   toolkit::TermSum("\\cdot ")
+                       .Add(static_cast<double>(m.f * m.a), "\\mathbf{A}^{-1}")
+                       .Add(1, "\\mathbf{AB}")
+                       .Text() +
+                   "$, det($\\mathbf{C})$ - ?");
 }
 
 }  // namespace algebra

@@ -20,13 +20,14 @@ std::string Int(long v) { return toolkit::FormatNumber(static_cast<double>(v)); 
 
 // The coefficient num/den of a term, reduced: its sign, then the fraction unless it is 1. A
 // term that follows another keeps its "+" even with the coefficient 1 ("+\ln(x-4)", not a
-// product with the term before); a leading coefficient +1 is left out altogether.
+// product with the term before); a leading term has no "+" and a leading coefficient +1 is left
+// out altogether.
 std::string Coefficient(long num, long den, bool leading) {
   if (den < 0) num = -num, den = -den;
   int a = static_cast<int>(std::labs(num)), b = static_cast<int>(den);
   toolkit::ReduceFraction(a, b);
-  const std::string sign = num < 0 ? "-" : "+";
-  if (a == b) return leading && num > 0 ? "" : sign;
+  const std::string sign = num < 0 ? "-" : leading ? "" : "+";
+  if (a == b) return sign;
   return sign + (b == 1 ? Int(a) : Int(a) + "/" + Int(b));
 }
 

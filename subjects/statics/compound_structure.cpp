@@ -11,11 +11,15 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace statics {
 
 namespace {
+
+// A reaction the structure of this variant does not have.
+const std::string kNoValueCell = " & " + std::string(toolkit::kNoValue) + " & ";
 
 // A spare point index that holds the rod's foot L while the moments about it are summed.
 constexpr int kPointL = 9;
@@ -201,7 +205,7 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
         xa = -xe - s.NodeForceX[7] - p_h;
       }
       AnsWriteLine(s, n + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + "&" + Fixed(xe, 9, 3) +
-                          "&" + Fixed(ye, 8, 3) + " &$ -$& ");
+                          "&" + Fixed(ye, 8, 3) + kNoValueCell);
       break;
     case 2:
       Ans2WriteLine(s, n);
@@ -221,26 +225,24 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
         rod = -((x[6] - x[1]) * ye + structural::SumMomentsAboutNode(s, 1)) / (x_l - x[2]);
         ya = weight - ye - s.NodeForceY[7] - rod;
         Ans2WriteLine(s, "&$");
-        Ans2WriteNumber(s, x[4] - x[6]);
-        Ans2Write(s, "\\cdot Y_E=");
-        Ans2WriteNumber(s, (y[4] - y[8]) * p_h);
-        Ans2WriteSignedNumber(s, right_weight_moment);
-        Ans2Write(s, ";$ $");
+        Ans2Write(s,
+                  toolkit::TermSum("\\cdot ").Add(x[4] - x[6], "Y_E").Text() + "=" +
+                      toolkit::TermSum().Add((y[4] - y[8]) * p_h).Add(right_weight_moment).Text() +
+                      ";$ $");
         // The whole structure about the rod's foot L, where the rod force has no moment.
         s.PointX[kPointL] = x_l;
         s.PointY[kPointL] = y[4];
         const double loads_about_l = structural::SumMomentsAboutNode(s, kPointL);
-        Ans2WriteNumber(s, x_l - x[2]);
-        Ans2Write(s, "\\cdot Y_A=");
-        Ans2WriteNumber(s, x[6] - x_l);
-        Ans2Write(s, "\\cdot Y_E");
-        Ans2WriteSignedNumber(s, y[4] - y[1]);
-        Ans2Write(s, "\\cdot X_A");
-        Ans2WriteSignedNumber(s, loads_about_l);
-        Ans2Write(s, ";$  ");
+        Ans2Write(s, toolkit::TermSum("\\cdot ").Add(x_l - x[2], "Y_A").Text() + "=" +
+                         toolkit::TermSum("\\cdot ")
+                             .Add(x[6] - x_l, "Y_E")
+                             .Add(y[4] - y[1], "X_A")
+                             .Add(loads_about_l)
+                             .Text() +
+                         ";$  ");
       }
-      AnsWrite(s, n + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + " &$ -$& " + Fixed(ye, 8, 3) +
-                      "&" + Fixed(rod, 9, 3) + " & ");
+      AnsWrite(s, n + "&" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + kNoValueCell +
+                      Fixed(ye, 8, 3) + "&" + Fixed(rod, 9, 3) + " & ");
       break;
     default:
       Ans2Write(s, n + " & $");
@@ -251,8 +253,8 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
         xe = -s.NodeForceX[7] - p_h;
         ye = weight - ya - s.NodeForceY[7];
         clamp = (x[5] - x[1]) * ya - loads_about_e;
-        AnsWriteLine(s, n + " &$ -$& " + Fixed(ya, 8, 3) + "&" + Fixed(xe, 8, 3) + "&" +
-                            Fixed(ye, 8, 3) + " &$ -$& " + Fixed(clamp, 9, 3));
+        AnsWriteLine(s, n + kNoValueCell + Fixed(ya, 8, 3) + "&" + Fixed(xe, 8, 3) + "&" +
+                            Fixed(ye, 8, 3) + kNoValueCell + Fixed(clamp, 9, 3));
         Ans2Write(s, "Y_A=");
         Ans2WriteNumber(s, left_about_c);
         Ans2Write(s, "/(");
@@ -269,16 +271,14 @@ void SolveCompoundStructure(SharedState& s, double x_l) {
         xa = -s.NodeForceX[7] - p_h;
         ya = weight - ye - s.NodeForceY[7];
         clamp = (x[2] - x[6]) * ye - loads_about_a;
-        AnsWriteLine(s, n + " &" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + "& $-$&" +
-                            Fixed(ye, 8, 3) + "&$-$&" + Fixed(clamp, 9, 3));
-        Ans2WriteNumber(s, x[4] - x[6]);
-        Ans2Write(s, "\\cdot Y_E=");
-        Ans2WriteNumber(s, (y[4] - y[8]) * p_h);
-        Ans2WriteSignedNumber(s, right_weight_moment);
-        Ans2Write(s, "; $ $M_A=");
-        Ans2WriteNumber(s, -loads_about_a);
-        Ans2WriteSignedNumber(s, x[2] - x[6]);
-        Ans2Write(s, "\\cdot Y_E$; ");
+        AnsWriteLine(s, n + " &" + Fixed(xa, 8, 3) + "&" + Fixed(ya, 8, 3) + kNoValueCell +
+                            Fixed(ye, 8, 3) + kNoValueCell + Fixed(clamp, 9, 3));
+        Ans2Write(
+            s, toolkit::TermSum("\\cdot ").Add(x[4] - x[6], "Y_E").Text() + "=" +
+                   toolkit::TermSum().Add((y[4] - y[8]) * p_h).Add(right_weight_moment).Text() +
+                   "; $ $M_A=" +
+                   toolkit::TermSum("\\cdot ").Add(-loads_about_a).Add(x[2] - x[6], "Y_E").Text() +
+                   "$; ");
       }
       break;
   }

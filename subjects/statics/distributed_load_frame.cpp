@@ -12,6 +12,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace statics {
@@ -150,12 +151,11 @@ std::array<std::string, 6> SolveDistributedLoadFrame(SharedState& s, const Frame
     case Supports::B: {
       const double YE = -M2(C) / (E.x - C.x);
       const double MA = -((E.x - A.x) * YE + M2(A) + M1(A));
-      toolkit::Ans2Write(s, "& $Y_E=" + toolkit::FormatNumber(-M2(C)) + "/(" +
-                                toolkit::FormatNumber(E.x - C.x) + ")$, $M_A=" +
-                                toolkit::FormatNumber(-M2(A)));
-      toolkit::Ans2WriteSignedNumber(s, -M1(A));
-      toolkit::Ans2WriteSignedNumber(s, A.x - E.x);
-      toolkit::Ans2Write(s, "\\cdot Y_E$");
+      toolkit::Ans2Write(
+          s, "& $Y_E=" + toolkit::FormatNumber(-M2(C)) + "/(" + toolkit::FormatNumber(E.x - C.x) +
+                 ")$, $M_A=" +
+                 toolkit::TermSum("\\cdot ").Add(-M2(A)).Add(-M1(A)).Add(A.x - E.x, "Y_E").Text() +
+                 "$");
       out[0] = AnswerText(-Fx);
       out[1] = AnswerText(-(Fy + YE));
       out[4] = AnswerText(YE);
@@ -165,12 +165,11 @@ std::array<std::string, 6> SolveDistributedLoadFrame(SharedState& s, const Frame
     case Supports::C: {
       const double YA = -M1(C) / (A.x - C.x);
       const double ME = -((A.x - E.x) * YA + M2(E) + M1(E));
-      toolkit::Ans2Write(s, "& $Y_A=" + toolkit::FormatNumber(-M1(C)) + "/(" +
-                                toolkit::FormatNumber(A.x - C.x) + ")$, $M_E=" +
-                                toolkit::FormatNumber(-M2(E)));
-      toolkit::Ans2WriteSignedNumber(s, -M1(E));
-      toolkit::Ans2WriteSignedNumber(s, E.x - A.x);
-      toolkit::Ans2Write(s, "\\cdot Y_A$");
+      toolkit::Ans2Write(
+          s, "& $Y_A=" + toolkit::FormatNumber(-M1(C)) + "/(" + toolkit::FormatNumber(A.x - C.x) +
+                 ")$, $M_E=" +
+                 toolkit::TermSum("\\cdot ").Add(-M2(E)).Add(-M1(E)).Add(E.x - A.x, "Y_A").Text() +
+                 "$");
       out[1] = AnswerText(YA);
       out[3] = AnswerText(-Fx);
       out[4] = AnswerText(-(Fy + YA));

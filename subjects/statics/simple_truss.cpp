@@ -17,6 +17,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace statics {
@@ -379,8 +380,8 @@ void WriteSimpleTrussVariant(SharedState& s) {
   const auto cell = [](int value) { return "&" + toolkit::FormatFixed(value, 6, 0); };
   std::string line = toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0);
   line += cell(v.XA) + cell(v.YA);
-  line += topology == 3 || topology == 5 ? cell(v.XB) : "&-";
-  line += topology == 5 ? "&-" : cell(v.YB);
+  line += topology == 3 || topology == 5 ? cell(v.XB) : "&" + std::string(toolkit::kNoValue);
+  line += topology == 5 ? "&" + std::string(toolkit::kNoValue) : cell(v.YB);
   line += cell(v.S1) + cell(v.S2);
   AnsWriteLine(s, line);
   WriteTextNumberLn(s, "\\hskip5mm  $P=", v.P, "$~kN}");

@@ -16,6 +16,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace statics {
@@ -100,7 +101,8 @@ void SolveTwoBodyScheme1(SharedState& s) {
   }
   const double XB = -LoadF - XA, YB = -YA;
   if (std::fabs(XB * (d - a) + YB * (b - c) + LoadM) > 1e-8) WriteText(s, "error");
-  AnsWriteLine(s, Int4(XA) + "&" + Int4(YA) + "&" + Int4(XB) + "&" + Int4(YB) + "& -- & -- ");
+  AnsWriteLine(s, Int4(XA) + "&" + Int4(YA) + "&" + Int4(XB) + "&" + Int4(YB) + "& " + std::string(toolkit::kNoValue) + " & " + std::string(toolkit::kNoValue) +
+                     " ");
 }
 
 // Normalises the four reactions with F and m and writes the row from `layout`: a digit k in
@@ -112,7 +114,12 @@ void WriteNormalisedRow(SharedState& s, int F, int m, std::array<int, 4> r,
   LoadF = v[4];
   LoadM = v[5];
   std::string row;
-  for (char ch : layout) row += ch >= '0' && ch <= '3' ? Int4(v[ch - '0']) : std::string(1, ch);
+  // Digits stand for the values, "x" for a reaction the scheme does not have.
+  for (char ch : layout) {
+    row += ch >= '0' && ch <= '3' ? Int4(v[ch - '0'])
+           : ch == 'x'            ? std::string(toolkit::kNoValue)
+                                  : std::string(1, ch);
+  }
   AnsWriteLine(s, row);
 }
 
@@ -138,7 +145,7 @@ void SolveTwoBodyScheme2(SharedState& s) {
                  3 * h * gx + 4 * h * gy;
   const int XB = -3 * k * k * L * ga + 10 * k * dP - 3 * k * h * gx - 4 * h * gx - 4 * k * L * ga;
   const int YB = -6 * k * L * gb - 8 * L * gb - 3 * h * k * gy + 5 * dP - 4 * h * gy;
-  WriteNormalisedRow(s, F, m, {XA, XB, YB, YC}, "0& -- &1&2&3& -- ");
+  WriteNormalisedRow(s, F, m, {XA, XB, YB, YC}, "0& x &1&2&3& x ");
 }
 
 void SolveTwoBodyScheme3(SharedState& s) {
@@ -169,7 +176,7 @@ void SolveTwoBodyScheme3(SharedState& s) {
                  4 * a2 * l67 * gb;
   const int XB = -4 * (a3 - a2) * (l56 * gx + w * ga);
   const int YB = (4 * l56 * gy + 4 * l67 * gb + 5 * dP) * (a2 - a3);
-  WriteNormalisedRow(s, F, m, {YA, XB, YB, YC}, "  - &0&1&2&3& -- ");
+  WriteNormalisedRow(s, F, m, {YA, XB, YB, YC}, " x &0&1&2&3& x ");
 }
 
 void SolveTwoBodySchemes45(SharedState& s) {
@@ -196,17 +203,17 @@ void SolveTwoBodySchemes45(SharedState& s) {
     const int K = u + h + v * gx;
     const int m = K * P7, F = K * r;
     const int YA = P7 + r * gy * (f - p);
-    WriteNormalisedRow(s, F, m, {-F, YA, 0, -YA}, "0&1&2&3& -- & -- ");
+    WriteNormalisedRow(s, F, m, {-F, YA, 0, -YA}, "0&1&2&3& x & x ");
   } else if (P7 == 1) {
     const int m = n, F = r * h;
     const int YA = r * gy * f;
     const int MB = (gy * (f * u + v * gx * f) + h * ga * j) * r - n;
-    WriteNormalisedRow(s, F, m, {YA, -F, -YA, MB}, " -- &0&1&2& -- &3");
+    WriteNormalisedRow(s, F, m, {YA, -F, -YA, MB}, " x &0&1&2& x &3");
   } else {
     const int m = n, F = r * p;
     const int XA = -r * f;
     const int MB = -n - r * ga * j * (f - p);
-    WriteNormalisedRow(s, F, m, {XA, r * f - F, 0, MB}, "0& -- &1&2& -- &3");
+    WriteNormalisedRow(s, F, m, {XA, r * f - F, 0, MB}, "0& x &1&2& x &3");
   }
 }
 

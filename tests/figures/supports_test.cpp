@@ -101,7 +101,7 @@ TEST(SupportsTest, RotatedBlock) {
   ExpectTexts({
       {"from its corner", [](Figure& f) { DrawRotatedBlock(f, 4, 0, 0, 0, 10, 6); },
        "\\OliveGreen{\\special{em:linewidth0.4pt}%\r\n"
-       "\\mt{0}{0}\\pp{10}{0}\\mt{10}{0}\\pp{10}{6}\\mt{10}{6}\\pp{0}{6}\\mt{0}{6}\\pp{-0}{0}}"
+       "\\mt{0}{0}\\pp{10}{0}\\mt{10}{0}\\pp{10}{6}\\mt{10}{6}\\pp{0}{6}\\mt{0}{6}\\pp{0}{0}}"
        "\\spe%\r\n"},
       {"centred, in another colour",
        [](Figure& f) {
@@ -122,7 +122,7 @@ TEST(SupportsTest, WeightBox) {
   const std::string block =
       "\\mt{0}{-1.5}\\pp{0}{-10}\\OliveGreen{\\speh%\r\n"
       "\\mt{0}{-14}\\pp{8}{-14}\\mt{8}{-14}\\pp{8}{-6}\\mt{8}{-6}\\pp{0}{-6}"
-      "\\mt{0}{-6}\\pp{-0}{-14}}\\spe%\r\n";
+      "\\mt{0}{-6}\\pp{0}{-14}}\\spe%\r\n";
   ExpectTexts({
       {"labelled", [](Figure& f) { DefineWeightBox(f, "A", 10); },
        frame + block + "\\put(-12,-24){\\small \\Blue{$A$}}\\end{picture}}\r\n"},

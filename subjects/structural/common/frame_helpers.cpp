@@ -10,6 +10,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace structural {
@@ -353,25 +354,15 @@ void SetTwoPartPoints8(SharedState& s, toolkit::TPointArray& x, toolkit::TPointA
 
 void Solve2x2Cramer(SharedState& s, double a, double b, double c, double d, double e, double f) {
   if (s.WriteCramerRows) {
-    // One equation u*X + v*Y + w = 0: a unit first coefficient and a zero second are left out.
-    const auto write_equation = [&s](double u, double v, double w, bool unit_first) {
-      if (unit_first) {
-        Ans2Write(s, s.UnknownName1);
-      } else {
-        Ans2WriteNumber(s, u);
-        Ans2Write(s, "\\cdot " + s.UnknownName1);
-      }
-      if (v != 0) {
-        Ans2WriteSignedNumber(s, v);
-        Ans2Write(s, "\\cdot " + s.UnknownName2);
-      }
-      Ans2WriteSignedNumber(s, w);
+    // One equation u*X + v*Y + w = 0, its terms as written by hand (no 0*X, 1*X or "+0").
+    const auto equation = [&s](double u, double v, double w) {
+      return toolkit::TermSum("\\cdot ")
+          .Add(u, s.UnknownName1)
+          .Add(v, s.UnknownName2)
+          .Add(w)
+          .Text();
     };
-    Ans2Write(s, "& $");
-    write_equation(a, b, c, a == 1);
-    Ans2Write(s, "=0; \\ \\ ");
-    write_equation(d, e, f, false);
-    Ans2Write(s, "=0. $  ");
+    Ans2Write(s, "& $" + equation(a, b, c) + "=0; \\ \\ " + equation(d, e, f) + "=0. $  ");
   }
   const double det = b * d - a * e;
   if (det == 0) {

@@ -29,7 +29,16 @@ TEST(InverseMatrix, DeterminantOfThePrintedCombination) {
     const Matrix b = ReadMatrix(
         Cut(out.main, "\\mathbf{B}= \\left[\\begin{tabular}{ll}", "\\end{tabular}", from));
     ASSERT_TRUE(IsShape(a, 2, 2) && IsShape(b, 2, 2)) << where << "\n" << out.main;
-    const std::vector<long long> kk = Integers(Cut(out.main, "$\\mathbf{C} = ", "\\cdot", from));
+    // k as a teacher writes it: "k\cdot A^{-1}", "A^{-1}" for 1, "-A^{-1}" for -1, no term for 0.
+    const std::string sum = Cut(out.main, "$\\mathbf{C} = ", "$", from);
+    const std::size_t inverse = sum.find("\\mathbf{A}^{-1}");
+    std::vector<long long> kk = {0};
+    if (inverse != std::string::npos) {
+      const std::string coef = sum.substr(0, inverse);
+      kk = coef.empty() ? std::vector<long long>{1}
+           : coef == "-" ? std::vector<long long>{-1}
+                         : Integers(coef);
+    }
     ASSERT_EQ(kk.size(), 1u) << where << "\n" << out.main;
     const long long det_a = Det(a);
     ASSERT_NE(det_a, 0) << where;

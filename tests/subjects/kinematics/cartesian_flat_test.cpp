@@ -78,7 +78,7 @@ TEST(CartesianFlat, GoldenLines) {
   EXPECT_EQ(RunOne(1, {23, 1, 1, 6, 1, 1, 1}).p_after[3], 14);
   // A straight path prints an infinite radius.
   EXPECT_EQ(RunOne(1, {23, 1, 1, 1, 1, 1, 1}).answers,
-            " $ 1$&$   -12.00$&$    12.00$&$    16.97$&$    -0.00$&$     0.00$&$     0.00$&$     "
+            " $ 1$&$   -12.00$&$    12.00$&$    16.97$&$     0.00$&$     0.00$&$     0.00$&$     "
             "0.00$&$     0.00$&$ \\infty                              $");
 }
 

@@ -36,7 +36,7 @@ const TitleRow kTitles[] = {
     {16, "The equation of the three angular velocities", 6},
     {17, "The equation of the three angular accelerations", 6},
     {18, "Complex motion of a point, flat trajectory", 0},
-    {19, "Complex motion of a point, \xd1\x8bpatial trajectory", 1},
+    {19, "Complex motion of a point, spatial trajectory", 1},
     {20, "Complex motion of a point, a flat transport motion", 0},
     {21, "Mechanism with a clutch", 21},
     {22, "Spherical motion", 18},

@@ -57,15 +57,15 @@ TEST(TwoBodyStructureTest, GoldenLines) {
       {"scheme 1: the search stops at F = -1, m = 6",
        {1, 1, 1, 1, 1, 1, 1},
        "\\parbox{195pt}{$F=1$~kN, $m=6$~kNm.}\r\n",
-       "5&   1&   1&   0&  -1& -- & -- \r\n"},
+       "5&   1&   1&   0&  -1& --- & --- \r\n"},
       {"scheme 2 reduced by 2",
        {1, 1, 2, 1, 1, 1, 1},
        "$F=60$~kN, $m=60$~kNm, $\\cos\\alpha=0.8$.}\r\n",
-       "5&  -6& -- &  54&  35&   1& -- \r\n"},
+       "5&  -6& --- &  54&  35&   1& --- \r\n"},
       {"scheme 4 reduced by 3",
        {1, 1, 4, 1, 1, 1, 1},
        "$F=2$~kN, $m=1$~kNm.}\r\n",
-       "5&   2&   1&   0&  -1& -- & -- \r\n"},
+       "5&   2&   1&   0&  -1& --- & --- \r\n"},
   };
   for (const Case& c : cases) {
     const auto t = RunOne(c.p, 5);
@@ -77,8 +77,8 @@ TEST(TwoBodyStructureTest, GoldenLines) {
   // Scheme 5: a roller at A for P7 = 1 (Y_A), a rod for P7 = 2 (X_A).
   const auto roller = RunOne({3, 1, 5, 2, 2, 2, 1});
   const auto rod = RunOne({3, 1, 5, 2, 2, 2, 2});
-  EXPECT_EQ(RowOf(roller).substr(0, 7), "1& -- &");
-  EXPECT_EQ(RowOf(rod).find("& -- &"), RowOf(rod).find('&', 2)) << RowOf(rod);
+  EXPECT_EQ(RowOf(roller).substr(0, 8), "1& --- &");
+  EXPECT_EQ(RowOf(rod).find("& --- &"), RowOf(rod).find('&', 2)) << RowOf(rod);
   EXPECT_NE(rod.main.find("{\\usebox{\\rster}}"), std::string::npos);
   EXPECT_EQ(roller.main.find("{\\usebox{\\rster}}"), std::string::npos);
   // No marks within the bounds.

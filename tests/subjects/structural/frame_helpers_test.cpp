@@ -115,7 +115,7 @@ TEST(CramerTest, WritesTheEquationCellAndSolves) {
   Solve2x2Cramer(*s, 1, 0, -3, 2, 1, 4);  // x - 3 = 0, 2x + y + 4 = 0
   EXPECT_DOUBLE_EQ(s->CramerSolution1, 3);
   EXPECT_DOUBLE_EQ(s->CramerSolution2, -10);
-  EXPECT_EQ(Ans2Text(*s), "& $X_A-3=0; \\ \\ 2\\cdot X_A+1\\cdot Y_A+4=0. $  ");
+  EXPECT_EQ(Ans2Text(*s), "& $X_A-3=0; \\ \\ 2\\cdot X_A+Y_A+4=0. $  ");
   EXPECT_EQ(MainText(*s), "");
 }
 
