@@ -104,7 +104,11 @@ double LabelWidth(std::string_view s, double size) {
     } else if (static_cast<unsigned char>(c) >= 0x80) {
       if ((static_cast<unsigned char>(c) & 0xC0) == 0xC0) em += 0.6 * factor;
     } else {
-      em += (c >= 'A' && c <= 'Z' ? 0.75 : (c == '.' || c == ',' ? 0.28 : 0.5)) * factor;
+      const double w = c == 'M' || c == 'W'   ? 0.95
+                       : c >= 'A' && c <= 'Z' ? 0.75
+                       : c == '.' || c == ',' ? 0.28
+                                              : 0.5;
+      em += w * factor;
       if (factor < 1 && i > 0 && (s[i - 1] == '^' || s[i - 1] == '_')) factor = 1;
     }
   }

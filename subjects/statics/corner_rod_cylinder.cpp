@@ -392,7 +392,7 @@ void WriteCornerRodCylinderVariant(SharedState& s) {
   FitPointsToBox(s, 7, 0);
   WriteLine(s, "\\par ");
   const int rho = RoundInt(s.Scale * d.R);
-  BeginPicture(s, 128, 94, -18, -21);
+  BeginPicture(s, 146, 94, -18, -21);
   SetLineWidth(s, 10);
   switch (d.family) {
     case 1:
