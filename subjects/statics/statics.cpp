@@ -36,7 +36,7 @@ namespace {
 using subjects::ParameterBounds;
 using subjects::ProblemRow;
 
-// The Statics list in row order: title as stored (trailing blanks and typos kept), bounds of
+// The Statics list in row order: title as stored (trailing blanks kept), bounds of
 // P1..P7, begin and variant routines. Rows 8, 11, 12, 21 and 22 pass their own number to a
 // routine two rows share (a captureless lambda); row 14 chooses its variant routine and row 18
 // its whole pair by Level = 1 (LevelOneBegin/LevelOneVariant).
