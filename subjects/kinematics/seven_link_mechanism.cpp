@@ -495,13 +495,13 @@ std::optional<SupportReactions> SolveRodSystemReactions(SharedState& s, const Se
   return r;
 }
 
-// The answers row of the reactions mode: each component in N with two decimals, "--" for the
+// The answers row of the reactions mode: each component in N with two decimals, "---" for the
 // x component a slider does not carry.
 void WriteReactionAnswers(SharedState& s, const SupportReactions& r) {
   std::string row;
   for (double v : r) {
     if (std::isnan(v)) {
-      row += "&      --";
+      row += "&     ---";
     } else {
       // A component that rounds to zero prints without a sign.
       row += "&" + FormatFixed(std::fabs(v) < 0.005 ? 0.0 : v, 8, 2);
@@ -557,7 +557,7 @@ void BeginSevenLinkMechanismProblem(SharedState& s, int mode) {
                        "собственного веса. Погонный вес $\\rho$. Размеры даны в см.");
     toolkit::AnsWriteLine(s,
                           "{\\small Реакции опор, Н: проекции на оси $x$ (вправо) и $y$ (вверх); "
-                          "ползун на горизонтальной направляющей не держит по $x$ (--).}");
+                          "ползун на горизонтальной направляющей не держит по $x$ (---).}");
     // Ten signed columns fit the page only set close.
     toolkit::AnsWrite(s, "\\tabcolsep=2pt");
     toolkit::AnsBeginTable(s, 10);
