@@ -495,6 +495,16 @@ std::optional<SupportReactions> SolveRodSystemReactions(SharedState& s, const Se
   return r;
 }
 
+// The figure fitted into its box and the data beside it, alike in both modes.
+void DrawAndDescribeSevenLink(SharedState& s, const SevenLinkData& d, int mode) {
+  LayOutSevenLink(s, d);
+  s.BoxWidth = 170;
+  s.BoxHeight = 85;
+  figures::FitPointsToBox(s, kPointCount, 0);
+  DrawSevenLinkFigure(s, d, mode);
+  WriteSevenLinkData(s, d, mode);
+}
+
 // The answers row of the reactions mode: each component in N with two decimals, "---" for the
 // x component a slider does not carry.
 void WriteReactionAnswers(SharedState& s, const SupportReactions& r) {
@@ -586,12 +596,7 @@ void WriteSevenLinkMechanismVariant(SharedState& s, int mode) {
     }
     const SupportReactions reactions = *solved;
     toolkit::AnsWrite(s, number);
-    LayOutSevenLink(s, d);
-    s.BoxWidth = 170;
-    s.BoxHeight = 85;
-    figures::FitPointsToBox(s, kPointCount, 0);
-    DrawSevenLinkFigure(s, d, mode);
-    WriteSevenLinkData(s, d, mode);
+    DrawAndDescribeSevenLink(s, d, mode);
     WriteReactionAnswers(s, reactions);
     return;
   }
@@ -602,12 +607,7 @@ void WriteSevenLinkMechanismVariant(SharedState& s, int mode) {
     for (int j = 1; j <= kPointCount; ++j) s.LinkOmega[i][j] = s.LinkEpsilon[i][j] = 0;
   }
   s.LinkOmega[d.driver][d.driver_pivot] = s.P6;
-  LayOutSevenLink(s, d);
-  s.BoxWidth = 170;
-  s.BoxHeight = 85;
-  figures::FitPointsToBox(s, kPointCount, 0);
-  DrawSevenLinkFigure(s, d, mode);
-  WriteSevenLinkData(s, d, mode);
+  DrawAndDescribeSevenLink(s, d, mode);
   SolveSevenLinkMechanism(s, d);
   WriteSevenLinkAnswers(s, d);
 }
