@@ -195,11 +195,12 @@ void WriteContinuousBeamVariant(SharedState& s) {
   // Figure.
   ClearPoints(s, 7);
   for (int k = 1; k <= 7; ++k) s.PointX[k] = v.X[k];
-  s.BoxWidth = 190;
+  // The beam takes 175 of the box's 200, the supports and loads at its ends the rest.
+  s.BoxWidth = 175;
   s.BoxHeight = 70;
   FitPointsToBox(s, 7, 0);
   for (int k = 2; k <= 5; ++k) s.PointY[k] -= 2;
-  BeginPicture(s, 100, 70, -20, -30);
+  BeginPicture(s, 195, 70, -12, -30);
   SetLineWidth(s, 10);
   DrawSegmentPoints(s, 1, 6);
   SetLineWidth(s, 1);
@@ -221,11 +222,11 @@ void WriteContinuousBeamVariant(SharedState& s) {
   const double x1 = s.PointX[1], x6 = s.PointX[6];
   const auto station = [&](int k) { return v.Station[k] * s.Scale; };
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 150, 79, -20, -40);
+  AnsBeginDiagramPicture(s, x6);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, x1, 0);
   AnsLineTo(s, x6, 0);
-  AnsPutText(s, "M", 210, 0);
+  AnsPutText(s, "M", x6 + 8, 0);
   s.LabelAbsolute = true;
   const double moment_scale = MaxAbsDiagramValue(v.Moments, 1, v.Intervals);
   figures::LabelSpacing moment_labels;
@@ -237,11 +238,11 @@ void WriteContinuousBeamVariant(SharedState& s) {
   WriteText(s, "\\\\ \\small ");
   const double shear_scale = MaxAbsDiagramValue(v.Shears, 1, v.Intervals);
   AnsWrite(s, "\\\\ ");
-  AnsBeginPicture(s, 150, 75, -20, -40);
+  AnsBeginDiagramPicture(s, x6);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, x1, 0);
   AnsLineTo(s, x6, 0);
-  AnsPutText(s, "Q", 210, 0);
+  AnsPutText(s, "Q", x6 + 8, 0);
   s.LabelAbsolute = false;
   figures::LabelSpacing shear_labels;
   for (int k = 1; k <= v.Intervals; ++k) {

@@ -331,7 +331,19 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
   FitPointsToBox(s, 11, 0);
   auto& x = s.PointX;
   auto& y = s.PointY;
-  BeginPicture(s, 150, 120, -20, -25);
+  // Room right of the frame for the vertical dimension chain, clear of the support letters.
+  BeginPicture(s, 185, 120, -20, -25);
+  // The letters of loads and supports, each kept clear of those placed before it (the
+  // widths are those of the italic letters: "m" is wider than most).
+  figures::LabelSpacing placed;
+  const auto put_blue = [&](const char* text, double lx, double ly) {
+    const auto [px, py] = placed.Clear(lx, ly, 6, 8.5);
+    PutBlueLabel(s, text, px, py);
+  };
+  const auto put_letter = [&](const char* text, double lx, double ly) {
+    const auto [px, py] = placed.Clear(lx, ly, text[1] == 'm' ? 6.5 : 6, 6);
+    PutLabel(s, text, px, py);
+  };
   for (int i = 1; i <= 6; ++i) {
     if (v.Kind[i] == 2) DrawNodeMarker(s, i);
   }
@@ -343,6 +355,17 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
   DrawBarByNodeKinds(s, 5, 6);
   SetLineWidth(s, 1);
 
+  // A couple's arc is no place for a letter: its box is taken first (radius 12 over a beam,
+  // 8 beside a column).
+  for (int j = 1; j <= 5; ++j) {
+    if (v.LoadKind[j] != 3) continue;
+    const double cx = x[j + 6], cy = y[j + 6];
+    if (j <= 3) {
+      placed.Clear(cx - 8, cy - 6, 17, 15, 0);
+    } else {
+      placed.Clear(cx - 12, cy - 7, 24, 19, 0);
+    }
+  }
   const int t1 = v.LoadSign[1], t2 = v.LoadSign[2], t3 = v.LoadSign[3];
   for (int j = 1; j <= 5; ++j) {
     const int first = v.First[j], second = v.Second[j], l = j + 6;
@@ -355,7 +378,7 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
         case 1: {
           const int e = y[first] < y[second] ? first : second;
           WriteText(s, "\\Blue{");
-          PutBlueLabel(s, "$q$", x[e] - 18.5, MidY(s, first, second) - 4);
+          put_blue("$q$", x[e] - 18.5, MidY(s, first, second) - 4);
           DrawLatexLine(s, 0, 1, x[e] - 11, y[e] + 2, len);
           for (int i = 0; i <= cnt; ++i) {
             DrawDirectedVector(s, 1, 0, sk * t1, x[e] - 11, y[e] + i * step + 2, 11);
@@ -366,12 +389,13 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
         case 2:
           WriteText(s, "\\Red{{\\thicklines");
           DrawDirectedVector(s, 1, 0, sk * t2, x[l] - 20, y[l], 20);
-          PutLabel(s, "$P$", x[l] - 14, y[l] + 3);
+          put_letter("$P$", x[l] - 14, y[l] + 3);
           WriteText(s, "}}");
           break;
         case 3:
+          // The letter left of the arc, off its line.
           PutBoxAtPoint(s, l, t3 > 0 ? "dmomentp" : "dmomentm");
-          PutLabel(s, "$m$", x[l] - 10, y[l] + 4);
+          put_letter("$m$", x[l] - 17, y[l] + 6);
           break;
         default:
           break;
@@ -381,7 +405,7 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
         case 1: {
           const int e = x[first] < x[second] ? first : second;
           WriteText(s, "\\Blue{");
-          PutBlueLabel(s, "$q$", x[e] + 4, y[e] + 14.5);
+          put_blue("$q$", x[e] + 4, y[e] + 14.5);
           DrawLatexLine(s, 1, 0, x[e] + 2, y[e] + 11, len);
           for (int i = 0; i <= cnt; ++i) {
             DrawDirectedVector(s, 0, 1, t1, x[e] + i * step + 2, y[e], 11);
@@ -393,11 +417,12 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
           WriteText(s, "\\Red{{\\thicklines");
           DrawDirectedVector(s, 0, 1, t2, x[l], y[l], 20);
           WriteText(s, "}}");
-          PutLabel(s, "$P$", x[l] + 2, y[l] + 20);
+          put_letter("$P$", x[l] + 2, y[l] + 20);
           break;
         case 3:
+          // The letter above the arc's left shoulder, off its line.
           PutBoxAtPoint(s, l, t3 > 0 ? "vmomentp" : "vmoment");
-          PutLabel(s, "$m$", x[l] + 5, y[l] + 4);
+          put_letter("$m$", x[l] - 17, y[l] + 11);
           break;
         default:
           break;
@@ -414,10 +439,10 @@ void WriteFrameDisplacementMethodVariant(SharedState& s) {
       PutHingeBoxAtPoint(s, k);
     }
   }
-  DrawDimensionChains(s, 11, s.RangeX * s.Scale + 15, -20, 1, s.Scale, s.Scale, 0);
+  DrawDimensionChains(s, 11, s.RangeX * s.Scale + 22, -20, 1, s.Scale, s.Scale, 0);
   const char* names[3] = {"$A$", "$B$", "$C$"};
   for (int k = 1; k <= 3; ++k) {
-    PutLabel(s, names[k - 1], x[k] + 3, v.Rises[k] == 1 ? y[k] - 7 : y[k] + 2);
+    put_letter(names[k - 1], x[k] + 3, v.Rises[k] == 1 ? y[k] - 7 : y[k] + 2);
   }
   EndPicture(s);
   WriteText3NumbersLn(s, "\\vfill\\parbox[b]{180pt}{\\small $q=$", v.q, "~кН/м, $P=$", v.P,

@@ -151,6 +151,26 @@ OneJointFrameVariant DeriveOneJointFrameVariant(int p1, int p2, int p3, int p4, 
 
 namespace {
 
+// The value labels of one answers diagram: each is kept clear of those placed before it
+// (at a joint three members' end values meet).
+class ValueLabels {
+ public:
+  // |v| with its reference point near (x, y): `align` 0 puts the label's left end at x, 1 its
+  // right end, 0.5 its middle.
+  void Put(SharedState& s, double x, double y, double v, double align) {
+    const double value = std::fabs(v);
+    const std::string text = value > 1e-8 ? toolkit::FormatFixed(value, 4, 2) : "0";
+    const double w = figures::LabelWidth(text, 8);
+    const auto [px, py] = placed_.Clear(x - align * w, y, w, 5.5, kReach);
+    AnsPutFixedValueLabel(s, px, py, value);
+  }
+  // How far Put may move a label to clear the others.
+  static constexpr double kReach = 14;
+
+ private:
+  figures::LabelSpacing placed_;
+};
+
 // The final moment diagram of one piece of a member: from (xa, ya) to (xb, yb) in picture
 // units, values va at a and vb at b, t the side factor. A uniform load q' (0 when the piece
 // carries none) bends the diagram by a parabola over the whole member of length l.
@@ -159,7 +179,7 @@ struct Piece {
   bool skip_start;
 };
 
-void DrawBeamPiece(SharedState& s, const Piece& c, double d) {
+void DrawBeamPiece(SharedState& s, ValueLabels& labels, const Piece& c, double d) {
   const bool uniform = c.q != 0;
   const double ell = uniform ? s.Scale * c.l : c.xb - c.xa;
   const int n = std::max(1, static_cast<int>(RoundHalfEven(ell / 3)));
@@ -169,12 +189,13 @@ void DrawBeamPiece(SharedState& s, const Piece& c, double d) {
   if (!uniform) {
     for (int k = 0; k <= n; ++k) AnsDrawSegment(s, c.xa + k * h, c.ya, c.xa + k * h, at(k));
   }
+  // The end values stand inside the piece, clear of the next piece's values.
   if (!c.skip_start) {
-    AnsPutFixedValueLabel(s, c.xa + 1, c.ya + d * c.t * c.va + 5 * toolkit::SignOf(c.t * c.va) - 4,
-                          std::fabs(c.va));
+    labels.Put(s, c.xa + 1, c.ya + d * c.t * c.va + 5 * toolkit::SignNonZero(c.t * c.va) - 4, c.va,
+               0);
   }
-  AnsPutFixedValueLabel(s, c.xb - 11, c.ya + d * c.t * c.vb + 5 * toolkit::SignOf(c.t * c.vb) - 4,
-                        std::fabs(c.vb));
+  labels.Put(s, c.xb - 1, c.ya + d * c.t * c.vb + 5 * toolkit::SignNonZero(c.t * c.vb) - 4, c.vb,
+             1);
   AnsSetLineWidth(s, 4);
   AnsMoveTo(s, c.xa, at(0));
   if (!uniform) {
@@ -183,14 +204,20 @@ void DrawBeamPiece(SharedState& s, const Piece& c, double d) {
     for (int k = 1; k <= n; ++k) AnsLineTo(s, c.xa + k * h, at(k));
     const double xs = ell / (2 * s.Scale) - c.t * slope * s.Scale / c.q;
     const double ms = c.t * (c.va + slope * s.Scale * xs) - (d != 0 ? p(s.Scale * xs) / d : 0);
-    AnsPutFixedValueLabel(s, c.xa + s.Scale * xs, c.ya + d * ms + 5 * toolkit::SignOf(-c.q) - 3,
-                          std::fabs(ms));
+    labels.Put(s, c.xa + s.Scale * xs, c.ya + d * ms + 5 * toolkit::SignOf(-c.q) - 3, ms, 0.5);
     for (int k = 0; k <= n; ++k) AnsDrawSegment(s, c.xa + k * h, c.ya, c.xa + k * h, at(k));
   }
   AnsSetLineWidth(s, 1);
 }
 
-void DrawColumnPiece(SharedState& s, const Piece& c, double d, int g) {
+void DrawColumnPiece(SharedState& s, ValueLabels& labels, const Piece& c, double d, int g) {
+  // A value beside the diagram's curve at (x, y), on the side `sign` points to; `into` moves
+  // it up (1) or down (-1) off the level of a member's end, 0 centres it there.
+  auto beside = [&](double x, double y, double v, int sign, int into) {
+    const double at = into > 0 ? y + 1.5 : into < 0 ? y - 7 : y - 2;
+    labels.Put(s, x + (sign < 0 ? -2 : 2), at, v, sign < 0 ? 1 : 0);
+  };
+  const int up = toolkit::SignOf(c.yb - c.ya);
   const bool uniform = c.q != 0;
   const double ell =
       uniform ? toolkit::SignOf(c.yb - c.ya) * s.Scale * c.l : c.yb - c.ya;
@@ -211,17 +238,14 @@ void DrawColumnPiece(SharedState& s, const Piece& c, double d, int g) {
     const double bend = d != 0 ? g * p(s.Scale * ys) / d : 0;
     const double ms =
         (g > 0 ? c.vb - slope * s.Scale * ys : c.va + slope * s.Scale * ys) + bend;
-    AnsPutFixedValueLabel(s, c.xa + d * c.t * ms + 5 * toolkit::SignOf(-c.q) - 4,
-                          c.ya + s.Scale * ys, std::fabs(ms));
+    beside(c.xa + d * c.t * ms, c.ya + s.Scale * ys, ms, toolkit::SignOf(-c.q), 0);
     for (int k = 0; k <= n; ++k) AnsDrawSegment(s, c.xa, c.ya + k * h, at(k), c.ya + k * h);
   }
   AnsSetLineWidth(s, 1);
   if (!c.skip_start) {
-    AnsPutFixedValueLabel(s, c.xa + d * c.t * c.va + 6 * toolkit::SignOf(c.t * c.va) - 5, c.ya,
-                          std::fabs(c.va));
+    beside(c.xa + d * c.t * c.va, c.ya, c.va, toolkit::SignNonZero(c.t * c.va), up);
   }
-  AnsPutFixedValueLabel(s, c.xb + d * c.t * c.vb + 6 * toolkit::SignOf(c.t * c.vb) - 5, c.yb,
-                        std::fabs(c.vb));
+  beside(c.xb + d * c.t * c.vb, c.yb, c.vb, toolkit::SignNonZero(c.t * c.vb), -up);
 }
 
 }  // namespace
@@ -251,10 +275,12 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
     x[i] = v.X[i];
     y[i] = v.Y[i];
   }
+  // The frame takes 140 x 75 of the picture; loads, supports and labels reach at most 26
+  // above it and the dimension chains lie right of and below everything drawn.
   s.BoxWidth = 140;
-  s.BoxHeight = 95;
+  s.BoxHeight = 75;
   FitPointsToBox(s, 8, 0);
-  BeginPicture(s, 150, 120, -20, -20);
+  BeginPicture(s, 185, 138, -20, -35);
   SetLineWidth(s, 12);
   MoveToPoint(s, 1);
   LineToPoint(s, 3);
@@ -264,8 +290,11 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
 
   // Loads; a positive signed load acts down on a horizontal member and to the left on the
   // column, a positive couple turns clockwise (so the final diagram lies on the stretched
-  // side of every member).
+  // side of every member). Each label stands beside its own arrows; `lowest` follows what
+  // hangs below the frame, so that the dimension chain clears it.
   const int far_point[4] = {0, 1, 3, 4}, load_point[4] = {0, 5, 6, 7};
+  int arrows_side[4] = {0, 0, 0, 0};  // the side of its member a load lies on (above, right: 1)
+  double lowest = std::min(y[2], y[4]) - 13.5;
   for (int k = 1; k <= 3; ++k) {
     const int kind = v.LoadKind[k];
     if (kind < 1 || kind > 3) continue;
@@ -273,6 +302,7 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
     const double px = x[load_point[k]], py = y[load_point[k]];
     const int dir = -toolkit::SignOf(v.Signed[k]);
     const int a = 2, b = far_point[k];
+    arrows_side[k] = kind != 2 ? -dir : column ? 0 : 1;
     if (kind == 1) {
       WriteText(s, "\\Blue{");
       if (column) {
@@ -289,26 +319,30 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
         const int n = std::max(1, static_cast<int>(RoundHalfEven((x1 - x0) / 7)));
         for (int i = 0; i <= n; ++i) DrawDirectedVector(s, 0, dir, 1, x0 + i * (x1 - x0) / n, yl, 8);
         PutBlueLabel(s, "$q$", (x0 + x1) / 2 - 2, yl - 6 * dir + (dir > 0 ? -2 : 1));
+        if (dir > 0) lowest = std::min(lowest, yl - 10);
       }
       WriteText(s, "}");
     } else if (kind == 3) {
       WriteText(s, "\\Red{{\\thicklines");
       if (column) {
         DrawDirectedVector(s, 1, 0, dir, dir > 0 ? px - 20 : px, py, 20);
-        PutLabel(s, "$P$", px + 10 * dir - (dir > 0 ? 0 : 6), py + 3);
+        PutLabel(s, "$P$", dir > 0 ? px - 14 : px + 8, py + 2);
       } else {
         DrawDirectedVector(s, 0, 1, dir, px, dir > 0 ? py - 20 : py, 20);
-        PutLabel(s, "$P$", px + 2, py + 14 * dir - (dir > 0 ? 0 : 4));
+        PutLabel(s, "$P$", px + 2, dir > 0 ? py - 14 : py + 9);
+        if (dir > 0) lowest = std::min(lowest, py - 20);
       }
       WriteText(s, "}}");
     } else {
+      // The couple's letter stands off the arc, beyond its open end.
       const bool positive = dir > 0;
       PutBox(s, column ? (positive ? "dmomentp" : "dmomentm") : (positive ? "vmomentp" : "vmoment"),
              px, py);
-      PutLabel(s, "$m$", px + 5, py + (column ? 5 : 4));
+      PutLabel(s, "$m$", px + (column ? 7 : 10), py + (column ? 8 : 11));
     }
   }
-  DrawDimensionChains(s, 7, s.Scale * s.RangeX + 12, -15, 1, s.Scale, s.Scale, 1);
+  DrawDimensionChains(s, 7, s.Scale * s.RangeX + 22, std::min(-24.0, lowest - 10), 1, s.Scale,
+                      s.Scale, 1);
 
   x[1] -= 1.2;
   x[3] += 1.5;
@@ -332,9 +366,21 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
     case 3: PutHingeBoxAtPoint(s, 4); break;
     default: PutUpHingeBoxAtPoint(s, 4); break;
   }
-  PutLabel(s, figures::FormatCoefficient(v.J[1]) + "J", x[1] + 5, y[1] + 5 * g - 3);
-  PutLabel(s, figures::FormatCoefficient(v.J[2]) + "J", x[2] + 5, y[2] + 5 * g - 3);
-  PutLabel(s, figures::FormatCoefficient(v.J[3]) + "J", x[4] + 1, y[4] - 5 * g - 3);
+  // A stiffness label goes on the side of its member that its load leaves free.
+  // A couple's arc takes both sides of a short member: its member's label stands in the
+  // arc's open mouth.
+  for (int k = 1; k <= 2; ++k) {
+    const std::string label = figures::FormatCoefficient(v.J[k]) + "J";
+    if (v.LoadKind[k] == 2) {
+      PutLabel(s, label, x[load_point[k]] - figures::LabelWidth(label, 8) / 2, y[2] - 7.5);
+      continue;
+    }
+    const int side = arrows_side[k] == g ? -g : g;
+    const int at = k == 1 ? 1 : 2;
+    PutLabel(s, label, x[at] + 5, y[at] + 5 * side - 3);
+  }
+  PutLabel(s, figures::FormatCoefficient(v.J[3]) + "J", arrows_side[3] > 0 ? x[4] - 12 : x[4] + 1,
+           y[4] - 5 * g - 3);
   EndPicture(s);
   x[1] += 1.2;
   x[3] -= 1.5;
@@ -343,9 +389,14 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
   bool has[5] = {false, false, false, false, false};
   for (int k = 1; k <= 3; ++k) has[v.LoadKind[k]] = true;
   WriteText(s, "\\vfill\\parbox[b]{190pt}{\\small");
-  if (has[1]) WriteTextNumberLn(s, "$q=$", v.Q, "~кН/м, ");
-  if (has[3]) WriteTextNumberLn(s, "$P=$", v.P, "~кН, ");
-  if (has[2]) WriteTextNumberLn(s, "$m=$", v.M, "~кНм.\\\\ ");
+  // The data of the loads drawn, the last one closing the sentence.
+  const int last = has[2] ? 2 : has[3] ? 3 : 1;
+  auto end = [&](int kind, const char* unit) {
+    return std::string(unit) + (kind == last ? ".\\\\ " : ", ");
+  };
+  if (has[1]) WriteTextNumberLn(s, "$q=$", v.Q, end(1, "~кН/м"));
+  if (has[3]) WriteTextNumberLn(s, "$P=$", v.P, end(3, "~кН"));
+  if (has[2]) WriteTextNumberLn(s, "$m=$", v.M, end(2, "~кНм"));
   WriteText(s, "}");
 
   auto fixed = [](double value) { return toolkit::FormatFixed(value, 6, 3); };
@@ -356,53 +407,73 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
   row += "&" + fixed(v.Z1);
   Ans2Write(s, row);
 
+  // The answers draw the frame half as large again as the statement where the box spans
+  // the line (two boxes share it in students mode): the values need the room.
+  const double answer_scale = s.StudentsMode ? 1 : 1.5;
+  for (int i = 1; i <= 8; ++i) {
+    x[i] *= answer_scale;
+    y[i] *= answer_scale;
+  }
+  s.Scale *= answer_scale;
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 160, 130, -10, -25);
+  // The diagram's scale: every curve stays within `amplitude` of its member, the bulge of a
+  // uniform load (q l^2 / 8 over the line of its end values) included.
+  const double amplitude = 35 * answer_scale;
+  double largest = 0;
+  for (int k = 1; k <= 3; ++k) {
+    const double bulge = v.LoadKind[k] == 1 ? std::fabs(v.Signed[k]) * v.L[k] * v.L[k] / 8 : 0;
+    for (double m : {v.MFar[k], v.MJoint[k], v.MLoadFar[k], v.MLoadJoint[k]}) {
+      largest = std::max(largest, std::fabs(m) + bulge);
+    }
+  }
+  // A flat diagram (all values 0) is drawn flat on its members.
+  const double d = largest > 1e-9 ? amplitude / largest : 0;
+  // The room: the curves, their values up to 13 beyond them (a label's width beside a
+  // column) and the little a value moves to clear the others.
+  const double reach = ValueLabels::kReach;
+  const double bottom =
+      std::min(y[2] - amplitude - 13 - reach, std::min(y[2], y[4]) - 8 - reach);
+  const double top = std::max(y[2] + amplitude + 13 + reach, std::max(y[2], y[4]) + 6 + reach);
+  const double left = std::min(-12 - reach, x[2] - amplitude - 27 - reach);
+  const double right = std::max(x[3] + 12 + reach, x[2] + amplitude + 27 + reach);
+  AnsBeginPicture(s, right - left, top - bottom, left, bottom);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, x[1], y[1]);
   AnsLineTo(s, x[3], y[3]);
   AnsMoveTo(s, x[2], y[2]);
   AnsLineTo(s, x[4], y[4]);
   AnsSetLineWidth(s, 1);
-  double lo = v.MFar[1], hi = v.MFar[1];
-  for (int k = 1; k <= 3; ++k) {
-    for (double m : {v.MFar[k], v.MJoint[k], v.MLoadFar[k], v.MLoadJoint[k]}) {
-      lo = std::min(lo, m);
-      hi = std::max(hi, m);
-    }
-  }
-  // A flat diagram (all values equal) is drawn flat on its members.
-  const double d = hi - lo > 1e-9 ? 35 / (hi - lo) : 0;
   auto q_of = [&](int k) { return v.LoadKind[k] == 1 ? v.Signed[k] : 0.0; };
   auto split = [&](int k) { return v.LoadKind[k] == 2 || v.LoadKind[k] == 3; };
+  ValueLabels labels;
   AnsWrite(s, "\\Blue{");
   if (split(1)) {
-    DrawBeamPiece(s, {x[1], y[1], x[5], y[5], v.MFar[1], v.MLoadFar[1], -1, 0, v.L[1], false}, d);
-    DrawBeamPiece(s, {x[5], y[5], x[2], y[2], v.MLoadJoint[1], v.MJoint[1], -1, 0, v.L[1],
+    DrawBeamPiece(s, labels, {x[1], y[1], x[5], y[5], v.MFar[1], v.MLoadFar[1], -1, 0, v.L[1], false}, d);
+    DrawBeamPiece(s, labels, {x[5], y[5], x[2], y[2], v.MLoadJoint[1], v.MJoint[1], -1, 0, v.L[1],
                       v.LoadKind[1] == 3}, d);
   } else {
-    DrawBeamPiece(s, {x[1], y[1], x[2], y[2], v.MFar[1], v.MJoint[1], -1, q_of(1), v.L[1], false},
+    DrawBeamPiece(s, labels, {x[1], y[1], x[2], y[2], v.MFar[1], v.MJoint[1], -1, q_of(1), v.L[1], false},
                   d);
   }
   AnsWrite(s, "}\\Red{");
   if (split(2)) {
-    DrawBeamPiece(s, {x[2], y[2], x[6], y[6], v.MJoint[2], v.MLoadJoint[2], 1, 0, v.L[2], false}, d);
-    DrawBeamPiece(s, {x[6], y[6], x[3], y[3], v.MLoadFar[2], v.MFar[2], 1, 0, v.L[2],
+    DrawBeamPiece(s, labels, {x[2], y[2], x[6], y[6], v.MJoint[2], v.MLoadJoint[2], 1, 0, v.L[2], false}, d);
+    DrawBeamPiece(s, labels, {x[6], y[6], x[3], y[3], v.MLoadFar[2], v.MFar[2], 1, 0, v.L[2],
                       v.LoadKind[2] == 3}, d);
   } else {
-    DrawBeamPiece(s, {x[2], y[2], x[3], y[3], v.MJoint[2], v.MFar[2], 1, q_of(2), v.L[2], false},
+    DrawBeamPiece(s, labels, {x[2], y[2], x[3], y[3], v.MJoint[2], v.MFar[2], 1, q_of(2), v.L[2], false},
                   d);
   }
   AnsWrite(s, "}\\OliveGreen{");
   const double tc = -g;
   if (split(3)) {
-    DrawColumnPiece(s, {x[2], y[2], x[7], y[7], v.MJoint[3], v.MLoadJoint[3], tc, 0, v.L[3], false},
+    DrawColumnPiece(s, labels, {x[2], y[2], x[7], y[7], v.MJoint[3], v.MLoadJoint[3], tc, 0, v.L[3], false},
                     d, g);
-    DrawColumnPiece(s, {x[7], y[7], x[4], y[4], v.MLoadFar[3], v.MFar[3], tc, 0, v.L[3],
+    DrawColumnPiece(s, labels, {x[7], y[7], x[4], y[4], v.MLoadFar[3], v.MFar[3], tc, 0, v.L[3],
                         v.LoadKind[3] == 3}, d, g);
   } else {
     // An unloaded column still carries the moments of the joint's rotation.
-    DrawColumnPiece(s, {x[2], y[2], x[4], y[4], v.MJoint[3], v.MFar[3], tc, q_of(3), v.L[3], false},
+    DrawColumnPiece(s, labels, {x[2], y[2], x[4], y[4], v.MJoint[3], v.MFar[3], tc, q_of(3), v.L[3], false},
                     d, g);
   }
   AnsWrite(s, "}");

@@ -258,7 +258,8 @@ void WriteArchVariant(SharedState& s, int mode) {
   s.BoxHeight = 280;
   FitPointsToBox(s, 7, 50 / l);
   for (int k = 1; k <= 7; ++k) s.PointX[k] = Round(s.PointX[k]);
-  BeginPicture(s, 145, 75, -20, -15);
+  // Room for the dimension chain under the supports (at -20) and the load's letter on top.
+  BeginPicture(s, 145, 85, -20, -23);
   DrawDimensionVText(s, std::to_string(v.f), s.PointX[4] + 7, s.PointY[1], s.PointY[5]);
   DrawUniformLoad(s, 38, 6, 7, 10);
   DrawDimensionChainY(s, unscaled, 7, -20);
@@ -287,19 +288,36 @@ void WriteArchVariant(SharedState& s, int mode) {
 
   // The moment diagram along the span, scaled by the three-hinged maximum.
   AnsWrite(s, "  ");
-  const double cx = 70 / l, cy = 30 / v.MStar;
+  // The span takes 200 of the 380pt box (140 of the 200pt box of students mode).
+  const double span = s.StudentsMode ? 140 : 200;
+  const double cx = span / (2 * l), cy = 30 / v.MStar;
   const auto moment = [&](double x) { return mode == 1 ? v.Moment(x) : v.TwoHingedMoment(x); };
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 160, 72, -10, -33);
+  // The picture holds the curve (the two-hinged one may pass the three-hinged maximum) and
+  // the values beside it, which stand apart from each other.
+  double low = 0, high = 0;
+  for (int k = 0; k <= 30; ++k) {
+    const double m = cy * moment(2 * l * k / 30);
+    low = std::min(low, m);
+    high = std::max(high, m);
+  }
+  constexpr double kReach = 8;
+  AnsBeginPicture(s, span + 20, high - low + 24 + 2 * kReach, -10, low - 12 - kReach);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, 0, 0);
   AnsLineTo(s, cx * 2 * l, 0);
   AnsSetLineWidth(s, 1);
   AnsWrite(s, "\\Blue{");
+  figures::LabelSpacing placed;
   for (int k = 0; k <= 30; ++k) {
     const double x = 2 * l * k / 30, m = moment(x);
     if (k == 5 || k == 10 || k == 20 || k == 25) {
-      AnsPutBlackValueLabel(s, cx * x - 3, cy * m + 4 * toolkit::SignOf(m) - 2, m);
+      // The value centred over (or under) its ordinate, moved the least that clears the last.
+      const double w = figures::LabelWidth(toolkit::FormatNumberSci(m), 8);
+      // A space's width more keeps two neighbours from reading as one number.
+      const auto [lx, ly] =
+          placed.Clear(cx * x - w / 2, cy * m + 4 * toolkit::SignOf(m) - 2, w + 3, 5.5, kReach);
+      AnsPutBlackValueLabel(s, lx, ly, m);
       AnsSetLineWidth(s, 9);
       AnsWrite(s, "\\Black{");
       AnsMoveTo(s, cx * x, 0);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "figures/dimensions.h"
@@ -16,6 +17,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace structural {
@@ -170,12 +172,13 @@ void WriteHingedMultispanBeamVariant(SharedState& s) {
   // Figure.
   ClearPoints(s, 8);
   for (int k = 1; k <= 8; ++k) s.PointX[k] = v.X[k];
-  s.BoxWidth = 210;
+  // The beam takes 180 of the box's 205, the supports and loads at its ends the rest.
+  s.BoxWidth = 180;
   s.BoxHeight = 70;
   FitPointsToBox(s, 8, 0);
   s.PointY[2] -= 1.5;
   for (int k = 2; k <= 4; ++k) s.PointY[v.Support[k]] -= 2;
-  BeginPicture(s, 100, 90, -20, -50);
+  BeginPicture(s, 200, 90, -12, -50);
   SetLineWidth(s, 10);
   DrawBeamDistributedLoad(s, v.Load1From, v.Load1To, v.q1, 1);
   DrawBeamDistributedLoad(s, v.Load2From, v.Load2To, v.q2, 2);
@@ -207,18 +210,19 @@ void WriteHingedMultispanBeamVariant(SharedState& s) {
   if (v.HasP) WriteTextNumberLn(s, ", $P$=$", v.P, "$~{\\footnotesize кН}%");
   WriteText(s, "}");
 
-  // Second answers table: the reactions; the M1 column stays empty.
+  // Second answers table: the reactions; the M1 column has no value here.
   Ans2Write(s, toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)));
   for (int k = 1; k <= 4; ++k) Ans2Write(s, "&$" + toolkit::FormatFixed(v.R[k], 7, 3) + "$ ");
-  Ans2WriteLine(s, "& -- ");
+  Ans2WriteLine(s, "& " + std::string(toolkit::kNoValue) + " ");
 
   // Answers: the moment diagram with absolute end values, then the shears with signed ones.
   const auto at = [&](int k) { return v.Station[k] * s.Scale; };
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 160, 69, -20, -35);
+  const double end = at(9);
+  AnsBeginDiagramPicture(s, end);
   AnsSetLineWidth(s, 12);
   AnsDrawSegmentPoints(s, 1, 8);
-  AnsPutText(s, "M", 220, 0);
+  AnsPutText(s, "M", end + 8, 0);
   AnsSetLineWidth(s, 1);
   s.LabelAbsolute = true;
   const double moment_scale = MaxAbsDiagramValue(v.Moments, 1, 8);
@@ -231,10 +235,10 @@ void WriteHingedMultispanBeamVariant(SharedState& s) {
   const double shear_scale = MaxAbsDiagramValue(v.Shears, 1, 8);
   AnsWrite(s, "\\\\ ");
   s.LabelAbsolute = false;
-  AnsBeginPicture(s, 160, 79, -20, -35);
+  AnsBeginDiagramPicture(s, end);
   AnsSetLineWidth(s, 12);
   AnsDrawSegmentPoints(s, 1, 8);
-  AnsPutText(s, "Q", 220, 0);
+  AnsPutText(s, "Q", end + 8, 0);
   AnsSetLineWidth(s, 1);
   figures::LabelSpacing shear_labels;
   for (int k = 1; k <= 8; ++k) {

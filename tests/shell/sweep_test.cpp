@@ -460,8 +460,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     {"k", 14, "a lone minus"},
     {"k", 15, "a lone minus"},
     {"k", 21, "a lone minus"},
-    {"m", 9, "a lone minus"},
-    {"m", 13, "a list ending in a comma"},
     {"s", 17, "a lone minus"},
 };
 

@@ -94,6 +94,12 @@ void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int seg
   }
 }
 
+void AnsBeginDiagramPicture(SharedState& s, double end) {
+  // Values stand up to 10 beyond the ordinates and move a little more to clear each other;
+  // the letter takes 20 right of the end.
+  AnsBeginPicture(s, end + 32, 88, -12, -45);
+}
+
 void DrawBeamPointLoad(SharedState& s, int point, int letter) {
   WriteLine(s, "\\Blue{%");
   DrawThickRedVector(s, 0, -1, s.PointX[point], 15, 15);
@@ -107,7 +113,8 @@ void DrawBeamDistributedLoad(SharedState& s, int from_point, int to_point, int h
   const double length = s.PointX[to_point] - x0;
   const int n = Round(length / 6);
   const double step = n != 0 ? length / n : 0;
-  PutLabel(s, "$q_" + std::to_string(number) + "$", x0, height + 12);
+  // The letter stands over the middle of its load: at an end it would touch the next load.
+  PutLabel(s, "$q_" + std::to_string(number) + "$", x0 + length / 2 - 4, height + 12);
   WriteText(s, "\\Blue{");
   DrawLatexLine(s, 1, 0, x0, height + 9, length);
   WriteText5NumbersLn(s, "\\multiput(", x0, ",", height + 9, ")(", step, ",0){", n + 1,

@@ -21,6 +21,11 @@ void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int seg
                            double x0, double x1, double max_value, int direction, bool straight,
                            int label_sign, figures::LabelSpacing* placed = nullptr);
 
+/// Answers file: "\begin{picture}" with the room of a beam diagram from abscissa 0 to `end`
+/// (units of 1pt): its ordinates of at most 30, their values beside them and the letter of the
+/// diagram right of the end.
+void AnsBeginDiagramPicture(SharedState& s, double end);
+
 /// Main file: a downward load at PointX[point] ending on the beam axis, labelled with
 /// LoadLetters[letter]; PointLoadValue[point] := ConcentratedLoadValue[letter].
 void DrawBeamPointLoad(SharedState& s, int point, int letter);

@@ -160,8 +160,8 @@ TEST(ContinuousBeamTest, GoldenLines) {
   EXPECT_EQ(dropped.Span[2], 8);  // 4 + 4
   EXPECT_EQ(dropped.Station[dropped.Intervals + 1], dropped.X[5]);
   // The pin at the beam's left end, the last roller at its right end.
-  EXPECT_NE(texts.main.find("\\put(0,-2){\\usebox{\\hing}}\\put(89.41,-2){\\usebox{\\dnst}}"
-                            "\\put(134.12,-2){\\usebox{\\dnst}}\\put(190,-2){\\usebox{\\dnst}}"),
+  EXPECT_NE(texts.main.find("\\put(0,-2){\\usebox{\\hing}}\\put(82.35,-2){\\usebox{\\dnst}}"
+                            "\\put(123.53,-2){\\usebox{\\dnst}}\\put(175,-2){\\usebox{\\dnst}}"),
             std::string::npos);
   const ContinuousBeamVariant end_force = DeriveContinuousBeamVariant(2, 1, 1, 1, 1, 1, 1);
   EXPECT_EQ(end_force.ForceSpan, 1);
@@ -170,8 +170,8 @@ TEST(ContinuousBeamTest, GoldenLines) {
   EXPECT_NE(texts.main.find("\\Red{\\put(0,15){\\thicklines\\vector(0,-1){15}}}%"),
             std::string::npos);
   // Absolute moment labels, signed shear labels; a value at a segment's right end ends 1 before it.
-  EXPECT_NE(texts.answers.find("\\put(157.45,-29.5){\\scriptsize 24}"), std::string::npos);
-  EXPECT_NE(texts.answers.find("\\put(21.55,-35.9){\\scriptsize -16}"), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(145.18,-29.5){\\scriptsize 24}"), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(18.82,-35.9){\\scriptsize -16}"), std::string::npos);
 }
 }  // namespace
 }  // namespace structural

@@ -105,7 +105,7 @@ TEST(SplitBeamTest, ReactionsAndDiagramsMatchTheStiffnessMethod) {
       ASSERT_EQ(row.size(), 5u) << texts.second_answers;
       for (int i = 0; i < 4; ++i)
         ASSERT_NEAR(row[i + 1], reactions[i], 0.0006) << where << " " << i;
-      ASSERT_NE(texts.second_answers.find("& -- "), std::string::npos);
+      ASSERT_NE(texts.second_answers.find("& --- "), std::string::npos);
       ASSERT_EQ(texts.answers.find("nan"), std::string::npos) << where;
     }
     ++checked;
@@ -125,11 +125,11 @@ TEST(SplitBeamTest, GoldenLines) {
   EXPECT_EQ(one.q2, 9);
   EXPECT_FALSE(one.HasF);
   EXPECT_TRUE(one.HasP);
-  EXPECT_NE(texts.main.find("\\Blue{\\put(119.19,0){\\usebox{\\rmomentp}}}"
-                            "\\put(118.19,10){\\scriptsize \\Brown{$m$}}"),
+  EXPECT_NE(texts.main.find("\\Blue{\\put(102.16,0){\\usebox{\\rmomentp}}}"
+                            "\\put(101.16,10){\\scriptsize \\Brown{$m$}}"),
             std::string::npos)
       << texts.main;
-  EXPECT_NE(texts.main.find("\\Blue{\\put(123,0){\\usebox{\\rmomentm}}}"), std::string::npos);
+  EXPECT_NE(texts.main.find("\\Blue{\\put(105.43,0){\\usebox{\\rmomentm}}}"), std::string::npos);
   EXPECT_NE(texts.main.find("\\vfill\\parbox{204pt}{\\small\\ $m$=$90$~{\\footnotesize кНм}, \r\n"
                             " $q_1$=$7${\\scriptsize$\\frac{\\mbox{кН}}{\\mbox{м}}$}, $q_2$=$9$"),
             std::string::npos);
@@ -146,13 +146,13 @@ TEST(SplitBeamTest, GoldenLines) {
   EXPECT_EQ(one.IntervalLoad[3], 7);
   // The moment diagram labels absolute values (171.5 of a hogging moment, drawn below the
   // axis), the shear diagram signed ones.
-  EXPECT_NE(texts.answers.find("\\put(41.73,-37){\\scriptsize 171.5}"), std::string::npos)
+  EXPECT_NE(texts.answers.find("\\put(36.05,-37){\\scriptsize 171.5}"), std::string::npos)
       << texts.answers;
-  EXPECT_NE(texts.answers.find("\\put(26.73,-35.38){\\scriptsize -49}"), std::string::npos);
+  EXPECT_NE(texts.answers.find("\\put(21.05,-35.38){\\scriptsize -49}"), std::string::npos);
   // Reactions and the empty M1 column.
   const size_t row = texts.second_answers.find("\\hline1&$");
   ASSERT_NE(row, std::string::npos) << texts.second_answers;
-  EXPECT_NE(texts.second_answers.find("& -- \r\n \\\\2&$", row), std::string::npos);
+  EXPECT_NE(texts.second_answers.find("& --- \r\n \\\\2&$", row), std::string::npos);
 }
 }  // namespace
 }  // namespace structural
