@@ -14,6 +14,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace structural {
@@ -249,10 +250,19 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
   }
   x[10] = v.X[2] + 0.1;
   y[10] = -1;
-  s.BoxWidth = 160;
+  // The frame takes 140 x 70; the vertical dimension chain stands right of the loads of the
+  // rightmost column, the horizontal one under everything that hangs below the frame.
+  s.BoxWidth = 140;
   s.BoxHeight = 70;
   FitPointsToBox(s, 10, 0);
-  BeginPicture(s, 150, 120, -20, -25);
+  BeginPicture(s, 195, 127, -20, -32);
+  // Letters of loads and supports, each kept clear of those placed before it ("m" is wider
+  // than the other italic letters).
+  figures::LabelSpacing placed;
+  const auto put_letter = [&](const char* text, double lx, double ly) {
+    const auto [px, py] = placed.Clear(lx, ly, text[1] == 'm' ? 6.5 : 6, 6);
+    PutLabel(s, text, px, py);
+  };
   SetLineWidth(s, 12);
   auto member_line = [&](int joint, int far_point, int k) {
     if (v.FarKind[k] == 1) {
@@ -267,8 +277,12 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
   member_line(1, 2, kBeam);
   SetLineWidth(s, 1);
 
-  // Loads: the load point of member k and the member's span in picture units.
+  // Loads: the load point of member k and the member's span in picture units. Each letter
+  // stands beside its own arrows or off its couple's arc; `lowest` follows what hangs below
+  // the frame.
   const int load_point[5] = {0, 6, 7, 8, 9};
+  double lowest = 0;
+  for (int point : {3, 4, 5}) lowest = std::min(lowest, y[point] - 13.5);
   for (int k = 1; k <= 4; ++k) {
     const int kind = v.LoadKind[k];
     if (kind == 0) continue;
@@ -290,6 +304,7 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
         const int n = std::max(1, static_cast<int>(RoundHalfEven((y1 - y0) / 7)));
         for (int j = 0; j <= n; ++j) DrawDirectedVector(s, dir, 0, 1, xl, y0 + j * (y1 - y0) / n, 8);
         PutBlueLabel(s, "$q$", xl - 6 * dir - 2, (y0 + y1) / 2 + 2);
+        placed.Clear(std::min(xl, x[joint]), y0 - 2, 8, y1 - y0, 0);  // no letter on the arrows
       } else {
         const double x0 = std::min(x[joint], x[far_point]), x1 = std::max(x[joint], x[far_point]);
         const double yl = y[joint] - 8 * dir;
@@ -297,26 +312,29 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
         const int n = std::max(1, static_cast<int>(RoundHalfEven((x1 - x0) / 7)));
         for (int j = 0; j <= n; ++j) DrawDirectedVector(s, 0, dir, 1, x0 + j * (x1 - x0) / n, yl, 8);
         PutBlueLabel(s, "$q$", (x0 + x1) / 2 - 2, yl - 6 * dir + (dir > 0 ? -2 : 1));
+        placed.Clear(x0, std::min(yl, y[joint]) - 2, x1 - x0, 8, 0);  // no letter on the arrows
+        if (dir > 0) lowest = std::min(lowest, yl - 10);
       }
       WriteText(s, "}");
     } else if (kind == 3) {
       WriteText(s, "\\Red{{\\thicklines");
       if (column) {
         DrawDirectedVector(s, 1, 0, dir, dir > 0 ? px - 20 : px, py, 20);
-        PutLabel(s, "$P$", px + 10, py + 3);
+        put_letter("$P$", dir > 0 ? px - 14 : px + 8, py + 2);
       } else {
         DrawDirectedVector(s, 0, 1, dir, px, dir > 0 ? py - 20 : py, 20);
-        PutLabel(s, "$P$", px + 2, py + 20);
+        put_letter("$P$", px + 2, dir > 0 ? py - 14 : py + 9);
+        if (dir > 0) lowest = std::min(lowest, py - 20);
       }
       WriteText(s, "}}");
     } else {
       const bool positive = v.Sign[k] > 0;
       if (column) {
         PutBox(s, positive ? "dmomentp" : "dmomentm", px, py);
-        PutLabel(s, "$m$", px + 5, py + 5);
+        put_letter("$m$", px + 7, py + 8);
       } else {
         PutBox(s, positive ? "vmomentp" : "vmoment", px, py);
-        PutLabel(s, "$m$", px + 5, py + 4);
+        put_letter("$m$", px + 10, py + 11);
       }
     }
   }
@@ -342,31 +360,37 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
     }
   }
   // The vertical chain stands clear of the rightmost member and its support.
-  DrawDimensionChains(s, 9, s.Scale * s.RangeX + 12, -15, 1, s.Scale, s.Scale, 1);
+  DrawDimensionChains(s, 9, s.Scale * s.RangeX + 28, std::min(-15.0, lowest - 10), 1, s.Scale,
+                      s.Scale, 1);
   for (int k : {kColumn1, kColumn2}) {
     const int point = k == kColumn1 ? 4 : 5;
     const char* label = k == kColumn1 ? "$B$" : "$C$";
     if (!v.ColumnUp[k - 1]) {
-      PutLabel(s, label, x[point] - 9, y[point] + 2);
+      put_letter(label, x[point] - 9, y[point] + 2);
     } else {
-      PutLabel(s, label, x[point] + 2, y[point] - 6);
+      put_letter(label, x[point] + 2, y[point] - 6);
     }
   }
   if (bar_left && v.FarKind[kBar] == 1) {
-    PutLabel(s, "$A$", x[3] + 2, y[3] + 2);
+    put_letter("$A$", x[3] + 2, y[3] + 2);
   } else if (bar_left) {
-    PutLabel(s, "$A$", x[3] - 7, y[3] - 5);
+    put_letter("$A$", x[3] - 7, y[3] - 5);
   } else {
-    PutLabel(s, "$A$", x[3] - 11, y[3] - 7);
+    put_letter("$A$", x[3] - 11, y[3] - 7);
   }
   EndPicture(s);
 
   bool has[4] = {false, false, false, false};
   for (int k = 1; k <= 4; ++k) has[v.LoadKind[k]] = true;
   WriteText(s, "\\vfill\\parbox[b]{180pt}{\\small");
-  if (has[1]) WriteTextNumberLn(s, "$q=$", v.Q, "~кН/м, ");
-  if (has[3]) WriteTextNumberLn(s, "$P=$", v.P, "~кН, ");
-  if (has[2]) WriteTextNumberLn(s, "$m=$", v.M, "~кНм.\\\\ ");
+  // The data of the loads drawn, the last one closing the sentence.
+  const int last = has[2] ? 2 : has[3] ? 3 : 1;
+  auto end = [&](int kind, const char* unit) {
+    return std::string(unit) + (kind == last ? ".\\\\ " : ", ");
+  };
+  if (has[1]) WriteTextNumberLn(s, "$q=$", v.Q, end(1, "~кН/м"));
+  if (has[3]) WriteTextNumberLn(s, "$P=$", v.P, end(3, "~кН"));
+  if (has[2]) WriteTextNumberLn(s, "$m=$", v.M, end(2, "~кНм"));
   WriteText(s, "}\\\\");
 
   auto fixed = [](double value) { return toolkit::FormatFixed(value, 6, 3); };
@@ -378,7 +402,9 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
     if (v.FarKind[k] == 1) {
       Ans2WriteLine(s, " & " + fixed(v.RM[k]) + " & " + fixed(v.RX[k]) + " & " + fixed(v.RY[k]));
     } else {
-      Ans2WriteLine(s, " & $-$ & " + fixed(v.RX[k]) + " & " + fixed(v.RY[k]));
+      // A hinge takes no moment: the cell has no value.
+      Ans2WriteLine(s, " & " + std::string(toolkit::kNoValue) + " & " + fixed(v.RX[k]) + " & " +
+                           fixed(v.RY[k]));
     }
   }
 }

@@ -437,8 +437,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     {"c", 3, "a list ending in a comma"},
     {"d", 6, "a list ending in a comma"},
     {"d", 10, "a list ending in a comma"},
-    {"m", 12, "a lone minus"},
-    {"m", 12, "a list ending in a comma"},
     // Still to mend: a minus or a hyphen standing for a missing value, lists ending in a comma.
     {"b", 1, "a lone minus"},
     {"b", 6, "a lone minus"},

@@ -97,7 +97,7 @@ void AnsDrawDiagramSegment(SharedState& s, const TDiagramValues& values, int seg
 void AnsBeginDiagramPicture(SharedState& s, double end) {
   // Values stand up to 10 beyond the ordinates and move a little more to clear each other;
   // the letter takes 20 right of the end.
-  AnsBeginPicture(s, end + 32, 88, -12, -45);
+  AnsBeginPicture(s, end + 32, 94, -12, -45);
 }
 
 void DrawBeamPointLoad(SharedState& s, int point, int letter) {

@@ -81,7 +81,7 @@ std::vector<double> Numbers(const std::string& text) {
   std::string cell;
   for (size_t i = 0; i <= text.size(); ++i) {
     if (i == text.size() || text[i] == '&' || text[i] == '\n') {
-      if (cell.find("$-$") != std::string::npos) {
+      if (cell.find("---") != std::string::npos) {
         out.push_back(NAN);
       } else if (cell.find_first_of("0123456789") != std::string::npos) {
         out.push_back(std::stod(cell));
@@ -185,12 +185,12 @@ TEST(TwoJointFrameTest, GoldenLines) {
   EXPECT_NE(texts.answers.find("1& 3.333& 0.500& 2.000&-3.000& 0.750& 0.994&-0.623"),
             std::string::npos)
       << texts.answers;
-  // All supports fixed in the first variant; hinged A and B in the second print "$-$".
+  // All supports fixed in the first variant; hinged A and B in the second print "---".
   EXPECT_NE(texts.second_answers.find("1\r\n & -4.412 & -0.139 & -8.162\r\n & -0.497 &  0.373 & "
                                       "-8.101\r\n &  0.312 & -0.234 &  1.264"),
             std::string::npos)
       << texts.second_answers;
-  EXPECT_NE(texts.second_answers.find("2\r\n & $-$ &  2.761 & -3.902\r\n & $-$ &  4.782 &  0.737"),
+  EXPECT_NE(texts.second_answers.find("2\r\n & --- &  2.761 & -3.902\r\n & --- &  4.782 &  0.737"),
             std::string::npos);
   EXPECT_EQ(texts.main.find("*****"), std::string::npos);
 }
