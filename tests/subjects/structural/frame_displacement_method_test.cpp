@@ -200,7 +200,7 @@ TEST(FrameDisplacementMethodTest, GoldenLines) {
       "\\vfill\\parbox[b]{180pt}{\\small $q=$6~кН/м, $P=$2~кН, $m=$4~кНм.}\\\\ \r\n",
       "\\put(0,57.78){\\usebox{\\upzadelka}}\\put(65,57.78){\\usebox{\\upzadelka}}"
       "\\put(130,57.78){\\usebox{\\uphing}}",
-      "\\put(0,12.86){\\usebox{\\dmomentm}}\\put(-10,16.86){\\scriptsize \\Brown{$m$}}\r\n",
+      "\\put(0,12.86){\\usebox{\\dmomentm}}\\put(-17,18.86){\\scriptsize \\Brown{$m$}}\r\n",
       "\\vfill\\parbox[b]{180pt}{\\small $q=$5~кН/м, $P=$4~кН, $m=$4~кНм.}\\\\ \r\n",
   };
   for (const char* line : lines) EXPECT_NE(texts.main.find(line), std::string::npos) << line;
