@@ -181,7 +181,9 @@ void WriteIndeterminateRodSystemVariant(SharedState& s) {
   s.BoxWidth = 130;
   s.BoxHeight = 78;
   FitPointsToBox(s, 15, 0);
-  BeginPicture(s, 100, 115, -40, -20);
+  // The picture spans the dimension of the heights on the left (at -21), the bar's offset
+  // right of the bar (at W + 24) and the chain under the lowest point.
+  BeginPicture(s, 192, 118, -25, -26);
   auto& x = s.PointX;
   auto& y = s.PointY;
   const double t = static_cast<double>(v.H - v.e) / v.W;

@@ -191,7 +191,9 @@ void WriteSimpleBeamVariant(SharedState& s) {
     s.PointX[i] = s.Scale * v.C[i - 1];
     s.PointY[i] = 0;
   }
-  BeginPicture(s, 100, 50, -10, -25);
+  // The beam spans 150; the supports, the couple's arc and letters and the dimensions under
+  // the beam reach a little beyond.
+  BeginPicture(s, 180, 58, -14, -31);
   DrawUniformLoad(s, 0, v.LoadFrom, v.LoadTo, 12);
   DrawThickRedVector(s, 0, -sign_p, s.PointX[v.ForcePoint], 1 + 8.5 * (sign_p - 1), 19);
   DrawRotatedBlock(s, 5, 0, 2, 0, 150, 2);
@@ -235,7 +237,8 @@ void WriteSimpleBeamVariant(SharedState& s) {
   } else {
     AnsWriteTextNumber(s, " ", number, ". \\\\ ");
   }
-  AnsBeginPicture(s, 160, 95, -20, -45);
+  // Each diagram's picture holds the letter right of the beam's end (150).
+  AnsBeginPicture(s, 200, 95, -20, -45);
   figures::LabelSpacing moment_labels(0.8);
   ReserveDistanceMark(s, moment_labels, v.XMax);
   for (int i = 1; i <= 3; ++i) {
@@ -249,7 +252,7 @@ void WriteSimpleBeamVariant(SharedState& s) {
   AnsEndPicture(s);
   AnsWrite(s, "\\hfill ");
   s.LabelAbsolute = false;
-  AnsBeginPicture(s, 190, 95, -20, -45);
+  AnsBeginPicture(s, 200, 95, -20, -45);
   figures::LabelSpacing shear_labels(0.8);
   ReserveDistanceMark(s, shear_labels, v.XStar);
   for (int i = 1; i <= 3; ++i) {
