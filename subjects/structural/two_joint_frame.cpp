@@ -263,6 +263,10 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
     const auto [px, py] = placed.Clear(lx, ly, text[1] == 'm' ? 6.5 : 6, 6);
     PutLabel(s, text, px, py);
   };
+  const auto put_q = [&](double lx, double ly) {
+    const auto [px, py] = placed.Clear(lx, ly, 6, 8.5);
+    PutBlueLabel(s, "$q$", px, py);
+  };
   SetLineWidth(s, 12);
   auto member_line = [&](int joint, int far_point, int k) {
     if (v.FarKind[k] == 1) {
@@ -303,7 +307,7 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
         DrawSegment(s, xl, y0, xl, y1);
         const int n = std::max(1, static_cast<int>(RoundHalfEven((y1 - y0) / 7)));
         for (int j = 0; j <= n; ++j) DrawDirectedVector(s, dir, 0, 1, xl, y0 + j * (y1 - y0) / n, 8);
-        PutBlueLabel(s, "$q$", xl - 6 * dir - 2, (y0 + y1) / 2 + 2);
+        put_q(xl - 6 * dir - 2, (y0 + y1) / 2 + 2);
         placed.Clear(std::min(xl, x[joint]), y0 - 2, 8, y1 - y0, 0);  // no letter on the arrows
       } else {
         const double x0 = std::min(x[joint], x[far_point]), x1 = std::max(x[joint], x[far_point]);
@@ -311,7 +315,7 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
         DrawSegment(s, x0, yl, x1, yl);
         const int n = std::max(1, static_cast<int>(RoundHalfEven((x1 - x0) / 7)));
         for (int j = 0; j <= n; ++j) DrawDirectedVector(s, 0, dir, 1, x0 + j * (x1 - x0) / n, yl, 8);
-        PutBlueLabel(s, "$q$", (x0 + x1) / 2 - 2, yl - 6 * dir + (dir > 0 ? -2 : 1));
+        put_q((x0 + x1) / 2 - 2, yl - 6 * dir + (dir > 0 ? -2 : 1));
         placed.Clear(x0, std::min(yl, y[joint]) - 2, x1 - x0, 8, 0);  // no letter on the arrows
         if (dir > 0) lowest = std::min(lowest, yl - 10);
       }
