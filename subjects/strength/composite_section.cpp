@@ -264,7 +264,9 @@ void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) 
   FitPointsToBox(s, 3, 0);
   p.y0 = s.PointY[3];
   p.draw = true;
-  BeginPicture(s, 100, 100, -10, 0);
+  // The scale follows the first element; the others, the x axis and its letter reach up to
+  // about 155 to the right.
+  BeginPicture(s, 175, 100, -10, 0);
   SetLineWidth(s, 7);
   PlaceSectionElements(p, p1, p2, p3, p4, p5, p6, p7, H, W);
   const double Y0 = p.y0;

@@ -115,7 +115,8 @@ void WriteSpatialStressStateVariant(SharedState& s) {
   const double X10 = s.PointX[10], Y10 = s.PointY[10];
   const double X11 = s.PointX[11], Y11 = s.PointY[11];
 
-  BeginPicture(s, 120, 130, -40, -14);
+  // The cube with its stress arrows and values, the x face's reaching about 148 to the right.
+  BeginPicture(s, 160, 132, -10, -16);
   PutBox(s, "kubik", 0, 0);
   WriteText(s, "\\thicklines\\Blue{");
   if (v.SigmaX > 0) DrawVector(s, 1, 0, X9, Y9, 25);
