@@ -311,7 +311,9 @@ void WriteIndeterminateTrussVariant(SharedState& s, int mode) {
   s.TrussChordY[5] = v.Y[4];
 
   WriteText(s, "\\par ");
-  BeginPicture(s, 110, 97, -8, -17);
+  // The truss with its supports, loads and letters reaches about 146 to the right and 81 up;
+  // a little more room on top keeps the load's letter off the heading.
+  BeginPicture(s, 160, 105, -10, -20);
   PutBox(s, std::string("basefrm") + static_cast<char>(64 + v.Shape), 0, 0);
 
   s.TrussSecondLoad = v.QInclined ? 1 : 2;
