@@ -261,7 +261,9 @@ void WriteIndeterminateFrameForceMethodVariant(SharedState& s) {
   s.BoxWidth = 140;
   s.BoxHeight = 70;
   FitPointsToBox(s, 6, 0);
-  BeginPicture(s, 150, 100, -20, -10);
+  // Room for the vertical dimension chain right of the frame and the horizontal one under the
+  // forces that hang below it (17 long).
+  BeginPicture(s, 192, 120, -20, -29);
   SetLineWidth(s, 12);
   if (scheme <= 5) {
     DrawSegmentPoints(s, 1, 2);
@@ -352,7 +354,7 @@ void WriteIndeterminateFrameForceMethodVariant(SharedState& s) {
     }
     WriteText(s, "}");
   }
-  DrawDimensionChains(s, 6, s.RangeX * s.Scale + 25, -20, 1, s.Scale, s.Scale, 0);
+  DrawDimensionChains(s, 6, s.RangeX * s.Scale + 25, -28, 1, s.Scale, s.Scale, 0);
   if (scheme == 5) {
     PutLabel(s, "$B$", x[6] - 9, y[6] - 3);
   } else {
