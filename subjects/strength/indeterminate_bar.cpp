@@ -81,7 +81,9 @@ void WriteIndeterminateBarVariant(SharedState& s) {
   const IndeterminateBarVariant v =
       DeriveIndeterminateBar(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
 
-  BeginPicture(s, 130, 58, -10, -5);
+  // The bar from its left wall (at 0) to 126 with the forces' letters on top and the
+  // dimensions 14 below the axis.
+  BeginPicture(s, 130, 70, -3, -16);
   s.BlockCentred = false;
   for (int k = 1; k <= 3; ++k) {
     DrawRotatedBlock(s, 5, 40 * (k - 1), (45 - v.F[k]) / 2.0, 0, 40, v.F[k]);

@@ -166,7 +166,8 @@ void WritePlaneStressVariant(SharedState& s) {
   if (v.UnknownTau) v.Tau = 0;
 
   WriteText2NumbersLn(s, "$BF=$", v.b, " см, $BD=$", v.a, " см.\\\\");
-  BeginPicture(s, 100, 90, -25, -5);
+  // The element with its stress arrows and values lies between x = 2 and 108.
+  BeginPicture(s, 115, 92, -5, -5);
   PutBox(s, "treug", 0, 0);
   DrawGiven(s, kSigmaX, v.SigmaX);
   DrawGiven(s, kSigmaY, v.SigmaY);

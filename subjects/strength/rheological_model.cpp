@@ -221,7 +221,8 @@ void BeginRheologicalModelProblem(SharedState& s) {
 void WriteRheologicalModelVariant(SharedState& s) {
   const RheologicalModelVariant v = DeriveRheologicalModel(s.P1, s.P2, s.P3, s.P4, s.P5);
   WriteText(s, "\\par");
-  BeginPicture(s, 100, 65, -60, -5);
+  // The model spans x = -45..51 and reaches 8 below its base.
+  BeginPicture(s, 102, 68, -50, -9);
   DrawModel(s, v.Model);
   EndPicture(s);
   WriteLine(s, "\\hskip10mm\\parbox[b]{164pt}{");
