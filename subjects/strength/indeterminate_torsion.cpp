@@ -23,6 +23,8 @@ int MomentOf(int a, int b) {
 
 // The fourth segment's diameter, m: the same in every variant.
 constexpr double kFourthDiameter = 0.09;
+// Picture units a metre of the shaft: its 14 m take 118 of the 128pt box.
+constexpr double kShaftUnit = 118.0 / 14;
 
 }  // namespace
 
@@ -61,10 +63,12 @@ IndeterminateTorsionVariant DeriveIndeterminateTorsion(int p1, int p2, int p3, i
 void BeginIndeterminateTorsionProblem(SharedState& s) {
   // Three boxes to a line with 5 mm to spare on an A4 sheet.
   s.ParboxWidth = 128;
+  // The 14 m shaft is drawn 118 long (kShaftUnit a metre), so that it and its walls fit the
+  // box.
   BeginSaveBox(s, "razmk");
-  DrawSegment(s, 0, -14, 140, -14);
+  DrawSegment(s, 0, -14, 14 * kShaftUnit, -14);
   DrawHatchRowH(s, -1, 0, 0, 45);
-  DrawHatchRowH(s, 1, 140, 0, 45);
+  DrawHatchRowH(s, 1, 14 * kShaftUnit, 0, 45);
   EndSaveBox(s);
   AnsBeginTable(s, 16);
   AnsWrite(s,
@@ -82,19 +86,21 @@ void WriteIndeterminateTorsionVariant(SharedState& s) {
   const IndeterminateTorsionVariant v =
       DeriveIndeterminateTorsion(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
 
-  BeginPicture(s, 130, 68, -10, -15);
+  BeginPicture(s, 128, 68, -3, -15);
   s.BlockCentred = false;
+  // v.X is in tenths of a metre.
+  const auto at = [&](int k) { return v.X[k] * kShaftUnit / 10; };
   for (int k = 1; k <= 4; ++k) {
-    DrawRotatedBlock(s, 5, v.X[k], (45 - 100 * v.D[k]) / 2, 0, 10 * v.L[k], 100 * v.D[k]);
+    DrawRotatedBlock(s, 5, at(k), (45 - 100 * v.D[k]) / 2, 0, kShaftUnit * v.L[k], 100 * v.D[k]);
   }
   PutBox(s, "razmk", 0, 0);
   SetLineWidth(s, 8);
   for (int k = 1; k <= 3; ++k) {
-    PutBox(s, v.M[k] > 0 ? "momntp" : "momntm", v.X[k + 1], 22);
-    PutLabel(s, "$M_" + std::to_string(k) + "$", v.X[k + 1] + 5, -2);
+    PutBox(s, v.M[k] > 0 ? "momntp" : "momntm", at(k + 1), 22);
+    PutLabel(s, "$M_" + std::to_string(k) + "$", at(k + 1) + 5, -2);
   }
-  for (int k = 1; k <= 4; ++k) PutValueLabel(s, (v.X[k] + v.X[k + 1]) / 2 - 4, -11, v.L[k]);
-  for (int k = 1; k <= 5; ++k) DrawSegment(s, v.X[k], -14, v.X[k], -12);
+  for (int k = 1; k <= 4; ++k) PutValueLabel(s, (at(k) + at(k + 1)) / 2 - 2, -11, v.L[k]);
+  for (int k = 1; k <= 5; ++k) DrawSegment(s, at(k), -14, at(k), -12);
   EndPicture(s);
 
   WriteLine(s, "\\\\ {");

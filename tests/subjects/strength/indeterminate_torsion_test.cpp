@@ -41,11 +41,12 @@ std::string CheckPrintedShaft(const testing_support::RunTexts& t) {
   std::sort(marks.begin(), marks.end());
   for (int k = 1; k <= 3; ++k) {
     M[k] *= marks[k - 1].second;
-    if (marks[k - 1].first <= 0 || marks[k - 1].first >= 140) return "moment off the shaft";
+    if (marks[k - 1].first <= 0 || marks[k - 1].first >= 118) return "moment off the shaft";
   }
-  // Lengths: the marks split the 14 m shaft at 10 units per metre.
-  double x[5] = {0, marks[0].first, marks[1].first, marks[2].first, 140};
-  for (int k = 1; k <= 4; ++k) L[k] = (x[k] - x[k - 1]) / 10;
+  // Lengths: the marks split the 14 m shaft, drawn 118 long, into whole metres (the marks'
+  // two printed decimals are not exact at that scale).
+  double x[5] = {0, marks[0].first, marks[1].first, marks[2].first, 118};
+  for (int k = 1; k <= 4; ++k) L[k] = std::round((x[k] - x[k - 1]) * 14 / 118);
   const std::vector<double> cells = strength_check::RowNumbers(AnswersRow(t.answers));
   if (cells.size() != 5) return "five cells expected";
   const double MA = cells[1] * 1000;  // Nm, the left clamp's moment on the shaft
