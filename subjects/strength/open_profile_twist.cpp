@@ -107,10 +107,11 @@ void WriteOpenProfileTwistVariant(SharedState& s) {
     s.PointY[i] = pts[i][1];
   }
 
-  s.BoxWidth = 170;
+  // The profile takes 135 of the 170pt box; its lips and dimensions reach beyond.
+  s.BoxWidth = 135;
   s.BoxHeight = 90;
   FitPointsToBox(s, 28, 0);
-  BeginPicture(s, 160, 120, -10, -15);
+  BeginPicture(s, 172, 122, -14, -15);
   SetLineWidth(s, 3);
   MoveToPoint(s, 1);
   for (int i = 2; i <= 28; ++i) LineToPoint(s, i);
