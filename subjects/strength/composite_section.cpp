@@ -25,6 +25,7 @@ struct Placement {
   bool draw = false;
   double y0 = 0;               // picture height of the x axis
   double height = 0, width = 0;  // drawn extents of the element just placed
+  double widest = 0;             // the widest element in the tables' units (mm)
   TSectionElement e[3];
 };
 
@@ -79,6 +80,7 @@ void DrawLyingChannelHalf(SharedState& s, double a1, double a2, double a3, doubl
 void PlaceEqualAngle(Placement& p, int k, int row, int sm, int t) {
   const EqualAngleProfile& r = p.t.EqualAngleTable[row];
   p.s->PointY[k] = t * r.b;
+  p.widest = std::max<double>(p.widest, r.b);
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -108,6 +110,7 @@ void WriteChannelLabelText(SharedState& s, const RolledProfileTables& t, int row
 void PlaceStandingChannel(Placement& p, int k, int row, int sm, int t) {
   const ChannelProfile& r = p.t.ChannelTable[row];
   p.s->PointY[k] = t * 10 * r.number;
+  p.widest = std::max<double>(p.widest, r.b);
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -132,6 +135,7 @@ void PlaceStandingChannel(Placement& p, int k, int row, int sm, int t) {
 void PlaceLyingChannel(Placement& p, int k, int row, int sm) {
   const ChannelProfile& r = p.t.ChannelTable[row];
   p.s->PointY[k] = sm * r.b;
+  p.widest = std::max<double>(p.widest, 10 * r.number);
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -156,6 +160,7 @@ void PlaceLyingChannel(Placement& p, int k, int row, int sm) {
 void PlaceIBeam(Placement& p, int k, int row, int sm) {
   const IBeamProfile& r = p.t.IBeamTable[row];
   p.s->PointY[k] = sm * 10 * r.number;
+  p.widest = std::max<double>(p.widest, r.b);
   if (!p.draw) return;
   TSectionElement& e = p.e[k];
   e.A = r.A;
@@ -253,7 +258,6 @@ void BeginCompositeSectionProblem(SharedState& s) {
 
 void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) {
   s.P7 = 1;
-  s.BoxWidth = 90;
   s.BoxHeight = 80;
   const int p1 = s.P1, p2 = s.P2, p3 = s.P3, p4 = s.P4, p5 = s.P5, p6 = s.P6, p7 = s.P7;
   s.PointX[1] = 0, s.PointX[2] = 10, s.PointX[3] = 10;
@@ -261,12 +265,15 @@ void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) 
   Placement p{s, t};
   double H = 0, W = 0;
   PlaceSectionElements(p, p1, p2, p3, p4, p5, p6, p7, H, W);
+  // The scale fits the heights in the box and the widest element in 120 of its width, so
+  // that the numbers beside the elements and the x axis's letter stay in the picture.
+  s.BoxWidth = 120;
+  s.PointX[2] = s.PointX[3] = std::max(10.0, p.widest);
   FitPointsToBox(s, 3, 0);
   p.y0 = s.PointY[3];
   p.draw = true;
-  // The scale follows the first element; the others, the x axis and its letter reach up to
-  // about 155 to the right.
-  BeginPicture(s, 175, 100, -10, 0);
+  // Right of the widest element: its number (about 40) or the x axis and its letter.
+  BeginPicture(s, 185, 100, -10, 0);
   SetLineWidth(s, 7);
   PlaceSectionElements(p, p1, p2, p3, p4, p5, p6, p7, H, W);
   const double Y0 = p.y0;

@@ -147,8 +147,8 @@ void WriteFrameUnknownCountVariant(SharedState& s) {
   s.BoxWidth = 100;
   s.BoxHeight = 70;
   FitPointsToBoxStretch(s, nodes + 2);
-  // The frame and its supports lie between x = -2 and 106.
-  BeginPicture(s, 120, 90, -10, -12);
+  // The frame and its supports lie between x = -2 and 112.
+  BeginPicture(s, 125, 90, -10, -12);
   for (int node = 1; node <= nodes; ++node) s.NodeKinds[node] = v.Hinged[node] ? 2 : 1;
   for (int c = 1; c <= n; ++c)
     for (int r = 1; r <= m; ++r)
