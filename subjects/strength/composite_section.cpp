@@ -276,13 +276,21 @@ void WriteCompositeSectionVariant(SharedState& s, const RolledProfileTables& t) 
   BeginPicture(s, 185, 100, -10, 0);
   SetLineWidth(s, 7);
   PlaceSectionElements(p, p1, p2, p3, p4, p5, p6, p7, H, W);
-  const double Y0 = p.y0;
+  const double Y0 = p.y0, lower_height = p.height;
   SetLineWidth(s, 1);
   DrawDashedLineMultiput(s, static_cast<int>(toolkit::RoundHalfEven(W / 4)), 0, Y0, W + 10, Y0);
   DrawDashedLineMultiput(s, static_cast<int>(toolkit::RoundHalfEven(H / 4)), 0, Y0, 0,
                          Y0 + H + 5);
   PutLabel(s, "$y$", 2, Y0 + H + 5);
-  PutLabel(s, "$x$", W + 12, Y0 + 2);
+  // Each element's number stands at its mid-height: the axis's letter goes above the axis
+  // unless the upper element is too low for it, then below, else past the numbers.
+  if (H / 2 >= 10) {
+    PutLabel(s, "$x$", W + 12, Y0 + 2);
+  } else if (lower_height / 2 >= 16) {
+    PutLabel(s, "$x$", W + 12, Y0 - 8);
+  } else {
+    PutLabel(s, "$x$", W + 50, Y0 + 2);
+  }
   EndPicture(s);
 
   const CompositeSectionResult r = SolveCompositeSection(p.e[1], p.e[2]);
