@@ -10,6 +10,7 @@
 #include "figures/lines.h"
 #include "figures/point_set.h"
 #include "figures/supports.h"
+#include "subjects/structural/common/frame_helpers.h"
 #include "toolkit/answers.h"
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
@@ -387,14 +388,7 @@ void WriteIndeterminateFrameDisplacement1Variant(SharedState& s) {
   bool has[4] = {false, false, false, false};
   for (int k = 1; k <= 4; ++k) has[v.LoadKind[k]] = true;
   WriteText(s, "\\vfill\\parbox[b]{180pt}{\\small");
-  // The data of the loads drawn, the last one closing the sentence.
-  const int last = has[2] ? 2 : has[3] ? 3 : 1;
-  auto end = [&](int kind, const char* unit) {
-    return std::string(unit) + (kind == last ? ".\\\\ " : ", ");
-  };
-  if (has[1]) WriteTextNumberLn(s, "$q=$", v.Q, end(1, "~кН/м"));
-  if (has[3]) WriteTextNumberLn(s, "$P=$", v.P, end(3, "~кН"));
-  if (has[2]) WriteTextNumberLn(s, "$m=$", v.M, end(2, "~кНм"));
+  WriteFrameLoadData(s, has[1], has[3], has[2], v.Q, v.P, v.M);
   WriteText(s, "}\\\\");
 
   auto fixed = [](double value) { return toolkit::FormatFixed(value, 6, 3); };

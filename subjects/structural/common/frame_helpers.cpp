@@ -95,6 +95,17 @@ void DrawUniformLoad(SharedState& s, int base, int from_point, int to_point, int
   WriteText(s, "}");
 }
 
+void WriteFrameLoadData(SharedState& s, bool has_q, bool has_p, bool has_m, double q, double p,
+                        double m) {
+  const bool last_q = !has_p && !has_m, last_p = !has_m;
+  auto end = [](const char* unit, bool last) {
+    return std::string(unit) + (last ? ".\\\\ " : ", ");
+  };
+  if (has_q) WriteTextNumberLn(s, "$q=$", q, end("~кН/м", last_q));
+  if (has_p) WriteTextNumberLn(s, "$P=$", p, end("~кН", last_p));
+  if (has_m) WriteTextNumberLn(s, "$m=$", m, end("~кНм", true));
+}
+
 void SetUpHeavyFrame(SharedState& s) {
   s.Scale = 7.5;
   s.ForceValue[1] = s.P3 + s.P4 + 3;

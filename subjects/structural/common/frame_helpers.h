@@ -34,6 +34,12 @@ void DrawCoupleAndForceK(SharedState& s);
 /// picture only.
 void DrawNodeForceWithAngle(SharedState& s, int node, int sign_x, int sign_y, int k);
 
+/// Main file: the data of a frame's loads, those present in the order q, P, m
+/// ("$q=$Q~кН/м", "$P=$P~кН", "$m=$M~кНм", one a line), separated by commas, the last closed by
+/// a period and a line break.
+void WriteFrameLoadData(SharedState& s, bool has_q, bool has_p, bool has_m, double q, double p,
+                        double m);
+
 /// Main file: the saveboxes "uleftalf", "urightalf", "dleftalf", "drightalf".
 void DefineAngleMarkBoxes(SharedState& s);
 /// Places the angle-mark boxes at points 2 and 5 by FrameType and the slope signs.
