@@ -91,7 +91,9 @@ void WritePlateOnTwoRodsVariant(SharedState& s) {
   s.BoxWidth = 100;
   s.BoxHeight = 60;
   FitPointsToBox(s, 6, 0);
-  BeginPicture(s, 100, 100, -40, -20);
+  // The plate fills 100 x 60 from the origin; the supports, the arcs, P and the letters reach
+  // about 10 beyond it.
+  BeginPicture(s, 120, 91, -10, -12);
   auto& x = s.PointX;
   auto& y = s.PointY;
   s.BlockCentred = false;
