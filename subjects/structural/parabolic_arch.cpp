@@ -258,7 +258,8 @@ void WriteArchVariant(SharedState& s, int mode) {
   s.BoxHeight = 280;
   FitPointsToBox(s, 7, 50 / l);
   for (int k = 1; k <= 7; ++k) s.PointX[k] = Round(s.PointX[k]);
-  BeginPicture(s, 145, 75, -20, -15);
+  // Down to the dimension chain 20 below the supports and up to the load's letter.
+  BeginPicture(s, 145, 84, -20, -22);
   DrawDimensionVText(s, std::to_string(v.f), s.PointX[4] + 7, s.PointY[1], s.PointY[5]);
   DrawUniformLoad(s, 38, 6, 7, 10);
   DrawDimensionChainY(s, unscaled, 7, -20);
@@ -290,16 +291,24 @@ void WriteArchVariant(SharedState& s, int mode) {
   const double cx = 70 / l, cy = 30 / v.MStar;
   const auto moment = [&](double x) { return mode == 1 ? v.Moment(x) : v.TwoHingedMoment(x); };
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 160, 72, -10, -33);
+  // The diagram reaches 30 either side of the axis (a little more where the two-hinged
+  // moment exceeds the three-hinged maximum) and its values 10 beyond.
+  AnsBeginPicture(s, 160, 82, -10, -42);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, 0, 0);
   AnsLineTo(s, cx * 2 * l, 0);
   AnsSetLineWidth(s, 1);
   AnsWrite(s, "\\Blue{");
+  // Two values a sixth of the span apart can be wider than their distance with a space: the
+  // second moves up or down, away from the first.
+  figures::LabelSpacing placed;
   for (int k = 0; k <= 30; ++k) {
     const double x = 2 * l * k / 30, m = moment(x);
     if (k == 5 || k == 10 || k == 20 || k == 25) {
-      AnsPutBlackValueLabel(s, cx * x - 3, cy * m + 4 * toolkit::SignOf(m) - 2, m);
+      const auto [lx, ly] =
+          placed.Clear(cx * x - 3, cy * m + 4 * toolkit::SignOf(m) - 2,
+                       figures::LabelWidth(toolkit::FormatNumberSci(m), 8) + 3, 5.5, 10);
+      AnsPutBlackValueLabel(s, lx, ly, m);
       AnsSetLineWidth(s, 9);
       AnsWrite(s, "\\Black{");
       AnsMoveTo(s, cx * x, 0);
