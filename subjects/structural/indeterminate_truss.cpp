@@ -311,7 +311,8 @@ void WriteIndeterminateTrussVariant(SharedState& s, int mode) {
   s.TrussChordY[5] = v.Y[4];
 
   WriteText(s, "\\par ");
-  BeginPicture(s, 110, 97, -8, -17);
+  // The truss with its supports, the loads beyond its last panel and the dimensions under it.
+  BeginPicture(s, 158, 103, -10, -21);
   PutBox(s, std::string("basefrm") + static_cast<char>(64 + v.Shape), 0, 0);
 
   s.TrussSecondLoad = v.QInclined ? 1 : 2;
