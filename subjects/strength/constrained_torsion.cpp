@@ -193,7 +193,8 @@ void WriteConstrainedTorsionVariant(SharedState& s) {
   } else {
     PutBox(s, v.M2 > 0 ? "vbigrmomentpt" : "vbigrmomentptm", 110, 12);
     PutLabel(s, "$M_1$", x1 + 10, 29);
-    PutLabel(s, "$M_2$", 110, 29);
+    // The fourth profile's "2b" stands under the end couple's letter.
+    PutLabel(s, "$M_2$", 110, s.P1 == 4 ? 31 : 29);
   }
   WriteText(s, "}");
   // The lengths along the front edge, below the bar: l1 and l2, and l3 to the section whose

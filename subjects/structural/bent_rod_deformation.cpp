@@ -111,7 +111,7 @@ class DiagramValues {
       if (w.text == text && std::fabs(w.x - x) < 3 && std::fabs(w.y - y) < 3) return;
     }
     written_.push_back({text, x, y});
-    const auto [cx, cy] = placed_.Clear(x, y, figures::LabelWidth(text, 8), 5.5, 10);
+    const auto [cx, cy] = placed_.Clear(x, y, figures::LabelWidth(text, 8), 5.5, 16);
     AnsPutValueLabelOneDecimal(s, cx, cy, v);
   }
 

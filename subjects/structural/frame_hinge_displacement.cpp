@@ -145,9 +145,9 @@ void SetLoadKinds(FrameHingeVariant& v, int p1, int p2, int p3, int p4, int p5) 
 }
 
 // Draws the uniform load `index` on member b: along x on the side -1 (left) or 0 (right),
-// along y on the side 0 (above).
+// along y on the side 0 (above). Its letter's box goes to `placed`.
 void DrawUniformLoad(SharedState& s, const FrameHingeVariant& v, int index, int b, bool along_x,
-                     int side, int& label) {
+                     int side, int& label, figures::LabelSpacing& placed) {
   const int e1 = v.First[b], e2 = v.Second[b];
   auto& x = s.PointX;
   auto& y = s.PointY;
@@ -160,31 +160,35 @@ void DrawUniformLoad(SharedState& s, const FrameHingeVariant& v, int index, int 
   if (along_x) {
     const int e = y[e1] < y[e2] ? e1 : e2;
     // Left of the arrows' line with a little air (the label is about 9 wide).
-    PutBlueLabel(s, "$q_" + std::to_string(label) + "$",
-                 side < 0 ? x[e] - 21.5 : x[e] + 16.5 * (2 * side + 1) - 3, MidY(s, e1, e2) - 4);
+    const double lx = side < 0 ? x[e] - 21.5 : x[e] + 16.5 * (2 * side + 1) - 3;
+    PutBlueLabel(s, "$q_" + std::to_string(label) + "$", lx, MidY(s, e1, e2) - 4);
+    placed.Clear(lx, MidY(s, e1, e2) - 4, 9.5, 8, 0);
     DrawLatexLine(s, 0, 1, x[e] + 22 * side + 11, y[e] + 2, len);
     for (int j = 0; j <= cnt; ++j) DrawDirectedVector(s, 1, 0, q, x[e] + 11 * side, y[e] + j * step + 2, 11);
   } else {
     const int e = x[e1] < x[e2] ? e1 : e2;
     PutBlueLabel(s, "$q_" + std::to_string(label) + "$", x[e] + 14,
                  y[e] + 16.5 * (2 * side + 1) - 2);
+    placed.Clear(x[e] + 14, y[e] + 16.5 * (2 * side + 1) - 2, 9.5, 8, 0);
     DrawLatexLine(s, 1, 0, x[e] + 2, y[e] + 22 * side + 11, len);
     for (int j = 0; j <= cnt; ++j) DrawDirectedVector(s, 0, 1, q, x[e] + j * step + 2, y[e] + 11 * side, 11);
   }
   WriteText(s, "}");
 }
 
-void DrawNodeForce(SharedState& s, const FrameHingeVariant& v, int n, bool along_x, int side) {
+// Draws P at point n; its letter keeps clear of the letters in `placed`.
+void DrawNodeForce(SharedState& s, const FrameHingeVariant& v, int n, bool along_x, int side,
+                   figures::LabelSpacing& placed) {
   const double px = s.PointX[n], py = s.PointY[n];
   WriteText(s, "\\Red{{\\thicklines");
   if (along_x) {
     DrawDirectedVector(s, 1, 0, v.P, px - 20 * side, py, 20);
-    PutLabel(s, "$P$", px + 22 - 40 * side, py + 6 * side - 4);
+    PutLabelClear(s, placed, "$P$", px + 22 - 40 * side, py + 6 * side - 4, 8);
     WriteText(s, "}}");
   } else {
     DrawDirectedVector(s, 0, 1, v.P, px, py - 19.5 + 21 * side, 18);
     WriteText(s, "}}");
-    PutLabel(s, "$P$", px + 2, py - 18 + 31 * side);
+    PutLabelClear(s, placed, "$P$", px + 2, py - 18 + 31 * side, 8);
   }
 }
 
@@ -349,22 +353,24 @@ void AnsDrawFrameMomentDiagram(SharedState& s, const FrameHingeVariant& v, int p
         const double w = figures::LabelWidth(text, 8) / unit;
         const double h = kValueHeight / unit;
         const auto [lx, ly] = BesidePoint(val, w, h);
-        const auto [cx, cy] = placed.Clear(lx, ly, w * unit, kValueHeight, 10);
+        const auto [cx, cy] = placed.Clear(lx, ly, w * unit, kValueHeight, 16);
         labels.push_back({cx, cy, val.v});
         extent.Add(cx, cy - 2 / unit);
         extent.Add(cx + w, cy + h);
       }
     }
-    const double need = std::max((extent.x1 - extent.x0) * unit / kRoomWidth,
-                                 (extent.y1 - extent.y0) * unit / kRoomHeight);
+    // Air of a unit and a half on each side, which the picture's whole-unit origin and size
+    // may take.
+    const double need = std::max((extent.x1 - extent.x0 + 3) * unit / kRoomWidth,
+                                 (extent.y1 - extent.y0 + 3) * unit / kRoomHeight);
     if (need <= 1) break;
     unit /= need * 1.02;
   }
-  const double width = kRoomWidth / unit, height = kRoomHeight / unit;
+  const double width = std::floor(kRoomWidth / unit), height = std::floor(kRoomHeight / unit);
   const double x0 = std::floor((extent.x0 + extent.x1 - width) / 2);
   const double y0 = std::floor((extent.y0 + extent.y1 - height) / 2);
   AnsWrite(s, "\\unitlength=" + toolkit::FormatNumber(std::round(unit * 1000) / 1000) + "pt");
-  AnsBeginPicture(s, std::floor(width), std::floor(height), x0, y0);
+  AnsBeginPicture(s, width, height, x0, y0);
   AnsSetLineWidth(s, 12);
   DrawFrameMembers(s, p2, true);
   AnsSetLineWidth(s, 1);
@@ -507,11 +513,12 @@ void WriteFrameHingeDisplacementVariant(SharedState& s) {
   // With the data's parbox and the space before it the picture fills the variant's 240 pt.
   BeginPicture(s, 166, 116, -22, -22);
   int label = 0;
-  DrawUniformLoad(s, v, 1, v.Q1Member, v.Q1AlongX, v.Q1AlongX ? -1 : 0, label);
-  DrawUniformLoad(s, v, 2, v.Q2Member, false, 0, label);
-  DrawNodeForce(s, v, v.Force1Point, v.Force1AlongX, 0);
+  figures::LabelSpacing placed;
+  DrawUniformLoad(s, v, 1, v.Q1Member, v.Q1AlongX, v.Q1AlongX ? -1 : 0, label, placed);
+  DrawUniformLoad(s, v, 2, v.Q2Member, false, 0, label, placed);
+  DrawNodeForce(s, v, v.Force1Point, v.Force1AlongX, 0, placed);
   DrawNodeForce(s, v, v.Force2Point, v.Force2AlongX,
-                v.Force2AlongX ? (v.Force2Point == 7 ? 0 : 1) : 1);
+                v.Force2AlongX ? (v.Force2Point == 7 ? 0 : 1) : 1, placed);
   DrawNodeMarker(s, 6);
   SetLineWidth(s, 7);
   DrawNodeMarker(s, 1);

@@ -291,9 +291,15 @@ void WriteArchVariant(SharedState& s, int mode) {
   const double cx = 70 / l, cy = 30 / v.MStar;
   const auto moment = [&](double x) { return mode == 1 ? v.Moment(x) : v.TwoHingedMoment(x); };
   AnsBeginVariantBox(s, 200);
-  // The diagram reaches 30 either side of the axis (a little more where the two-hinged
-  // moment exceeds the three-hinged maximum) and its values 10 beyond.
-  AnsBeginPicture(s, 160, 82, -10, -42);
+  // The diagram reaches 30 either side of the axis, more where the two-hinged moment exceeds
+  // the three-hinged maximum, and its values (moved apart) up to 12 beyond.
+  double low = -30, high = 30;
+  for (int k = 0; k <= 30; ++k) {
+    const double m = cy * moment(2 * l * k / 30);
+    low = std::min(low, m);
+    high = std::max(high, m);
+  }
+  AnsBeginPicture(s, 160, std::ceil(high - low) + 24, -10, std::floor(low) - 12);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, 0, 0);
   AnsLineTo(s, cx * 2 * l, 0);

@@ -138,7 +138,7 @@ void WritePlateOnTwoRodsVariant(SharedState& s) {
     case 1:
       DrawLabelledArcArrow(s, 0, "\\alpha", 0, x[6], y[6], 0, 0.644, 12, 0);
       DrawSegment(s, x[6], y[6], x[6] + 14, y[6]);
-      PutLabel(s, "1", mid_bx - 5, mid_by - 2);
+      PutLabel(s, "1", mid_bx - 7, mid_by - 2);  // clear of alpha below it
       break;
     case 2:
       DrawLabelledArcArrow(s, 0, "\\alpha", 0, x[6], y[6], kPi - 0.644, kPi, 12, 0);
