@@ -113,7 +113,7 @@ void DrawDimensionChainY(Figure& f, const toolkit::TPointArray& a, int n, double
 }
 
 void DrawDimensionChains(Figure& f, int n, double xV, double yH, double dxV, double sx, double sy,
-                         double dxLabel) {
+                         double dxLabel, bool apart) {
   RequireDivisor(sx, "the x divisor");
   RequireDivisor(sy, "the y divisor");
   const toolkit::TPointArray& stops = f.DimensionStops;
@@ -121,9 +121,19 @@ void DrawDimensionChains(Figure& f, int n, double xV, double yH, double dxV, dou
   toolkit::WriteLine(f, "%RAZMeR%begin%");
   int count = f.DimensionStopCount;
   ChainLines(f, stops, count, stops[1], yH);
+  // The end of the number before (its right edge or top) and whether it was moved: of two
+  // neighbours that would touch, the second moves, and the third stays where it belongs.
+  double previous_end = -1e300;
+  bool previous_moved = false;
   for (int j = 1; j < count; ++j) {
     if (std::fabs(stops[j + 1] - stops[j]) > kSameStop) {
-      PutValueLabel(f, (stops[j] + stops[j + 1]) / 2 - 2, yH + 2, (stops[j + 1] - stops[j]) / sx);
+      const double value = (stops[j + 1] - stops[j]) / sx;
+      const double x = (stops[j] + stops[j + 1]) / 2 - 2;
+      const double width = LabelWidth(toolkit::FormatNumberSci(value), 8);
+      const bool move = apart && !previous_moved && x < previous_end + 1;
+      PutValueLabel(f, x, move ? yH - 7 : yH + 2, value);
+      previous_end = x + width;
+      previous_moved = move;
     }
   }
   SortDistinctCoords(f, n, f.PointY, f.DimensionStops);
@@ -132,10 +142,18 @@ void DrawDimensionChains(Figure& f, int n, double xV, double yH, double dxV, dou
   const double x = dxV + xV;
   DrawSegment(f, x, stops[1], x, stops[count]);
   for (int j = 1; j <= count; ++j) DrawLineBySlope(f, x - 1, stops[j], 1, 0, 2);
+  previous_end = -1e300;
+  previous_moved = false;
+  double previous_width = 0;
   for (int j = 1; j < count; ++j) {
     if (std::fabs(stops[j + 1] - stops[j]) > kSameStop) {
-      PutValueLabel(f, dxLabel + x - 6, (stops[j] + stops[j + 1]) / 2 - 2,
-                    (stops[j + 1] - stops[j]) / sy);
+      const double value = (stops[j + 1] - stops[j]) / sy;
+      const double y = (stops[j] + stops[j + 1]) / 2 - 2;
+      const bool move = apart && !previous_moved && y < previous_end + 1;
+      PutValueLabel(f, dxLabel + x - 6 + (move ? previous_width + 2 : 0), y, value);
+      previous_end = y + 6;
+      previous_moved = move;
+      previous_width = LabelWidth(toolkit::FormatNumberSci(value), 8);
     }
   }
   toolkit::WriteLine(f, "%RAZMeR End%");

@@ -33,8 +33,10 @@ void DrawDimensionChainX(Figure& f, int n, double y, double s);
 /// the shorter count of intervals is drawn.
 void DrawDimensionChainY(Figure& f, const toolkit::TPointArray& a, int n, double y);
 /// The horizontal chain of points 1..n at height yH (lengths / sx) and the vertical chain at
-/// x = xV + dxV (lengths / sy, labels moved by dxLabel), framed by comment lines.
+/// x = xV + dxV (lengths / sy, labels moved by dxLabel), framed by comment lines. With
+/// `apart`, a number that would run into the one before it in its chain goes to the other
+/// side of the horizontal line, or further right beside the vertical one.
 void DrawDimensionChains(Figure& f, int n, double xV, double yH, double dxV, double sx, double sy,
-                         double dxLabel);
+                         double dxLabel, bool apart = false);
 
 }  // namespace figures

@@ -178,10 +178,11 @@ void WriteCompressedRodSectionVariant(SharedState& s) {
   AnsWrite(s, std::to_string(toolkit::PrintedVariantNumber(s)) + " & " +
                   toolkit::FormatFixed(v.b, 6, 3) + " & " + toolkit::FormatFixed(v.lambda, 6, 3) +
                   " & " + toolkit::FormatFixed(v.mu, 6, 1));
-  BeginPicture(s, 110, 68, -30, -19);
+  // The section with its dimensions, then the rod's scheme with P above it.
+  BeginPicture(s, 120, 60, -30, -16);
   DrawRodSection(s, s.P1, v.t, v.k);
   EndPicture(s);
-  BeginPicture(s, 70, 68, -30, -19);
+  BeginPicture(s, 70, 80, -30, -16);
   DrawCompressedRodScheme(s, s.P3);
   EndPicture(s);
 }

@@ -168,7 +168,10 @@ void WriteConstrainedTorsionVariant(SharedState& s) {
       DeriveConstrainedTorsion(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
   static constexpr const char* kBoxes[5] = {"", "risA", "risB", "risC", "risD"};
 
-  BeginPicture(s, 130, 55, -10, -20);
+  // The bar runs 100 along with its end section drawn beyond; the forces at the end section
+  // and their letters reach about 50 past the bar's end; the wall and M keep 4 under the
+  // heading.
+  BeginPicture(s, 165, 59, -10, -20);
   WriteText(s, "\\thicklines\\Red{");
   PutBox(s, kBoxes[s.P1], 0, 0);
   // The bar's front edge runs from z = 0 at x = 0 to z = L at x = 100; a moment's loop is
@@ -190,7 +193,8 @@ void WriteConstrainedTorsionVariant(SharedState& s) {
   } else {
     PutBox(s, v.M2 > 0 ? "vbigrmomentpt" : "vbigrmomentptm", 110, 12);
     PutLabel(s, "$M_1$", x1 + 10, 29);
-    PutLabel(s, "$M_2$", 110, 29);
+    // The fourth profile's "2b" stands under the end couple's letter.
+    PutLabel(s, "$M_2$", 110, s.P1 == 4 ? 31 : 29);
   }
   WriteText(s, "}");
   // The lengths along the front edge, below the bar: l1 and l2, and l3 to the section whose

@@ -182,7 +182,8 @@ void WriteCriticalForceVariant(SharedState& s, const RolledProfileTables& t) {
                       toolkit::FormatFixed(v.lambda, 12, 3) + "&" +
                       toolkit::FormatFixed(v.Pcr, 12, 3));
 
-  BeginPicture(s, 70, 68, -30, -29);
+  // The section left, the rod's scheme from x = 50 with P above it and l beside it.
+  BeginPicture(s, 100, 76, -30, -32);
   SetLineWidth(s, 12);
   WriteText(s, "\\Blue{");
   DrawRodSectionSketch(s, p2);

@@ -149,7 +149,8 @@ void WriteElasticSupportStabilityVariant(SharedState& s) {
   s.PointY[1] = 0;
   s.PointX[2] = 60;
   s.PointY[2] = 0;
-  BeginPicture(s, 70, 68, -30, -29);
+  // The rod from 0 to 60 with its supports and P with its letter beyond its end.
+  BeginPicture(s, 106, 36, -14, -19);
   switch (p1) {
     case 1: case 3: case 4: DrawHatchRowH(s, -1, 1.5, -4, 8); break;
     case 2: case 5: PutBox(s, "hingleft", 0, 0); break;

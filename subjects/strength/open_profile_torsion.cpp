@@ -152,13 +152,15 @@ void WriteOpenProfileTorsionVariant(SharedState& s) {
   s.BoxWidth = 170;
   s.BoxHeight = 90;
   FitPointsToBox(s, 20, 0);
-  BeginPicture(s, 160, 110, -10, -15);
+  // The profile fills 170 x 90; the vertical dimensions stand 10 right of it with their
+  // numbers beside them.
+  BeginPicture(s, 208, 110, -10, -15);
   SetLineWidth(s, 3);
   MoveToPoint(s, 1);
   for (int i = 2; i <= 2 * v.n; ++i) LineToPoint(s, i);
   LineToPoint(s, 1);
   SetLineWidth(s, 1);
-  DrawDimensionChains(s, 14, s.Scale * s.RangeX + 10, -12, 1, s.Scale, s.Scale, 8);
+  DrawDimensionChains(s, 14, s.Scale * s.RangeX + 10, -12, 1, s.Scale, s.Scale, 8, true);
   EndPicture(s);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -146,11 +147,20 @@ void WritePrismCombinedLoadingVariant(SharedState& s) {
     s.PointX[o + 4] = x, s.PointY[o + 4] = 26;
   }
 
-  BeginPicture(s, 100, 80, -20, -30);
+  // The bar runs 188 to the right with the last forces beyond its end; the forces above it
+  // reach 19 over its top edge, under the variant's heading.
+  BeginPicture(s, 238, 88, -20, -30);
   PutValueLabel(s, -20, 4, v.h);
   PutValueLabel(s, 3, 37, v.b);
   for (int k = 1; k <= 3; ++k) PutValueLabel(s, 56 * k - 28, -24, v.L[k]);
   PutBox(s, "Prizma", 0, 0);
+  // The forces' letters keep clear of the dimensions' numbers, of A..D and of each other.
+  figures::LabelSpacing placed;
+  for (const auto& [x, y] : {std::pair{-20.0, 4.0}, std::pair{3.0, 37.0}, std::pair{-3.0, -7.0},
+                             std::pair{22.0, 12.0}, std::pair{21.0, 38.0}, std::pair{-9.0, 25.0}}) {
+    placed.Clear(x, y, 8, 6, 0);
+  }
+  for (int k = 1; k <= 3; ++k) placed.Clear(56 * k - 28, -24, 8, 6, 0);
   WriteText(s, "{\\thicklines\\Red{");
   for (int k = 1; k <= 3; ++k) {
     const int c = v.Corner[k];
@@ -171,7 +181,7 @@ void WritePrismCombinedLoadingVariant(SharedState& s) {
       lx = X + 17 - 2.7 * oz, ly = Y + 8.5 - 1.3 * oz;
     }
     WriteText(s, "}");
-    PutLabel(s, "$P_" + std::to_string(k) + "$", lx, ly);
+    PutLabelClear(s, placed, "$P_" + std::to_string(k) + "$", lx, ly);
   }
   WriteText(s, "}}");
   EndPicture(s);

@@ -114,7 +114,8 @@ void WriteSectionCoreVariant(SharedState& s) {
   FitPointsToBox(s, 9, 3);
   const double mid = MidX(s, 2, 3);
   const double D = 3.0 * v.d;
-  BeginPicture(s, 140, 80, -20, -15);
+  // The section from the origin with its dimensions right of it and below it.
+  BeginPicture(s, 145, 80, -12, -15);
   SetLineWidth(s, 8);
   DrawSegmentPoints(s, 1, 2);
   DrawSegmentPoints(s, 3, 4);

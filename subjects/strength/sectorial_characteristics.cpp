@@ -324,7 +324,8 @@ void BeginSectorialCharacteristicsProblem(SharedState& s) {
 
 void WriteSectorialCharacteristicsVariant(SharedState& s) {
   const SectorialCharacteristicsVariant v = DeriveSectorialCharacteristics(s.P1, s.P2, s.P3, s.P4);
-  BeginPicture(s, 130, 68, -60, -40);
+  // The profile with its axes, their letters and the dimensions below and right of it.
+  BeginPicture(s, 140, 70, -62, -37);
   if (v.Shape <= 2) {
     DrawAxes(s, v);
     DrawMidLines(s, v);

@@ -159,7 +159,8 @@ void WriteSectorialCoordinatesVariant(SharedState& s) {
   s.BoxWidth = 130;
   s.BoxHeight = 60;
   FitPointsToBox(s, 5, 0);
-  BeginPicture(s, 130, 85, -20, -12);
+  // The profile fills 130 x 60 from the origin; the x axis and its letter reach 14 beyond.
+  BeginPicture(s, 166, 85, -20, -12);
   SetLineWidth(s, 15);
   MoveToPoint(s, 1);
   LineToPoint(s, 2);

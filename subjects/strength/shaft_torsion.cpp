@@ -116,7 +116,8 @@ void WriteShaftTorsionVariant(SharedState& s) {
   const ShaftTorsionVariant v = DeriveShaftTorsion(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
   const auto& D = v.D;
 
-  BeginPicture(s, 130, 68, -10, -15);
+  // The shaft runs 168 with the last couple and its letter beyond its end.
+  BeginPicture(s, 196, 68, -10, -15);
   SetLineWidth(s, 1);
   s.BlockCentred = false;
   if (v.Shape == 1) {

@@ -75,7 +75,7 @@ void BeginSteppedBarTensionProblem(SharedState& s) {
     const double y = (i - 0.5) * 25 - 3;
     const std::string d = std::to_string(i);
     PutBlueLabel(s, "$l_" + d + "$", 2, y);
-    PutBlueLabel(s, "$F_" + d + "$", -62, y);
+    PutBlueLabel(s, "$F_" + d + "$", -60, y);  // inside the picture, which starts 10 left of the bar
     PutLabel(s, "$P_" + d + "$", -27, y);
   }
   EndSaveBox(s);

@@ -159,7 +159,9 @@ void WriteSteppedRodStabilityVariant(SharedState& s) {
   AnsWriteText3Numbers(s, "-EJ(", v.f[0], "C_4^2+", v.f[1], "C_4C_5+", v.f[2], "C_5^2)$");
 
   const bool thickLeft = v.r > 1;
-  BeginPicture(s, 70, 68, -45, -29);
+  // The rod from -30 to 90 with its supports, the end force and its letter beyond, the
+  // dimensions 22 below.
+  BeginPicture(s, 160, 52, -42, -28);
   if (v.m2 != 0) DrawRedForceWithLabel(s, -1, 0, ForceLabel(v.m2), 107, 0, 15, -3, 4);
   if (v.m1 != 0) DrawRedForceWithLabel(s, -1, 0, ForceLabel(v.m1), 45, 0, 15, -3, 4);
   if (p1 == 1 || p1 == 5) {

@@ -148,7 +148,8 @@ void WriteBeamInfluenceLineVariant(SharedState& s) {
   s.BoxWidth = 180;
   s.BoxHeight = 120;
   FitPointsToBox(s, 13, 0);
-  BeginPicture(s, 130, 40, -20, -30);
+  // The beam spans 180 with the supports under it and the dimensions 25 below.
+  BeginPicture(s, 196, 40, -8, -30);
   for (int h = 1; h <= 4; ++h) DrawNodeMarker(s, v.Hinge[h]);
   PutHingeBox(s, x[v.Support[1]], -1.5);
   for (int k = 2; k <= 6; ++k) PutBox(s, "dnst", x[v.Support[k]], -1.5);
@@ -169,7 +170,9 @@ void WriteBeamInfluenceLineVariant(SharedState& s) {
 
   Ans2Write(s, toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)) + "\\ru ");
   AnsBeginVariantBox(s, 200);
-  AnsBeginPicture(s, 110, 45, -20, -15);
+  // The line along the beam's 180 with its values, 20 at most either side and A under it;
+  // inside the narrower box of the students mode too.
+  AnsBeginPicture(s, 200, 56, -4, -28);
   AnsPutText(s, "{\\small $A$}", x[a] - 4, -22);
   AnsSetLineWidth(s, 12);
   for (int h = 1; h <= 4; ++h) AnsDrawSegment(s, x[v.Hinge[h]], -1, x[v.Hinge[h]], 1);

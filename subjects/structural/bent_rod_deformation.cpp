@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -67,10 +69,6 @@ ForceMark GMark(int g) {
   return {0, -1, 2, -16};
 }
 
-void PlaceBentRodForceP(SharedState& s, const ForceMark& p) {
-  DrawRedForceWithLabel(s, p.dx, p.dy, "$P$", s.PointX[5], s.PointY[5], 19, p.ox, p.oy);
-}
-
 void AnsPlaceBentRodForceP(SharedState& s, const ForceMark& p) {
   AnsDrawRedVectorWithLabel(s, p.dx, p.dy, "{\\small $P$}", s.PointX[5], s.PointY[5], 20, p.ox,
                             p.oy);
@@ -99,11 +97,47 @@ void StationBase(const SharedState& s, int sgm, int axis, const Stations& st, in
   y = s.PointY[sgm] + (axis == 2 ? 0 : step);
 }
 
+// Places a diagram's value (written with one decimal) at (x, y) or the nearest
+// point clear of the labels placed before; a value equal to one placed at nearly the same
+// point (two segments meeting at a point) is not written again.
+class DiagramValues {
+ public:
+  explicit DiagramValues(figures::LabelSpacing& placed) : placed_(placed) {}
+
+  void Put(SharedState& s, double x, double y, double v) {
+    if (std::fabs(v) <= 1e-8) return;
+    const std::string text = toolkit::FormatNumberOneDecimal(s.LabelAbsolute ? std::fabs(v) : v);
+    for (const Written& w : written_) {
+      if (w.text == text && std::fabs(w.x - x) < 3 && std::fabs(w.y - y) < 3) return;
+    }
+    written_.push_back({text, x, y});
+    const auto [cx, cy] = placed_.Clear(x, y, figures::LabelWidth(text, 8), 5.5, 16);
+    AnsPutValueLabelOneDecimal(s, cx, cy, v);
+  }
+
+ private:
+  struct Written {
+    std::string text;
+    double x, y;
+  };
+  figures::LabelSpacing& placed_;
+  std::vector<Written> written_;
+};
+
+// Records the box of a label already written at (x, y), in picture units of `unit` pt.
+void ReserveLabel(figures::LabelSpacing& placed, std::string_view text, double x, double y,
+                  double size) {
+  // A little above the capital's height: the labels placed later reach below their baselines
+  // by their subscripts' depth.
+  placed.Clear(x, y, figures::LabelWidth(text, size), size * 0.75 + 1.5, 0);
+}
+
 const char* ColourOpening(int axis) {
   return axis == 1 ? "\\Blue{%" : axis == 2 ? "\\OliveGreen{%" : "{%";
 }
 
-void DrawBendingDiagrams(SharedState& s, const BentRodVariant& v, double k) {
+void DrawBendingDiagrams(SharedState& s, const BentRodVariant& v, double k,
+                         DiagramValues& values) {
   for (int sgm = 1; sgm <= 4; ++sgm) {
     const int a = v.Axis[sgm];
     const Stations st = StationsOf(s, sgm, a);
@@ -144,8 +178,8 @@ void DrawBendingDiagrams(SharedState& s, const BentRodVariant& v, double k) {
       const double ya = s.PointY[sgm] + k * ma * uy;
       const double xb = s.PointX[sgm + 1] + k * mb * ux;
       const double yb = s.PointY[sgm + 1] + k * mb * uy;
-      AnsPutValueLabelOneDecimal(s, xa, ya, std::fabs(ma));
-      AnsPutValueLabelOneDecimal(s, xb, yb, std::fabs(mb));
+      values.Put(s, xa, ya, std::fabs(ma));
+      values.Put(s, xb, yb, std::fabs(mb));
       AnsWriteLine(s, "}\\Brown{%");
       AnsMoveTo(s, s.PointX[sgm], s.PointY[sgm]);
       AnsLineTo(s, xa, ya);
@@ -156,7 +190,8 @@ void DrawBendingDiagrams(SharedState& s, const BentRodVariant& v, double k) {
   }
 }
 
-void DrawTorsionDiagrams(SharedState& s, const BentRodVariant& v, double k) {
+void DrawTorsionDiagrams(SharedState& s, const BentRodVariant& v, double k,
+                         DiagramValues& values) {
   for (int sgm = 1; sgm <= 4; ++sgm) {
     const int a = v.Axis[sgm];
     const double t = v.M[sgm][a];
@@ -170,7 +205,7 @@ void DrawTorsionDiagrams(SharedState& s, const BentRodVariant& v, double k) {
     const double shown = v.Length[sgm] > 0 ? t : -t;
     const double mx = MidX(s, sgm, sgm + 1);
     const double my = MidY(s, sgm, sgm + 1);
-    AnsPutValueLabelOneDecimal(s, mx + o, a == 1 ? my : my + o, shown);
+    values.Put(s, mx + o, a == 1 ? my : my + o, shown);
     for (int j = 0; j <= st.n; ++j) {
       double bx, by;
       StationBase(s, sgm, a, st, j, bx, by);
@@ -303,19 +338,29 @@ void WriteBentRodDeformationVariant(SharedState& s) {
   SetLineWidth(s, 9);
   MoveToPoint(s, 1);
   for (int k = 2; k <= 5; ++k) LineToPoint(s, k);
+  const ForceMark pm = PMark(v.Axis[4], v.PAxis);
+  const ForceMark gm = GMark(v.GAxis);
+  // The letters P and G and the segments' numbers beside their middles, moved clear of the
+  // wall's face, the axes by the wall and each other.
+  figures::LabelSpacing placed;
+  const double wall_x = x[1] - 10, wall_y = y[1] - 12;
+  placed.Clear(wall_x + 5, wall_y + 5, 20, 21, 0);
+  placed.Clear(wall_x + 26, wall_y + 5, 22, 23, 0);  // the axes with their letters
+  const auto [px, py] =
+      placed.Clear(x[5] + pm.ox, y[5] + pm.oy, figures::LabelWidth("$P$", 8), 7, 24);
+  DrawThickRedVector(s, pm.dx, pm.dy, x[5], y[5], 19);
+  PutLabel(s, "$P$", px, py);
+  const auto [gx, gy] =
+      placed.Clear(x[3] + gm.ox, y[3] + gm.oy, figures::LabelWidth("$G$", 10.95), 8.2, 24);
+  DrawThickRedVector(s, gm.dx, gm.dy, x[3], y[3], 20);
+  PutLabel(s, "{\\small $G$}", gx, gy);
   for (int sgm = 1; sgm <= 4; ++sgm) {
     const double mx = MidX(s, sgm, sgm + 1);
     const double my = MidY(s, sgm, sgm + 1);
-    if (v.Axis[sgm] == 3) {
-      PutValueLabel(s, mx + 2, my, sgm);
-    } else {
-      PutValueLabel(s, mx, my + 2, sgm);
-    }
+    const auto [nx, ny] = v.Axis[sgm] == 3 ? placed.Clear(mx + 2, my, 4, 5.5, 8)
+                                           : placed.Clear(mx, my + 2, 4, 5.5, 8);
+    PutValueLabel(s, nx, ny, sgm);
   }
-  const ForceMark pm = PMark(v.Axis[4], v.PAxis);
-  PlaceBentRodForceP(s, pm);
-  const ForceMark gm = GMark(v.GAxis);
-  DrawRedForceWithLabel(s, gm.dx, gm.dy, "{\\small $G$}", x[3], y[3], 20, gm.ox, gm.oy);
   EndPicture(s);
 
   WriteText(s, "\\hfill\\parbox[b]{60pt}{");
@@ -352,15 +397,34 @@ void WriteBentRodDeformationVariant(SharedState& s) {
   AnsWrite(s, "}");
   const double k = 12 / v.MomentMax;
   AnsBeginVariantBox(s, 200);
+  // The values keep clear of the letters G and P, of the diagram's name and of each other.
+  auto reserve_loads = [&](figures::LabelSpacing& placed) {
+    ReserveLabel(placed, "$G$", x[3] + gm.ox, y[3] + gm.oy, 10.95);
+    ReserveLabel(placed, "$P$", x[5] + pm.ox, y[5] + pm.oy, 10.95);
+  };
   AnsBeginPicture(s, 165, 113, -30, -13);
   AnsWriteLine(s, "\\usebox{\\prstrama}%");
-  DrawBendingDiagrams(s, v, k);
-  AnsPutText(s, "{\\large$M_{изг}$}", x[1] + 15, y[1] + 5);
+  {
+    figures::LabelSpacing placed(1.2);
+    reserve_loads(placed);
+    const auto [tx, ty] =
+        placed.Clear(x[1] + 15, y[1] + 5, figures::LabelWidth("$M_{изг}$", 12) + 3, 11, 14);
+    DiagramValues values(placed);
+    DrawBendingDiagrams(s, v, k, values);
+    AnsPutText(s, "{\\large$M_{изг}$}", tx, ty);
+  }
   AnsEndPicture(s);
   AnsBeginPicture(s, 145, 113, -30, -13);
   AnsWriteLine(s, "\\usebox{\\prstrama}%");
-  DrawTorsionDiagrams(s, v, k);
-  AnsPutText(s, "{\\large$M_{кр}$}", x[1] + 1, y[1] + 5);
+  {
+    figures::LabelSpacing placed(1.2);
+    reserve_loads(placed);
+    const auto [tx, ty] =
+        placed.Clear(x[1] + 1, y[1] + 5, figures::LabelWidth("$M_{кр}$", 12) + 3, 11, 14);
+    DiagramValues values(placed);
+    DrawTorsionDiagrams(s, v, k, values);
+    AnsPutText(s, "{\\large$M_{кр}$}", tx, ty);
+  }
   AnsEndPicture(s);
   AnsWrite(s, "\\unitlength=1pt");
   AnsWriteLine(s, "}}\\\\ ");

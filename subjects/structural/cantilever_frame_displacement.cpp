@@ -189,7 +189,9 @@ void WriteCantileverFrameDisplacementVariant(SharedState& s) {
   s.BoxWidth = 140;
   s.BoxHeight = 70;
   FitPointsToBox(s, 8, 0);
-  BeginPicture(s, 100, 85, -20, -10);
+  // The frame fills 140 x 70; forces, couples and the clamp reach up to 18 above it and 20
+  // left of it, the vertical dimensions stand 19 right of it and the horizontal ones 15 below.
+  BeginPicture(s, 186, 108, -20, -20);
   for (int k = 4; k >= 2; --k) {
     if (!v.HasForce[k]) continue;
     if (Horizontal(v.Dir[k])) {
@@ -217,7 +219,14 @@ void WriteCantileverFrameDisplacementVariant(SharedState& s) {
   MoveToPoint(s, 1);
   for (int i = 2; i <= 5; ++i) LineToPoint(s, i);
   SetLineWidth(s, 1);
-  DrawDimensionChains(s, 5, s.Scale * s.RangeX + 19, -15, 1, s.Scale, s.Scale, 1);
+  // A straight frame has no height to dimension: its vertical chain would be a lone tick.
+  bool flat = true;
+  for (int i = 2; i <= 5; ++i) flat = flat && y[i] == y[1];
+  if (flat) {
+    DrawDimensionChainX(s, 5, -15, s.Scale);
+  } else {
+    DrawDimensionChains(s, 5, s.Scale * s.RangeX + 19, -15, 1, s.Scale, s.Scale, 1);
+  }
   EndPicture(s);
 
   if (v.CouplePoint != 0) {

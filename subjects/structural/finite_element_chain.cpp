@@ -232,7 +232,10 @@ void WriteFiniteElementChainVariant(SharedState& s) {
     s.PointX[n] = scheme.node_x[n - 2];
     s.PointY[n] = scheme.node_y[n - 2];
   }
-  BeginPicture(s, 130, 84, -5, d.Scheme == 1 ? -30 : -44);
+  // The longest chains with the force at their end need 244 units: at 0.97 pt a unit they
+  // fill the variant's 240 pt (the springs and letters keep their size).
+  WriteText(s, "\\unitlength=0.97pt");
+  BeginPicture(s, 246, 84, -4, d.Scheme == 1 ? -30 : -44);
   toolkit::TIntMatrix K{};
   toolkit::ClearIntMatrix(K, 5);
   for (const Spring& sp : scheme.springs) AddSpringElement(s, K, d.k, sp);
@@ -251,6 +254,7 @@ void WriteFiniteElementChainVariant(SharedState& s) {
   SetLineWidth(s, 1);
   DrawHatchRowH(s, -1, 0, scheme.wall_y, scheme.wall_length);
   EndPicture(s);
+  WriteText(s, "\\unitlength=1pt");
 
   WriteText(s, "\\par ");
   for (size_t e = 1; e <= scheme.springs.size(); ++e) {

@@ -1,9 +1,13 @@
 #include "subjects/structural/frame_hinge_displacement.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "figures/dimensions.h"
 #include "figures/forces.h"
@@ -141,9 +145,9 @@ void SetLoadKinds(FrameHingeVariant& v, int p1, int p2, int p3, int p4, int p5) 
 }
 
 // Draws the uniform load `index` on member b: along x on the side -1 (left) or 0 (right),
-// along y on the side 0 (above).
+// along y on the side 0 (above). Its letter's box goes to `placed`.
 void DrawUniformLoad(SharedState& s, const FrameHingeVariant& v, int index, int b, bool along_x,
-                     int side, int& label) {
+                     int side, int& label, figures::LabelSpacing& placed) {
   const int e1 = v.First[b], e2 = v.Second[b];
   auto& x = s.PointX;
   auto& y = s.PointY;
@@ -155,31 +159,36 @@ void DrawUniformLoad(SharedState& s, const FrameHingeVariant& v, int index, int 
   WriteText(s, "\\Blue{");
   if (along_x) {
     const int e = y[e1] < y[e2] ? e1 : e2;
-    PutBlueLabel(s, "$q_" + std::to_string(label) + "$", x[e] + 16.5 * (2 * side + 1) - 3,
-                 MidY(s, e1, e2) - 4);
+    // Left of the arrows' line with a little air (the label is about 9 wide).
+    const double lx = side < 0 ? x[e] - 21.5 : x[e] + 16.5 * (2 * side + 1) - 3;
+    PutBlueLabel(s, "$q_" + std::to_string(label) + "$", lx, MidY(s, e1, e2) - 4);
+    placed.Clear(lx, MidY(s, e1, e2) - 4, 9.5, 8, 0);
     DrawLatexLine(s, 0, 1, x[e] + 22 * side + 11, y[e] + 2, len);
     for (int j = 0; j <= cnt; ++j) DrawDirectedVector(s, 1, 0, q, x[e] + 11 * side, y[e] + j * step + 2, 11);
   } else {
     const int e = x[e1] < x[e2] ? e1 : e2;
     PutBlueLabel(s, "$q_" + std::to_string(label) + "$", x[e] + 14,
                  y[e] + 16.5 * (2 * side + 1) - 2);
+    placed.Clear(x[e] + 14, y[e] + 16.5 * (2 * side + 1) - 2, 9.5, 8, 0);
     DrawLatexLine(s, 1, 0, x[e] + 2, y[e] + 22 * side + 11, len);
     for (int j = 0; j <= cnt; ++j) DrawDirectedVector(s, 0, 1, q, x[e] + j * step + 2, y[e] + 11 * side, 11);
   }
   WriteText(s, "}");
 }
 
-void DrawNodeForce(SharedState& s, const FrameHingeVariant& v, int n, bool along_x, int side) {
+// Draws P at point n; its letter keeps clear of the letters in `placed`.
+void DrawNodeForce(SharedState& s, const FrameHingeVariant& v, int n, bool along_x, int side,
+                   figures::LabelSpacing& placed) {
   const double px = s.PointX[n], py = s.PointY[n];
   WriteText(s, "\\Red{{\\thicklines");
   if (along_x) {
     DrawDirectedVector(s, 1, 0, v.P, px - 20 * side, py, 20);
-    PutLabel(s, "$P$", px + 22 - 40 * side, py + 6 * side - 4);
+    PutLabelClear(s, placed, "$P$", px + 22 - 40 * side, py + 6 * side - 4, 8);
     WriteText(s, "}}");
   } else {
     DrawDirectedVector(s, 0, 1, v.P, px, py - 19.5 + 21 * side, 18);
     WriteText(s, "}}");
-    PutLabel(s, "$P$", px + 2, py - 18 + 31 * side);
+    PutLabelClear(s, placed, "$P$", px + 2, py - 18 + 31 * side, 8);
   }
 }
 
@@ -197,9 +206,25 @@ void DrawFrameMembers(SharedState& s, int p2, bool answers) {
   }
 }
 
-void AnsDrawMemberDiagram(SharedState& s, const FrameHingeVariant& v, int i,
-                          const toolkit::IndexedArray<toolkit::IndexedArray<double, 1, 2>, 1, 8>& d,
-                          double scale, int state) {
+// One member's diagram: the outline from the member's first end over the ordinates back to
+// its second end, the hatching, and the two end values with the point each is set at.
+struct MemberDiagram {
+  std::vector<std::pair<double, double>> outline;
+  std::vector<std::array<double, 4>> hatching;
+  bool blue = false;  // hatched in blue where the first ordinate is positive
+  struct Value {
+    double v = 0;           // the moment, printed without sign
+    double tx = 0, ty = 0;  // the point beyond the ordinate's end the label keeps to
+    double nx = 0, ny = 0;  // the side of that point the label lies on
+  };
+  std::vector<Value> values;
+};
+
+MemberDiagram MeasureMemberDiagram(
+    const SharedState& s, const FrameHingeVariant& v, int i,
+    const toolkit::IndexedArray<toolkit::IndexedArray<double, 1, 2>, 1, 8>& d, double scale,
+    int state) {
+  MemberDiagram out;
   const int e1 = v.First[i], e2 = v.Second[i];
   auto& x = s.PointX;
   auto& y = s.PointY;
@@ -218,23 +243,54 @@ void AnsDrawMemberDiagram(SharedState& s, const FrameHingeVariant& v, int i,
   };
   auto px = [&](double t, double o) { return x[e1] + t * cs - o * sn; };
   auto py = [&](double t, double o) { return y[e1] + t * sn + o * cs; };
-  AnsWrite(s, "\\Red{");
-  AnsMoveTo(s, x[e1], y[e1]);
+  out.outline.emplace_back(x[e1], y[e1]);
   if (state == 2) {
-    AnsLineTo(s, px(0, ya), py(0, ya));
-    AnsLineTo(s, px(lp, yb), py(lp, yb));
+    out.outline.emplace_back(px(0, ya), py(0, ya));
+    out.outline.emplace_back(px(lp, yb), py(lp, yb));
   } else {
-    for (int j = 0; j <= n; ++j) AnsLineTo(s, px(j * h, ordinate(j)), py(j * h, ordinate(j)));
+    for (int j = 0; j <= n; ++j) out.outline.emplace_back(px(j * h, ordinate(j)), py(j * h, ordinate(j)));
   }
-  AnsLineTo(s, x[e2], y[e2]);
-  AnsWrite(s, ya > 0 ? "}\\Blue{" : "}{");
+  out.outline.emplace_back(x[e2], y[e2]);
+  out.blue = ya > 0;
   for (int j = 1; j <= n; ++j) {
     const double o = ordinate(j);
-    if (std::fabs(o) > 1) AnsDrawSegment(s, px(j * h, 0), py(j * h, 0), px(j * h, o), py(j * h, o));
+    if (std::fabs(o) > 1) out.hatching.push_back({px(j * h, 0), py(j * h, 0), px(j * h, o), py(j * h, o)});
   }
-  AnsPutAbsValueLabel(s, x[e2] - 1.2 * yb * sn - 6 * cs, y[e2] + 1.2 * yb * cs - 4 * sn, yb / scale);
-  AnsPutAbsValueLabel(s, x[e1] - 1.2 * ya * sn + 6 * cs, y[e1] + 1.2 * ya * cs + 4 * sn, ya / scale);
-  AnsWriteLine(s, "}%");
+  // Each value stands 3 beyond its ordinate's end (on the member's side the ordinate takes,
+  // the left side of the member's run for a zero one) and a little in from the member's end,
+  // so that the values of two members meeting at a point keep apart.
+  auto value = [&](double t, double o, double inward) {
+    const double side = o < 0 ? -1 : 1;
+    MemberDiagram::Value val;
+    val.v = o / scale;
+    val.nx = -sn * side;
+    val.ny = cs * side;
+    val.tx = px(t, o) + 3 * val.nx + inward * cs;
+    val.ty = py(t, o) + 3 * val.ny + inward * sn;
+    return val;
+  };
+  if (std::fabs(yb / scale) > 1e-8) out.values.push_back(value(lp, yb, -4));
+  if (std::fabs(ya / scale) > 1e-8) out.values.push_back(value(0, ya, 4));
+  return out;
+}
+
+// The box a diagram's outline and values take, in picture units.
+struct Extent {
+  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+  void Add(double x, double y) {
+    x0 = std::min(x0, x);
+    y0 = std::min(y0, y);
+    x1 = std::max(x1, x);
+    y1 = std::max(y1, y);
+  }
+};
+
+// The label's lower left corner for a box w x h (picture units) lying beyond (tx, ty) on the
+// side (nx, ny) points to.
+std::pair<double, double> BesidePoint(const MemberDiagram::Value& val, double w, double h) {
+  const double lx = val.nx > 0.3 ? val.tx : val.nx < -0.3 ? val.tx - w : val.tx - w / 2;
+  const double ly = val.ny > 0.3 ? val.ty : val.ny < -0.3 ? val.ty - h : val.ty - h / 2;
+  return {lx, ly};
 }
 
 void AnsDrawFrameMomentDiagram(SharedState& s, const FrameHingeVariant& v, int p2,
@@ -247,15 +303,89 @@ void AnsDrawFrameMomentDiagram(SharedState& s, const FrameHingeVariant& v, int p
   const double scale = largest > 0 ? 15 / largest : 1;
   for (int i = 1; i <= 8; ++i)
     for (int j = 1; j <= 2; ++j) d[i][j] *= scale;
-  AnsWrite(s, "\\unitlength=1.2pt");
-  AnsBeginPicture(s, 160, 95, -20, -14);
+  std::vector<MemberDiagram> diagrams;
+  for (int i = 1; i <= 8; ++i) {
+    if (std::fabs(d[i][1]) > 1e-8 || std::fabs(d[i][2]) > 1e-8 || v.Intensity[i] != 0) {
+      diagrams.push_back(MeasureMemberDiagram(s, v, i, d, scale, state));
+    }
+  }
+  // The room of two diagrams side by side in the answers' box, in points. The values keep
+  // their size in points, so a diagram too large for the room at 1.2 pt a unit is set in a
+  // smaller unit and its values placed again.
+  constexpr double kRoomWidth = 189, kRoomHeight = 114;
+  constexpr double kValueHeight = 5.5;
+  double unit = 1.2;
+  struct Placed {
+    double x, y, v;
+  };
+  std::vector<Placed> labels;
+  Extent extent;
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    labels.clear();
+    extent = Extent();
+    for (int k = 1; k <= 8; ++k) extent.Add(s.PointX[k], s.PointY[k]);
+    figures::LabelSpacing placed(unit);
+    for (const MemberDiagram& m : diagrams) {
+      for (const auto& [px, py] : m.outline) extent.Add(px, py);
+    }
+    // The hatching is kept clear of the values as far as the values can move.
+    for (const MemberDiagram& m : diagrams) {
+      for (const auto& seg : m.hatching) {
+        placed.Clear(std::min(seg[0], seg[2]), std::min(seg[1], seg[3]) + 2 / unit,
+                     std::max(0.1, std::fabs(seg[2] - seg[0])) * unit,
+                     std::max(0.1, std::fabs(seg[3] - seg[1])) * unit - 2, 0);
+      }
+    }
+    // Two members meeting at a rigid point carry the same moment there: it is printed once.
+    std::vector<std::pair<std::string, std::pair<double, double>>> printed;
+    for (const MemberDiagram& m : diagrams) {
+      for (const MemberDiagram::Value& val : m.values) {
+        const std::string text = toolkit::FormatNumber(std::fabs(val.v));
+        const bool repeated = std::any_of(printed.begin(), printed.end(), [&](const auto& p) {
+          return p.first == text && std::fabs(p.second.first - val.tx) < 20 &&
+                 std::fabs(p.second.second - val.ty) < 20;
+        });
+        if (repeated) {
+          labels.push_back({0, 0, 0});
+          continue;
+        }
+        printed.push_back({text, {val.tx, val.ty}});
+        const double w = figures::LabelWidth(text, 8) / unit;
+        const double h = kValueHeight / unit;
+        const auto [lx, ly] = BesidePoint(val, w, h);
+        const auto [cx, cy] = placed.Clear(lx, ly, w * unit, kValueHeight, 16);
+        labels.push_back({cx, cy, val.v});
+        extent.Add(cx, cy - 2 / unit);
+        extent.Add(cx + w, cy + h);
+      }
+    }
+    // Air of a unit and a half on each side, which the picture's whole-unit origin and size
+    // may take.
+    const double need = std::max((extent.x1 - extent.x0 + 3) * unit / kRoomWidth,
+                                 (extent.y1 - extent.y0 + 3) * unit / kRoomHeight);
+    if (need <= 1) break;
+    unit /= need * 1.02;
+  }
+  const double width = std::floor(kRoomWidth / unit), height = std::floor(kRoomHeight / unit);
+  const double x0 = std::floor((extent.x0 + extent.x1 - width) / 2);
+  const double y0 = std::floor((extent.y0 + extent.y1 - height) / 2);
+  AnsWrite(s, "\\unitlength=" + toolkit::FormatNumber(std::round(unit * 1000) / 1000) + "pt");
+  AnsBeginPicture(s, width, height, x0, y0);
   AnsSetLineWidth(s, 12);
   DrawFrameMembers(s, p2, true);
   AnsSetLineWidth(s, 1);
-  for (int i = 1; i <= 8; ++i) {
-    if (std::fabs(d[i][1]) > 1e-8 || std::fabs(d[i][2]) > 1e-8 || v.Intensity[i] != 0) {
-      AnsDrawMemberDiagram(s, v, i, d, scale, state);
+  std::size_t next_label = 0;
+  for (std::size_t k = 0; k < diagrams.size(); ++k) {
+    const MemberDiagram& m = diagrams[k];
+    AnsWrite(s, "\\Red{");
+    AnsMoveTo(s, m.outline.front().first, m.outline.front().second);
+    for (std::size_t j = 1; j < m.outline.size(); ++j) AnsLineTo(s, m.outline[j].first, m.outline[j].second);
+    AnsWrite(s, m.blue ? "}\\Blue{" : "}{");
+    for (const auto& seg : m.hatching) AnsDrawSegment(s, seg[0], seg[1], seg[2], seg[3]);
+    for (std::size_t j = 0; j < m.values.size(); ++j, ++next_label) {
+      AnsPutAbsValueLabel(s, labels[next_label].x, labels[next_label].y, labels[next_label].v);
     }
+    AnsWriteLine(s, "}%");
   }
   AnsEndPicture(s);
 }
@@ -353,21 +483,42 @@ void WriteFrameHingeDisplacementVariant(SharedState& s) {
   const int p1 = s.P1, p2 = s.P2, p3 = s.P3, p4 = s.P4, p5 = s.P5;
   const FrameHingeVariant v = DeriveFrameHingeVariant(p1, p2, p3, p4, p5, s.P6, s.P7);
 
-  ClearPoints(s, 8);
-  for (int i = 1; i <= 8; ++i) {
-    s.PointX[i] = v.X[i];
-    s.PointY[i] = v.Y[i];
+  // The vertical dimensions stand right of all the frame carries at its right: the support
+  // at B with its letter, and the arrows of forces along x drawn to the right of their point.
+  // A frame too wide for that within the picture is drawn narrower.
+  auto right_extras = [&]() {
+    double right = s.PointX[4] + 10;
+    for (int f = 0; f < 2; ++f) {
+      const int n = f == 0 ? v.Force1Point : v.Force2Point;
+      const bool along_x = f == 0 ? v.Force1AlongX : v.Force2AlongX;
+      const bool to_right = f == 0 || n == 7;
+      if (along_x && to_right) right = std::max(right, s.PointX[n] + 29);
+    }
+    return right;
+  };
+  constexpr double kChainLimit = 142;  // the vertical dimensions' line, 2 left of the picture's edge
+  double chain_x = 0;
+  for (int width = 120; width >= 80; width -= 4) {
+    ClearPoints(s, 8);
+    for (int i = 1; i <= 8; ++i) {
+      s.PointX[i] = v.X[i];
+      s.PointY[i] = v.Y[i];
+    }
+    s.BoxWidth = width;
+    s.BoxHeight = 70;
+    FitPointsToBox(s, 8, 0);
+    chain_x = std::max(s.RangeX * s.Scale + 14, right_extras() + 8);
+    if (chain_x <= kChainLimit) break;
   }
-  s.BoxWidth = 120;
-  s.BoxHeight = 70;
-  FitPointsToBox(s, 8, 0);
-  BeginPicture(s, 100, 110, -20, -16);
+  // With the data's parbox and the space before it the picture fills the variant's 240 pt.
+  BeginPicture(s, 166, 116, -22, -22);
   int label = 0;
-  DrawUniformLoad(s, v, 1, v.Q1Member, v.Q1AlongX, v.Q1AlongX ? -1 : 0, label);
-  DrawUniformLoad(s, v, 2, v.Q2Member, false, 0, label);
-  DrawNodeForce(s, v, v.Force1Point, v.Force1AlongX, 0);
+  figures::LabelSpacing placed;
+  DrawUniformLoad(s, v, 1, v.Q1Member, v.Q1AlongX, v.Q1AlongX ? -1 : 0, label, placed);
+  DrawUniformLoad(s, v, 2, v.Q2Member, false, 0, label, placed);
+  DrawNodeForce(s, v, v.Force1Point, v.Force1AlongX, 0, placed);
   DrawNodeForce(s, v, v.Force2Point, v.Force2AlongX,
-                v.Force2AlongX ? (v.Force2Point == 7 ? 0 : 1) : 1);
+                v.Force2AlongX ? (v.Force2Point == 7 ? 0 : 1) : 1, placed);
   DrawNodeMarker(s, 6);
   SetLineWidth(s, 7);
   DrawNodeMarker(s, 1);
@@ -382,7 +533,9 @@ void WriteFrameHingeDisplacementVariant(SharedState& s) {
   PutHingeBoxAtPoint(s, 8);
   auto& x = s.PointX;
   auto& y = s.PointY;
-  DrawDimensionChains(s, 8, s.RangeX * s.Scale + 13, -12, 1, s.Scale, s.Scale, 0);
+  // Support A stands on the lowest level with its ground 9 below: the horizontal dimensions
+  // go under it.
+  DrawDimensionChains(s, 8, chain_x - 1, -19, 1, s.Scale, s.Scale, 0);
   PutLabel(s, "$B$", x[4] + 3, y[4] - 3);
   if (p2 == 1) {
     PutLabel(s, "$A$", x[8] - 9, y[8] - 3);

@@ -129,6 +129,8 @@ void BeginPlateOnFourRodsProblem(SharedState& s) {
   // The plate is 40 by 20 picture units whatever the fonts: a box sized by a letter's width
   // would leave the corners, and so the rods, off its edges. The variant places the box 0.5
   // left of and 4.5 above the plate's lower left corner, which the offsets here take back.
+  // The box is saved at the unit the variants' pictures use.
+  WriteText(s, "\\unitlength=1.35pt");
   BeginSaveBox(s, "plastina");
   WriteText(s,
             "\\put(0.5,-4.5){\\setlength{\\fboxsep}{0pt}"
@@ -138,6 +140,7 @@ void BeginPlateOnFourRodsProblem(SharedState& s) {
   PutLabel(s, "3", 36, -3);
   PutLabel(s, "2", 36, 10);
   EndSaveBox(s);
+  WriteText(s, "\\unitlength=1pt");
   WriteLine(s,
             " Однородная пластина весом $P$ удерживается в вертикальной плоскости четырьмя "
             "стержнями одинаковой жесткости. На пластину действует момент $m$. Размеры даны в "
@@ -173,7 +176,10 @@ void WritePlateOnFourRodsVariant(SharedState& s) {
   s.PointX[9] = 0;
   s.PointY[9] = 0;
   FitPointsToBox(s, 9, 1);
-  BeginPicture(s, 100, 100, -40, -20);
+  // Centimetres at 1.35 pt, while the supports keep their size: two anchors 13 cm apart then
+  // hold supports that stand clear of each other.
+  WriteText(s, "\\unitlength=1.35pt");
+  BeginPicture(s, 108, 79, -8, -16);
   auto& x = s.PointX;
   auto& y = s.PointY;
   for (int i = 1; i <= 4; ++i) DrawNodeMarker(s, i);
@@ -189,10 +195,12 @@ void WritePlateOnFourRodsVariant(SharedState& s) {
   SetLineWidth(s, 6);
   for (int i = 1; i <= 4; ++i) DrawBar(s, i, i + 4);
   SetLineWidth(s, 1);
-  DrawDimensionChains(s, 8, 100, -18, -3, 1, 1, 7);
+  // The dimensions right of the anchors and below the supports' ground.
+  DrawDimensionChains(s, 8, s.RangeX + 12, -14, 0, 1, 1, 7);
   PutBox(s, v.m > 0 ? "vmomentp" : "vmoment", x[9] + 20, y[9] + 11);
   PutLabel(s, "$m$", x[9] + 20, y[9] + 9);
   EndPicture(s);
+  WriteText(s, "\\unitlength=1pt");
 
   WriteTextNumberLn(s, "\\par {\\small $P=", v.P, "$~Н, ");
   WriteTextNumberLn(s, "$m=", std::abs(v.m) * 0.01, "$~Нм.} ");

@@ -91,7 +91,9 @@ void WritePlateOnTwoRodsVariant(SharedState& s) {
   s.BoxWidth = 100;
   s.BoxHeight = 60;
   FitPointsToBox(s, 6, 0);
-  BeginPicture(s, 100, 100, -40, -20);
+  // The plate fills 100 x 60 from the origin; the supports, the arcs, P and the letters reach
+  // about 10 beyond it.
+  BeginPicture(s, 120, 91, -10, -12);
   auto& x = s.PointX;
   auto& y = s.PointY;
   s.BlockCentred = false;
@@ -136,7 +138,7 @@ void WritePlateOnTwoRodsVariant(SharedState& s) {
     case 1:
       DrawLabelledArcArrow(s, 0, "\\alpha", 0, x[6], y[6], 0, 0.644, 12, 0);
       DrawSegment(s, x[6], y[6], x[6] + 14, y[6]);
-      PutLabel(s, "1", mid_bx - 5, mid_by - 2);
+      PutLabel(s, "1", mid_bx - 7, mid_by - 2);  // clear of alpha below it
       break;
     case 2:
       DrawLabelledArcArrow(s, 0, "\\alpha", 0, x[6], y[6], kPi - 0.644, kPi, 12, 0);

@@ -93,7 +93,15 @@ void WriteBarInfluenceLine(SharedState& s, const TrussInfluenceLineVariant& v, i
   const double k = 30 / span;
   for (int c = 1; c <= 5; ++c) y[c] *= k;
   const double b = k * vmin;
-  AnsBeginPicture(s, 230, 35, -20, 2 * b - 5);
+  // From the lowest value's label (7 under its ordinate) to the highest one's top (its
+  // ordinate, 2 of air and the digits' height).
+  double lo = b, hi = b;
+  for (int c = 1; c <= 5; ++c) {
+    lo = std::min(lo, b + y[c] - 7);
+    hi = std::max(hi, b + y[c] + 8);
+  }
+  lo = std::floor(lo);
+  AnsBeginPicture(s, 230, std::ceil(hi - lo), -20, lo);
   AnsSetLineWidth(s, 8);
   AnsMoveTo(s, 0, b);
   AnsLineTo(s, 200, b);
@@ -268,7 +276,8 @@ void WriteTrussInfluenceLineVariant(SharedState& s) {
   // The student's cell closes the row in students mode only; other rows end at the forces.
   if (s.StudentsMode) Ans2Write(s, "&" + StudentName(s));
 
-  BeginPicture(s, 110, 80, -8, -22);
+  // The truss spans 40..200 with the dimension of h beyond it.
+  BeginPicture(s, 190, 80, 30, -22);
   SetLineWidth(s, 1);
   PutBox(s, "fermabaze", 0, 0);
   SetLineWidth(s, 8);

@@ -59,6 +59,16 @@ TEST(PictureReader, FindsWhatADrawingCovers) {
        R"(\sbox{\bx}{\begin{picture}(10,10)\put(0,0){\line(1,0){20}}\end{picture}}x \usebox{\bx})",
        {0, 0, 10, 10},
        {0, 0, 20, 0}},
+      {"line ends after \\put or a comment in a saved box take no room",
+       R"(\newsavebox{\bx}\savebox{\bx}{\put(10,10){\line(1,0){20}}
+\mt{0}{0}\pp{5}{0}
+\special{em:linewidth0.2pt}%
+\put(50,10){\line(0,1){5}}}\begin{picture}(100,100)(0,0)%
+\usebox{\bx}%
+\put(20,20){\line(1,0){5}}
+\end{picture})",
+       {0, 0, 100, 100},
+       {0, 0, 50, 20}},
       {"half an oval, a hatching row and an arc",
        R"(\begin{picture}(10,10)\put(0,0){\oval(20,10)[t]}\put(0,-4){\strichd{3}}%
 \put(0,0){\arc[180,270]{6}}\end{picture})",

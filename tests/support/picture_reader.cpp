@@ -897,10 +897,13 @@ class Executor {
       ArgumentText(t, i, e);
       return;
     }
+    // \put ends with \ignorespaces (and \mt, \pp are \put): the spaces after it take no
+    // room, in a saved box as in a picture.
     if (name == "put") {
       const auto [x, y] = Pair(t, i, e);
       const auto [b, end] = Argument(t, i, e);
       Put(t, b, end, ctx, cursor, x, y);
+      i = SkipSpaces(t, i, e);
       return;
     }
     if (name == "multiput") {
@@ -909,12 +912,14 @@ class Executor {
       const int n = static_cast<int>(Number(ArgumentText(t, i, e)));
       const auto [b, end] = Argument(t, i, e);
       for (int k = 0; k < n && k < 10000; ++k) Put(t, b, end, ctx, cursor, x + k * dx, y + k * dy);
+      i = SkipSpaces(t, i, e);
       return;
     }
     if (name == "mt" || name == "pp") {
       const double x = Number(ArgumentText(t, i, e));
       const double y = Number(ArgumentText(t, i, e));
       Ink(ctx, ctx.ox + cursor + x * u, ctx.oy + y * u);
+      i = SkipSpaces(t, i, e);
       return;
     }
     if (name == "line" || name == "vector") {
@@ -1256,8 +1261,11 @@ class Executor {
         Command(t, i, e, ctx, cursor);
         continue;
       }
+      // A comment takes its line's end with it, and TeX skips the next line's leading spaces.
       if (c == '%') {
         while (i < e && t[i] != '\n') ++i;
+        if (i < e) ++i;
+        while (i < e && (t[i] == ' ' || t[i] == '\t')) ++i;
         continue;
       }
       if (c == '{') {

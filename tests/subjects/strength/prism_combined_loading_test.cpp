@@ -35,7 +35,7 @@ double Beta(double r) {
 // Then the corner stresses of the clamped section from the equilibrium of the free part and
 // the twist from the torques of the segments.
 std::string CheckPrintedPrism(const testing_support::RunTexts& t) {
-  const std::size_t pic = t.main.rfind("\\begin{picture}(100,80)");
+  const std::size_t pic = t.main.rfind("\\begin{picture}(238,88)");
   const double h = NumberAfter(t.main, "\\put(-20,4){\\scriptsize ", pic) / 100;
   const double b = NumberAfter(t.main, "\\put(3,37){\\scriptsize ", pic) / 100;
   const double L[4] = {0, NumberAfter(t.main, "\\put(28,-24){\\scriptsize ", pic) / 100,

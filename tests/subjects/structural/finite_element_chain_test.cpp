@@ -204,7 +204,7 @@ TEST(FiniteElementChainTest, GoldenLines) {
       "\\pp{136}{-24}\\put(80,-24){\\circle*{2}}\\put(160,-24){\\circle*{2}}"
       "\\put(118,-16){\\small \\Blue{$k_2$}}\\put(155,-22){\\scriptsize 3}\r\n",
       "\\mt{80}{-24}\\pp{80}{24}\\spe%\r\n\\put(0,-24){\\strichl{24}}\r\n\\end{picture}\r\n"
-      "\\par $k_1=3$, \r\n$k_2=1$, \r\n$k_3=2$, \r\n$k_4=1$, \r\n"
+      "\\unitlength=1pt\\par $k_1=3$, \r\n$k_2=1$, \r\n$k_3=2$, \r\n$k_4=1$, \r\n"
       "\\par $F=60$, \r\n$P=70$, \r\n$Q=80$. \r\n\\par ",
       // Scheme 4: F = -30 at node 4, pointing left; the one force ends the data.
       "{\\thicklines\\Red{\\put(200,-5){\\vector(-1,0){20}}\r\n"

@@ -147,7 +147,7 @@ TEST(FrameHingeDisplacementTest, GoldenLines) {
       "\\hfill\\parbox[b]{70pt}{\\small $q_1=11$кН/м,\\\\\r\n$q_2=6$кН/м,\\\\\r\n$P=12$кН.\\\\\r\n"
       "$\\Delta x_C-?$}",
       "\\put(83.08,27.7){\\usebox{\\hing}}\\put(120,0){\\usebox{\\hing}}",
-      "\\put(99.54,-10){\\scriptsize 4}",
+      "\\put(99.54,-17){\\scriptsize 4}",
   };
   for (const char* line : lines) EXPECT_NE(texts.main.find(line), std::string::npos) << line;
 }

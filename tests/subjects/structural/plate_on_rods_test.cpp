@@ -284,7 +284,7 @@ TEST(PlateOnRodsGoldenTest, TwoRods) {
             std::string::npos)
       << texts.answers;
   const char* lines[] = {
-      "\\mt{30}{0}\\pp{44}{0}\\put(40,9.25){\\scriptsize \\Brown{1}}\r\n",
+      "\\mt{30}{0}\\pp{44}{0}\\put(38,9.25){\\scriptsize \\Brown{1}}\r\n",
       "\\put(41.25,41.25){\\usebox{\\vmoment}}",
       "\\par {\\small $P=150$~Н, $m=0$~Нм,  \r\n$AB=5$~м, \\\\ $AC=5$~м, "
       "$\\cos\\alpha$=$\\sin\\beta$=0.8, \r\n$l_1=l_2$.}\r\n",
