@@ -77,8 +77,7 @@ bool LabelSpacing::Clears(double x, double y, double width, double height) const
   width /= unit_;
   height /= unit_;
   for (const Box& b : boxes_) {
-    if (x < b.x1 + kAir && b.x0 < x + width + kAir && y < b.y1 + kAir &&
-        b.y0 < y + height + kAir)
+    if (x < b.x1 + kAir && b.x0 < x + width + kAir && y < b.y1 + kAir && b.y0 < y + height + kAir)
       return false;
   }
   return true;

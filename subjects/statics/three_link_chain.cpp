@@ -199,8 +199,7 @@ std::string Letter(int code) { return std::string(1, static_cast<char>(64 + code
 
 // The angle's value (or alpha) is recorded in `placed`, so that the bar numbers written
 // after it keep clear of it.
-void PutAngleMark(SharedState& s, figures::LabelSpacing& placed, int point, int code,
-                  bool alpha) {
+void PutAngleMark(SharedState& s, figures::LabelSpacing& placed, int point, int code, bool alpha) {
   const double X = s.PointX[point], Y = s.PointY[point];
   PutBox(s, "ANGL" + Letter(code), X, Y);
   double from = 0, to = 0;

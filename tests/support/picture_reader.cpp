@@ -897,10 +897,13 @@ class Executor {
       ArgumentText(t, i, e);
       return;
     }
+    // \put and \multiput (and \mt, \pp, which are \put) end with \ignorespaces: the spaces
+    // after them take no room, also in a box outside picture mode.
     if (name == "put") {
       const auto [x, y] = Pair(t, i, e);
       const auto [b, end] = Argument(t, i, e);
       Put(t, b, end, ctx, cursor, x, y);
+      i = SkipSpaces(t, i, e);
       return;
     }
     if (name == "multiput") {
@@ -909,12 +912,14 @@ class Executor {
       const int n = static_cast<int>(Number(ArgumentText(t, i, e)));
       const auto [b, end] = Argument(t, i, e);
       for (int k = 0; k < n && k < 10000; ++k) Put(t, b, end, ctx, cursor, x + k * dx, y + k * dy);
+      i = SkipSpaces(t, i, e);
       return;
     }
     if (name == "mt" || name == "pp") {
       const double x = Number(ArgumentText(t, i, e));
       const double y = Number(ArgumentText(t, i, e));
       Ink(ctx, ctx.ox + cursor + x * u, ctx.oy + y * u);
+      i = SkipSpaces(t, i, e);
       return;
     }
     if (name == "line" || name == "vector") {
