@@ -265,7 +265,8 @@ void SchemeRodOnSupportRod(SharedState& s) {
     PutBlueLabel(s, "$\\vec P$", 2 * m + 5, 2 * n - 10);
   } else {
     DrawThickRedVector(s, 0, -1, 2 * m, 2 * n, 15);
-    PutBlueLabel(s, "$\\vec P$", 2 * m + 3, 2 * n - 8);
+    // 2 pt lower than the letter C above the rod's end would allow touching it.
+    PutBlueLabel(s, "$\\vec P$", 2 * m + 3, 2 * n - 10);
   }
   if (p4 == 1) DrawLabelledArc(s, 0, "$45^{\\circ}$", 2, -1, -1, 0, a, 12);
   if (p4 == 4) DrawLabelledArc(s, 0, "$30^{\\circ}$", 2, -1, -1, 0, a, 12);
