@@ -52,18 +52,7 @@ void PutLabel(Figure& f, std::string_view s, double x, double y) {
 
 std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, double height,
                                               double reach) {
-  // A little air around each box: the widths are estimates.
-  const double kAir = 0.75 / unit_;
-  width /= unit_;
-  height /= unit_;
-  auto clear = [&](double px, double py) {
-    for (const Box& b : boxes_) {
-      if (px < b.x1 + kAir && b.x0 < px + width + kAir && py < b.y1 + kAir &&
-          b.y0 < py + height + kAir)
-        return false;
-    }
-    return true;
-  };
+  const auto clear = [&](double px, double py) { return Clears(px, py, width, height); };
   std::pair<double, double> at{x, y};
   bool found = clear(x, y);
   for (int d = 1; !found && d <= reach; ++d) {
@@ -77,8 +66,21 @@ std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, 
     }
   }
   // Depth of descenders and subscripts below the reference point.
-  boxes_.push_back({at.first, at.second - 2 / unit_, at.first + width, at.second + height});
+  boxes_.push_back(
+      {at.first, at.second - 2 / unit_, at.first + width / unit_, at.second + height / unit_});
   return at;
+}
+
+bool LabelSpacing::Clears(double x, double y, double width, double height) const {
+  // A little air around each box: the widths are estimates.
+  const double kAir = 0.75 / unit_;
+  width /= unit_;
+  height /= unit_;
+  for (const Box& b : boxes_) {
+    if (x < b.x1 + kAir && b.x0 < x + width + kAir && y < b.y1 + kAir && b.y0 < y + height + kAir)
+      return false;
+  }
+  return true;
 }
 
 double LabelWidth(std::string_view s, double size) {

@@ -37,6 +37,9 @@ class LabelSpacing {
   /// clears every box recorded so far, or (x, y) when none does; the box there is recorded.
   std::pair<double, double> Clear(double x, double y, double width, double height,
                                   double reach = 12);
+  /// Whether a label `width` x `height` with its reference point at (x, y) clears every box
+  /// recorded so far (nothing is recorded).
+  bool Clears(double x, double y, double width, double height) const;
 
  private:
   struct Box {

@@ -389,7 +389,10 @@ void WriteCompoundRectFrameVariant(SharedState& s, int /*mode*/) {
   }
   WriteLine(s, "\\par ");
   s.SpareReal2 = 75;
-  BeginPicture(s, s.BoxWidth - 3, s.SpareReal2 + 25, -58, -9);
+  // The frame fills the 115 x 77 pt box; the supports, loads and letters reach 27 pt above
+  // it, the vertical dimension chain 36 pt right of it and the horizontal one 24 pt below:
+  // the picture reserves all of it.
+  BeginPicture(s, s.BoxWidth + 37 + 58, s.SpareReal2 + 53, -58, -24);
   for (int i = 1; i <= 7; ++i) {
     s.NodeForceX[i] = 0;
     s.NodeForceY[i] = 0;
@@ -407,12 +410,14 @@ void WriteCompoundRectFrameVariant(SharedState& s, int /*mode*/) {
   DrawSegmentFromNodeRev(s, 3, 4);
   DrawSegmentFromNodeRev(s, 5, 4);
   DrawSupportsAndLetters(s);
-  DrawDimensionChains(s, n, 107, -22, 34, s.Scale, s.Scale, 0);
+  // The vertical chain stands clear of a load at the right end; its numbers end 2 pt left
+  // of its line (a number "10" would cross it).
+  DrawDimensionChains(s, n, 107, -22, 42, s.Scale, s.Scale, -4);
   SetLineWidth(s, 3);
   EndPicture(s);
   ScalePoints(s, n);
 
-  WriteLine(s, "\\hfill\\parbox[b]{220pt}{\\vskip6mm\\small ");
+  WriteLine(s, "\\hfill\\parbox[b]{220pt}{\\vskip2mm\\small ");
   for (int k = 1; k <= 2; ++k) {
     WriteTextNumberLn(s, std::string("$") + ForceLetter(k) + "$=$", s.ForceValue[k], "$kN,");
   }

@@ -55,18 +55,28 @@ double DrawSupports(SharedState& s) {
     } else {
       PutRollerBoxAtPoint(s, 6);
     }
+    // The rod's foot L may stand at the point K of the force Q, whose letter is already
+    // written 5 pt left of K: then L goes beside it on the rod's far side.
+    const double k_label_x = x[7] - 5, k_label_y = y[7] - 5 * s.ForceKSignY - 3;
+    const auto put_l = [&](double label_y) {
+      double label_x = x_l - 3;
+      if (std::abs(label_x - k_label_x) < 7 && std::abs(label_y - k_label_y) < 6) {
+        label_x = x_l >= x[7] ? k_label_x + 7 : k_label_x - 7;
+      }
+      PutLabel(s, "$L$", label_x, label_y);
+    };
     if (s.FrameSlopeLen2 < 0) {
       DrawCircle(s, x_l, y[4] + 1.9, 3);
       DrawLatexLine(s, 0, 1, x_l, y[4] + 2.5, l - 2.5);
       PutUpHingeBox(s, x_l, y[4] + l + 2);
       PutLabel(s, "$O$", x_l - 8, y[4] + l);
-      PutLabel(s, "$L$", x_l - 3, y[4] - 8);
+      put_l(y[4] - 8);
     } else {
       DrawCircle(s, x_l, y[4] - 1.7, 3);
       DrawLatexLine(s, 0, -1, x_l, y[4] - 2.3, l - 2);
       PutHingeBox(s, x_l, y[4] - l - 2);
       PutLabel(s, "$O$", x_l + 3, y[4] - l - 3);
-      PutLabel(s, "$L$", x_l - 3, y[4] + 2);
+      put_l(y[4] + 2);
     }
   } else {
     const int clamp = s.FrameHorizLen1 != 0 ? 6 : 1;
@@ -308,7 +318,10 @@ void WriteCompoundStructureVariant(SharedState& s) {
   s.ForceValue[1] = s.P3 + s.P4 + 2;
   FitPointsToBox(s, 6, 10);
   WriteText(s, "\\vskip2mm");
-  BeginPicture(s, 130, 77, -59, -5);
+  // The frame is up to 17 m wide at 10 pt/m, with the supports' hatching and the letters
+  // around it: the picture reserves the box's whole width and room for the hatching under
+  // the lowest support, so that it stays clear of the data lines below.
+  BeginPicture(s, 246, 88, -59, -10);
   structural::DrawForcePAtPointN(s);
   structural::DrawCoupleAndForceK(s);
   const double x_l = DrawSupports(s);

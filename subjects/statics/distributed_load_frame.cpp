@@ -277,7 +277,11 @@ void PutSupports(SharedState& s, const FrameVariant& v, int P1, int P2, int P4) 
       static const double kLabel[5][2] = {{0, 0}, {-8, -8}, {-9, -8}, {-8, 3}, {-7, -9}};
       static const char* const kClamp[5] = {"", "upzadelka", "leftzadelka", "zadelka",
                                             "rightzadelka"};
-      const double dy = P1 == 4 && P2 == 2 ? 2 : kLabel[P1][1];
+      double dy = P1 == 4 && P2 == 2 ? 2 : kLabel[P1][1];
+      // A clamp right of a short bar AB: the letter under the bar's end would touch the
+      // 30 degree mark at B (up to 30 pt right of B); 4 pt lower it clears the mark and
+      // stays above BC.
+      if (P1 == 4 && P2 != 2 && A.x - PointOf(s, 2).x < 37) dy -= 4;
       PutLabel(s, "$A$", A.x + kLabel[P1][0], A.y + dy);
       PutBox(s, kClamp[P1], A.x, A.y);
       PutBox(s, up_at_e ? "uphingmobil" : "hingmobil", E.x, E.y);
@@ -348,7 +352,9 @@ void WriteDistributedLoadFrameVariant(SharedState& s) {
   }
   WriteLine(s, "%%%%%%%%%%%%%%%%   Вариант  " + toolkit::FormatNumber(s.VariantIndex) + "%");
   WriteLine(s, "\\vskip8pt");
-  BeginPicture(s, 110, s.RangeY * s.Scale + 5, -21, -5);
+  // The frame fills 150 x 95 pt; the loads, supports and letters reach up to 13 pt beyond it
+  // (a support's hatching over the top, the arc's load past the right end).
+  BeginPicture(s, 192, s.RangeY * s.Scale + 26, -21, -13);
   DrawTriangularLoad(s, v, 1, 2);
   SetLineWidth(s, 10);
   DrawSegmentFromNodeRev(s, 2, 1);

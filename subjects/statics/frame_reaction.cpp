@@ -22,7 +22,15 @@ namespace {
 // The letters at the two ends of the frame: the hinge A and the rod H change ends for P4 = 3.
 struct EndLetters {
   std::string node_one, node_six;
+  double gamma_x = 0, gamma_y = 0;  // where the rod's support box writes its angle gamma
 };
+
+// Where the rod's support box at (x, y) writes gamma: under the hinge, or over it when the
+// rod hangs.
+void NoteGamma(EndLetters& letters, double x, double y, bool up) {
+  letters.gamma_x = up ? x + 1 : x - 0.2;
+  letters.gamma_y = up ? y + 4 : y - 6.87;
+}
 
 std::string Fixed(double x, int w, int d) { return toolkit::FormatFixed(x, w, d); }
 
@@ -48,8 +56,12 @@ EndLetters PutSupports(SharedState& s) {
     } else {
       PutBox(s, "hingnakl", s.PointX[6], s.PointY[6]);
     }
-    return {"A", "H"};
+    EndLetters letters{"A", "H"};
+    NoteGamma(letters, s.PointX[6], s.PointY[6], HangsAtNodeSix(s));
+    return letters;
   }
+  EndLetters letters{"H", "A"};
+  NoteGamma(letters, s.PointX[1], s.PointY[1], HangsAtNodeOne(s));
   if (HangsAtNodeOne(s)) {
     PutUpInclinedHingeAtNode(s, 1);
   } else {
@@ -60,7 +72,7 @@ EndLetters PutSupports(SharedState& s) {
   } else {
     PutHingeBox(s, s.PointX[6], s.PointY[6]);
   }
-  return {"H", "A"};
+  return letters;
 }
 
 // The frame line with its letters; returns the four printed lengths in order.
@@ -68,16 +80,26 @@ void DrawFrameAndLetters(SharedState& s, const EndLetters& letters, double (&len
   const auto& x = s.PointX;
   const auto& y = s.PointY;
   const auto sign = [](double v) { return toolkit::SignOf(v); };
+  // The rod's letter H stands beside its support, whose box writes gamma there too: where
+  // their boxes (about 6 x 5.5 and 5 x 7.3 pt) meet, H moves up or down the least that
+  // clears gamma.
+  const auto put_end = [&](const std::string& letter, double lx, double ly) {
+    const double gx = letters.gamma_x, gy = letters.gamma_y;
+    if (letter == "H" && lx < gx + 5 && gx < lx + 6 && ly < gy + 7.3 && gy < ly + 5.5) {
+      ly = ly >= gy ? gy + 7.8 : gy - 6;
+    }
+    PutLabel(s, "$" + letter + "$", lx, ly);
+  };
   if (s.FrameHorizLen1 != 0) {
     DrawSegmentFromNodeRev(s, 2, 1);
     LineToPoint(s, 3);
     LineToPoint(s, 4);
     DrawSegmentFromNodeRev(s, 4, 5);
-    PutLabel(s, "$" + letters.node_one + "$", x[1] - 6 * sign(s.FrameHorizLen1) - 4, y[1] - 2);
+    put_end(letters.node_one, x[1] - 6 * sign(s.FrameHorizLen1) - 4, y[1] - 2);
     PutLabel(s, "$B$", x[2] + 2, y[2] - 6 * sign(s.FrameSlopeLen1) - 3);
     PutLabel(s, "$C$", x[3] - 9, y[3] - 3);
     PutLabel(s, "$D$", x[4] + 2, y[4] - 3);
-    PutLabel(s, "$" + letters.node_six + "$", x[5] + 4, y[5] - 3);
+    put_end(letters.node_six, x[5] + 4, y[5] - 3);
     lengths[0] = std::abs(s.FrameHorizLen1);
     lengths[1] = std::abs(s.FrameSlopeLen1);
     lengths[2] = std::abs(s.FrameHorizLen2);
@@ -87,11 +109,11 @@ void DrawFrameAndLetters(SharedState& s, const EndLetters& letters, double (&len
     LineToPoint(s, 4);
     LineToPoint(s, 5);
     DrawSegmentFromNodeRev(s, 5, 6);
-    PutLabel(s, "$" + letters.node_one + "$", x[2] - 10, y[2] - 3);
+    put_end(letters.node_one, x[2] - 10, y[2] - 3);
     PutLabel(s, "$B$", x[3] - 10, y[3] - 4);
     PutLabel(s, "$C$", x[4] + 3, y[4] - 4);
     PutLabel(s, "$D$", x[5] + 2, y[5] + 2);
-    PutLabel(s, "$" + letters.node_six + "$", x[6] + 6 * sign(s.FrameHorizLen3) - 4, y[6] - 3);
+    put_end(letters.node_six, x[6] + 6 * sign(s.FrameHorizLen3) - 4, y[6] - 3);
     lengths[0] = std::abs(s.FrameSlopeLen1);
     lengths[1] = std::abs(s.FrameHorizLen2);
     lengths[2] = std::abs(s.FrameSlopeLen2);
@@ -179,7 +201,9 @@ void WriteFrameReactionVariant(SharedState& s) {
   s.FrameSegmentLength[5] = std::abs(s.FrameHorizLen3);
   FitPointsToBox(s, 6, 8);
   WriteText(s, "\\par");
-  BeginPicture(s, 140, s.SpareReal5 + 25, -22, -12);
+  // The loads, supports and letters reach 34 pt past the frame's right end (x = 118) and
+  // 3 pt over its top: the picture reserves them, with 3 pt of air under the heading.
+  BeginPicture(s, 175, s.SpareReal5 + 31, -22, -12);
   structural::DrawForcePAtPointN(s);
   structural::DrawCoupleAndForceK(s);
   const EndLetters letters = PutSupports(s);

@@ -181,7 +181,10 @@ void WritePlateEquilibriumVariant(SharedState& s) {
   const auto& X = s.PointX;
   const auto& Y = s.PointY;
   WriteText(s, "\\begin{center}");
-  BeginPicture(s, X[3] + 20 - 4, Y[3] + 20 - 8.6, p4 == 1 || p4 == 5 ? -12 : 0, 0);
+  // The plate's box with its dimensions reaches 31 pt right of its far corner and 23 pt above
+  // it, the hinges' hatching 9 pt under it; a force F from the left starts 24 pt left of it.
+  const double left = p4 == 1 || p4 == 5 ? -25 : -8;
+  BeginPicture(s, X[3] + 31 - left, Y[3] + 34, left, -10);
   PutBox(s, "kubbp", 0, 3);
   SetLineWidth(s, 6);
   for (const PlateBar& bar : bars) DrawPlateBar(s, bar.corner, bar.hinge);

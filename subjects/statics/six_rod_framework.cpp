@@ -1,5 +1,6 @@
 #include "subjects/statics/six_rod_framework.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
@@ -243,9 +244,12 @@ void WriteSixRodFrameworkVariant(SharedState& s) {
     s.PointY[k] = v.Y[k];
   }
   FitPointsToBox(s, 5, 0);
-  WriteText(s, "\\par\\hfill ");
+  WriteText(s, "\\par\\noindent\\hfill ");
   const double W = s.RangeX * s.Scale;
-  BeginPicture(s, W, 97, 0, -12);
+  // The letters stand up to 11 pt left of the nodes; on the right the force P with its
+  // letter reaches 25 pt past the widest node (the framework is at most 155 pt wide, and the
+  // line, without its indent, leaves the data column its 65 pt and a space).
+  BeginPicture(s, std::min(W + 36, 176.0), 99, -11, -12);
   SetLineWidth(s, 4);
   DrawBar(s, kD, kB);
   DrawBar(s, kB, kC);

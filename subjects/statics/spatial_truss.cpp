@@ -217,7 +217,9 @@ void WriteSpatialTrussVariant(SharedState& s, int mode) {
   s.RangeY = Y[3] + 36;
   WriteText(s, "\\par");
   if (mode == 11) {
-    BeginPicture(s, s.RangeX + s.CuboidD, 105, -40, -16);
+    // The box's dimension letter c stands up to 13 pt right of it and the load G 3 pt over
+    // the top: the picture reserves them.
+    BeginPicture(s, s.RangeX + s.CuboidD + 14, 110, -40, -16);
   } else {
     BeginPicture(s, s.RangeX + s.CuboidD, s.RangeY - 1, -s.CuboidD - 18, -15);
   }

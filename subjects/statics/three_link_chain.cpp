@@ -197,7 +197,9 @@ namespace {
 
 std::string Letter(int code) { return std::string(1, static_cast<char>(64 + code)); }
 
-void PutAngleMark(SharedState& s, int point, int code, bool alpha) {
+// The angle's value (or alpha) is recorded in `placed`, so that the bar numbers written
+// after it keep clear of it.
+void PutAngleMark(SharedState& s, figures::LabelSpacing& placed, int point, int code, bool alpha) {
   const double X = s.PointX[point], Y = s.PointY[point];
   PutBox(s, "ANGL" + Letter(code), X, Y);
   double from = 0, to = 0;
@@ -206,8 +208,10 @@ void PutAngleMark(SharedState& s, int point, int code, bool alpha) {
   const std::string text = alpha ? std::string("\\alpha")
                                  : toolkit::FormatFixed((to - from) / kRad, 6, 0) + "\\!^\\circ";
   const double mid = (from + to) / 2;
-  PutLabel(s, "$" + text + "$", X - d + (d + 11) * std::cos(mid),
-           Y - d / 2 + (d + 11) * std::sin(mid));
+  const std::string label = "$" + text + "$";
+  const double lx = X - d + (d + 11) * std::cos(mid), ly = Y - d / 2 + (d + 11) * std::sin(mid);
+  placed.Clear(lx, ly, figures::LabelWidth(label, 8), 7, 0);
+  PutLabel(s, label, lx, ly);
 }
 
 // A horizontal load of sign sgn at point i (2 or 4), whose link has code `code`.
@@ -273,13 +277,17 @@ void WriteThreeLinkChainVariant(SharedState& s) {
   }
   FitPointsToBox(s, 5, 0);
   WriteText(s, "\\par");
-  BeginPicture(s, 59, s.BoxHeight + 19, -20, 0);
+  // The links fill 125 x 58 pt; the supports' hatching and the loads with their letters
+  // reach 15 pt past the right end and 26 pt below the lowest point, so the picture
+  // reserves that room and the data line stays clear of them.
+  BeginPicture(s, 165, s.BoxHeight + 46, -20, -27);
+  figures::LabelSpacing placed;
 
   const int nominal_sought = v.z == 1 ? v.c1 : v.c3;
-  if (IsObliqueCode(v.c1)) PutAngleMark(s, 1, v.c1, v.z == 1);
-  if (IsObliqueCode(v.c3)) PutAngleMark(s, 3, v.c3, v.z == 2);
+  if (IsObliqueCode(v.c1)) PutAngleMark(s, placed, 1, v.c1, v.z == 1);
+  if (IsObliqueCode(v.c3)) PutAngleMark(s, placed, 3, v.c3, v.z == 2);
   const int middle_code = v.s == 1 ? (v.theta0 == -45 ? 15 : 16) : (v.theta0 == 45 ? 3 : 2);
-  PutAngleMark(s, 4, middle_code, !IsObliqueCode(nominal_sought));
+  PutAngleMark(s, placed, 4, middle_code, !IsObliqueCode(nominal_sought));
 
   const int p_code = v.j == 1 ? v.c1 : v.c3;
   if (v.p_horizontal) {
@@ -313,12 +321,32 @@ void WriteThreeLinkChainVariant(SharedState& s) {
     dx = code <= 5 || code >= 13 ? 1 : -6;
     dy = code <= 9 ? -7 : 0;
   };
+  // A bar number beside a short link would stand on the angle at its end: it goes to the
+  // link's other side, or else moves the least that clears the angle's value.
+  const auto put_number = [&](int i, int j, double dx, double dy, int number) {
+    const double w = figures::LabelWidth("1", 8), h = 5;
+    const double mx = MidX(s, i, j), my = MidY(s, i, j);
+    double x = mx + dx, y = my + dy;
+    if (!placed.Clears(x, y, w, h + 2)) {
+      // The label's centre mirrored in the link's line.
+      const double len = std::hypot(s.PointX[j] - s.PointX[i], s.PointY[j] - s.PointY[i]);
+      const double ux = (s.PointX[j] - s.PointX[i]) / len, uy = (s.PointY[j] - s.PointY[i]) / len;
+      const double ox = dx + w / 2, oy = dy + h / 2, along = ox * ux + oy * uy;
+      const double fx = 2 * along * ux - ox, fy = 2 * along * uy - oy;
+      if (placed.Clears(mx + fx - w / 2, my + fy - h / 2, w, h + 2)) {
+        x = mx + fx - w / 2;
+        y = my + fy - h / 2;
+      }
+    }
+    const auto [px, py] = placed.Clear(x, y, w, h + 2);
+    PutValueLabel(s, px, py, number);
+  };
   double dx = 0, dy = 0;
   end_shift(v.c1, dx, dy);
-  PutValueLabel(s, MidX(s, 1, 2) + dx, MidY(s, 1, 2) + dy, 1);
-  PutValueLabel(s, MidX(s, 2, 4) + 2, MidY(s, 2, 4) + (v.s == 1 ? 0 : -5), 2);
+  put_number(1, 2, dx, dy, 1);
+  put_number(2, 4, 2, v.s == 1 ? 0 : -5, 2);
   end_shift(v.c3, dx, dy);
-  PutValueLabel(s, MidX(s, 3, 4) + dx, MidY(s, 3, 4) + dy, 3);
+  put_number(3, 4, dx, dy, 3);
   WriteText(s, "}");
   DrawCircle(s, x[2], y[2], 3);
   DrawCircle(s, x[4], y[4], 3);

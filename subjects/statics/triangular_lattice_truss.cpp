@@ -77,22 +77,26 @@ void WriteTriangularLatticeTrussVariant(SharedState& s) {
 
   WriteText(s, "\\par ");
   WriteLine(s, "\\hskip14pt");
-  BeginPicture(s, sc * (x[4] + 1), 80, -10, -5);
+  // The chord is 109 pt long with the height dimension right of it (to x = 128); the force
+  // F at a lower joint points down to y = -10 with its letter there, so the dimension line of
+  // the chord runs 14 pt lower, clear of them.
+  constexpr double kDimensionY = -24;
+  BeginPicture(s, 140, 106, -10, -26);
   for (int i = 1; i <= 4; ++i) {
     DrawCircle(s, sc * x[i], 10, 3);
-    DrawLatexLine(s, 0, 1, sc * x[i], -19, 2);
+    DrawLatexLine(s, 0, 1, sc * x[i], kDimensionY - 1, 2);
   }
   SetLineWidth(s, 5);
   for (int i = 1; i <= 3; ++i) DrawSegmentShortenedCopy(s, sc * x[i], 10, sc * x[i + 1], 10, 1.5);
   SetLineWidth(s, 1);
   for (int i = 1; i <= 3; ++i) {
     const double half = (x[i + 1] - x[i]) / 2.0;
-    PutValueLabel(s, sc * (3 * x[i] + x[i + 1]) / 4 - 2, -16, half);
-    PutValueLabel(s, sc * (x[i] + 3 * x[i + 1]) / 4 - 2, -16, half);
-    DrawLatexLine(s, 0, 1, sc * (x[i] + x[i + 1]) / 2, -19, 2);
+    PutValueLabel(s, sc * (3 * x[i] + x[i + 1]) / 4 - 2, kDimensionY + 2, half);
+    PutValueLabel(s, sc * (x[i] + 3 * x[i + 1]) / 4 - 2, kDimensionY + 2, half);
+    DrawLatexLine(s, 0, 1, sc * (x[i] + x[i + 1]) / 2, kDimensionY - 1, 2);
   }
-  MoveTo(s, 0, -18);
-  LineTo(s, sc * x[4], -18);
+  MoveTo(s, 0, kDimensionY);
+  LineTo(s, sc * x[4], kDimensionY);
 
   structural::DrawTrussLoadQ(s);
   structural::DrawTrussLoadP(s);

@@ -82,7 +82,9 @@ void WriteTrussColumnVariant(SharedState& s) {
   const auto& x = s.TrussPanelX;
   const auto& h = s.TrussChordY;
   WriteText(s, "\\par ");
-  BeginPicture(s, 110, 94, -8, 0);
+  // The truss with its height dimension reaches x = 172, and the span's dimension line with
+  // its numbers 21 pt under the supports: the picture reserves all of it.
+  BeginPicture(s, 182, 105, -8, -21);
   PutBox(s, std::string("baseferm") + static_cast<char>(64 + t), 0, 0);
 
   structural::DrawTrussLoadQInclined(s, 5, 1);
@@ -129,7 +131,7 @@ void WriteTrussColumnVariant(SharedState& s) {
   SetLineWidth(s, 3);
   EndPicture(s);
 
-  WriteLine(s, "\\vskip9mm\\parbox[b]{200pt}{\\small");
+  WriteLine(s, "\\vskip2mm\\parbox[b]{200pt}{\\small");
   WriteText2NumbersLn(s, "\\hskip5mm  $P=", P, "$~kN, $Q=", std::fabs(s.TrussLoadQValue), "$~kN,");
   if (inclined_q) {
     WriteText(s, " $F=" + Padded(F, 2) + "$~kN,\\\\ \\rule{4mm}{0mm} $\\alpha=" + Padded(alpha, 2) +

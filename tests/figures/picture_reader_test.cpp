@@ -74,6 +74,14 @@ TEST(PictureReader, FindsWhatADrawingCovers) {
 \put(0,0){\arc[180,270]{6}}\end{picture})",
        {0, 0, 10, 10},
        {-10, -6, 10, 5}},
+      {"a box of \\put lines outside picture mode: \\put eats the blanks after it",
+       R"(\sbox{\bx}{\put(10,0){\line(1,0){5}}
+\mt{0}{0}\pp{0}{5}
+\multiput(0,0)(2,0){2}{\put(0,0){\line(0,1){1}} }
+\put(0,8){x}
+}\begin{picture}(20,10)(0,0)\put(0,0){\usebox{\bx}}\end{picture})",
+       {0, 0, 20, 10},
+       {0, 0, 15, 16.16}},
       {"a macro of the document",
        R"(\newcommand{\tick}[1]{\put(#1,0){\line(0,1){5}}}\begin{picture}(10,10)\tick{12}%
 \end{picture})",

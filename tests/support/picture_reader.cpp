@@ -897,8 +897,8 @@ class Executor {
       ArgumentText(t, i, e);
       return;
     }
-    // \put ends with \ignorespaces (and \mt, \pp are \put): the spaces after it take no
-    // room, in a saved box as in a picture.
+    // \put and \multiput (and \mt, \pp, which are \put) end with \ignorespaces: the spaces
+    // after them take no room, also in a box outside picture mode.
     if (name == "put") {
       const auto [x, y] = Pair(t, i, e);
       const auto [b, end] = Argument(t, i, e);
