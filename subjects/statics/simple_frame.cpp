@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "figures/dimensions.h"
 #include "figures/forces.h"
@@ -15,6 +16,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace statics {
@@ -150,31 +152,21 @@ SimpleFrame SolveSimpleFrame(SharedState& s) {
 
 std::string Cell(int r) { return "$" + toolkit::FormatFixed(r, 4, 0) + "$"; }
 
-// The answers cells X_A, Y_A, M_A, X_B, Y_B, M_B, Y_C of the scheme.
+// The answers cells X_A, Y_A, M_A, X_B, Y_B, M_B, Y_C of the scheme: which of the three
+// reactions stands in each, and a dash for a reaction the scheme's supports do not give.
 std::string AnswerCells(int scheme, const SimpleFrame& f) {
-  const std::string a = Cell(f.R1), b = Cell(f.R2), c = Cell(f.R3);
-  switch (scheme) {
-    case 1:
-      return a + "&" + b + "&   $-$      &" + c + "&    $-$     &   $-$      &   $-$      ";
-    case 2:
-      return "    $-$     &" + b + "&   $-$      &" + c + "&    $-$     &" + a + "&   $-$      ";
-    case 3:
-      return a + "&" + b + "&   $-$      &  $-$       &" + c + "&   $-$      &   $-$      ";
-    case 4:
-      return a + "&" + b + "&" + c + "&  $-$       &    $-$     &   $-$      &   $-$      ";
-    case 5:
-      return a + "&    $-$     &   $-$      &  $-$       &" + b + "&" + c + "&   $-$      ";
-    case 6:
-      return a + "&" + b + "&   $-$      &  $-$       &    $-$     &" + c + "&   $-$      ";
-    case 7:
-      return a + "&    $-$     &   $-$      &" + c + "&    $-$     &   $-$      &" + b;
-    case 8:
-      return a + "&    $-$     &   $-$      &  $-$       &" + c + "&   $-$      &" + b;
-    case 9:
-      return a + "&   $-$      &   $-$      &    $-$     &    $-$     &" + c + "&" + b;
-    default:
-      return a + "&   $-$      &    $-$     &    $-$     &" + b + "&" + c + "&   $-$      ";
+  static constexpr std::string_view kPlaces[10] = {"ab-c---", "-b-c-a-", "ab--c--", "abc----",
+                                                   "a---bc-", "ab---c-", "a--c--b", "a---c-b",
+                                                   "a----cb", "a---bc-"};
+  std::string cells;
+  for (const char k : kPlaces[(scheme - 1) % 10]) {
+    if (!cells.empty()) cells += "&";
+    cells += k == 'a'   ? Cell(f.R1)
+             : k == 'b' ? Cell(f.R2)
+             : k == 'c' ? Cell(f.R3)
+                        : "  " + std::string(toolkit::kNoValue) + "  ";
   }
+  return cells;
 }
 
 void DrawSimpleFrame(SharedState& s, int scheme, const SimpleFrame& f) {

@@ -462,7 +462,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     {"k", 21, "a lone minus"},
     {"m", 9, "a lone minus"},
     {"m", 13, "a list ending in a comma"},
-    {"s", 17, "a lone minus"},
 };
 
 bool WritingExempt(std::string_view tab, int row, const std::string& problem) {
