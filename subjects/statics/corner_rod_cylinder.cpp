@@ -112,7 +112,9 @@ void SolveCornerFamily2(SharedState& s, CornerData& d) {
   SetPoint(s, 5, 0, u);
   SetPoint(s, 3, w, v);
   SetPoint(s, 4, w, yC);
+  // Both corners of the cylinder's square, so that the fitted figure holds all of it.
   SetPoint(s, 6, w - d.R, yC - d.R);
+  SetPoint(s, 7, w + d.R, yC + d.R);
   const int sg = u > A ? 1 : (u < A ? -1 : 0);
   d.P = 100 * d.R * sg * (u - A) + d.sum;
   d.F = sg * (A - v) * d.delta;

@@ -95,7 +95,8 @@ void WriteForceMomentVariant(SharedState& s) {
   const ForceMomentVariant v = DeriveForceMomentVariant(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6);
   const double X = v.X;
   const double Y = v.Y;
-  BeginPicture(s, 120, 102, -20, -7);
+  // The axes' saved box runs to x = 123 with its arrow and label.
+  BeginPicture(s, 144, 102, -20, -7);
   PutBox(s, "osixy", 0, 0);
   // The drawn slope is 3:4 for both values of tg alpha: the picture is not to scale.
   DrawThickRedVector(s, 4 * v.sx, 3 * v.sy, X, Y, 20);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -254,7 +255,8 @@ void WritePlaneFigureVariant(SharedState& s) {
   FitPointsToBox(s, 13, 1);
 
   WriteText(s, "\\par");
-  BeginPicture(s, s.BoxWidth, 105, -10, -10);
+  // The x axis runs to BoxWidth, its arrow and label past it.
+  BeginPicture(s, s.BoxWidth + 22, 105, -10, -10);
   WriteText(s, "\\usebox{\\osi}");
   SetLineWidth(s, 10);
   MoveToPoint(s, 1);
@@ -265,8 +267,19 @@ void WritePlaneFigureVariant(SharedState& s) {
   if (p2 == 1 || p2 == 2 || p2 == 5 || p2 == 6) LineToPoint(s, 11);
   else if (p2 <= 8) LineToPoint(s, 1);
   SetLineWidth(s, 3);
-  for (int i : {8, 10, 5, 6, 2}) PutXAxisMark(s, i);
-  for (int i : {8, 9, 10, 12, 11, 2, 3}) PutYAxisMark(s, i);
+  // Several corners share an abscissa or an ordinate: each mark is written once.
+  std::vector<double> marked;
+  const auto first = [&](double at) {
+    for (double m : marked)
+      if (std::fabs(m - at) < 0.5) return false;
+    marked.push_back(at);
+    return true;
+  };
+  for (int i : {8, 10, 5, 6, 2})
+    if (first(s.PointX[i])) PutXAxisMark(s, i);
+  marked.clear();
+  for (int i : {8, 9, 10, 12, 11, 2, 3})
+    if (first(s.PointY[i])) PutYAxisMark(s, i);
   EndPicture(s);
 
   AnsWrite(s, toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0) + "&" + Cell(v.A) +

@@ -273,7 +273,9 @@ void WriteShaftEquilibriumVariant(SharedState& s) {
   const ShaftVariant v = DeriveShaftVariant(s.P1, s.P2, s.P3, s.P4, s.P5,
                                             toolkit::PrintedVariantNumber(s));
   WriteText(s, "\\par ");
-  BeginPicture(s, 149, 77, -40, -12);
+  // The shaft rises to the right with the forces on its pulleys above it: the picture holds
+  // all of it, the data column standing at the right of the variant's box.
+  BeginPicture(s, 275, 121, -40, -21);
   const std::array<double, 6> u = PicturePositions(v);
   const char* letters[] = {"a", "b", "c", "d"};
   for (int j = 1; j <= 5; ++j) {
@@ -297,7 +299,8 @@ void WriteShaftEquilibriumVariant(SharedState& s) {
   WriteLine(s, "% Оси ");
   DrawDashedLineMultiput(s, 4, 0, 0, 24, 0);
   DrawVector(s, 1, 0, 24, 0, 1);
-  PutBlueLabel(s, "$x$", 22, -7);
+  // Past the arrow's tip, clear of the belt force's label of a pulley at the first place.
+  PutBlueLabel(s, "$x$", 27, -7);
   DrawDashedLineMultiput(s, 6, 0, 0, 0, 45);
   DrawVector(s, 0, 1, 0, 45, 1);
   PutBlueLabel(s, "$z$", -6, 45);

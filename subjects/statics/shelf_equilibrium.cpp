@@ -217,7 +217,9 @@ void WriteShelfEquilibriumVariant(SharedState& s) {
   WriteLine(s, "\\par");
   s.RangeX = X[3] + 25;
   s.RangeY = Y[3] + 30;
-  BeginPicture(s, s.RangeX, s.RangeY, -27, -12);
+  // The rods and the support standing at the far corner reach 14 past its corner point, and
+  // the rods standing up from the shelf keep a little air under the heading.
+  BeginPicture(s, s.RangeX + 17, s.RangeY + 4, -27, -12);
   SetLineWidth(s, 1);
   PutBox(s, "polka", 0, 0);
   MarkShelfSizes(s);
@@ -339,7 +341,9 @@ void WriteSimpleShelfVariant(SharedState& s) {
   const auto& X = s.PointX;
   const auto& Y = s.PointY;
   WriteLine(s, "\\par");
-  BeginPicture(s, 100, 89, -44, -10);
+  // Wide enough for the rods at the far corner, with a little air under the heading; the
+  // data column stands right of it.
+  BeginPicture(s, 156, 93, -44, -10);
   SetLineWidth(s, 1);
   PutBox(s, "polka", 0, 0);
   MarkShelfSizes(s);

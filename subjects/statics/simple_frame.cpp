@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "figures/dimensions.h"
 #include "figures/forces.h"
@@ -15,6 +16,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace statics {
@@ -150,31 +152,21 @@ SimpleFrame SolveSimpleFrame(SharedState& s) {
 
 std::string Cell(int r) { return "$" + toolkit::FormatFixed(r, 4, 0) + "$"; }
 
-// The answers cells X_A, Y_A, M_A, X_B, Y_B, M_B, Y_C of the scheme.
+// The answers cells X_A, Y_A, M_A, X_B, Y_B, M_B, Y_C of the scheme: which of the three
+// reactions stands in each, and a dash for a reaction the scheme's supports do not give.
 std::string AnswerCells(int scheme, const SimpleFrame& f) {
-  const std::string a = Cell(f.R1), b = Cell(f.R2), c = Cell(f.R3);
-  switch (scheme) {
-    case 1:
-      return a + "&" + b + "&   $-$      &" + c + "&    $-$     &   $-$      &   $-$      ";
-    case 2:
-      return "    $-$     &" + b + "&   $-$      &" + c + "&    $-$     &" + a + "&   $-$      ";
-    case 3:
-      return a + "&" + b + "&   $-$      &  $-$       &" + c + "&   $-$      &   $-$      ";
-    case 4:
-      return a + "&" + b + "&" + c + "&  $-$       &    $-$     &   $-$      &   $-$      ";
-    case 5:
-      return a + "&    $-$     &   $-$      &  $-$       &" + b + "&" + c + "&   $-$      ";
-    case 6:
-      return a + "&" + b + "&   $-$      &  $-$       &    $-$     &" + c + "&   $-$      ";
-    case 7:
-      return a + "&    $-$     &   $-$      &" + c + "&    $-$     &   $-$      &" + b;
-    case 8:
-      return a + "&    $-$     &   $-$      &  $-$       &" + c + "&   $-$      &" + b;
-    case 9:
-      return a + "&   $-$      &   $-$      &    $-$     &    $-$     &" + c + "&" + b;
-    default:
-      return a + "&   $-$      &    $-$     &    $-$     &" + b + "&" + c + "&   $-$      ";
+  static constexpr std::string_view kPlaces[10] = {"ab-c---", "-b-c-a-", "ab--c--", "abc----",
+                                                   "a---bc-", "ab---c-", "a--c--b", "a---c-b",
+                                                   "a----cb", "a---bc-"};
+  std::string cells;
+  for (const char k : kPlaces[(scheme - 1) % 10]) {
+    if (!cells.empty()) cells += "&";
+    cells += k == 'a'   ? Cell(f.R1)
+             : k == 'b' ? Cell(f.R2)
+             : k == 'c' ? Cell(f.R3)
+                        : "  " + std::string(toolkit::kNoValue) + "  ";
   }
+  return cells;
 }
 
 void DrawSimpleFrame(SharedState& s, int scheme, const SimpleFrame& f) {
@@ -182,47 +174,59 @@ void DrawSimpleFrame(SharedState& s, int scheme, const SimpleFrame& f) {
   const auto& Y = s.PointY;
   const int t1 = f.t.t1, t3 = f.t.t3;
   const double my = (Y[2] + Y[1]) / 2;
+  // The labels of the forces and the digits of the chain under the frame stand where they
+  // must; the letters of the supports and of the couple keep clear of them and of each other.
+  figures::LabelSpacing placed;
+  placed.Clear(-5, -18, s.RangeX * s.Scale + 10, 6, 0);
+  const double sign_p = -f.e;
+  const bool p_on_beam = scheme <= 6;
+  const double px = p_on_beam ? X[5] : X[2];
+  const double py = p_on_beam ? Y[5] - 18 : Y[3] - 10 * (1 - t1);
+  const int pox = p_on_beam ? -9 : 2;
+  placed.Clear(px + pox, py + 5, figures::LabelWidth("$P$", 8), 7, 0);
+  const int q = scheme == 4 || scheme == 10 ? 4 : 3;
+  // F's label goes beside its arrow's free end where below it would stand among the digits.
+  const bool low = Y[q] < 11;
+  const double fx = f.f5 > 0 ? X[3] : X[3] - 18, fy = f.f5 > 0 ? Y[q] : Y[q] - 12;
+  const int fox = f.f5 > 0 ? (low ? -25 : -19) : (low ? -7 : 6);
+  const int foy = f.f5 > 0 ? (low ? -12 : -19) : (low ? 0 : -3);
+  placed.Clear(fx + fox, fy + foy, figures::LabelWidth("$F$", 8), 7, 0);
+
   PutBox(s, f.u > 0 ? "umomentp" : "umomentm", X[1], my);
-  PutLabel(s, "$m$", X[1] - 13, my + 4);
-  PutLabel(s, "$A$", X[1] - 9, scheme == 4 ? Y[1] + 4 * t1 - 1 : Y[1] - 2);
-  if (scheme >= 7 && scheme <= 9) PutLabel(s, "$C$", X[5] - 3, Y[5] - 8);
+  PutLabelClear(s, placed, "$m$", X[1] - 13, my + 4);
+  PutLabelClear(s, placed, "$A$", X[1] - 9, scheme == 4 ? Y[1] + 4 * t1 - 1 : Y[1] - 2);
+  if (scheme >= 7 && scheme <= 9) PutLabelClear(s, placed, "$C$", X[5] - 3, Y[5] - 8);
   switch (scheme) {
     case 2:
-      PutLabel(s, "$B$", X[4] + 5, Y[4] + 3 * t3 - 2);
+      PutLabelClear(s, placed, "$B$", X[4] + 5, Y[4] + 3 * t3 - 2);
       break;
     case 3:
     case 8:
-      PutLabel(s, "$B$", X[4] + 3, Y[4] + 3 * t3 - 2);
+      PutLabelClear(s, placed, "$B$", X[4] + 3, Y[4] + 3 * t3 - 2);
       break;
     case 5:
-      PutLabel(s, "$B$", X[4] - 9, Y[4] - 2);
+      PutLabelClear(s, placed, "$B$", X[4] - 9, Y[4] - 2);
       break;
     case 6:
     case 9:
-      PutLabel(s, "$B$", X[4] - 3, Y[4] - 8 * t3 - 2);
+      PutLabelClear(s, placed, "$B$", X[4] - 3, Y[4] - 8 * t3 - 2);
       break;
     case 10:
-      PutLabel(s, "$B$", X[5] + 3, Y[5] + 4);
+      PutLabelClear(s, placed, "$B$", X[5] + 3, Y[5] + 4);
       break;
     case 1:
     case 7:
-      PutLabel(s, "$B$", X[4] + 2, Y[4] + 2);
+      PutLabelClear(s, placed, "$B$", X[4] + 2, Y[4] + 2);
       break;
     default:
       break;
   }
-  const double sign_p = -f.e;
-  if (scheme <= 6) {
-    DrawThickRedForce(s, 0, 1, "$P$", sign_p, X[5], Y[5] - 18, 18, -9, 5);
-  } else {
-    DrawThickRedForce(s, 0, 1, "$P$", sign_p, X[2], Y[3] - 10 * (1 - t1), 20, 2, 5);
-  }
-  const int q = scheme == 4 || scheme == 10 ? 4 : 3;
+  DrawThickRedForce(s, 0, 1, "$P$", sign_p, px, py, p_on_beam ? 18 : 20, pox, 5);
   if (q == 4) DrawNodeMarker(s, 4);
   if (f.f5 > 0) {
-    DrawThickRedForce(s, -3, -2, "$F$", 1, X[3], Y[q], 20, -19, -19);
+    DrawThickRedForce(s, -3, -2, "$F$", 1, fx, fy, 20, fox, foy);
   } else {
-    DrawThickRedForce(s, 3, 2, "$F$", 1, X[3] - 18, Y[q] - 12, 18, 6, -3);
+    DrawThickRedForce(s, 3, 2, "$F$", 1, fx, fy, 18, fox, foy);
   }
   SetLineWidth(s, 10);
   DrawSegmentFromNodeRev(s, 2, 1);
@@ -344,10 +348,13 @@ void WriteSimpleFrameVariant(SharedState& s) {
   Y[5] = f.H;
   AnsWriteLine(s, AnswerCells(scheme, f));
 
+  // The frame's points fill 99 x 60; the supports, the force above the beam and the
+  // dimension chains (below, and right of the frame with their digits) take the rest of the
+  // picture, whose origin stays where the page has always had it.
   s.BoxHeight = 60;
   s.BoxWidth = 99;
   FitPointsToBox(s, 5, 0);
-  BeginPicture(s, 110, 89, -65, -18);
+  BeginPicture(s, 187, 100, -65, -20);
   DrawSimpleFrame(s, scheme, f);
   EndPicture(s);
   WriteText(s, "\\vskip3mm");

@@ -295,7 +295,9 @@ void WriteSimpleTrussVariant(SharedState& s) {
   s.BoxWidth = 120;
   s.BoxHeight = 50;
   FitPointsToBox(s, 9, 0);
-  BeginPicture(s, 110, 59, -28, 0);
+  // The truss with its supports and loads, the chains under it and at its right with their
+  // digits: the picture holds all of them, so the data follow it closely.
+  BeginPicture(s, 172, 92, -28, -25);
   const auto& x = s.PointX;
   const auto& y = s.PointY;
 
@@ -375,7 +377,7 @@ void WriteSimpleTrussVariant(SharedState& s) {
     if (k != v.B) DrawNodeMarker(s, k);
   }
   EndPicture(s);
-  WriteLine(s, "\\vskip9mm\\parbox[b]{200pt}{\\small");
+  WriteLine(s, "\\vskip1mm\\parbox[b]{200pt}{\\small");
 
   const auto cell = [](int value) { return "&" + toolkit::FormatFixed(value, 6, 0); };
   std::string line = toolkit::FormatFixed(toolkit::PrintedVariantNumber(s), 2, 0);

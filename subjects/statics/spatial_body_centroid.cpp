@@ -155,7 +155,9 @@ void WriteSpatialBodyCentroidVariant(SharedState& s) {
   const SpatialBodyVariant v = DeriveSpatialBodyVariant(p1, p2, p3, s.P4);
   s.BoxWidth = 100;
   s.BoxHeight = 80;
-  BeginPicture(s, s.BoxWidth, s.BoxHeight + 2, -16, 0);
+  // The body with its axes, the chain above it and the dimensions at its right: the picture
+  // holds them all, the x axis's label below the origin included.
+  BeginPicture(s, s.BoxWidth + 52, s.BoxHeight + 11, -16, -9);
   SetBlockFigurePoints(s);
   SetLineWidth(s, 10);
   // Piece 1.

@@ -221,7 +221,9 @@ void WriteSpatialTrussVariant(SharedState& s, int mode) {
     // the top: the picture reserves them.
     BeginPicture(s, s.RangeX + s.CuboidD + 14, 110, -40, -16);
   } else {
-    BeginPicture(s, s.RangeX + s.CuboidD, s.RangeY - 1, -s.CuboidD - 18, -15);
+    // The box's depth reaches CuboidD left of the origin, the dimension a with its letter
+    // 33 past RangeX; the data column stands at the right of the variant's box.
+    BeginPicture(s, s.RangeX + s.CuboidD + 34, s.RangeY - 1, -s.CuboidD - 1, -15);
   }
   PutBox(s, "kub", 0, 0);
   const int ends[12] = {JointA,   JointA,        JointA, JointB, JointB,         JointB,

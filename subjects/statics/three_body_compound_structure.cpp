@@ -517,7 +517,9 @@ void WriteThreeBodyStructureVariant(SharedState& s) {
   s.BoxHeight = 85;
   FitPointsToBoxRounded(s, 13);
   const double u = s.RoundedUnit;
-  BeginPicture(s, s.BoxWidth + 29, 140, -33, -28);
+  // The loads and supports reach past the points' box, the chain of dimensions stands right
+  // of it with its digits: the picture holds them all within the variant's width.
+  BeginPicture(s, s.BoxWidth + 74, 150, -17, -28);
   for (int i = 1; i <= 10; ++i) s.NodeForceX[i] = s.NodeForceY[i] = 0;
   s.BodyCouple.Fill(0);
   const int m = 2 * s.P2 + s.P3;

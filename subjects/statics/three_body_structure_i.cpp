@@ -115,7 +115,9 @@ void WriteThreeBodyStructureIVariant(SharedState& s) {
 
   FitPointsToBox(s, 8, 0);
   s.LabelStyle = "\\Blue";
-  BeginPicture(s, 100, 90, -10, -25);
+  // The structure, its loads and the vertical chain with its digits, with a little air under
+  // the heading; the data column stands at the right of the variant's box.
+  BeginPicture(s, 160, 94, -12, -25);
   PutBox(s, loads.M > 0 ? "umomentp" : "umomentm", X[1], Y[3] + 8);
   PutLabel(s, "$M$", X[1] - 10, Y[3] + 14);
   WriteText(s, "\\Red{");

@@ -140,7 +140,9 @@ void WriteThreeBodyStructureIIVariant(SharedState& s) {
   const Loads loads = SolveThreeBodyStructureII(s, e, g, p, r, u, w, F);
 
   FitPointsToBox(s, 9, 0);
-  BeginPicture(s, 100, 99, -15, -22);
+  // The structure, its loads and the vertical chain with its digits, with a little air under
+  // the heading; the data column stands at the right of the variant's box.
+  BeginPicture(s, 170, 105, -15, -22);
   SetLineWidth(s, 1);
   DrawDimensionChains(s, 9, s.Scale * s.RangeX + 17, -22, 1, s.Scale, s.Scale, 8);
   X[3] += 1.5;  // rod 1 is drawn inside its hinges

@@ -384,7 +384,9 @@ void WriteTwoBodyStructureVariant(SharedState& s) {
   s.BoxWidth = scheme == 1 ? 90 : 100;
   s.BoxHeight = scheme == 1 ? 62 : scheme <= 3 ? 72 : 62;
   FitPointsToBox(s, 7, 0);
-  BeginPicture(s, 110, 99, -65, -20);
+  // The structure with its supports and forces, the chains below and right of it with their
+  // digits; the origin stays where the page has always had it.
+  BeginPicture(s, 188, 104, -65, -20);
   if (scheme == 1) {
     DrawScheme1(s);
   } else if (scheme <= 3) {

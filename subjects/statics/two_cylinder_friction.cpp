@@ -21,6 +21,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kRadius = 12;    // cylinder radius in picture units
+constexpr double kUnderRod = 3;   // a body's flat top below a rod that passes over it
 constexpr double kT = 0.4636476;  // arctan(1/2)
 const double kC = 2 / std::sqrt(5.0), kD = 1 / std::sqrt(5.0);
 
@@ -33,7 +34,7 @@ struct CylinderScheme {
   std::string_view box;
 };
 constexpr CylinderScheme kSchemes[10] = {
-    {4, 60, -60, 0, 180, 1, "vmomentp"},  {8, 45, 0, 30, 0, -1, "vmoment"},
+    {6, 60, -60, 0, 180, 1, "vmomentp"},  {8, 45, 0, 30, 0, -1, "vmoment"},
     {9, -90, 0, -30, 180, -1, "vmoment"}, {9, -60, 30, 0, 180, 1, "vmomentp"},
     {9, 30, -60, 0, 180, 1, "vmomentp"},  {9, 90, -45, 30, 180, 1, "vmomentp"},
     {8, 90, 0, 30, 0, -1, "vmoment"},     {10, -30, 0, 150, 180, 1, "vmomentp"},
@@ -108,12 +109,17 @@ void DrawTwoCylinderScheme(SharedState& s, const CylinderData& d) {
   auto& Y = s.PointY;
   int last = 0;  // last outline point
   switch (d.scheme) {
-    case 1:
-      SetPoint(s, 3, 0, 0), SetPoint(s, 4, 4 * a, 6.928 * a), SetPoint(s, 5, 8 * a, 0);
+    case 1: {
+      // Each cylinder touches its 60-degree face halfway up; the rod between the axes runs
+      // below the apex of a full wedge, so the wedge is cut flat just under the rod.
       SetPoint(s, 1, 2 * a - 0.866 * r, 3.464 * a + 0.5 * r);
       SetPoint(s, 2, 6 * a + 0.866 * r, 3.464 * a + 0.5 * r);
-      last = 5;
+      const double top = Y[1] - kUnderRod, run = top / std::tan(kPi / 3);
+      SetPoint(s, 3, 0, 0), SetPoint(s, 4, run, top), SetPoint(s, 5, 8 * a - run, top);
+      SetPoint(s, 6, 8 * a, 0);
+      last = 6;
       break;
+    }
     case 2:
       SetPoint(s, 3, 0, 0), SetPoint(s, 4, 4 * a, 4 * a), SetPoint(s, 5, 10 * a, 4 * a);
       SetPoint(s, 6, 10 * a, 0);
@@ -122,9 +128,11 @@ void DrawTwoCylinderScheme(SharedState& s, const CylinderData& d) {
       last = 6;
       break;
     case 3:
+      // Cylinder 1 against the wall, cylinder 2 on the floor, the rod at the figure's 30
+      // degrees (slope 1/2) as its arc says.
       SetPoint(s, 4, 0, 0), SetPoint(s, 5, 8 * a, 0), SetPoint(s, 3, 0, 5 * a);
-      SetPoint(s, 1, r, 3 * r);
-      SetPoint(s, 2, 2 * r, r);
+      SetPoint(s, 1, r, r + dd * 40);
+      SetPoint(s, 2, r + c * 40, r);
       break;
     case 4: {
       SetPoint(s, 3, 0, 4 * a), SetPoint(s, 4, 2 * a, 0), SetPoint(s, 5, 8 * a, 3 * a);
@@ -135,11 +143,14 @@ void DrawTwoCylinderScheme(SharedState& s, const CylinderData& d) {
       break;
     }
     case 5: {
-      SetPoint(s, 3, 0, 0), SetPoint(s, 4, 6 * a, 3 * a), SetPoint(s, 5, 7.5 * a, 0);
       const double y1 = 1.5 * a + c * r;
       SetPoint(s, 1, 3 * a - dd * r, y1);
       SetPoint(s, 2, c * r + 7.5 * a - (y1 - dd * r) / 2, y1);
-      last = 5;
+      // As scheme 1: the wedge is cut flat just under the rod that joins the axes.
+      const double top = y1 - kUnderRod;
+      SetPoint(s, 3, 0, 0), SetPoint(s, 4, 2 * top, top), SetPoint(s, 5, 7.5 * a - top / 2, top);
+      SetPoint(s, 6, 7.5 * a, 0);
+      last = 6;
       break;
     }
     case 6:
@@ -157,15 +168,18 @@ void DrawTwoCylinderScheme(SharedState& s, const CylinderData& d) {
       last = 6;
       break;
     case 8:
+      // Cylinder 1 on the slope, cylinder 2 on the step's flat top, the rod rising to it at
+      // the figure's 30 degrees (slope 1/2); the rod is long enough to reach past the step.
       SetPoint(s, 1, 6 * a + dd * r, a + c * r);
-      SetPoint(s, 2, X[1] - r, Y[1] + 2 * r);
+      SetPoint(s, 2, X[1] - c * 50, Y[1] + dd * 50);
       SetPoint(s, 3, 0, 0), SetPoint(s, 4, 0, Y[2] - r), SetPoint(s, 5, 3 * a, Y[2] - r);
       SetPoint(s, 6, 3 * a, 2.5 * a), SetPoint(s, 7, 8 * a, 0);
       last = 7;
       break;
     case 9:
+      // Cylinder 2 on the slope, cylinder 1 on the step's flat top, as scheme 8.
       SetPoint(s, 2, 7 * a - dd * r, 2 * a + c * r);
-      SetPoint(s, 1, X[2] - r, Y[2] + 2 * r);
+      SetPoint(s, 1, X[2] - c * 46, Y[2] + dd * 46);
       SetPoint(s, 3, 0, 0), SetPoint(s, 4, 0, Y[1] - r), SetPoint(s, 5, 3 * a, Y[1] - r);
       SetPoint(s, 6, 3 * a, 0), SetPoint(s, 7, 9 * a, 3 * a), SetPoint(s, 8, 9 * a, 0);
       last = 8;
@@ -219,17 +233,16 @@ void DrawTwoCylinderScheme(SharedState& s, const CylinderData& d) {
   PutLabel(s, "$M$", x1 + 1, y1 + m);
   const std::string_view d60 = "$60^{\\circ}$", d45 = "$45^{\\circ}$", d30 = "$30^{\\circ}$";
   switch (d.scheme) {
-    case 1:
-      DrawLabelledArc(s, 0, d60, 1, 0, 0, 0, kPi / 3, 12);
-      if (8 * a < 44) {
-        // A narrow wedge has no room for both values on one level: the right corner's value
-        // goes a line higher, still inside the wedge.
-        DrawLabelledArc(s, 0, d60, 0, 8 * a, 0, 2 * kPi / 3, kPi, 12);
-        PutScriptLabel(s, d60, 8 * a - 5.5 + 18.5 * std::cos(5 * kPi / 6), 14.5);
-      } else {
-        DrawLabelledArc(s, 0, d60, 2, 8 * a, 0, 2 * kPi / 3, kPi, 12);
-      }
+    case 1: {
+      // Each corner's value inside the wedge just clear of its own arc, the right one the
+      // mirror image of the left one, so that the two read apart.
+      DrawLabelledArc(s, 0, d60, 0, 0, 0, 0, kPi / 3, 12);
+      DrawLabelledArc(s, 0, d60, 0, 8 * a, 0, 2 * kPi / 3, kPi, 12);
+      const double left = 12.5, base = 6;
+      PutScriptLabel(s, d60, left, base);
+      PutScriptLabel(s, d60, 8 * a - left - figures::LabelWidth(d60, 7) / 1.3, base);
       break;
+    }
     case 2:
       DrawLabelledArc(s, 0, d45, 1, 0, 0, 0, kPi / 4, 12);
       DrawLabelledArc(s, 0, d30, 2, x2, y2, kPi, kPi + kT - 0.1, 20);

@@ -85,7 +85,7 @@ TEST(ForceMomentTest, EveryPrintedMomentIsTheCrossProductOfThePrintedData) {
           for (int p5 = 1; p5 <= 10; ++p5)
             for (int p6 = 1; p6 <= 10; ++p6) {
               const auto t = RunOne({p1, p2, p3, p4, p5, p6, 1});
-              const std::size_t picture = t.main.find("\\begin{picture}(120");
+              const std::size_t picture = t.main.find("\\begin{picture}(144");
               std::size_t at = t.main.find("\\vector(", picture);
               const double dx = NumberAfter(t.main, "\\vector(", at);
               const double dy = NumberAfter(t.main, ",", at);

@@ -147,6 +147,90 @@ TEST(TwoCylinderFrictionTest, EveryBodyIsInEquilibriumWithThePrintedAnswers) {
   EXPECT_TRUE(testing_support::SweepCovered(checked, 6250));
 }
 
+// The drawn bodies of one scheme: the two cylinders' axes and the segments of the surfaces
+// they may rest on (the support outline, the ground and, in scheme 3, the wall).
+struct DrawnBodies {
+  std::array<statics_testing::PutPoint, 2> axis{};
+  std::vector<std::array<double, 4>> surfaces;
+};
+
+DrawnBodies ReadBodies(const std::string& main, int scheme) {
+  DrawnBodies b;
+  const std::size_t picture = main.find("\\begin{picture}");
+  const std::string_view pic = std::string_view(main).substr(picture);
+  const auto rings = statics_testing::PutsOf(pic, "{\\circle{24}}");
+  if (rings.size() == 2) b.axis = {rings[0], rings[1]};
+  b.surfaces.push_back({-100, 0, 200, 0});
+  if (scheme == 3) b.surfaces.push_back({0, 0, 0, 200});
+  // The outline is the first em-line path of the picture, "\mt{x}{y}\pp{x}{y}...\spe".
+  std::size_t at = pic.find("\\mt{");
+  const std::size_t end = pic.find("\\spe", at);
+  if (scheme == 3 || at == std::string_view::npos || end == std::string_view::npos) return b;
+  double x = statics_testing::NumberAfter(pic, "\\mt{", at);
+  double y = statics_testing::NumberAfter(pic, "}{", at);
+  while (true) {
+    const std::size_t next = pic.find("\\pp{", at);
+    if (next == std::string_view::npos || next > end) break;
+    at = next;
+    const double nx = statics_testing::NumberAfter(pic, "\\pp{", at);
+    const double ny = statics_testing::NumberAfter(pic, "}{", at);
+    b.surfaces.push_back({x, y, nx, ny});
+    x = nx, y = ny;
+  }
+  return b;
+}
+
+double DistanceToSegment(statics_testing::PutPoint p, const std::array<double, 4>& s) {
+  const double dx = s[2] - s[0], dy = s[3] - s[1];
+  const double len2 = dx * dx + dy * dy;
+  const double t =
+      len2 == 0 ? 0 : std::clamp(((p.x - s[0]) * dx + (p.y - s[1]) * dy) / len2, 0.0, 1.0);
+  return std::hypot(p.x - s[0] - t * dx, p.y - s[1] - t * dy);
+}
+
+// Whether segments u and v (x0, y0, x1, y1) cross at a point inside both.
+bool Cross(const std::array<double, 4>& u, const std::array<double, 4>& v) {
+  auto side = [](double ax, double ay, double bx, double by, double px, double py) {
+    return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+  };
+  const double d1 = side(u[0], u[1], u[2], u[3], v[0], v[1]);
+  const double d2 = side(u[0], u[1], u[2], u[3], v[2], v[3]);
+  const double d3 = side(v[0], v[1], v[2], v[3], u[0], u[1]);
+  const double d4 = side(v[0], v[1], v[2], v[3], u[2], u[3]);
+  return d1 * d2 < 0 && d3 * d4 < 0;
+}
+
+// What the statement and the equations assume, read off the figure: each cylinder rests on a
+// surface (its axis one radius from the nearest one, none nearer), the rod joining the axes
+// runs at the angle its arc names (the figure draws 30 degrees with slope 1/2 and 60 with
+// slope 2), and where the rod passes over a support it clears it. In schemes 6, 7 and 10 the
+// rod joins the axle ends in front of the block it crosses, as such figures draw it.
+TEST(TwoCylinderFrictionTest, TheCylindersRestOnTheirSurfacesAndTheRodRunsAsDrawn) {
+  constexpr double kR = 12;
+  for (int scheme = 1; scheme <= 10; ++scheme) {
+    const auto t = RunCylinders({scheme, 3, 3, 3, 3, 1, 1});
+    const DrawnBodies b = ReadBodies(t.main, scheme);
+    for (int k = 0; k < 2; ++k) {
+      double nearest = 1e9;
+      for (const auto& s : b.surfaces) nearest = std::min(nearest, DistanceToSegment(b.axis[k], s));
+      EXPECT_NEAR(nearest, kR, 1) << "scheme " << scheme << ", cylinder " << k + 1;
+    }
+    const double rod = std::atan2(b.axis[1].y - b.axis[0].y, b.axis[1].x - b.axis[0].x) * 180 /
+                       std::numbers::pi;
+    EXPECT_NEAR(rod, kDrawn[scheme - 1].a3, 9) << "scheme " << scheme;
+    if (scheme == 6 || scheme == 7 || scheme == 10) continue;
+    const double ux = std::cos(rod * std::numbers::pi / 180),
+                 uy = std::sin(rod * std::numbers::pi / 180);
+    const std::array<double, 4> between = {b.axis[0].x + kR * ux, b.axis[0].y + kR * uy,
+                                           b.axis[1].x - kR * ux, b.axis[1].y - kR * uy};
+    for (const auto& s : b.surfaces) {
+      EXPECT_FALSE(Cross(between, s))
+          << "scheme " << scheme << ": the rod crosses (" << s[0] << ", " << s[1] << ") - ("
+          << s[2] << ", " << s[3] << ")";
+    }
+  }
+}
+
 int Bit(int n, int i) { return (n >> (i - 1)) & 1; }
 
 // The drawn limits of families 1 (corner with F, rod to the cylinder, couple on the cylinder)

@@ -28,7 +28,7 @@ testing_support::RunTexts RunOne(const VariantParams& p, int first_number = 1) {
 
 // The parts in the order the picture places them along the shaft: "A", "B", "2", "1", "3".
 std::vector<std::string> PartOrder(const std::string& main) {
-  const std::size_t pic = main.find("\\begin{picture}(149");
+  const std::size_t pic = main.find("\\begin{picture}(275");
   std::vector<std::string> names;
   std::vector<double> u;
   for (std::size_t at = main.find("\\usebox{\\", pic); at != std::string::npos;
@@ -120,7 +120,7 @@ TEST(ShaftEquilibriumTest, PrintedReactionsBalanceThePrintedLoads) {
             EXPECT_GE(N, 0) << where;
             // Which way the drawn forces act: F along the top with N down, or F up with N
             // across; T1 down with T2 slanted, or T2 across with T1 slanted.
-            const bool top = m.find("\\vector(0,-1){12}", m.find("\\begin{picture}(149")) !=
+            const bool top = m.find("\\vector(0,-1){12}", m.find("\\begin{picture}(275")) !=
                              std::string::npos;
             const bool t1_down = p2 <= 2;
             EXPECT_EQ(top, p5 == 1 || p5 == 5) << where;

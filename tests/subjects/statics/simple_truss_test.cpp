@@ -159,7 +159,7 @@ std::string CheckDrawnTruss(const VariantParams& p) {
   using statics_testing::PutPoint;
   using statics_testing::PutsOf;
   const auto t = RunOne(p);
-  const std::size_t from = t.main.find("\\begin{picture}(110,59)");
+  const std::size_t from = t.main.find("\\begin{picture}(172,92)");
   const std::string pic = t.main.substr(from, t.main.find("\\end{picture}", from) - from);
   const std::vector<PutPoint> hinges = PutsOf(pic, "\\usebox{\\hing}");
   const std::vector<PutPoint> rollers = PutsOf(pic, "\\usebox{\\hingmobil}");

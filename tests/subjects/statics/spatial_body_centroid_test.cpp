@@ -34,7 +34,7 @@ struct PrintedBody {
 
 PrintedBody ReadBody(const std::string& main, bool roof, bool cylinder) {
   std::vector<double> labels;
-  const std::size_t start = main.find("\\begin{picture}(100");
+  const std::size_t start = main.find("\\begin{picture}(152");
   for (std::size_t at = main.find("{\\scriptsize ", start); at != std::string::npos;
        at = main.find("{\\scriptsize ", at)) {
     labels.push_back(NumberAfter(main, "{\\scriptsize ", at));

@@ -185,7 +185,7 @@ TEST(SpatialTrussTest, ThePrintedAnswersFitTheDrawnBars) {
                 const std::string& m = t.main;
                 const double a = NumberAfter(m, "$a="), b = NumberAfter(m, "$b=");
                 const double c = NumberAfter(m, "$c="), d = NumberAfter(m, "$d=");
-                const std::size_t picture = m.find("\\begin{picture}(147");
+                const std::size_t picture = m.find("\\begin{picture}(181");
                 const std::size_t from = m.find("\\special{em:linewidth1.2pt}%", picture);
                 const std::size_t to = m.find("\\spe%", from);
                 const auto segments = statics_testing::SegmentsIn(m, from, to);

@@ -121,7 +121,7 @@ std::vector<std::pair<double, double>> Residuals(const std::string& cell,
 // its forces.
 std::string CheckVariant(const testing_support::RunTexts& t) {
   const std::string& m = t.main;
-  const std::size_t pic = m.find("\\begin{picture}(149,140)(-33,-28)");
+  const std::size_t pic = m.find("\\begin{picture}(194,150)(-17,-28)");
   const std::size_t f_label = m.find("{$\\vec F$}", pic);
   const std::size_t hinge = m.find("{\\circle{ 3}}", f_label);
   if (pic == std::string::npos || f_label == std::string::npos || hinge == std::string::npos)

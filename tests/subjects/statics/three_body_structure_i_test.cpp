@@ -84,7 +84,7 @@ TEST(ThreeBodyStructureITest, ThePrintedReactionsHoldTheStructure) {
                                         std::to_string(p6) + std::to_string(p7);
               const auto t = RunOne(p);
               const std::string& m = t.main;
-              const std::size_t pic = m.find("\\begin{picture}(100,90)");
+              const std::size_t pic = m.find("\\begin{picture}(160,94)");
               const auto hinges = PutsOf(m.substr(pic), "{\\circle{ 3}}");
               const auto supports = PutsOf(m.substr(pic), "{\\usebox{\\hing}}");
               ASSERT_EQ(hinges.size(), 3u) << where;

@@ -96,7 +96,7 @@ TEST(ThreeBodyStructureIITest, ThePrintedReactionsHoldTheStructure) {
                                           std::to_string(p7);
                 const auto t = RunOne(p);
                 const std::string& m = t.main;
-                const std::size_t pic = m.find("\\begin{picture}(100,99)");
+                const std::size_t pic = m.find("\\begin{picture}(170,105)");
                 if (m.substr(0, pic).find('*') != std::string::npos) ++marked;
                 std::size_t at = m.find("%RAZMeR%begin%", pic);
                 at = m.find("\\mt{", m.find("\\pp{", at));

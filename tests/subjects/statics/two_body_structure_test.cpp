@@ -110,7 +110,7 @@ TEST(TwoBodyStructureTest, ThePrintedReactionsHoldBothBodies) {
     const std::string& m = t.main;
     const std::string where = testing_support::Describe(point);
     const int scheme = point.p[2];
-    const std::size_t pic = m.find("\\begin{picture}(110,99)");
+    const std::size_t pic = m.find("\\begin{picture}(188,104)");
     // Scale from the horizontal chain: its first two ticks and first label.
     std::size_t at = m.find("%RAZMeR%begin%", pic);
     at = m.find("\\mt{", m.find("\\pp{", at));
