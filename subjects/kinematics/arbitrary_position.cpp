@@ -17,6 +17,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -200,21 +201,21 @@ void WriteGiven(SharedState& s, const ArbitraryPositionData& d) {
 
 void WriteAnswers(SharedState& s, const ArbitraryPositionData& d) {
   const auto& w = d.w;
-  const std::string dash = "  --  ";
+  const std::string dash = " " + std::string(toolkit::kNoValue) + " ";
   std::string row;
   if (d.type != 3) {
     switch (d.given) {
       case 1:
         row = dash + "&" + Cell(w[1]) + "&" + Cell(w[2]) + "&" + Cell(w[3]) + "&" + dash + "&" +
-              Cell(w[4]) + "&  -- ";
+              Cell(w[4]) + "&" + dash;
         break;
       case 2:
         row = Cell(w[0]) + "&" + Cell(w[1]) + "&" + dash + "&" + Cell(w[3]) + "&" + dash + "&" +
-              Cell(w[4]) + "&  -- ";
+              Cell(w[4]) + "&" + dash;
         break;
       default:
         row = Cell(w[0]) + "&" + Cell(w[1]) + "&" + Cell(w[2]) + "&" + Cell(w[3]) + "&" + dash +
-              "&" + dash + "&  -- ";
+              "&" + dash + "&" + dash;
         break;
     }
   } else {
@@ -229,7 +230,7 @@ void WriteAnswers(SharedState& s, const ArbitraryPositionData& d) {
         break;
       default:
         row = Cell(w[4]) + "&" + dash + "&" + Cell(w[0]) + "&" + Cell(w[3]) + "&" + Cell(w[1]) +
-              "&" + dash + "&  -- ";
+              "&" + dash + "&" + dash;
         break;
     }
   }

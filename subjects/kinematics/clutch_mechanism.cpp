@@ -18,6 +18,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -495,10 +496,12 @@ void WriteClutchMechanismVariant(SharedState& s) {
   row.Item("&" + FormatFixed(c.xb, 8, 3));
   row.Item("&" + FormatFixed(c.yb, 8, 3));
   row.Item("&" + FormatFixed(s.LinkOmega[kA][kB], 9, 3));
-  row.Item(four_bar ? "&" + FormatFixed(s.LinkOmega[kB][kC], 9, 3) : "&    $-$    ");
+  row.Item(four_bar ? "&" + FormatFixed(s.LinkOmega[kB][kC], 9, 3)
+                    : "& " + std::string(toolkit::kNoValue));
   row.Item("&" + FormatFixed(m.w_e, 9, 3));
   row.Item("&" + FormatFixed(s.LinkEpsilon[kA][kB], 9, 3));
-  row.Item(four_bar ? "&" + FormatFixed(s.LinkEpsilon[kB][kC], 9, 3) : "&    -    ");
+  row.Item(four_bar ? "&" + FormatFixed(s.LinkEpsilon[kB][kC], 9, 3)
+                    : "& " + std::string(toolkit::kNoValue));
   row.Item("&" + FormatFixed(m.eps_e, 11, 3));
   row.Item("&" + FormatFixed(s.LinkPointAccel[kA] * 0.01, 6, 3));
   row.Item("&" + FormatFixed(s.LinkPointAccel[kB] * 0.01, 10, 3));

@@ -16,6 +16,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -438,12 +439,13 @@ void WriteGivenPositionAccelerationsVariant(SharedState& s) {
       break;
   }
   toolkit::AnsWriteTextNumber(s, " ", toolkit::PrintedVariantNumber(s), "");
+  const std::string no = "& " + std::string(toolkit::kNoValue) + " &";
   if (d.scheme == 3) {
-    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, "& $-$ &", d.omega2, " & ", std::abs(d.eps1),
-                                    "& $-$ &", std::abs(d.eps2), " ");
+    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, no, d.omega2, " & ", std::abs(d.eps1), no,
+                                    std::abs(d.eps2), " ");
   } else {
-    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, "&", d.omega2, " & $-$ &", std::abs(d.eps1),
-                                    "&", std::abs(d.eps2), "& $-$ ");
+    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, "&", d.omega2, no, std::abs(d.eps1), "&",
+                                    std::abs(d.eps2), "& " + std::string(toolkit::kNoValue));
   }
 }
 

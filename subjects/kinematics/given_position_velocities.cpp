@@ -15,6 +15,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -275,23 +276,24 @@ void WriteAnswers(SharedState& s, const Data& d) {
   toolkit::AnsWriteTextNumber(s, " ", toolkit::PrintedVariantNumber(s), "");
   const auto& w = d.w;
   auto m = [&](int i) { return std::abs(w[static_cast<std::size_t>(i)]); };
+  // The links a scheme does not have get the dash of a missing value.
+  const std::string no = "& " + std::string(toolkit::kNoValue) + " &";
+  const std::string end = "& " + std::string(toolkit::kNoValue);
   switch (d.scheme) {
     case 1:
     case 4:
-      toolkit::AnsWriteText4NumbersLn(s, "&", m(1), "& $-$  &", m(2), "& $-$ & $-$ &", m(3), "&",
-                                      m(4), "&$-$ ");
+      toolkit::AnsWriteText4NumbersLn(s, "&", m(1), no, m(2),
+                                      no + " " + std::string(toolkit::kNoValue) + " &", m(3), "&",
+                                      m(4), end);
       break;
     case 2:
-      toolkit::AnsWriteText4NumbersLn(s, "& $-$ & ", m(1), "& $-$ &", m(2), "& $-$ &", m(3), "&",
-                                      m(4), "&$-$");
+      toolkit::AnsWriteText4NumbersLn(s, no, m(1), no, m(2), no, m(3), "&", m(4), end);
       break;
     case 3:
-      toolkit::AnsWriteText4NumbersLn(s, "& $-$ &", m(1), "& ", m(2), "& $-$ &", m(3), "& $-$ &",
-                                      m(4), "&$-$");
+      toolkit::AnsWriteText4NumbersLn(s, no, m(1), "& ", m(2), no, m(3), no, m(4), end);
       break;
     default:
-      toolkit::AnsWriteText4NumbersLn(s, "& $-$ &", m(1), "& $-$ & ", m(2), "& $-$ & ", m(4),
-                                      "&$-$ &", m(3), "");
+      toolkit::AnsWriteText4NumbersLn(s, no, m(1), no, m(2), no, m(4), no, m(3), "");
       break;
   }
 }

@@ -16,6 +16,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -645,16 +646,15 @@ void WriteDataText(SharedState& s, const RollingDiskData& d, int mode, int p5) {
 void WriteAnswers(SharedState& s, const RollingDiskData& d, int mode) {
   const auto& w = d.w;
   std::string row = Field(toolkit::PrintedVariantNumber(s)) + "&";
+  const std::string no = "& " + std::string(toolkit::kNoValue) + " &";
   switch (d.scheme) {
     case 1:
-    case 5:
-      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "&$-$ &" + Field(w[4]);
-      break;
     case 3:
-      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "& $-$&" + Field(w[4]);
+    case 5:
+      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + no + Field(w[4]);
       break;
     default:
-      row += Field(w[1]) + "&" + Field(w[2]) + "& $-$&" + Field(w[4]) + "&" + Field(w[3]);
+      row += Field(w[1]) + "&" + Field(w[2]) + no + Field(w[4]) + "&" + Field(w[3]);
       break;
   }
   if (mode == 2) {

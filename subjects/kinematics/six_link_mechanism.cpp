@@ -15,6 +15,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -494,22 +495,23 @@ void WriteSixLinkAnswers(SharedState& s, const SixLinkData& d) {
                            c8(v[kB]) + "&" + c8(v[kC]) + "&" + c8(v[kD]) + "&" + c8(vf) + "&" +
                            c8(v[kG]));
   std::string row = FormatFixed(number, 0, 0);
+  const std::string no = " & " + std::string(toolkit::kNoValue);
   const std::string links[] = {"AB", "AC", "AD", "BC", "BD", "CD"};
   auto point = [](char c) { return c == 'A' ? kA : (c == 'B' ? kB : (c == 'C' ? kC : kD)); };
   for (const std::string& link : links) {
     if (link == d.name1 || link == d.name2 || link == d.name3) {
       row += "&" + c7(s.LinkOmega[point(link[0])][point(link[1])]);
     } else {
-      row += " &  -  ";
+      row += no;
     }
   }
   row += "&" + c7(s.LinkOmega[kD][kE]);
   if (d.ac_schemes) {
-    row += "&" + FormatFixed(a[kA], 5, 0) + " &  -  " + "&" + c8(a[kC]) + " &  -  " + "&" +
+    row += "&" + FormatFixed(a[kA], 5, 0) + no + "&" + c8(a[kC]) + no + "&" +
            c8(s.LinkEpsilon[kA][kC]);
   } else {
-    row += "&" + FormatFixed(a[kA], 5, 0) + "&" + c8(a[kB]) + "  &  -  " + "&" +
-           c8(s.LinkEpsilon[kA][kB]) + " &  -  ";
+    row += "&" + FormatFixed(a[kA], 5, 0) + "&" + c8(a[kB]) + no + "&" + c8(s.LinkEpsilon[kA][kB]) +
+           no;
   }
   toolkit::Ans2Write(s, row);
 }
