@@ -28,6 +28,8 @@ using toolkit::FormatNumber;
 constexpr const char* kMechanism = "six-link mechanism";
 constexpr double kPi = std::numbers::pi;
 constexpr double kDiscRadius = 10;  // cm
+// Room right of the rightmost joint for the vertical dimensions drawn there with their values.
+constexpr double kDimensionRoom = 30;
 
 // Point numbers of the layout: the crank O-A, the slider B, the disc centre C, the rocker D-E,
 // the disc's rim point F, a point beside the disc that widens the fitted box, the rod's middle G.
@@ -288,7 +290,9 @@ void DrawSixLinkFigure(SharedState& s, const SixLinkData& d, double r) {
   const auto& X = s.PointX;
   const auto& Y = s.PointY;
   const double th = d.theta * kPi / 180;
-  toolkit::BeginPicture(s, 140, 110, -15, -15);
+  // The picture reaches to the vertical dimensions beyond the rightmost joint and their values.
+  const double right = figures::ArrayMax(X, kPointCount) + kDimensionRoom;
+  toolkit::BeginPicture(s, right + 15, 110, -15, -15);
   figures::PutBracedText(s, "\\circle*{2}", X[kF], Y[kF]);
   toolkit::WriteLine(s, "");
   PutSixLinkGLabel(s, d.ac_schemes ? kC : kB);
@@ -542,7 +546,8 @@ void WriteSixLinkMechanismVariant(SharedState& s, int /*mode*/) {
   toolkit::WriteLine(s, "\\par\\noindent\\vbox{%");
   SixLinkData d = DeriveSixLink(s);
   LayOutSixLink(s, d);
-  s.BoxWidth = 200;
+  // The points, the margin on the left and the dimensions on the right fill the variant's box.
+  s.BoxWidth = 240 - 15 - kDimensionRoom - 3;
   s.BoxHeight = 80;
   figures::FitPointsToBox(s, kPointCount, 0);
   const double r = s.Scale * kDiscRadius;
