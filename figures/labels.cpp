@@ -121,6 +121,12 @@ void PutLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x
   PutLabel(f, s, px, py);
 }
 
+void PutBlueLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
+                       double reach) {
+  const auto [px, py] = placed.Clear(x, y, LabelWidth(s, 10.95), 7.5, reach);
+  PutBlueLabel(f, s, px, py);
+}
+
 void PutBox(Figure& f, std::string_view name, double x, double y) {
   PutText(f, "{\\usebox{\\" + std::string(name) + "}}", x, y);
 }

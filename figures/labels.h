@@ -52,6 +52,9 @@ double LabelWidth(std::string_view s, double size);
 /// PutLabel at the point LabelSpacing::Clear gives for the label's scriptsize box.
 void PutLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
                    double reach = 12);
+/// PutBlueLabel at the point LabelSpacing::Clear gives for the label's small box.
+void PutBlueLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
+                       double reach = 12);
 
 /// "{\usebox{\" name "}}".
 void PutBox(Figure& f, std::string_view name, double x, double y);

@@ -408,7 +408,9 @@ void WriteGivenPositionAccelerationsVariant(SharedState& s) {
   s.BoxWidth = 140;
   s.BoxHeight = 63;
   figures::FitPointsToBox(s, 4, 0);
-  toolkit::BeginPicture(s, 140, 100, -15, -10);
+  // The picture holds the supports, sliders and letters round the fitted joints; on the right
+  // they reach 12 beyond the rightmost joint.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 15 + 12, 100, -15, -10);
   figures::SetLineWidth(s, 1);
   switch (d.scheme) {
     case 1:
