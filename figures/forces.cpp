@@ -178,11 +178,16 @@ void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double
 }
 
 void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,
-                          double a1, double a2, double R, int oy) {
+                          double a1, double a2, double R, int oy, LabelSpacing* placed) {
   DrawArcPolyline(f, mode, xc, yc, a1, a2, R);
   const double am = (a1 + a2) / 2;
-  PutLabel(f, "$" + std::string(text) + "$", xc - 2.5 + (R + 3) * std::cos(am) + ox,
-           yc - 1.5 + (R + 3) * std::sin(am) + oy);
+  const std::string label = "$" + std::string(text) + "$";
+  const double x = xc - 2.5 + (R + 3) * std::cos(am) + ox, y = yc - 1.5 + (R + 3) * std::sin(am) + oy;
+  if (placed != nullptr) {
+    PutLabelClear(f, *placed, label, x, y);
+  } else {
+    PutLabel(f, label, x, y);
+  }
 }
 
 void DrawMomentAtPoint(Figure& f, int i, int mode, std::string_view text, double a, double R,

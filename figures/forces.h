@@ -6,6 +6,8 @@
 
 namespace figures {
 
+class LabelSpacing;
+
 // Forces, em-line arrows, arcs and moments. \vector slopes are small integers written plain,
 // their lengths by FormatNumberSci (the horizontal extent, the vertical one when dx = 0).
 // Angles are radians, counter-clockwise from the x axis. Routines named Ans... write the
@@ -49,9 +51,10 @@ void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, doubl
 /// choice sel (1 or 2; other values place no label).
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,
                      double a1, double a2, double R);
-/// DrawArcPolyline, then PutLabel("$" text "$") beside the middle of the arc moved by (ox, oy).
+/// DrawArcPolyline, then PutLabel("$" text "$") beside the middle of the arc moved by (ox, oy);
+/// with `placed`, PutLabelClear there instead (the label kept clear of those placed before).
 void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,
-                          double a1, double a2, double R, int oy);
+                          double a1, double a2, double R, int oy, LabelSpacing* placed = nullptr);
 /// A moment at point i: the labelled arc from 0 to a, width 1, and a horizontal reference line
 /// of length R + 2 from 1.5 right of the point.
 void DrawMomentAtPoint(Figure& f, int i, int mode, std::string_view text, double a, double R,
