@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "figures/figure_state.h"
 
@@ -47,6 +48,9 @@ void DrawEmArrow(Figure& f, double x, double y, double dx, double dy);
 /// The arc of radius R about (xc, yc) from a1 to a2 as em-line chords (one per 4 degrees, a
 /// "%" line after every fourth); mode 1 adds an arrowhead at a2 and leaves the width at 1.
 void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, double a2, double R);
+/// Where DrawLabelledArc puts its label (lower left of the text) for distance choice sel 1 or 2.
+std::pair<double, double> LabelledArcLabelAt(int sel, double xc, double yc, double a1, double a2,
+                                             double R);
 /// DrawArcPolyline, then PutScriptLabel(text) beside the middle of the arc at distance
 /// choice sel (1 or 2; other values place no label).
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,

@@ -81,6 +81,10 @@ std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, 
   return at;
 }
 
+void LabelSpacing::Reserve(double x, double y, double width, double height) {
+  boxes_.push_back({x, y - 2 / unit_, x + width / unit_, y + height / unit_});
+}
+
 double LabelWidth(std::string_view s, double size) {
   double em = 0;
   double factor = 1;  // sub- and superscripts are smaller

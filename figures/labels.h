@@ -37,6 +37,9 @@ class LabelSpacing {
   /// clears every box recorded so far, or (x, y) when none does; the box there is recorded.
   std::pair<double, double> Clear(double x, double y, double width, double height,
                                   double reach = 12);
+  /// Records a label `width` x `height` placed at (x, y) by other means, so that later labels
+  /// keep clear of it.
+  void Reserve(double x, double y, double width, double height);
 
  private:
   struct Box {
