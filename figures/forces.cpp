@@ -165,24 +165,33 @@ void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, doubl
   SetLineWidth(f, 1);
 }
 
+std::pair<double, double> LabelledArcLabelAt(int sel, double xc, double yc, double a1, double a2,
+                                             double R) {
+  const double am = (a1 + a2) / 2;
+  if (sel == 1) return {xc - 2.5 + (R + 3) * std::cos(am), yc - 1.5 + (R + 3) * std::sin(am)};
+  return {xc - 5.5 + (R + 6.5) * std::cos(am), yc - 2.5 + (R + 4.5) * std::sin(am)};
+}
+
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,
                      double a1, double a2, double R) {
   DrawArcPolyline(f, mode, xc, yc, a1, a2, R);
-  const double am = (a1 + a2) / 2;
-  if (sel == 1) {
-    PutScriptLabel(f, text, xc - 2.5 + (R + 3) * std::cos(am), yc - 1.5 + (R + 3) * std::sin(am));
-  } else if (sel == 2) {
-    PutScriptLabel(f, text, xc - 5.5 + (R + 6.5) * std::cos(am),
-                   yc - 2.5 + (R + 4.5) * std::sin(am));
+  if (sel == 1 || sel == 2) {
+    const auto [x, y] = LabelledArcLabelAt(sel, xc, yc, a1, a2, R);
+    PutScriptLabel(f, text, x, y);
   }
 }
 
 void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,
-                          double a1, double a2, double R, int oy) {
+                          double a1, double a2, double R, int oy, LabelSpacing* placed) {
   DrawArcPolyline(f, mode, xc, yc, a1, a2, R);
   const double am = (a1 + a2) / 2;
-  PutLabel(f, "$" + std::string(text) + "$", xc - 2.5 + (R + 3) * std::cos(am) + ox,
-           yc - 1.5 + (R + 3) * std::sin(am) + oy);
+  const std::string label = "$" + std::string(text) + "$";
+  const double x = xc - 2.5 + (R + 3) * std::cos(am) + ox, y = yc - 1.5 + (R + 3) * std::sin(am) + oy;
+  if (placed != nullptr) {
+    PutLabelClear(f, *placed, label, x, y);
+  } else {
+    PutLabel(f, label, x, y);
+  }
 }
 
 void DrawMomentAtPoint(Figure& f, int i, int mode, std::string_view text, double a, double R,

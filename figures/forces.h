@@ -1,10 +1,13 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "figures/figure_state.h"
 
 namespace figures {
+
+class LabelSpacing;
 
 // Forces, em-line arrows, arcs and moments. \vector slopes are small integers written plain,
 // their lengths by FormatNumberSci (the horizontal extent, the vertical one when dx = 0).
@@ -45,13 +48,17 @@ void DrawEmArrow(Figure& f, double x, double y, double dx, double dy);
 /// The arc of radius R about (xc, yc) from a1 to a2 as em-line chords (one per 4 degrees, a
 /// "%" line after every fourth); mode 1 adds an arrowhead at a2 and leaves the width at 1.
 void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, double a2, double R);
+/// Where DrawLabelledArc puts its label (lower left of the text) for distance choice sel 1 or 2.
+std::pair<double, double> LabelledArcLabelAt(int sel, double xc, double yc, double a1, double a2,
+                                             double R);
 /// DrawArcPolyline, then PutScriptLabel(text) beside the middle of the arc at distance
 /// choice sel (1 or 2; other values place no label).
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,
                      double a1, double a2, double R);
-/// DrawArcPolyline, then PutLabel("$" text "$") beside the middle of the arc moved by (ox, oy).
+/// DrawArcPolyline, then PutLabel("$" text "$") beside the middle of the arc moved by (ox, oy);
+/// with `placed`, PutLabelClear there instead (the label kept clear of those placed before).
 void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,
-                          double a1, double a2, double R, int oy);
+                          double a1, double a2, double R, int oy, LabelSpacing* placed = nullptr);
 /// A moment at point i: the labelled arc from 0 to a, width 1, and a horizontal reference line
 /// of length R + 2 from 1.5 right of the point.
 void DrawMomentAtPoint(Figure& f, int i, int mode, std::string_view text, double a, double R,

@@ -83,6 +83,10 @@ bool LabelSpacing::Clears(double x, double y, double width, double height) const
   return true;
 }
 
+void LabelSpacing::Reserve(double x, double y, double width, double height) {
+  boxes_.push_back({x, y - 2 / unit_, x + width / unit_, y + height / unit_});
+}
+
 double LabelWidth(std::string_view s, double size) {
   double em = 0;
   double factor = 1;  // sub- and superscripts are smaller
@@ -121,6 +125,12 @@ void PutLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x
                    double reach) {
   const auto [px, py] = placed.Clear(x, y, LabelWidth(s, 8), 7, reach);
   PutLabel(f, s, px, py);
+}
+
+void PutBlueLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
+                       double reach) {
+  const auto [px, py] = placed.Clear(x, y, LabelWidth(s, 10.95), 7.5, reach);
+  PutBlueLabel(f, s, px, py);
 }
 
 void PutBox(Figure& f, std::string_view name, double x, double y) {

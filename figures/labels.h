@@ -40,6 +40,9 @@ class LabelSpacing {
   /// Whether a label `width` x `height` with its reference point at (x, y) clears every box
   /// recorded so far (nothing is recorded).
   bool Clears(double x, double y, double width, double height) const;
+  /// Records a label `width` x `height` placed at (x, y) by other means, so that later labels
+  /// keep clear of it.
+  void Reserve(double x, double y, double width, double height);
 
  private:
   struct Box {
@@ -55,6 +58,9 @@ double LabelWidth(std::string_view s, double size);
 /// PutLabel at the point LabelSpacing::Clear gives for the label's scriptsize box.
 void PutLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
                    double reach = 12);
+/// PutBlueLabel at the point LabelSpacing::Clear gives for the label's small box.
+void PutBlueLabelClear(Figure& f, LabelSpacing& placed, std::string_view s, double x, double y,
+                       double reach = 12);
 
 /// "{\usebox{\" name "}}".
 void PutBox(Figure& f, std::string_view name, double x, double y);

@@ -17,6 +17,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -113,6 +114,7 @@ double X(const SharedState& s, int i) { return s.PointX[i]; }
 double Y(const SharedState& s, int i) { return s.PointY[i]; }
 
 void DrawFourBarType(SharedState& s, const ArbitraryPositionData& d) {
+  figures::LabelSpacing placed;  // letters and the angle kept clear of each other
   constexpr int O = 1, A = 2, B = 3, C = 4, D = 5, Contact = 6;
   s.PointY[B] += 2;
   figures::DrawBar(s, A, O);
@@ -123,7 +125,7 @@ void DrawFourBarType(SharedState& s, const ArbitraryPositionData& d) {
   figures::DrawTwoCircles(s, 2, static_cast<int>(Round(10 * s.Scale - 1)), X(s, D), Y(s, D));
   figures::SetLineWidth(s, 1);
   figures::DrawSegment(s, X(s, C) + 2, Y(s, C), X(s, C) + 14, Y(s, C));
-  figures::DrawLabelledArcArrow(s, 1, "\\varphi", -11, X(s, C), Y(s, C), 0, 3.0787608, 8, -4);
+  figures::DrawLabelledArcArrow(s, 1, "\\varphi", -11, X(s, C), Y(s, C), 0, 3.0787608, 8, -4, &placed);
   figures::SetLineWidth(s, 1);
   figures::PutBox(s, "osnclndrsml", X(s, D) - 12, Y(s, Contact) + 0.5);
   figures::DrawNodeMarker(s, A);
@@ -134,19 +136,20 @@ void DrawFourBarType(SharedState& s, const ArbitraryPositionData& d) {
     figures::PutUpHingeBoxAtPoint(s, O);
   }
   figures::PutHingeBoxAtPoint(s, C);
-  figures::PutLabel(s, "$O$", X(s, O) + (d.s5 == -1 ? -12 : -8), Y(s, O) + 2);
+  figures::PutLabelClear(s, placed, "$O$", X(s, O) + (d.s5 == -1 ? -12 : -8), Y(s, O) + 2);
   if (d.s4 == 1) {
-    figures::PutLabel(s, "$A$", X(s, A) - 10, Y(s, A) - 2);
+    figures::PutLabelClear(s, placed, "$A$", X(s, A) - 10, Y(s, A) - 2);
   } else {
-    figures::PutLabel(s, "$A$", X(s, A) + 3, Y(s, A));
+    figures::PutLabelClear(s, placed, "$A$", X(s, A) + 3, Y(s, A));
   }
-  figures::PutLabel(s, "$B$", X(s, B) - 2, Y(s, B) - 8);
-  figures::PutLabel(s, "$C$", X(s, C) + 7, Y(s, C) - 8);
-  figures::PutLabel(s, "$D$", X(s, D) + (d.s4 == 1 ? 2 : -9), Y(s, D) - 2);
+  figures::PutLabelClear(s, placed, "$B$", X(s, B) - 2, Y(s, B) - 8);
+  figures::PutLabelClear(s, placed, "$C$", X(s, C) + 7, Y(s, C) - 8);
+  figures::PutLabelClear(s, placed, "$D$", X(s, D) + (d.s4 == 1 ? 2 : -9), Y(s, D) - 2);
   figures::SetLineWidth(s, 1);
 }
 
 void DrawTriangleType(SharedState& s, const ArbitraryPositionData& d) {
+  figures::LabelSpacing placed;  // letters and the angle kept clear of each other
   constexpr int C = 1, B = 2, E = 3, Contact = 4, D = 5, A = 6, O = 7;
   s.PointY[A] += 6;
   s.PointY[D] += 6;
@@ -167,24 +170,24 @@ void DrawTriangleType(SharedState& s, const ArbitraryPositionData& d) {
   figures::DrawNodeMarker(s, D);
   figures::DrawNodeMarker(s, A);
   toolkit::WriteLine(s, "%");
-  figures::PutLabel(s, "$C$", X(s, C) + 3, Y(s, C) + 1);
-  figures::PutLabel(s, "$B$", X(s, B) + 4, Y(s, B) - 1);
-  figures::PutLabel(s, "$E$", X(s, E) + 1, Y(s, E) - 9);
-  figures::PutLabel(s, "$D$", X(s, D) - 9, Y(s, D) - 3);
+  figures::PutLabelClear(s, placed, "$C$", X(s, C) + 3, Y(s, C) + 1);
+  figures::PutLabelClear(s, placed, "$B$", X(s, B) + 4, Y(s, B) - 1);
+  figures::PutLabelClear(s, placed, "$E$", X(s, E) + 1, Y(s, E) - 9);
+  figures::PutLabelClear(s, placed, "$D$", X(s, D) - 9, Y(s, D) - 3);
   if (d.s6 == 1) {
-    figures::PutLabel(s, "$A$", X(s, A) - 6 * d.s5 - 3, Y(s, A));
+    figures::PutLabelClear(s, placed, "$A$", X(s, A) - 6 * d.s5 - 3, Y(s, A));
   } else {
-    figures::PutLabel(s, "$A$", X(s, A) - 4, Y(s, A) + 3);
+    figures::PutLabelClear(s, placed, "$A$", X(s, A) - 4, Y(s, A) + 3);
   }
-  figures::PutLabel(s, "$O$", X(s, O) + 6 * d.s5 - 5, Y(s, O) + 1);
+  figures::PutLabelClear(s, placed, "$O$", X(s, O) + 6 * d.s5 - 5, Y(s, O) + 1);
   figures::SetLineWidth(s, 1);
   const double crank = s.Scale * d.oa;  // the crank's length in the picture
   if (d.s5 == 1) {
     figures::DrawLabelledArcArrow(s, 1, "\\varphi", -11, X(s, O), Y(s, O), 0,
-                                  std::numbers::pi - 6 / crank, 10, -4);
+                                  std::numbers::pi - 6 / crank, 10, -4, &placed);
   } else {
     figures::DrawLabelledArcArrow(s, 1, "\\varphi", -10, X(s, O), Y(s, O), 0, 6 / crank,
-                                  0.92 * crank, 6);
+                                  0.92 * crank, 6, &placed);
   }
 }
 
@@ -200,21 +203,21 @@ void WriteGiven(SharedState& s, const ArbitraryPositionData& d) {
 
 void WriteAnswers(SharedState& s, const ArbitraryPositionData& d) {
   const auto& w = d.w;
-  const std::string dash = "  --  ";
+  const std::string dash = " " + std::string(toolkit::kNoValue) + " ";
   std::string row;
   if (d.type != 3) {
     switch (d.given) {
       case 1:
         row = dash + "&" + Cell(w[1]) + "&" + Cell(w[2]) + "&" + Cell(w[3]) + "&" + dash + "&" +
-              Cell(w[4]) + "&  -- ";
+              Cell(w[4]) + "&" + dash;
         break;
       case 2:
         row = Cell(w[0]) + "&" + Cell(w[1]) + "&" + dash + "&" + Cell(w[3]) + "&" + dash + "&" +
-              Cell(w[4]) + "&  -- ";
+              Cell(w[4]) + "&" + dash;
         break;
       default:
         row = Cell(w[0]) + "&" + Cell(w[1]) + "&" + Cell(w[2]) + "&" + Cell(w[3]) + "&" + dash +
-              "&" + dash + "&  -- ";
+              "&" + dash + "&" + dash;
         break;
     }
   } else {
@@ -229,7 +232,7 @@ void WriteAnswers(SharedState& s, const ArbitraryPositionData& d) {
         break;
       default:
         row = Cell(w[4]) + "&" + dash + "&" + Cell(w[0]) + "&" + Cell(w[3]) + "&" + Cell(w[1]) +
-              "&" + dash + "&  -- ";
+              "&" + dash + "&" + dash;
         break;
     }
   }
@@ -295,7 +298,9 @@ void WriteArbitraryPositionVariant(SharedState& s) {
   s.BoxWidth = 125;
   s.BoxHeight = 80;
   figures::FitPointsToBox(s, 8, 0);
-  toolkit::BeginPicture(s, 140, 117, -25, -15);
+  // The picture reaches from the letters left of the joints to the x axis and its letter, 20
+  // beyond the fitted joints.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 22 + 12, 117, -12, -15);
   figures::SetLineWidth(s, 10);
   toolkit::WriteText(s, "\\Blue{");
   if (d.type == 3) {

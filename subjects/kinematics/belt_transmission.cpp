@@ -59,6 +59,12 @@ constexpr BeltArrangement kArrangementRows[] = {
 };
 const auto kArrangements = Table(kArrangementRows);
 
+// The centre distance at which belt runs of slope (dx, +-dy) touch circles of radii ra (A) and
+// rb (B); kind 1 is an open belt, -1 a crossed one.
+double BeltCentreDistance(int dx, int dy, int kind, double ra, double rb) {
+  return (ra - kind * rb) * toolkit::Hypot(1, static_cast<double>(dx) / dy);
+}
+
 // The two straight runs of the belt about pulley A at (xa, ya): slope (dx, +-dy), touching the
 // circles of radii ra (A) and rb (B). Returns the centre distance d at which runs of that slope
 // touch both circles.
@@ -66,7 +72,7 @@ double DrawBeltLines(SharedState& s, double xa, double ya, int dx, int dy, int k
                      double rb) {
   const double m = static_cast<double>(dx) / dy;
   const double L = ra - kind * rb;
-  const double d = L * toolkit::Hypot(1, m);
+  const double d = BeltCentreDistance(dx, dy, kind, ra, rb);
   s.SpareReal1 = d;
   const double sin_b = L / d, cos_b = m * L / d;
   const double e = d - sin_b * L;
@@ -102,17 +108,19 @@ void WriteBeltTransmissionVariant(SharedState& s) {
   double fig_RB = kFigRB;
 
   const double xa = kFigRA, ya = 2 * kFigRA + 15;
-  const double width = toolkit::RoundHalfEven(5 * s.Scale + 2 * kFigRA + 2 * kFigRB);
-  toolkit::BeginPicture(s, width, 3 * kFigRA + 20, -15, 5);
-  figures::DrawCircle(s, xa, ya, 2 * kFigRA);
-  figures::DrawCircle(s, xa, ya, 2 * kFigrA);
-  figures::PutHingeBox(s, xa, ya);
-
   const BeltArrangement& belt = kArrangements[s.P1];
   // On pulley B of arrangement 8 both steps are drawn at the small size.
   if (s.P1 == 8) fig_RB = kFigrB;
   const double belt_fig_A = belt.on_big_A ? kFigRA : kFigrA;
   const double belt_fig_B = belt.on_big_B ? fig_RB : kFigrB;
+  // The picture reaches from load C left of A to the rim of B and the letter M beside it.
+  const double right =
+      xa + BeltCentreDistance(belt.dx, 1, belt.kind, belt_fig_A, belt_fig_B) + fig_RB + 12;
+  toolkit::BeginPicture(s, toolkit::RoundHalfEven(right + 15), 3 * kFigRA + 20, -15, 5);
+  figures::DrawCircle(s, xa, ya, 2 * kFigRA);
+  figures::DrawCircle(s, xa, ya, 2 * kFigrA);
+  figures::PutHingeBox(s, xa, ya);
+
   const double ZA = belt.on_big_A ? r.RA : r.rA;
   const double ZB = belt.on_big_B ? r.RB : r.rB;
 

@@ -18,6 +18,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -244,16 +245,20 @@ void PlacePivot(SharedState& s, Clutch& c) {
   }
 }
 
+// The angle at O: its arc's radius and its value as written.
+constexpr double kAngleRadius = 12;
+std::string AngleText(int degrees) { return "$" + std::to_string(degrees) + "^\\circ$"; }
+
 // The text 6 + extra units beyond point j on the line from i through j (len is the length of
 // i-j in centimetres), shifted by side horizontally away from the line.
-void PutLabelBeyondPoint(SharedState& s, int i, int j, std::string_view text, double len,
-                         double extra, double side) {
+void PutLabelBeyondPoint(SharedState& s, figures::LabelSpacing& placed, int i, int j,
+                         std::string_view text, double len, double extra, double side) {
   if (len == 0) throw toolkit::DegenerateDataError("label beyond a point of a zero-length link");
   const double ux = (s.PointX[j] - s.PointX[i]) / (s.Scale * len);
   const double uy = (s.PointY[j] - s.PointY[i]) / (s.Scale * len);
   const double d = 6 + extra;
-  figures::PutLabel(s, text, s.PointX[j] + d * ux - 3 + side * toolkit::SignOf(ux),
-                    s.PointY[j] + d * uy - 1.5);
+  figures::PutLabelClear(s, placed, text, s.PointX[j] + d * ux - 3 + side * toolkit::SignOf(ux),
+                         s.PointY[j] + d * uy - 1.5);
 }
 
 void DrawDimensionChains(SharedState& s, const Clutch& c) {
@@ -275,29 +280,33 @@ void DrawDimensionChains(SharedState& s, const Clutch& c) {
   }
 }
 
-void DrawClutchLabels(SharedState& s, const Clutch& c) {
+// The letters, each kept clear of the angle's value at O and of the letters before it.
+void DrawClutchLabels(SharedState& s, const Clutch& c, figures::LabelSpacing& placed) {
   toolkit::WriteLine(s, "%");
   toolkit::WriteLine(s, "% п о д п и с и ");
-  PutLabelBeyondPoint(s, kO, kA, "$A$", c.oa, 0, 0);
-  if (FourBar(s)) PutLabelBeyondPoint(s, kC, kB, "$B$", c.bc, 0, 0);
+  figures::PutBox(s, c.theta == 45 ? "AngeL" : "AngeB", s.PointX[kO], s.PointY[kO]);
+  const auto [ax, ay] = figures::LabelledArcLabelAt(2, s.PointX[kO], s.PointY[kO], 0,
+                                                    c.theta * kPi / 180, kAngleRadius);
+  placed.Reserve(ax, ay, figures::LabelWidth(AngleText(c.theta), 8), 7);
+  PutLabelBeyondPoint(s, placed, kO, kA, "$A$", c.oa, 0, 0);
+  if (FourBar(s)) PutLabelBeyondPoint(s, placed, kC, kB, "$B$", c.bc, 0, 0);
   const double extra = s.P1 == 5 || s.P1 == 8 ? -1 : 2;
-  PutLabelBeyondPoint(s, kE, kD, "$D$", c.ed, extra, c.kind == 2 ? 5 : 0);
+  PutLabelBeyondPoint(s, placed, kE, kD, "$D$", c.ed, extra, c.kind == 2 ? 5 : 0);
   const double xe = s.PointX[kE], ye = s.PointY[kE];
   if (c.e_letter == 'E' && c.kind != 3) {
-    figures::PutLabel(s, "$E$", s.PointX[kD] > xe ? xe - 10 : xe + 4, ye - 3);
+    figures::PutLabelClear(s, placed, "$E$", s.PointX[kD] > xe ? xe - 10 : xe + 4, ye - 3);
   }
-  figures::PutBox(s, c.theta == 45 ? "AngeL" : "AngeB", s.PointX[kO], s.PointY[kO]);
-  figures::PutLabel(s, "$O$", s.PointX[kO] - 10, s.PointY[kO] - 3);
+  figures::PutLabelClear(s, placed, "$O$", s.PointX[kO] - 10, s.PointY[kO] - 3);
   if (FourBar(s)) {
-    figures::PutLabel(s, "$C$", s.PointX[kC] + 3, s.PointY[kC] - 3);
+    figures::PutLabelClear(s, placed, "$C$", s.PointX[kC] + 3, s.PointY[kC] - 3);
   } else if (s.P3 <= 2) {
-    figures::PutLabel(s, "$B$", s.PointX[kB] - 14, s.PointY[kB] - 2);
+    figures::PutLabelClear(s, placed, "$B$", s.PointX[kB] - 14, s.PointY[kB] - 2);
   } else {
-    figures::PutLabel(s, "$B$", s.PointX[kB] + 8, s.PointY[kB] + 5);
+    figures::PutLabelClear(s, placed, "$B$", s.PointX[kB] + 8, s.PointY[kB] + 5);
   }
 }
 
-void DrawClutchGuide(SharedState& s, const Clutch& c) {
+void DrawClutchGuide(SharedState& s, const Clutch& c, figures::LabelSpacing& placed) {
   ComputeSegmentDirection(s, c.guide_from, c.guide_to);
   const double ux = s.SegmentDirX, uy = s.SegmentDirY;
   auto x = [&](int i) { return s.PointX[i]; };
@@ -319,7 +328,7 @@ void DrawClutchGuide(SharedState& s, const Clutch& c) {
     figures::DrawSegmentFromNode(s, x(kE) + 12 * ux, y(kE) + 12 * uy, x(kE) + 5 * ux,
                                  y(kE) + 5 * uy);
     figures::DrawBar(s, c.carrier_start, c.carrier_end);
-    figures::PutLabel(s, "$E$", x(kE) - 5 * uy - 1, y(kE) + 5 * std::fabs(ux));
+    figures::PutLabelClear(s, placed, "$E$", x(kE) - 5 * uy - 1, y(kE) + 5 * std::fabs(ux));
   }
   figures::SetLineWidth(s, 2);
   figures::DrawRotatedBlock(s, 5, x(c.sleeve), y(c.sleeve), s.SegmentAngle, 10, 4);
@@ -328,9 +337,11 @@ void DrawClutchGuide(SharedState& s, const Clutch& c) {
 void DrawClutchMechanism(SharedState& s, const Clutch& c) {
   figures::FitPointsToBox(s, 6, 0);
   toolkit::WriteText(s, "\\vskip1mm");
-  toolkit::BeginPicture(s, s.RangeX * s.Scale, 85, -18, -10);
+  // The fitted joints with the dimensions below and right of them, the supports and letters.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 15 + 26, 94, -15, -18);
   DrawDimensionChains(s, c);
-  DrawClutchLabels(s, c);
+  figures::LabelSpacing placed;
+  DrawClutchLabels(s, c, placed);
   figures::SetLineWidth(s, 8);
   figures::DrawBar(s, kO, kA);
   figures::DrawBar(s, kA, kB);
@@ -344,7 +355,7 @@ void DrawClutchMechanism(SharedState& s, const Clutch& c) {
   if (FourBar(s)) figures::PutHingeBoxAtPoint(s, kC);
   if (c.e_letter == 'E') figures::PutHingeBoxAtPoint(s, kE);
   figures::SetLineWidth(s, 7);
-  DrawClutchGuide(s, c);
+  DrawClutchGuide(s, c, placed);
   toolkit::EndPicture(s);
 }
 
@@ -418,8 +429,8 @@ ClutchMotion SolveClutchMechanism(SharedState& s, const Clutch& c) {
 void WriteAngleBox(SharedState& s, const std::string& name, int degrees) {
   toolkit::WriteLine(s, "\\newsavebox{\\" + name + "}\\sbox{\\" + name + "}{%");
   toolkit::BeginPicture(s, 2, 2, 0, 0);
-  figures::DrawLabelledArc(s, 1, "$" + std::to_string(degrees) + "^\\circ$", 2, 0, 0, 0,
-                           degrees * kPi / 180, 12);
+  figures::DrawLabelledArc(s, 1, AngleText(degrees), 2, 0, 0, 0, degrees * kPi / 180,
+                           kAngleRadius);
   figures::MoveTo(s, 1, 0);
   figures::LineTo(s, 18, 0);
   toolkit::EndSaveBox(s);
@@ -495,10 +506,12 @@ void WriteClutchMechanismVariant(SharedState& s) {
   row.Item("&" + FormatFixed(c.xb, 8, 3));
   row.Item("&" + FormatFixed(c.yb, 8, 3));
   row.Item("&" + FormatFixed(s.LinkOmega[kA][kB], 9, 3));
-  row.Item(four_bar ? "&" + FormatFixed(s.LinkOmega[kB][kC], 9, 3) : "&    $-$    ");
+  row.Item(four_bar ? "&" + FormatFixed(s.LinkOmega[kB][kC], 9, 3)
+                    : "& " + std::string(toolkit::kNoValue));
   row.Item("&" + FormatFixed(m.w_e, 9, 3));
   row.Item("&" + FormatFixed(s.LinkEpsilon[kA][kB], 9, 3));
-  row.Item(four_bar ? "&" + FormatFixed(s.LinkEpsilon[kB][kC], 9, 3) : "&    -    ");
+  row.Item(four_bar ? "&" + FormatFixed(s.LinkEpsilon[kB][kC], 9, 3)
+                    : "& " + std::string(toolkit::kNoValue));
   row.Item("&" + FormatFixed(m.eps_e, 11, 3));
   row.Item("&" + FormatFixed(s.LinkPointAccel[kA] * 0.01, 6, 3));
   row.Item("&" + FormatFixed(s.LinkPointAccel[kB] * 0.01, 10, 3));

@@ -19,6 +19,17 @@ constexpr double kPi = std::numbers::pi;
 
 using toolkit::FormatFixed;
 
+// The room a flat figure (1..12) takes in its picture: its saved outline with the letters and the
+// mark of the transport rotation at the axis, for either sense.
+struct FigureRoom {
+  double x0, x1, y0, y1;
+};
+constexpr FigureRoom kFlatFigureRoom[12] = {
+    {3, 75, -12, 88}, {-8, 75, -1, 53}, {3, 75, -8, 76}, {-7, 65, -12, 88},
+    {-8, 69, -1, 70}, {-2, 77, -1, 70}, {-3, 79, -1, 69}, {-2, 70, -1, 53},
+    {-8, 79, -12, 88}, {-9, 64, -1, 70}, {-5, 69, -1, 70}, {-2, 76, -1, 72},
+};
+
 double Round(double x) { return toolkit::RoundHalfEven(x); }
 
 bool OneOf(int k, std::initializer_list<int> set) {
@@ -122,7 +133,10 @@ void WriteComplexMotionFlatVariant(SharedState& s) {
     toolkit::WriteText(s, "AM=");
   }
   toolkit::WriteText(s, relative_law + "$~см.\\\\");
-  toolkit::BeginPicture(s, 68, 87, -15, -20);
+  // Each figure's own room: its outline, letters and the mark of the transport rotation. The
+  // law above and the data beside stay clear of it.
+  const FigureRoom& room = kFlatFigureRoom[static_cast<std::size_t>(figure - 1)];
+  toolkit::BeginPicture(s, room.x1 - room.x0, room.y1 - room.y0, room.x0, room.y0);
   if (constant_rate) {
     PutAngularVelocityMarker(s, sense, FlatFigureAxisX(figure), FlatFigureAxisY(figure));
   } else {

@@ -109,19 +109,21 @@ void WriteComplexMotionSpatialVariant(SharedState& s) {
     default: h = std::sin(-kPi / 3) * (sigma - L15), theta = -kPi / 3; break;
   }
 
-  double x0 = -14, y0 = 0;
+  // Every figure with its bearings and shaft ends reaches from x = -3 to 82 (the triangle of
+  // figure 2 to 85); the picture starts low enough that its 90 pt hold the figure's height.
+  double y0 = 0;
   if (figure == 2 || figure == 4) {
     y0 = -12;
   } else if (figure == 3 || figure == 5) {
     y0 = -5;
-  } else if (figure == 6) {
-    x0 = -18, y0 = -20;
-  } else if (figure == 9 || figure == 10) {
+  } else if (figure == 6 || figure == 9 || figure == 10) {
     y0 = -20;
-  } else if (figure == 11 || figure == 12) {
+  } else if (figure == 11) {
     y0 = -25;
+  } else if (figure == 12) {
+    y0 = -22;
   }
-  toolkit::BeginPicture(s, 68, 90, x0, y0);
+  toolkit::BeginPicture(s, figure == 2 ? 90 : 87, 90, -4, y0);
   figures::SetLineWidth(s, 2);
   figures::PutBox(s, std::string("Plan") + static_cast<char>(64 + figure), 0, 0);
   toolkit::EndPicture(s);

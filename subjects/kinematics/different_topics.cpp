@@ -510,7 +510,8 @@ bool DrawFigure(SharedState& s, int p) {
       break;
     case 11:
       DrawRollingWheelFigure(s);
-      PutLabel(s, "3$\\bar a$", 20, 30);
+      // Above the arrow's tip, clear of the centre's "a" below it.
+      PutLabel(s, "3$\\bar a$", 20, 34);
       figures::DrawVector(s, -1, 0, 47.32, 30, 19);
       Dot2(s, 47.32, 30);
       break;
@@ -619,7 +620,9 @@ void WriteDifferentTopicsVariant(SharedState& s) {
                            ".} ");
   // Outside the catalogue nothing is drawn or opened, so nothing is left unclosed.
   if (s.P1 >= 1 && s.P1 <= 30) {
-    toolkit::BeginPicture(s, 150, 70, -30, 0);
+    // The rolling wheels (11, 12) hatch their ground 3.3 below the line they roll on.
+    const bool ground_below = s.P1 == 11 || s.P1 == 12;
+    toolkit::BeginPicture(s, 150, ground_below ? 74 : 70, -30, ground_below ? -4 : 0);
     if (!DrawFigure(s, s.P1)) EndFigureOpenStatement(s);
     const ShortProblem& problem = kProblems[s.P1 - 1];
     for (int i = 0; i < 3 && problem.lines[i] != nullptr; ++i) {

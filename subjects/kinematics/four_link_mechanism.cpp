@@ -12,6 +12,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -279,6 +280,7 @@ void SolveFourLinkMechanism(SharedState& s, const FourLinkData& d, int mode) {
 
 std::string Cell9(double x) { return FormatFixed(x, 9, 3); }
 std::string Cell8(double x) { return FormatFixed(x, 8, 3); }
+std::string NoValue() { return std::string(toolkit::kNoValue); }
 
 void WriteFourLinkAnswers(SharedState& s) {
   for (int i : {kA, kB, kC, kRodEnd}) {
@@ -290,21 +292,20 @@ void WriteFourLinkAnswers(SharedState& s) {
   const auto& a = s.LinkPointAccel;
   if (s.P5 <= 3) {
     toolkit::AnsWrite(s, number + "&" + Cell9(v[kA]) + "&" + Cell9(v[kB]) + "&" + Cell9(v[kC]) +
-                             (s.P5 == 3 ? "*&" : "&") + "--&" + Cell9(a[kA]) + "&" + Cell9(a[kB]) +
-                             "&" + Cell9(a[kC]) + "&   --    ");
+                             (s.P5 == 3 ? "*&" : "&") + NoValue() + "&" + Cell9(a[kA]) + "&" +
+                             Cell9(a[kB]) + "&" + Cell9(a[kC]) + "&" + NoValue());
     toolkit::Ans2Write(s, number + "&" + Cell8(s.LinkOmega[kA][kO]) + "&" +
-                              Cell8(s.LinkOmega[kB][kD]) + "&  --   &" + Cell8(s.LinkOmega[kA][kB]) +
-                              "&" + Cell8(s.LinkOmega[kB][kC]) + "&" + Cell9(s.LinkEpsilon[kA][kB]) +
-                              "&" + Cell9(s.LinkEpsilon[kB][kC]));
+                              Cell8(s.LinkOmega[kB][kD]) + "&" + NoValue() + "&" +
+                              Cell8(s.LinkOmega[kA][kB]) + "&" + Cell8(s.LinkOmega[kB][kC]) + "&" +
+                              Cell9(s.LinkEpsilon[kA][kB]) + "&" + Cell9(s.LinkEpsilon[kB][kC]));
   } else {
     toolkit::AnsWrite(s, number + "&" + Cell9(v[kA]) + "&" + Cell9(v[kRodEnd]) + "&" + Cell9(v[kC]) +
                              "&" + Cell9(v[kB]) + "&" + Cell9(a[kA]) + "&" + Cell9(a[kRodEnd]) + "&" +
                              Cell9(a[kC]) + "&" + Cell9(a[kB]));
-    toolkit::Ans2Write(s, number + "&" + Cell8(s.LinkOmega[kA][kO]) + "&  --   &" +
+    toolkit::Ans2Write(s, number + "&" + Cell8(s.LinkOmega[kA][kO]) + "&" + NoValue() + "&" +
                               Cell8(s.LinkOmega[kD][kB]) + "&" + Cell8(s.LinkOmega[kA][kB]) + "&" +
-                              Cell8(s.LinkOmega[kRodEnd][kC]) + "&" +
-                              Cell9(s.LinkEpsilon[kA][kB]) + "&" +
-                              Cell9(s.LinkEpsilon[kRodEnd][kC]));
+                              Cell8(s.LinkOmega[kRodEnd][kC]) + "&" + Cell9(s.LinkEpsilon[kA][kB]) +
+                              "&" + Cell9(s.LinkEpsilon[kRodEnd][kC]));
   }
 }
 

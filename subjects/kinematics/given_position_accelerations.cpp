@@ -16,6 +16,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -407,7 +408,9 @@ void WriteGivenPositionAccelerationsVariant(SharedState& s) {
   s.BoxWidth = 140;
   s.BoxHeight = 63;
   figures::FitPointsToBox(s, 4, 0);
-  toolkit::BeginPicture(s, 140, 100, -15, -10);
+  // The picture holds the supports, sliders and letters round the fitted joints; on the right
+  // they reach 12 beyond the rightmost joint.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 15 + 12, 100, -15, -10);
   figures::SetLineWidth(s, 1);
   switch (d.scheme) {
     case 1:
@@ -438,12 +441,13 @@ void WriteGivenPositionAccelerationsVariant(SharedState& s) {
       break;
   }
   toolkit::AnsWriteTextNumber(s, " ", toolkit::PrintedVariantNumber(s), "");
+  const std::string no = "& " + std::string(toolkit::kNoValue) + " &";
   if (d.scheme == 3) {
-    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, "& $-$ &", d.omega2, " & ", std::abs(d.eps1),
-                                    "& $-$ &", std::abs(d.eps2), " ");
+    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, no, d.omega2, " & ", std::abs(d.eps1), no,
+                                    std::abs(d.eps2), " ");
   } else {
-    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, "&", d.omega2, " & $-$ &", std::abs(d.eps1),
-                                    "&", std::abs(d.eps2), "& $-$ ");
+    toolkit::AnsWriteText4NumbersLn(s, "&", d.omega1, "&", d.omega2, no, std::abs(d.eps1), "&",
+                                    std::abs(d.eps2), "& " + std::string(toolkit::kNoValue));
   }
 }
 

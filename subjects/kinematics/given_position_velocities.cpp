@@ -15,6 +15,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -146,6 +147,7 @@ constexpr double kPi = std::numbers::pi;
 double Phi() { return std::atan2(0.75, 1.0); }
 
 void DrawScheme1(SharedState& s, const Data& d) {
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   constexpr int O = 1, A = 2, B = 3, C = 4, F = 5, D = 6, E = 7;
   figures::DrawTwoBars(s, F, A, B);
   figures::DrawTwoBars(s, F, D, E);
@@ -155,18 +157,19 @@ void DrawScheme1(SharedState& s, const Data& d) {
   figures::PutHingeBoxAtPoint(s, C);
   SupportAt(s, O, d.s1 > 0);
   SupportAt(s, E, d.s4 <= 0);
-  figures::PutBlueLabel(s, "$F$", X(s, F) - 2, Y(s, F) + 4);
-  figures::PutBlueLabel(s, "$D$", X(s, D) + 1, Y(s, D) + 3);
-  figures::PutBlueLabel(s, "$O$", X(s, O) + 3, Y(s, O) - 2);
-  figures::PutBlueLabel(s, "$E$", X(s, E) - 11, Y(s, E) - 4);
-  figures::PutBlueLabel(s, "$C$", X(s, C) - 3, Y(s, C) + 4);
-  figures::PutBlueLabel(s, "$A$", X(s, A) - 10, Y(s, A) - 2);
-  figures::PutBlueLabel(s, "$B$", X(s, B) - 8, Y(s, B) - 9);
+  figures::PutBlueLabelClear(s, placed, "$F$", X(s, F) - 2, Y(s, F) + 4);
+  figures::PutBlueLabelClear(s, placed, "$D$", X(s, D) + 1, Y(s, D) + 3);
+  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) + 3, Y(s, O) - 2);
+  figures::PutBlueLabelClear(s, placed, "$E$", X(s, E) - 11, Y(s, E) - 4);
+  figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 3, Y(s, C) + 4);
+  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 10, Y(s, A) - 2);
+  figures::PutBlueLabelClear(s, placed, "$B$", X(s, B) - 8, Y(s, B) - 9);
   figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, B), Y(s, B), kPi - Phi(), kPi, 12);
   figures::DrawSegment(s, X(s, B), Y(s, B), X(s, B) - 14, Y(s, B));
 }
 
 void DrawScheme2(SharedState& s, const Data& d) {
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   constexpr int O = 1, A = 2, B = 3, C = 4, F = 5, D = 6, E = 7;
   figures::DrawBar(s, F, C);
   figures::DrawTwoBars(s, F, D, E);
@@ -176,13 +179,13 @@ void DrawScheme2(SharedState& s, const Data& d) {
   figures::PutHingeBoxAtPoint(s, C);
   SupportAt(s, O, d.s1 < 0);
   figures::PutHingeBoxAtPoint(s, E);
-  figures::PutBlueLabel(s, "$F$", X(s, F) + 2, Y(s, F) - 2);
-  figures::PutBlueLabel(s, "$D$", X(s, D) - 9, Y(s, D) + 3);
-  figures::PutBlueLabel(s, "$O$", X(s, O) + 3, Y(s, O) - 2);
-  figures::PutBlueLabel(s, "$E$", X(s, E) - 2, Y(s, E) + 3);
-  figures::PutBlueLabel(s, "$C$", X(s, C) - 12, Y(s, C) - 3);
-  figures::PutBlueLabel(s, "$A$", X(s, A) - 10, Y(s, A) - 2);
-  figures::PutBlueLabel(s, "$B$", X(s, B), Y(s, B) + 4);
+  figures::PutBlueLabelClear(s, placed, "$F$", X(s, F) + 2, Y(s, F) - 2);
+  figures::PutBlueLabelClear(s, placed, "$D$", X(s, D) - 9, Y(s, D) + 3);
+  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) + 3, Y(s, O) - 2);
+  figures::PutBlueLabelClear(s, placed, "$E$", X(s, E) - 2, Y(s, E) + 3);
+  figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 12, Y(s, C) - 3);
+  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 10, Y(s, A) - 2);
+  figures::PutBlueLabelClear(s, placed, "$B$", X(s, B), Y(s, B) + 4);
   figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, C), Y(s, C), 0, Phi(), 12);
   figures::DrawSegment(s, X(s, C), Y(s, C), X(s, C) + 14, Y(s, C));
   if (d.s2 > 0) {
@@ -194,6 +197,7 @@ void DrawScheme2(SharedState& s, const Data& d) {
 }
 
 void DrawScheme3(SharedState& s, const Data& d) {
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   constexpr int O = 1, A = 2, B = 3, C = 4, D = 5, E = 6;
   const double beta = d.beta45 ? kPi / 4 : std::atan2(4.0, 3.0);
   figures::DrawBar(s, A, B);
@@ -211,20 +215,21 @@ void DrawScheme3(SharedState& s, const Data& d) {
   }
   figures::DrawSegment(s, X(s, O), Y(s, O), X(s, O) + 14, Y(s, O));
   figures::DrawSegment(s, X(s, B), Y(s, B), X(s, B) + (d.p5 <= 2 ? 14 : -14), Y(s, B));
-  figures::PutBlueLabel(s, "$O$", X(s, O) - 11, Y(s, O) - 2);
-  figures::PutBlueLabel(s, "$A$", X(s, A) - 5, Y(s, A) + 3);
-  figures::PutBlueLabel(s, "$B$", X(s, B) - 10, Y(s, B) - 11);
+  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - 11, Y(s, O) - 2);
+  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 5, Y(s, A) + 3);
+  figures::PutBlueLabelClear(s, placed, "$B$", X(s, B) - 10, Y(s, B) - 11);
   // A support C above B with BD rising to the right would cross the label: it goes left.
   if (d.s2 < 0 && d.p5 <= 2) {
-    figures::PutBlueLabel(s, "$C$", X(s, C) - 11, Y(s, C) - 4);
+    figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 11, Y(s, C) - 4);
   } else {
-    figures::PutBlueLabel(s, "$C$", X(s, C) + 4, Y(s, C) - 4);
+    figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) + 4, Y(s, C) - 4);
   }
-  figures::PutBlueLabel(s, "$D$", X(s, D), Y(s, D) + 3);
-  figures::PutBlueLabel(s, "$E$", X(s, E), Y(s, E) + 3);
+  figures::PutBlueLabelClear(s, placed, "$D$", X(s, D), Y(s, D) + 3);
+  figures::PutBlueLabelClear(s, placed, "$E$", X(s, E), Y(s, E) + 3);
 }
 
 void DrawScheme4(SharedState& s, const Data& d) {
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   constexpr int O = 1, A = 2, B = 3, C = 4, F = 5, D = 6, E = 7;
   s.PointY[B] -= d.m2 > 0 ? 1 : -1;  // toward C
   figures::DrawBar(s, A, F);
@@ -240,16 +245,17 @@ void DrawScheme4(SharedState& s, const Data& d) {
   const auto& arc = arcs[d.p2 - 1];
   figures::DrawLabelledArc(s, 0, "$45^\\circ$", 2, X(s, F), Y(s, F), arc[0], arc[1], 12);
   if (d.sy == 1) figures::DrawSegment(s, X(s, F) + 2, Y(s, F), X(s, F) + 14, Y(s, F));
-  figures::PutBlueLabel(s, "$O$", X(s, O) - 11, Y(s, O) - 2);
-  figures::PutBlueLabel(s, "$A$", X(s, A) - 11, Y(s, A) - 2);
-  figures::PutBlueLabel(s, "$B$", X(s, B) - 10, Y(s, B) - 11);
-  figures::PutBlueLabel(s, "$C$", X(s, C) + 3, Y(s, C) - 2);
-  figures::PutBlueLabel(s, "$F$", X(s, F) - d.sy - 3, Y(s, F) - d.sx - 3);
-  figures::PutBlueLabel(s, "$D$", X(s, D) + d.sy - 2, Y(s, D) + 3);
-  figures::PutBlueLabel(s, "$E$", X(s, E) + d.tau - 4, Y(s, E) - 2);
+  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - 11, Y(s, O) - 2);
+  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 11, Y(s, A) - 2);
+  figures::PutBlueLabelClear(s, placed, "$B$", X(s, B) - 10, Y(s, B) - 11);
+  figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) + 3, Y(s, C) - 2);
+  figures::PutBlueLabelClear(s, placed, "$F$", X(s, F) - d.sy - 3, Y(s, F) - d.sx - 3);
+  figures::PutBlueLabelClear(s, placed, "$D$", X(s, D) + d.sy - 2, Y(s, D) + 3);
+  figures::PutBlueLabelClear(s, placed, "$E$", X(s, E) + d.tau - 4, Y(s, E) - 2);
 }
 
 void DrawScheme5(SharedState& s, const Data& d) {
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   constexpr int O = 1, A = 2, B = 3, C = 4, E = 5, F = 6, D = 7;
   figures::DrawBar(s, F, D);
   figures::DrawTwoBars(s, E, C, F);
@@ -262,36 +268,37 @@ void DrawScheme5(SharedState& s, const Data& d) {
   figures::DrawNodeMarker(s, C);
   figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, F), Y(s, F), 0, Phi(), 11);
   figures::DrawSegment(s, X(s, F), Y(s, F), X(s, F) + 14, Y(s, F));
-  figures::PutBlueLabel(s, "$O$", X(s, O) - d.s2b - 4, Y(s, O) - 4);
-  figures::PutBlueLabel(s, "$A$", X(s, A) + d.s2b - 3, Y(s, A) - 3);
-  figures::PutBlueLabel(s, "$B$", X(s, B) - 9, Y(s, B) - 10);
-  figures::PutBlueLabel(s, "$C$", X(s, C) - 11, Y(s, C) - 2);
-  figures::PutBlueLabel(s, "$F$", X(s, F) + d.s1b - 3, Y(s, F) + 3);
-  figures::PutBlueLabel(s, "$D$", X(s, D) - d.s1b - 3, Y(s, D) + 3);
-  figures::PutBlueLabel(s, "$E$", X(s, E) - 11, Y(s, E) - 4);
+  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - d.s2b - 4, Y(s, O) - 4);
+  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) + d.s2b - 3, Y(s, A) - 3);
+  figures::PutBlueLabelClear(s, placed, "$B$", X(s, B) - 9, Y(s, B) - 10);
+  figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 11, Y(s, C) - 2);
+  figures::PutBlueLabelClear(s, placed, "$F$", X(s, F) + d.s1b - 3, Y(s, F) + 3);
+  figures::PutBlueLabelClear(s, placed, "$D$", X(s, D) - d.s1b - 3, Y(s, D) + 3);
+  figures::PutBlueLabelClear(s, placed, "$E$", X(s, E) - 11, Y(s, E) - 4);
 }
 
 void WriteAnswers(SharedState& s, const Data& d) {
   toolkit::AnsWriteTextNumber(s, " ", toolkit::PrintedVariantNumber(s), "");
   const auto& w = d.w;
   auto m = [&](int i) { return std::abs(w[static_cast<std::size_t>(i)]); };
+  // The links a scheme does not have get the dash of a missing value.
+  const std::string no = "& " + std::string(toolkit::kNoValue) + " &";
+  const std::string end = "& " + std::string(toolkit::kNoValue);
   switch (d.scheme) {
     case 1:
     case 4:
-      toolkit::AnsWriteText4NumbersLn(s, "&", m(1), "& $-$  &", m(2), "& $-$ & $-$ &", m(3), "&",
-                                      m(4), "&$-$ ");
+      toolkit::AnsWriteText4NumbersLn(s, "&", m(1), no, m(2),
+                                      no + " " + std::string(toolkit::kNoValue) + " &", m(3), "&",
+                                      m(4), end);
       break;
     case 2:
-      toolkit::AnsWriteText4NumbersLn(s, "& $-$ & ", m(1), "& $-$ &", m(2), "& $-$ &", m(3), "&",
-                                      m(4), "&$-$");
+      toolkit::AnsWriteText4NumbersLn(s, no, m(1), no, m(2), no, m(3), "&", m(4), end);
       break;
     case 3:
-      toolkit::AnsWriteText4NumbersLn(s, "& $-$ &", m(1), "& ", m(2), "& $-$ &", m(3), "& $-$ &",
-                                      m(4), "&$-$");
+      toolkit::AnsWriteText4NumbersLn(s, no, m(1), "& ", m(2), no, m(3), no, m(4), end);
       break;
     default:
-      toolkit::AnsWriteText4NumbersLn(s, "& $-$ &", m(1), "& $-$ & ", m(2), "& $-$ & ", m(4),
-                                      "&$-$ &", m(3), "");
+      toolkit::AnsWriteText4NumbersLn(s, no, m(1), no, m(2), no, m(4), no, m(3), "");
       break;
   }
 }
@@ -411,7 +418,9 @@ void WriteGivenPositionVelocitiesVariant(SharedState& s) {
   s.BoxWidth = 165;
   s.BoxHeight = 100;
   figures::FitPointsToBox(s, d.points, 0);
-  toolkit::BeginPicture(s, 150, 120, -15, -3);
+  // The picture holds the supports and letters round the fitted joints: hatching and letters
+  // reach 11 below the lowest joint and 12 right of the rightmost one.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 15 + 12, 128, -15, -11);
   figures::DrawNodeMarker(s, 2);
   figures::SetLineWidth(s, 10);
   figures::DrawBar(s, 1, 2);

@@ -48,6 +48,39 @@ bool IsAxis(int d) { return d == 1 || d == 5 || d == 9 || d == 13; }
 
 std::string MarkBox(int d) { return std::string("AnglUgol") + static_cast<char>(64 + d); }
 
+// The angle mark of a rod in grid direction d: the arc from a1 to a2 between the rod and the
+// horizontal reference line on side ref (-1 left, 1 right), and its value in degrees.
+struct MarkArc {
+  double a1, a2;
+  int ref;
+  std::string label;
+};
+constexpr double kMarkRadius = 11;
+MarkArc MarkArcOf(int d) {
+  const double w = figures::DirectionAngles[d] * kPi / 180;
+  MarkArc m{};
+  if (d <= 4) {
+    m = {kPi, w + kPi, -1, ""};
+  } else if (d <= 8) {
+    m = {w + kPi, 2 * kPi, 1, ""};
+  } else if (d <= 12) {
+    m = {0, w - kPi, 1, ""};
+  } else {
+    m = {w - kPi, kPi, -1, ""};
+  }
+  m.label = "$" + FormatFixed(Round((m.a2 - m.a1) * 180 / kPi), 6, 0) + "^\\circ$";
+  return m;
+}
+
+// Puts the saved angle mark of direction d at (x, y) and keeps its value's place from later
+// letters.
+void PutMark(SharedState& s, figures::LabelSpacing& placed, int d, double x, double y) {
+  figures::PutBox(s, MarkBox(d), x, y);
+  const MarkArc m = MarkArcOf(d);
+  const auto [lx, ly] = figures::LabelledArcLabelAt(2, x, y, m.a1, m.a2, kMarkRadius);
+  placed.Reserve(lx, ly, figures::LabelWidth(m.label, 8), 7);
+}
+
 // The law of M along the rod at t1: its value and first two derivatives.
 struct RodLaw {
   int kind = 1;
@@ -142,22 +175,10 @@ void BeginPointOnRodProblem(SharedState& s) {
     const std::string name = MarkBox(d);
     toolkit::WriteLine(s, "\\newsavebox{\\" + name + "}\\sbox{\\" + name + "}{%");
     toolkit::BeginPicture(s, 2, 2, 0, 0);
-    const double w = figures::DirectionAngles[d] * kPi / 180;
-    double a1, a2;
-    int ref = -1;
-    if (d <= 4) {
-      a1 = kPi, a2 = w + kPi, ref = -1;
-    } else if (d <= 8) {
-      a1 = w + kPi, a2 = 2 * kPi, ref = 1;
-    } else if (d <= 12) {
-      a1 = 0, a2 = w - kPi, ref = 1;
-    } else {
-      a1 = w - kPi, a2 = kPi, ref = -1;
-    }
-    const double degrees = Round((a2 - a1) * 180 / kPi);
-    figures::DrawLabelledArc(s, 0, "$" + FormatFixed(degrees, 6, 0) + "^\\circ$", 2, 0, 0, a1, a2, 11);
-    figures::MoveTo(s, ref, 0);
-    figures::LineTo(s, 18 * ref, 0);
+    const MarkArc m = MarkArcOf(d);
+    figures::DrawLabelledArc(s, 0, m.label, 2, 0, 0, m.a1, m.a2, kMarkRadius);
+    figures::MoveTo(s, m.ref, 0);
+    figures::LineTo(s, 18 * m.ref, 0);
     toolkit::EndSaveBox(s);
   }
   toolkit::WriteLine(s,
@@ -223,23 +244,25 @@ void WritePointOnRodVariant(SharedState& s) {
   // Room above O and C for hinges hanging from above.
   if (dA >= 3 && dA <= 7) s.PointY[6] = s.PointY[kO] + 12;
   if (dB >= 3 && dB <= 7) s.PointY[7] = s.PointY[kC] + 12;
-  s.BoxHeight = 64;
+  s.BoxHeight = 58;
   figures::FitPointsToBox(s, 7, 0);
 
   toolkit::WriteText(s, "\\vskip 0.1pt");
   toolkit::WriteText(s, "\\begin{center}");
-  toolkit::BeginPicture(s, 120, 62, 2, 0);
-  if (!IsAxis(dA)) figures::PutBox(s, MarkBox(dA), s.PointX[kO], s.PointY[kO]);
-  if (!IsAxis(dB)) figures::PutBox(s, MarkBox(dB), s.PointX[kC], s.PointY[kC]);
-  if (s.P3 == 1) figures::PutBox(s, MarkBox(family45 ? 15 : 16), s.PointX[kB], s.PointY[kB]);
-  if (s.P3 == 3) figures::PutBox(s, MarkBox(family45 ? 3 : 2), s.PointX[kB], s.PointY[kB]);
+  // The fitted joints with the hinges, angle marks and letters round them.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 14, s.BoxHeight + 12 + 10, -12, -10);
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
+  if (!IsAxis(dA)) PutMark(s, placed, dA, s.PointX[kO], s.PointY[kO]);
+  if (!IsAxis(dB)) PutMark(s, placed, dB, s.PointX[kC], s.PointY[kC]);
+  if (s.P3 == 1) PutMark(s, placed, family45 ? 15 : 16, s.PointX[kB], s.PointY[kB]);
+  if (s.P3 == 3) PutMark(s, placed, family45 ? 3 : 2, s.PointX[kB], s.PointY[kB]);
   auto x = [&](int i) { return s.PointX[i]; };
   auto y = [&](int i) { return s.PointY[i]; };
-  figures::PutBlueLabel(s, "$A$", x(kA) - 3, dA <= 9 ? y(kA) - 9 : y(kA) + 3);
-  figures::PutBlueLabel(s, "$B$", x(kB) - 3, dB <= 9 ? y(kB) - 9 : y(kB) + 3);
+  figures::PutBlueLabelClear(s, placed, "$A$", x(kA) - 3, dA <= 9 ? y(kA) - 9 : y(kA) + 3);
+  figures::PutBlueLabelClear(s, placed, "$B$", x(kB) - 3, dB <= 9 ? y(kB) - 9 : y(kB) + 3);
   const bool o_right = dA <= 5 || dA >= 13, c_right = dB <= 5 || dB >= 13;
-  figures::PutBlueLabel(s, "$O$", o_right ? x(kO) + 3 : x(kO) - 11, y(kO) - 3);
-  figures::PutBlueLabel(s, "$C$", c_right ? x(kC) + 3 : x(kC) - 11, y(kC) - 3);
+  figures::PutBlueLabelClear(s, placed, "$O$", o_right ? x(kO) + 3 : x(kO) - 11, y(kO) - 3);
+  figures::PutBlueLabelClear(s, placed, "$C$", c_right ? x(kC) + 3 : x(kC) - 11, y(kC) - 3);
   figures::SetLineWidth(s, 8);
   figures::DrawBar(s, kO, kA);
   figures::DrawBar(s, kA, kB);
@@ -248,10 +271,16 @@ void WritePointOnRodVariant(SharedState& s) {
   figures::DrawCircle(s, x(kA), y(kA), 3);
   figures::DrawCircle(s, x(kB), y(kB), 3);
   figures::PutBlueLabel(s, "\\circle*{3}", x(kM), y(kM));
+  // The letter M stays off the hinges at O and C (a triangle with its hatching, 12 wide and 10
+  // high, below the joint or hanging above it).
+  for (const auto& [i, d] : {std::pair{kO, dA}, std::pair{kC, dB}}) {
+    const bool hanging = d >= 3 && d <= 7;
+    placed.Reserve(x(i) - 6, hanging ? y(i) + 2 : y(i) - 8, 12, 8);
+  }
   if (s.P3 == 3) {
-    figures::PutBlueLabel(s, "$M$", x(kM) + 4, y(kM) - 7);
+    figures::PutBlueLabelClear(s, placed, "$M$", x(kM) + 4, y(kM) - 7);
   } else {
-    figures::PutBlueLabel(s, "$M$", x(kM), y(kM) + 4);
+    figures::PutBlueLabelClear(s, placed, "$M$", x(kM), y(kM) + 4);
   }
   if (dA >= 3 && dA <= 7) {
     figures::PutUpHingeBoxAtPoint(s, kO);
@@ -296,7 +325,7 @@ void WritePointOnRodVariant(SharedState& s) {
   toolkit::WriteText2NumbersLn(s, "$; $t=", law.t1, "$~c,\\\\ ${\\omega_{OA}=", omega,
                                "}~\\frac1c $,\\\\ ");
   // AB is a half-centimetre in some variants: the student gets it as the answers use it.
-  const int ab_decimals = AB == Round(AB) ? 0 : 1;
+  const int ab_decimals = std::fabs(AB - Round(AB)) < 1e-6 ? 0 : 1;
   toolkit::WriteLine(s, "  $OA=" + FormatFixed(OA, 5, 0) + "$, $AB = " + FormatFixed(AB, 5, ab_decimals) +
                             "$, ");
   toolkit::WriteTextNumberLn(s, "$BC = ", BC, "$}");

@@ -1,5 +1,6 @@
 #include "subjects/kinematics/rolling_disk_mechanism.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -16,6 +17,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -237,34 +239,43 @@ double Y(const SharedState& s, int i) { return s.PointY[i]; }
 
 // The 45-degree angle between a diagonal link and the horizontal through its end (x, y), in
 // one of four orientations: 1 up-right, 3 down-right, 6 up-left, 8 down-left.
-void MarkAngle45(SharedState& s, double x, double y, int orientation, std::string_view text) {
+void MarkAngle45(SharedState& s, double x, double y, int orientation, std::string_view text,
+                 figures::LabelSpacing* placed = nullptr) {
   constexpr double q = std::numbers::pi / 4;
+  auto put = [&](double lx, double ly) {
+    if (placed != nullptr && !text.empty()) {
+      figures::PutLabelClear(s, *placed, text, lx, ly);
+    } else {
+      figures::PutLabel(s, text, lx, ly);
+    }
+  };
   switch (orientation) {
     case 1:
-      figures::DrawLabelledArcArrow(s, 0, "\\alpha", 1, x, y, 0, q, 10, 1);
+      figures::DrawLabelledArcArrow(s, 0, "\\alpha", 1, x, y, 0, q, 10, 1, placed);
       figures::DrawSegment(s, x + 1, y, x + 14, y);
-      figures::PutLabel(s, text, x - 8, y - 2);
+      put(x - 8, y - 2);
       break;
     case 3:
-      figures::DrawLabelledArcArrow(s, 0, "\\alpha", 1, x, y, -q, 0, 12, -1);
+      figures::DrawLabelledArcArrow(s, 0, "\\alpha", 1, x, y, -q, 0, 12, -1, placed);
       figures::DrawSegment(s, x + 1, y, x + 14, y);
-      figures::PutLabel(s, text, x - 8, y - 2);
+      put(x - 8, y - 2);
       break;
     case 6:
-      figures::DrawLabelledArcArrow(s, 0, "\\alpha", -1, x, y, 3 * q, 4 * q, 10, 1);
+      figures::DrawLabelledArcArrow(s, 0, "\\alpha", -1, x, y, 3 * q, 4 * q, 10, 1, placed);
       figures::DrawSegment(s, x - 1, y, x - 14, y);
-      figures::PutLabel(s, text, x - 1, y + 3);
+      put(x - 1, y + 3);
       break;
     default:
-      figures::DrawLabelledArcArrow(s, 0, "\\alpha", -1, x, y, 4 * q, 5 * q, 10, -1);
+      figures::DrawLabelledArcArrow(s, 0, "\\alpha", -1, x, y, 4 * q, 5 * q, 10, -1, placed);
       figures::DrawSegment(s, x - 1, y, x - 14, y);
-      figures::PutLabel(s, text, x + 3, y - 2);
+      put(x + 3, y - 2);
       break;
   }
 }
 
-void MarkAngle45AtPoint(SharedState& s, int i, int orientation, std::string_view text) {
-  MarkAngle45(s, X(s, i), Y(s, i), orientation, text);
+void MarkAngle45AtPoint(SharedState& s, int i, int orientation, std::string_view text,
+                        figures::LabelSpacing* placed = nullptr) {
+  MarkAngle45(s, X(s, i), Y(s, i), orientation, text, placed);
 }
 
 // The crank's mark at O by its direction: orientations for P2 = 1, 3, 7, 9 (0: no mark).
@@ -321,114 +332,125 @@ void DrawLinks(SharedState& s, const RollingDiskData& d) {
   toolkit::WriteText(s, "}");
 }
 
-void DrawMarksAndLabels(SharedState& s, const RollingDiskData& d, int p5) {
-  using figures::PutLabel;
+// With `placed` every letter and angle mark is kept clear of those placed before it.
+void DrawMarksAndLabels(SharedState& s, const RollingDiskData& d, int p5,
+                        figures::LabelSpacing* placed) {
+  auto label = [placed](SharedState& st, std::string_view text, double x, double y) {
+    if (placed != nullptr) {
+      figures::PutLabelClear(st, *placed, text, x, y);
+    } else {
+      figures::PutLabel(st, text, x, y);
+    }
+  };
+  auto mark45 = [placed](SharedState& st, int i, int orientation, std::string_view text) {
+    MarkAngle45AtPoint(st, i, orientation, text, placed);
+  };
   constexpr int O = 1, A = 2, B = 3, C = 4;
   const int p2 = d.p2, p3 = d.p3;
   switch (d.scheme) {
     case 1: {
       constexpr int D = 5, N = 7;
       if (const int o = CrankOrientation(p2, 6, 1, 8, 3); o != 0) {
-        MarkAngle45AtPoint(s, O, o, "$O$");
+        mark45(s, O, o, "$O$");
       } else {
-        PutLabel(s, "$O$", X(s, O) - 8, Y(s, O) - 3);
+        label(s, "$O$", X(s, O) - 8, Y(s, O) - 3);
       }
-      if (p3 == 1) MarkAngle45AtPoint(s, B, 6, "");
-      if (p3 == 3) MarkAngle45AtPoint(s, B, 1, "");
+      if (p3 == 1) mark45(s, B, 6, "");
+      if (p3 == 3) mark45(s, B, 1, "");
       if (p2 == 6 || p2 == 7) {
-        PutLabel(s, "$A$", X(s, A) - 2, Y(s, A) - 9);
+        label(s, "$A$", X(s, A) - 2, Y(s, A) - 9);
       } else if (p2 == 9) {
-        PutLabel(s, "$A$", X(s, A) - 9, Y(s, A) - 4);
+        label(s, "$A$", X(s, A) - 9, Y(s, A) - 4);
       } else {
-        PutLabel(s, "$A$", X(s, A) - 2, Y(s, A) + 3);
+        label(s, "$A$", X(s, A) - 2, Y(s, A) + 3);
       }
-      PutLabel(s, "$B$", X(s, B) - 2, Y(s, A) - 9);
-      PutLabel(s, "$C$", X(s, C) - 9, Y(s, C) - 2);
-      PutLabel(s, "$D$", X(s, D), Y(s, D) + 2);
-      PutLabel(s, "$N$", X(s, N) + 2, Y(s, N) - 2);
+      label(s, "$B$", X(s, B) - 2, Y(s, A) - 9);
+      label(s, "$C$", X(s, C) - 9, Y(s, C) - 2);
+      label(s, "$D$", X(s, D), Y(s, D) + 2);
+      label(s, "$N$", X(s, N) + 2, Y(s, N) - 2);
       break;
     }
     case 2: {
       constexpr int D = 6;
-      if (p5 == 2 || p5 == 4) PutLabel(s, "$O$", X(s, O) + 3, Y(s, O) + 2);
+      if (p5 == 2 || p5 == 4) label(s, "$O$", X(s, O) + 3, Y(s, O) + 2);
       if (p5 == 1) {
-        PutLabel(s, "$A$", X(s, A), Y(s, A) - 9);
+        label(s, "$A$", X(s, A), Y(s, A) - 9);
       } else if (p5 == 2) {
-        PutLabel(s, "$A$", X(s, A) - 9, Y(s, A) - 9);
+        label(s, "$A$", X(s, A) - 9, Y(s, A) - 9);
       } else {
-        PutLabel(s, "$A$", X(s, A) + 4, Y(s, A) + 1);
+        label(s, "$A$", X(s, A) + 4, Y(s, A) + 1);
       }
-      if (p3 == 1 || p3 == 2) PutLabel(s, "$B$", X(s, B) - 8, Y(s, B) - 8);
-      PutLabel(s, "$C$", X(s, C) - 10, Y(s, C) - 3);
-      PutLabel(s, "$D$", X(s, D) + 2, Y(s, D) + 3);
-      if (p5 == 1) MarkAngle45AtPoint(s, O, 1, "$O$");
-      if (p5 == 3) MarkAngle45AtPoint(s, O, 6, "$O$");
-      if (p3 == 1) MarkAngle45AtPoint(s, B, 3, "");
-      if (p3 == 3) MarkAngle45AtPoint(s, B, 8, "$B$");
+      if (p3 == 1 || p3 == 2) label(s, "$B$", X(s, B) - 8, Y(s, B) - 8);
+      label(s, "$C$", X(s, C) - 10, Y(s, C) - 3);
+      label(s, "$D$", X(s, D) + 2, Y(s, D) + 3);
+      if (p5 == 1) mark45(s, O, 1, "$O$");
+      if (p5 == 3) mark45(s, O, 6, "$O$");
+      if (p3 == 1) mark45(s, B, 3, "");
+      if (p3 == 3) mark45(s, B, 8, "$B$");
       break;
     }
     case 3: {
       constexpr int D = 5, N = 7, K = 8;
       if (p2 == 2) {
-        PutLabel(s, "$A$", X(s, A), Y(s, A) + 3);
+        label(s, "$A$", X(s, A), Y(s, A) + 3);
       } else if (p2 == 7) {
-        PutLabel(s, "$A$", X(s, A), Y(s, A) - 8);
+        label(s, "$A$", X(s, A), Y(s, A) - 8);
       } else if (p2 == 9) {
-        PutLabel(s, "$A$", X(s, A) - 9, Y(s, A) - 1);
+        label(s, "$A$", X(s, A) - 9, Y(s, A) - 1);
       } else {
-        PutLabel(s, "$A$", X(s, A) + 2, Y(s, A) + 1);
+        label(s, "$A$", X(s, A) + 2, Y(s, A) + 1);
       }
-      PutLabel(s, "$B$", X(s, B) - 2, Y(s, B) + 2);
-      PutLabel(s, "$C$", X(s, C) + 3, Y(s, C) - 3);
-      PutLabel(s, "$D$", X(s, D) + 2, Y(s, D) - 7);
-      PutLabel(s, "$K$", X(s, K) + 2, Y(s, K) - 3);
-      PutLabel(s, "$N$", X(s, N) - 9, Y(s, N) - 1);
+      label(s, "$B$", X(s, B) - 2, Y(s, B) + 2);
+      label(s, "$C$", X(s, C) + 3, Y(s, C) - 3);
+      label(s, "$D$", X(s, D) + 2, Y(s, D) - 7);
+      label(s, "$K$", X(s, K) + 2, Y(s, K) - 3);
+      label(s, "$N$", X(s, N) - 9, Y(s, N) - 1);
       if (const int o = CrankOrientation(p2, 1, 6, 3, 8); o != 0) {
-        MarkAngle45AtPoint(s, O, o, "$O$");
+        mark45(s, O, o, "$O$");
       } else {
-        PutLabel(s, "$O$", X(s, O) - 8, Y(s, O) - 3);
+        label(s, "$O$", X(s, O) - 8, Y(s, O) - 3);
       }
       break;
     }
     case 4: {
       constexpr int D = 7;
       if (p2 == 2 || p2 == 3 || p2 == 6 || p2 == 9) {
-        PutLabel(s, "$A$", X(s, A) - 9, Y(s, A) - 7);
+        label(s, "$A$", X(s, A) - 9, Y(s, A) - 7);
       } else {
-        PutLabel(s, "$A$", X(s, A) + 3, Y(s, A) + 2);
+        label(s, "$A$", X(s, A) + 3, Y(s, A) + 2);
       }
-      PutLabel(s, "$B$", X(s, B) - 9, Y(s, B) - 2);
-      PutLabel(s, "$C$", X(s, C) - 9, Y(s, C) - 8);
-      PutLabel(s, "$D$", X(s, D) + 2, Y(s, D));
+      label(s, "$B$", X(s, B) - 9, Y(s, B) - 2);
+      label(s, "$C$", X(s, C) - 9, Y(s, C) - 8);
+      label(s, "$D$", X(s, D) + 2, Y(s, D));
       if (const int o = CrankOrientation(p2, 1, 6, 0, 8); o != 0) {
-        MarkAngle45AtPoint(s, O, o, "$O$");
+        mark45(s, O, o, "$O$");
       }
-      if (p2 == 2 || p2 == 4) PutLabel(s, "$O$", X(s, O) - 10, Y(s, O) - 4);
-      if (p2 == 6) PutLabel(s, "$O$", X(s, O) + 3, Y(s, O) - 3);
-      MarkAngle45AtPoint(s, A, 6, "");
+      if (p2 == 2 || p2 == 4) label(s, "$O$", X(s, O) - 10, Y(s, O) - 4);
+      if (p2 == 6) label(s, "$O$", X(s, O) + 3, Y(s, O) - 3);
+      mark45(s, A, 6, "");
       break;
     }
     default: {
       constexpr int D = 5, N = 7;
       if (p2 == 2 || p2 == 3 || p2 == 6) {
-        PutLabel(s, "$A$", X(s, A) - 9, Y(s, A) - 7);
+        label(s, "$A$", X(s, A) - 9, Y(s, A) - 7);
       } else if (p2 == 7) {
-        PutLabel(s, "$A$", X(s, A) + 3, Y(s, A));
+        label(s, "$A$", X(s, A) + 3, Y(s, A));
       } else if (p2 == 9) {
-        PutLabel(s, "$A$", X(s, A) + 2, Y(s, A) - 3);
+        label(s, "$A$", X(s, A) + 2, Y(s, A) - 3);
       } else {
-        PutLabel(s, "$A$", X(s, A) + 2, Y(s, A) + 1);
+        label(s, "$A$", X(s, A) + 2, Y(s, A) + 1);
       }
-      PutLabel(s, "$B$", X(s, B) - 9, Y(s, B) - 2);
-      PutLabel(s, "$C$", X(s, C) - 9, Y(s, C) - 8);
-      PutLabel(s, "$N$", X(s, N) - 2, Y(s, N) + 3);
-      PutLabel(s, "$D$", X(s, D) + 2, Y(s, D) - 8);
+      label(s, "$B$", X(s, B) - 9, Y(s, B) - 2);
+      label(s, "$C$", X(s, C) - 9, Y(s, C) - 8);
+      label(s, "$N$", X(s, N) - 2, Y(s, N) + 3);
+      label(s, "$D$", X(s, D) + 2, Y(s, D) - 8);
       if (const int o = CrankOrientation(p2, 1, 6, 3, 8); o != 0) {
-        MarkAngle45AtPoint(s, O, o, "$O$");
+        mark45(s, O, o, "$O$");
       }
-      if (p2 == 2) PutLabel(s, "$O$", X(s, O) - 10, Y(s, O) - 4);
-      if (p2 == 6) PutLabel(s, "$O$", X(s, O) + 3, Y(s, O) - 3);
-      MarkAngle45AtPoint(s, C, 1, "");
+      if (p2 == 2) label(s, "$O$", X(s, O) - 10, Y(s, O) - 4);
+      if (p2 == 6) label(s, "$O$", X(s, O) + 3, Y(s, O) - 3);
+      mark45(s, C, 1, "");
       break;
     }
   }
@@ -539,18 +561,10 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
     s.PointY[i] = d.y[static_cast<std::size_t>(i)];
   }
   s.BoxWidth = 150;
-  s.BoxHeight = 80;
+  // The velocity mode's picture keeps the height of the statics mode's (95) with the supports
+  // below the lowest joint inside it.
+  s.BoxHeight = mode == 2 ? 80 : 73;
   figures::FitPointsToBox(s, 8, 0);
-  toolkit::BeginPicture(s, 140, 95, -35, -3);
-  figures::SetLineWidth(s, 10);
-  if (mode == 2) DrawStatics(s, d, p5);
-  if (d.scheme == 1) s.PointY[3] += 1.5;
-  if (d.scheme == 5) {
-    s.PointY[2] += 0.5;
-    s.PointY[3] += 0.5;
-    s.PointY[7] -= 0.5;
-  }
-  DrawLinks(s, d);
   double cx = 0, cy = 0;
   int contact = 6;
   switch (d.scheme) {
@@ -567,6 +581,23 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
       cx = X(s, 8), cy = Y(s, 8);
       break;
   }
+  if (mode == 2) {
+    toolkit::BeginPicture(s, 140, 95, -35, -3);
+  } else {
+    // The fitted joints and the disc's rim, with the supports and letters round them.
+    const double rim = d.a * s.Scale;
+    const double right = std::max(figures::ArrayMax(s.PointX, 8), cx + rim) + 12;
+    toolkit::BeginPicture(s, right + 12, 95, -12, -10);
+  }
+  figures::SetLineWidth(s, 10);
+  if (mode == 2) DrawStatics(s, d, p5);
+  if (d.scheme == 1) s.PointY[3] += 1.5;
+  if (d.scheme == 5) {
+    s.PointY[2] += 0.5;
+    s.PointY[3] += 0.5;
+    s.PointY[7] -= 0.5;
+  }
+  DrawLinks(s, d);
   figures::DrawTwoCircles(s, 2, static_cast<int>(toolkit::RoundHalfEven(2 * d.a * s.Scale - 1)),
                           cx, cy);
   figures::SetLineWidth(s, 1);
@@ -584,7 +615,9 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
   } else {
     figures::PutHingeBoxAtPoint(s, 1);
   }
-  DrawMarksAndLabels(s, d, p5);
+  // The statics mode keeps its letters where they stand.
+  figures::LabelSpacing placed;
+  DrawMarksAndLabels(s, d, p5, mode == 2 ? nullptr : &placed);
   toolkit::EndPicture(s);
 }
 
@@ -645,16 +678,15 @@ void WriteDataText(SharedState& s, const RollingDiskData& d, int mode, int p5) {
 void WriteAnswers(SharedState& s, const RollingDiskData& d, int mode) {
   const auto& w = d.w;
   std::string row = Field(toolkit::PrintedVariantNumber(s)) + "&";
+  const std::string no = "& " + std::string(toolkit::kNoValue) + " &";
   switch (d.scheme) {
     case 1:
-    case 5:
-      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "&$-$ &" + Field(w[4]);
-      break;
     case 3:
-      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "& $-$&" + Field(w[4]);
+    case 5:
+      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + no + Field(w[4]);
       break;
     default:
-      row += Field(w[1]) + "&" + Field(w[2]) + "& $-$&" + Field(w[4]) + "&" + Field(w[3]);
+      row += Field(w[1]) + "&" + Field(w[2]) + no + Field(w[4]) + "&" + Field(w[3]);
       break;
   }
   if (mode == 2) {

@@ -2,9 +2,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <initializer_list>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "figures/forces.h"
@@ -19,6 +19,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -378,19 +379,20 @@ void WriteSevenLinkAnswers(SharedState& s, const SevenLinkData& d) {
   toolkit::AnsWrite(s, row);
   const auto& w = s.LinkOmega;
   auto c7 = [](double x) { return FormatFixed(x, 7, 3); };
+  const std::string no(toolkit::kNoValue);
   row = "&" + c7(w[kO][kA]) + "&" + c7(w[kC][kA]) + "&";
   if (d.structure_one) {
     row += c7(w[kC][kD]) + "&" + c7(w[kB][kF]) + "&" + c7(w[kF][kE]) + "&" + c7(w[kK][kG]) + "&" +
-           c7(w[kE][kH]) + "&" + "  --   ";
+           c7(w[kE][kH]) + "&" + no;
   } else {
-    row += std::string("  --   ") + "&" + c7(w[kB][kF]) + "&" + c7(w[kF][kE]) + "&" +
-           c7(w[kK][kG]) + "&" + c7(w[kE][kH]) + "&" + c7(w[kN][kC]);
+    row += no + "&" + c7(w[kB][kF]) + "&" + c7(w[kF][kE]) + "&" + c7(w[kK][kG]) + "&" +
+           c7(w[kE][kH]) + "&" + c7(w[kN][kC]);
   }
   auto c6 = [&](int i) { return FormatFixed(0.01 * s.LinkPointAccel[i], 6, 3); };
   if (In(s.P5, {3, 7})) {
-    row += "   &-- &-- & --  & " + c6(kE) + "&" + c6(kF) + "&" + c6(kG);
+    row += "&" + no + "&" + no + "&" + no + "&" + c6(kE) + "&" + c6(kF) + "&" + c6(kG);
   } else {
-    row += "&" + c6(kA) + "&" + c6(kB) + "&" + c6(kC) + " &-- &-- & -- ";
+    row += "&" + c6(kA) + "&" + c6(kB) + "&" + c6(kC) + "&" + no + "&" + no + "&" + no;
   }
   toolkit::Ans2Write(s, row);
 }

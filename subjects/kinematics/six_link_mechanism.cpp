@@ -15,6 +15,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -27,6 +28,8 @@ using toolkit::FormatNumber;
 constexpr const char* kMechanism = "six-link mechanism";
 constexpr double kPi = std::numbers::pi;
 constexpr double kDiscRadius = 10;  // cm
+// Room right of the rightmost joint for the vertical dimensions drawn there with their values.
+constexpr double kDimensionRoom = 30;
 
 // Point numbers of the layout: the crank O-A, the slider B, the disc centre C, the rocker D-E,
 // the disc's rim point F, a point beside the disc that widens the fitted box, the rod's middle G.
@@ -287,7 +290,9 @@ void DrawSixLinkFigure(SharedState& s, const SixLinkData& d, double r) {
   const auto& X = s.PointX;
   const auto& Y = s.PointY;
   const double th = d.theta * kPi / 180;
-  toolkit::BeginPicture(s, 140, 110, -15, -15);
+  // The picture reaches to the vertical dimensions beyond the rightmost joint and their values.
+  const double right = figures::ArrayMax(X, kPointCount) + kDimensionRoom;
+  toolkit::BeginPicture(s, right + 15, 110, -15, -15);
   figures::PutBracedText(s, "\\circle*{2}", X[kF], Y[kF]);
   toolkit::WriteLine(s, "");
   PutSixLinkGLabel(s, d.ac_schemes ? kC : kB);
@@ -494,22 +499,23 @@ void WriteSixLinkAnswers(SharedState& s, const SixLinkData& d) {
                            c8(v[kB]) + "&" + c8(v[kC]) + "&" + c8(v[kD]) + "&" + c8(vf) + "&" +
                            c8(v[kG]));
   std::string row = FormatFixed(number, 0, 0);
+  const std::string no = " & " + std::string(toolkit::kNoValue);
   const std::string links[] = {"AB", "AC", "AD", "BC", "BD", "CD"};
   auto point = [](char c) { return c == 'A' ? kA : (c == 'B' ? kB : (c == 'C' ? kC : kD)); };
   for (const std::string& link : links) {
     if (link == d.name1 || link == d.name2 || link == d.name3) {
       row += "&" + c7(s.LinkOmega[point(link[0])][point(link[1])]);
     } else {
-      row += " &  -  ";
+      row += no;
     }
   }
   row += "&" + c7(s.LinkOmega[kD][kE]);
   if (d.ac_schemes) {
-    row += "&" + FormatFixed(a[kA], 5, 0) + " &  -  " + "&" + c8(a[kC]) + " &  -  " + "&" +
+    row += "&" + FormatFixed(a[kA], 5, 0) + no + "&" + c8(a[kC]) + no + "&" +
            c8(s.LinkEpsilon[kA][kC]);
   } else {
-    row += "&" + FormatFixed(a[kA], 5, 0) + "&" + c8(a[kB]) + "  &  -  " + "&" +
-           c8(s.LinkEpsilon[kA][kB]) + " &  -  ";
+    row += "&" + FormatFixed(a[kA], 5, 0) + "&" + c8(a[kB]) + no + "&" + c8(s.LinkEpsilon[kA][kB]) +
+           no;
   }
   toolkit::Ans2Write(s, row);
 }
@@ -540,7 +546,8 @@ void WriteSixLinkMechanismVariant(SharedState& s, int /*mode*/) {
   toolkit::WriteLine(s, "\\par\\noindent\\vbox{%");
   SixLinkData d = DeriveSixLink(s);
   LayOutSixLink(s, d);
-  s.BoxWidth = 200;
+  // The points, the margin on the left and the dimensions on the right fill the variant's box.
+  s.BoxWidth = 240 - 15 - kDimensionRoom - 3;
   s.BoxHeight = 80;
   figures::FitPointsToBox(s, kPointCount, 0);
   const double r = s.Scale * kDiscRadius;

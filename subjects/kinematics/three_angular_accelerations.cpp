@@ -121,7 +121,9 @@ void DrawLinkage(SharedState& s, const Layout& l) {
   auto y = [&](int i) { return s.PointY[i]; };
   figures::FitPointsToBox(s, 6, 0);
   toolkit::WriteText(s, "\\begin{center}");
-  toolkit::BeginPicture(s, s.RangeX * s.Scale - 10, 60, 6, -3);
+  // The fitted joints with the supports, angle marks and letters round them.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 17, s.BoxHeight + 17, -12, -11);
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   figures::SetLineWidth(s, 2);
   const int beta_at = scheme == 1 ? kO : scheme == 3 ? kC : scheme == 4 ? kD : kB;
   figures::PutBox(s, kBetaBoxes[l.beta_index - 1], x(beta_at), y(beta_at));
@@ -142,7 +144,7 @@ void DrawLinkage(SharedState& s, const Layout& l) {
   figures::PutBox(s, kDriveBoxes[scheme - 1][oa_drives ? 0 : 1], mx + shift, my);
 
   auto label = [&](const char* text, int i, double dx, double dy) {
-    figures::PutBlueLabel(s, text, x(i) + dx, y(i) + dy);
+    figures::PutBlueLabelClear(s, placed, text, x(i) + dx, y(i) + dy);
   };
   if (scheme == 3) {
     label("$O$", kO, 3, -3);
@@ -270,8 +272,8 @@ void WriteThreeAngularAccelerationsVariant(SharedState& s) {
 
   toolkit::WriteText(s, "\\end{center}");
   toolkit::WriteText(s, "\\small");
-  toolkit::WriteTextNumberLn(s, "$\\omega_{" + crank + "}{=}", s.P3, "$,");
-  toolkit::WriteTextNumberLn(s, "$\\varepsilon_{" + crank + "}{=}", s.P4, "$,");
+  toolkit::WriteTextNumberLn(s, "$\\omega_{" + crank + "}=", s.P3, "$,");
+  toolkit::WriteTextNumberLn(s, "$\\varepsilon_{" + crank + "}=", s.P4, "$,");
   toolkit::WriteText2NumbersLn(s, "$\\alpha{=}", l.alpha, "^\\circ$, $\\beta{=}", l.beta,
                                "^\\circ$,\\\\");
   toolkit::WriteText2NumbersLn(s, "$OA{=}", l.a, "$, $AB{=}", l.b, "$,");

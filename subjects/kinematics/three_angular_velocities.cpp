@@ -110,40 +110,43 @@ void DrawLinkage(SharedState& s) {
   auto y = [&](int i) { return s.PointY[i]; };
   figures::FitPointsToBox(s, 4, 0);
   toolkit::WriteText(s, "\\vskip1pt");
-  toolkit::BeginPicture(s, s.RangeX * s.Scale, 80, -10, -15);
+  // The fitted joints with the letters above and left of them and the vertical dimension with
+  // its value right of them.
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 28, 86, -12, -15);
+  figures::LabelSpacing placed;  // each letter kept clear of those before it
   figures::SetLineWidth(s, 2);
   if (scheme == 4 || scheme >= 8) {
-    figures::PutBlueLabel(s, "$C$", x(kC) - 4, y(kC) + 3);
+    figures::PutBlueLabelClear(s, placed, "$C$", x(kC) - 4, y(kC) + 3);
   } else {
-    figures::PutBlueLabel(s, "$C$", x(kC) + 3, y(kC) - 2);
+    figures::PutBlueLabelClear(s, placed, "$C$", x(kC) + 3, y(kC) - 2);
   }
   if (scheme == 1) {
-    figures::PutBlueLabel(s, "$B$", x(kB) + 3, y(kB) - 5);
+    figures::PutBlueLabelClear(s, placed, "$B$", x(kB) + 3, y(kB) - 5);
   } else if (scheme == 2 || scheme == 9 || scheme == 10) {
-    figures::PutBlueLabel(s, "$B$", x(kB) + 3, y(kB));
+    figures::PutBlueLabelClear(s, placed, "$B$", x(kB) + 3, y(kB));
   } else if (scheme == 4 || scheme == 8) {
-    figures::PutBlueLabel(s, "$B$", x(kB) - 10, y(kB) + 2);
+    figures::PutBlueLabelClear(s, placed, "$B$", x(kB) - 10, y(kB) + 2);
   } else {
-    figures::PutBlueLabel(s, "$B$", x(kB) - 11, y(kB) - 2);
+    figures::PutBlueLabelClear(s, placed, "$B$", x(kB) - 11, y(kB) - 2);
   }
   if (scheme != 5) figures::DrawDimensionH(s, x(kO), x(kC), -14);
   const bool vertical = scheme == 3 || scheme >= 5;
   if (vertical) figures::DrawDimensionV(s, -1, y(kO), y(kC), s.RangeX);
   if (scheme == 1 || scheme == 2) {
-    figures::PutBlueLabel(s, "$O$", x(kO) - 11, y(kO) - 3);
-    figures::PutBlueLabel(s, "$A$", x(kA) - 12, y(kA) - 1);
+    figures::PutBlueLabelClear(s, placed, "$O$", x(kO) - 11, y(kO) - 3);
+    figures::PutBlueLabelClear(s, placed, "$A$", x(kA) - 12, y(kA) - 1);
   } else if (scheme == 4) {
-    figures::PutBlueLabel(s, "$O$", x(kO) - 8, y(kO) + 2);
-    figures::PutBlueLabel(s, "$A$", x(kA) - 12, y(kA) - 1);
+    figures::PutBlueLabelClear(s, placed, "$O$", x(kO) - 8, y(kO) + 2);
+    figures::PutBlueLabelClear(s, placed, "$A$", x(kA) - 12, y(kA) - 1);
   } else if (scheme == 5) {
-    figures::PutBlueLabel(s, "$O$", x(kO) - 11, y(kO) - 3);
-    figures::PutBlueLabel(s, "$A$", x(kA) + 3, y(kA) - 4);
+    figures::PutBlueLabelClear(s, placed, "$O$", x(kO) - 11, y(kO) - 3);
+    figures::PutBlueLabelClear(s, placed, "$A$", x(kA) + 3, y(kA) - 4);
   } else if (scheme >= 8) {
-    figures::PutBlueLabel(s, "$O$", x(kO) - 5, y(kO) + 2);
-    figures::PutBlueLabel(s, "$A$", x(kA) + 3, y(kA) - 1);
+    figures::PutBlueLabelClear(s, placed, "$O$", x(kO) - 5, y(kO) + 2);
+    figures::PutBlueLabelClear(s, placed, "$A$", x(kA) + 3, y(kA) - 1);
   } else {  // 3, 6, 7
-    figures::PutBlueLabel(s, "$O$", x(kO) - 11, y(kO) - 3);
-    figures::PutBlueLabel(s, "$A$", x(kA) + 3, y(kA) - 1);
+    figures::PutBlueLabelClear(s, placed, "$O$", x(kO) - 11, y(kO) - 3);
+    figures::PutBlueLabelClear(s, placed, "$A$", x(kA) + 3, y(kA) - 1);
   }
   if (scheme != 3 && scheme != 10) {
     if (x(kO) > x(kC)) {
@@ -253,9 +256,9 @@ void WriteThreeAngularVelocitiesVariant(SharedState& s) {
   DrawLinkage(s);
   const FittedLinkage f = FitLinkLengthsToAngularVelocities(s, rounded_ab);
 
-  toolkit::WriteTextNumberLn(s, "\\vskip1mm\\small$\\omega_{OA}{=}", f.w_oa, "$,\\\\ ");
-  toolkit::WriteTextNumberLn(s, "$\\omega_{AB}{=}", f.w_ab, "$,");
-  toolkit::WriteTextNumberLn(s, "$\\omega_{BC}{=}", f.w_bc, ",$");
+  toolkit::WriteTextNumberLn(s, "\\vskip1mm\\small$\\omega_{OA}=", f.w_oa, "$,\\\\ ");
+  toolkit::WriteTextNumberLn(s, "$\\omega_{AB}=", f.w_ab, "$,");
+  toolkit::WriteTextNumberLn(s, "$\\omega_{BC}=", f.w_bc, ",$");
   if (CrankOnCircle(s.P1)) {
     toolkit::WriteTextNumberLn(s, "$OA=", 2 * s.P5 + 25, "$.");
   } else {

@@ -15,6 +15,7 @@
 #include "toolkit/indexed_array.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -112,15 +113,16 @@ void ComputeAngularVelocities(Dimensions& m, int given, int sigma, int g) {
 void WriteTwoDegreesOfFreedomAnswers(SharedState& s, const Dimensions& m) {
   const auto& w = m.w;
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), "");
+  const std::string no(toolkit::kNoValue);
   if (s.P4 == 1) {
     toolkit::AnsWriteText4NumbersLn(s, " &$", w[kOA], "$&$", w[kAB], "$&$", w[kBC],
-                                    "$& $-$ &$", w[kDB], "$ & $-$");
+                                    "$& " + no + " &$", w[kDB], "$ & " + no);
   } else if (s.P4 == 2) {
-    toolkit::AnsWriteText4NumbersLn(s, " &$-$&$", w[kAB], "$&$", w[kBC], "$&$", w[kCF], "$&$",
-                                    w[kDB], "$& $-$");
+    toolkit::AnsWriteText4NumbersLn(s, " & " + no + " &$", w[kAB], "$&$", w[kBC], "$&$", w[kCF],
+                                    "$&$", w[kDB], "$& " + no);
   } else {
-    toolkit::AnsWriteText4NumbersLn(s, " & $-$ & $", w[kAB], "$ & $", w[kBC], "$ & $-$ & $",
-                                    w[kDB], "$&$", w[kDE], "$ ");
+    toolkit::AnsWriteText4NumbersLn(s, " & " + no + " & $", w[kAB], "$ & $", w[kBC],
+                                    "$ & " + no + " & $", w[kDB], "$&$", w[kDE], "$ ");
   }
 }
 

@@ -169,7 +169,7 @@ void CheckArbitraryPosition(const kinematics_check::Params& p, int level) {
   for (int k = 0; k < kColumns; ++k) {
     const std::string& cell = cells[static_cast<std::size_t>(k) + 1];
     if (k == given_column || std::isnan(state[static_cast<std::size_t>(k)])) {
-      EXPECT_EQ(cell, "--") << "column " << k << "\n" << what;
+      EXPECT_EQ(cell, "---") << "column " << k << "\n" << what;
       continue;
     }
     const double x = state[static_cast<std::size_t>(k)];
@@ -198,7 +198,7 @@ Printed Print(const kinematics_check::Params& p) {
 TEST(ArbitraryPosition, AllOnesGivesTheCrankAndTheDiskMovesBackwards) {
   // P2 = P1 moves the link AB to the next triple; the disk's centre moves against the x axis.
   const auto v = Print({1, 1, 1, 1, 1, 1, 1});
-  EXPECT_EQ(v.answers, " 1&  --  &$   2$&$  -6$&$   3$&  --  &$ -50$&  -- \n");
+  EXPECT_EQ(v.answers, " 1& --- &$   2$&$  -6$&$   3$& --- &$ -50$& --- \n");
   EXPECT_NE(v.main.find(" $\\omega_{OA_z}=-8~рад/с$, \n $OA=5$, $AB=20$,  \n"
                         " $BC=8$, $AD=10$,  \n $x_C=17$, $y_C=-20$, $y_D=2$,  \n"
                         "$\\varphi_0=\\pi.$}\n"),
@@ -211,7 +211,7 @@ TEST(ArbitraryPosition, AllOnesGivesTheCrankAndTheDiskMovesBackwards) {
 
 TEST(ArbitraryPosition, TriangleTypeExample) {
   const auto v = Print({3, 3, 3, 3, 1, 1, 1});
-  EXPECT_EQ(v.answers, " 1&  --  &  --  &$   4$&$  -9$&$  -4$&  --  &$ -84$\n");
+  EXPECT_EQ(v.answers, " 1& --- & --- &$   4$&$  -9$&$  -4$& --- &$ -84$\n");
   EXPECT_NE(v.main.find(" $\\omega_{OA_z}=4~рад/с$, \n $BC$=17, $DE=BE=10$,  \n"
                         " $OA=8$, $AD=12$,  \n $x_C=32$, $y_C=-15$, $y_E=-6$,  \n"
                         "$\\varphi_0=0$.}\n"),

@@ -152,7 +152,7 @@ TEST(BeltTransmission, GoldenLines) {
             std::string::npos)
       << v.main;
   EXPECT_EQ(v.answers, " 1 &   112.500  &    60.000  &    56.250  &    82.244");
-  EXPECT_NE(v.main.find("\\begin{picture}(84,80)(-15,5)%\r\n"
+  EXPECT_NE(v.main.find("\\begin{picture}(108,80)(-15,5)%\r\n"
                         "\\put(20,55){\\circle{40}}\\put(20,55){\\circle{32}}"
                         "\\put(20,55){\\usebox{\\hing}}"),
             std::string::npos)

@@ -200,7 +200,7 @@ TEST(FourLinkMechanism, GoldenLines) {
   // The slider drives at 5 w cm/s: the data give v_c, the key marks it, the figure shows it.
   const auto v = RunOne(8, {1, 1, 1, 1, 3, 9, 1});
   EXPECT_NE(v.main.find(" $v_c=15$~см/c,\\\\\r\n"), std::string::npos) << v.main;
-  EXPECT_NE(v.answers.find("*&--&"), std::string::npos) << v.answers;
+  EXPECT_NE(v.answers.find("*&---&"), std::string::npos) << v.answers;
   EXPECT_NE(v.main.find("\\Red{\\put("), std::string::npos) << v.main;
   EXPECT_NE(v.main.find("{\\thicklines\\vector(0,1){17}}}%"), std::string::npos) << v.main;
   // P1 = 3 makes AB equal to OA.

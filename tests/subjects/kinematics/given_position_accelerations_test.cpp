@@ -98,7 +98,7 @@ void Check(const Params& p, int level) {
   check(col_e2, s.Epsilon(l2), true);
   for (int k : {kWAB, kWBC, kWAC, kEAB, kEBC, kEAC}) {
     if (k != col_w1 && k != col_w2 && k != col_e1 && k != col_e2) {
-      EXPECT_EQ(cells[static_cast<std::size_t>(k) + 1], "-") << "column " << k << "\n" << what;
+      EXPECT_EQ(cells[static_cast<std::size_t>(k) + 1], "---") << "column " << k << "\n" << what;
     }
   }
 }
@@ -121,24 +121,24 @@ TEST(GivenPositionAccelerations, GoldenVariants) {
   const Golden cases[] = {
       // Four-bar with BC parallel to OA: the coupler translates, w_AB = 0.
       {{2, 1, 1, 1, 1, 1, 1},
-       " 1&0&-3 & $-$ &50&24& $-$ \n",
+       " 1&0&-3& --- &50&24& ---\n",
        "$\\omega_{OAz}=3$~рад/c,\n$OA||BC$, \\\\ $OA=5$, $AB=3$, $BC=5$, \n$\\tg\\alpha=3/4$."},
       // Four-bar with AB perpendicular to BC and B left of A: the crank turns clockwise.
       {{1, 1, 1, 1, 1, 3, 1},
-       " 1&3&8 & $-$ &40&30& $-$ \n",
+       " 1&3&8& --- &40&30& ---\n",
        "$\\omega_{OAz}=-2$~рад/c,\n$AB\\perp BC$,\\\\ $OA=5$, $AB=2$, \n$BC=1$,  \n"
        "$\\tg\\alpha=4/3$. "},
       // Sliders in series, OA diagonal (P2 = 1) and AB horizontal (P2 = 7).
       {{1, 1, 2, 1, 1, 1, 1},
-       " 1&-1&-2 & $-$ &0&6& $-$ \n",
+       " 1&-1&-2& --- &0&6& ---\n",
        "$\\omega_{OAz}=1$~рад/c,\n $OA=\\sqrt{2}$,  $AB=\\sqrt{2}$, \\\\ $BC=\\sqrt{2}$,   "
        "$\\alpha=\\pi/4$."},
       {{2, 7, 2, 2, 1, 2, 1},
-       " 1&-8&0 & $-$ &0&128& $-$ \n",
+       " 1&-8&0& --- &0&128& ---\n",
        "$\\omega_{OAz}=8$~рад/c,\n$OA=2$,\n$AB=2$,\n\\\\ $BC=2\\sqrt{2}$, \n  $\\alpha=\\pi/4$."},
       // Forked sliders: the BC columns hold dashes, AC the answers.
       {{1, 1, 3, 1, 1, 1, 1},
-       " 1&0& $-$ &1 & 1& $-$ &1 \n",
+       " 1&0& --- &1 & 1& --- &1 \n",
        "$\\omega_{OAz}=1$~рад/c,\n$OA=1$,\n $AB=\\sqrt{2}$,  $AC=\\sqrt{2}$, \\\\  $\\alpha=\\pi/4$."},
   };
   for (const Golden& g : cases) {

@@ -155,7 +155,7 @@ void Check(const Params& p, int level) {
   for (int k = 0; k < kColumns; ++k) {
     const std::string& cell = cells[static_cast<std::size_t>(k) + 1];
     if (m.column[k] < 0) {
-      EXPECT_EQ(cell, "-") << "column " << k << "\n" << what;
+      EXPECT_EQ(cell, "---") << "column " << k << "\n" << what;
       continue;
     }
     const double w = std::abs(m.sys.Omega(m.column[k]));
@@ -192,29 +192,29 @@ TEST(GivenPositionVelocities, GoldenVariants) {
   const Golden cases[] = {
       // Scheme 4: the bar ABF translates, its column holds 0.
       {{1, 1, 1, 1, 1, 1, 4},
-       " 1&0& $-$  &1& $-$ & $-$ &1&1&$-$ \n",
+       " 1&0& --- &1& --- & --- &1&1& ---\n",
        "\\vskip1mm \\small $\\omega_{OA}=1$~рад/c, \n$OA=1$, \n$AB=1$, \n$BF=1$, \n$BC=1$, \n"
        "$DE=1$, \n$DF=\\sqrt{2}$. "},
       // Scheme 3 states cos(alpha) = 0.6 and beta = 45 degrees for P6 < 4.
       {{1, 1, 1, 1, 1, 1, 3},
-       " 1& $-$ &15& 60& $-$ &40& $-$ &12&$-$\n",
+       " 1& --- &15& 60& --- &40& --- &12& ---\n",
        "$\\omega_{OA}=30$~рад/c, \n$OA=5$, $AB=6$, \n$BC=2$, \n$DE=10$, \n$BD=3\\sqrt{2}$, \n"
        "$\\cos\\alpha=0.6 $, \n$\\beta = 45^\\circ$."},
       {{1, 1, 1, 1, 3, 5, 3},
-       " 1& $-$ &5& 20& $-$ &10& $-$ &3&$-$\n",
+       " 1& --- &5& 20& --- &10& --- &3& ---\n",
        "$\\omega_{OA}=10$~рад/c, \n$OA=5$, $AB=6$, \n$BC=2$, \n$DE=10$, \n$BD=5$, \n"
        "$\\cos\\alpha=0.6 $, \n$\\cos\\beta =0.6$."},
       // Schemes 1, 2 and 5 with all parameters 1.
       {{1, 1, 1, 1, 1, 1, 1},
-       " 1&15& $-$  &24& $-$ & $-$ &5&35&$-$ \n",
+       " 1&15& --- &24& --- & --- &5&35& ---\n",
        "$\\omega_{OA}=30$~рад/c, \n$OA=3$, \n$AB$=$AF$=10, \\\\ $BC=5$, \n$DF$=18, \n$DE$=6, \n"
        " $\\cos\\alpha$=0.8, $AB\\perp AF$. "},
       {{1, 1, 1, 1, 1, 1, 2},
-       " 1& $-$ & 9& $-$ &12& $-$ &3&8&$-$\n",
+       " 1& --- &9& --- &12& --- &3&8& ---\n",
        "$\\omega_{OA}=28$~рад/c, \n$OA=3$, \n$DF$=12, \n$BC$=$CF$=5, \\\\ $AB=4\\sqrt{2}$, \n"
        "$DE$=6, \n $\\cos\\alpha$=0.8, $CB\\perp CF$. "},
       {{1, 1, 1, 1, 1, 1, 5},
-       " 1& $-$ &3& $-$ & 4& $-$ & 6&$-$ &8\n",
+       " 1& --- &3& --- &4& --- &6& --- &8\n",
        "$\\omega_{OA}=4$~рад/c, \n$OA=7$, $AB=4$, $BF=FC=5$, \n$CE=2$, \n$DF=2$, \n"
        " $\\cos\\alpha$=0.8, $FB\\perp CF$. "},
   };

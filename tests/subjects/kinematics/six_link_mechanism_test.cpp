@@ -264,8 +264,8 @@ TEST(SixLinkMechanism, GoldenLines) {
   EXPECT_NE(v.main.find("$~см, $R$=$10$~см, \r\n$a_C$ - ?}}"), std::string::npos) << v.main;
   EXPECT_EQ(v.answers, " 1&  32&  16.875&  26.146&  17.504&  52.293&  28.827") << v.answers;
   EXPECT_EQ(v.second_answers,
-            "1 &  -  &  0.308 &  -  & -1.037& -0.124 &  -  &  1.167&   64 &  -  &  48.720 &  -  "
-            "&   2.246")
+            "1 & ---&  0.308 & ---& -1.037& -0.124 & ---&  1.167&   64 & ---&  48.720 & ---&   "
+            "2.246")
       << v.second_answers;
   const auto w = RunOne(9, {12, 3, 1, 1, 3, 3, 3});
   EXPECT_NE(w.main.find("$a_C$ - ?}}"), std::string::npos) << w.main;
@@ -278,7 +278,7 @@ TEST(SixLinkMechanism, GoldenLines) {
             std::string::npos)
       << x.main;
   EXPECT_EQ(x.second_answers,
-            "1& -0.440 &  -  &  0.339&  0.000 &  -   &  -  &  0.616&   14&   2.629  &  -  &  -0.615 &  -  ")
+            "1& -0.440 & ---&  0.339&  0.000 & --- & ---&  0.616&   14&   2.629 & ---&  -0.615 & ---")
       << x.second_answers;
 }
 

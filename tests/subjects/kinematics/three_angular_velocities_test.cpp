@@ -42,9 +42,9 @@ Dimensions ReadDimensions(const std::string& main) {
 void CheckRow16(const kinematics_check::Params& p) {
   const auto v = RunOne(16, p);
   const std::string what = kinematics_check::Describe(p) + "\n" + v.main + "\n" + v.answers;
-  const double w_oa = NumberAfter(v.main, "$\\omega_{OA}{=}");
-  const double w_ab = NumberAfter(v.main, "$\\omega_{AB}{=}");
-  const double w_bc = NumberAfter(v.main, "$\\omega_{BC}{=}");
+  const double w_oa = NumberAfter(v.main, "$\\omega_{OA}=");
+  const double w_ab = NumberAfter(v.main, "$\\omega_{AB}=");
+  const double w_bc = NumberAfter(v.main, "$\\omega_{BC}=");
   const auto cells = kinematics_check::Cells(v.answers);
   ASSERT_EQ(cells.size(), 4u) << what;
   const double oa = cells[1], ab = cells[2], bc = cells[3];
@@ -111,7 +111,7 @@ TEST(ThreeAngularVelocities, RoundingOfThePrintedRates) {
 TEST(ThreeAngularVelocities, GoldenLines) {
   // Scheme 5 with CB driving at 3: AB and BC round to 3 alike, so AB is printed doubled.
   const auto tie = RunOne(16, {5, 2, 1, 1, 3, 1, 1});
-  EXPECT_NE(tie.main.find("$\\omega_{AB}{=}6$,\r\n$\\omega_{BC}{=}3,$\r\n$OA=31$."),
+  EXPECT_NE(tie.main.find("$\\omega_{AB}=6$,\r\n$\\omega_{BC}=3,$\r\n$OA=31$."),
             std::string::npos)
       << tie.main;
   // C straight below O: the vertical dimension alone, and no dashed line.

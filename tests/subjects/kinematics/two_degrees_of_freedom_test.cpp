@@ -131,7 +131,7 @@ void CheckRow13(const kinematics_check::Params& p) {
     whole[i] = std::lround(w[i]);
     EXPECT_NEAR(w[i], whole[i], 1e-6) << what << "\nlink " << kNames[i] << " " << w[i];
     if (given[i]) {
-      EXPECT_EQ(cells[i + 1], "-") << what;
+      EXPECT_EQ(cells[i + 1], "---") << what;
     } else {
       EXPECT_EQ(cells[i + 1], std::to_string(whole[i])) << what << "\nlink " << kNames[i];
     }
