@@ -136,8 +136,8 @@ void WriteDegreesOfFreedomVariant(SharedState& s) {
     // numbered at its top left: ten systems one under another run off a ticket's page.
     if (s.Level > 1) {
       toolkit::WriteText(s, k == 1 ? "\\par\\noindent" : "\\hskip 8pt plus 1fil ");
-      toolkit::WriteTextNumber(s, "\\hbox to 140pt{\\vrule width0pt depth4pt\\raisebox{40pt}{\\bf ", k,
-                               ".}\\hskip2pt");
+      toolkit::WriteTextNumber(s, "\\hbox to 140pt{\\vrule width0pt depth4pt\\raisebox{40pt}{\\bf ",
+                               k, ".}\\hskip2pt");
     }
     structural::ByteToBinaryDigits5(s.P1, d);
     int p1 = s.P1, p2 = s.P2, p3 = s.P3, p4 = s.P4;

@@ -13,6 +13,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace dynamics {
@@ -362,7 +363,7 @@ void WriteDataText(SharedState& s, const UnknownParameterVariant& v) {
 void WriteAnswersRow(SharedState& s, const UnknownParameterVariant& v) {
   std::string row = Fixed(toolkit::PrintedVariantNumber(s), 2, 0);
   if (v.unsolvable) {
-    for (int i = 0; i < 10; ++i) row += "&--";
+    for (int i = 0; i < 10; ++i) row += "&" + std::string(toolkit::kNoValue);
   } else {
     row += "&" + Fixed(v.M, 8, 1) + "&" + Fixed(v.c, 8, 2) + "&" + Fixed(v.muA, 10, 2) + "&" +
            Fixed(v.muB, 9, 3) + "&" + Fixed(v.muC, 9, 3) + "&" + Fixed(v.muD, 8, 3) + "&" +

@@ -16,6 +16,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace kinematics {
@@ -645,16 +646,16 @@ void WriteDataText(SharedState& s, const RollingDiskData& d, int mode, int p5) {
 void WriteAnswers(SharedState& s, const RollingDiskData& d, int mode) {
   const auto& w = d.w;
   std::string row = Field(toolkit::PrintedVariantNumber(s)) + "&";
+  // The scheme has no such link: its cell holds the dash for a value that does not exist.
+  const std::string none(toolkit::kNoValue);
   switch (d.scheme) {
     case 1:
-    case 5:
-      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "&$-$ &" + Field(w[4]);
-      break;
     case 3:
-      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "& $-$&" + Field(w[4]);
+    case 5:
+      row += Field(w[1]) + "&" + Field(w[2]) + "&" + Field(w[3]) + "&" + none + "&" + Field(w[4]);
       break;
     default:
-      row += Field(w[1]) + "&" + Field(w[2]) + "& $-$&" + Field(w[4]) + "&" + Field(w[3]);
+      row += Field(w[1]) + "&" + Field(w[2]) + "&" + none + "&" + Field(w[4]) + "&" + Field(w[3]);
       break;
   }
   if (mode == 2) {

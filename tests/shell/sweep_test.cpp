@@ -435,8 +435,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     // Rows edited elsewhere at the same time, left as they are for now.
     {"b", 2, "a list ending in a comma"},
     {"c", 3, "a list ending in a comma"},
-    {"d", 6, "a list ending in a comma"},
-    {"d", 10, "a list ending in a comma"},
     {"m", 12, "a lone minus"},
     {"m", 12, "a list ending in a comma"},
     // Still to mend: a minus or a hyphen standing for a missing value, lists ending in a comma.
@@ -448,7 +446,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     {"c", 12, "a list ending in a comma"},
     {"c", 13, "a list ending in a comma"},
     {"c", 22, "a list ending in a comma"},
-    {"d", 34, "a lone minus"},
     {"g", 20, "a lone minus"},
     {"g", 21, "a lone minus"},
     {"k", 8, "a lone minus"},

@@ -9,6 +9,7 @@
 
 #include "subjects/kinematics/kinematics_check.h"
 #include "subjects/kinematics/planar_bodies.h"
+#include "toolkit/terms.h"
 
 namespace {
 
@@ -211,7 +212,7 @@ void CheckVariant(int mode, const Params& p, int level) {
   for (int k = 0; k < 5; ++k) {
     const std::string& cell = cells[static_cast<std::size_t>(k) + 1];
     if (m.column[k] < 0) {
-      EXPECT_EQ(cell, "-") << "column " << k << "\n" << what;
+      EXPECT_EQ(cell, toolkit::kNoValue) << "column " << k << "\n" << what;
       continue;
     }
     const double w = m.sys.Omega(m.column[k]);
@@ -267,14 +268,14 @@ TEST(RollingDiskMechanism, AllOnesInBothModes) {
   EXPECT_EQ(d.M2, 34);
   EXPECT_EQ(d.F, -5);
   const Printed k = RunMode(1, {1, 1, 1, 1, 1, 1, 1});
-  EXPECT_EQ(k.answers, "   1&   0&   3&   2&$-$ &   3");
+  EXPECT_EQ(k.answers, "   1&   0&   3&   2&---&   3");
   EXPECT_NE(k.main.find("\\small\\vskip1mm  $\\omega_{OA_z}=4 \\frac{1}{c}$,  \n $R=4$, \n"
                         " $OA=3\\sqrt{2}$, \n\\\\ $AB=4$,  $BN=4$,  $BC=4\\sqrt{2}$, \n"
                         "$ CD=12$,  $\\alpha$=$45^\\circ$\n"),
             std::string::npos)
       << k.main;
   const Printed s = RunMode(2, {1, 1, 1, 1, 1, 1, 1});
-  EXPECT_EQ(s.answers, "   1&   0&   3&   2&$-$ &   3&$   4$&$  -5$\n");
+  EXPECT_EQ(s.answers, "   1&   0&   3&   2&---&   3&$   4$&$  -5$\n");
   EXPECT_NE(s.main.find("\\small\\vskip1mm  $M_1=21$, $M_2=34$,  \n $R=4$, \n"),
             std::string::npos)
       << s.main;
@@ -309,7 +310,7 @@ TEST(RollingDiskMechanism, SchemeFourWithAFastCrankTakesUnitMultipliers) {
   EXPECT_EQ(d.M2, -224);
   EXPECT_EQ(d.F, 14);
   const Printed v = RunMode(2, {4, 1, 1, 2, 1, 3, 1});
-  EXPECT_EQ(v.answers, "   1&  28&  52& $-$&   0&  42&$  63$&$  14$\n");
+  EXPECT_EQ(v.answers, "   1&  28&  52&---&   0&  42&$  63$&$  14$\n");
   EXPECT_NE(v.main.find("\\small\\vskip1mm  $M_1=210$, $M_2=224$,  \n"), std::string::npos)
       << v.main;
   const RollingDiskData small = kinematics::DeriveRollingDisk(4, 2, 1, 1, 4, 1, 4);
