@@ -287,9 +287,12 @@ void DrawFigure(SharedState& s, const UnknownParameterVariant& v) {
   double extra = arc_rim ? 15 : 0;
   if (v.p3 == 3) extra = v.h - 10;
   const double t = v.p1 == 4 && v.p2 == 1 ? 25 : 13;
-  const double y_origin = v.p1 == 4 ? -25 : -10;
+  // Room below for the hatching under the base, above for D's letter over a large rim.
+  const double y_origin = v.p1 == 4 ? -31 : -16;
+  const double above = v.p1 == 4 ? 5 : 0;
   toolkit::WriteText(s, "\\unitlength=1.4pt");
-  toolkit::BeginPicture(s, 79, v.yC + 14 + t + extra + 15, -20, y_origin);
+  // Wide enough for block B and body A on its incline to the right of C (x up to 127).
+  toolkit::BeginPicture(s, 147, v.yC + 14 + t + extra + 21 + above, -20, y_origin);
   PutBox(s, "osnbig", 0, v.y0);
   PutBox(s, "blokC", v.xC, v.yC);
   DrawLatexLine(s, 1, 0, v.xC, v.yT, 46);
