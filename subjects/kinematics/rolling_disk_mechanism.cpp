@@ -542,7 +542,16 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
   s.BoxWidth = 150;
   s.BoxHeight = 80;
   figures::FitPointsToBox(s, 8, 0);
-  toolkit::BeginPicture(s, 140, 95, -35, -3);
+  if (mode == 2) {
+    // The fitted mechanism reaches x = 150; the force, the moments and their letters reach
+    // further right, below the ground's hatching (scheme 4) and above the top joints
+    // (scheme 3).
+    const double bottom = d.scheme == 4 ? -21 : -9;
+    const double top = d.scheme == 3 ? 96 : 92;
+    toolkit::BeginPicture(s, 225, top - bottom, -35, bottom);
+  } else {
+    toolkit::BeginPicture(s, 140, 95, -35, -3);
+  }
   figures::SetLineWidth(s, 10);
   if (mode == 2) DrawStatics(s, d, p5);
   if (d.scheme == 1) s.PointY[3] += 1.5;
