@@ -134,7 +134,8 @@ void WriteCylindersAndBarVariant(SharedState& s) {
   const double r1 = l.r1, r2 = l.r2;
 
   s.BlockCentred = true;
-  toolkit::BeginPicture(s, 120, 70, -50, -30);
+  // Room for the bar and the force beside the right cylinder and the hatching under both.
+  toolkit::BeginPicture(s, 148, 83, -50, -35);
   WriteText(s, "\\Blue{");
   DrawTwoCircles(s, 2 * l.r1, 2, x1, y1);
   DrawTwoCircles(s, 2 * l.r2, 2, x2, y2);

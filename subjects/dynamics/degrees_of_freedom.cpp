@@ -114,7 +114,7 @@ std::vector<DegreesOfFreedomSystem> DeriveDegreesOfFreedomSystems(const SharedSt
 }
 
 void BeginDegreesOfFreedomProblem(SharedState& s) {
-  // The picture reserves 42 above its lowest joints; a fit 70 high would run the upper joints
+  // The picture reserves 44 above its lowest joints; a fit 70 high would run the upper joints
   // and their struts into the variant's heading, so the systems fit 30 high.
   s.BoxWidth = 115;
   s.BoxHeight = 30;
@@ -132,7 +132,13 @@ void WriteDegreesOfFreedomVariant(SharedState& s) {
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), "");
   toolkit::IndexedArray<int, 1, 5> d;
   for (int k = 1; k <= s.Level; ++k) {
-    if (s.Level > 1) toolkit::WriteTextNumberLn(s, "\\par\\bf{", k, ".} ");
+    // From Level 2 on the systems stand side by side, as many to a line as the box holds, each
+    // numbered at its top left: ten systems one under another run off a ticket's page.
+    if (s.Level > 1) {
+      toolkit::WriteText(s, k == 1 ? "\\par\\noindent" : "\\hskip 8pt plus 1fil ");
+      toolkit::WriteTextNumber(s, "\\hbox to 140pt{\\vrule width0pt depth4pt\\raisebox{40pt}{\\bf ",
+                               k, ".}\\hskip2pt");
+    }
     structural::ByteToBinaryDigits5(s.P1, d);
     int p1 = s.P1, p2 = s.P2, p3 = s.P3, p4 = s.P4;
     Advance(p1, p2, p3, p4);
@@ -150,8 +156,8 @@ void WriteDegreesOfFreedomVariant(SharedState& s) {
       s.PointX[4 + i] = (s.PointX[i] + s.PointX[i + 1]) / 2;
     }
     FitPointsToBox(s, 7, 0);
-    toolkit::WriteText(s, "\\par ");
-    toolkit::BeginPicture(s, 120, 52, -5, -10);
+    if (s.Level == 1) toolkit::WriteText(s, "\\par ");
+    toolkit::BeginPicture(s, 116, 54, -7, -10);
     SetLineWidth(s, 6);
     DrawBar(s, 5, 6);
     DrawBar(s, 6, 7);
@@ -173,6 +179,7 @@ void WriteDegreesOfFreedomVariant(SharedState& s) {
     }
     w -= LeftSupportShare(s.P1) + RightSupportShare(s.P5) + 6;
     toolkit::EndPicture(s);
+    if (s.Level > 1) toolkit::WriteText(s, "\\hss}");
     toolkit::AnsWriteTextNumber(s, " & ", w, " ");
   }
 }

@@ -14,6 +14,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace dynamics {
@@ -457,7 +458,9 @@ void WritePointDynamicsTheoremsVariant(SharedState& s) {
     // No real solution with non-negative speeds exists for these data.
     toolkit::WriteLine(s, "Данные этого варианта вырождены: задача не имеет решения, нужны "
                           "другие параметры.}");
-    toolkit::AnsWrite(s, "&-&-&-&-&-&-");
+    std::string cells;
+    for (int i = 0; i < 6; ++i) cells += "&" + std::string(toolkit::kNoValue);
+    toolkit::AnsWrite(s, cells);
     return;
   }
   DrawPuckFigure(s, v);

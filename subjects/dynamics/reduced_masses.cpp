@@ -189,7 +189,9 @@ void WriteReducedMassesVariant(SharedState& s) {
   s.BoxWidth = 100;
   s.BoxHeight = 100;
   FitPointsToBox(s, 5, 1);
-  toolkit::BeginPicture(s, 100, s.RangeY + 30, -80, lowest - 15);
+  // From A's load on the left (x = -80) to E and its moment or force on the right (x = 160),
+  // and from the lowest load to the letter over the higher body.
+  toolkit::BeginPicture(s, 240, s.RangeY + 36, -80, lowest - 16);
   s.BlockCentred = true;
 
   if (v.rolling_a) {

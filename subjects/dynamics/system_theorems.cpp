@@ -14,6 +14,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace dynamics {
@@ -446,7 +447,8 @@ void WriteSystemTheoremsVariant(SharedState& s, int row) {
     if (v.alpha != -90 && s.Level > 1) {
       WriteLine(s, " $f=" + toolkit::FormatFixed(std::fabs(v.f), 1, 2) + "$,\\\\");
     }
-    WriteText2NumbersLn(s, " $i=", v.iB, "$~см,\\\\  $m_A$=", v.mA, "~кг,}");
+    // The column ends without a comma, as row 10's first column does; the line below goes on.
+    WriteText2NumbersLn(s, " $i=", v.iB, "$~см,\\\\  $m_A$=", v.mA, "~кг}");
     if (s.Level == 1) {
       WriteText3NumbersLn(s, "\\vfill\\hfill\\noindent\\parbox[b]{220pt}{\\small $m_B$=", v.mB,
                           "~кг,  $m_C$=", v.mC, " кг,   $S_A=", std::fabs(v.SA), "$~м.}");
@@ -459,7 +461,9 @@ void WriteSystemTheoremsVariant(SharedState& s, int row) {
     if (v.noMotion) {
       // No direction of motion gives positive work for these data.
       WriteLine(s, "\\par Данные этого варианта вырождены: механизм остается в покое.");
-      AnsWrite(s, "&-&-&-&-&-&-&-&-&-");
+      std::string cells;
+      for (int i = 0; i < 9; ++i) cells += "&" + std::string(toolkit::kNoValue);
+      AnsWrite(s, cells);
       return;
     }
     // The fixed-axis body does no work; P2 = 1 makes B the rolling body.

@@ -282,7 +282,10 @@ void WriteTwoDofOscillationVariant(SharedState& s, int row) {
   FitPointsToBox(s, 11, 1);
 
   WriteLine(s, "\\par");
-  toolkit::BeginPicture(s, 120, 75, -20, 0);
+  // The joints span RangeX by RangeY; the spring boxes and the letters beside the outer
+  // bodies reach up to 21 further right and 10 higher. Most systems fit 120 by 75, so that
+  // the boxes of a row stand alike.
+  toolkit::BeginPicture(s, std::max(120.0, s.RangeX + 41), std::max(75.0, s.RangeY + 10), -20, 0);
   for (int j = 1; j <= 2; ++j) {
     const int a = t.arrangement[j];
     const double N = j == 1 ? -1 : 1, S = span(j), Rj = R[j], Lj = L[j];

@@ -13,6 +13,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace dynamics {
@@ -286,9 +287,12 @@ void DrawFigure(SharedState& s, const UnknownParameterVariant& v) {
   double extra = arc_rim ? 15 : 0;
   if (v.p3 == 3) extra = v.h - 10;
   const double t = v.p1 == 4 && v.p2 == 1 ? 25 : 13;
-  const double y_origin = v.p1 == 4 ? -25 : -10;
+  // Room below for the hatching under the base, above for D's letter over a large rim.
+  const double y_origin = v.p1 == 4 ? -31 : -16;
+  const double above = v.p1 == 4 ? 5 : 0;
   toolkit::WriteText(s, "\\unitlength=1.4pt");
-  toolkit::BeginPicture(s, 79, v.yC + 14 + t + extra + 15, -20, y_origin);
+  // Wide enough for block B and body A on its incline to the right of C (x up to 127).
+  toolkit::BeginPicture(s, 147, v.yC + 14 + t + extra + 21 + above, -20, y_origin);
   PutBox(s, "osnbig", 0, v.y0);
   PutBox(s, "blokC", v.xC, v.yC);
   DrawLatexLine(s, 1, 0, v.xC, v.yT, 46);
@@ -362,7 +366,7 @@ void WriteDataText(SharedState& s, const UnknownParameterVariant& v) {
 void WriteAnswersRow(SharedState& s, const UnknownParameterVariant& v) {
   std::string row = Fixed(toolkit::PrintedVariantNumber(s), 2, 0);
   if (v.unsolvable) {
-    for (int i = 0; i < 10; ++i) row += "&--";
+    for (int i = 0; i < 10; ++i) row += "&" + std::string(toolkit::kNoValue);
   } else {
     row += "&" + Fixed(v.M, 8, 1) + "&" + Fixed(v.c, 8, 2) + "&" + Fixed(v.muA, 10, 2) + "&" +
            Fixed(v.muB, 9, 3) + "&" + Fixed(v.muC, 9, 3) + "&" + Fixed(v.muD, 8, 3) + "&" +

@@ -582,7 +582,12 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
       break;
   }
   if (mode == 2) {
-    toolkit::BeginPicture(s, 140, 95, -35, -3);
+    // The fitted mechanism reaches x = 150; the force, the moments and their letters reach
+    // further right, below the ground's hatching (scheme 4) and above the top joints
+    // (scheme 3).
+    const double bottom = d.scheme == 4 ? -21 : -9;
+    const double top = d.scheme == 3 ? 96 : 92;
+    toolkit::BeginPicture(s, 225, top - bottom, -35, bottom);
   } else {
     // The fitted joints and the disc's rim, with the supports and letters round them.
     const double rim = d.a * s.Scale;

@@ -433,32 +433,7 @@ constexpr WritingExemption kWritingExemptions[] = {
     {"c", 38, "a lone minus"},
     {"b", 1, "a fraction for zero"},
     // Rows edited elsewhere at the same time, left as they are for now.
-    {"b", 2, "a list ending in a comma"},
-    {"c", 3, "a list ending in a comma"},
-    {"d", 6, "a list ending in a comma"},
-    {"d", 10, "a list ending in a comma"},
     // Still to mend: a minus or a hyphen standing for a missing value, lists ending in a comma.
-    {"b", 1, "a lone minus"},
-    {"b", 6, "a lone minus"},
-    {"b", 11, "a lone minus"},
-    {"c", 5, "a lone minus"},
-    {"c", 8, "a list ending in a comma"},
-    {"c", 12, "a list ending in a comma"},
-    {"c", 13, "a list ending in a comma"},
-    {"c", 22, "a list ending in a comma"},
-    {"d", 34, "a lone minus"},
-    {"g", 20, "a lone minus"},
-    {"g", 21, "a lone minus"},
-    {"k", 8, "a lone minus"},
-    {"k", 9, "a lone minus"},
-    {"k", 10, "a lone minus"},
-    {"k", 11, "a lone minus"},
-    {"k", 12, "a lone minus"},
-    {"k", 13, "a lone minus"},
-    {"k", 14, "a lone minus"},
-    {"k", 15, "a lone minus"},
-    {"k", 21, "a lone minus"},
-    {"s", 17, "a lone minus"},
 };
 
 bool WritingExempt(std::string_view tab, int row, const std::string& problem) {

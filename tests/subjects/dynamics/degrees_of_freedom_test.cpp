@@ -42,8 +42,8 @@ std::vector<int> AnswerCells(const std::string& answers) {
 // per system.
 std::vector<std::string> Pictures(const std::string& main) {
   std::vector<std::string> out;
-  for (auto at = main.find("\\begin{picture}(120"); at != std::string::npos;
-       at = main.find("\\begin{picture}(120", at + 1)) {
+  for (auto at = main.find("\\begin{picture}(116"); at != std::string::npos;
+       at = main.find("\\begin{picture}(116", at + 1)) {
     out.push_back(main.substr(at, main.find("\\end{picture}", at) - at));
   }
   return out;
@@ -203,7 +203,7 @@ TEST(DegreesOfFreedomTest, ParametersAdvanceBeforeEachSystemAndStayAdvanced) {
 
 // Golden lines: a Level-1 variant has one system without a numbered heading; its kind-4
 // section adds a hinged joint below the middle of its lower bar; Level 10 opens a table of
-// twelve columns for the number and the ten cells.
+// twelve columns for the number and the ten cells, and sets its systems side by side.
 TEST(DegreesOfFreedomTest, GoldenLines) {
   // P1 = 1 moves to 2 (a hinge on the left), the kinds to 4, 2, 2; P5 = 9: no right support.
   const auto one = RunRow({1, 3, 1, 1, 9, 1, 1}, 1);
@@ -215,7 +215,11 @@ TEST(DegreesOfFreedomTest, GoldenLines) {
   EXPECT_NE(one.answers.find("1 & 0  \\\\"), std::string::npos) << one.answers;
   const auto ten = RunRow({1, 3, 1, 1, 9, 1, 1}, 10);
   EXPECT_NE(ten.answers.find("\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|}"), std::string::npos);
-  EXPECT_NE(ten.main.find("\\par\\bf{10.} "), std::string::npos);
+  // The ten systems stand side by side in boxes of a fixed width, so that a ticket's page holds
+  // them: a paragraph break before the first and none between them.
+  EXPECT_EQ(Count(ten.main, "\\hbox to 140pt{"), 10);
+  EXPECT_EQ(Count(ten.main, "\\par\\noindent\\hbox to 140pt{"), 1);
+  EXPECT_NE(ten.main.find("\\raisebox{40pt}{\\bf 10.}"), std::string::npos);
 }
 
 }  // namespace

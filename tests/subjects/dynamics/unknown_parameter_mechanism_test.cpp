@@ -213,7 +213,7 @@ TEST(UnknownParameterMechanism, GoldenLinesOfTheKindsLayoutsAndQuestions) {
        " 1&     2.2&    1.00&      2.00&    6.000&    5.157&   6.000&  319.352&    39.240&  -2.675&  78.480"},
       {"P1 = 4, P3 = 1, odd P2: D's rim an arc, the picture 15 taller; f = 0.05",
        {4, 1, 1, 3, 5, 1, 1},
-       {"\\unitlength=1.4pt\\noindent\\begin{picture}(79,81)(-20,-25)%",
+       {"\\unitlength=1.4pt\\noindent\\begin{picture}(147,92)(-20,-31)%",
         "\\put(19,20){\\usebox{\\pruzL}}\\mt{41}{20}\\pp{40.95}{21.53}\\pp{40.79}{23.06}"
         "\\pp{40.52}{24.57}\\pp{40.15}{26.06}%",
         " жесткость пружины уменьшить на 40\\%  ?\\par}", " ${f=0.05,}$",

@@ -9,6 +9,7 @@
 
 #include "subjects/kinematics/kinematics_check.h"
 #include "subjects/kinematics/planar_bodies.h"
+#include "toolkit/terms.h"
 
 namespace {
 
