@@ -140,7 +140,10 @@ void WriteLineIntegral2Variant(SharedState& s) {
     s.PointX[i] *= 30;
     s.PointY[i] *= 30;
   }
-  toolkit::BeginPicture(s, 30, 48, -45, -6);
+  // The axes reach 36 pt below the origin, which stands 6 pt above the formula's baseline: the
+  // lowered box reserves that depth, so the next box's frame stays clear of the drawing.
+  WriteText(s, "\\raisebox{-30pt}{");
+  toolkit::BeginPicture(s, 87, 80, -40, -36);
   SetLineWidth(s, 8);
   WriteText(s, "\\OliveGreen{");
   MoveToPoint(s, 1);
@@ -170,7 +173,7 @@ void WriteLineIntegral2Variant(SharedState& s) {
   s.PointX[5] = (s.PointX[1] + s.PointX[2] + s.PointX[3]) / 3;
   s.PointY[5] = (s.PointY[1] + s.PointY[2] + s.PointY[3]) / 3;
   PutBox(s, sense < 0 ? "umomentm" : "umomentp", s.PointX[5], s.PointY[5]);
-  toolkit::EndPicture(s);
+  WriteLine(s, "\\end{picture}}");
   WriteText(s, "\\vskip2mm");
 }
 
