@@ -107,7 +107,8 @@ void WriteDecimalTreeCodeVariant(SharedState& s) {
       if (s.GraphMatrix[i][j] == 1) s.GraphMatrix[j][i] = 1;
     }
   }
-  toolkit::BeginPicture(s, 100, 100, -30, -10);
+  // The picture holds all it draws: up to x = 79, down to y = -13.4.
+  toolkit::BeginPicture(s, 110, 100, -30, -15);
   figures::PutBox(s, "vrsins", 0, 0);
   figures::SetLineWidth(s, 7);
   toolkit::WriteText(s, "\\Blue{");

@@ -114,7 +114,8 @@ void WriteMinimumSpanningTreeVariant(SharedState& s) {
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
   const Weights w = MakeSpanningTreeWeights(s);
   toolkit::WriteLine(s, "\\par");
-  toolkit::BeginPicture(s, 100, 100, -20, -10);
+  // The picture holds all it draws: up to x = 81.5.
+  toolkit::BeginPicture(s, 102, 100, -20, -10);
   figures::SetLineWidth(s, 8);
   for (int k = 1; k <= 6; ++k) {
     if (w[k] != 0) AddWeightedEdge(s, adjacency, w, 7, k, k);

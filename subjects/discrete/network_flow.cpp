@@ -97,7 +97,7 @@ void BeginNetworkFlowProblem(SharedState& s) {
                      "($\\Sigma_{out}$).\\par ");
   toolkit::WriteLine(s,
                      "Рекомендуемая литература: учебник по дискретной математике, раздел "
-                     "<<Потоки в сетях>>.\\par}\\noindent ");
+                     "<<Потоки в сетях>>.\\par}\\vskip2mm\\noindent ");
   toolkit::AnsWrite(s, "\\tabcolsep=4pt ");
   toolkit::AnsBeginTable(s, 38);
   toolkit::AnsWriteLine(s, "\\No &$\\Sigma$& $\\Sigma_{in}$ &$\\Sigma_{out}$\\\\\\hline");
@@ -105,7 +105,8 @@ void BeginNetworkFlowProblem(SharedState& s) {
 
 void WriteNetworkFlowVariant(SharedState& s) {
   toolkit::WriteText(s, "\\par");
-  toolkit::BeginPicture(s, 120, 145, -10, -5);
+  // The picture holds all it draws: vertex 14 and its number reach x = 179.
+  toolkit::BeginPicture(s, 190, 145, -10, -5);
   FlowNetwork net;
   const int p[4] = {0, s.P1, s.P2, s.P3};
   for (int c = 1; c <= 3; ++c) {
