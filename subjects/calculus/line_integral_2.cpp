@@ -142,8 +142,7 @@ void WriteLineIntegral2Variant(SharedState& s) {
   }
   // The axes reach 36 pt below the origin, which stands 6 pt above the formula's baseline: the
   // lowered box reserves that depth, so the next box's frame stays clear of the drawing.
-  WriteText(s, "\\raisebox{-30pt}{");
-  toolkit::BeginPicture(s, 87, 80, -40, -36);
+  toolkit::BeginLoweredPicture(s, 87, 80, -40, -36, 30);
   SetLineWidth(s, 8);
   WriteText(s, "\\OliveGreen{");
   MoveToPoint(s, 1);
@@ -173,7 +172,7 @@ void WriteLineIntegral2Variant(SharedState& s) {
   s.PointX[5] = (s.PointX[1] + s.PointX[2] + s.PointX[3]) / 3;
   s.PointY[5] = (s.PointY[1] + s.PointY[2] + s.PointY[3]) / 3;
   PutBox(s, sense < 0 ? "umomentm" : "umomentp", s.PointX[5], s.PointY[5]);
-  WriteLine(s, "\\end{picture}}");
+  toolkit::EndLoweredPicture(s);
   WriteText(s, "\\vskip2mm");
 }
 

@@ -162,8 +162,11 @@ void WriteTreeCentreAnswers(SharedState& s, int n) {
     least = std::min(least, weight[v]);
   }
   toolkit::AnsWriteTextNumber(s, " & ", least, " & ");
+  const char* separator = "";
   for (int v = 1; v <= n; ++v) {
-    if (weight[v] == least) toolkit::AnsWriteTextNumber(s, "", v, ", ");
+    if (weight[v] != least) continue;
+    toolkit::AnsWriteTextNumber(s, separator, v, "");
+    separator = ", ";
   }
 }
 
