@@ -202,8 +202,8 @@ void WriteTwoLayerPerceptronVariant(SharedState& s) {
     toolkit::AnsWriteLine(
         s, toolkit::FormatFixed(n.e[1], 6, 4) + " & " + toolkit::FormatFixed(n.e[2], 6, 4));
   } else {
-    toolkit::AnsWriteLine(s, toolkit::FormatFixed(n.e[1], 6, 4) + " & " +
-                                 std::string(toolkit::kNoValue) + " ");
+    toolkit::AnsWriteLine(
+        s, toolkit::FormatFixed(n.e[1], 6, 4) + " & " + std::string(toolkit::kNoValue) + " ");
   }
 }
 
