@@ -130,9 +130,10 @@ void WriteTreeCentreVariant(SharedState& s) {
   toolkit::ClearIntMatrix(s.GraphMatrix, 25);
   toolkit::WriteText(s, "\\par");
   // The grid's lowest row stands at y = 100 / k, its markers 1.5 below; the numbers of the
-  // right-hand column reach x = 113 and those of the top row y = 107.
+  // right-hand column reach x = 113 and those of the top row y = 108; 2 pt more keep them off
+  // the heading.
   const int bottom = 100 / k - 5;
-  toolkit::BeginPicture(s, 115, 108 - bottom, 0, bottom);
+  toolkit::BeginPicture(s, 115, 110 - bottom, 0, bottom);
   figures::PutBox(s, "versiny", 0, 0);
   figures::SetLineWidth(s, 8);
   const bool grown = GrowGridTree(s, 1, k, k);
