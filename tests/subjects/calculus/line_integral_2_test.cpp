@@ -47,8 +47,8 @@ TEST(LineIntegral2, WritesFormFigureAndSideIntegrals) {
   EXPECT_NE(v.main.find("\\raisebox{-30pt}{\\noindent\\begin{picture}(87,80)(-40,-36)%\r\n"
                         "\\special{em:linewidth0.8pt}%\r\n"
                         "\\OliveGreen{\\mt{0}{0}\\pp{30}{0}\\pp{0}{30}\\pp{0}{0}}%\r\n\\spe%\r\n"
-                        "\\put(0,0){\\usebox{\\axess}}\\put(-6,28){\\scriptsize \\Brown{1}}\r\n"
-                        "\\put(29,-7){\\scriptsize \\Brown{1}}\r\n"
+                        "\\put(0,0){\\usebox{\\axess}}\\put(28,-9.5){\\scriptsize \\Brown{1}}\r\n"
+                        "\\put(-8.5,27.3){\\scriptsize \\Brown{1}}\r\n"
                         "\\put(10,10){\\usebox{\\umomentp}}\\end{picture}}\r\n\\vskip2mm"),
             std::string::npos)
       << v.main;
