@@ -87,10 +87,15 @@ void BeginDecimalTreeCodeProblem(SharedState& s) {
   toolkit::BeginPicture(s, 2, 2, 0, 0);
   for (int k = 1; k <= 25; ++k) figures::DrawCircleAtPoint10(s, k);
   toolkit::WriteText(s, "\\Red{");
-  for (int k = 1; k <= 25; ++k) figures::PutValueLabel(s, s.PointX[k] - 3, s.PointY[k] - 2, k);
+  // Each number centred in its circle (digits 4 pt wide), so that two digits stay inside it.
+  for (int k = 1; k <= 25; ++k) {
+    figures::PutValueLabel(s, s.PointX[k] - (k < 10 ? 2 : 4), s.PointY[k] - 2, k);
+  }
   toolkit::WriteText(s, "}");
   toolkit::EndSaveBox(s);
-  toolkit::WriteText(s, "Найти десятичную кодировку дерева, полагая корень в вершине 1.\\par\\noindent ");
+  toolkit::WriteText(
+      s,
+      "Найти десятичную кодировку дерева, полагая корень в вершине 1.\\par\\vskip2mm\\noindent ");
   toolkit::AnsBeginTable(s, 6);
   toolkit::AnsWriteLine(s, " & Кодировка(10) \\\\\\hline");
 }
