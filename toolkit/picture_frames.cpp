@@ -22,6 +22,13 @@ void BeginPicture(Run& r, double w, double h, double x0, double y0) {
 
 void EndPicture(Run& r) { WriteLine(r, R"(\end{picture})"); }
 
+void BeginLoweredPicture(Run& r, double w, double h, double x0, double y0, double lower) {
+  WriteText(r, R"(\raisebox{-)" + FormatNumber(lower) + "pt}{");
+  BeginPicture(r, w, h, x0, y0);
+}
+
+void EndLoweredPicture(Run& r) { WriteLine(r, R"(\end{picture}})"); }
+
 void BeginSaveBox(Run& r, std::string_view name) {
   const std::string n(name);
   WriteLine(r, R"(\newsavebox{\)" + n + R"(}\sbox{\)" + n + "}{%");

@@ -13,6 +13,11 @@ namespace toolkit {
 void BeginPicture(Run& r, double w, double h, double x0, double y0);
 /// Main file: the line "\end{picture}".
 void EndPicture(Run& r);
+/// Main file: "\raisebox{-<lower>pt}{" (FormatNumber) and BeginPicture: the picture's box
+/// reaches `lower` pt below the baseline, so the line reserves the depth the drawing takes.
+void BeginLoweredPicture(Run& r, double w, double h, double x0, double y0, double lower);
+/// Main file: the line "\end{picture}}", closing a lowered picture.
+void EndLoweredPicture(Run& r);
 /// Main file: "\newsavebox{\name}\sbox{\name}{%" and a 2 x 2 picture at (0,0).
 void BeginSaveBox(Run& r, std::string_view name);
 /// Main file: the line "\end{picture}}", closing the picture and the \sbox argument.

@@ -247,7 +247,9 @@ void WriteAntAndAnnealingVariant(SharedState& s, int mode) {
     }
   }
 
-  toolkit::BeginPicture(s, 60, 48, -10, mode == 1 ? 35 : 15);
+  // The ring of vertices stands 35 (mode 2: 15) pt below the line, beside the table of edges:
+  // the lowered box holds it all (x = -5..93, 5 pt below the origin to 85 above).
+  toolkit::BeginLoweredPicture(s, 104, 92, -10, -6, mode == 1 ? 41 : 21);
   toolkit::WriteText(s, "\\Red{");
   for (int i = 1; i <= n; ++i) {
     figures::DrawCircleAtPoint10(s, i);
@@ -259,7 +261,7 @@ void WriteAntAndAnnealingVariant(SharedState& s, int mode) {
     for (int j = i + 1; j <= n; ++j) figures::DrawBar(s, i, j);
   }
   toolkit::WriteText(s, "}");
-  toolkit::EndPicture(s);
+  toolkit::EndLoweredPicture(s);
 
   if (mode == 1) {
     const int level = level_copy;

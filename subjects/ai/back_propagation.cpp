@@ -149,7 +149,9 @@ void WriteBackPropagationVariant(SharedState& s) {
   SetBackPropLayout(s);
   const auto& x = s.PointX;
   const auto& y = s.PointY;
-  toolkit::BeginPicture(s, 100, y[7] + 20, 0, 0);
+  // The picture holds all it draws: the right-hand column reaches x = 203 and the target
+  // value over the output neuron y[7] + 33.
+  toolkit::BeginPicture(s, 205, y[7] + 34, 0, 0);
   for (int i = 1; i <= 3; ++i) {
     DrawNeuron(s, n, i, false);
     DrawNeuron(s, n, i + 3, true);

@@ -50,7 +50,7 @@ void BeginGeneticAlgorithmProblem(SharedState& s) {
       "качества хромосомы оценивается функцией $Z$. При равном качестве   хромосом предпочтение "
       "отдается хромосоме с большим номером. На каждом этапе хромосома $a$  с высшим качеством "
       "порождает четыре новых хромосомы $b_1$, $c_1$, $b_2$, $c_2$, обмениваясь генами с  двумя "
-      "хромосомами  $b$ и $c$ более низкого качества  по указанной схеме.  Последняя хромоcома "
+      "хромосомами  $b$ и $c$ более низкого качества  по указанной схеме.  Последняя хромосома "
       "(с низшим качеством) выбывает из популяции.\\par Найти максимальный показатель качества "
       "хромосомы в популяции и общее качество популяции после четырех этапов эволюции. "
       "\\\\\\noindent ");
@@ -121,20 +121,23 @@ void WriteGeneticAlgorithmVariant(SharedState& s) {
     y[k] = u - 3;
   }
 
-  toolkit::BeginPicture(s, 110, 75, -25, -1);
+  // The quality function stands under the table of genes, inside the picture, which holds the
+  // whole drawing: the generation scheme from x = -22, its labels down to y = -14, the genes
+  // to x = 176.
+  toolkit::BeginPicture(s, 205, 88, -25, -15);
   figures::PutBox(s, "pokolen", 0, 0);
   figures::PutBox(s, "hromos", 0, 0);
   for (int k = 1; k <= 4; ++k) {
     figures::PutValueLabel(s, 20 * k + 83, 52, x[k]);
     figures::PutValueLabel(s, 20 * k + 83, 40, y[k]);
   }
-  toolkit::EndPicture(s);
-  toolkit::WriteText(s, "$Z=\\frc{x");
+  toolkit::WriteText(s, "\\put(88,-1){$Z=\\frc{x");
   toolkit::WriteSignedCoefTerm(s, q.a, "y");
   toolkit::WriteSignedNumberLn(s, q.b);
   toolkit::WriteText(s, "}{");
   toolkit::WriteLeadingCoefTerm(s, q.c, "x^2");
-  toolkit::WriteSignedCoefTerm(s, q.d, "y^2+1}$");
+  toolkit::WriteSignedCoefTerm(s, q.d, "y^2+1}$}");
+  toolkit::EndPicture(s);
 
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), "");
   std::array<double, 5> quality{};

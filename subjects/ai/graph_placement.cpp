@@ -48,7 +48,8 @@ void JoinIsolatedVertices(SharedState& s) {
 }
 
 void DrawChromosome(SharedState& s, const Chromosome& h, const char* c) {
-  toolkit::BeginPicture(s, 80, 15, 0, 0);
+  // The letter stands to the left of the genes: the picture holds it.
+  toolkit::BeginPicture(s, 76, 15, -12, 0);
   figures::PutLabel(s, std::string(c) + ") ", -12, 5);
   figures::PutBox(s, "genris", 0, 0);
   for (int i = 1; i <= 5; ++i) figures::PutValueLabel(s, 12 * (i - 1) + 4, 4, h[i]);

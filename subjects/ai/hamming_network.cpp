@@ -65,7 +65,9 @@ void WriteHammingNetworkVariant(SharedState& s) {
     s.BoxHeight = 50;
     figures::FitPointsToBox(s, 7, 1);
     const bool is_y = k == 5;
-    toolkit::BeginPicture(s, s.RangeX * s.Scale + 2, 60, 0, -10);
+    // The markers of the fitted points reach 1.5 beyond the fitted range, the label $y$ under
+    // the figure 1.8 below y = -10.
+    toolkit::BeginPicture(s, s.RangeX * s.Scale + 4, 62, -2, -12);
     figures::SetLineWidth(s, 10);
     toolkit::WriteText(s, is_y ? "\\Red{" : "\\Blue{");
     figures::DrawBar(s, 1, 2);

@@ -5,6 +5,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -47,11 +48,11 @@ void SolveHopfieldNetwork(SharedState& s, const std::array<Vector4, 4>& x, const
     int distance = 0;
     for (int i = 1; i <= 4; ++i) distance += std::abs(x[k][i] - result[i]);
     if (distance == 0) {
-      toolkit::AnsWriteTextNumberLn(s, ",& [", k + 1, "]");
+      toolkit::AnsWriteTextNumberLn(s, "& [", k + 1, "]");
       matched = true;
     }
   }
-  if (!matched) toolkit::AnsWriteLine(s, "& - ");
+  if (!matched) toolkit::AnsWriteLine(s, "& " + std::string(toolkit::kNoValue) + " ");
 }
 
 }  // namespace

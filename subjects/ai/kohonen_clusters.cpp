@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -83,7 +84,10 @@ void WriteKohonenClustersVariant(SharedState& s) {
     s.BoxWidth = 50;
     s.BoxHeight = 50;
     figures::FitPointsToBox(s, 6, 1);
-    toolkit::BeginPicture(s, s.RangeX * s.Scale + 2, s.RangeY * s.Scale + 10, 0, -10);
+    // The markers of the fitted points reach 1.5 beyond the fitted range on every side; the
+    // pattern's number under it is wider than a vertical pattern.
+    toolkit::BeginPicture(s, std::max(s.RangeX * s.Scale + 4, 9.0), s.RangeY * s.Scale + 12, -2,
+                          -10);
     figures::SetLineWidth(s, 10);
     toolkit::WriteText(s, "\\Blue{");
     figures::DrawBar(s, 1, 2);

@@ -4,6 +4,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/fractions.h"
 #include "toolkit/numerics.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -81,10 +82,9 @@ void WritePdeInstabilityVariant(SharedState& s) {
       toolkit::AnsWriteText2Numbers(s, "$(", a, "y+", b, "x)(");
       int c[3] = {2 * b * b - a * b, 3 * a * b, 2 * a * a - a * b};
       toolkit::NormalizeIntVector(c, 3);
-      // The leading term without "+": c[0] = b (a + 2) / common factors is positive.
-      toolkit::AnsWrite(s, (c[0] == 1 ? std::string() : std::to_string(c[0])) + " x^2 ");
-      toolkit::AnsWriteSignedCoefTerm(s, c[1], " xy ");
-      toolkit::AnsWriteSignedCoefTerm(s, c[2], " y^2 )$");
+      toolkit::TermSum factor;
+      factor.Add(c[0], " x^2 ").Add(c[1], " xy ").Add(c[2], " y^2 ");
+      toolkit::AnsWrite(s, factor.Text() + ")$");
       break;
     }
     case 5:

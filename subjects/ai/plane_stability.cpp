@@ -8,6 +8,7 @@
 #include "toolkit/fractions.h"
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -22,10 +23,10 @@ std::string Roots(long long q, long long h2, long long f, const std::string& t) 
   const double q_ = static_cast<double>(q), h = h2 / 2.0;
   const long long disc4 = h2 * h2 - 4 * q * f;  // 4 (h^2 - q f)
   if (disc4 < 0) return " $\\emptyset$";
-  if (disc4 == 0) return " $" + t + "=" + Fixed(-h / q_) + "$,";
+  if (disc4 == 0) return " $" + t + "=" + Fixed(-h / q_) + "$ ";
   const double root = std::sqrt(disc4 / 4.0);
   return " $" + t + "_1=" + Fixed((-h + root) / q_, 7) + "$,  $" + t +
-         "_2=" + Fixed((-h - root) / q_, 7) + "$,   ";
+         "_2=" + Fixed((-h - root) / q_, 7) + "$ ";
 }
 
 /// The kind of the printed curve A x^2 + B y^2 + d2 x + e2 y + F = 0 (integers; the linear
@@ -46,7 +47,7 @@ std::string Classify(long long a, long long b, long long d2, long long e2, long 
              "$ ";
     }
     // A X^2 + B Y^2 = 0: the lines Y = +-sqrt(-A/B) X.
-    if (n == 0) return "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(da / db))) + " $,    ";
+    if (n == 0) return "прямые $k = \\pm " + Fixed(std::sqrt(std::fabs(da / db))) + " $ ";
     return "Гипербола; $a=" + Fixed(std::sqrt(std::fabs(r / da))) +
            "$, $b=" + Fixed(std::sqrt(std::fabs(r / db))) + "$ ";
   }
@@ -60,16 +61,6 @@ std::string Classify(long long a, long long b, long long d2, long long e2, long 
   }
   if (d2 != 0 || e2 != 0) return " прямая ";
   return " $\\emptyset$";
-}
-
-/// The coefficient c of a term to the answers file: a leading term without "+", every later
-/// one with its sign; 1 shows only the sign, 0 nothing.
-void AnsWriteCurveTerm(SharedState& s, int c, const char* name, bool& leading) {
-  if (c == 0) return;
-  std::string text = c < 0 ? "-" : (leading ? "" : "+");
-  if ((c != 1 && c != -1) || name[0] == 0) text += std::to_string(c < 0 ? -c : c);
-  toolkit::AnsWrite(s, text + name);
-  leading = false;
 }
 
 /// The system's coefficients and the printed curve of one variant, from P1 (the coefficient
@@ -195,12 +186,10 @@ void WritePlaneStabilityVariant(SharedState& s) {
   std::snprintf(number, sizeof number, "%2d", toolkit::PrintedVariantNumber(s));
   toolkit::AnsWrite(s, std::string(number) + "&$");
   const int* c = v.c;
-  bool leading = true;
-  AnsWriteCurveTerm(s, c[0], " x^2 ", leading);
-  AnsWriteCurveTerm(s, c[1], " y^2 ", leading);
-  AnsWriteCurveTerm(s, c[2], v.form_one ? " x " : " y ", leading);
-  AnsWriteCurveTerm(s, c[3], v.form_one ? " y " : "", leading);
-  toolkit::AnsWrite(s, "=0$ & ");
+  toolkit::TermSum curve;
+  curve.Add(c[0], " x^2 ").Add(c[1], " y^2 ").Add(c[2], v.form_one ? " x " : " y ");
+  curve.Add(c[3], v.form_one ? " y " : "");
+  toolkit::AnsWrite(s, curve.Text() + "=0$ & ");
   if (v.form_one) {
     toolkit::AnsWrite(s, Classify(c[0], c[1], c[2], c[3], 0));
   } else {

@@ -6,6 +6,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/errors.h"
 #include "toolkit/number_format.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -146,7 +147,8 @@ void WriteProcessStabilityVariant(SharedState& s) {
 
   char number[16];
   std::snprintf(number, sizeof number, "%2d", toolkit::PrintedVariantNumber(s));
-  s.AnswersFile.Write(std::string(number) + "&" + toolkit::FormatFixed(x, 11, 4) + "& -");
+  s.AnswersFile.Write(std::string(number) + "&" + toolkit::FormatFixed(x, 11, 4) + "& " +
+                      std::string(toolkit::kNoValue));
 }
 
 }  // namespace ai

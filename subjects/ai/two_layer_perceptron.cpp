@@ -7,6 +7,7 @@
 #include "toolkit/answers.h"
 #include "toolkit/number_format.h"
 #include "toolkit/picture_frames.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace ai {
@@ -164,7 +165,8 @@ void BeginTwoLayerPerceptronProblem(SharedState& s) {
 
 void WriteTwoLayerPerceptronVariant(SharedState& s) {
   const Perceptron n = DerivePerceptron(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
-  toolkit::BeginPicture(s, 100, 130, -30, -20);
+  // The picture holds all it draws: the right-hand inputs' arrows and numbers reach x = 111.
+  toolkit::BeginPicture(s, 145, 131, -30, -20);
   if (n.shape_a) {
     SetPerceptronLayoutA(s);
     figures::PutPlainValueLabel(s, s.PointX[5] - 12, -18, n.x[1]);
@@ -200,7 +202,8 @@ void WriteTwoLayerPerceptronVariant(SharedState& s) {
     toolkit::AnsWriteLine(
         s, toolkit::FormatFixed(n.e[1], 6, 4) + " & " + toolkit::FormatFixed(n.e[2], 6, 4));
   } else {
-    toolkit::AnsWriteLine(s, toolkit::FormatFixed(n.e[1], 6, 4) + " & - ");
+    toolkit::AnsWriteLine(
+        s, toolkit::FormatFixed(n.e[1], 6, 4) + " & " + std::string(toolkit::kNoValue) + " ");
   }
 }
 

@@ -17,6 +17,22 @@ namespace {
 
 std::uint8_t BinomialItemCount = 0;
 
+std::string Num(int v) { return toolkit::FormatNumber(v); }
+
+// |n|/d reduced, as "\frac{..}{..}" or a whole number; d > 0.
+std::string Frac(int n, int d) {
+  n = std::abs(n);
+  const int g = std::gcd(n, d);
+  n /= g, d /= g;
+  return d == 1 ? Num(n) : "\\frac{" + Num(n) + "}{" + Num(d) + "}";
+}
+
+// Frac as a coefficient: nothing when it is 1.
+std::string Coef(int n, int d) {
+  const std::string f = Frac(n, d);
+  return f == "1" ? "" : f;
+}
+
 // Item 1: a square root of a two-term quadratic, kind P4, with c = 2h.
 void WriteSquareRootItem(SharedState& s) {
   const int h = s.P2 + 1, c = 2 * h;
@@ -70,13 +86,16 @@ void WriteBinomialItem(SharedState& s) {
       } else {
         WriteText2NumbersLn(s, "\\frac{\\sqrt{", u, "/x+", v, "}}{x^2}\\ dx");
       }
-      AnsWriteText3Numbers(s, "-\\frac{2}{", 3 * u, "}(", u, "/x+", v, ")^{3/2}");
+      AnsWrite(s, "-" + Frac(2, 3 * u) + "(" + Num(u) + "/x+" + Num(v) + ")^{3/2}");
       break;
-    case 3:
+    case 3: {
       WriteText2NumbersLn(s, "\\frac{dx}{(", u, "+", v, "x^{1/4})^{10}\\sqrt{x}}");
-      AnsWriteText3Numbers(s, "-\\frac{", u, "+", 9 * v, "x^{1/4}}{", 18 * v * v, "");
-      AnsWriteText2Numbers(s, "(", u, "+", v, "x^{1/4})^9}");
+      // Each fraction of the key reduced by the factor its numerator and denominator share.
+      const int g = std::gcd(u, 9 * v);
+      AnsWrite(s, "-\\frac{" + Num(u / g) + "+" + Coef(9 * v, g) + "x^{1/4}}{" +
+                      Coef(18 * v * v, g) + "(" + Num(u) + "+" + Num(v) + "x^{1/4})^9}");
       break;
+    }
     case 5:
     case 6:
       if (s.P5 == 5) {
@@ -84,18 +103,24 @@ void WriteBinomialItem(SharedState& s) {
       } else {
         WriteText2NumbersLn(s, "\\frac{dx}{x^5\\sqrt{", u, "/x^2+", v, "}}");
       }
-      AnsWriteText3Numbers(s, "\\frac{\\sqrt{", u, "+", v, "x^2}(", 2 * v, "x^2");
-      AnsWriteText2Numbers(s, "-", u, ")}{", 3 * u * u, "x^3}");
+      {
+        const int g = std::gcd(2 * v, u);
+        AnsWrite(s, "\\frac{\\sqrt{" + Num(u) + "+" + Num(v) + "x^2}(" + Coef(2 * v, g) + "x^2-" +
+                        Num(u / g) + ")}{" + Coef(3 * u * u, g) + "x^3}");
+      }
       break;
     case 7:
       WriteText2NumbersLn(s, "\\frac{dx}{x^2\\sqrt{", u, "+", v, "x^2}}");
       AnsWriteText3Numbers(s, "-\\frac{\\sqrt{", u, "+", v, "x^2}}{", u, "x}");
       break;
-    case 8:
+    case 8: {
       WriteText2NumbersLn(s, "\\frac{dx}{x^6\\sqrt{", u, "+", v, "x^2}}");
-      AnsWriteText3Numbers(s, "-\\frac{\\sqrt{", u, "+", v, "x^2}(", 3 * u * u, "");
-      AnsWriteText3Numbers(s, "-", 4 * u * v, "x^2+", 8 * v * v, "x^4)}{", 15 * u * u * u, "x^5}");
+      const int g = std::gcd(std::gcd(3 * u * u, 4 * u * v), std::gcd(8 * v * v, 15 * u * u * u));
+      AnsWrite(s, "-\\frac{\\sqrt{" + Num(u) + "+" + Num(v) + "x^2}(" + Num(3 * u * u / g) + "-" +
+                      Coef(4 * u * v, g) + "x^2+" + Coef(8 * v * v, g) + "x^4)}{" +
+                      Coef(15 * u * u * u, g) + "x^5}");
       break;
+    }
     case 9:
       WriteText2NumbersLn(s, "\\frac{dx}{x^3\\sqrt[3]{", u, "+", v, "x^3}}");
       AnsWriteText3Numbers(s, "-\\frac{(", u, "+", v, "x^3)^{2/3}}{", 2 * u, "x^2}");
@@ -105,22 +130,6 @@ void WriteBinomialItem(SharedState& s) {
       AnsWriteText3Numbers(s, "-\\frac{(", u, "+", v, "x^5)^{4/5}}{", 4 * u, "x^4}");
       break;
   }
-}
-
-std::string Num(int v) { return toolkit::FormatNumber(v); }
-
-// |n|/d reduced, as "\frac{..}{..}" or a whole number; d > 0.
-std::string Frac(int n, int d) {
-  n = std::abs(n);
-  const int g = std::gcd(n, d);
-  n /= g, d /= g;
-  return d == 1 ? Num(n) : "\\frac{" + Num(n) + "}{" + Num(d) + "}";
-}
-
-// Frac as a coefficient: nothing when it is 1.
-std::string Coef(int n, int d) {
-  const std::string f = Frac(n, d);
-  return f == "1" ? "" : f;
 }
 
 // A printed coefficient: nothing when it is 1.

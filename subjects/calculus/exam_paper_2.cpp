@@ -35,7 +35,10 @@ void WriteIntegralItem(SharedState& s) {
   const FirstTerm& first = kFirstTerms[s.P1 - 1];
   const int c = s.P5 + 1;
   WriteLine(s, "1. Вычислить интеграл");
-  WriteTextNumberLn(s, "$$\\int_0^1 \\left(", first.multiplier * s.P4, first.text);
+  // Set as a centred line rather than a display, with fixed-size brackets, so that TeX may
+  // break a sum too wide for the box after its "+" instead of running past the frame.
+  WriteTextNumberLn(s, "\\begin{center}$\\displaystyle\\int_0^1 \\biggl(", first.multiplier * s.P4,
+                    first.text);
   int second = 0;
   switch (s.P2) {
     case 1:
@@ -65,7 +68,7 @@ void WriteIntegralItem(SharedState& s) {
     default:
       WriteText(s, "+\\frac{2}{(2x-1)^2}");
   }
-  WriteText(s, "\\right) dx $$");
+  WriteText(s, "\\biggr) dx$\\end{center}");
   const int v1 = s.P4 * first.value;
   AnsWriteNumber(s, toolkit::PrintedVariantNumber(s));
   AnsWrite(s, " ");

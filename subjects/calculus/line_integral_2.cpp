@@ -140,7 +140,9 @@ void WriteLineIntegral2Variant(SharedState& s) {
     s.PointX[i] *= 30;
     s.PointY[i] *= 30;
   }
-  toolkit::BeginPicture(s, 30, 48, -45, -6);
+  // The axes reach 36 pt below the origin, which stands 6 pt above the formula's baseline: the
+  // lowered box reserves that depth, so the next box's frame stays clear of the drawing.
+  toolkit::BeginLoweredPicture(s, 87, 80, -40, -36, 30);
   SetLineWidth(s, 8);
   WriteText(s, "\\OliveGreen{");
   MoveToPoint(s, 1);
@@ -150,27 +152,18 @@ void WriteLineIntegral2Variant(SharedState& s) {
   WriteLine(s, "}%");
   SetLineWidth(s, 1);
   PutBox(s, "axess", 0, 0);
-  switch (s.P4) {
-    case 1:
-      PutLabel(s, "1", 1, 28);
-      PutLabel(s, "-1", -31, -7);
-      break;
-    case 2:
-      PutLabel(s, "-1", -8, -32);
-      PutLabel(s, "1", 29, 1);
-      break;
-    case 3:
-      PutLabel(s, "-1", 1, -32);
-      PutLabel(s, "-1", -31, 1);
-      break;
-    default:
-      PutLabel(s, "1", -6, 28);
-      PutLabel(s, "1", 29, -7);
-  }
+  // The unit on each axis is named beside its tick, on the side of the axis away from the
+  // triangle and 2.5 pt off the axis and the tick, so that the number stays clear of the
+  // triangle's corner, the tick and the arrow.
+  const std::string x_unit = dx < 0 ? "-1" : "1", y_unit = dy < 0 ? "-1" : "1";
+  const auto width = [](const std::string& t) { return t.size() == 1 ? 4.0 : 6.7; };
+  const double x_tick = dx < 0 ? -30 : 30, y_tick = dy < 0 ? -30 : 30;
+  PutLabel(s, x_unit, x_tick - width(x_unit) / 2, dy < 0 ? 2.5 : -9.5);
+  PutLabel(s, y_unit, dx < 0 ? 2.5 : -4.5 - width(y_unit), y_tick - 2.7);
   s.PointX[5] = (s.PointX[1] + s.PointX[2] + s.PointX[3]) / 3;
   s.PointY[5] = (s.PointY[1] + s.PointY[2] + s.PointY[3]) / 3;
   PutBox(s, sense < 0 ? "umomentm" : "umomentp", s.PointX[5], s.PointY[5]);
-  toolkit::EndPicture(s);
+  toolkit::EndLoweredPicture(s);
   WriteText(s, "\\vskip2mm");
 }
 

@@ -134,9 +134,12 @@ void SolveAssignment(SharedState& s, int n, int level) {
     }
   }
   toolkit::AnsWriteTextNumber(s, " &", total, " & ");
+  const char* separator = "";
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
-      if (flow[1 + i][1 + n + j] == 1) toolkit::AnsWriteTextNumber(s, "", a0[i][j], ", ");
+      if (flow[1 + i][1 + n + j] != 1) continue;
+      toolkit::AnsWriteTextNumber(s, separator, a0[i][j], "");
+      separator = ", ";
     }
   }
   toolkit::AnsWrite(s, " ");

@@ -75,9 +75,13 @@ void WriteChineseRemainderVariant(SharedState& s) {
   const long x = (mi[1] * r[1] + mi[2] * r[2] + mi[3] * r[3]) % big_m;
   toolkit::AnsWriteText3Numbers(s, "", toolkit::PrintedVariantNumber(s), "&",
                                 static_cast<double>(x), "(mod ", static_cast<double>(big_m), ")&");
-  for (int i = 1; i <= 3; ++i) toolkit::AnsWriteTextNumber(s, "", static_cast<double>(r[i]), ", ");
+  for (int i = 1; i <= 3; ++i) {
+    toolkit::AnsWriteTextNumber(s, i == 1 ? "" : ", ", static_cast<double>(r[i]), "");
+  }
   toolkit::AnsWrite(s, "&");
-  for (int i = 1; i <= 3; ++i) toolkit::AnsWriteTextNumber(s, "", static_cast<double>(mi[i]), ", ");
+  for (int i = 1; i <= 3; ++i) {
+    toolkit::AnsWriteTextNumber(s, i == 1 ? "" : ", ", static_cast<double>(mi[i]), "");
+  }
 }
 
 void BeginCongruenceProblem(SharedState& s) {

@@ -87,10 +87,15 @@ void BeginDecimalTreeCodeProblem(SharedState& s) {
   toolkit::BeginPicture(s, 2, 2, 0, 0);
   for (int k = 1; k <= 25; ++k) figures::DrawCircleAtPoint10(s, k);
   toolkit::WriteText(s, "\\Red{");
-  for (int k = 1; k <= 25; ++k) figures::PutValueLabel(s, s.PointX[k] - 3, s.PointY[k] - 2, k);
+  // Each number centred in its circle (digits 4 pt wide), so that two digits stay inside it.
+  for (int k = 1; k <= 25; ++k) {
+    figures::PutValueLabel(s, s.PointX[k] - (k < 10 ? 2 : 4), s.PointY[k] - 2, k);
+  }
   toolkit::WriteText(s, "}");
   toolkit::EndSaveBox(s);
-  toolkit::WriteText(s, "Найти десятичную кодировку дерева, полагая корень в вершине 1.\\par\\noindent ");
+  toolkit::WriteText(
+      s,
+      "Найти десятичную кодировку дерева, полагая корень в вершине 1.\\par\\vskip2mm\\noindent ");
   toolkit::AnsBeginTable(s, 6);
   toolkit::AnsWriteLine(s, " & Кодировка(10) \\\\\\hline");
 }
@@ -107,7 +112,8 @@ void WriteDecimalTreeCodeVariant(SharedState& s) {
       if (s.GraphMatrix[i][j] == 1) s.GraphMatrix[j][i] = 1;
     }
   }
-  toolkit::BeginPicture(s, 100, 100, -30, -10);
+  // The picture holds all it draws: up to x = 79, down to y = -13.4.
+  toolkit::BeginPicture(s, 110, 100, -30, -15);
   figures::PutBox(s, "vrsins", 0, 0);
   figures::SetLineWidth(s, 7);
   toolkit::WriteText(s, "\\Blue{");

@@ -104,7 +104,8 @@ void WriteDigraphPathsVariant(SharedState& s) {
   for (const int a : {s.P1, s.P2, s.P3, s.P4, s.P5, s.P1, s.P3, s.P5}) AddTableArc(g, a);
   toolkit::AnsWriteTextNumber(s, " &", CountWalks3(g.arcs), " ");
 
-  toolkit::BeginPicture(s, 100, 75, -20, -15);
+  // The picture holds all it draws: up to x = 86.
+  toolkit::BeginPicture(s, 108, 75, -20, -15);
   toolkit::WriteLine(s, "{\\thicklines");
   DrawDigraphArcs(s, g.arcs);
   toolkit::WriteLine(s, "}%");

@@ -61,7 +61,8 @@ void DrawGaptTree(SharedState& s, const GaptTree& tree) {
     s.PointX[k] = w * k;
     s.PointY[k] = 0;
   }
-  toolkit::BeginPicture(s, 100, 65, -10, 0);
+  // The leaves run from x = 125 / L to 125 and their markers 1.5 further, below y = 0 too.
+  toolkit::BeginPicture(s, 130, 65, 0, -2);
   figures::SetLineWidth(s, 8);
   int point = tree.leaves;
   int offset = 0;

@@ -5,6 +5,7 @@
 #include "subjects/discrete/variant_graph.h"
 #include "toolkit/answers.h"
 #include "toolkit/int_matrix.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace discrete {
@@ -80,7 +81,9 @@ void SolveGraphRadius(SharedState& s, int n) {
     s.DeterminantMode = true;
     toolkit::AnsWriteTextNumber(s, "&", toolkit::IntMatrixDeterminant(s, minor, n - 1), "");
   } else {
-    toolkit::AnsWrite(s, " & - & - & - & - ");
+    // A disconnected graph has no radius, diameter, centre or spanning tree.
+    const std::string none(toolkit::kNoValue);
+    toolkit::AnsWrite(s, " & " + none + " & " + none + " & " + none + " & " + none + " ");
   }
 
   // An Euler chain needs a connected graph (no vertex is isolated after the repair) with no

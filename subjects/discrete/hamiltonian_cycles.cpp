@@ -122,7 +122,8 @@ void WriteHamiltonianCyclesVariant(SharedState& s) {
     toolkit::AnsWrite(s, RotatedCycle(c.cycles[k], map));
   }
 
-  toolkit::BeginPicture(s, 100, 100, -20, 0);
+  // The picture holds all it draws: up to x = 99, down to y = -2.8.
+  toolkit::BeginPicture(s, 120, 100, -20, -3);
   figures::PutBox(s, "vrsinss", 0, 0);
   figures::SetLineWidth(s, 5);
   toolkit::WriteText(s, "\\Blue{");

@@ -104,7 +104,8 @@ void WriteMatchingVariant(SharedState& s) {
   toolkit::AnsWriteTextNumber(s, "\\noindent\\parbox[t]{62pt}{\\hfill \\bf ",
                               toolkit::PrintedVariantNumber(s), ") ");
   toolkit::AnsWriteTextNumber(s, "$P=", permanent, "$\\\\ ");
-  toolkit::AnsBeginPicture(s, 50, 80, -8, 0);
+  // The picture holds all it draws: up to x = 46.
+  toolkit::AnsBeginPicture(s, 55, 80, -8, 0);
   figures::AnsPutBox(s, "versins", 0, 0);
   figures::AnsSetLineWidth(s, 8);
   for (int i = 2; i <= 13; ++i) {

@@ -44,19 +44,35 @@ void PutWeightLabel(SharedState& s, int w, double x, double y) {
   if (w != 0) figures::PutValueLabel(s, x, y, w);
 }
 
+// A weight's box (its digits at \scriptsize) is placed with its centre at (cx, cy).
+void PutWeightLabelCentred(SharedState& s, int w, double cx, double cy) {
+  const double half_width = w >= 10 ? 4 : 2;
+  PutWeightLabel(s, w, cx - half_width, cy - 2.7);
+}
+
+// Each weight stands beside the middle of its edge, off the line by 1.5 pt: the rim weights
+// outside the hexagon, the spoke weights on the side of the spoke the weights were always
+// set (to the right of spokes 2 and 5, above the others).
 void DrawWeightLabels(SharedState& s, const Weights& w) {
   const double pi = std::numbers::pi;
+  // Half the extent of a label box across the direction (cos, sin) points to.
+  const auto reach = [](int weight, double c, double si) {
+    return (weight >= 10 ? 4 : 2) * std::fabs(c) + 2.7 * std::fabs(si);
+  };
   for (int j = 1; j <= 6; ++j) {
     const double phi = (j - 1) * pi / 3 + pi / 6;
-    PutWeightLabel(s, w[6 + j], 40 + 40 * std::cos(phi) - 3, 40 + 40 * std::sin(phi));
+    const double c = std::cos(phi), si = std::sin(phi);
+    const double d = 40 * std::cos(pi / 6) + 1.9 + reach(w[6 + j], c, si);
+    PutWeightLabelCentred(s, w[6 + j], 40 + d * c, 40 + d * si);
   }
   for (int k = 1; k <= 6; ++k) {
     const double theta = (k - 1) * pi / 3;
-    if (k == 2 || k == 5) {
-      PutWeightLabel(s, w[k], 40 + 20 * std::cos(theta) + 2, 40 + 20 * std::sin(theta));
-    } else {
-      PutWeightLabel(s, w[k], 40 + 20 * std::cos(theta), 40 + 20 * std::sin(theta) + 2);
-    }
+    double nx = -std::sin(theta), ny = std::cos(theta);
+    const bool right = k == 2 || k == 5;
+    if ((right ? nx : ny) < 0) nx = -nx, ny = -ny;
+    const double d = 1.9 + reach(w[k], nx, ny);
+    PutWeightLabelCentred(s, w[k], 40 + 20 * std::cos(theta) + d * nx,
+                          40 + 20 * std::sin(theta) + d * ny);
   }
 }
 
@@ -114,7 +130,8 @@ void WriteMinimumSpanningTreeVariant(SharedState& s) {
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");
   const Weights w = MakeSpanningTreeWeights(s);
   toolkit::WriteLine(s, "\\par");
-  toolkit::BeginPicture(s, 100, 100, -20, -10);
+  // The picture holds all it draws: up to x = 81.5.
+  toolkit::BeginPicture(s, 102, 100, -20, -10);
   figures::SetLineWidth(s, 8);
   for (int k = 1; k <= 6; ++k) {
     if (w[k] != 0) AddWeightedEdge(s, adjacency, w, 7, k, k);

@@ -80,10 +80,12 @@ void BeginNetworkFlowProblem(SharedState& s) {
   figures::DrawVector(s, 2, -1, 4.2, 57.9, 32);
   figures::DrawVector(s, 2, 1, 4.2, 62.1, 32);
   toolkit::WriteText(s, "\\Red{");
-  figures::PutMathText(s, "\\it 1", -7, 63);
-  figures::PutMathText(s, "\\it 14", 163, 63);
+  // The source and the sink are named beside their circles (radius 5), clear of the outline;
+  // the inner vertices' numbers are centred in theirs (digits 4 pt wide).
+  figures::PutMathText(s, "\\it 1", -13, 56);
+  figures::PutMathText(s, "\\it 14", 166, 56);
   for (int v = 2; v <= 13; ++v) {
-    figures::PutItalicValueLabel(s, s.PointX[v] - 3, s.PointY[v] - 2, v);
+    figures::PutItalicValueLabel(s, s.PointX[v] - (v < 10 ? 2 : 4), s.PointY[v] - 2, v);
   }
   toolkit::WriteText(s, "}");
   toolkit::EndSaveBox(s);
@@ -97,7 +99,7 @@ void BeginNetworkFlowProblem(SharedState& s) {
                      "($\\Sigma_{out}$).\\par ");
   toolkit::WriteLine(s,
                      "Рекомендуемая литература: учебник по дискретной математике, раздел "
-                     "<<Потоки в сетях>>.\\par}\\noindent ");
+                     "<<Потоки в сетях>>.\\par}\\vskip2mm\\noindent ");
   toolkit::AnsWrite(s, "\\tabcolsep=4pt ");
   toolkit::AnsBeginTable(s, 38);
   toolkit::AnsWriteLine(s, "\\No &$\\Sigma$& $\\Sigma_{in}$ &$\\Sigma_{out}$\\\\\\hline");
@@ -105,7 +107,8 @@ void BeginNetworkFlowProblem(SharedState& s) {
 
 void WriteNetworkFlowVariant(SharedState& s) {
   toolkit::WriteText(s, "\\par");
-  toolkit::BeginPicture(s, 120, 145, -10, -5);
+  // The picture holds all it draws: from the source's number at x = -13 to the sink's at 179.
+  toolkit::BeginPicture(s, 196, 145, -15, -5);
   FlowNetwork net;
   const int p[4] = {0, s.P1, s.P2, s.P3};
   for (int c = 1; c <= 3; ++c) {

@@ -89,7 +89,8 @@ void WritePruferCodeVariant(SharedState& s, int mode) {
   s.TreeGridRows = k;
   s.TreeVertexCount = k * k;
   if (mode == 2) {
-    toolkit::BeginPicture(s, 100, 100, 0, 15);
+    // The numbers of the right-hand column reach x = 109.
+    toolkit::BeginPicture(s, 110, 100, 0, 15);
     figures::SetLineWidth(s, 8);
     DrawGridVertices(s, k, k);
   }

@@ -71,7 +71,8 @@ void WriteRookPolynomialVariant(SharedState& s) {
       if (board[a][b]) marked.push_back({a, b});
     }
   }
-  toolkit::BeginPicture(s, 60, 60, -20, 0);
+  // The picture holds all it draws: up to x = 44.
+  toolkit::BeginPicture(s, 65, 60, -20, 0);
   figures::PutBox(s, "doska", 0, 0);
   toolkit::WriteText(s, "\\Red{");
   for (const Cell& c : marked) figures::PutMathText(s, "*", 10 * c.a - 8, 10 * c.b + 2);

@@ -192,7 +192,9 @@ void ShortestPathDijkstra(SharedState& st, const toolkit::TIntMatrix& w, int s, 
   toolkit::AnsWriteTextNumber(st, "", s, " ");
   toolkit::AnsWriteTextNumber(st, "& ", dist[at(t)], "");
   toolkit::AnsWrite(st, "& ");
-  for (int v : order) toolkit::AnsWriteTextNumber(st, "", v, ",");
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    toolkit::AnsWriteTextNumber(st, k == 0 ? "" : ",", order[k], "");
+  }
 }
 
 namespace {

@@ -27,7 +27,7 @@ void BeginStrongComponentsProblem(SharedState& s, int n) {
   SetPointsOnCircle(s, n, 35);
   s.ParboxWidth = 185;
   DefineNumberedCirclesBox(s, n);
-  toolkit::WriteText(s, "Найти компоненты сильной связности графа.\\par\\noindent ");
+  toolkit::WriteText(s, "Найти компоненты сильной связности графа.\\par\\vskip2mm\\noindent ");
   toolkit::AnsBeginTable(s, 6);
 }
 
@@ -62,7 +62,8 @@ void WriteStrongComponentsVariant(SharedState& s, int n) {
   arc(A(1), A(3));
   if (s.P1 <= 3) arc(A(2), A(4));
 
-  toolkit::BeginPicture(s, 100, 85, -10, 0);
+  // The picture holds all it draws: down to y = -4.1.
+  toolkit::BeginPicture(s, 100, 90, -10, -5);
   figures::PutBox(s, "vrsins", 0, 0);
   figures::SetLineWidth(s, 5);
   toolkit::WriteText(s, "\\Brown{");

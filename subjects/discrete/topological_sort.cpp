@@ -176,7 +176,8 @@ void WriteTopologicalSortVariant(SharedState& s, int n) {
   const NetworkData d = MakeNetworkMap(s, n);
   toolkit::ClearIntMatrix(s.GraphMatrix, n);
   AddShapeArcs(s, d);
-  toolkit::BeginPicture(s, 100, 95, -10, -5);
+  // The picture holds all it draws: up to x = 93.
+  toolkit::BeginPicture(s, 104, 95, -10, -5);
   figures::PutBox(s, "vrsins", 0, 0);
   figures::SetLineWidth(s, 5);
   toolkit::WriteText(s, "\\Blue{");

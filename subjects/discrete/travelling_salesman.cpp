@@ -152,7 +152,8 @@ void WriteTravellingSalesmanVariant(SharedState& s) {
   toolkit::AnsWriteLine(s, std::to_string(toolkit::PrintedVariantNumber(s)) + " & " +
                                std::to_string(min) + " & " + letters);
 
-  toolkit::BeginPicture(s, 100, 100, -20, 0);
+  // The picture holds all it draws: up to x = 99, down to y = -2.8.
+  toolkit::BeginPicture(s, 120, 100, -20, -3);
   figures::PutBox(s, "vrsinss", 0, 0);
   figures::SetLineWidth(s, 5);
   for (int i = 1; i <= 6; ++i) {

@@ -129,7 +129,11 @@ void WriteTreeCentreVariant(SharedState& s) {
   const int n = k * k;
   toolkit::ClearIntMatrix(s.GraphMatrix, 25);
   toolkit::WriteText(s, "\\par");
-  toolkit::BeginPicture(s, 100, 90, 0, 21);
+  // The grid's lowest row stands at y = 100 / k, its markers 1.5 below; the numbers of the
+  // right-hand column reach x = 113 and those of the top row y = 108; 2 pt more keep them off
+  // the heading.
+  const int bottom = 100 / k - 5;
+  toolkit::BeginPicture(s, 115, 110 - bottom, 0, bottom);
   figures::PutBox(s, "versiny", 0, 0);
   figures::SetLineWidth(s, 8);
   const bool grown = GrowGridTree(s, 1, k, k);
@@ -159,8 +163,11 @@ void WriteTreeCentreAnswers(SharedState& s, int n) {
     least = std::min(least, weight[v]);
   }
   toolkit::AnsWriteTextNumber(s, " & ", least, " & ");
+  const char* separator = "";
   for (int v = 1; v <= n; ++v) {
-    if (weight[v] == least) toolkit::AnsWriteTextNumber(s, "", v, ", ");
+    if (weight[v] != least) continue;
+    toolkit::AnsWriteTextNumber(s, separator, v, "");
+    separator = ", ";
   }
 }
 

@@ -50,7 +50,8 @@ void DrawGraphOnCircle(SharedState& s, const toolkit::TIntMatrix& a, int n, int 
     s.PointX[k + 1] = r * (1 + std::sin(bent(k)));
     s.PointY[k + 1] = r * (1 + std::cos(plain(k)));
   }
-  toolkit::BeginPicture(s, 2 * r + 2, 2 * r + 28, -15, -10);
+  // The numbers on the label circle reach from 7 left of it to about 2 * label_r - 2.
+  toolkit::BeginPicture(s, 2 * label_r + 7, 2 * r + 28, -9, -10);
   for (int i = 1; i <= n; ++i) figures::DrawNodeMarker(s, i);
   figures::SetLineWidth(s, 6);
   for (int i = 1; i <= n; ++i) {

@@ -143,7 +143,8 @@ void WriteFourVariableDnfVariant(SharedState& s, int mode) {
   if (mode == 1) {
     toolkit::WriteText(s, "\\vskip1pt $");
   } else {
-    toolkit::BeginPicture(s, 60, 60, -60, -10);
+    // The map stands at the right of the box's 120 pt (its labels reach x = 53 and y = 51).
+    toolkit::BeginPicture(s, 120, 62, -60, -10);
   }
 
   // Column of (x, y) and line of (z, w) in the map, indexed by the two bits.

@@ -34,7 +34,8 @@ void DrawCircuit(SharedState& s, const std::array<Chain, 9>& chains, int n) {
   auto X = [&](int k) { return s.PointX[k]; };
   auto Y = [&](int j) { return s.PointY[j]; };
 
-  toolkit::BeginPicture(s, 100, 115, -20, -10);
+  // The chains run from the left bus lead at x = 7 to the right one at x = 175.
+  toolkit::BeginPicture(s, 200, 115, -20, -10);
   for (int j = 1; j <= n; ++j) {
     for (int k = 1; k <= 3; ++k) {
       figures::DrawCircle(s, X(k), Y(j), 3);

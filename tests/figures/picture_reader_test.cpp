@@ -121,6 +121,25 @@ TEST(PictureReader, GivesEachLabelABoxAtItsFontSize) {
   EXPECT_FALSE(labels[0].box.Overlaps(labels[2].box, 0.5));
 }
 
+// The documents' display fraction \frc sets numerator and denominator at full size, above
+// and below the baseline; \frac in a picture label sets them smaller and closer.
+TEST(PictureReader, SetsTheDocumentsDisplayFractionAtFullSize) {
+  const std::string text =
+      R"(\begin{picture}(60,40)\put(0,10){$\frc{1}{2}$}\put(30,10){$\frac{1}{2}$}\end{picture})";
+  const std::vector<ReadPicture> pictures = testing_support::PictureReader().Read(text);
+  ASSERT_EQ(pictures.size(), 1u);
+  EXPECT_TRUE(pictures[0].unknown.empty());
+  const std::vector<testing_support::PictureLabel>& labels = pictures[0].labels;
+  ASSERT_EQ(labels.size(), 4u);
+  // A digit of the 12 pt text is 6 pt wide; the display numerator's baseline stands 8.2 pt up,
+  // the denominator's 8.3 pt down; \frac's digits are 0.7 of that.
+  EXPECT_NEAR(labels[0].box.x1 - labels[0].box.x0, 6, 0.01);
+  EXPECT_NEAR(labels[0].box.y0, 18.16, 0.01);
+  EXPECT_LT(labels[1].box.y0, 10 - 8.28 + 0.01);
+  EXPECT_NEAR(labels[2].box.x1 - labels[2].box.x0, 4.2, 0.01);
+  EXPECT_GT(labels[3].box.y0, labels[1].box.y0);
+}
+
 TEST(PictureReader, NamesTheCommandsItDoesNotKnow) {
   const std::string text = R"(\begin{picture}(10,10)\put(0,0){\squiggle(3,4)}\end{picture})";
   const std::vector<ReadPicture> pictures = testing_support::PictureReader().Read(text);

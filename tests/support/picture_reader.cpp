@@ -1144,14 +1144,19 @@ class Executor {
       return;
     }
     // Math and text material.
-    if (name == "frac" || name == "dfrac" || name == "tfrac") {
+    // \frc is the documents' own display fraction (\displaystyle{\frac{#1}{#2}}): numerator
+    // and denominator at full size, set about two thirds of an em off the baseline.
+    if (name == "frac" || name == "dfrac" || name == "tfrac" || name == "frc") {
+      const bool display = name == "frc";
       const auto [nb, ne] = Argument(t, i, e);
       const auto [db, de] = Argument(t, i, e);
       Ctx num = ctx, den = ctx;
-      num.script *= 0.7;
-      den.script *= 0.7;
-      num.shift += 0.45 * ctx.size * ctx.script;
-      den.shift -= 0.4 * ctx.size * ctx.script;
+      if (!display) {
+        num.script *= 0.7;
+        den.script *= 0.7;
+      }
+      num.shift += (display ? 0.68 : 0.45) * ctx.size * ctx.script;
+      den.shift -= (display ? 0.69 : 0.4) * ctx.size * ctx.script;
       double c1 = cursor, c2 = cursor;
       CloseLabel();
       List(t, nb, ne, num, c1);

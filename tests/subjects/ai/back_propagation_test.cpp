@@ -31,7 +31,7 @@ double At(const Labels& labels, double x, double y) {
 }
 
 Labels VariantLabels(const std::string& main) {
-  return LabelsByPosition(main.substr(main.rfind("\\begin{picture}(100,148)")));
+  return LabelsByPosition(main.substr(main.rfind("\\begin{picture}(205,162)")));
 }
 
 double Four(double x) { return std::nearbyint(x * 10000) / 10000; }

@@ -28,13 +28,13 @@ TEST(HopfieldNetworkTest, GoldenVariant) {
   EXPECT_EQ(out.answers,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
             "   & $\\bar y$& \\No\\ru \\\\\\hline \r\n"
-            "3&[ 1, -1, -1, 1]& - \r\n \\\\\\hline\\end{tabular}\\end{center}");
+            "3&[ 1, -1, -1, 1]& --- \r\n \\\\\\hline\\end{tabular}\\end{center}");
 }
 
 // Every net is a sum of nine terms of +-1, so it is never 0 and no entry of the result is 0.
 TEST(HopfieldNetworkTest, AMatchedPatternIsNamed) {
   const auto out = RunAiVariant(kRow, {1, 1, 3, 4, 1, 1, 1});
-  EXPECT_EQ(DataRow(out.answers, true), "1&[ 1, -1, 1, -1],& [3]");
+  EXPECT_EQ(DataRow(out.answers, true), "1&[ 1, -1, 1, -1]& [3]");
 }
 
 /// The vector printed after `open`, up to "]".
@@ -70,14 +70,14 @@ TEST(HopfieldNetworkTest, AnswersFollowFromThePrintedVectors) {
     }
     std::string expected = "[";
     for (int i = 0; i < 4; ++i) expected += " " + std::to_string(updated[i]) + (i < 3 ? "," : "]");
-    std::string match = "-";
+    std::string match = "---";
     for (int k = 0; k < 3; ++k) {
       if (x[k] == updated) match = "[" + std::to_string(k + 1) + "]";
     }
     const auto cells = Cells(DataRow(out.answers, true));
     ASSERT_EQ(cells.size(), 3u) << out.answers;
     EXPECT_EQ(cells[0], "1");
-    EXPECT_EQ(cells[1], expected + (match == "-" ? "" : ",")) << testing_support::Describe(point);
+    EXPECT_EQ(cells[1], expected) << testing_support::Describe(point);
     EXPECT_EQ(cells[2], match) << testing_support::Describe(point);
     ++checked;
   }

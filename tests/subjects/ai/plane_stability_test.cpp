@@ -40,7 +40,7 @@ TEST(PlaneStabilityTest, GoldenVariants) {
             std::string::npos)
       << out.main;
   EXPECT_NE(out.main.find("$$\\ddot x + 4\\ddot y +2x +2y=0."), std::string::npos) << out.main;
-  EXPECT_EQ(DataRow(out.answers, true), "1&$-2 x^2 + y^2 =0$ & прямые $k = \\pm      1.4142 $,");
+  EXPECT_EQ(DataRow(out.answers, true), "1&$-2 x^2 + y^2 =0$ & прямые $k = \\pm      1.4142 $");
   // Form II.
   out = RunAiVariant(kRow, {1, 2, 4, 3, 2, 2, 3});
   EXPECT_NE(out.main.find("$$\\begin{array}{l}6\\ddot x \\dot x\r\n+2\\dot x x+3\\dot y y+4\\dot "

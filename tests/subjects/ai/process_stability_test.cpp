@@ -25,23 +25,23 @@ TEST(ProcessStabilityTest, GoldenVariants) {
       // P3 = P4 = 2: a would equal b = 3 and becomes 4.
       {{1, 1, 2, 2, 3, 1, 1},
        " $$\r\n4\\ddot xx+3\\dot x+x^2\r\n=0.$$\r\n$m/n$=(0/3), $\\dot x_0=3$.",
-       "1&     4.5000& -"},
+       "1&     4.5000& ---"},
       // Type 2 with selector 2: a = 2b + P4, so a - 2b = P4.
       {{2, 2, 1, 3, 2, 1, 1},
        " $$\r\n7\\ddot xx+2\\dot x^2+x^2\r\n=0.$$\r\n$m/n$=(0/3), $\\dot x_0=2$.",
-       "1&     9.3808& -"},
+       "1&     9.3808& ---"},
       // Type 7 with selector 2: a minus sign before |b|.
       {{7, 2, 2, 1, 4, 1, 1},
        " $$\r\n2\\ddot x-3\\dot x+\\sqrt{x}\r\n=0.$$\r\n$m/n$=(1/3), $\\dot x_0=4$.",
-       "1&     1.3333& -"},
+       "1&     1.3333& ---"},
       // Type 10 with selector 2: x-dot_0 = -b - P4.
       {{10, 2, 1, 1, 5, 1, 1},
        " $$\r\n3\\ddot x+2x+x\\dot x\r\n=0.$$\r\n$m/n$=(2/3), $\\dot x_0=-3$.",
-       "1&     3.4641& -"},
+       "1&     3.4641& ---"},
       // Type 11 with selector 2 has the order 0/3 and the selector-1 formula.
       {{11, 2, 1, 3, 2, 3, 1},
        " $$\r\n4\\ddot x\\sqrt{\\dot x}+4\\dot x+x^2 \r\n=0.$$\r\n$m/n$=(0/3), $\\dot x_0=2$.",
-       "1&     2.8284& -"},
+       "1&     2.8284& ---"},
   };
   for (const Case& c : cases) {
     const auto out = RunAiVariant(kRow, c.p);
@@ -152,7 +152,7 @@ TEST(ProcessStabilityTest, AnswersFollowFromThePrintedEquation) {
     EXPECT_EQ(cells[0], "1");
     EXPECT_TRUE(ai_check::PrintedAs(std::stod(cells[1]), x, 4))
         << testing_support::Describe(point) << " " << line << " " << cells[1] << " vs " << x;
-    EXPECT_EQ(cells[2], "-");
+    EXPECT_EQ(cells[2], "---");
     ++checked;
   }
   EXPECT_TRUE(testing_support::SweepCovered(checked, 11LL * 2 * 5 * 5 * 5 * 5 * 10));

@@ -28,7 +28,7 @@ double At(const Labels& labels, double x, double y) {
 
 /// The variant's own picture (the last one: the saveboxes come first).
 std::string VariantPicture(const std::string& main) {
-  return main.substr(main.rfind("\\begin{picture}(100,130)(-30,-20)"));
+  return main.substr(main.rfind("\\begin{picture}(145,131)(-30,-20)"));
 }
 
 double Sigma(double x) { return 1 / (1 + std::exp(-x)); }
@@ -50,7 +50,7 @@ TEST(TwoLayerPerceptronTest, ShapeBHasOneOutputAndADash) {
     EXPECT_NE(VariantPicture(out.main).find("\\usebox{\\vrsb}"), std::string::npos);
     const auto cells = Cells(DataRow(out.answers, false));
     ASSERT_EQ(cells.size(), 3u);
-    EXPECT_EQ(cells[2], "-");
+    EXPECT_EQ(cells[2], "---");
   }
   EXPECT_NE(VariantPicture(RunAiVariant(kRow, {1, 3, 2, 4, 5, 1, 3}).main).find("\\usebox{\\vrsa}"),
             std::string::npos);

@@ -122,13 +122,15 @@ TEST(ExamPaper2, WritesTheIntegralAndEachKindOfTask) {
   // P2 = 7: the second term is not integrable, i2 and the sum are infinite.
   auto v = run.Run({{1, 7, 1, 2, 1, 1, 7}});
   EXPECT_EQ(v.main,
-            "1. Вычислить интеграл\r\n$$\\int_0^1 \\left(2(x+1)e^{x-1}\r\n"
-            "+\\frac{2}{(2x-1)^2}\\right) dx $$2. Найти сумму ряда $$ \\sum_{n=1}^{\\infty} "
+            "1. Вычислить интеграл\r\n\\begin{center}$\\displaystyle\\int_0^1 "
+            "\\biggl(2(x+1)e^{x-1}\r\n+\\frac{2}{(2x-1)^2}\\biggr) dx$\\end{center}2. Найти "
+            "сумму ряда $$ \\sum_{n=1}^{\\infty} "
             "(3n+1)x^n$$\r\n при $x=1/2$. ");
   EXPECT_EQ(v.ans, "1 &2&$\\infty$&$\\infty$&& 7 &&&");
   // P2 = 6 closes its parenthesis.
   v = run.Run({{1, 6, 1, 1, 1, 1, 6}});
-  EXPECT_NE(v.main.find("+15\\sqrt{x}(1-2x)\r\n\\right) dx $$"), std::string::npos) << v.main;
+  EXPECT_NE(v.main.find("+15\\sqrt{x}(1-2x)\r\n\\biggr) dx$\\end{center}"), std::string::npos)
+      << v.main;
   EXPECT_EQ(v.ans, "1 &1&-2&-1&$x\\ne0$&&&&");
   // P7 = 6 with beta = 2 <= P1 + 1: the empty set.
   v = run.Run({{1, 1, 1, 1, 1, 1, 6}});
@@ -159,7 +161,7 @@ TEST(ExamPaper2, WritesTheIntegralAndEachKindOfTask) {
 // cardinality from the printed sets and expression.
 TEST(ExamPaper2, AnswersAgreeWithThePrintedTasks) {
   static const std::regex kIntegral(
-      R"(\$\$\\int_0\^1 \\left\((.*)\r\n(.*?)(?:\r\n)?\\right\) dx \$\$)");
+      R"(\$\\displaystyle\\int_0\^1 \\biggl\((.*)\r\n(.*?)(?:\r\n)?\\biggr\) dx\$)");
   static const std::regex kPoint(R"(\$x=(-?\d+)\$, \$y=(-?\d+)\$, \$z=(-?\d+)\$)");
   static const std::regex kX(R"(\$X\$= \$([^$]*)\$)");
   int bounds[7];

@@ -44,12 +44,12 @@ TEST(LineIntegral2, WritesFormFigureAndSideIntegrals) {
   EXPECT_NE(v.main.find(" \\ $\\displaystyle{\\int\\limits_L x^2dx+(2x+3y)dy}$\r\n"),
             std::string::npos)
       << v.main;
-  EXPECT_NE(v.main.find("\\noindent\\begin{picture}(30,48)(-45,-6)%\r\n"
+  EXPECT_NE(v.main.find("\\raisebox{-30pt}{\\noindent\\begin{picture}(87,80)(-40,-36)%\r\n"
                         "\\special{em:linewidth0.8pt}%\r\n"
                         "\\OliveGreen{\\mt{0}{0}\\pp{30}{0}\\pp{0}{30}\\pp{0}{0}}%\r\n\\spe%\r\n"
-                        "\\put(0,0){\\usebox{\\axess}}\\put(-6,28){\\scriptsize \\Brown{1}}\r\n"
-                        "\\put(29,-7){\\scriptsize \\Brown{1}}\r\n"
-                        "\\put(10,10){\\usebox{\\umomentp}}\\end{picture}\r\n\\vskip2mm"),
+                        "\\put(0,0){\\usebox{\\axess}}\\put(28,-9.5){\\scriptsize \\Brown{1}}\r\n"
+                        "\\put(-8.5,27.3){\\scriptsize \\Brown{1}}\r\n"
+                        "\\put(10,10){\\usebox{\\umomentp}}\\end{picture}}\r\n\\vskip2mm"),
             std::string::npos)
       << v.main;
   EXPECT_EQ(v.ans, "1 & \r\n   0.3333 & \r\n   2.1667 & \r\n  -1.5000 & \r\n   1.0000\r\n");

@@ -23,7 +23,8 @@ TEST(GraphRadius, BeginWritesTheStatementAndBothHeadings) {
 TEST(GraphRadius, AnswersOfTheWorkedExamples) {
   RowRunner run(5, 1);
   // All 1: edges 1-5, 2-6, 3-7, 4-5, 5-6; {3, 7} apart, six odd vertices.
-  EXPECT_EQ(run.RunVariant({1, 1, 1, 1, 1, 1, 1}).second, "1& 0  & - & - & - & - & Нет \\\\");
+  EXPECT_EQ(run.RunVariant({1, 1, 1, 1, 1, 1, 1}).second,
+            "1& 0  & --- & --- & --- & --- & Нет \\\\");
   // All 10: r 2, d 3, centre 2, 6, 7, 16 spanning trees, four odd vertices.
   EXPECT_EQ(run.RunVariant({10, 10, 10, 10, 10, 1, 1}).second,
             "1& 0  & 2 & 3 &  2, 6, 7&16& Нет \\\\");
@@ -102,7 +103,7 @@ TEST(GraphRadius, AnswersMatchTheDrawnGraphOverTheParameterSpace) {
     ++variants;
     if (!connected) {
       ++disconnected;
-      EXPECT_EQ(cells[2] + cells[3] + cells[4] + cells[5], "----") << answers;
+      EXPECT_EQ(cells[2] + cells[3] + cells[4] + cells[5], "------------") << answers;
       EXPECT_EQ(cells[6], "Нет") << answers;
       return;
     }

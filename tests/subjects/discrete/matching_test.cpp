@@ -28,7 +28,10 @@ TEST(Matching, WorkedExamples) {
   RowRunner run(23, 1);
   EXPECT_FALSE(run.State().AnsTableOpen);
   const auto [main, answers] = run.RunVariant({1, 1, 1, 1, 1, 1, 1});
-  EXPECT_EQ(answers.rfind("\\noindent\\parbox[t]{62pt}{\\hfill \\bf 1) $P=1$\\\\ \\noindent\\begin{picture}(50,80)(-8,0)%", 0), 0u)
+  EXPECT_EQ(answers.rfind("\\noindent\\parbox[t]{62pt}{\\hfill \\bf 1) $P=1$\\\\ "
+                          "\\noindent\\begin{picture}(55,80)(-8,0)%",
+                          0),
+            0u)
       << answers;
   const auto points = discrete_check::ReadCircles(run.BeginMain(), "{\\circle{ 3}}");
   EXPECT_EQ(ReadPairs(points, main),

@@ -26,7 +26,7 @@ TEST(RookPolynomial, GoldenVariants) {
   std::tie(main, answers) = run.RunVariant({4, 29, 11, 1, 1, 1, 21});
   EXPECT_EQ(answers, "1 & $1+5x  + 8 x^2  + 5 x^3  +  x^4 $ & 20 \\\\");
   EXPECT_EQ(main,
-            "\\noindent\\begin{picture}(60,60)(-20,0)%\r\n"
+            "\\noindent\\begin{picture}(65,60)(-20,0)%\r\n"
             "\\put(0,0){\\usebox{\\doska}}\\Red{"
             "\\put(2,42){$*$}\\put(12,12){$*$}\\put(12,32){$*$}\\put(22,22){$*$}\\put(32,12){$*$}}"
             "\\end{picture}\r\n");

@@ -35,10 +35,10 @@ TEST(ShortestPath, WorkedExamples) {
   RowRunner level1(3, 1);
   EXPECT_EQ(level1.State().ParboxWidth, 70);
   EXPECT_NE(level1.BeginMain().find("{\\scriptsize 6}\\ .\\par\\noindent"), std::string::npos);
-  EXPECT_EQ(level1.RunVariant({1, 1, 1, 1, 1, 1, 1}).second, "1.  & 6,3,2,1 & 5& 2,3,6, \\\\");
+  EXPECT_EQ(level1.RunVariant({1, 1, 1, 1, 1, 1, 1}).second, "1.  & 6,3,2,1 & 5& 2,3,6 \\\\");
   RowRunner level2(3, 2);
   EXPECT_EQ(level2.RunVariant({12, 5, 7, 9, 11, 1, 1}).second,
-            "1.  & 9,6,3,2,4,1 & 9& 4,2,3,5,7,8,6,9, \\\\");
+            "1.  & 9,6,3,2,4,1 & 9& 4,2,3,5,7,8,6,9 \\\\");
 }
 
 // Dijkstra of the checker on the drawn digraph: the path is made of drawn arcs, its length is

@@ -44,13 +44,13 @@ TEST(TreeCentre, PathThroughTheNineCellsHasOneCentreAndCentroid) {
   for (int i = 0; i + 1 < 9; ++i) s->GraphMatrix[path[i]][path[i + 1]] = s->GraphMatrix[path[i + 1]][path[i]] = 1;
   discrete::WriteTreeCentreAnswers(*s, 9);
   // Rooted at 7 the walk goes to 4, 5, 6, 3, 2, 1, back six times, then to 8, 9 and back.
-  EXPECT_EQ(testing_support::AnsText(*s), "1 & 4 & 8 &  5  &              64524 & 4 & 5, ");
+  EXPECT_EQ(testing_support::AnsText(*s), "1 & 4 & 8 &  5  &              64524 & 4 & 5");
 }
 
 TEST(TreeCentre, TwoCentresAreListedWithACommaBetween) {
   RowRunner run(8, 1);
   EXPECT_EQ(run.RunVariant({3, 2, 1, 1, 1, 1, 1}).second,
-            "1 & 3 & 5 &  4, 5  &              56130 & 4 & 5,  \\\\");
+            "1 & 3 & 5 &  4, 5  &              56130 & 4 & 5 \\\\");
 }
 
 TEST(TreeCentre, Row8AfterTheCycleCountRowWritesWhatAFreshStateWrites) {
@@ -129,7 +129,7 @@ void CheckTreeRow(int row, int level, const std::array<int, 7>& bounds, long bud
     EXPECT_EQ(cells[4], discrete_check::TreeCode(g, 7)) << answers;
     EXPECT_EQ(cells[5], std::to_string(least)) << answers;
     EXPECT_EQ(Integers(cells[6]), centroid) << answers;
-    EXPECT_EQ(cells[6].back(), ',') << answers;
+    EXPECT_NE(cells[6].back(), ',') << answers;
   });
 }
 

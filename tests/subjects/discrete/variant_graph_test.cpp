@@ -48,7 +48,7 @@ TEST(VariantGraph, CircleDrawingPlacesVertex1OnTopAndDrawsOnlyEntriesOfOne) {
   a[3][4] = a[4][3] = 2;  // not an edge
   discrete::DrawGraphOnCircle(*s, a, 5, 1, 24, 30);
   const std::string text = testing_support::MainText(*s);
-  EXPECT_EQ(text.rfind("\\noindent\\begin{picture}(50,76)(-15,-10)%\r\n", 0), 0u) << text;
+  EXPECT_EQ(text.rfind("\\noindent\\begin{picture}(67,76)(-9,-10)%\r\n", 0), 0u) << text;
   const auto circles = ReadCircles(text, "{\\circle{ 3}}");
   ASSERT_EQ(circles.size(), 5u);
   EXPECT_DOUBLE_EQ(circles[0].x, 24);

@@ -141,7 +141,7 @@ TEST(FourVariableDnf, BeginDefinesTheMapInBothModes) {
   EXPECT_EQ(map.main,
             std::string("Упростить логическую функцию, заданную картой Карно.\\\\\\noindent") +
                 karno +
-                "\\noindent\\begin{picture}(60,60)(-60,-10)%\r\n"
+                "\\noindent\\begin{picture}(120,62)(-60,-10)%\r\n"
                 "\\put(2,31){$*$}\\put(2,21){$*$}\\put(2,1){$*$}\\put(2,11){$*$}"
                 "\\put(12,31){$*$}\\put(12,21){$*$}\\put(12,1){$*$}\\put(12,11){$*$}"
                 "\\put(0,0){\\usebox{\\karno}}\\end{picture}\r\n");

@@ -157,7 +157,7 @@ TEST(ThreeVariableDnf, CircuitOfThreeChains) {
     heights.insert((*it)[1]);
   }
   EXPECT_EQ(heights, (std::set<std::string>{"0", "40", "80"})) << picture;
-  EXPECT_NE(picture.find("(100,115)(-20,-10)%"), std::string::npos) << picture;
+  EXPECT_NE(picture.find("(200,115)(-20,-10)%"), std::string::npos) << picture;
   // The drives of x, y and z span the chains with 10 to spare.
   EXPECT_NE(picture.find("\\mt{50}{-10}\\pp{50}{90}}"), std::string::npos) << picture;
   EXPECT_NE(picture.find("\\put(48,94){$x$}"), std::string::npos) << picture;
