@@ -449,8 +449,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     {"c", 13, "a list ending in a comma"},
     {"c", 22, "a list ending in a comma"},
     {"d", 34, "a lone minus"},
-    {"g", 20, "a lone minus"},
-    {"g", 21, "a lone minus"},
     {"k", 8, "a lone minus"},
     {"k", 9, "a lone minus"},
     {"k", 10, "a lone minus"},
