@@ -3,6 +3,7 @@
 #include "toolkit/fractions.h"
 #include "toolkit/numerics.h"
 #include "toolkit/state.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace algebra {
@@ -51,15 +52,17 @@ void WriteCurveClassificationVariant(SharedState& s) {
   WriteSignedCoefTerm(s, c[5], "");
   WriteText(s, "=0$$");
 
+  // A curve has only some of a, b and p: the others are cells without a value.
+  const std::string none = "& " + std::string(toolkit::kNoValue) + " ";
   AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), "&");
   if (s.P1 <= 5) {
-    AnsWriteText2Numbers(s, "Эллипс   &", u, "&", v, "& - ");
+    AnsWriteText2Numbers(s, "Эллипс   &", u, "&", v, none);
   } else if (s.P1 <= 10) {
-    AnsWriteText2Numbers(s, "Гипербола&", u, "&", v, "& -");
+    AnsWriteText2Numbers(s, "Гипербола&", u, "&", v, none);
   } else if (s.P1 <= 14) {
-    AnsWriteTextNumber(s, "Парабола & - & - &", v, "");
+    AnsWriteTextNumber(s, "Парабола " + none + none + "&", v, "");
   } else {
-    AnsWrite(s, "$\\emptyset$ & - & - & - ");
+    AnsWrite(s, "$\\emptyset$ " + none + none + none);
   }
 }
 

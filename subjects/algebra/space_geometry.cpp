@@ -8,6 +8,7 @@
 #include "toolkit/number_format.h"
 #include "toolkit/numerics.h"
 #include "toolkit/state.h"
+#include "toolkit/terms.h"
 #include "toolkit/writers.h"
 
 namespace algebra {
@@ -15,6 +16,13 @@ namespace algebra {
 namespace {
 
 using toolkit::IndexedArray;
+
+// n answers cells of the quantities a kind does not ask for, each "&" and a dash.
+std::string NoValues(int n) {
+  std::string cells;
+  for (int i = 0; i < n; ++i) cells += "&" + std::string(toolkit::kNoValue);
+  return cells;
+}
 
 // Directions with whole lengths, so that distances and cosines come out exact.
 const IndexedArray<IndexedArray<int, 1, 3>, 1, 5> SpaceDirectionTable = [] {
@@ -208,9 +216,9 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteText(s, ". ");
       const int h = std::abs(num);
       if (h % 5 == 0) {
-        toolkit::AnsWriteTextNumber(s, "&-&-&-&", h / 5, "&-&-&-&-&-");
+        toolkit::AnsWriteTextNumber(s, NoValues(3) + "&", h / 5, NoValues(5));
       } else {
-        toolkit::AnsWriteTextNumber(s, "&-&-&-&", h, "/5 &-&-&-&-&-");
+        toolkit::AnsWriteTextNumber(s, NoValues(3) + "&", h, "/5 " + NoValues(5));
       }
       return;
     }
@@ -226,7 +234,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteLabelledPoint(s, a + p[2], v + b, p[3] + c, "C");
       WriteText(s, ". ");
       const double area = 0.5 * toolkit::Hypot3(w * p[3] - v, u - p[2], (p[2] - u) * w);
-      toolkit::AnsWriteTextNumber(s, "&-&-&-&-&", area, "&-&-&-&-");
+      toolkit::AnsWriteTextNumber(s, NoValues(4) + "&", area, NoValues(4));
       return;
     }
     case 6: {
@@ -247,13 +255,13 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteText(s, " Найти косинус угла между плоскостями ");
       WriteText(s, "$$ ");
       WriteTwoPlanes(s, n, second, false, "=0,$$  $$", "=0.$$ ");
-      toolkit::AnsWrite(s, "&-&-&-&-&-&");
+      toolkit::AnsWrite(s, NoValues(5) + "&");
       if (dot == 0) {
         toolkit::AnsWrite(s, "0");
       } else {
         toolkit::AnsWriteFraction(s, dot, l_of[p[2]] * l_of[p[5]]);
       }
-      toolkit::AnsWrite(s, "&-&-&-");
+      toolkit::AnsWrite(s, NoValues(3));
       return;
     }
     case 7: {
@@ -272,7 +280,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteText(s, ", ");
       WriteLabelledPoint(s, ox, oy, oz, "D");
       WriteText(s, ". ");
-      toolkit::AnsWriteTextNumber(s, " &-&-&-&-&-&-&", p[7], " &-&-");
+      toolkit::AnsWriteTextNumber(s, " " + NoValues(6) + "&", p[7], " " + NoValues(2));
       return;
     }
     case 8: {
@@ -283,7 +291,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteLabelledPoint(s, k * t[1] + p[6] * t[3], k * t[2], k * t[3] - t[1] * p[6] - p[7], "A");
       WriteText(s, " до плоскости ");
       WritePlaneEquation(s, n);
-      toolkit::AnsWriteTextNumber(s, "&-&-&-&", l_of[p[2]] * k, "&-&-&-&-&-");
+      toolkit::AnsWriteTextNumber(s, NoValues(3) + "&", l_of[p[2]] * k, NoValues(5));
       return;
     }
     case 9: {
@@ -293,7 +301,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       SetCoefficients(second, t[1], t[2], t[3], l_of[p[2]] * p[4] + p[3]);
       WriteText(s, " Найти расстояние между плоскостями $$");
       WriteTwoPlanes(s, n, second, false, "=0,$$ $$", "=0.$$");
-      toolkit::AnsWriteTextNumber(s, "&-&-&-&", p[4], "&-&-&-&-&-");
+      toolkit::AnsWriteTextNumber(s, NoValues(3) + "&", p[4], NoValues(5));
       return;
     }
     case 10: {
@@ -306,8 +314,8 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteText(s, " Найти единичный вектор, лежащий на пересечении плоскостей $$");
       WriteTwoPlanes(s, n, second, true, "=0,$$ $$ ", "=0.$$");
       const int l = l_of[p[5]];
-      toolkit::AnsWriteText3Numbers(s, "&-&-&-&- &-&-&-&\\small \\{", t[1], "/", l, ",", t[2], "/");
-      toolkit::AnsWriteText3Numbers(s, "", l, ",", t[3], "/", l, "\\}&-");
+      toolkit::AnsWriteText3Numbers(s, NoValues(7) + "&\\small \\{", t[1], "/", l, ",", t[2], "/");
+      toolkit::AnsWriteText3Numbers(s, "", l, ",", t[3], "/", l, "\\}" + NoValues(1));
       return;
     }
     case 11: {
@@ -325,7 +333,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       SetCoefficients(n, p4, -1, 1);
       WriteCanonicalLine(s, n, p4 * b * p[2], p[3] * (b + c), p[2] * (b + c));
       const Vector3 r = Normalized({c * p4 * p[3], b * (p[2] + p[3]), c * (p[2] + p[3])});
-      toolkit::AnsWriteText3Numbers(s, "&-&-&-&- &-&-&-&-&\\small $x/", r.x, "=y/", r.y, "=z/", r.z,
+      toolkit::AnsWriteText3Numbers(s, NoValues(8) + "&\\small $x/", r.x, "=y/", r.y, "=z/", r.z,
                                     "$");
       return;
     }
@@ -347,7 +355,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       SetCoefficients(n, d.x, d.y, d.z);
       WriteCanonicalLine(s, n, p0.x, p0.y, p0.z);
       const Vector3 r = Normalized(Cross({u, b, c}, Cross(p0, d)));
-      toolkit::AnsWrite(s, "&-&-&-&- &-&-&-&-& \\small $ ");
+      toolkit::AnsWrite(s, NoValues(8) + "& \\small $ ");
       AnsWriteRatioLine(s, r);
       return;
     }
@@ -358,7 +366,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteCanonicalLine(s, n, 0, 0, 0);
       WriteText(s, "на плоскость $x+y+z+3=0$.");
       const Vector3 r = Normalized({2 * a - b1 - b2, b1 - a, b2 - a});
-      toolkit::AnsWrite(s, "&-&-&-&- &-&-&-&-& \\small $ ");
+      toolkit::AnsWrite(s, NoValues(8) + "& \\small $ ");
       toolkit::AnsWriteSignedRatio(s, "(x$+$1)", r.x);
       toolkit::AnsWrite(s, "$=$");
       toolkit::AnsWriteSignedRatio(s, "(y$+$1)", r.y);
@@ -382,7 +390,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       SetCoefficients(n, d.x, d.y, d.z);
       WriteCanonicalLine(s, n, 0, 0, 0);
       const Vector3 r = Normalized(Cross(d, normal));
-      toolkit::AnsWrite(s, "&-&-&-&- &-&-&-&-& \\small $ ");
+      toolkit::AnsWrite(s, NoValues(8) + "& \\small $ ");
       AnsWriteRatioLine(s, r);
       return;
     }
@@ -396,7 +404,7 @@ void WriteOtherKind(SharedState& s, Coefficients& n, int kind, const int p[8]) {
       WriteLabelledPoint(s, p[7], p[4] * p[4] - p[3] * p[3] + p[6] * p[7], za + 2 * p[4], "B");
       WriteText(s, ". Найти $z_C$.");
       toolkit::AnsWriteText2Numbers(s, "&0&0&", za + p[3] + p[4], ";", za - p[3] + p[4],
-                                    "&-&-&-&-&-&-");
+                                    NoValues(6));
       return;
     }
   }
@@ -433,7 +441,7 @@ void WriteSpaceGeometryVariant(SharedState& s) {
   }
   WriteText(s, "} ");
   if (kind <= 3) {
-    toolkit::AnsWriteText3Numbers(s, "&", point.x, "&", point.y, "&", point.z, "&-&-&-&-&-&-");
+    toolkit::AnsWriteText3Numbers(s, "&", point.x, "&", point.y, "&", point.z, NoValues(6));
   }
 }
 

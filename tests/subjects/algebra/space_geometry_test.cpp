@@ -15,6 +15,7 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/run_harness.h"
 #include "toolkit/random_source.h"
+#include "toolkit/terms.h"
 
 // Answer checks for Algebra row 21 (points, lines and planes in space): the printed points,
 // lines and planes are read back and every answer is found again by plain vector algebra
@@ -197,7 +198,7 @@ void CheckVariant(const Params& p, toolkit::RandomSource* random = nullptr) {
   EXPECT_EQ(cells[0], "1") << where;
   ASSERT_EQ(main.rfind("\\parbox[t][34mm]{233pt}{", 0), 0u) << where;
   ASSERT_EQ(out.main.substr(out.main.size() - 2), "} ") << where;
-  // The columns each kind fills; every other cell is "-".
+  // The columns each kind fills; every other cell has no value.
   const int kind = p[0];
   std::vector<int> filled;
   if (kind <= 3 || kind == 15) {
@@ -218,7 +219,7 @@ void CheckVariant(const Params& p, toolkit::RandomSource* random = nullptr) {
   for (int c = 1; c <= 9; ++c) {
     const bool own = std::find(filled.begin(), filled.end(), c) != filled.end();
     if (!own) {
-      EXPECT_EQ(cells[c], "-") << "cell " << c << " " << where;
+      EXPECT_EQ(cells[c], toolkit::kNoValue) << "cell " << c << " " << where;
     }
   }
   const std::size_t start = std::string("\\parbox[t][34mm]{233pt}{").size();
@@ -471,8 +472,8 @@ TEST(SpaceGeometry, TetrahedronMovesWithTheDrawsAndKeepsItsVolume) {
   std::sort(positions.begin(), positions.end());
   EXPECT_GT(std::unique(positions.begin(), positions.end()) - positions.begin(), 3);
   std::size_t volumes = 0;
-  for (std::size_t i = run.answers.find("&2 &-&-"); i != std::string::npos;
-       i = run.answers.find("&2 &-&-", i + 1)) {
+  for (std::size_t i = run.answers.find("&2 &---&---"); i != std::string::npos;
+       i = run.answers.find("&2 &---&---", i + 1)) {
     ++volumes;
   }
   EXPECT_EQ(volumes, 12u);
