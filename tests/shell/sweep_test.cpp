@@ -432,8 +432,6 @@ constexpr WritingExemption kWritingExemptions[] = {
     // (AI 1).
     {"c", 38, "a lone minus"},
     {"b", 1, "a fraction for zero"},
-    // Rows edited elsewhere at the same time, left as they are for now.
-    // Still to mend: a minus or a hyphen standing for a missing value, lists ending in a comma.
 };
 
 bool WritingExempt(std::string_view tab, int row, const std::string& problem) {
