@@ -1367,4 +1367,13 @@ const PictureReader& RepositoryPictureReader() {
   return reader;
 }
 
+std::size_t FindPictureAtLeast(const std::string& text, double min_width, std::size_t from) {
+  static constexpr std::string_view kHead = "\\begin{picture}(";
+  for (std::size_t at = text.find(kHead, from); at != std::string::npos;
+       at = text.find(kHead, at + 1)) {
+    if (std::strtod(text.c_str() + at + kHead.size(), nullptr) >= min_width) return at;
+  }
+  return std::string::npos;
+}
+
 }  // namespace testing_support

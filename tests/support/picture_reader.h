@@ -79,4 +79,8 @@ class PictureReader {
 /// The reader over the repository's own tex/ folder (loaded once).
 const PictureReader& RepositoryPictureReader();
 
+/// Where the first \begin{picture} at least `min_width` wide stands in `text` from `from` (the
+/// small pictures of symbols and arrows are narrower), or std::string::npos.
+std::size_t FindPictureAtLeast(const std::string& text, double min_width, std::size_t from = 0);
+
 }  // namespace testing_support

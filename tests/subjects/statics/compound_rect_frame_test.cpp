@@ -70,7 +70,7 @@ struct DrawnRectFrame {
 DrawnRectFrame ReadRectFrame(const std::string& m, int level) {
   DrawnRectFrame f;
   const double pi = std::acos(-1.0);
-  const std::size_t pic = m.find("\\begin{picture}(112,100)(-58,-9)");
+  const std::size_t pic = m.find("\\begin{picture}(210,");
   const std::size_t h = m.find("%RAZMeR%begin%", pic), v = m.find("%RAZMeR Vert %begin%", h),
                     e = m.find("%RAZMeR End%", v);
   const Chain cx = ReadChain(m, h, v, true), cy = ReadChain(m, v, e, false);
@@ -227,15 +227,15 @@ TEST(CompoundRectFrameTest, GoldenLines) {
        {1, 1, 1, 1, 1, 1, 1},
        2,
        "\\put(36.5,-20){\\scriptsize 10}\\put(94.25,-20){\\scriptsize 5}%RAZMeR Vert %begin%\r\n"
-       "\\mt{141}{0}\\pp{141}{77}\\mt{140}{0}\\pp{142}{0}\\mt{140}{23.1}\\pp{142}{23.1}\\mt{140}"
-       "{46.2}\\pp{142}{46.2}\\mt{140}{77}\\pp{142}{77}\\put(135,9.55){\\scriptsize 3}\\put(135,"
-       "32.65){\\scriptsize 3}\\put(135,59.6){\\scriptsize 4}%RAZMeR End%\r\n",
+       "\\mt{149}{0}\\pp{149}{77}\\mt{148}{0}\\pp{150}{0}\\mt{148}{23.1}\\pp{150}{23.1}\\mt{148}"
+       "{46.2}\\pp{150}{46.2}\\mt{148}{77}\\pp{150}{77}\\put(139,9.55){\\scriptsize 3}\\put(139,"
+       "32.65){\\scriptsize 3}\\put(139,59.6){\\scriptsize 4}%RAZMeR End%\r\n",
        "3&$-32.884$&$17.992$&$31.652$&$19.874$& --- & --- & --- ",
        " 3\r\n& $3\\cdot X_A+10\\cdot Y_A-81.27=0; \\ \\ 7\\cdot X_A-5\\cdot Y_A+320.15=0. $  "},
       {"P3 = 2: a3 = 4 in the same layout",
        {1, 1, 2, 1, 1, 1, 1},
        2,
-       "\\put(135,13.4){\\scriptsize 4}\\put(135,36.5){\\scriptsize 2}\\put(135,59.6)"
+       "\\put(139,13.4){\\scriptsize 4}\\put(139,36.5){\\scriptsize 2}\\put(139,59.6)"
        "{\\scriptsize 4}%RAZMeR End%\r\n",
        "3&$-44.126$&$17.425$&$41.028$&$23.941$& --- & --- & --- ",
        " 3\r\n& $2\\cdot X_A+10\\cdot Y_A-86=0; \\ \\ 6\\cdot X_A-5\\cdot Y_A+351.88=0. $  "},

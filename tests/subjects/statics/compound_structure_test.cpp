@@ -50,7 +50,7 @@ struct DrawnStructure {
 DrawnStructure ReadStructure(const std::string& m, int level) {
   DrawnStructure f;
   const double pi = std::acos(-1.0);
-  const std::size_t pic = m.find("\\begin{picture}(130,77)");
+  const std::size_t pic = m.find("\\begin{picture}(246,88)");
   const std::size_t from = m.find("\\OliveGreen{", pic);
   const std::size_t to = m.find("\\BrickRed{", from);
   const auto path = statics_testing::PathPoints(m, from, to);

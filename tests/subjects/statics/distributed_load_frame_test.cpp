@@ -138,7 +138,7 @@ Checked CheckVariant(const testing_support::RunTexts& t) {
   const double theta = std::isnan(frac) ? kPi / 2 : kPi / frac;
   const bool from_c = m.find(" $CK=") != std::string::npos || std::isnan(frac);
   if (std::isnan(frac) != (m.find("{$K$}") == std::string::npos)) return {false, "K label"};
-  const std::size_t pic = m.find("\\begin{picture}(110,");
+  const std::size_t pic = m.find("\\begin{picture}(192,");
   const std::size_t magenta = m.find("\\Magenta{", pic);
   const std::size_t q1_label = m.find("$q_1$", magenta);
   const std::size_t marker = m.find("\\BrickRed{", q1_label);

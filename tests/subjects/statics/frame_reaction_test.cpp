@@ -136,7 +136,7 @@ struct DrawnFrame {
 DrawnFrame ReadFrame(const std::string& m, int level) {
   DrawnFrame f;
   const double pi = std::acos(-1.0);
-  const std::size_t pic = m.find("\\begin{picture}(140,73)");
+  const std::size_t pic = m.find("\\begin{picture}(175,");
   const std::size_t from = m.find("\\special{em:linewidth0.9pt}", pic);
   const std::size_t to = m.find("\\end{picture}", from);
   const auto path = statics_testing::PathPoints(m, from, to);

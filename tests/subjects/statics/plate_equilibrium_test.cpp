@@ -50,9 +50,9 @@ TEST(PlateEquilibriumTest, GoldenLines) {
                         " $b=3$~m, \r\n $c=4$~m\r\n,\\\\ $F=1$~kN, $G=2$~kN.}\r\n"),
             std::string::npos)
       << t.main;
-  EXPECT_NE(t.main.find("\\begin{center}\\noindent\\begin{picture}(113.45,84.85)(-12,0)%"),
+  EXPECT_NE(t.main.find("\\begin{center}\\noindent\\begin{picture}(153.45,107.45)(-25,-10)%"),
             std::string::npos);
-  EXPECT_NE(RunOne({1, 1, 1, 2, 1, 1, 1}).main.find("\\begin{picture}(113.45,84.85)(0,0)%"),
+  EXPECT_NE(RunOne({1, 1, 1, 2, 1, 1, 1}).main.find("\\begin{picture}(136.45,107.45)(-8,-10)%"),
             std::string::npos);
 }
 
@@ -89,7 +89,7 @@ TEST(PlateEquilibriumTest, ThePrintedBarForcesHoldThePlateInEquilibrium) {
             const double G = NumberAfter(m, "$G=");
             const Vec3 node[9] = {{0, 0, 0}, {a, 0, c}, {0, 0, c}, {0, b, c}, {a, b, c},
                                   {a, 0, 0}, {0, 0, 0}, {0, b, 0}, {a, b, 0}};
-            const std::size_t picture = m.find("\\begin{picture}(113");
+            const std::size_t picture = m.find("\\begin{center}\\noindent\\begin{picture}(");
             const std::size_t bars_from = m.find("\\special{em:linewidth0.6pt}%", picture);
             const std::size_t bars_to = m.find("\\spe%", bars_from);
             ASSERT_NE(bars_to, std::string::npos) << where;

@@ -10,6 +10,7 @@
 #include "subjects/statics/space_balance.h"
 #include "subjects/statics/statics.h"
 #include "subjects/statics/text_reading.h"
+#include "tests/support/picture_reader.h"
 #include "tests/support/run_harness.h"
 
 namespace statics {
@@ -133,7 +134,7 @@ TEST(SpatialTrussTest, ThePrintedAnswersFitTheDrawnBars) {
                 const double a = NumberAfter(m, "$a="), b = NumberAfter(m, "$b=");
                 const double c = NumberAfter(m, "$c="), d = NumberAfter(m, "$d=");
                 const double G = NumberAfter(m, "$G="), F = NumberAfter(m, "$F=");
-                const std::size_t picture = m.find("\\begin{picture}(147");
+                const std::size_t picture = testing_support::FindPictureAtLeast(m, 20);
                 const std::size_t from = m.find("\\special{em:linewidth0.9pt}%", picture);
                 const std::size_t to = m.find("\\spe%", from);
                 const auto segments = statics_testing::SegmentsIn(m, from, to);
@@ -185,7 +186,7 @@ TEST(SpatialTrussTest, ThePrintedAnswersFitTheDrawnBars) {
                 const std::string& m = t.main;
                 const double a = NumberAfter(m, "$a="), b = NumberAfter(m, "$b=");
                 const double c = NumberAfter(m, "$c="), d = NumberAfter(m, "$d=");
-                const std::size_t picture = m.find("\\begin{picture}(181");
+                const std::size_t picture = testing_support::FindPictureAtLeast(m, 20);
                 const std::size_t from = m.find("\\special{em:linewidth1.2pt}%", picture);
                 const std::size_t to = m.find("\\spe%", from);
                 const auto segments = statics_testing::SegmentsIn(m, from, to);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "subjects/statics/text_reading.h"
+#include "tests/support/picture_reader.h"
 #include "tests/support/run_harness.h"
 #include "tests/support/sweep.h"
 
@@ -143,7 +144,7 @@ Body ReadBody(int scheme, const std::string& m) {
   const bool weight = Has(d, "{G=");
   Body b;
   b.load = weight ? V2{0, -q} : V2{drawn.x * q, drawn.y * q};
-  const std::size_t picture = m.find("\\begin{picture}(40");
+  const std::size_t picture = testing_support::FindPictureAtLeast(m, 20);
   switch (scheme) {
     case 1: {
       const double L = NumberAfter(d, "$AC=$");

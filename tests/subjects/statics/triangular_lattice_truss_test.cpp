@@ -93,11 +93,11 @@ TEST(TriangularLatticeTrussTest, GoldenData) {
     const std::string pic = PictureOf(RunOne({1, 1, 1, p4, 1, 1, 1}).main);
     std::vector<double> got;
     for (const PutPoint& at : PutsOf(pic, "{\\scriptsize ")) {
-      if (at.y == -16) got.push_back(0);
+      if (at.y == -22) got.push_back(0);
     }
     std::size_t from = 0;
     got.clear();
-    while ((from = pic.find(",-16){\\scriptsize ", from)) != std::string::npos) {
+    while ((from = pic.find(",-22){\\scriptsize ", from)) != std::string::npos) {
       got.push_back(NumberAfter(pic, "{\\scriptsize ", from));
     }
     EXPECT_EQ(got, halves) << p4;
@@ -123,7 +123,7 @@ std::string CheckDrawnTruss(const VariantParams& p) {
   const std::vector<PutPoint> lower(circles.begin(), circles.begin() + 4);
   const std::vector<PutPoint> apex(circles.begin() + 4, circles.end());
   double span = 0;
-  for (std::size_t from = 0; (from = pic.find(",-16){\\scriptsize ", from)) != std::string::npos;) {
+  for (std::size_t from = 0; (from = pic.find(",-22){\\scriptsize ", from)) != std::string::npos;) {
     span += NumberAfter(pic, "{\\scriptsize ", from);
   }
   // Two half widths a panel: their sum is the span.
@@ -138,7 +138,7 @@ std::string CheckDrawnTruss(const VariantParams& p) {
   // Lower joints in metres from the printed widths, each apex above the middle of its panel
   // at the whole-metre height the picture shows.
   std::vector<double> halves;
-  for (std::size_t from = 0; (from = pic.find(",-16){\\scriptsize ", from)) != std::string::npos;) {
+  for (std::size_t from = 0; (from = pic.find(",-22){\\scriptsize ", from)) != std::string::npos;) {
     halves.push_back(NumberAfter(pic, "{\\scriptsize ", from));
   }
   if (halves.size() != 6) return "expected six half widths";

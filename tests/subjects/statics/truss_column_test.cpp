@@ -33,7 +33,7 @@ testing_support::RunTexts RunOne(const VariantParams& p, int first_number = 1) {
 }
 
 std::string PictureOf(const std::string& main) {
-  const std::size_t from = main.find("\\begin{picture}(110,94)");
+  const std::size_t from = main.find("\\begin{picture}(182,105)");
   return main.substr(from, main.find("\\end{picture}", from) - from);
 }
 
