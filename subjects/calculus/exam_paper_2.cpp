@@ -191,8 +191,9 @@ void WriteExamPaper2Variant(SharedState& s) {
       // The set routine reads P1 up to 4; a ticket-mode call prints only what X needs and
       // writes the X cell alone. The mode is this item's, not the document's.
       if (s.P1 > 4) s.P1 = 1;
+      // The integral's centred line ends the paragraph before: the item starts a new one.
       WriteLine(s,
-                "\\\\ 2. Универсальное множество состоит из 26 строчных букв латинского "
+                "2. Универсальное множество состоит из 26 строчных букв латинского "
                 "алфавита. Вычислить мощность множества $X$.\\\\");
       AnsWrite(s, "&&&&");
       const bool ticket_mode = s.TicketMode;

@@ -145,7 +145,7 @@ TEST(ExamPaper2, WritesTheIntegralAndEachKindOfTask) {
   // restored after it.
   v = run.Run({{6, 4, 1, 2, 3, 4, 11}});
   EXPECT_NE(
-      v.main.find("\\\\ 2. Универсальное множество состоит из 26 строчных букв латинского "
+      v.main.find("\\end{center}2. Универсальное множество состоит из 26 строчных букв латинского "
                   "алфавита. Вычислить мощность множества $X$.\\\\\r\n $A=\\{\r\na,b,c,d,e\r\n"),
       std::string::npos)
       << v.main;
