@@ -299,7 +299,7 @@ void WriteArchVariant(SharedState& s, int mode) {
     low = std::min(low, m);
     high = std::max(high, m);
   }
-  AnsBeginPicture(s, 160, std::ceil(high - low) + 24, -10, std::floor(low) - 12);
+  AnsBeginPicture(s, 166, std::ceil(high - low) + 24, -10, std::floor(low) - 12);
   AnsSetLineWidth(s, 12);
   AnsMoveTo(s, 0, 0);
   AnsLineTo(s, cx * 2 * l, 0);

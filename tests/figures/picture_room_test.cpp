@@ -44,7 +44,7 @@ const std::set<std::string> kDrawsOutside = {
 
 // Rows whose labels still overlap one another.
 const std::set<std::string> kLabelsOverlap = {
-    "m1",  "m12", "m13", "m15", "m21", "m23", "m26", "m30", "s2",  "s3",
+    "m1",  "m12", "m13", "m15", "m21", "s2",  "s3",
     "s4",  "s7",  "s9",  "s12", "s15", "s17", "s19", "s22", "k11", "k13", "k14", "k15", "k16",
     "k17", "k20", "k21", "k23", "d1",  "d26", "d30", "d34",
 };
