@@ -183,12 +183,12 @@ void DrawNodeForce(SharedState& s, const FrameHingeVariant& v, int n, bool along
   WriteText(s, "\\Red{{\\thicklines");
   if (along_x) {
     DrawDirectedVector(s, 1, 0, v.P, px - 20 * side, py, 20);
-    PutLabelClear(s, placed, "$P$", px + 22 - 40 * side, py + 6 * side - 4, 8);
+    PutLabelClear(s, placed, "$P$", px + 22 - 40 * side, py + 6 * side - 4, 14);
     WriteText(s, "}}");
   } else {
     DrawDirectedVector(s, 0, 1, v.P, px, py - 19.5 + 21 * side, 18);
     WriteText(s, "}}");
-    PutLabelClear(s, placed, "$P$", px + 2, py - 18 + 31 * side, 8);
+    PutLabelClear(s, placed, "$P$", px + 2, py - 18 + 31 * side, 14);
   }
 }
 
