@@ -69,6 +69,7 @@ struct Reduction {
   double Fx = 0, Fy = 0, Fz = 0;  // the current force
   double Rx = 0, Ry = 0, Rz = 0, Mx = 0, My = 0, Mz = 0, M = 0;
   std::array<std::array<double, 3>, 4> Mi{};  // moments of force i about x, y, z
+  figures::LabelSpacing labels;  // the forces' labels so far: two forces may share a vertex
 };
 
 void SetForceVertex(Reduction& w, int v) {
@@ -114,7 +115,7 @@ void ApplyEdgeForce(SharedState& s, Reduction& w, int p2, int p4) {
     lx = w.px + 0.9 * U * dx + 0.1 * U;
     ly = w.py - 0.45 * U;
   }
-  PutLabel(s, "$\\vec F_1$", lx, ly);
+  PutLabelClear(s, w.labels, "$\\vec F_1$", lx, ly);
   DrawVector(s, dx, dy, w.px, w.py, 0.9 * U);
   w.Fx = w.Fy = w.Fz = 0;
   if (p4 == 1) w.Fz = w.F1 * InwardSign(w.rz);
@@ -133,7 +134,8 @@ void ApplyFaceDiagonalForce(SharedState& s, Reduction& w, int p1, int p3) {
     const double d = toolkit::Hypot(w.X, w.Z);
     dx = -InwardSign(w.rx);
     dy = 3 * InwardSign(w.rz);
-    PutLabel(s, "$ \\vec F_2$", w.px + 0.24 * U * dx + 1.2 * (dy - 3), w.py + 0.7 * U * dy);
+    PutLabelClear(s, w.labels, "$ \\vec F_2$", w.px + 0.24 * U * dx + 1.2 * (dy - 3),
+                  w.py + 0.7 * U * dy);
     DrawVector(s, dx, dy, w.px, w.py, 0.8 * U);
     w.Fx = w.F2 * w.X / d * InwardSign(w.rx);
     w.Fy = 0;
@@ -144,11 +146,12 @@ void ApplyFaceDiagonalForce(SharedState& s, Reduction& w, int p1, int p3) {
     if (vertex == 2) {
       dx = 2 * InwardSign(w.ry);
       DrawVector(s, dx, dy, w.px, w.py, 1.8 * U);
-      PutLabel(s, "$\\vec F_2$", w.px + U * dx - 0.9 * U, w.py + 0.4 * U * dy - 0.1 * U);
+      PutLabelClear(s, w.labels, "$\\vec F_2$", w.px + U * dx - 0.9 * U,
+                    w.py + 0.4 * U * dy - 0.1 * U);
     } else {
       dx = 4 * InwardSign(w.ry);
       DrawVector(s, dx, dy, w.px, w.py, 2 * U);
-      PutLabel(s, "$\\vec F_2$", w.px + 1.4 * U, w.py + 0.5 * U * dy + 0.15 * U);
+      PutLabelClear(s, w.labels, "$\\vec F_2$", w.px + 1.4 * U, w.py + 0.5 * U * dy + 0.15 * U);
     }
     w.Fx = w.F2 * w.X / d * InwardSign(w.rx);
     w.Fy = w.F2 * w.Y / d * InwardSign(w.ry);
@@ -165,8 +168,8 @@ void ApplySpaceDiagonalForce(SharedState& s, Reduction& w, int vertex) {
   const int dy = (vertex == 1 ? 1 : 3) * InwardSign(w.rz);
   const int dx = 2 * InwardSign(w.ry);
   DrawVector(s, dx, dy, w.px, w.py, 25 - 5 * dy);
-  PutLabel(s, "$\\vec F_3$", w.px + 0.5 * U * dx + dy + 1.5 * (1 - dy) + 1,
-           w.py + 8 * dy + 10 * (dy - 1) - 2);
+  PutLabelClear(s, w.labels, "$\\vec F_3$", w.px + 0.5 * U * dx + dy + 1.5 * (1 - dy) + 1,
+                w.py + 8 * dy + 10 * (dy - 1) - 2);
   DrawDashedLineMultiput(s, 10, w.px, w.py, w.px + dx * U, w.py + dy * U);
   const double d = toolkit::Hypot3(w.X, w.Y, w.Z);
   w.Fx = w.F3 * w.X / d;
@@ -256,7 +259,9 @@ void WriteForceSystemReductionVariant(SharedState& s, int mode) {
   w.F3 = p2 + p3 / 2 + p4;
 
   WriteLine(s, "\\par");
-  BeginPicture(s, 5 * U - 5, 5 * U - 21, -10, 15);
+  // The box drawn in oblique view with the forces at its vertices, their labels and the
+  // axes' arrows: x from 18 to 171, y from 10 to 112 at the farthest.
+  BeginPicture(s, 7 * U - 3, 5 * U - 10, 15, 9);
   PutValueLabel(s, 3.3 * U, 4.1 * U + 5, w.Y);
   PutValueLabel(s, 0.8 * U, 3.4 * U, w.X);
   PutValueLabel(s, 5.3 * U, 2.9 * U, w.Z);
