@@ -69,7 +69,7 @@ struct Reduction {
   double Fx = 0, Fy = 0, Fz = 0;  // the current force
   double Rx = 0, Ry = 0, Rz = 0, Mx = 0, My = 0, Mz = 0, M = 0;
   std::array<std::array<double, 3>, 4> Mi{};  // moments of force i about x, y, z
-  figures::LabelSpacing labels;               // the forces' letters, each clear of those before
+  figures::LabelSpacing labels;  // the forces' labels so far: two forces may share a vertex
 };
 
 void SetForceVertex(Reduction& w, int v) {
@@ -259,10 +259,9 @@ void WriteForceSystemReductionVariant(SharedState& s, int mode) {
   w.F3 = p2 + p3 / 2 + p4;
 
   WriteLine(s, "\\par");
-  // The box's drawing reaches from the x axis's letter (y = 0.43 U) to the z axis's letter
-  // (4.8 U) and the y axis's arrow (6.1 U): the picture reserves all of it, so that nothing
-  // stands on the heading above or the data lines below.
-  BeginPicture(s, 6.9 * U, 4.6 * U, -10, 0.35 * U);
+  // The box drawn in oblique view with the forces at its vertices, their labels and the
+  // axes' arrows: x from 18 to 171, y from 10 to 112 at the farthest.
+  BeginPicture(s, 7 * U - 3, 5 * U - 10, 15, 9);
   PutValueLabel(s, 3.3 * U, 4.1 * U + 5, w.Y);
   PutValueLabel(s, 0.8 * U, 3.4 * U, w.X);
   PutValueLabel(s, 5.3 * U, 2.9 * U, w.Z);
