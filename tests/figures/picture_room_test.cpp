@@ -39,7 +39,7 @@ const std::set<std::string> kDrawsOutside = {
     "s16", "s17", "s18", "s19", "s20", "s21", "s22", "s23", "s24", "s25", "s26", "s27", "k6",
     "k9",  "k11", "k12", "k14", "k15", "k16", "k17", "k18", "k19", "k20", "k21", "k23",
     "d1",  "d13", "d16",
-    "d26", "d29", "d30", "d31", "b6",  "b7",  "b9",
+    "d29", "d30", "d31", "b6",  "b7",  "b9",
     "b12", "b13", "b14", "b15", "b16", "b18", "L2",  "L7",
 };
 
@@ -47,7 +47,7 @@ const std::set<std::string> kDrawsOutside = {
 const std::set<std::string> kLabelsOverlap = {
     "m1",  "m12", "m13", "m15", "m20", "m21", "m22", "m23", "m26", "m27", "m30", "s2",  "s3",
     "s4",  "s7",  "s9",  "s12", "s15", "s17", "s19", "s22", "k11", "k13", "k14", "k15", "k16",
-    "k17", "k20", "k21", "k23", "d1",  "d26", "d30", "d34",
+    "k17", "k20", "k21", "k23", "d1",  "d30", "d34",
 };
 
 constexpr int kFullSweep = 4000;      // points of a row under TARBEL_FULL at most
