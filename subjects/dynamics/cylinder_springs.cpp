@@ -101,7 +101,8 @@ void WriteCylinderSpringOscillationVariant(SharedState& s) {
   WriteTextNumberLn(s, "$m_B{=}", v.mB, "$~кг, ");
   WriteTextNumberLn(s, "$c{=}", v.c, "$~Н/м.}\\par ");
 
-  BeginPicture(s, 120, 50, -28, -5);
+  // Room for the spring box and the right cylinder past x = 92.
+  BeginPicture(s, 135, 50, -28, -5);
   PutBox(s, "OsnPruz", 0, 0);
   DrawTwoCircles(s, 2 * v.rA, 1, v.x1, v.rA);
   DrawTwoCircles(s, 2 * v.rB, 1, v.x2, v.rB);

@@ -40,7 +40,8 @@ void DrawTiltedCylinder(SharedState& s, double w, double h, double phi) {
   DrawLabelledArc(s, 0, "$\\alpha$", 1, 0, 0, kPi / 2, kPi / 2 + phi, 1.4 * w);
   PutBlueLabel(s, "$y_1$", -2.2 * h - 1, -2.2 * h - 7);
   PutBlueLabel(s, "$x_1$", -2, 2 * w + 2);
-  PutBlueLabel(s, "$\\eta$", -2.2 * h + 6, -2.2 * h);
+  // 3 further right than the axis end would put it: clear of y1 below.
+  PutBlueLabel(s, "$\\eta$", -2.2 * h + 9, -2.2 * h);
   PutBlueLabel(s, "$\\xi$", -2.1 * w * sn - 2, 2.1 * w * c);
   PutBlueLabel(s, "$\\zeta$", 1.9 * w * c, 1.9 * w * sn);
   SetLineWidth(s, 3);
@@ -191,7 +192,8 @@ void BeginShaftReactionsProblem(SharedState& s) {
 void WriteShaftReactionsVariant(SharedState& s) {
   const ShaftReactionsVariant v = DeriveShaftReactionsVariant(s.P1, s.P2, s.P3, s.P4, s.P5);
   WriteLine(s, "\\par");
-  BeginPicture(s, 150, 97, -38, -29);
+  // The shaft's far end and its z letter reach x = 156, the y letters below -29.
+  BeginPicture(s, 196, 100, -38, -32);
   PutBox(s, s.P1 == 1 ? "scileft" : "scilr", 40, 0);
   const double xm = s.P2 == 1 ? 5 : s.P2 == 2 ? 95 : 140;
   const double end[5][2] = {{0, 0}, {xm, 20}, {xm - 14, -14}, {xm, -20}, {xm + 14, 14}};

@@ -114,7 +114,9 @@ void WriteTrussOscillationVariant(SharedState& s) {
   const auto& y = s.PointY;
 
   WriteText(s, "\\par");
-  BeginPicture(s, 100, 70, -30, -10);
+  // The fitted truss is 90 by 50; the load and its letter reach 37 past it, the supports 16
+  // below it, the letter of a top joint up to 14 above it (4 more keep it off the heading).
+  BeginPicture(s, 137, 80, -30, -16);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 3);
   SetLineWidth(s, 5);
