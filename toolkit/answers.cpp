@@ -35,13 +35,17 @@ const std::string& StudentOfVariant(const Run& r) { return r.StudentNames[r.Vari
 }  // namespace
 
 void AnsBeginTable(Run& r, int n) {
+  r.AnsHeadStart = THeadStart{};
   r.AnsTableOpen = true;
   AnsWriteLine(r, TableHead(n, 2));
+  r.AnsHeadStart.Open = true;
 }
 
 void Ans2BeginTable(Run& r, int n) {
+  r.Ans2HeadStart = THeadStart{};
   r.Ans2TableOpen = true;
   Ans2WriteLine(r, TableHead(n, 1));
+  r.Ans2HeadStart.Open = true;
 }
 
 void EndTableHeadWithReference(Run& r, int page) {
@@ -69,6 +73,7 @@ void AnsBeginVariant(Run& r) {
     AnsBeginTable(r, 2);
   }
   r.AnsTableOpen = false;
+  r.AnsHeadStart = THeadStart{};  // a table of one variant's answers has no head row
 }
 
 void AnsBeginVariantBox(Run& r, int w) {
@@ -115,6 +120,8 @@ void EndAnswersRows(Run& r) {
 void CloseAnswersTables(Run& r) {
   if (r.AnsTableOpen) AnsWrite(r, "\\hline\\end{tabular}\\end{center}");
   if (r.Ans2TableOpen) Ans2Write(r, "\\hline\\end{tabular}\\end{center}");
+  r.AnsHeadStart = THeadStart{};
+  r.Ans2HeadStart = THeadStart{};
 }
 
 }  // namespace toolkit

@@ -13,10 +13,12 @@ namespace toolkit {
 // written; a variant without a StudentNames entry throws IndexRangeError.
 
 /// Opens a table of n answer columns (+2) in the answers file; sets AnsTableOpen. n is taken
-/// modulo 256.
+/// modulo 256. The first column holds the variant numbers: when the head row that the caller
+/// writes next leaves its first cell blank (blanks, struts, type sizes), the answers writers
+/// put "\No" in it, just before the cell ends.
 void AnsBeginTable(Run& r, int n);
 /// Opens a table of n columns (+1) in the second answers file; sets Ans2TableOpen. n is taken
-/// modulo 256.
+/// modulo 256. Its head row's first cell is headed as AnsBeginTable's.
 void Ans2BeginTable(Run& r, int n);
 /// Ends the heading row of each open table; unless TicketMode, writes the calculus-and-algebra
 /// book citation with the page to the main file.

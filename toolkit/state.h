@@ -37,6 +37,13 @@ struct TSplitAnswers {
   std::vector<std::string> Rows;   ///< the rows kept, one text per table
 };
 
+/// The head row of an answers table until its first cell, the variant-number column's, ends
+/// (see AnsBeginTable).
+struct THeadStart {
+  bool Open = false;  ///< the table's opening is written, the first head cell not yet ended
+  std::string Cell;   ///< that cell as written so far
+};
+
 /// The toolkit's part of the program-wide state: the run selection, modes, variant
 /// parameters, output files, answers-table flags, students, tickets, colloquium, paths,
 /// scratch values and the integer matrices. Names are those the documents' generators use.
@@ -75,6 +82,8 @@ struct Run {
   bool AnsTableOpen = false;
   bool Ans2TableOpen = false;
   TSplitAnswers SplitAnswers;  ///< the split answers of the document being written
+  THeadStart AnsHeadStart;     ///< the answers file's table head being begun
+  THeadStart Ans2HeadStart;    ///< the second answers file's
 
   // Stored parameters.
   TParameterRangeTable ParameterRanges{};

@@ -1,11 +1,78 @@
 #include "toolkit/writers.h"
 
+#include <cctype>
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "toolkit/number_format.h"
 
 namespace toolkit {
+
+namespace {
+
+// Whether a head cell prints nothing: blanks, braces, struts, rules and type sizes only.
+bool BlankCell(std::string_view cell) {
+  for (std::size_t i = 0; i < cell.size(); ++i) {
+    const char c = cell[i];
+    if (c == ' ' || c == '\r' || c == '\n' || c == '\t' || c == '{' || c == '}') continue;
+    if (c != '\\') return false;
+    std::size_t end = i + 1;
+    while (end < cell.size() && std::isalpha(static_cast<unsigned char>(cell[end]))) ++end;
+    const std::string_view word = cell.substr(i + 1, end - i - 1);
+    if (word == "rule") {
+      // \rule[lift]{width}{height}: its sizes print nothing either.
+      if (end < cell.size() && cell[end] == '[') end = cell.find(']', end) + 1;
+      for (int group = 0; group < 2 && end != 0 && end < cell.size() && cell[end] == '{'; ++group) {
+        end = cell.find('}', end) + 1;
+      }
+      if (end == 0) return false;
+    } else if (word != "ru" && word != "hline" && word != "tiny" && word != "scriptsize" &&
+               word != "footnotesize" && word != "small" && word != "normalsize") {
+      return false;
+    }
+    i = end - 1;
+  }
+  return true;
+}
+
+// Where the first cell of text ends: its first "&" or row end "\\" outside braces; npos when
+// text does not end it yet.
+std::size_t FirstCellEnd(std::string_view text) {
+  int depth = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\\') {
+      if (depth == 0 && i + 1 < text.size() && text[i + 1] == '\\') return i;
+      ++i;
+    } else if (c == '{') {
+      ++depth;
+    } else if (c == '}') {
+      --depth;
+    } else if (c == '&' && depth == 0) {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// Text on its way to an answers file whose table head is being begun (see AnsBeginTable):
+// while the head's first cell is written it is followed, and when it ends blank, "\No" goes
+// just before its end.
+std::string HeadedText(THeadStart& head, bool table_open, std::string_view text) {
+  if (!head.Open || !table_open) return std::string(text);
+  const std::size_t before = head.Cell.size();
+  head.Cell += text;
+  const std::size_t end = FirstCellEnd(head.Cell);
+  if (end == std::string::npos) return std::string(text);
+  const bool blank = BlankCell(std::string_view(head.Cell).substr(0, end));
+  head = THeadStart{};
+  if (!blank) return std::string(text);
+  const std::size_t at = end - before;
+  return std::string(text.substr(0, at)) + "\\No" + std::string(text.substr(at));
+}
+
+}  // namespace
 
 void WriteText(Run& r, std::string_view s) { r.MainFile.Write(s); }
 void WriteLine(Run& r, std::string_view s) { r.MainFile.WriteLine(s); }
@@ -51,8 +118,12 @@ void WriteText5NumbersLn(Run& r, std::string_view s1, double x1, std::string_vie
 
 void WriteCoordinatePair(Run& r, double x, double y) { WriteText2NumbersLn(r, "(", x, ",", y, ")"); }
 
-void AnsWrite(Run& r, std::string_view s) { r.AnswersFile.Write(s); }
-void AnsWriteLine(Run& r, std::string_view s) { r.AnswersFile.WriteLine(s); }
+void AnsWrite(Run& r, std::string_view s) {
+  r.AnswersFile.Write(HeadedText(r.AnsHeadStart, r.AnsTableOpen, s));
+}
+void AnsWriteLine(Run& r, std::string_view s) {
+  r.AnswersFile.WriteLine(HeadedText(r.AnsHeadStart, r.AnsTableOpen, s));
+}
 void AnsWriteNumber(Run& r, double x) { AnsWrite(r, FormatNumber(x)); }
 
 void AnsWriteTextNumber(Run& r, std::string_view s1, double x, std::string_view s2) {
@@ -119,8 +190,12 @@ void AnsWriteText4NumbersFixed(Run& r, std::string_view s1, double x1, std::stri
   AnsWrite(r, s5);
 }
 
-void Ans2Write(Run& r, std::string_view s) { r.SecondAnswersFile.Write(s); }
-void Ans2WriteLine(Run& r, std::string_view s) { r.SecondAnswersFile.WriteLine(s); }
+void Ans2Write(Run& r, std::string_view s) {
+  r.SecondAnswersFile.Write(HeadedText(r.Ans2HeadStart, r.Ans2TableOpen, s));
+}
+void Ans2WriteLine(Run& r, std::string_view s) {
+  r.SecondAnswersFile.WriteLine(HeadedText(r.Ans2HeadStart, r.Ans2TableOpen, s));
+}
 void Ans2WriteNumber(Run& r, double x) { Ans2Write(r, FormatNumber(x)); }
 
 void Ans2WriteSignedNumber(Run& r, double x) {

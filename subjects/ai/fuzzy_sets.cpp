@@ -30,7 +30,8 @@ void BeginFuzzySetsProblem(SharedState& s) {
   toolkit::WriteText(
       s, "Определить результат действий над нечеткими множествами.\\vskip3mm\\noindent ");
   toolkit::AnsBeginTable(s, 11);
-  toolkit::AnsWrite(s, " & \\multicolumn{4}{c|}{$X$}& \\multicolumn{4}{c|}{$Y$} & \\\\\\hline");
+  toolkit::AnsWrite(
+      s, " & \\multicolumn{4}{c|}{$X$}& \\multicolumn{4}{c|}{$Y$} & Результат \\\\\\hline");
 }
 
 void WriteFuzzySetsVariant(SharedState& s) {

@@ -36,7 +36,8 @@ void BeginHammingNetworkProblem(SharedState& s) {
   toolkit::Ans2BeginTable(s, 14);
   std::string head = " \\No & ";
   for (int i = 1; i <= 4; ++i) head += "$x_" + std::to_string(i) + "$ &";
-  toolkit::Ans2Write(s, head + " $y$ & \\\\\\hline ");
+  // The student's column only in students mode: no empty column without a head otherwise.
+  toolkit::Ans2Write(s, head + (s.StudentsMode ? " $y$ & \\\\\\hline " : " $y$ \\\\\\hline "));
   toolkit::WriteLine(s,
                      "Даны четыре плоских образца $\\bar X_k$, $k=1,..,4$ и искаженный образец "
                      "$y$. Найти выход сети после первого цикла распознавания $y$ сетью "
@@ -86,7 +87,7 @@ void WriteHammingNetworkVariant(SharedState& s) {
     std::string codes;
     for (int m = 1; m <= 5; ++m) codes += (m > 1 ? "," : "") + std::to_string(z[m][k]);
     toolkit::Ans2Write(s, codes);
-    toolkit::Ans2WriteLine(s, "&");
+    toolkit::Ans2WriteLine(s, k < 5 || s.StudentsMode ? "&" : "");
   }
   if (s.StudentsMode) toolkit::Ans2Write(s, s.StudentNames[s.VariantIndex + 1]);
 

@@ -38,7 +38,7 @@ void BeginHeteroassociativeMemoryProblem(SharedState& s) {
                      " Найти десятичную форму ассоциации образца $y$    после первого цикла "
                      "обработки данных. Использовать функцию sgn$(x)=1$, при $x>0$, sgn$(x)=0$, "
                      "при $x\\le 0$.  \\\\\\noindent");
-  toolkit::AnsWriteLine(s, " \\No &  \\\\\\hline");
+  toolkit::AnsWriteLine(s, " \\No & Ассоциация(10) \\\\\\hline");
 }
 
 void WriteHeteroassociativeMemoryVariant(SharedState& s) {

@@ -64,7 +64,7 @@ void BeginHopfieldNetworkProblem(SharedState& s) {
                      " За один цикл определить образ $\\bar y$ вектора $y$ с помощью сети "
                      "Хопфилда, обученной по образцам $x_1$, $x_2$, $x_3$.  Если вектор был "
                      "распознан, указать номер соответствующего образца.\\\\ \\noindent");
-  toolkit::AnsWriteLine(s, "   & $\\bar y$& \\No\\ru \\\\\\hline ");
+  toolkit::AnsWriteLine(s, "   & $\\bar y$& \\No\\ образца\\ru \\\\\\hline ");
 }
 
 void WriteHopfieldNetworkVariant(SharedState& s) {

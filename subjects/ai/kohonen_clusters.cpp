@@ -40,15 +40,17 @@ void BeginKohonenClustersProblem(SharedState& s) {
   s.ParboxWidth = 204;
   toolkit::AnsWrite(s, "\\tabcolsep=2pt");
   toolkit::AnsBeginTable(s, 16);
-  toolkit::AnsWrite(s, " \\No& &");
+  toolkit::AnsWrite(s, " \\No& Кластеры &");
   for (int i = 1; i <= 2; ++i) {
     toolkit::AnsWriteTextNumber(s, "\\multicolumn{4}{|c|}{", i, "}&");
   }
-  toolkit::AnsWrite(s, "\\multicolumn{4}{c|}{3}&\\\\\\hline ");
+  toolkit::AnsWrite(s, s.StudentsMode ? "\\multicolumn{4}{c|}{3} & \\\\\\hline "
+                                      : "\\multicolumn{4}{c|}{3}\\\\\\hline ");
   toolkit::Ans2BeginTable(s, 14);
   std::string head = " \\No & ";
   for (int i = 1; i <= 4; ++i) head += std::to_string(i) + " &";
-  toolkit::Ans2Write(s, head + " 5 & \\\\\\hline ");
+  // The student's column only in students mode: no empty column without a head otherwise.
+  toolkit::Ans2Write(s, head + (s.StudentsMode ? " 5 & \\\\\\hline " : " 5 \\\\\\hline "));
   toolkit::WriteLine(
       s,
       "Даны пять плоских образцов $\\bar X_k$, $k=1,..,5$ и три кластера $\\bar W_1$, "
@@ -99,7 +101,7 @@ void WriteKohonenClustersVariant(SharedState& s) {
     toolkit::EndPicture(s);
     toolkit::Ans2Write(s, std::to_string(z[1][k]) + "," + std::to_string(z[2][k]) + "," +
                               std::to_string(z[3][k]) + "," + std::to_string(z[4][k]));
-    toolkit::Ans2WriteLine(s, "&");
+    toolkit::Ans2WriteLine(s, k < 5 || s.StudentsMode ? "&" : "");
   }
   if (s.StudentsMode) toolkit::Ans2Write(s, s.StudentNames[s.VariantIndex + 1]);
 
@@ -143,7 +145,9 @@ void WriteKohonenClustersVariant(SharedState& s) {
   for (int k = 1; k <= 4; ++k) cells += std::to_string(winner[k]) + ",";
   cells += std::to_string(winner[5]) + " & ";
   for (int j = 1; j <= 3; ++j) {
-    for (int m = 1; m <= 4; ++m) cells += toolkit::FormatFixed(w[j][m], 8, 2) + "&";
+    for (int m = 1; m <= 4; ++m) {
+      cells += (j + m > 2 ? "&" : "") + toolkit::FormatFixed(w[j][m], 8, 2);
+    }
   }
   toolkit::AnsWrite(s, cells);
 }

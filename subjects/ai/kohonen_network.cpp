@@ -82,7 +82,7 @@ void BeginKohonenNetworkProblem(SharedState& s) {
                      "элементам и ");
   toolkit::WriteLine(
       s, " вычислить весовые значения после первого цикла обработки данных.\\\\\\noindent");
-  toolkit::AnsWriteLine(s, " № & &\\multicolumn{8}{c}{W} \\\\\\hline");
+  toolkit::AnsWriteLine(s, " № & Кластеры &\\multicolumn{8}{c}{W} \\\\\\hline");
 }
 
 void WriteKohonenNetworkVariant(SharedState& s) {

@@ -110,7 +110,7 @@ bool Vanishes(const PlaneCurve& v) {
 void BeginPlaneStabilityProblem(SharedState& s) {
   s.ParboxWidth = 190;
   toolkit::AnsBeginTable(s, 3);
-  toolkit::AnsWriteLine(s, " & Уравнение кривой нестабильности &  \\\\\\hline ");
+  toolkit::AnsWriteLine(s, " & Уравнение кривой нестабильности & Вид кривой \\\\\\hline ");
   toolkit::WriteLine(s,
                      " Динамический процесс описывается системой дифференциальных уравнений.  "
                      "Найти условие нестабильности порядка $m/n$.    ");

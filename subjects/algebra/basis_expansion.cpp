@@ -31,7 +31,7 @@ void BeginBasisExpansionProblem(SharedState& s) {
             "Даны три вектора пространства $R^3$. Доказать, что эти векторы образуют базис в "
             "$R^3$ и найти координаты вектора $\\bar x$ в этом базисе.\\\\\\noindent ");
   WriteLine(s, kBasisReference);
-  AnsWriteLine(s, "\\No\\ru &  \\\\\\hline");
+  AnsWriteLine(s, "\\No\\ru & $\\bar x$ \\\\\\hline");
 }
 
 void WriteBasisExpansionVariant(SharedState& s) {

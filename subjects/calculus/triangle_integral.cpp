@@ -38,8 +38,8 @@ void BeginTriangleIntegralProblem(SharedState& s) {
   AnsWrite(s, "\\tabcolsep=2pt");
   AnsBeginTable(s, 5);
   // One heading per answer cell (and the student's), as the rows have.
-  AnsWriteLine(s, s.StudentsMode ? "\\No & int &   &  & & \\\\ \\hline"
-                                 : "\\No & int &   &  &  \\\\ \\hline");
+  AnsWriteLine(s, s.StudentsMode ? "\\No & int & $AB$ & $AC$ & $BC$ & \\\\ \\hline"
+                                 : "\\No & int & $AB$ & $AC$ & $BC$ \\\\ \\hline");
   WriteLine(s, " Вычислить интеграл по внутренней области треугольника $ABC$. ");
 }
 

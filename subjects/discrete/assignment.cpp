@@ -150,7 +150,7 @@ void SolveAssignment(SharedState& s, int n, int level) {
 void BeginAssignmentProblem(SharedState& s) {
   s.ParboxWidth = 120;
   toolkit::AnsBeginTable(s, 3);
-  toolkit::AnsWriteLine(s, "\\No & Стоимость & \\\\\\hline");
+  toolkit::AnsWriteLine(s, "\\No & Стоимость & Распределение \\\\\\hline");
   toolkit::WriteText(s,
                      " Энергозатраты привода  $i$  в узле $j$ робота определяется  коэффициентом "
                      "$a_{ij}$. Найти одно из оптимальных распределений приводов и суммарную "

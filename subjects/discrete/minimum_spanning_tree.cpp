@@ -114,7 +114,7 @@ void PrimSpanningTree(SharedState& s, const Weights& w) {
 void BeginMinimumSpanningTreeProblem(SharedState& s) {
   s.ParboxWidth = 100;
   toolkit::AnsBeginTable(s, 4);
-  toolkit::AnsWriteLine(s, "\\No &  &$\\Sigma$& $n_o$ \\\\\\hline");
+  toolkit::AnsWriteLine(s, "\\No & Веса рёбер &$\\Sigma$& $n_o$ \\\\\\hline");
   toolkit::WriteLine(s, " Дан взвешенный граф. Найти остов графа минимального веса.\\\\");
 }
 

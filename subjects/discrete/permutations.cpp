@@ -38,11 +38,11 @@ toolkit::IndexedArray<int, 1, 8> InversionTable(const TPermutation& p) {
   return b;
 }
 
-void BeginInversionProblem(SharedState& s, std::string_view statement) {
+void BeginInversionProblem(SharedState& s, std::string_view statement, std::string_view head) {
   s.ParboxWidth = 180;
   toolkit::WriteText(s, "\\arraycolsep=3pt");
   toolkit::AnsBeginTable(s, 12);
-  toolkit::AnsWriteLine(s, "\\No &  \\\\\\hline");
+  toolkit::AnsWriteLine(s, "\\No & " + std::string(head) + " \\\\\\hline");
   toolkit::WriteText(s, statement);
 }
 
@@ -81,7 +81,8 @@ CycleType WriteCycleList(SharedState& s, const TPermutation& phi) {
 }  // namespace
 
 void BeginPermutationFromInversionsProblem(SharedState& s) {
-  BeginInversionProblem(s, "Восстановить перестановку по таблице инверсий. \\\\\\noindent ");
+  BeginInversionProblem(s, "Восстановить перестановку по таблице инверсий. \\\\\\noindent ",
+                        "Перестановка");
 }
 
 void WritePermutationFromInversionsVariant(SharedState& s) {
@@ -97,7 +98,8 @@ void WritePermutationFromInversionsVariant(SharedState& s) {
 }
 
 void BeginInversionTableProblem(SharedState& s) {
-  BeginInversionProblem(s, "Записать таблицу инверсий перестановки. \\\\\\noindent ");
+  BeginInversionProblem(s, "Записать таблицу инверсий перестановки. \\\\\\noindent ",
+                        "Таблица инверсий");
 }
 
 void WriteInversionTableVariant(SharedState& s) {

@@ -90,7 +90,7 @@ void BeginBeltTransmissionProblem(SharedState& s) {
   toolkit::AnsBeginTable(s, 4);
   toolkit::AnsWrite(s, " &\\scriptsize Скорость, см/c");
   toolkit::AnsWrite(s, "&\\multicolumn{3}{|c|}{\\scriptsize Ускорения, см/c$^2$}\\\\[2pt]\\hline");
-  toolkit::AnsWrite(s, "\\No& $v_x$& $a_\\tau$ &$a_n$ &$a$ \\\\[2pt]\\hline");
+  toolkit::AnsWrite(s, "& $v_x$& $a_\\tau$ &$a_n$ &$a$ \\\\[2pt]\\hline");
   s.BlockCentred = true;
   figures::DefineWeightBox(s, "C", 22);
   figures::DefineWeightBox(s, "D", 23);

@@ -152,7 +152,7 @@ void BeginExpressionSimplificationProblem(SharedState& s) {
                      "Упростить выражение, преобразовав его в минимальную дизъюнктивную "
                      "нормальную форму.\\\\\\noindent");
   toolkit::AnsBeginTable(s, 11);
-  toolkit::AnsWriteLine(s, " \\No &  & МДНФ &  \\\\\\hline");
+  toolkit::AnsWriteLine(s, " \\No & $f$ & МДНФ & 2-я МДНФ \\\\\\hline");
 }
 
 void WriteExpressionSimplificationVariant(SharedState& s) {

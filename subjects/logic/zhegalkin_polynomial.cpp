@@ -65,7 +65,7 @@ void BeginZhegalkinPolynomialProblem(SharedState& s) {
   s.ParboxWidth = 180;
   toolkit::WriteText(s, "Записать в виде полинома Жегалкина логическую функцию.\\\\\\noindent");
   toolkit::AnsBeginTable(s, 9);
-  toolkit::AnsWriteLine(s, " \\No &  & Полином \\\\\\hline");
+  toolkit::AnsWriteLine(s, " \\No & $f$ & Полином \\\\\\hline");
 }
 
 void WriteZhegalkinPolynomialVariant(SharedState& s) {

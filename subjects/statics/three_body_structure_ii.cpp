@@ -77,8 +77,8 @@ Loads SolveThreeBodyStructureII(SharedState& s, int e, int g, int p, int r, int 
   }
   int v[7] = {XA, YA, RB, RC, S, M, F};
   toolkit::NormalizeIntVector(v, 7);
-  std::string row = std::to_string(toolkit::PrintedVariantNumber(s)) + "&";
-  for (int i = 0; i < 5; ++i) row += toolkit::FormatFixed(v[i], 6, 0) + "&";
+  std::string row = std::to_string(toolkit::PrintedVariantNumber(s));
+  for (int i = 0; i < 5; ++i) row += "&" + toolkit::FormatFixed(v[i], 6, 0);
   AnsWriteLine(s, row);
   return {v[6], v[5]};
 }
@@ -89,9 +89,8 @@ void BeginThreeBodyStructureIIProblem(SharedState& s) {
   s.ParboxWidth = 200;
   WriteSecondBookReference(s, 30);
   AnsBeginTable(s, 8);
-  // The rows end with "&" after S: the head has an empty cell there too.
   AnsWrite(s,
-           "\\#\\ru & \\mc{$X_A$}& \\mc{$Y_A$}& \\mc{$R_B$}& \\mc{$R_C$}& \\mc{$S$} & \\\\\\hline");
+           "\\#\\ru & \\mc{$X_A$}& \\mc{$Y_A$}& \\mc{$R_B$}& \\mc{$R_C$}& \\mc{$S$} \\\\\\hline");
   WriteLine(s,
             "Find the reaction supports and stress in rod 1 in composite construction. "
             "Dimensions are in meters.");

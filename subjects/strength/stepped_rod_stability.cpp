@@ -104,7 +104,7 @@ void BeginSteppedRodStabilityProblem(SharedState& s) {
   s.ParboxWidth = 170;
   AnsBeginTable(s, 4);
   Ans2BeginTable(s, 4);
-  Ans2Write(s, "\\No\\ru &\\mc{$\\mu $} & \\\\\\hline");
+  Ans2Write(s, "\\No\\ru &\\mc{$\\mu $} & $C_0,\\ldots,C_3$ \\\\\\hline");
 
   // A guided end for the thick rod, and for the thin one.
   for (const double h : {4.0, 3.0}) {

@@ -305,7 +305,7 @@ void BeginFrameDisplacementMethodProblem(SharedState& s) {
   AnsWriteLine(s,
                "\\No & \\mc{$ r_{11}$}& \\mc{$ r_{12} $}&\\mc{$ r_{22} $}& \\mc{$ R_{1p} $}& "
                "\\mc{$ R_{2p} $}&\\mc{$ Z_1 $}&\\mc{$ Z_2 $}\\\\\\hline");
-  Ans2WriteLine(s, " & \\multicolumn{9}{|c|}{Реакции опор}\\\\ \\hline\\No");
+  Ans2WriteLine(s, " & \\multicolumn{9}{|c|}{Реакции опор}\\\\ \\hline");
   for (const char* support : {"A", "B", "C"}) {
     Ans2WriteLine(s, std::string("&\\mc{$ M_") + support + "$}&\\mc{$ X_" + support +
                          "$}&\\mc{$Y_" + support + "$}");

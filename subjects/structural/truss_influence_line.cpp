@@ -218,8 +218,8 @@ TrussInfluenceLineVariant DeriveTrussInfluenceLineVariant(int p1, int p2, int p3
 void BeginTrussInfluenceLineProblem(SharedState& s) {
   Ans2BeginTable(s, 16);
   Ans2Write(s,
-            "\\No\\ru & & \\mc{$ S_{p}$}&\\mc{$ S_{min} $}&\\mc{$S_{max}$}& &\\mc{$ S_{p}$}&"
-            "\\mc{$ S_{min} $}&\\mc{$S_{max}$} \\\\\\hline");
+            "\\No\\ru & Стержень & \\mc{$ S_{p}$}&\\mc{$ S_{min} $}&\\mc{$S_{max}$}& "
+            "Стержень &\\mc{$ S_{p}$}&\\mc{$ S_{min} $}&\\mc{$S_{max}$} \\\\\\hline");
   s.TrussSupportNodeB = kFixedHingeNode;
   s.TrussSupportNodeA = kRollerNode;
   ClearPoints(s, 13);

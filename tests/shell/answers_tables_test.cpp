@@ -68,8 +68,8 @@ std::vector<Table> Tables(const std::string& ans) {
 }
 
 // Rows whose head keeps a cell that only some variants fill: Logic row 3 heads a second
-// minimal form that few functions have (its heading is empty; left to the Logic tab). Dynamics
-// row 21 keeps the velocity heads of the figure's joints over a key of variant numbers only.
+// minimal form that few functions have. Dynamics row 21 keeps the velocity heads of the
+// figure's joints over a key of variant numbers only.
 bool HeadMayOutnumberRows(int subject, int row) {
   return (subject == 9 && row == 3) || (subject == 7 && row == 21);
 }
@@ -84,9 +84,9 @@ int CellCount(const std::vector<std::string>& cells) {
   return n;
 }
 
-// The printed length of a cell, roughly: a command counts as one sign, braces, "$", "^", "_",
-// blanks and control spaces as none, a strut (a rule of width 0pt) as nothing; letters of any
-// alphabet count once.
+// The printed length of a cell, roughly: a command counts as one sign, "---" as two, braces,
+// "$", "^", "_", blanks and control spaces as none, a strut (a rule of width 0pt) as nothing;
+// letters of any alphabet count once.
 int PrintedSigns(std::string cell) {
   // A picture is as wide as it says (picture units are points), whatever it draws.
   std::smatch picture;
@@ -113,6 +113,8 @@ int PrintedSigns(std::string cell) {
   cell = std::regex_replace(cell, std::regex(R"(\\hline)"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\rule(\[[^\]]*\])?\{0pt\}\{[^}]*\})"), "");
   cell = std::regex_replace(cell, std::regex(R"(\\ )"), " ");
+  // An em dash (a cell without a value) is as wide as two digits.
+  cell = std::regex_replace(cell, std::regex("---"), "--");
   cell = std::regex_replace(cell, std::regex(R"(\\[A-Za-z]+)"), "#");
   int n = 0;
   for (unsigned char c : cell) {
@@ -124,6 +126,27 @@ int PrintedSigns(std::string cell) {
     ++n;
   }
   return n;
+}
+
+// Whether a head cell prints nothing: blanks, struts, rules and type sizes do not name a column.
+bool BlankHead(const std::string& cell) {
+  static const std::regex kNoText(
+      R"(\\(hline|ru|rule(\[[^\]]*\])?\{[^}]*\}\{[^}]*\}|tiny|scriptsize|footnotesize|small)"
+      R"(|normalsize|multicolumn\{[0-9]+\}\{[^}]*\}|mc)|[\s{}$]|\\ )");
+  return std::regex_replace(cell, kNoText, "").empty();
+}
+
+// The columns (1-based, counted with their \multicolumn spans) whose head cell prints nothing.
+std::vector<int> UnheadedColumns(const std::vector<std::string>& head) {
+  std::vector<int> blank;
+  int column = 1;
+  for (const std::string& cell : head) {
+    const std::size_t at = cell.find("\\multicolumn{");
+    const int span = at == std::string::npos ? 1 : std::max(1, std::atoi(cell.c_str() + at + 13));
+    if (BlankHead(cell)) blank.push_back(column);
+    column += span;
+  }
+  return blank;
 }
 
 // Estimated width in pt: every sign as wide as a digit (5pt at the normal size, 4.5pt in \small,
@@ -228,14 +251,14 @@ TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
     const std::string close = "\\hline\\end{tabular}\\end{center}";
     EXPECT_EQ(AnsText(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
                               std::string(students ? "|r|r|r|r|" : "|r|r|r|") +
-                              "}\\hline \r\n&a \r\n&b \r\n" + who + " \\\\\\hline \r\n1&a1&b1" +
+                              "}\\hline \r\n\\No&a \r\n&b \r\n" + who + " \\\\\\hline \r\n1&a1&b1" +
                               name(1) + " \\\\\r\n2&a2&b2" + name(2) + " \\\\\r\n3&a3&b3" +
                               (students ? " & St3\\\\" : " \\\\") + close);
     EXPECT_EQ(Ans2Text(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
                                std::string(students ? "|r|r|r|" : "|r|r|") +
-                               "}\\hline \r\n&c \r\n" + who + " \\\\\\hline \r\n1&c1" + name(1) +
-                               " \\\\\r\n2&c2" + name(2) + " \\\\\r\n3&c3" + name(3) + " \\\\" +
-                               close);
+                               "}\\hline \r\n\\No&c \r\n" + who + " \\\\\\hline \r\n1&c1" +
+                               name(1) + " \\\\\r\n2&c2" + name(2) + " \\\\\r\n3&c3" + name(3) +
+                               " \\\\" + close);
   }
 }
 
@@ -262,8 +285,8 @@ TEST(SplitAnswers, RunsPastTheCountStartAFreshSetAndBadRowsThrow) {
 }
 
 // Every built row of every tab at every Level: the answers tables are well formed (each opened
-// table closed, no row with more cells than columns) and none is estimated wider than the 430pt
-// text.
+// table closed, no row with more cells than columns), none is estimated wider than the 430pt
+// text, and every column of a table with a head row has a heading, the variant numbers' too.
 TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
   const shell::SubjectTable& table = shell::DefaultSubjectTable();
   for (int subject = 1; subject <= 9; ++subject) {
@@ -297,6 +320,10 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
             named = named || !text.empty();
           }
           EXPECT_TRUE(named) << "a head without headings: " << where;
+          // Every column has a head, the variant numbers' too.
+          for (int column : UnheadedColumns(t.rows[0])) {
+            ADD_FAILURE() << "column " << column << " has no head: " << where;
+          }
           const int head = CellCount(t.rows[0]);
           int widest = 0;
           for (std::size_t r = 1; r + 1 < t.rows.size(); ++r) {

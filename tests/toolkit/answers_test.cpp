@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/memory_files.h"
 #include "toolkit/errors.h"
+#include "toolkit/writers.h"
 
 namespace toolkit {
 namespace {
@@ -38,6 +40,49 @@ TEST_F(AnswersTest, TableOpenersCountColumnsModulo256) {
   Ans2BeginTable(r, 257);  // a byte: 257 is 1, and the second file adds one column
   EXPECT_EQ(Ans2Text(r), "\\noindent\\begin{center}\\begin{tabular}{|r|r|}\\hline \r\n");
   EXPECT_TRUE(r.Ans2TableOpen);
+}
+
+// The variant-number column is headed "\\No" when the head row leaves its first cell blank,
+// however the cell is written; a cell that names itself, a data row and a table of one
+// variant's answers are left as they come.
+TEST(AnswersHead, ABlankFirstHeadCellGetsTheNumberSign) {
+  struct Case {
+    std::vector<std::string> writes;  // the head as the row writes it, piece by piece
+    const char* head;                 // what the file holds after the table's opening
+  };
+  const Case cases[] = {
+      {{"   & lim  ", " \\\\\\hline "}, "   \\No& lim   \\\\\\hline "},
+      {{"\\ru ", "", "& $x$"}, "\\ru \\No& $x$"},
+      {{"\\rule[-4pt]{0pt}{10pt}{\\small ", "}&a"}, "\\rule[-4pt]{0pt}{10pt}{\\small }\\No&a"},
+      {{"  \\\\\\hline"}, "  \\No\\\\\\hline"},
+      {{"\\No\\ru & a"}, "\\No\\ru & a"},
+      {{"\\#\\ru & a"}, "\\#\\ru & a"},
+      {{"{a&b} & c & d"}, "{a&b} & c & d"},
+      {{"1& 12"}, "1& 12"},
+      {{" ", "&a", " & b"}, " \\No&a & b"},
+  };
+  for (const Case& c : cases) {
+    toolkit::Run r;
+    testing_support::OpenMemoryFiles(r);
+    AnsBeginTable(r, 2);
+    Ans2BeginTable(r, 2);
+    for (const std::string& w : c.writes) {
+      AnsWrite(r, w);
+      Ans2Write(r, w);
+    }
+    AnsWrite(r, " & later");  // past the first cell nothing more is added
+    const std::string opening = "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n";
+    EXPECT_EQ(AnsText(r), opening + c.head + " & later") << c.head;
+    EXPECT_EQ(Ans2Text(r).substr(Ans2Text(r).find("\r\n") + 2), c.head) << c.head;
+  }
+  toolkit::Run r;
+  testing_support::OpenMemoryFiles(r);
+  r.FirstNumber = 1;
+  r.VariantIndex = 1;
+  AnsBeginVariant(r);
+  r.AnsTableOpen = true;  // as a variant that writes its own rows into that table
+  AnsWrite(r, "& a");
+  EXPECT_TRUE(AnsText(r).ends_with("\\hline \r\n& a")) << AnsText(r);
 }
 
 TEST_F(AnswersTest, HeadEndClosesOpenTablesAndCites) {

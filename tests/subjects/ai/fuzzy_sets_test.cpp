@@ -43,7 +43,7 @@ TEST(FuzzySetsTest, GoldenVariants) {
             "$ 0.40/a$+$ 0.67/b $+$  0.53/c$+$ 0.90/d$");
   EXPECT_EQ(out.answers.substr(0, out.answers.find("\\hline", 80) + 6),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            " & \\multicolumn{4}{c|}{$X$}& \\multicolumn{4}{c|}{$Y$} & \\\\\\hline");
+            " \\No& \\multicolumn{4}{c|}{$X$}& \\multicolumn{4}{c|}{$Y$} & Результат \\\\\\hline");
 }
 
 using Set = std::array<double, 4>;

@@ -72,7 +72,7 @@ TEST(GraphPlacementTest, GoldenVariant) {
   EXPECT_EQ(second.at({28, 4}), 2);
   EXPECT_EQ(third.at({16, 4}), 5);
   EXPECT_EQ(third.at({52, 4}), 2);
-  EXPECT_NE(out.answers.find(" & 0 &1 &2 &3 & min $L$ & seq \\\\\\hline "), std::string::npos);
+  EXPECT_NE(out.answers.find(" \\No& 0 &1 &2 &3 & min $L$ & seq \\\\\\hline "), std::string::npos);
   EXPECT_NE(out.main.find("\\newsavebox{\\genris}"), std::string::npos);
   EXPECT_EQ(DataRow(out.answers, true), "6 &38 &38 &34 &34 &10 &[1, 2, 5, 4, 3]");
 }

@@ -44,7 +44,7 @@ TEST(HeteroassociativeMemoryTest, GoldenVariantWrapsPatternNumbers) {
       << out.main;
   EXPECT_EQ(out.answers,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            " \\No &  \\\\\\hline\r\n"
+            " \\No & Ассоциация(10) \\\\\\hline\r\n"
             "7&   2 \r\n \\\\\\hline\\end{tabular}\\end{center}");
 }
 

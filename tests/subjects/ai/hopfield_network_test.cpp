@@ -27,7 +27,7 @@ TEST(HopfieldNetworkTest, GoldenVariant) {
       << out.main;
   EXPECT_EQ(out.answers,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            "   & $\\bar y$& \\No\\ru \\\\\\hline \r\n"
+            "   \\No& $\\bar y$& \\No\\ образца\\ru \\\\\\hline \r\n"
             "3&[ 1, -1, -1, 1]& --- \r\n \\\\\\hline\\end{tabular}\\end{center}");
 }
 

@@ -89,17 +89,17 @@ TEST(Determinant4, HeadsAtLevelOneAndTwo) {
   EXPECT_EQ(one.begin_main, "Вычислить определитель матрицы.\\\\ \r\n");
   EXPECT_EQ(one.begin_ans,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            "    & det \r\n \\\\\\hline \r\n");
+            "    \\No& det \r\n \\\\\\hline \r\n");
   const auto two = RunRow(1, {1, 1, 1, 1, 1, 1, 1}, 2);
   EXPECT_EQ(two.begin_main, "Вычислить определители матриц.\\\\ \r\n");
   EXPECT_EQ(two.begin_ans,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            "    & det \r\n    & det \r\n \\\\\\hline \r\n");
+            "    \\No& det \r\n    & det \r\n \\\\\\hline \r\n");
   const auto three = RunRow(2, {1, 1, 1, 1, 1, 1, 1}, 2);
   EXPECT_EQ(three.begin_main, "Вычислить определители матриц.\\\\ \r\n");
   EXPECT_EQ(three.begin_ans,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            "   & 1 & 2 \\\\\\hline \r\n");
+            "   \\No& 1 & 2 \\\\\\hline \r\n");
 }
 
 TEST(Determinant4, VariantLinesForTheEdgeCases) {

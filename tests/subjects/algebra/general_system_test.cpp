@@ -87,7 +87,7 @@ TEST(GeneralSystem, StatementAsksForTheGeneralSolution) {
   const auto out = RunRow(4, {1, 1, 1, 1, 1, 1, 1}, 1);
   EXPECT_EQ(out.begin_main.rfind("Найти общее решение системы линейных уравнений.\\\\ \r\n", 0), 0u)
       << out.begin_main;
-  EXPECT_NE(out.begin_ans.find("   & общее решение $(x_1,\\ldots,x_5)$ \r\n \\\\\\hline \r\n"),
+  EXPECT_NE(out.begin_ans.find("   \\No& общее решение $(x_1,\\ldots,x_5)$ \r\n \\\\\\hline \r\n"),
             std::string::npos)
       << out.begin_ans;
 }

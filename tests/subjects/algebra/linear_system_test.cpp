@@ -113,7 +113,7 @@ TEST(LinearSystem, HeadAndVariantLinesForTheEdgeCases) {
       << head.begin_main;
   EXPECT_EQ(head.begin_ans,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            "& det\r\n&$x_1$&$x_2$&$x_3$ \\\\\\hline \r\n");
+            "\\No& det\r\n&$x_1$&$x_2$&$x_3$ \\\\\\hline \r\n");
   struct Case {
     const char* what;
     int row, level;

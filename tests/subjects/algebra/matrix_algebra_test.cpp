@@ -134,7 +134,8 @@ TEST(MatrixAlgebra, HeadsAndVariantLinesForTheEdgeCases) {
        "& -67 \\\\ \r\n\\end{array}\\right]$,\r\n{\\small\\\\ }\r\n "
        "$C=\\left[\\begin{array}{rrr}\r\n-63 & 1984 & -4222\\\\\r\n-1 & 1 & -66\\\\\r\n-1 & 31 & "
        "-67\\\\\r\n\\end{array}\\right]$. $D=AB\r\n+C.$\\vskip1mm\r\n",
-       "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|}\\hline \r\n&  $D_{1j}$ \r\n&$D_{2j}$ "
+       "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|}\\hline \r\n\\No&  $D_{1j}$ "
+       "\r\n&$D_{2j}$ "
        "\r\n \\\\\\hline \r\n1&$[1953,-91233,131873]$&$[94,-3005,6301]$"},
   };
   for (const Case& c : cases) {

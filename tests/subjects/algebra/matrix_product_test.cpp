@@ -71,7 +71,7 @@ TEST(MatrixProductAndEquation, HeadsAndVariantLinesForTheEdgeCases) {
       RunRow(5, {1, 1, 1, 1, 1, 1, 1}, 1).begin_ans,
       "\\tabcolsep=2pt\r\n"
       "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-      "   & $det_1$ & $det_2$ \r\n"
+      "   \\No& $det_1$ & $det_2$ \r\n"
       "&$A_{1,1}$&$A_{1,2}$&$A_{1,3}$&$A_{2,1}$&$A_{2,2}$&$A_{2,3}$&$A_{3,1}$&$A_{3,2}$&$A_{3,3}$"
       "&$x_1$ &$x_2$ &$x_3$ \r\n"
       "   & det $A$ \r\n  \\\\\\hline \r\n");

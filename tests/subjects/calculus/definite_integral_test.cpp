@@ -126,7 +126,7 @@ TEST(DefiniteIntegral, LevelTenCyclesTheKinds) {
             " $\\displaystyle \\int_0^1 x\\sin^2(2x^2) dx $\r\n");
   EXPECT_EQ(out.ans,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            "&1 \r\n"
+            "\\No&1 \r\n"
             "&2 \r\n"
             "&3 \r\n"
             "&4 \r\n"
@@ -139,7 +139,7 @@ TEST(DefiniteIntegral, LevelTenCyclesTheKinds) {
             " &   1.416\r\n"
             " &   0.909\r\n"
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            "&6 \r\n"
+            "\\No&6 \r\n"
             "&7 \r\n"
             "&8 \r\n"
             "&9 \r\n"

@@ -36,9 +36,9 @@ TEST(DerivativeAtPoint, BeginOpensAColumnForEveryCell) {
     int answer_columns;
   };
   const Case cases[] = {
-      {1, "&1-е слаг. \r\n&2-е слаг. \r\n&$y'(1)$ \r\n", 3},
-      {2, "&1 \r\n&2 \r\n", 2},
-      {5, "&1 \r\n&2 \r\n&3 \r\n&4 \r\n&5 \r\n", 5},
+      {1, "\\No&1-е слаг. \r\n&2-е слаг. \r\n&$y'(1)$ \r\n", 3},
+      {2, "\\No&1 \r\n&2 \r\n", 2},
+      {5, "\\No&1 \r\n&2 \r\n&3 \r\n&4 \r\n&5 \r\n", 5},
   };
   for (const Case& c : cases) {
     SharedState s;

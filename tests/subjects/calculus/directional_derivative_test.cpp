@@ -30,7 +30,7 @@ TEST(DirectionalDerivative, BeginWritesStatementReferenceAndHead) {
   EXPECT_NE(main.find("\\Red{(с.133.)}"), std::string::npos);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n"
-            " & grad u & $\\partial u/\\partial l$\r\n  \\\\\\hline \r\n");
+            " \\No& grad u & $\\partial u/\\partial l$\r\n  \\\\\\hline \r\n");
 }
 
 // P5 1 and 3 replace the zero component of the direction (by 2 and by 3); a sum of 4 in the

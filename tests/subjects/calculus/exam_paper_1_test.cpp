@@ -21,7 +21,7 @@ TEST(ExamPaper1, BeginOpensTheTableOnly) {
   EXPECT_EQ(testing_support::MainText(s), "");
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline \r\n"
-            "\\ru & предел \r\n\\\\\\hline \r\n");
+            "\\ru \\No& предел \r\n\\\\\\hline \r\n");
 }
 
 TEST(ExamPaper1, WritesTheLimitOfEitherKind) {

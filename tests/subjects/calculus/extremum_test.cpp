@@ -76,7 +76,7 @@ TEST(Extremum, StatementAndThreeHeadCellsPerFunction) {
   const std::string ans = testing_support::AnsText(s);
   // 3 (2 + 1) columns are opened for 1 + 3 * 2 cells and the student's.
   EXPECT_NE(ans.find("{|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-                     " & $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                     " \\No& $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
                      " & $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
                      " & студент "),
             std::string::npos)
@@ -114,12 +114,13 @@ TEST(Extremum, FormsRunOnCyclicallyPastTheCatalogue) {
   // for the shell to end and close.
   const std::string head =
       "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline \r\n";
-  EXPECT_EQ(v.ans,
-            head + " & 1) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
-                   " & 2) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
-                   " \\\\\\hline \r\n"
-                   "1&  2.000&  -234.000&   372.000&  2.000&  -399.000&   336.000" +
-                head + " & 3) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+  EXPECT_EQ(v.ans, head +
+                       " \\No& 1) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                       " & 2) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
+                       " \\\\\\hline \r\n"
+                       "1&  2.000&  -234.000&   372.000&  2.000&  -399.000&   336.000" +
+                       head +
+                       " \\No& 3) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
                        " & 4) $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
                        " \\\\\\hline \r\n"
                        "1&  2.000&     0.000&    10.873&  4.000&  -204.197&    46.176");

@@ -51,7 +51,7 @@ TEST(FirstRemarkableLimit, BeginWritesStatementAnswersHeadAndReference) {
   EXPECT_NE(main.find(" \\Red{(с.86.)}"), std::string::npos) << main;
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n"
-            "   & lim  \r\n \\\\\\hline \r\n");
+            "   \\No& lim  \r\n \\\\\\hline \r\n");
 }
 
 TEST(FirstRemarkableLimit, VariantLinesForTheEdgeCases) {

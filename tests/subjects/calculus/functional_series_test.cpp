@@ -112,7 +112,7 @@ TEST(FunctionalSeries, BeginLowersLevelAndNumbersTheColumns) {
   EXPECT_NE(main.find("\\Red{(с.231.)}"), std::string::npos);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
-            "\r\n & 1\r\n & 2\r\n & 3\r\n & 4\r\n  \\\\\\hline \r\n");
+            "\r\n \\No& 1\r\n & 2\r\n & 3\r\n & 4\r\n  \\\\\\hline \r\n");
 }
 
 TEST(FunctionalSeries, KindIndexWrapsBothWays) {

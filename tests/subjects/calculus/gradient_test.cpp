@@ -35,13 +35,14 @@ TEST(Gradient, BeginWritesStatementReferenceAndHead) {
   EXPECT_NE(main.find("\\Red{(с.131.)}"), std::string::npos);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            " &$f'_x$&$f'_y$&$|\\mathrm{grad}\\,f|$  \\\\\\hline \r\n");
+            " \\No&$f'_x$&$f'_y$&$|\\mathrm{grad}\\,f|$  \\\\\\hline \r\n");
 
   SharedState st;
   testing_support::OpenMemoryFiles(st);
   st.StudentsMode = true;
   calculus::BeginAnalysisProblem(st, kRow);
-  EXPECT_NE(testing_support::AnsText(st).find(" &$f'_x$&$f'_y$&$|\\mathrm{grad}\\,f|$ & \\\\\\hline \r\n"),
+  EXPECT_NE(testing_support::AnsText(st).find(
+                " \\No&$f'_x$&$f'_y$&$|\\mathrm{grad}\\,f|$ & \\\\\\hline \r\n"),
             std::string::npos);
 }
 

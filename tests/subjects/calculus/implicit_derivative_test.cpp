@@ -30,7 +30,8 @@ TEST(ImplicitDerivative, StatementAndHeadWithoutReference) {
                   (ticket ? " Найти производную неявной функции: "
                           : " Известно, что $y=1$ при $x=1$. Найти $y'$ при $x=1$.\\\\\\noindent"));
     const std::string ans = testing_support::AnsText(s);
-    EXPECT_NE(ans.find("{|r|r|r|r|r|}\\hline \r\n&1 \r\n&2 \r\n  \\\\\\hline"), std::string::npos)
+    EXPECT_NE(ans.find("{|r|r|r|r|r|}\\hline \r\n\\No&1 \r\n&2 \r\n  \\\\\\hline"),
+              std::string::npos)
         << ans;
     EXPECT_EQ(s.ParboxWidth, 220);
   }

@@ -30,7 +30,7 @@ TEST(LimitByDefinition, BeginWritesStatementReferenceAndAnswersHead) {
   EXPECT_NE(main.find(" \\Red{(с.71.)}\\\\\\noindent\r\n"), std::string::npos) << main;
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
-            "& $n$ \\\\\\hline \r\n");
+            "\\No& $n$ \\\\\\hline \r\n");
 }
 
 TEST(LimitByDefinition, VariantLinesForTheEdgeCases) {

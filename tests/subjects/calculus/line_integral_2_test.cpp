@@ -24,7 +24,7 @@ TEST(LineIntegral2, BeginWritesHeadStatementReferenceAndAxes) {
   EXPECT_EQ(s.ParboxWidth, 210);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline \r\n"
-            " & $I_1$& $I_2$& $I_3$ & $I_\\Sigma$  \\\\\\hline \r\n");
+            " \\No& $I_1$& $I_2$& $I_3$ & $I_\\Sigma$  \\\\\\hline \r\n");
   const std::string main = testing_support::MainText(s);
   EXPECT_NE(main.find("Вычислить криволинейный интеграл по треугольному контуру $L$ в указанном "
                       "направлении.\\\\"),

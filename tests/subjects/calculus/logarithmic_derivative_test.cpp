@@ -27,7 +27,7 @@ TEST(LogarithmicDerivative, StatementAndAnswersHead) {
   const std::string ans = testing_support::AnsText(s);
   EXPECT_EQ(main.rfind(" Вычислить производную функции \r\n{\\small при $x=1$. }\r\n", 0), 0u)
       << main;
-  EXPECT_NE(ans.find("}\\hline \r\n&1 \r\n&2 \r\n&3 \r\n"), std::string::npos) << ans;
+  EXPECT_NE(ans.find("}\\hline \r\n\\No&1 \r\n&2 \r\n&3 \r\n"), std::string::npos) << ans;
   EXPECT_NE(ans.find("{|r|r|r|r|r|r|}"), std::string::npos) << ans;
   EXPECT_EQ(s.ParboxWidth, 180);
 }

@@ -78,7 +78,7 @@ TEST(ObliqueAsymptote, StatementAndAtMostThreeHeadCells) {
     const std::string ans = testing_support::AnsText(s);
     const int items = level < 3 ? level : 3;
     std::string head = "}\\hline \r\n";
-    for (int i = 0; i < items; ++i) head += "& $y=kx+b$ \r\n";
+    for (int i = 0; i < items; ++i) head += (i == 0 ? "\\No& $y=kx+b$ \r\n" : "& $y=kx+b$ \r\n");
     EXPECT_NE(ans.find(head + " "), std::string::npos) << ans;
     EXPECT_NE(ans.find(std::string("{|") + (items == 1 ? "r|r|r|r|r|}" : "r|r|r|r|r|r|r|}")),
               std::string::npos)

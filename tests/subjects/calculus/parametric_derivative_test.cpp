@@ -28,7 +28,7 @@ TEST(ParametricDerivative, StatementAndSingleColumnHeadWhateverTheLevel) {
   EXPECT_EQ(ans.rfind("$dy/dx$\\par\r\n\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}", 0),
             0u)
       << ans;
-  EXPECT_NE(ans.find("\\hline \r\n&1 \r\n"), std::string::npos) << ans;
+  EXPECT_NE(ans.find("\\hline \r\n\\No&1 \r\n"), std::string::npos) << ans;
   EXPECT_EQ(ans.find("&2 "), std::string::npos) << ans;
   EXPECT_EQ(s.ParboxWidth, 175);
 }

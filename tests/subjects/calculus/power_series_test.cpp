@@ -40,7 +40,7 @@ TEST(PowerSeries, BeginLowersLevelAndOpensOneColumnPerItem) {
             0u);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline "
-            "\r\n & 1\r\n & 2\r\n & 3\r\n  \\\\\\hline \r\n");
+            "\r\n \\No& 1\r\n & 2\r\n & 3\r\n  \\\\\\hline \r\n");
 }
 
 TEST(PowerSeries, KindsFollowP2AndP3) {

@@ -26,9 +26,9 @@ TEST(SecondRemarkableLimit, BeginFollowsTheLevel) {
     const char* head;
   };
   const Case cases[] = {
-      {1, " Вычислить предел последовательности.\r\n", "   & lim  \\\\\\hline\r\n"},
-      {2, " Вычислить пределы.\r\n", "   & lim & lim \\\\\\hline\r\n"},
-      {10, " Вычислить пределы.\r\n", "   & lim & lim \\\\\\hline\r\n"},
+      {1, " Вычислить предел последовательности.\r\n", "   \\No& lim  \\\\\\hline\r\n"},
+      {2, " Вычислить пределы.\r\n", "   \\No& lim & lim \\\\\\hline\r\n"},
+      {10, " Вычислить пределы.\r\n", "   \\No& lim & lim \\\\\\hline\r\n"},
   };
   for (const Case& c : cases) {
     SharedState s;

@@ -25,7 +25,7 @@ TEST(SequenceLimit, BeginWritesStatementReferenceAndAnswersHead) {
   EXPECT_NE(main.find(" \\Red{(с.73.)}"), std::string::npos) << main;
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
-            "   & предел \\\\\\hline \r\n");
+            "   \\No& предел \\\\\\hline \r\n");
 }
 
 TEST(SequenceLimit, VariantLinesOfEachForm) {

@@ -88,7 +88,7 @@ TEST(SeriesSum, BeginWritesStatementAndNumberedHead) {
   EXPECT_EQ(testing_support::MainText(s).rfind("Найти сумму ряда при $x=x_0$.", 0), 0u);
   EXPECT_EQ(testing_support::AnsText(s),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            "&1 \r\n&2 \r\n&3 \r\n  \\\\\\hline \r\n");
+            "\\No&1 \r\n&2 \r\n&3 \r\n  \\\\\\hline \r\n");
 }
 
 // Every item has its numbered column; above five items the table is split into tables of

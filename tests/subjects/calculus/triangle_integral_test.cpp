@@ -31,7 +31,7 @@ TEST(TriangleIntegral, BeginWritesHeadAndStatement) {
             " Вычислить интеграл по внутренней области треугольника $ABC$. \r\n");
   EXPECT_EQ(testing_support::AnsText(s),
             "\\tabcolsep=2pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|}\\hline "
-            "\r\n\\No & int &   &  &  \\\\ \\hline\r\n");
+            "\r\n\\No & int & $AB$ & $AC$ & $BC$ \\\\ \\hline\r\n");
 }
 
 TEST(TriangleIntegral, WritesIntegrandVerticesValueAndSides) {

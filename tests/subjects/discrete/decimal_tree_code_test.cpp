@@ -30,7 +30,7 @@ TEST(DecimalTreeCode, RootPatternsOfTheWorkedExamples) {
             std::string::npos);
   EXPECT_EQ(run.BeginAnswers(),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            " & Кодировка(10) \\\\\\hline\r\n");
+            " \\No& Кодировка(10) \\\\\\hline\r\n");
   // P2 = 3: the same root pattern whatever P4.
   for (int p4 : {1, 7}) {
     const Graph g = DrawnTree(run, run.RunVariant({1, 3, 1, p4, 1, 1, 1}).first);

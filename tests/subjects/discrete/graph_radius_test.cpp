@@ -14,7 +14,7 @@ TEST(GraphRadius, BeginWritesTheStatementAndBothHeadings) {
   RowRunner plain(5, 1);
   EXPECT_EQ(plain.State().ParboxWidth, 100);
   EXPECT_NE(plain.BeginAnswers().find(
-                " & $n_3$ & $r$ & $d$& Центр & $n_*$ & Эйлерова цепь\\\\\\hline\r\n"),
+                " \\No& $n_3$ & $r$ & $d$& Центр & $n_*$ & Эйлерова цепь\\\\\\hline\r\n"),
             std::string::npos);
   RowRunner students(5, 1, true);
   EXPECT_NE(students.BeginAnswers().find("Эйлерова цепь \\\\\\hline\r\n"), std::string::npos);

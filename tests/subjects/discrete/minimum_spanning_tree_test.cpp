@@ -111,7 +111,7 @@ TEST(MinimumSpanningTree, WorkedExamples) {
   RowRunner run(2, 1);
   EXPECT_EQ(run.BeginAnswers(),
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
-            "\\No &  &$\\Sigma$& $n_o$ \\\\\\hline\r\n");
+            "\\No & Веса рёбер &$\\Sigma$& $n_o$ \\\\\\hline\r\n");
   EXPECT_EQ(run.RunVariant({1, 1, 1, 1, 1, 1, 1}).second, "1 & 21,15,12,13,14,27 & 102&55 \\\\");
   EXPECT_EQ(run.RunVariant({6, 6, 5, 5, 5, 1, 1}).second, "1 & 14,15,16,17,23,29 & 114&55 \\\\");
 }

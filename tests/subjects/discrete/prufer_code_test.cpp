@@ -17,7 +17,7 @@ TEST(PruferCode, WorkedExampleInEveryMode) {
   RowRunner coding(10, 1);
   EXPECT_EQ(coding.RunVariant({1, 1, 1, 1, 1, 1, 1}).second,
             "1 & 2, 5, 6, 5, 8, 5, 6 &              13730 \\\\");
-  EXPECT_NE(coding.BeginAnswers().find(" & Код Прюфера & Кодировка(10) \\\\\\hline"),
+  EXPECT_NE(coding.BeginAnswers().find(" \\No& Код Прюфера & Кодировка(10) \\\\\\hline"),
             std::string::npos);
   RowRunner decoding(11, 1);
   const auto [main, answers] = decoding.RunVariant({1, 1, 1, 1, 1, 1, 1});
@@ -53,7 +53,8 @@ TEST(PruferCode, StatementsNameWhatTheVariantShowsAndTheRealVertexCount) {
       EXPECT_NE(text.find(c.count), std::string::npos) << c.row << " " << c.level << ": " << text;
     }
   }
-  EXPECT_NE(RowRunner(11, 1).BeginAnswers().find(" & Кодировка(10) \\\\\\hline"), std::string::npos);
+  EXPECT_NE(RowRunner(11, 1).BeginAnswers().find(" \\No& Кодировка(10) \\\\\\hline"),
+            std::string::npos);
 }
 
 // The textbook Prüfer code: remove the smallest leaf, write its neighbour, n - 2 times.

@@ -32,7 +32,7 @@ TEST(TreeCentre, GridSizeFollowsLevelAsTheRowSays) {
   RowRunner row8(8, 1);
   EXPECT_EQ(row8.State().NodeGap, 1.5);
   EXPECT_NE(row8.BeginAnswers().find(
-                " & $r$ & $d$& Центр &  Код(10) & $min(\\rho)$ &  центроид  \\\\\\hline"),
+                " \\No& $r$ & $d$& Центр &  Код(10) & $min(\\rho)$ &  центроид  \\\\\\hline"),
             std::string::npos);
 }
 

@@ -27,7 +27,7 @@ TEST(ExpressionSimplification, BeginWritesStatementAndHeading) {
             0u)
       << out.main;
   EXPECT_EQ(out.answers.rfind("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|"
-                              "r|r|}\\hline \r\n \\No &  & МДНФ &  \\\\\\hline\r\n",
+                              "r|r|}\\hline \r\n \\No & $f$ & МДНФ & 2-я МДНФ \\\\\\hline\r\n",
                               0),
             0u)
       << out.answers;

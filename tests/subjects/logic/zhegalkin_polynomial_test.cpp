@@ -28,7 +28,7 @@ TEST(ZhegalkinPolynomial, BeginWritesStatementAndHeading) {
             "\\vskip3mm$x\\downarrow yz\\bar x$ \\vskip3mm");
   EXPECT_EQ(out.answers,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
-            " \\No &  & Полином \\\\\\hline\r\n"
+            " \\No & $f$ & Полином \\\\\\hline\r\n"
             "12&1, 1, 1, 0, 0, 0, 0, 0 & $xyz\\oplus yz\\oplus x\\oplus 1$ \\\\"
             "\\hline\\end{tabular}\\end{center}");
 }

@@ -204,7 +204,7 @@ TEST(CompoundRectFrameTest, BeginWritesTheStatementTheReferenceAndTheHead) {
                           "$\\rho$. Determine the reaction of the supports.\\par \r\n"),
             std::string::npos);
   EXPECT_NE(one.main.find("\\Red{(p.54.)}"), std::string::npos);
-  EXPECT_NE(one.answers.find("{|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n  &\\mc{$X_A$}&\\mc{$Y_A$}&"
+  EXPECT_NE(one.answers.find("{|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n  \\No&\\mc{$X_A$}&\\mc{$Y_A$}&"
                              "\\mc{$X_B$}&\\mc{$Y_B$}&\\mc{$X_D$}&\\mc{$Y_D$}&\\mc{$M_B$}"
                              "\\\\\\hline\r\n"),
             std::string::npos);

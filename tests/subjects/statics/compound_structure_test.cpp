@@ -181,9 +181,10 @@ TEST(CompoundStructureTest, BeginWritesTheStatementAndTheHeads) {
   EXPECT_NE(two.main.find("Determine the reaction of the supports.\r\nThe system located in a "
                           "vertical plane. Linear weight $ \\rho$ is given.\r\n"),
             std::string::npos);
-  EXPECT_NE(one.answers.find("{|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n\\ru  &\\mc{$X_A$}&\\mc{$Y_A$}&"
-                             "\\mc{$X_E$}&\\mc{$Y_E $}&\\mc{$S_{OL}$}&\\mc{$M$}\\\\\\hline\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      one.answers.find("{|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n\\ru  \\No&\\mc{$X_A$}&\\mc{$Y_A$}&"
+                       "\\mc{$X_E$}&\\mc{$Y_E $}&\\mc{$S_{OL}$}&\\mc{$M$}\\\\\\hline\r\n"),
+      std::string::npos);
   EXPECT_EQ(one.second_answers.find("{|r|r|r|r|r|r|}\\hline \r\n 1\r\n& $"),
             one.second_answers.find("{|r|"))
       << "no head in the second table";

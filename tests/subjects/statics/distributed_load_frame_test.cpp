@@ -281,7 +281,7 @@ TEST(DistributedLoadFrameTest, BeginWritesTheBoxesTheStatementAndBothTables) {
             std::string::npos);
   EXPECT_NE(t.main.find("\\Red{(p.61.)}"), std::string::npos);
   EXPECT_EQ(t.answers.find("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|}"
-                           "\\hline \r\n & $ X_A $&$ Y_A$&$ Y_D $&$ X_E $&$ Y_E $&$ M_{A(E)}$"
+                           "\\hline \r\n \\No& $ X_A $&$ Y_A$&$ Y_D $&$ X_E $&$ Y_E $&$ M_{A(E)}$"
                            "\\\\\\hline\r\n"),
             0u);
   EXPECT_EQ(t.second_answers.find("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|}"

@@ -36,11 +36,11 @@ std::string RowOf(const testing_support::RunTexts& t) {
 TEST(FrameReactionTest, HeadAndStatementByLevel) {
   const auto one = RunOne({1, 1, 1, 1, 1, 1, 1}, 1);
   const auto two = RunOne({1, 1, 1, 1, 1, 1, 1}, 2);
-  EXPECT_NE(
-      one.answers.find("\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|"
-                       "r|r|r|r|r|}\\hline \r\n  &\\mc{$ M_A(Q) $}&\\mc{$ M_A(P) $}&\r\n \\mc{$h$}&"
-                       "\\mc{$ X_A $}&\\mc{$ Y_A $}&\\mc{$ R_H $}\\\\\\hline\r\n"),
-      std::string::npos)
+  EXPECT_NE(one.answers.find(
+                "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|"
+                "r|r|r|r|r|}\\hline \r\n  \\No&\\mc{$ M_A(Q) $}&\\mc{$ M_A(P) $}&\r\n \\mc{$h$}&"
+                "\\mc{$ X_A $}&\\mc{$ Y_A $}&\\mc{$ R_H $}\\\\\\hline\r\n"),
+            std::string::npos)
       << one.answers;
   EXPECT_NE(two.answers.find("&\r\n\\mc{ $ \\Sigma_k M_A(G_k) $}&\\mc{$h$}&"), std::string::npos);
   // Level 1 gives neither a weight nor a couple, and its statement names neither.

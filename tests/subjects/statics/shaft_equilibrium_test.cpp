@@ -60,7 +60,7 @@ TEST(ShaftEquilibriumTest, BeginWritesTheBoxesTheHeadAndTheStatement) {
         << box;
   }
   EXPECT_NE(t.main.find("cm. \\vskip2mm\r\n"), std::string::npos);
-  EXPECT_NE(t.answers.find(" & $N$&$ X_A  $&$  Z_A $&$  X_B $&$   Z_B$\\\\\\hline\r\n"),
+  EXPECT_NE(t.answers.find(" \\No& $N$&$ X_A  $&$  Z_A $&$  X_B $&$   Z_B$\\\\\\hline\r\n"),
             std::string::npos);
 }
 

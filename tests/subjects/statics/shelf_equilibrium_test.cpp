@@ -46,7 +46,7 @@ TEST(ShelfEquilibriumTest, BeginWritesTheRodBoxesTheHeadAndTheStatement) {
         << t.main.substr(0, 300);
     EXPECT_NE(t.main.find("\\put(0,0){\\usebox{\\nst}}\\put(0,4){\\scriptsize "),
               std::string::npos);
-    EXPECT_NE(t.answers.find(" & $ H $&$ V $&$ X_A $&$ Y_A $&$ Z_A $&$ S$\\\\\\hline\r\n"),
+    EXPECT_NE(t.answers.find(" \\No& $ H $&$ V $&$ X_A $&$ Y_A $&$ Z_A $&$ S$\\\\\\hline\r\n"),
               std::string::npos);
     EXPECT_NE(t.main.find("Determine the reactions of the supports (in kN)\r\n"),
               std::string::npos);

@@ -39,10 +39,11 @@ TEST(SixRodFrameworkTest, BeginWritesTheTaskTheReferenceAndTheHead) {
   EXPECT_NE(testing_support::MainText(*s).find(" \\Red{(p.14.)}\\par\\noindent\r\n"),
             std::string::npos);
   EXPECT_EQ(testing_support::AnsText(*s).find("\\tabcolsep=1pt\\noindent\\begin{center}"), 0u);
-  EXPECT_NE(testing_support::AnsText(*s).find(
-                " & $S_{AB}$&$ S_{AC}  $&$  S_{AD}  $&$  S_{BC} $&$   S_{BD} $&$   S_{CD}$&$    "
-                "S_{CE}$\\\\\\hline\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      testing_support::AnsText(*s).find(
+          " \\No& $S_{AB}$&$ S_{AC}  $&$  S_{AD}  $&$  S_{BC} $&$   S_{BD} $&$   S_{CD}$&$    "
+          "S_{CE}$\\\\\\hline\r\n"),
+      std::string::npos);
 }
 
 TEST(SixRodFrameworkTest, GoldenRowsAndData) {

@@ -110,7 +110,7 @@ TEST(SpatialBodyCentroidTest, BeginWritesTheHalfCylinderBoxTheHeadAndTheStatemen
   EXPECT_NE(t.main.find("Find the center of gravity of a homogeneous volume of the body. "
                         "Dimensions are in meters.\r\n"),
             std::string::npos);
-  EXPECT_NE(t.answers.find(" & $ V $&$ x_c$&$ y_c$&$ z_c$\\\\\\hline\r\n"), std::string::npos);
+  EXPECT_NE(t.answers.find(" \\No& $ V $&$ x_c$&$ y_c$&$ z_c$\\\\\\hline\r\n"), std::string::npos);
 }
 
 TEST(SpatialBodyCentroidTest, GoldenLines) {

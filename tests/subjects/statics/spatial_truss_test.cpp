@@ -42,7 +42,7 @@ TEST(SpatialTrussTest, BeginWritesTheBoxTheHeadsAndTheStatements) {
   EXPECT_EQ(truss.main.find("\\newsavebox{\\kub}\\sbox{\\kub}{%\r\n\\noindent\\begin{picture}"
                             "(2,2)(0,0)%\r\n"),
             0u);
-  EXPECT_NE(truss.answers.find(" & $S_1$& $S_2$& $S_3$& $S_4$& $S_5$& $S_6$\\\\\\hline\r\n"),
+  EXPECT_NE(truss.answers.find(" \\No& $S_1$& $S_2$& $S_3$& $S_4$& $S_5$& $S_6$\\\\\\hline\r\n"),
             std::string::npos);
   EXPECT_NE(truss.main.find("\\Red{(p.86.)}"), std::string::npos);
   const auto rods = RunRow(21, {1, 1, 1, 1, 1, 1, 1});
@@ -51,7 +51,8 @@ TEST(SpatialTrussTest, BeginWritesTheBoxTheHeadsAndTheStatements) {
                            "{\\vector(0,1){55}}"),
             0u)
       << rods.main.substr(0, 200);
-  EXPECT_NE(rods.answers.find(" & $ L $&$ x_c$&$ y_c$&$ z_c$\\\\\\hline\r\n"), std::string::npos);
+  EXPECT_NE(rods.answers.find(" \\No& $ L $&$ x_c$&$ y_c$&$ z_c$\\\\\\hline\r\n"),
+            std::string::npos);
   EXPECT_NE(rods.main.find("Find the center of gravity of the spatial figure composed of six "
                            "homogeneous rods. Dimensions are in meters.\r\n"),
             std::string::npos);

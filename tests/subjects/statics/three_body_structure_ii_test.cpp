@@ -41,7 +41,7 @@ TEST(ThreeBodyStructureIITest, BeginWritesTheReferenceTheHeadAndTheStatement) {
                         "construction. Dimensions are in meters.\r\n"),
             std::string::npos);
   EXPECT_NE(t.answers.find("\\#\\ru & \\mc{$X_A$}& \\mc{$Y_A$}& \\mc{$R_B$}& \\mc{$R_C$}& "
-                           "\\mc{$S$} & \\\\\\hline"),
+                           "\\mc{$S$} \\\\\\hline"),
             std::string::npos);
 }
 
@@ -56,11 +56,11 @@ TEST(ThreeBodyStructureIITest, GoldenLines) {
       {"all parameters 1, reduced by 2",
        {1, 1, 1, 1, 1, 1, 1},
        "\\hfill\\parbox[b]{23mm}{\\small $M$=20~kNm,\\\\ $F$=20~kN.} \r\n",
-       "5&   -20&    -4&    41&   -17&   -41&\r\n"},
+       "5&   -20&    -4&    41&   -17&   -41\r\n"},
       {"P1 = 4, reduced by 3",
        {4, 1, 1, 1, 1, 1, 1},
        "$M$=2~kNm,\\\\ $F$=2~kN.} \r\n",
-       "5&    -2&    -2&    14&   -10&   -21&\r\n"},
+       "5&    -2&    -2&    14&   -10&   -21\r\n"},
   };
   for (const Case& c : cases) {
     const auto t = RunOne(c.p, 5);
@@ -152,7 +152,7 @@ TEST(ThreeBodyStructureIITest, ThePrintedReactionsHoldTheStructure) {
                 const double fv = vdy * F, fh = hdx * F;
                 const double vx = rx(vput.x), hy = ry(hput.y);
                 const std::vector<double> c = AnswerCells(RowOf(t));
-                ASSERT_EQ(c.size(), 7u) << where;  // the row ends with "&"
+                ASSERT_EQ(c.size(), 6u) << where;
                 const double XA = c[1], YA = c[2], RB = c[3], RC = c[4], S = c[5];
                 const double bx = B.vertical ? 0 : RB, by = B.vertical ? RB : 0;
                 const double cx = C.vertical ? 0 : RC, cy = C.vertical ? RC : 0;

@@ -35,7 +35,7 @@ std::string RowOf(const testing_support::RunTexts& t) {
 
 TEST(ThreeForceTheoremTest, BeginWritesTheHeadTheStatementAndTheReference) {
   const auto t = RunOne({1, 1, 1, 1, 1, 1, 1});
-  EXPECT_NE(t.answers.find("  &\\mc{$ R_A$}&\\mc{$ R_B$}\\\\\\hline\r\n"), std::string::npos);
+  EXPECT_NE(t.answers.find("  \\No&\\mc{$ R_A$}&\\mc{$ R_B$}\\\\\\hline\r\n"), std::string::npos);
   EXPECT_EQ(t.main.find("The body is in equilibrium under three forces, one of which is known "
                         "body weight $G$ or external load $P$,\r\n --- another reaction"),
             0u);

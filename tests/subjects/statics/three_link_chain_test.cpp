@@ -39,8 +39,9 @@ TEST(ThreeLinkChainTest, BeginDefinesTheBoxesAndWritesTheHead) {
                         "\\par\r\n"),
             std::string::npos);
   EXPECT_NE(t.main.find(" \\Red{(p.21.)}"), std::string::npos);
-  EXPECT_NE(t.answers.find(" &tg$\\alpha $&$  \\alpha $&$   S_1  $&$ S_2 $&$S_3$\\\\\\hline \r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      t.answers.find(" \\No&tg$\\alpha $&$  \\alpha $&$   S_1  $&$ S_2 $&$S_3$\\\\\\hline \r\n"),
+      std::string::npos);
 }
 
 TEST(ThreeLinkChainTest, GoldenRows) {

@@ -41,7 +41,7 @@ std::string PictureOf(const std::string& main) {
 TEST(TriangularLatticeTrussTest, TheAnswersAreTwoTablesOfSevenWithTheVariantNumber) {
   const auto t = RunOne({1, 1, 1, 1, 1, 1, 1}, 7);
   EXPECT_EQ(t.answers.find("\\scriptsize\\tabcolsep=1pt\\noindent\\begin{center}"
-                           "\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n&$X_A$ \r\n"),
+                           "\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n\\No&$X_A$ \r\n"),
             0u)
       << t.answers;
   EXPECT_NE(t.answers.find("&$O_1$\r\n \\\\\\hline \r\n7&"), std::string::npos) << t.answers;

@@ -51,8 +51,9 @@ TEST(TrussColumnTest, BeginWritesTheStatementTheBoxesAndTheHead) {
   EXPECT_NE(t.main.find("\\newsavebox{\\basefermC}"), std::string::npos);
   EXPECT_NE(t.main.find(" \\Red{(p.37.)}\\par\\noindent\r\n"), std::string::npos);
   EXPECT_EQ(t.answers.find("\\tabcolsep=2pt\\noindent\\begin{center}"), 0u);
-  EXPECT_NE(t.answers.find(" &$X_A$&$Y_A$&$R_B$&$ S_1 $&$S_2$&$S_3$&$S_4$&$S_5$\\\\\\hline \r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      t.answers.find(" \\No&$X_A$&$Y_A$&$R_B$&$ S_1 $&$S_2$&$S_3$&$S_4$&$S_5$\\\\\\hline \r\n"),
+      std::string::npos);
 }
 
 TEST(TrussColumnTest, GoldenLines) {

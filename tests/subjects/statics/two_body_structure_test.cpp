@@ -40,9 +40,10 @@ TEST(TwoBodyStructureTest, BeginWritesTheStatementTheReferenceAndTheHead) {
                         "two bodies.\r\n"),
             0u);
   EXPECT_NE(t.main.find("\\Red{(с.15)}"), std::string::npos) << "also in ticket mode";
-  EXPECT_NE(t.answers.find("\\ru  &\\mc{$X_A$}&\\mc{$Y_A$}&\\mc{$X_B$}&\\mc{$Y_B $}&\\mc{$Y_C $}&"
-                           "\\mc{$M_B$}\\\\\\hline\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      t.answers.find("\\ru  \\No&\\mc{$X_A$}&\\mc{$Y_A$}&\\mc{$X_B$}&\\mc{$Y_B $}&\\mc{$Y_C $}&"
+                     "\\mc{$M_B$}\\\\\\hline\r\n"),
+      std::string::npos);
   EXPECT_EQ(s->LabelStyle, "\\Blue");
 }
 

@@ -114,7 +114,7 @@ TEST(RheologicalModelTest, GoldenRows) {
                         "}\\vskip3.1mm\r\n"),
             std::string::npos)
       << t.main;
-  EXPECT_NE(t.answers.find(" &$A_2$&$A_1$&$A_0$&$B_2$&$B_1$&$B_0$\\\\\\hline\r\n"),
+  EXPECT_NE(t.answers.find(" \\No&$A_2$&$A_1$&$A_0$&$B_2$&$B_1$&$B_0$\\\\\\hline\r\n"),
             std::string::npos);
 }
 

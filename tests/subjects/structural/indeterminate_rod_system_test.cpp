@@ -177,7 +177,7 @@ TEST(RodSystemDocumentTest, BeginWritesStatementAndAnswersHead) {
                        "\\vskip2mm\\noindent \r\n",
                        0),
             0u);
-  EXPECT_TRUE(Contains(AnsText(*s), " & \\mc{кН} \\\\\\hline\r\n"));
+  EXPECT_TRUE(Contains(AnsText(*s), " \\No& \\mc{кН} \\\\\\hline\r\n"));
 }
 
 TEST(RodSystemDocumentTest, AnswersRowNamesRodsByTheirLabels) {
