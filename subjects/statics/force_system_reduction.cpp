@@ -260,8 +260,8 @@ void WriteForceSystemReductionVariant(SharedState& s, int mode) {
 
   WriteLine(s, "\\par");
   // The box drawn in oblique view with the forces at its vertices, their labels and the
-  // axes' arrows: x from 18 to 171, y from 10 to 112 at the farthest.
-  BeginPicture(s, 7 * U - 3, 5 * U - 10, 15, 9);
+  // axes' arrows: x from 12.8 to 171, y from 10 to 112 at the farthest.
+  BeginPicture(s, 7 * U, 5 * U - 10, 12, 9);
   PutValueLabel(s, 3.3 * U, 4.1 * U + 5, w.Y);
   PutValueLabel(s, 0.8 * U, 3.4 * U, w.X);
   PutValueLabel(s, 5.3 * U, 2.9 * U, w.Z);

@@ -105,7 +105,7 @@ TEST(ForceSystemReductionTest, GoldenLines) {
                         " $F_3= 2$.}\r\n"),
             std::string::npos)
       << t.main;
-  EXPECT_NE(t.main.find("\\noindent\\begin{picture}(158,105)(15,9)%"), std::string::npos);
+  EXPECT_NE(t.main.find("\\noindent\\begin{picture}(161,105)(12,9)%"), std::string::npos);
 }
 
 // The drawn box: where each vertex is drawn (unit 23) and which of its coordinates are the
@@ -154,7 +154,7 @@ TEST(ForceSystemReductionTest, TheAnswersAreTheMomentsOfTheDrawnForces) {
           const auto t12 = RunRow(12, p);
           const auto t22 = RunRow(22, p);
           const std::string& m = t12.main;
-          const std::size_t picture = m.find("\\begin{picture}(158");
+          const std::size_t picture = m.find("\\begin{picture}(161");
           const std::size_t forces = m.find("\\thicklines{", picture);
           ASSERT_NE(forces, std::string::npos);
           // The three dimension labels: X left, Y in the middle, Z right.
