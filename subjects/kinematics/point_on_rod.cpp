@@ -250,7 +250,7 @@ void WritePointOnRodVariant(SharedState& s) {
   toolkit::WriteText(s, "\\vskip 0.1pt");
   toolkit::WriteText(s, "\\begin{center}");
   // The fitted joints with the hinges, angle marks and letters round them.
-  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 14, s.BoxHeight + 12 + 13, -12, -13);
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 17, s.BoxHeight + 12 + 13, -12, -13);
   figures::LabelSpacing placed;  // each letter kept clear of those before it
   if (!IsAxis(dA)) PutMark(s, placed, dA, s.PointX[kO], s.PointY[kO]);
   if (!IsAxis(dB)) PutMark(s, placed, dB, s.PointX[kC], s.PointY[kC]);

@@ -36,7 +36,8 @@ const std::set<std::string> kDrawsOutside = {
     "m29", "m30", "m31", "m32", "m33", "m34", "m36", "m37", "m38", "m39", "c2",  "c5",  "c6",
     "c8",  "c9",  "c10", "c21", "c22", "c23", "c24", "c25", "c27", "c28", "c29", "c30", "c34", "s1",
     "s2",  "s3",  "s4",  "s5",  "s6",  "s7",  "s8",  "s9",  "s11", "s12", "s13", "s14", "s15",
-    "s16", "s17", "s18", "s19", "s20", "s21", "s22", "s23", "s24", "s25", "s26", "s27", "d1",  "d7",  "d13", "d14", "d16", "d17", "d18", "d19",
+    "s16", "s17", "s18", "s19", "s20", "s21", "s22", "s23", "s24", "s25", "s26", "s27",
+    "d1",  "d7",  "d13", "d14", "d16", "d17", "d18", "d19",
     "d20", "d21", "d22", "d24", "d26", "d29", "d30", "d31", "d33", "d34", "b6",  "b7",  "b9",
     "b12", "b13", "b14", "b15", "b16", "b18", "L2",  "L7",
 };
@@ -44,7 +45,8 @@ const std::set<std::string> kDrawsOutside = {
 // Rows whose labels still overlap one another.
 const std::set<std::string> kLabelsOverlap = {
     "m1",  "m12", "m13", "m15", "m20", "m21", "m22", "m23", "m26", "m27", "m30", "s2",  "s3",
-    "s4",  "s7",  "s9",  "s12", "s15", "s17", "s19", "s22", "d1",  "d26", "d30", "d34",
+    "s4",  "s7",  "s9",  "s12", "s15", "s17", "s19", "s22", "k20", "k21", "d1",  "d26", "d30",
+    "d34",
 };
 
 constexpr int kFullSweep = 4000;      // points of a row under TARBEL_FULL at most
