@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <tuple>
 
 #include "figures/labels.h"
 #include "figures/lines.h"
@@ -173,10 +174,11 @@ std::pair<double, double> LabelledArcLabelAt(int sel, double xc, double yc, doub
 }
 
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,
-                     double a1, double a2, double R) {
+                     double a1, double a2, double R, LabelSpacing* placed) {
   DrawArcPolyline(f, mode, xc, yc, a1, a2, R);
   if (sel == 1 || sel == 2) {
-    const auto [x, y] = LabelledArcLabelAt(sel, xc, yc, a1, a2, R);
+    auto [x, y] = LabelledArcLabelAt(sel, xc, yc, a1, a2, R);
+    if (placed != nullptr) std::tie(x, y) = placed->Clear(x, y, LabelWidth(text, 8), 7);
     PutScriptLabel(f, text, x, y);
   }
 }

@@ -52,9 +52,10 @@ void DrawArcPolyline(Figure& f, int mode, double xc, double yc, double a1, doubl
 std::pair<double, double> LabelledArcLabelAt(int sel, double xc, double yc, double a1, double a2,
                                              double R);
 /// DrawArcPolyline, then PutScriptLabel(text) beside the middle of the arc at distance
-/// choice sel (1 or 2; other values place no label).
+/// choice sel (1 or 2; other values place no label); with `placed` the label moves the least
+/// that keeps it clear of those placed before (LabelSpacing::Clear).
 void DrawLabelledArc(Figure& f, int mode, std::string_view text, int sel, double xc, double yc,
-                     double a1, double a2, double R);
+                     double a1, double a2, double R, LabelSpacing* placed = nullptr);
 /// DrawArcPolyline, then PutLabel("$" text "$") beside the middle of the arc moved by (ox, oy);
 /// with `placed`, PutLabelClear there instead (the label kept clear of those placed before).
 void DrawLabelledArcArrow(Figure& f, int mode, std::string_view text, int ox, double xc, double yc,

@@ -294,7 +294,8 @@ void DrawClutchLabels(SharedState& s, const Clutch& c, figures::LabelSpacing& pl
   PutLabelBeyondPoint(s, placed, kE, kD, "$D$", c.ed, extra, c.kind == 2 ? 5 : 0);
   const double xe = s.PointX[kE], ye = s.PointY[kE];
   if (c.e_letter == 'E' && c.kind != 3) {
-    figures::PutLabelClear(s, placed, "$E$", s.PointX[kD] > xe ? xe - 10 : xe + 4, ye - 3);
+    figures::PutLabelClear(s, placed, "$E$", s.PointX[kD] > xe ? xe - 10 : xe + 4, ye - 3,
+                           20);
   }
   figures::PutLabelClear(s, placed, "$O$", s.PointX[kO] - 10, s.PointY[kO] - 3);
   if (FourBar(s)) {
@@ -328,7 +329,7 @@ void DrawClutchGuide(SharedState& s, const Clutch& c, figures::LabelSpacing& pla
     figures::DrawSegmentFromNode(s, x(kE) + 12 * ux, y(kE) + 12 * uy, x(kE) + 5 * ux,
                                  y(kE) + 5 * uy);
     figures::DrawBar(s, c.carrier_start, c.carrier_end);
-    figures::PutLabelClear(s, placed, "$E$", x(kE) - 5 * uy - 1, y(kE) + 5 * std::fabs(ux));
+    figures::PutLabelClear(s, placed, "$E$", x(kE) - 5 * uy - 1, y(kE) + 5 * std::fabs(ux), 20);
   }
   figures::SetLineWidth(s, 2);
   figures::DrawRotatedBlock(s, 5, x(c.sleeve), y(c.sleeve), s.SegmentAngle, 10, 4);

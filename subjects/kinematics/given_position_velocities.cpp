@@ -164,7 +164,7 @@ void DrawScheme1(SharedState& s, const Data& d) {
   figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 3, Y(s, C) + 4);
   figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 10, Y(s, A) - 2);
   figures::PutBlueLabelClear(s, placed, "$B$", X(s, B) - 8, Y(s, B) - 9);
-  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, B), Y(s, B), kPi - Phi(), kPi, 12);
+  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, B), Y(s, B), kPi - Phi(), kPi, 12, &placed);
   figures::DrawSegment(s, X(s, B), Y(s, B), X(s, B) - 14, Y(s, B));
 }
 
@@ -186,12 +186,14 @@ void DrawScheme2(SharedState& s, const Data& d) {
   figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 12, Y(s, C) - 3);
   figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 10, Y(s, A) - 2);
   figures::PutBlueLabelClear(s, placed, "$B$", X(s, B), Y(s, B) + 4);
-  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, C), Y(s, C), 0, Phi(), 12);
+  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, C), Y(s, C), 0, Phi(), 12, &placed);
   figures::DrawSegment(s, X(s, C), Y(s, C), X(s, C) + 14, Y(s, C));
   if (d.s2 > 0) {
-    figures::DrawLabelledArc(s, 0, "$45^\\circ$", 1, X(s, A), Y(s, A), 0, kPi / 4, 12);
+    figures::DrawLabelledArc(s, 0, "$45^\\circ$", 1, X(s, A), Y(s, A), 0, kPi / 4, 12,
+                             &placed);
   } else {
-    figures::DrawLabelledArc(s, 0, "$45^\\circ$", 1, X(s, A), Y(s, A), -kPi / 4, 0, 12);
+    figures::DrawLabelledArc(s, 0, "$45^\\circ$", 1, X(s, A), Y(s, A), -kPi / 4, 0, 12,
+                             &placed);
   }
   figures::DrawSegment(s, X(s, A) + 2, Y(s, A), X(s, A) + 14, Y(s, A));
 }
@@ -207,11 +209,11 @@ void DrawScheme3(SharedState& s, const Data& d) {
   SupportAt(s, C, d.s2 <= 0);
   figures::PutHingeBoxAtPoint(s, E);
   figures::SetLineWidth(s, 1);
-  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, O), Y(s, O), 0, std::atan2(4.0, 3.0), 12);
+  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, O), Y(s, O), 0, std::atan2(4.0, 3.0), 12, &placed);
   if (d.p5 <= 2) {
-    figures::DrawLabelledArc(s, 0, "$\\beta$", 1, X(s, B), Y(s, B), 0, beta, 12);
+    figures::DrawLabelledArc(s, 0, "$\\beta$", 1, X(s, B), Y(s, B), 0, beta, 12, &placed);
   } else {
-    figures::DrawLabelledArc(s, 0, "$\\beta$", 1, X(s, B), Y(s, B), kPi - beta, kPi, 12);
+    figures::DrawLabelledArc(s, 0, "$\\beta$", 1, X(s, B), Y(s, B), kPi - beta, kPi, 12, &placed);
   }
   figures::DrawSegment(s, X(s, O), Y(s, O), X(s, O) + 14, Y(s, O));
   figures::DrawSegment(s, X(s, B), Y(s, B), X(s, B) + (d.p5 <= 2 ? 14 : -14), Y(s, B));
@@ -243,7 +245,8 @@ void DrawScheme4(SharedState& s, const Data& d) {
   constexpr double q = kPi / 4;
   const double arcs[4][2] = {{0, q}, {3 * q, 4 * q}, {-q, 0}, {4 * q, 5 * q}};
   const auto& arc = arcs[d.p2 - 1];
-  figures::DrawLabelledArc(s, 0, "$45^\\circ$", 2, X(s, F), Y(s, F), arc[0], arc[1], 12);
+  figures::DrawLabelledArc(s, 0, "$45^\\circ$", 2, X(s, F), Y(s, F), arc[0], arc[1], 12,
+                           &placed);
   if (d.sy == 1) figures::DrawSegment(s, X(s, F) + 2, Y(s, F), X(s, F) + 14, Y(s, F));
   figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - 11, Y(s, O) - 2);
   figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) - 11, Y(s, A) - 2);
@@ -266,7 +269,7 @@ void DrawScheme5(SharedState& s, const Data& d) {
   figures::SetLineWidth(s, 1);
   figures::DrawNodeMarker(s, F);
   figures::DrawNodeMarker(s, C);
-  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, F), Y(s, F), 0, Phi(), 11);
+  figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, F), Y(s, F), 0, Phi(), 11, &placed);
   figures::DrawSegment(s, X(s, F), Y(s, F), X(s, F) + 14, Y(s, F));
   figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - d.s2b - 4, Y(s, O) - 4);
   figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) + d.s2b - 3, Y(s, A) - 3);

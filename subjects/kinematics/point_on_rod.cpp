@@ -68,7 +68,7 @@ MarkArc MarkArcOf(int d) {
   } else {
     m = {w - kPi, kPi, -1, ""};
   }
-  m.label = "$" + FormatFixed(Round((m.a2 - m.a1) * 180 / kPi), 6, 0) + "^\\circ$";
+  m.label = "$" + FormatFixed(Round((m.a2 - m.a1) * 180 / kPi), 0, 0) + "^\\circ$";
   return m;
 }
 
@@ -250,7 +250,7 @@ void WritePointOnRodVariant(SharedState& s) {
   toolkit::WriteText(s, "\\vskip 0.1pt");
   toolkit::WriteText(s, "\\begin{center}");
   // The fitted joints with the hinges, angle marks and letters round them.
-  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 14, s.BoxHeight + 12 + 10, -12, -10);
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 17, s.BoxHeight + 12 + 13, -12, -13);
   figures::LabelSpacing placed;  // each letter kept clear of those before it
   if (!IsAxis(dA)) PutMark(s, placed, dA, s.PointX[kO], s.PointY[kO]);
   if (!IsAxis(dB)) PutMark(s, placed, dB, s.PointX[kC], s.PointY[kC]);
@@ -278,9 +278,9 @@ void WritePointOnRodVariant(SharedState& s) {
     placed.Reserve(x(i) - 6, hanging ? y(i) + 2 : y(i) - 8, 12, 8);
   }
   if (s.P3 == 3) {
-    figures::PutBlueLabelClear(s, placed, "$M$", x(kM) + 4, y(kM) - 7);
+    figures::PutBlueLabelClear(s, placed, "$M$", x(kM) + 4, y(kM) - 7, 20);
   } else {
-    figures::PutBlueLabelClear(s, placed, "$M$", x(kM), y(kM) + 4);
+    figures::PutBlueLabelClear(s, placed, "$M$", x(kM), y(kM) + 4, 20);
   }
   if (dA >= 3 && dA <= 7) {
     figures::PutUpHingeBoxAtPoint(s, kO);

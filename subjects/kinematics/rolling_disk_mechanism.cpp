@@ -591,7 +591,7 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
   } else {
     // The fitted joints and the disc's rim, with the supports and letters round them.
     const double rim = d.a * s.Scale;
-    const double right = std::max(figures::ArrayMax(s.PointX, 8), cx + rim) + 12;
+    const double right = std::max(figures::ArrayMax(s.PointX, 8), cx + rim) + 16;
     toolkit::BeginPicture(s, right + 12, 95, -12, -10);
   }
   figures::SetLineWidth(s, 10);

@@ -122,7 +122,7 @@ void DrawLinkage(SharedState& s, const Layout& l) {
   figures::FitPointsToBox(s, 6, 0);
   toolkit::WriteText(s, "\\begin{center}");
   // The fitted joints with the supports, angle marks and letters round them.
-  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 17, s.BoxHeight + 17, -12, -11);
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 17, s.BoxHeight + 22, -12, -11);
   figures::LabelSpacing placed;  // each letter kept clear of those before it
   figures::SetLineWidth(s, 2);
   const int beta_at = scheme == 1 ? kO : scheme == 3 ? kC : scheme == 4 ? kD : kB;

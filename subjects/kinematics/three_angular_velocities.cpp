@@ -112,8 +112,15 @@ void DrawLinkage(SharedState& s) {
   toolkit::WriteText(s, "\\vskip1pt");
   // The fitted joints with the letters above and left of them and the vertical dimension with
   // its value right of them.
-  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 28, 86, -12, -15);
+  toolkit::BeginPicture(s, s.RangeX * s.Scale + 16 + 28, 86, -16, -15);
   figures::LabelSpacing placed;  // each letter kept clear of those before it
+  if (CrankOnCircle(scheme)) {
+    // The angle's value at O, drawn with its mark below, keeps its place.
+    const int degrees = s.P2 == 1 ? 45 : 60;
+    const auto [ax, ay] =
+        figures::LabelledArcLabelAt(2, x(kO), y(kO), 0, degrees * kPi / 180, 12);
+    placed.Reserve(ax, ay, figures::LabelWidth("$" + std::to_string(degrees) + "^\\circ$", 8), 7);
+  }
   figures::SetLineWidth(s, 2);
   if (scheme == 4 || scheme >= 8) {
     figures::PutBlueLabelClear(s, placed, "$C$", x(kC) - 4, y(kC) + 3);

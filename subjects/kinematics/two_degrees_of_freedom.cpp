@@ -128,7 +128,8 @@ void WriteTwoDegreesOfFreedomAnswers(SharedState& s, const Dimensions& m) {
 
 // A fixed hinge at point i whose link leaves it in grid direction d, with the 45-degree mark of
 // a diagonal link and the label.
-void DrawDirectedSupport(SharedState& s, int i, int d, std::string_view label) {
+void DrawDirectedSupport(SharedState& s, int i, int d, std::string_view label,
+                         figures::LabelSpacing& placed) {
   const double x = s.PointX[i], y = s.PointY[i];
   struct Mark {
     double a1, a2, R;
@@ -141,17 +142,18 @@ void DrawDirectedSupport(SharedState& s, int i, int d, std::string_view label) {
   const int mark = d == 1 ? 0 : d == 3 ? 1 : d == 6 ? 2 : d == 8 ? 3 : -1;
   if (mark >= 0) {
     const Mark& m = marks[mark];
-    figures::DrawLabelledArcArrow(s, 0, "\\alpha", m.ox, x, y, m.a1, m.a2, m.R, m.oy);
+    figures::DrawLabelledArcArrow(s, 0, "\\alpha", m.ox, x, y, m.a1, m.a2, m.R, m.oy,
+                                  &placed);
     figures::DrawSegment(s, x + m.ray, y, x + 14 * m.ray, y);
   }
   if (d <= 5) {
-    figures::PutLabel(s, label, x - 9, y - 4);
+    figures::PutLabelClear(s, placed, label, x - 9, y - 4);
   } else if (d == 6) {
-    figures::PutLabel(s, label, x - 1, y + 3);
+    figures::PutLabelClear(s, placed, label, x - 1, y + 3);
   } else if (d == 7) {
-    figures::PutLabel(s, label, x + 3, y - 1);
+    figures::PutLabelClear(s, placed, label, x + 3, y - 1);
   } else {
-    figures::PutLabel(s, label, x + 3, y - 2);
+    figures::PutLabelClear(s, placed, label, x + 3, y - 2);
   }
   // A support that lies above its joint hangs from above.
   if (d == 3 || d == 5 || d == 8) {
@@ -168,6 +170,7 @@ void DrawMechanism(SharedState& s) {
   s.BoxHeight = 85;
   figures::FitPointsToBox(s, 7, 0);
   toolkit::BeginPicture(s, 185, 105, -15, -10);
+  figures::LabelSpacing placed;  // letters and angle marks kept clear of each other
   figures::SetLineWidth(s, 9);
   figures::DrawBar(s, kO, kA);
   figures::DrawBar(s, kA, kB);
@@ -178,18 +181,18 @@ void DrawMechanism(SharedState& s) {
   for (int i : {kA, kB, kC, kD}) figures::DrawNodeMarker(s, i);
   figures::PutHingeBoxAtPoint(s, kE);
   if (s.P2 == 5) {
-    figures::PutLabel(s, "$C$", x(kC) + 3, y(kC) - 3);
+    figures::PutLabelClear(s, placed, "$C$", x(kC) + 3, y(kC) - 3);
   } else {
-    figures::PutLabel(s, "$C$", x(kC) - 3, y(kC) + 3);
+    figures::PutLabelClear(s, placed, "$C$", x(kC) - 3, y(kC) + 3);
   }
-  figures::PutLabel(s, "$A$", x(kA) + (s.P1 == 5 ? 2 : -2), y(kA) + 3);
-  figures::PutLabel(s, "$D$", x(kD), y(kD) + 2);
-  figures::PutLabel(s, "$E$", x(kE) - 1, y(kE) + 3);
-  figures::PutLabel(s, "$B$", x(kB) - 8, y(kB) - 8);
+  figures::PutLabelClear(s, placed, "$A$", x(kA) + (s.P1 == 5 ? 2 : -2), y(kA) + 3);
+  figures::PutLabelClear(s, placed, "$D$", x(kD), y(kD) + 2);
+  figures::PutLabelClear(s, placed, "$E$", x(kE) - 1, y(kE) + 3);
+  figures::PutLabelClear(s, placed, "$B$", x(kB) - 8, y(kB) - 8);
   figures::SetLineWidth(s, 1);
-  DrawDirectedSupport(s, kO, s.P1, "$O$");
-  DrawDirectedSupport(s, kF, s.P2, "$F$");
-  figures::DrawLabelledArcArrow(s, 0, "\\alpha", 2, x(kB), y(kB), -kPi / 4, 0, 12, -1);
+  DrawDirectedSupport(s, kO, s.P1, "$O$", placed);
+  DrawDirectedSupport(s, kF, s.P2, "$F$", placed);
+  figures::DrawLabelledArcArrow(s, 0, "\\alpha", 2, x(kB), y(kB), -kPi / 4, 0, 12, -1, &placed);
   figures::DrawSegment(s, x(kB) + 1, y(kB), x(kB) + 14, y(kB));
   toolkit::WriteLine(s, "%%%%%%%");
   toolkit::WriteLine(s, "%%%%%%%");

@@ -114,6 +114,9 @@ TEST(PictureReader, GivesEachLabelABoxAtItsFontSize) {
   EXPECT_NEAR(labels[0].box.y1, 0.68 * 8, 0.01);
   EXPECT_NEAR(labels[2].box.x1 - labels[2].box.x0, 2 * 0.5 * 6, 0.01);
   EXPECT_NEAR(labels[3].box.x1 - labels[3].box.x0, (3 * 0.5 + 0.28) * 12, 0.01);
+  // The blank after a control word takes no room: the text starts at its \put.
+  EXPECT_NEAR(labels[1].box.x0, 3, 0.01);
+  EXPECT_NEAR(labels[2].box.x0, 30, 0.01);
   // The subscript reaches below the baseline.
   EXPECT_LT(labels[1].box.y0, 2);
   EXPECT_TRUE(labels[0].box.Overlaps(labels[1].box, 0.5));

@@ -1,6 +1,7 @@
 #include "tests/support/picture_reader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -1262,8 +1263,11 @@ class Executor {
     for (std::size_t i = b; i < e;) {
       const char c = t[i];
       if (c == '\\') {
-        space_before = false;
+        // TeX skips the blanks after a control word ("\\scriptsize $x$"), not after a control
+        // symbol ("\\ ").
+        const bool word = i + 1 < e && std::isalpha(static_cast<unsigned char>(t[i + 1]));
         Command(t, i, e, ctx, cursor);
+        space_before = word;
         continue;
       }
       // A comment takes its line's end with it, and TeX skips the next line's leading spaces.
