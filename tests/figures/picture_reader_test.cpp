@@ -87,6 +87,11 @@ TEST(PictureReader, FindsWhatADrawingCovers) {
 \end{picture})",
        {0, 0, 10, 10},
        {12, 0, 12, 5}},
+      {"a unit set inside a framed box ends with the box",
+       R"(\fbox{\parbox{100pt}{text\unitlength=2pt}}\begin{picture}(10,10)(0,0)%
+\put(0,0){\line(1,0){10}}\end{picture})",
+       {0, 0, 10, 10},
+       {0, 0, 10, 0}},
   };
   const testing_support::PictureReader& reader = testing_support::RepositoryPictureReader();
   for (const ExtentCase& c : cases) {

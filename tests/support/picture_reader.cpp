@@ -857,8 +857,10 @@ class Executor {
     for (int k = 0; k < colours; ++k) ArgumentText(t, i, e);
     const auto [b, end] = Argument(t, i, e);
     if (ctx.sink == nullptr) {
+      // The box's contents are a group: a \unitlength or size set inside ends with it.
+      Ctx inner = ctx;
       double local = cursor;
-      List(t, b, end, ctx, local);
+      List(t, b, end, inner, local);
       return;
     }
     const double sep = ctx.fboxsep + (frame ? 0.4 : 0);
