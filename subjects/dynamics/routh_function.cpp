@@ -57,7 +57,7 @@ void Mechanism1(SharedState& s, Choice& v) {
   x[3] = 22, y[3] = 14;
   x[4] = -27, y[4] = 24;
   x[5] = -38.5, y[5] = 13;
-  toolkit::BeginPicture(s, 80, 80, -70, -30);
+  toolkit::BeginPicture(s, 125, 64, -61, -25);
   SetLineWidth(s, 10);
   if (v.p4 == 1) {
     DrawSegment(s, 0, -23, 0, -1.5);
@@ -165,7 +165,7 @@ void Mechanism2(SharedState& s, const Choice& v) {
   x[3] = 2 * x[2];
   y[3] = 0;
   y[5] = -16;
-  toolkit::BeginPicture(s, 100, 77, -120, -40);
+  toolkit::BeginPicture(s, 131, 53, -115, -20);
   DrawTwoCirclesAtPoint(s, 1, 32, 3);
   DrawTwoCirclesAtPoint(s, 3, 32, 3);
   DrawNodeMarker(s, 2);
@@ -249,7 +249,7 @@ void Mechanism3(SharedState& s, const Choice& v) {
   auto& x = s.PointX;
   auto& y = s.PointY;
   s.BlockCentred = false;
-  toolkit::BeginPicture(s, 100, 87, -45, -40);
+  toolkit::BeginPicture(s, 87, 75, -33, -23);
   x[2] = 40, y[2] = 40;
   DrawTwoCirclesAtPoint(s, 1, 24, 3);
   if (v.p3 == 1) {
@@ -326,7 +326,7 @@ void Mechanism4(SharedState& s, const Choice& v) {
   SetPointPolar(s, 2, 1, 40, kPi / 6);
   x[3] = x[2] + 40, y[3] = y[2] + 12;
   x[4] = x[3] - 20, y[4] = y[3] + 12;
-  toolkit::BeginPicture(s, 110, 77, -30, -15);
+  toolkit::BeginPicture(s, 129, 67, -10, -4);
   SetLineWidth(s, 8);
   DrawBar(s, 1, 2);
   DrawLineBySlope(s, -2, 41, 1, 0, 4);
@@ -399,7 +399,7 @@ void Mechanism5(SharedState& s, const Choice& v) {
   x[2] = 30, y[2] = 15;
   x[3] = 60, y[3] = 0;
   x[4] = 80, y[4] = 12;
-  toolkit::BeginPicture(s, 110, 77, -30, -15);
+  toolkit::BeginPicture(s, 120, 51, -10, -11);
   SetLineWidth(s, 8);
   DrawBar(s, 1, 2);
   DrawBar(s, 2, 3);
@@ -456,7 +456,7 @@ void Mechanism6(SharedState& s, const Choice& v) {
   auto& y = s.PointY;
   x[1] = 0, y[1] = 0;
   x[2] = 25, y[2] = 25;
-  toolkit::BeginPicture(s, 110, 77, -35, -15);
+  toolkit::BeginPicture(s, 71, 85, -21, -13);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   SetLineWidth(s, 1);
@@ -525,7 +525,7 @@ void Mechanism7(SharedState& s, const Choice& v) {
   x[2] = 30, y[2] = 30;
   x[3] = 60, y[3] = 0;
   x[4] = (x[2] + x[3]) / 2 + 4, y[4] = (y[2] + y[3]) / 2 - 4;
-  toolkit::BeginPicture(s, 100, 77, -25, -20);
+  toolkit::BeginPicture(s, 110, 60, -20, -18);
   if (v.p2 == 1) {
     PutBoxAtPoint(s, 2, "Momentm");
     PutLabel(s, "$M$", x[2] - 19, y[2] + 3);
@@ -599,7 +599,7 @@ void Mechanism8(SharedState& s, const Choice& v) {
   x[3] = 59.7, y[3] = 20;
   x[4] = 50, y[4] = -13.5;
   x[5] = 74, y[5] = -13.5;
-  toolkit::BeginPicture(s, 100, 72, -50, -30);
+  toolkit::BeginPicture(s, 109, 69, -24, -29);
   PutLabel(s, "$A$", 9, -8);
   PutLabel(s, "$B$", 29, 30);
   DrawHatchRowV(s, -1, -15, -15, 100);
@@ -692,7 +692,7 @@ void Mechanism9(SharedState& s, const Choice& v) {
   x[4] = 60, y[4] = 0;
   x[5] = 45, y[5] = 40;
   x[6] = 20, y[6] = 20;
-  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  toolkit::BeginPicture(s, 121, 64, -11, -10);
   SetLineWidth(s, 1);
   PutHingeBoxAtPoint(s, 1);
   PutHingeBoxAtPoint(s, 4);
@@ -780,7 +780,7 @@ void Mechanism10(SharedState& s, const Choice& v) {
                      "по вертикальному стержню,  установленному на  тележке.  На кривошипе $OA$ "
                      "длиной $a$ закреплена качающаяся муфта $D$, в которой скользит "
                      "стержень\\linebreak ");
-  toolkit::BeginPicture(s, 100, 84, -30, -20);
+  toolkit::BeginPicture(s, 141, 80, -24, -24);
   PutLabel(s, "$O$", -14, -8);
   PutLabel(s, "$D$", 6, 14);
   PutLabel(s, "$E$", -15, 2);
@@ -867,7 +867,7 @@ void Mechanism11(SharedState& s, const Choice& v) {
   x[1] = 3.3, y[1] = 3.3;
   x[2] = 23, y[2] = 23;
   x[3] = 18, y[3] = 41;
-  toolkit::BeginPicture(s, 30, 87, -35, -20);
+  toolkit::BeginPicture(s, 63, 91, -16, -16);
   SetLineWidth(s, 7);
   DrawBar(s, 1, 2);
   DrawSegment(s, 29.5, 44, 38, 44);
@@ -963,7 +963,7 @@ void Mechanism12(SharedState& s, const Choice& v) {
   x[2] = 40, y[2] = 40;
   x[3] = 40, y[3] = 0;
   x[4] = 17, y[4] = 17;
-  toolkit::BeginPicture(s, 70, 87, -50, -45);
+  toolkit::BeginPicture(s, 85, 97, -40, -42);
   DrawRotatedBlock(s, 5, 40, 40, 0, 10, 20);
   DrawNodeMarker(s, 2);
   DrawArcPolyline(s, 0, 20, -29, 2.7, 3.14, 15);
