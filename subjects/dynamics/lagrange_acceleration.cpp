@@ -117,7 +117,7 @@ void WritePistonRodBlockVariant(SharedState& s) {
   s.BlockCentred = true;
   const double x1 = s.PointX[1], y1 = s.PointY[1], x2 = s.PointX[2], y2 = s.PointY[2];
   const double x3 = s.PointX[3], y3 = s.PointY[3];
-  toolkit::BeginPicture(s, 110, 67, -15, -12);
+  toolkit::BeginPicture(s, 94.5, 62, -12, -4);
   switch (s.P2) {
     case 1:
       figures::PutLabel(s, "1", -6, 32);
@@ -337,7 +337,7 @@ void WriteDiskAndSleeveVariant(SharedState& s) {
       "$\\sin(\\varphi)= ",
       sin_phi, "$, $\\dot\\varphi=", rate, "\\, с^{-1}$.}\\unitlength=1.4pt\\parbox[b]{50pt}{");
 
-  toolkit::BeginPicture(s, 70, 43, -55, -47);
+  toolkit::BeginPicture(s, 68, 77, -45, -46);
   figures::SetLineWidth(s, 14);
   toolkit::WriteText(s, "\\Blue{");
   figures::MoveTo(s, 0, -1.5);
@@ -435,7 +435,7 @@ void WriteDiskOnTwoRodsVariant(SharedState& s) {
   SetPoint(s, 2, 34, 34);
   SetPoint(s, 3, 50, 20);
   const double x1 = 20, y1 = 20, x2 = 34, y2 = 34, y3 = 20;
-  toolkit::BeginPicture(s, 110, 77, -25, -15);
+  toolkit::BeginPicture(s, 92, 85, -25, -10);
   figures::SetLineWidth(s, 16);
   figures::DrawSegment(s, x1 + 31, y1 - 18, x1 + 31, y1 - 23);
   figures::DrawSegment(s, x2 - 3, y2 + 24, x2 + 3, y2 + 24);
@@ -539,7 +539,7 @@ void WriteRhombusCoulisseVariant(SharedState& s) {
   SetPoint(s, 5, 50 - 2 * h, 50 + 5 * h);
   SetPoint(s, 6, 0.5 * (50 + 70) + 2, 0.5 * (50 + 0) - 5);
   const double x5 = s.PointX[5], y5 = s.PointY[5], x6 = s.PointX[6], y6 = s.PointY[6];
-  toolkit::BeginPicture(s, 100, 82, -15, -15);
+  toolkit::BeginPicture(s, 148, 91, -10, -10);
   figures::PutLabel(s, "$O$", -8, 0);
   figures::PutLabel(s, "$A$", 53, 52);
   figures::PutLabel(s, "$B$", 118, 53);
