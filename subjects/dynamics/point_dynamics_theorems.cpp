@@ -350,18 +350,38 @@ void DrawPuckFigure(SharedState& s, const PuckVariant& v) {
   // A plane (36 units of hatching) reaches 8 units beyond the landing point and back under
   // (or over) the flight.
   const double plane_left = sx > 0 ? land.x - 28 : land.x - 8;
-  const Pt arc_mid = Polar(centre, 39, down ? 270 : 90);
   const Pt puck_local = Polar(join, layout.straight_first ? 29.6 : 7.4, layout.straight_deg);
   const double run = layout.force_dx == 0 ? 0 : layout.force_len;
   const double rise = layout.force_dx == 0
                           ? layout.force_len
                           : layout.force_len * layout.force_dy / std::fabs(layout.force_dx);
-  const Pt tip_local{puck_local.x + (layout.force_dx > 0 ? run : -run), puck_local.y + rise + 4};
+  const Pt tip_local{puck_local.x + (layout.force_dx > 0 ? run : -run), puck_local.y + rise};
+
+  // Everything the figure puts on the page, in the arc's frame: the track, the flight, the
+  // target, the marks and every label, so that the picture declares the room it takes.
   double lo_x = 1e9, hi_x = -1e9, lo_y = 1e9, hi_y = -1e9;
-  for (const Pt& p : {centre, join, far, other, arc_mid, land, tip_local}) {
+  auto take = [&](Pt p) {
     lo_x = std::min(lo_x, p.x), hi_x = std::max(hi_x, p.x);
     lo_y = std::min(lo_y, p.y), hi_y = std::max(hi_y, p.y);
+  };
+  // Label boxes: letters of \scriptsize, the force's of \footnotesize; descenders below.
+  constexpr double kLetterW = 6, kLetterH = 5.5, kForceW = 7.5, kForceH = 9.5;
+  figures::LabelSpacing labels;
+  auto label = [&](Pt at, double w, double h) {
+    labels.Reserve(at.x, at.y, w, h);
+    take({at.x, at.y - 1}), take({at.x + w, at.y + h});
+  };
+  const double a1 = down ? 225 : 45, a2 = down ? 330 : 120;
+  for (const Pt& p : {centre, join, far, other, land, control, Polar(centre, 39, a1),
+                      Polar(centre, 39, a2), Polar(centre, 39, down ? 270 : 90)}) {
+    take(p);
   }
+  const Pt outer{(join.x - centre.x) / 37 * 2, (join.y - centre.y) / 37 * 2};
+  take({far.x + outer.x, far.y + outer.y});
+  const Pt across = Polar({0, 0}, 4, layout.straight_deg + 90);
+  take({puck_local.x - across.x, puck_local.y - across.y});
+  take({puck_local.x + across.x, puck_local.y + across.y});
+  take(tip_local);
   // A wall (36 units of hatching upward from its foot) covers the landing point with 2 units
   // to spare; of those feet, the one that keeps the drawing lowest.
   double wall_foot = land.y - 34;
@@ -375,21 +395,60 @@ void DrawPuckFigure(SharedState& s, const PuckVariant& v) {
   const Pt target_ends[2] = {
       layout.wall ? Pt{land.x, wall_foot} : Pt{plane_left, land.y},
       layout.wall ? Pt{land.x, wall_foot + 36} : Pt{plane_left + 36, land.y}};
+  // The hatching's strokes stand 2 units off the line, on the side away from the flight.
+  const std::string target(layout.target_box);
+  const Pt strokes{target == "CTEHKAvl" ? -2.0 : target == "CTEHKAvr" ? 2.0 : 0.0,
+                   target == "CTEHKAhu" ? 2.0 : target == "CTEHKAhd" ? -2.0 : 0.0};
   for (const Pt& p : target_ends) {
-    lo_x = std::min(lo_x, p.x), hi_x = std::max(hi_x, p.x);
-    lo_y = std::min(lo_y, p.y), hi_y = std::max(hi_y, p.y);
+    take(p);
+    take({p.x + strokes.x, p.y + strokes.y});
   }
-  // Flush left (the text stands to the right), centred in height but clear of the heading.
-  const double shift_x = -7 - lo_x;
-  const double shift_y = std::min(59.3 - (lo_y + hi_y) / 2, 84 - hi_y);
-  auto at = [&](Pt p) { return Pt{p.x + shift_x, p.y + shift_y}; };
+  const Pt lower_local = join.y < far.y ? join : far;
+  take(Polar(lower_local, 20, layout.reference_deg));
+  take(Polar(lower_local, 13, layout.reference_deg + (layout.reference_deg == 0 ? 30 : -20)));
 
-  toolkit::BeginPicture(s, 111, 58.6, -10, 30);
+  // The labels the statement names stand where it puts them: A, B, C, O and the force.
+  const Pt tip_label{tip_local.x + (layout.force_dx > 0 ? 1 : -7), tip_local.y + 1};
+  label(tip_label, kForceW, kForceH);
+  label({a_point.x + 2, a_point.y + 1}, kLetterW, kLetterH);
+  label({join.x + 2, join.y - 5}, kLetterW, kLetterH);
+  const Pt c_label{c_point.x + (sx > 0 ? -7 : 3), c_point.y + 1};
+  label(c_label, kLetterW, kLetterH);
+  label({centre.x, centre.y + (down ? 1 : -8)}, kLetterW, kLetterH);
+
+  // Dimensions: horizontal a (wall) or b (plane), vertical the other one. Their letters keep
+  // clear of the labels above and of both dimension lines, as near their own line as that
+  // allows.
+  const double hy = layout.wall ? std::min(c_point.y, land.y) - 4
+                                : (dy > 0 ? land.y - 3 : land.y + 3);
+  const double vx = layout.wall ? land.x - sx * 4 : c_point.x - sx * 3;
+  take({c_point.x, hy}), take({land.x, hy}), take({vx, c_point.y}), take({vx, land.y});
+  labels.Reserve(std::min(c_point.x, land.x), hy - 0.5, std::fabs(land.x - c_point.x), 1);
+  labels.Reserve(vx - 0.5, std::min(c_point.y, land.y) + 2, 1,
+                 std::max(0.0, std::fabs(land.y - c_point.y) - 2));
+  constexpr double kDimW = 4.5;
+  const auto [hx_at, hy_at] = labels.Clear((c_point.x + land.x) / 2 - kDimW / 2, hy + 2, kDimW,
+                                           kLetterH);
+  take({hx_at, hy_at - 1}), take({hx_at + kDimW, hy_at + kLetterH});
+  const auto [vx_at, vy_at] = labels.Clear(sx > 0 ? vx - 6 : vx + 2,
+                                           (c_point.y + land.y) / 2 - kLetterH / 2, kDimW,
+                                           kLetterH);
+  take({vx_at, vy_at - 1}), take({vx_at + kDimW, vy_at + kLetterH});
+
+  // Flush left (the text stands to the right), centred in height but clear of the heading;
+  // a figure taller than the usual room takes the room it needs below.
+  constexpr double kTop = 88.6;
+  const double shift_x = -9 - lo_x;
+  const double shift_y = std::min(59.3 - (lo_y + hi_y) / 2, kTop - 1 - hi_y);
+  auto at = [&](Pt p) { return Pt{p.x + shift_x, p.y + shift_y}; };
+  const double bottom = std::min(30.0, lo_y + shift_y - 1);
+  const double width = std::max(111.0, hi_x + shift_x + 1 + 10);
+
+  toolkit::BeginPicture(s, width, kTop - bottom, -10, bottom);
   const Pt o = at(centre);
   PutBox(s, layout.arc_box, o.x, o.y);
   // The straight strip, two units wide on the outer side like the arc's rail.
   const Pt j = at(join);
-  const Pt outer{(join.x - centre.x) / 37 * 2, (join.y - centre.y) / 37 * 2};
   DrawPolarSegment(s, j.x, j.y, layout.straight_deg * std::numbers::pi / 180, 37);
   const Pt f = at(far);
   LineTo(s, f.x + outer.x, f.y + outer.y);
@@ -398,13 +457,12 @@ void DrawPuckFigure(SharedState& s, const PuckVariant& v) {
 
   // The puck, its force and the angle gamma between the force and the motion.
   const Pt puck = at(puck_local);
-  const Pt across = Polar({0, 0}, 4, layout.straight_deg + 90);
   SetLineWidth(s, 20);
   DrawSegment(s, puck.x - across.x, puck.y - across.y, puck.x + across.x, puck.y + across.y);
   SetLineWidth(s, 2);
   DrawThickRedVector(s, layout.force_dx, layout.force_dy, puck.x, puck.y, layout.force_len);
-  const Pt tip{puck.x + (layout.force_dx > 0 ? run : -run), puck.y + rise};
-  PutBlueLabel(s, "\\footnotesize  $\\bar F$", tip.x + (layout.force_dx > 0 ? 1 : -7), tip.y + 1);
+  const Pt tl = at(tip_label);
+  PutBlueLabel(s, "\\footnotesize  $\\bar F$", tl.x, tl.y);
   const double force_angle = std::atan2(rise, layout.force_dx > 0 ? run : -run);
   double motion_angle =
       (layout.straight_deg + (layout.straight_first ? 180 : 0)) * std::numbers::pi / 180;
@@ -426,25 +484,22 @@ void DrawPuckFigure(SharedState& s, const PuckVariant& v) {
   const Pt box = at(target_ends[0]);
   PutBox(s, layout.target_box, box.x, box.y);
 
-  // Dimensions: horizontal a (wall) or b (plane), vertical the other one.
   const char* horizontal = layout.wall ? "\\scriptsize $a$" : "\\scriptsize $b$";
   const char* vertical = layout.wall ? "\\scriptsize $b$" : "\\scriptsize $a$";
-  const double hy = layout.wall ? std::min(c.y, l.y) - 4 : (dy > 0 ? l.y - 3 : l.y + 3);
-  DrawDimension(s, {c.x, hy}, {l.x, hy});
-  PutBlueLabel(s, horizontal, (c.x + l.x) / 2, hy + 2);
-  const double vx = layout.wall ? l.x - sx * 4 : c.x - sx * 3;
-  DrawDimension(s, {vx, c.y}, {vx, l.y});
-  PutBlueLabel(s, vertical, sx > 0 ? vx - 7 : vx + 2, (c.y + l.y) / 2 - 4);
+  DrawDimension(s, {c.x, hy + shift_y}, {l.x, hy + shift_y});
+  PutBlueLabel(s, horizontal, hx_at + shift_x, hy_at + shift_y);
+  DrawDimension(s, {vx + shift_x, c.y}, {vx + shift_x, l.y});
+  PutBlueLabel(s, vertical, vx_at + shift_x, vy_at + shift_y);
 
   // The angle beta at the lower end of the straight part, with its horizontal reference.
-  const Pt lower = j.y < f.y ? j : f;
+  const Pt lower = at(lower_local);
   PutBox(s, layout.beta_box, lower.x, lower.y);
   DrawDashedLine(s, 5, lower.x, lower.y, layout.reference_deg * std::numbers::pi / 180, 20, 0.5);
 
-  const Pt a_at = at(a_point), b_at = j;
+  const Pt a_at = at(a_point), b_at = j, cl = at(c_label);
   PutBlueLabel(s, "\\scriptsize A", a_at.x + 2, a_at.y + 1);
   PutBlueLabel(s, "\\scriptsize B", b_at.x + 2, b_at.y - 5);
-  PutBlueLabel(s, "\\scriptsize C", c.x + (sx > 0 ? -7 : 3), c.y + 1);
+  PutBlueLabel(s, "\\scriptsize C", cl.x, cl.y);
   toolkit::EndPicture(s);
 }
 
