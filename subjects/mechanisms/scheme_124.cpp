@@ -138,8 +138,11 @@ void SubVariant3(SharedState& s) {
   SetPoint(s, 7, 74, 49.33);
   SetPoint(s, 8, 90, 60);
   const double x4 = X(s, 4);
+  // Drawn at 0.64 of the usual scale: the unit changes inside the picture (a change outside it
+  // would outlive the picture and shrink every figure after this one), so the room is given
+  // in points.
+  toolkit::BeginPicture(s, 64, 55.68, -14.72, -22.4);
   toolkit::WriteLine(s, "\\unitlength=0.64pt");
-  toolkit::BeginPicture(s, 100, 87, -23, -35);
   SetLineWidth(s, 5);
   DrawBar(s, 5, 2);
   SetLineWidth(s, 10);
@@ -188,7 +191,6 @@ void SubVariant3(SharedState& s) {
   } else {
     DrawLabelledSegment(s, "2", 8, 91, 15, 93, 20, 93);
   }
-  toolkit::WriteLine(s, "\\unitlength=1pt");
 }
 
 // A cylinder with a rod rolling on the incline of a prism; the rod's end carries a load.
@@ -243,8 +245,9 @@ void SubVariant5(SharedState& s) {
   SetPoint(s, 1, 0, 12);
   SetPoint(s, 2, 40, 45);
   SetPoint(s, 3, 30, 15);
+  // Drawn at 1.2 of the usual scale, the unit changed inside the picture as above.
+  toolkit::BeginPicture(s, 84, 104.4, -15.6, -18);
   toolkit::WriteLine(s, "\\unitlength=1.2pt");
-  toolkit::BeginPicture(s, 70, 87, -13, -15);
   SetLineWidth(s, 10);
   DrawSegment(s, 30, 15, 80, 44);
   DrawSegment(s, 0, 6, 0, 0);
@@ -280,7 +283,6 @@ void SubVariant5(SharedState& s) {
   } else if (s.P2 == 2) {
     DrawRedForceWithLabel(s, 0, 1, kForce, -3, 18, 18, -7, 12);
   }
-  toolkit::WriteLine(s, "\\unitlength=1pt");
 }
 
 // The sliding body with a quarter-circle face of radius R (its centre at the origin).
