@@ -86,7 +86,7 @@ void Scheme20(SharedState& s, const Points& p) {
 }
 
 void Scheme21(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 104, 77, -25, -17);
+  toolkit::BeginPicture(s, 124, 77, -25, -17);
   PutHingeBoxAtPoint(s, 1);
   SetLineWidth(s, 1);
   PutBoxAtPoint(s, 1, "ugr");
