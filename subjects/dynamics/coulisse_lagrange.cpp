@@ -1,8 +1,10 @@
 #include "subjects/dynamics/coulisse_lagrange.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -328,6 +330,54 @@ CoulisseAnswers SolveCoulisseMechanism(const SharedState& s, const CoulisseData&
   return out;
 }
 
+// How far each saved box of the figure reaches from the point it is put at, its letters
+// included (x0, x1, y0, y1 in pt), so that the picture declares the room its parts take.
+struct Reach {
+  double x0, x1, y0, y1;
+};
+struct BoxReach {
+  std::string_view name;
+  Reach reach;
+};
+constexpr BoxReach kBoxReaches[] = {
+    {"cilindrik", {-10, 13, -48, 0}},    {"cilindriksmall", {-10, 13, -36, 0}},
+    {"ciliN", {-16, 16, -56, 0}},        {"GRUZIK", {-5, 5, -33, -1.5}},
+    {"blkklsimpl", {-12, 12, -12, 12}},  {"blkkls", {-20, 20, -20, 20}},
+    {"osnnR", {0.5, 2.5, 5, 35}},        {"osnnL", {-2.5, -0.5, 5, 35}},
+    {"osnnv", {0, 40, 0.5, 2.5}},        {"osnn", {0, 40, -2.5, -0.5}},
+    {"maha", {-14, 14, -20, 14}},        {"mahb", {-32, 24, -20.2, 20.2}},
+    {"mahc", {-17, 24, -20, 14}},        {"mahd", {-43.6, 10, -25, 12}},
+    {"kulisa", {52, 110, -20, 20.5}},    {"kulisavert", {-20, 20, -20, 63}},
+    {"prsn", {-29, 50, -3.6, 9.5}},      {"hing", {-7, 7, -9, 1.5}},
+};
+
+// The room of the figure's parts, grown as they are placed.
+class Room {
+ public:
+  void Add(double x, double y, const Reach& r) {
+    x0_ = std::min(x0_, x + r.x0);
+    x1_ = std::max(x1_, x + r.x1);
+    y0_ = std::min(y0_, y + r.y0);
+    y1_ = std::max(y1_, y + r.y1);
+  }
+  void AddBox(double x, double y, std::string_view name) {
+    for (const BoxReach& b : kBoxReaches) {
+      if (b.name == name) return Add(x, y, b.reach);
+    }
+  }
+  // The picture over the room with 1 pt around it; its left edge stays at -30 where the
+  // figures always began, and it is never narrower than the 150 pt they were given.
+  void BeginPicture(SharedState& s) const {
+    const double left = std::min(-30.0, std::floor(x0_) - 1);
+    const double right = std::max(left + 150, std::ceil(x1_) + 1);
+    const double bottom = std::floor(y0_) - 1;
+    toolkit::BeginPicture(s, right - left, std::ceil(y1_) + 1 - bottom, left, bottom);
+  }
+
+ private:
+  double x0_ = 1e9, x1_ = -1e9, y0_ = 1e9, y1_ = -1e9;
+};
+
 void DrawCoulisseFigure(SharedState& s) {
   const int p1 = s.P1;
   auto& x = s.PointX;
@@ -348,11 +398,47 @@ void DrawCoulisseFigure(SharedState& s) {
     x[7] = x[1] - 28, y[7] = y[1] + 28;
   }
   FitPointsToBox(s, 7, 1);
-  toolkit::BeginPicture(s, 150, s.RangeY - 10, -30, 0);
   if (!Starred(p1)) {
     y[5] += d;
     y[3] += d;
-    const int b = (p1 == 4 || p1 == 8 || p1 == 9 || p1 == 16 || p1 == 17) ? 20 : 2;
+  }
+  // What goes where: the guide of the slide bar (not in the starred schemes), cylinder 4, its
+  // base, body 5, the coulisse and cylinder 3; the picture is declared from their room.
+  const int b = (p1 == 4 || p1 == 8 || p1 == 9 || p1 == 16 || p1 == 17) ? 20 : 2;
+  const int f = (p1 == 9 && s.P2 == 1) || (p1 >= 10 && p1 <= 17) ? 2 : 1;
+  const char* base = p1 <= 17   ? (f == 1 ? "osnn" : "osnnv")
+                     : p1 <= 19 ? "hing"
+                     : p1 == 20 ? "osnnR"
+                     : p1 == 21 ? "osnnL"
+                                : "hing";
+  const int base_point = p1 <= 21 ? 4 : 1;
+  const char* body5 = p1 <= 19                ? "prsn"
+                      : p1 <= 21              ? nullptr
+                      : p1 <= 25              ? "GRUZIK"
+                      : p1 <= 27              ? "ciliN"
+                      : p1 <= 29              ? "cilindrik"
+                      : p1 <= 31              ? "GRUZIK"
+                                              : "cilindriksmall";
+  const char* cylinders[5] = {"", "maha", "mahb", "mahc", "mahd"};
+  const char* cylinder3 = cylinders[s.P3 >= 1 && s.P3 <= 4 ? s.P3 : 1];
+  const char* cylinder4 = p1 == 9 ? "blkklsimpl" : "blkkls";
+  const char* coulisse = Starred(p1) ? "kulisavert" : "kulisa";
+  // The number 2 of the slide bar in the starred schemes, with its leader, left or right.
+  const bool two_right = x[4] <= x[3];
+  const double two_x = two_right ? x[3] + 8 : x[3] - 12;
+  const double two_y = two_right ? y[3] + 38 : y[3] + 33;
+
+  Room room;
+  if (!Starred(p1)) room.Add(x[3], y[3], {static_cast<double>(b) - 1.5, 78, -1.5, 1.5});
+  room.AddBox(x[1], y[1], cylinder4);
+  room.AddBox(x[base_point], y[base_point], base);
+  if (body5 != nullptr) room.AddBox(x[2], y[2], body5);
+  room.AddBox(x[3], y[3], coulisse);
+  room.AddBox(x[5], y[5], cylinder3);
+  if (Starred(p1)) room.Add(two_x, two_y, {-5, 5, -3, 6});
+  room.BeginPicture(s);
+
+  if (!Starred(p1)) {
     if (b == 20) DrawCircle(s, x[3] + 20, y[3], 3);
     toolkit::WriteText(s, "\\OliveGreen{");
     SetLineWidth(s, 4);
@@ -362,36 +448,20 @@ void DrawCoulisseFigure(SharedState& s) {
     SetLineWidth(s, 1);
     toolkit::WriteText(s, "}");
   }
-  PutBoxAtPoint(s, 1, p1 == 9 ? "blkklsimpl" : "blkkls");
-  const int f = (p1 == 9 && s.P2 == 1) || (p1 >= 10 && p1 <= 17) ? 2 : 1;
-  if (p1 <= 17) {
-    PutBoxAtPoint(s, 4, f == 1 ? "osnn" : "osnnv");
-  } else if (p1 <= 19) {
-    PutHingeBoxAtPoint(s, 4);
-  } else if (p1 == 20) {
-    PutBoxAtPoint(s, 4, "osnnR");
-  } else if (p1 == 21) {
-    PutBoxAtPoint(s, 4, "osnnL");
+  PutBoxAtPoint(s, 1, cylinder4);
+  if (std::string_view(base) == "hing") {
+    PutHingeBoxAtPoint(s, base_point);
   } else {
-    PutHingeBoxAtPoint(s, 1);
+    PutBoxAtPoint(s, base_point, base);
   }
-  const char* body5 = p1 <= 19                ? "prsn"
-                      : p1 <= 21              ? nullptr
-                      : p1 <= 25              ? "GRUZIK"
-                      : p1 <= 27              ? "ciliN"
-                      : p1 <= 29              ? "cilindrik"
-                      : p1 <= 31              ? "GRUZIK"
-                                              : "cilindriksmall";
   if (body5 != nullptr) PutBoxAtPoint(s, 2, body5);
-  PutBoxAtPoint(s, 3, Starred(p1) ? "kulisavert" : "kulisa");
-  const char* cylinders[5] = {"", "maha", "mahb", "mahc", "mahd"};
-  PutBoxAtPoint(s, 5, cylinders[s.P3 >= 1 && s.P3 <= 4 ? s.P3 : 1]);
+  PutBoxAtPoint(s, 3, coulisse);
+  PutBoxAtPoint(s, 5, cylinder3);
   if (Starred(p1)) {
-    if (x[4] <= x[3]) {
-      PutLabel(s, "2", x[3] + 8, y[3] + 38);
+    PutLabel(s, "2", two_x, two_y);
+    if (two_right) {
       DrawSegment(s, x[3] + 6, y[3] + 38, x[3] + 2, y[3] + 36);
     } else {
-      PutLabel(s, "2", x[3] - 12, y[3] + 33);
       DrawSegment(s, x[3] - 7, y[3] + 35, x[3] - 2, y[3] + 34);
     }
   }

@@ -99,6 +99,18 @@ const std::vector<std::string> kStatements[10] = {
      "Стержень скользит по ребру  параллелепипеда без трения.\\par\\rule{0pt}{2pt}}"},
 };
 
+// The room each mechanism's drawing takes, with its letters, forces and hatching, 1 pt around:
+// the points are fitted from fixed coordinates, so every variant of a mechanism draws alike.
+// The left edges stay where the figures always stood; only the room they overran was added.
+struct PictureRoom {
+  double width, height, x0, y0;
+};
+constexpr PictureRoom kRoom[10] = {
+    {112, 54, -40, -3},  {116, 72, -40, -6},  {135, 76, -40, -10}, {132, 70, -40, -10},
+    {118, 70, -50, -10}, {130, 79, -40, -10}, {137, 68, -40, -3},  {110, 49, -40, 7},
+    {113, 58, -20, -13}, {118, 72, -40, -5},
+};
+
 void SetMechanismPoints(SharedState& s, int kind) {
   auto& x = s.PointX;
   auto& y = s.PointY;
@@ -162,10 +174,10 @@ void SetMechanismPoints(SharedState& s, int kind) {
 void DrawMechanism(SharedState& s, int kind) {
   const auto& x = s.PointX;
   const auto& y = s.PointY;
-  const double h = s.RangeY * s.Scale;
+  const PictureRoom& room = kRoom[kind - 1];
+  toolkit::BeginPicture(s, room.width, room.height, room.x0, room.y0);
   switch (kind) {
     case 1:
-      toolkit::BeginPicture(s, 110, h - 15, -40, -6);
       SetLineWidth(s, 8);
       DrawBar(s, 1, 2);
       SetLineWidth(s, 3);
@@ -179,7 +191,6 @@ void DrawMechanism(SharedState& s, int kind) {
       DrawStrokesAcrossRay(s, 1, 16, 7 * kPi / 6);
       break;
     case 2:
-      toolkit::BeginPicture(s, 110, h - 10, -40, -20);
       SetLineWidth(s, 8);
       DrawBar(s, 1, 2);
       SetLineWidth(s, 3);
@@ -192,7 +203,6 @@ void DrawMechanism(SharedState& s, int kind) {
       PutBlueLabel(s, "$m$", x[1] - 16, y[1] - 2);
       break;
     case 3:
-      toolkit::BeginPicture(s, 110, h - 25, -40, -15);
       PutBlueLabel(s, "$A$", x[1] - 2, y[1] - 9);
       PutBlueLabel(s, "$B$", x[3] - 13, y[3] + 1);
       DrawNodeMarker(s, 3);
@@ -219,7 +229,6 @@ void DrawMechanism(SharedState& s, int kind) {
       SetLineWidth(s, 3);
       break;
     case 4:
-      toolkit::BeginPicture(s, 110, h, -40, -16);
       SetLineWidth(s, 8);
       DrawBar(s, 1, 2);
       DrawBar(s, 2, 3);
@@ -235,7 +244,6 @@ void DrawMechanism(SharedState& s, int kind) {
       PutBlueLabel(s, "$B$", x[3] + 2, y[3] + 7);
       break;
     case 5:
-      toolkit::BeginPicture(s, 110, h - 15, -50, -10);
       SetLineWidth(s, 12);
       DrawLineBySlope(s, x[1] - 40, y[2] + 3, 1, 0, 80);
       SetLineWidth(s, 8);
@@ -259,7 +267,6 @@ void DrawMechanism(SharedState& s, int kind) {
     case 6: {
       const double ym = MidY(s, 2, 3);
       const double link = (y[3] - y[2] - 13) / 2;
-      toolkit::BeginPicture(s, 110, h, -40, -20);
       SetLineWidth(s, 8);
       DrawBar(s, 1, 2);
       DrawBar(s, 4, 3);
@@ -288,7 +295,6 @@ void DrawMechanism(SharedState& s, int kind) {
       break;
     }
     case 7:
-      toolkit::BeginPicture(s, 110, h, -40, 5);
       SetLineWidth(s, 6);
       DrawSegment(s, x[4] + 1, y[4], x[4] + 1, y[3]);
       LineToPoint(s, 3);
@@ -310,7 +316,6 @@ void DrawMechanism(SharedState& s, int kind) {
       PutBlueLabel(s, "$m_1$", x[3] - 25, y[3] - 15);
       break;
     case 8:
-      toolkit::BeginPicture(s, 110, h, -40, -10);
       DrawCircle(s, x[1], y[1], 40);
       DrawMomentAtPoint(s, 1, 1, kPhi, kPi / 4, 12, 1, 0);
       DrawLineBySlope(s, x[1] + 2, y[1] + 2, 1, 1, 12);
@@ -320,7 +325,6 @@ void DrawMechanism(SharedState& s, int kind) {
       DrawNodeMarker(s, 1);
       break;
     case 9:
-      toolkit::BeginPicture(s, 110, h, -20, -30);
       DrawHatchRowV(s, -1, x[1] - 10, y[1] - 10, x[2] - x[1] + 20);
       DrawHatchRowH(s, 1, x[2] + 10, y[1] - 10, y[2] - y[1] + 20);
       for (const int i : {1, 2}) {
@@ -337,7 +341,6 @@ void DrawMechanism(SharedState& s, int kind) {
       break;
     default: {
       const double d = x[3] - x[1];
-      toolkit::BeginPicture(s, 110, h - 5, -40, -20);
       SetLineWidth(s, 10);
       DrawBar(s, 1, 2);
       SetLineWidth(s, 6);

@@ -514,14 +514,17 @@ void ForceDirection(const RollingDiskData& d, int p5, int& fx, int& fy, int& int
   }
 }
 
-void PutMoment(SharedState& s, int m, bool up, std::string_view label, double x, double y) {
+void PutMoment(SharedState& s, int m, bool up, std::string_view label, double x, double y,
+               figures::LabelSpacing& placed) {
   if (m == 0) return;
   const std::string name = std::string(up ? "u" : "r") + (m > 0 ? "momentp" : "momentm");
   figures::PutBox(s, name, x, y);
-  figures::PutLabel(s, label, x + 6, y + 5);
+  figures::PutLabelClear(s, placed, label, x + 6, y + 5);
 }
 
-void DrawStatics(SharedState& s, const RollingDiskData& d, int p5) {
+// The force and the moments; their letters are recorded in `placed`, so that the letters of
+// the joints and the angle marks keep clear of them.
+void DrawStatics(SharedState& s, const RollingDiskData& d, int p5, figures::LabelSpacing& placed) {
   int fx = 0, fy = 0, into = 0;
   ForceDirection(d, p5, fx, fy, into);
   const double x0 = X(s, 2) - 20.0 * into * fx, y0 = Y(s, 2) - 20.0 * into * fy;
@@ -530,15 +533,15 @@ void DrawStatics(SharedState& s, const RollingDiskData& d, int p5) {
   const int ax = (1 - 2 * into) * fx, ay = (1 - 2 * into) * fy;
   const double xf = X(s, 2) + 20.0 * ax, yf = Y(s, 2) + 20.0 * ay;
   if (ax != 0) {
-    figures::PutLabel(s, "$F$", xf + (ax > 0 ? 2 : -9), yf - 3);
+    figures::PutLabelClear(s, placed, "$F$", xf + (ax > 0 ? 2 : -9), yf - 3);
   } else {
-    figures::PutLabel(s, "$F$", xf - 3, yf + (ay > 0 ? 2 : -9));
+    figures::PutLabelClear(s, placed, "$F$", xf - 3, yf + (ay > 0 ? 2 : -9));
   }
   constexpr int kM1Point[6][2] = {{0, 0}, {4, 5}, {7, 7}, {3, 3}, {3, 3}, {3, 5}};
   const int i = kM1Point[d.scheme][0], j = kM1Point[d.scheme][1];
   const bool up = d.scheme == 5;
   const double m1x = up ? X(s, i) : X(s, i) + 9;
-  PutMoment(s, d.M1, up, "$M_1$", m1x, Y(s, j));
+  PutMoment(s, d.M1, up, "$M_1$", m1x, Y(s, j), placed);
   double cx = 0, cy = 0;
   switch (d.scheme) {
     case 3:
@@ -551,7 +554,7 @@ void DrawStatics(SharedState& s, const RollingDiskData& d, int p5) {
       cx = X(s, 8), cy = Y(s, 8);
       break;
   }
-  PutMoment(s, d.M2, up, "$M_2$", cx, up ? cy + 5 : cy);
+  PutMoment(s, d.M2, up, "$M_2$", cx, up ? cy + 5 : cy, placed);
 }
 
 void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
@@ -595,7 +598,9 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
     toolkit::BeginPicture(s, right + 12, 95, -12, -10);
   }
   figures::SetLineWidth(s, 10);
-  if (mode == 2) DrawStatics(s, d, p5);
+  // Every letter and angle mark is kept clear of those placed before it.
+  figures::LabelSpacing placed;
+  if (mode == 2) DrawStatics(s, d, p5, placed);
   if (d.scheme == 1) s.PointY[3] += 1.5;
   if (d.scheme == 5) {
     s.PointY[2] += 0.5;
@@ -620,9 +625,7 @@ void DrawFigure(SharedState& s, const RollingDiskData& d, int mode, int p5) {
   } else {
     figures::PutHingeBoxAtPoint(s, 1);
   }
-  // The statics mode keeps its letters where they stand.
-  figures::LabelSpacing placed;
-  DrawMarksAndLabels(s, d, p5, mode == 2 ? nullptr : &placed);
+  DrawMarksAndLabels(s, d, p5, &placed);
   toolkit::EndPicture(s);
 }
 

@@ -15,7 +15,7 @@ using namespace figures;  // NOLINT: the drawer reads like the drawing it makes
 // plate; the coordinate arrow stands at the end of the plate whose displacement is asked.
 void DrawScheme123(SharedState& s) {
   if (s.P1 != 123 || s.P5 < 1 || s.P5 > 10) return;
-  toolkit::BeginPicture(s, 100, 82, -15, -15);
+  toolkit::BeginPicture(s, 131, 89, -15, -15);
   DrawRotatedBlock(s, 5, 48, 51.5, 0, 100, 2);
   DrawRotatedBlock(s, 5, 44, 33, 0, 90, 2);
   SetLineWidth(s, 1);

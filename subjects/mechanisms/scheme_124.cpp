@@ -42,7 +42,7 @@ void SubVariant1(SharedState& s) {
   SetPoint(s, 3, -31.5, -63);
   SetPoint(s, 4, -27, 36);
   SetPoint(s, 5, 63, -9);
-  toolkit::BeginPicture(s, 100, 87, -55, -65);
+  toolkit::BeginPicture(s, 128, 119, -55, -67);
   DrawNodeMarker(s, 1);
   DrawNodeMarker(s, 3);
   DrawNodeMarker(s, 4);
@@ -95,7 +95,7 @@ void SubVariant2(SharedState& s) {
   SetPoint(s, 1, 50, 50);
   SetPoint(s, 2, 70, 20);
   SetPoint(s, 3, 80, 70);
-  toolkit::BeginPicture(s, 100, 87, -23, -5);
+  toolkit::BeginPicture(s, 134, 88, -23, -5);
   SetLineWidth(s, 10);
   DrawTwoBars(s, 1, 3, 2);
   PutHingeBoxAtPoint(s, 1);
@@ -138,8 +138,11 @@ void SubVariant3(SharedState& s) {
   SetPoint(s, 7, 74, 49.33);
   SetPoint(s, 8, 90, 60);
   const double x4 = X(s, 4);
+  // Drawn at 0.64 of the usual scale: the unit changes inside the picture (a change outside it
+  // would outlive the picture and shrink every figure after this one), so the room is given
+  // in points.
+  toolkit::BeginPicture(s, 106, 88, -15, -23);
   toolkit::WriteLine(s, "\\unitlength=0.64pt");
-  toolkit::BeginPicture(s, 100, 87, -23, -35);
   SetLineWidth(s, 5);
   DrawBar(s, 5, 2);
   SetLineWidth(s, 10);
@@ -188,14 +191,13 @@ void SubVariant3(SharedState& s) {
   } else {
     DrawLabelledSegment(s, "2", 8, 91, 15, 93, 20, 93);
   }
-  toolkit::WriteLine(s, "\\unitlength=1pt");
 }
 
 // A cylinder with a rod rolling on the incline of a prism; the rod's end carries a load.
 void SubVariant4(SharedState& s) {
   SetPoint(s, 1, 38, 30);
   SetPoint(s, 2, 80, 70);
-  toolkit::BeginPicture(s, 100, 87, -23, -15);
+  toolkit::BeginPicture(s, 116, 105, -23, -15);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   DrawStrokesAcrossRay(s, 1, 12, kPi / 4);
@@ -243,8 +245,9 @@ void SubVariant5(SharedState& s) {
   SetPoint(s, 1, 0, 12);
   SetPoint(s, 2, 40, 45);
   SetPoint(s, 3, 30, 15);
+  // Drawn at 1.2 of the usual scale, the unit changed inside the picture as above.
+  toolkit::BeginPicture(s, 127, 105, -18, -18);
   toolkit::WriteLine(s, "\\unitlength=1.2pt");
-  toolkit::BeginPicture(s, 70, 87, -13, -15);
   SetLineWidth(s, 10);
   DrawSegment(s, 30, 15, 80, 44);
   DrawSegment(s, 0, 6, 0, 0);
@@ -280,7 +283,6 @@ void SubVariant5(SharedState& s) {
   } else if (s.P2 == 2) {
     DrawRedForceWithLabel(s, 0, 1, kForce, -3, 18, 18, -7, 12);
   }
-  toolkit::WriteLine(s, "\\unitlength=1pt");
 }
 
 // The sliding body with a quarter-circle face of radius R (its centre at the origin).
@@ -310,7 +312,7 @@ void MassOneOnBodyOrRod(SharedState& s) {
 void SubVariant6(SharedState& s) {
   SetPoint(s, 1, 0, 1.5);
   SetPoint(s, 2, 51, 34);
-  toolkit::BeginPicture(s, 70, 87, -50, -15);
+  toolkit::BeginPicture(s, 135, 109, -50, -16);
   QuarterBody(s, -34);
   SetLineWidth(s, 15);
   DrawBar(s, 1, 2);
@@ -350,7 +352,7 @@ void SubVariant7(SharedState& s) {
   SetPoint(s, 2, 51, 34);
   SetPoint(s, 3, 102, 0);
   SetPoint(s, 4, 80, 16);
-  toolkit::BeginPicture(s, 70, 87, -30, -15);
+  toolkit::BeginPicture(s, 149, 87, -30, -15);
   QuarterBody(s, -20);
   SetLineWidth(s, 10);
   DrawTwoBars(s, 1, 2, 3);
@@ -387,7 +389,7 @@ void SubVariant7(SharedState& s) {
 void SubVariant8(SharedState& s) {
   SetPoint(s, 1, 28, 0);
   SetPoint(s, 2, 57.8, 29.8);
-  toolkit::BeginPicture(s, 70, 87, -30, -25);
+  toolkit::BeginPicture(s, 109, 87, -30, -25);
   SetLineWidth(s, 5);
   DrawArcPolyline(s, 0, 28, 0, 0, kPi, 28);
   SetLineWidth(s, 1);
@@ -418,7 +420,7 @@ void SubVariant9(SharedState& s) {
   SetPoint(s, 4, 120 * (s.P2 - 1) - 20, 70);
   s.PointX[5] = (X(s, 2) + X(s, 4)) / 2;
   const double x5 = X(s, 5);
-  toolkit::BeginPicture(s, 70, 87, -15, -5);
+  toolkit::BeginPicture(s, 144, 92, -20, -10);
   DrawRedForceWithLabel(s, 0, 1, kForce, 60, -9, 18, -9, 2);
   PutLabel(s, "$C$", 80, 33);
   PutLabel(s, "$B$", 44, 74);
@@ -467,7 +469,7 @@ void SubVariant10(SharedState& s) {
   SetPoint(s, 1, 10, 60);
   SetPoint(s, 2, 40, 20);
   SetPoint(s, 3, 70, 60);
-  toolkit::BeginPicture(s, 70, 97, -15, -5);
+  toolkit::BeginPicture(s, 109, 101, -15, -5);
   DrawRedForceWithLabel(s, 0, -1, kForce, 45, 89, 15, -9, -2);
   PutLabel(s, "$C$", 68, 65);
   PutLabel(s, "$A$", 5, 63);

@@ -44,7 +44,7 @@ void SubVariant1(SharedState& s) {
   SetPoint(s, 4, 22, 27.5);
   SetPoint(s, 5, 26, 32.5);
   SetPoint(s, 6, 18, 22.5);
-  toolkit::BeginPicture(s, 100, 87, -22, -35);
+  toolkit::BeginPicture(s, 124, 95, -22, -35);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 6);
   DrawBar(s, 5, 2);
@@ -98,7 +98,7 @@ void SubVariant2(SharedState& s) {
   SetPoint(s, 5, 86.5, 23.55);
   SetPoint(s, 6, 91.5, 23.05);
   SetPoint(s, 7, 81.5, 24.05);
-  toolkit::BeginPicture(s, 100, 87, -16, -45);
+  toolkit::BeginPicture(s, 137, 87, -16, -45);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   DrawBar(s, 2, 3);
@@ -142,7 +142,7 @@ void SubVariant2(SharedState& s) {
 // A rolling cylinder with rod OB; slider B in the inclined slot of a sliding prism.
 void SubVariant3(SharedState& s) {
   SetPoint(s, 2, 41, 25);
-  toolkit::BeginPicture(s, 100, 87, -30, -30);
+  toolkit::BeginPicture(s, 135, 87, -30, -30);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   SetLineWidth(s, 5);
@@ -182,7 +182,7 @@ void SubVariant4(SharedState& s) {
   SetPoint(s, 3, -15, 13);
   const double x3 = X(s, 3);
   const double y3 = Y(s, 3);
-  toolkit::BeginPicture(s, 100, 87, -50, -20);
+  toolkit::BeginPicture(s, 133, 97, -50, -20);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   DrawSegment(s, -33, 67, -12, 67);
@@ -232,7 +232,7 @@ void SubVariant5(SharedState& s) {
   SetPoint(s, 3, 80, 0);
   SetPoint(s, 4, 0, 41);
   SetPoint(s, 5, 26, 21);
-  toolkit::BeginPicture(s, 100, 87, -30, -20);
+  toolkit::BeginPicture(s, 129, 87, -30, -20);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   DrawBar(s, 2, 3);
@@ -285,7 +285,7 @@ void SubVariant6(SharedState& s) {
   SetPoint(s, 2, R * std::cos(2 * beta), R * std::sin(2 * beta));
   SetPoint(s, 3, R * std::cos(beta), R * std::sin(beta));
   SetPoint(s, 4, X(s, 3) - 23, Y(s, 3) + 3);
-  toolkit::BeginPicture(s, 100, 87, -20, -35);
+  toolkit::BeginPicture(s, 125, 94, -20, -35);
   SetLineWidth(s, 5);
   DrawBar(s, 1, 2);
   DrawBar(s, 1, 3);
@@ -324,7 +324,7 @@ void SubVariant7(SharedState& s) {
   SetPoint(s, 3, 96, 0);
   SetPoint(s, 4, 60, -48);
   SetPoint(s, 5, MidX(s, 2, 4), MidY(s, 2, 4));
-  toolkit::BeginPicture(s, 100, 87, -20, -50);
+  toolkit::BeginPicture(s, 144, 89, -23, -50);
   toolkit::WriteText(s, "\\spehh\\Blue{");
   DrawBar(s, 1, 2);
   DrawSegmentFromNodeRev(s, 4, 2);
@@ -365,7 +365,7 @@ void SubVariant8(SharedState& s) {
   SetPoint(s, 5, 4 * u - 8, 2 * u - 4);
   SetPoint(s, 6, 4 * u + 8, 2 * u + 4);
   SetPoint(s, 7, 4 * u, 2 * u - 2);
-  toolkit::BeginPicture(s, 100, 87, -19, -50);
+  toolkit::BeginPicture(s, 128, 109, -19, -50);
   DrawStrokesAcrossRay(s, 4, 6, 2.0508);
   toolkit::WriteText(s, "\\spehh\\Blue{");
   DrawSegmentFromNodeRev(s, 5, 1);
@@ -399,7 +399,7 @@ void SubVariant9(SharedState& s) {
   SetPoint(s, 3, 20, 90);
   SetPoint(s, 4, 30, 60);
   SetPoint(s, 5, 70, 0);
-  toolkit::BeginPicture(s, 100, 107, -43, -10);
+  toolkit::BeginPicture(s, 127, 107, -43, -10);
   DrawTwoCirclesAtPoint(s, 4, 44, 3);
   Ground(s, 5, -5, 70);
   SetLineWidth(s, 12);
@@ -437,7 +437,7 @@ void SubVariant10(SharedState& s) {
   SetPoint(s, 3, -28, 14);
   SetPoint(s, 4, -35.5, -32);
   SetPoint(s, 5, 35.5, -32);
-  toolkit::BeginPicture(s, 100, 87, -63, -45);
+  toolkit::BeginPicture(s, 118, 95, -63, -45);
   for (int i : {1, 4, 5}) PutHingeBoxAtPoint(s, i);
   DrawCircleAtPoint(s, 4, 20);
   DrawCircleAtPoint(s, 5, 20);

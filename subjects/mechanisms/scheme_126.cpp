@@ -82,7 +82,7 @@ void SubVariant1(SharedState& s) {
   SetPoint(s, 3, -28, 14);
   SetPoint(s, 4, -35.5, -32);
   SetPoint(s, 5, 35.5, -32);
-  toolkit::BeginPicture(s, 100, 87, -63, -45);
+  toolkit::BeginPicture(s, 118, 87, -63, -45);
   for (int i : {1, 4, 5}) PutHingeBoxAtPoint(s, i);
   DrawCircleAtPoint(s, 4, 20);
   DrawCircleAtPoint(s, 5, 20);
@@ -113,7 +113,7 @@ void SubVariant1(SharedState& s) {
 void SubVariant2(SharedState& s) {
   SetPoint(s, 2, -30, 36);
   SetPoint(s, 3, 50, 50);
-  toolkit::BeginPicture(s, 100, 87, -63, -25);
+  toolkit::BeginPicture(s, 126, 102, -63, -25);
   SetLineWidth(s, 10);
   DrawBar(s, 3, 1);
   DrawBar(s, 1, 2);
@@ -148,7 +148,7 @@ void SubVariant3(SharedState& s) {
   SetPoint(s, 6, 32, -4);
   SetPoint(s, 7, 40, -8);
   SetPoint(s, 8, X(s, 4) - 18, Y(s, 4) - 7);
-  toolkit::BeginPicture(s, 100, 87, -22, -25);
+  toolkit::BeginPicture(s, 138, 87, -22, -25);
   SetLineWidth(s, 10);
   DrawBar(s, 3, 4);
   DrawSegment(s, 1.5, 0, 33, 0);
@@ -226,7 +226,7 @@ void SubVariant4(SharedState& s) {
 void SubVariant5(SharedState& s) {
   SetPoint(s, 2, 60, 0);
   SetPoint(s, 3, 20, 38.2);
-  toolkit::BeginPicture(s, 100, 87, -42, -25);
+  toolkit::BeginPicture(s, 138, 87, -42, -25);
   SetLineWidth(s, 10);
   DrawBar(s, 2, 3);
   SetLineWidth(s, 1);
@@ -264,7 +264,7 @@ void SubVariant5(SharedState& s) {
 void SubVariant6(SharedState& s) {
   SetPoint(s, 2, 41, 20);
   SetPoint(s, 3, 99.5, 2);
-  toolkit::BeginPicture(s, 100, 87, -22, -25);
+  toolkit::BeginPicture(s, 134, 87, -22, -25);
   Block(s, 73.8, 11, 44, 44);
   s.BlockColour = "\\Blue";
   Block(s, X(s, 3), Y(s, 3), 6, 12);
@@ -301,7 +301,7 @@ void SubVariant7(SharedState& s) {
   SetPoint(s, 2, 36, 24);
   SetPoint(s, 3, 72, 0);
   SetPoint(s, 4, -36, -24);
-  toolkit::BeginPicture(s, 100, 87, -50, -45);
+  toolkit::BeginPicture(s, 139, 87, -54, -45);
   SetLineWidth(s, 10);
   DrawBar(s, 4, 2);
   DrawBar(s, 2, 3);
@@ -333,7 +333,7 @@ void SubVariant8(SharedState& s) {
   SetPoint(s, 2, 30, 20);
   SetPoint(s, 3, 60, 0);
   SetPoint(s, 4, -21, 18);
-  toolkit::BeginPicture(s, 100, 87, -40, -45);
+  toolkit::BeginPicture(s, 132, 87, -40, -45);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
   DrawBar(s, 2, 3);
@@ -371,7 +371,7 @@ void SubVariant9(SharedState& s) {
   SetPoint(s, 3, -26, 18);
   SetPoint(s, 4, -8, 40);
   SetPoint(s, 5, -13, 56);
-  toolkit::BeginPicture(s, 100, 87, -65, -30);
+  toolkit::BeginPicture(s, 106, 101, -65, -30);
   SetLineWidth(s, 10);
   DrawBar(s, 3, 2);
   DrawSegmentFromNodeRev(s, 4, 1);
@@ -408,7 +408,7 @@ void SubVariant9(SharedState& s) {
 void SubVariant10(SharedState& s) {
   SetPoint(s, 2, 30, 34);
   SetPoint(s, 3, 55.5, 9);
-  toolkit::BeginPicture(s, 100, 67, -42, -15);
+  toolkit::BeginPicture(s, 119, 88, -42, -15);
   Block(s, X(s, 1), Y(s, 1), 20, 6);
   toolkit::WriteText(s, "\\spehh\\Blue{");
   DrawBar(s, 1, 2);

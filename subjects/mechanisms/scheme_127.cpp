@@ -42,7 +42,7 @@ void Leader(SharedState& s, int option, const char* n, double lx1, double ly1, d
 void SubVariant1(SharedState& s) {
   SetPoint(s, 2, 40, 20);
   SetPoint(s, 3, 80, 0);
-  toolkit::BeginPicture(s, 100, 87, -20, -40);
+  toolkit::BeginPicture(s, 137, 87, -20, -40);
   PutHingeBoxAtPoint(s, 1);
   DrawTwoCirclesAtPoint(s, 2, 30, 3);
   DrawTwoCirclesAtPoint(s, 3, 60, 3);
@@ -55,7 +55,8 @@ void SubVariant1(SharedState& s) {
   Phi(s, 1, 0.45, 14, 1, 0);
   Label(s, "$O$", 1, -9, -4);
   Label(s, "$A$", 2, 3, 4);
-  Label(s, "$B$", 3, 3, 3);
+  // Left of the axle when the force's letter stands right of it.
+  Label(s, "$B$", 3, s.P2 == 2 ? -9 : 3, 3);
   DrawLabelledSegment(s, "1", 8, 10, 12, 12, 22, 12);
   PutBoxAtPoint(s, 2, s.P7 <= 2 ? "rtmomentp" : "rtmomentm");
   Label(s, "$M$", 2, -12, 2);
@@ -75,7 +76,7 @@ void SubVariant2(SharedState& s) {
   SetPoint(s, 7, 28, 2 * L + 14);
   SetPoint(s, 8, 40, 2 * L + 20);
   SetPoint(s, 9, L + 17, L / 2 + 7);
-  toolkit::BeginPicture(s, 100, 87, -60, -25);
+  toolkit::BeginPicture(s, 124, 97, -60, -25);
   PutHingeBoxAtPoint(s, 1);
   SetLineWidth(s, 10);
   DrawBar(s, 2, 7);
@@ -125,7 +126,7 @@ void SubVariant3(SharedState& s) {
   SetPoint(s, 2, 2 * r, r);
   SetPoint(s, 3, 4 * r, 0);
   SetPoint(s, 4, 2 * r, r + 2);
-  toolkit::BeginPicture(s, 100, 87, -9, -35);
+  toolkit::BeginPicture(s, 139, 87, -10, -35);
   DrawCircleAtPoint(s, 2, 24);
   SetLineWidth(s, 10);
   DrawBar(s, 3, 2);
@@ -150,7 +151,7 @@ void SubVariant3(SharedState& s) {
   if (s.P2 == 1) {
     Phi(s, 1, 0.45, 16, 2, 0);
   } else if (s.P2 == 2) {
-    Phi(s, 3, 2.7, 12, 7, -3);
+    Phi(s, 3, 2.7, 12, 9, -3);  // clear of the letter B
   }
   PutBoxAtPoint(s, 4, s.P7 <= 2 ? "rtmomentp" : "rtmomentm");
   Label(s, "$M$", 2, 12, 3);
@@ -162,7 +163,7 @@ void SubVariant3(SharedState& s) {
 void SubVariant4(SharedState& s) {
   SetPoint(s, 2, 38, 41);
   SetPoint(s, 3, 70, 35);
-  toolkit::BeginPicture(s, 100, 87, -60, -10);
+  toolkit::BeginPicture(s, 142, 87, -60, -10);
   PutHingeBoxAtPoint(s, 1);
   Ground(s, -55, 0, 14);
   Ground(s, 40, 0, 20);
@@ -186,7 +187,7 @@ void SubVariant4(SharedState& s) {
 void SubVariant5(SharedState& s) {
   SetPoint(s, 2, 38, 41);
   SetPoint(s, 3, 53, 17);
-  toolkit::BeginPicture(s, 100, 87, -60, -10);
+  toolkit::BeginPicture(s, 126, 87, -60, -10);
   PutHingeBoxAtPoint(s, 1);
   Ground(s, -55, 0, 14);
   Ground(s, 40, 0, 20);
@@ -199,7 +200,7 @@ void SubVariant5(SharedState& s) {
   PutLabel(s, "$M_2$", 30, 34);
   PutLabel(s, "$M_1$", 52, 20);
   PutLabel(s, "$O$", -8, -3);
-  Label(s, "$A$", 3, 3, 2);
+  Label(s, "$A$", 3, -3, -9.5);  // in the open bottom of the arc: M1 stands above the axle
   Phi(s, 1, 0.28, 21, 2, 0);
   DrawLabelledSegment(s, "2", 56, 54, 55, 55, 44, 55);
   DrawLabelledSegment(s, "1", 11, 14, 16, 15, 29, 10);
@@ -216,7 +217,7 @@ void SubVariant6(SharedState& s) {
   SetPoint(s, 4, L - a, a);
   SetPoint(s, 5, -1.35 * a, a);
   SetPoint(s, 6, L - 21, a - 10);
-  toolkit::BeginPicture(s, 100, 87, -60, -40);
+  toolkit::BeginPicture(s, 139, 87, -60, -40);
   DrawRedForceWithLabel(s, 0, -1, "$\\vec P$", -4, a + 15, 15, 3, -8);
   toolkit::WriteText(s, "\\Blue{");
   SetLineWidth(s, 22);
@@ -255,7 +256,7 @@ void SubVariant7(SharedState& s) {
   constexpr double h = 16;
   SetPoint(s, 2, 50, 30);
   SetPoint(s, 3, 100, 0);
-  toolkit::BeginPicture(s, 100, 87, -20, -40);
+  toolkit::BeginPicture(s, 133, 87, -20, -40);
   SetLineWidth(s, 5);
   toolkit::WriteText(s, "\\Blue{");
   MoveTo(s, -h, h + 6);
@@ -300,7 +301,7 @@ void SubVariant8(SharedState& s) {
   SetPoint(s, 2, 60, 20);
   SetPoint(s, 3, -36, -12);
   SetPoint(s, 5, 0, 2);
-  toolkit::BeginPicture(s, 100, 87, -60, -20);
+  toolkit::BeginPicture(s, 130, 94, -60, -22);
   PutBox(s, "vnpr", X(s, 2), 30);
   toolkit::WriteText(s, "\\spehh\\Blue{");
   DrawBar(s, 3, 2);
@@ -337,7 +338,7 @@ void SubVariant9(SharedState& s) {
   SetPoint(s, 5, 64, -4.5);
   SetPoint(s, 6, 74, -9);
   SetPoint(s, 7, 0, 22);
-  toolkit::BeginPicture(s, 100, 87, -60, -20);
+  toolkit::BeginPicture(s, 134, 87, -60, -20);
   Block(s, 54, 0, 24, 4, 2.74);
   toolkit::WriteText(s, "\\spehh\\Blue{");
   DrawBar(s, 1, 2);
@@ -372,7 +373,7 @@ void SubVariant9(SharedState& s) {
 void SubVariant10(SharedState& s) {
   SetPoint(s, 2, -33, 23);
   SetPoint(s, 3, -6, 47);
-  toolkit::BeginPicture(s, 100, 87, -60, -20);
+  toolkit::BeginPicture(s, 113, 87, -60, -20);
   Block(s, X(s, 2), Y(s, 2), 12, 5);
   toolkit::WriteText(s, "\\spehh\\Blue{");
   DrawBar(s, 1, 2);

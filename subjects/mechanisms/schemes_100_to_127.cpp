@@ -54,7 +54,7 @@ void Scheme100(SharedState& s) {
   SetPoint(s, 2, 40, 30);
   SetPoint(s, 4, 0, 60);
   s.PointY[3] = 90;
-  toolkit::BeginPicture(s, 100, 87, -65, -5);
+  toolkit::BeginPicture(s, 136, 95, -65, -5);
   DrawNodeMarker(s, 4);
   DrawNodeMarker(s, 1);
   BlueRodsBegin(s);
@@ -95,7 +95,7 @@ void Scheme101(SharedState& s) {
   SetPoint(s, 2, 40, 30);
   SetPoint(s, 4, 0, 60);
   s.PointY[3] = 90;
-  toolkit::BeginPicture(s, 100, 87, -65, -5);
+  toolkit::BeginPicture(s, 142, 95, -66, -5);
   DrawNodeMarker(s, 4);
   DrawNodeMarker(s, 1);
   BlueRodsBegin(s);
@@ -142,7 +142,7 @@ void Scheme102(SharedState& s) {
   SetPoint(s, 2, 50, 0);
   SetPoint(s, 3, 85, 35);
   SetPoint(s, 4, 98, 43);
-  toolkit::BeginPicture(s, 100, 72, -40, -30);
+  toolkit::BeginPicture(s, 139, 83, -40, -30);
   DrawNodeMarker(s, 1);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 3);
@@ -189,7 +189,7 @@ void Scheme103(SharedState& s) {
   SetPoint(s, 1, 40, 20);
   SetPoint(s, 2, 60, 0);
   SetPoint(s, 3, 80, 40);
-  toolkit::BeginPicture(s, 100, 72, -25, -30);
+  toolkit::BeginPicture(s, 116, 92, -25, -30);
   PutBox(s, "vnpr", 80, 48);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 3);
@@ -242,7 +242,7 @@ void Scheme104(SharedState& s) {
   SetPoint(s, 2, 50, 0);
   SetPoint(s, 3, 85, 35);
   SetPoint(s, 4, 98, 43);
-  toolkit::BeginPicture(s, 100, 72, -38, -30);
+  toolkit::BeginPicture(s, 141, 80, -38, -30);
   DrawNodeMarker(s, 1);
   DrawNodeMarker(s, 3);
   BlueRodsBegin(s);
@@ -281,7 +281,7 @@ void Scheme105(SharedState& s) {
   SetPoint(s, 2, -48, -36);
   SetPoint(s, 3, 28.8, 21.6);
   SetPoint(s, 4, 60, 0);
-  toolkit::BeginPicture(s, 100, 72, -66, -46.8);
+  toolkit::BeginPicture(s, 142, 91, -66, -49);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 3);
   PutHingeBoxAtPoint(s, 1);
@@ -329,7 +329,7 @@ void Scheme105(SharedState& s) {
 void Scheme106(SharedState& s) {
   SetPoint(s, 2, 80, 40);
   SetPoint(s, 3, 59, 5);
-  toolkit::BeginPicture(s, 100, 72, -38, -28);
+  toolkit::BeginPicture(s, 137, 104, -39, -28);
   DrawNodeMarker(s, 1);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 3);
@@ -364,7 +364,7 @@ void Scheme106(SharedState& s) {
 
 void Scheme107(SharedState& s) {
   SetPoint(s, 2, 40, 20);
-  toolkit::BeginPicture(s, 100, 72, -30, -40);
+  toolkit::BeginPicture(s, 130, 76, -30, -40);
   DrawNodeMarker(s, 1);
   DrawNodeMarker(s, 2);
   BlueRodsBegin(s);
@@ -397,13 +397,14 @@ void Scheme107(SharedState& s) {
   HorizontalForce(s, s.P4, 81, 99, 10, 18, 2, -11, 2);
   if (s.P2 == 1 || s.P2 == 2) {
     PutBox(s, s.P3 == 1 ? "Momentm" : "Momentp", X(s, s.P2) - 1, Y(s, s.P2) + 1);
-    PutLabel(s, "$M$", X(s, s.P2), Y(s, s.P2) + 5);
+    // At B the letter B stands right of the axle, so M goes to the left.
+    PutLabel(s, "$M$", X(s, s.P2) - (s.P2 == 2 ? 9 : 0), Y(s, s.P2) + 5);
   }
 }
 
 void Scheme108(SharedState& s) {
   SetPoint(s, 1, 50, 28.5);
-  toolkit::BeginPicture(s, 100, 72, -20, -10);
+  toolkit::BeginPicture(s, 136, 72, -20, -10);
   DrawHatchRowV(s, -1, -15, 9, 130);
   DrawNodeMarker(s, 1);
   s.BlockColour = "\\Blue";
@@ -440,7 +441,7 @@ void Scheme109(SharedState& s) {
   SetPoint(s, 3, 80, 0);
   SetPoint(s, 4, 50, -13.5);
   SetPoint(s, 5, 90, -13.5);
-  toolkit::BeginPicture(s, 100, 72, -20, -30);
+  toolkit::BeginPicture(s, 140, 81, -20, -30);
   PutLabel(s, "$A$", -10, -3);
   PutLabel(s, "$B$", 43, 30);
   PutLabel(s, "$C$", 80, -6);
@@ -491,7 +492,7 @@ void Scheme110(SharedState& s) {
   SetPoint(s, 6, 85, -8.5);
   SetPoint(s, 7, 115, -8.5);
   SetPoint(s, 8, 50, 23);
-  toolkit::BeginPicture(s, 100, 72, -20, -30);
+  toolkit::BeginPicture(s, 142, 87, -20, -30);
   PutLabel(s, "$O$", -14, -8);
   PutLabel(s, "$D$", 6, 14);
   PutLabel(s, "$E$", -15, 2);
@@ -564,7 +565,7 @@ void Scheme111(SharedState& s) {
   SetPoint(s, 3, 72, 34);
   SetPoint(s, 4, 100, 0);
   SetPoint(s, 5, 45, 20);
-  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  toolkit::BeginPicture(s, 138, 80, -20, -9);
   DrawHatchRowV(s, -1, -15, -4, 130);
   PutLabel(s, "$O$", -10, -2);
   PutLabel(s, "$B$", 76, 34);
@@ -607,7 +608,7 @@ void Scheme112(SharedState& s) {
   SetPoint(s, 5, 80, 50);
   SetPoint(s, 6, 99, 26);
   SetPoint(s, 7, 91, 38);
-  toolkit::BeginPicture(s, 100, 72, -10, -9);
+  toolkit::BeginPicture(s, 137, 73, -11, -10);
   PutHingeBoxAtPoint(s, 1);
   PutHingeBoxAtPoint(s, 2);
   PutLabel(s, "$O$", -10, -2);
@@ -644,7 +645,7 @@ void Scheme113(SharedState& s) {
   SetPoint(s, 4, 15, 60);
   SetPoint(s, 5, 6, 32);
   SetPoint(s, 6, 25, 25);
-  toolkit::BeginPicture(s, 100, 82, -25, -19);
+  toolkit::BeginPicture(s, 105, 85, -25, -22);
   Phi1(s, 1, 1.3, 18);
   PutLabel(s, "$O$", -10, -2);
   PutLabel(s, "$A$", 2, 37);
@@ -683,7 +684,7 @@ void Scheme114(SharedState& s) {
   SetPoint(s, 3, 59.7, 20);
   SetPoint(s, 4, 50, -13.5);
   SetPoint(s, 5, 74, -13.5);
-  toolkit::BeginPicture(s, 100, 72, -20, -30);
+  toolkit::BeginPicture(s, 120, 72, -20, -30);
   PutLabel(s, "$A$", -10, -3);
   PutLabel(s, "$B$", 29, 30);
   DrawHatchRowV(s, -1, -15, -15, 110);
@@ -731,7 +732,7 @@ void Scheme115(SharedState& s) {
   SetPoint(s, 3, 90, 30);
   SetPoint(s, 4, 60, 0);
   SetPoint(s, 5, 45, 40);
-  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  toolkit::BeginPicture(s, 131, 73, -20, -10);
   PutHingeBoxAtPoint(s, 1);
   PutHingeBoxAtPoint(s, 4);
   Phi1(s, 1, 0.72, 18);
@@ -775,7 +776,7 @@ void Scheme116(SharedState& s) {
   SetPoint(s, 4, 50, 60);
   SetPoint(s, 5, 20, 20);
   SetPoint(s, 6, 40, 45);
-  toolkit::BeginPicture(s, 100, 72, -20, -9);
+  toolkit::BeginPicture(s, 116, 80, -20, -10);
   PutHingeBoxAtPoint(s, 1);
   PutHingeBoxAtPoint(s, 2);
   Phi1(s, 2, 2, 11);
@@ -812,7 +813,7 @@ void Scheme117(SharedState& s) {
   SetPoint(s, 1, 10, 10);
   SetPoint(s, 2, 50, 50);
   SetPoint(s, 3, 80, 17.5);
-  toolkit::BeginPicture(s, 100, 72, -20, -20);
+  toolkit::BeginPicture(s, 132, 89, -20, -20);
   Phi1(s, 1, 0.71, 12);
   PutLabel(s, "$O$", 2, 10);
   PutLabel(s, "$A$", 40, 48);
@@ -855,7 +856,7 @@ void Scheme118(SharedState& s) {
   SetPoint(s, 4, 80, 12);
   SetPoint(s, 5, 50.5, 29.5);
   SetPoint(s, 6, 24, 17);
-  toolkit::BeginPicture(s, 100, 72, -15, -15);
+  toolkit::BeginPicture(s, 127, 82, -15, -15);
   SetLineWidth(s, 1);
   PutLabel(s, "$A$", -8, 3);
   PutLabel(s, "$B$", 40, 31);
@@ -903,7 +904,7 @@ void Scheme119(SharedState& s) {
   SetPoint(s, 3, 120, 50);
   SetPoint(s, 4, 70, 0);
   SetPoint(s, 5, 65, 17);
-  toolkit::BeginPicture(s, 100, 82, -15, -5);
+  toolkit::BeginPicture(s, 140, 87, -15, -10);
   PutLabel(s, "$O$", -8, 0);
   PutLabel(s, "$A$", 53, 52);
   PutLabel(s, "$B$", 118, 53);
@@ -942,7 +943,7 @@ void Scheme120(SharedState& s) {
   SetPoint(s, 3, 26, 24);
   SetPoint(s, 4, 50, 0);
   SetPoint(s, 5, 65, 13.3);
-  toolkit::BeginPicture(s, 100, 82, -15, -15);
+  toolkit::BeginPicture(s, 116, 82, -15, -15);
   DrawHatchRowV(s, -1, -10, -6, 110);
   DrawHatchRowV(s, 1, 40, 52.5, 60);
   DrawHatchRowV(s, -1, 80, 26.2, 20);
@@ -984,7 +985,7 @@ void Scheme121(SharedState& s) {
   SetPoint(s, 3, 26, 24);
   SetPoint(s, 4, 50, 0);
   SetPoint(s, 5, 80, 0);
-  toolkit::BeginPicture(s, 100, 82, -15, -35);
+  toolkit::BeginPicture(s, 130, 82, -15, -35);
   DrawHatchRowV(s, -1, -10, -15.5, 125);
   PutLabel(s, "$O$", -8, 0);
   PutLabel(s, "$A$", 31, 39);
@@ -1021,7 +1022,7 @@ void Scheme121(SharedState& s) {
 }
 
 void Scheme122(SharedState& s) {
-  toolkit::BeginPicture(s, 100, 82, -15, -35);
+  toolkit::BeginPicture(s, 130, 82, -15, -35);
   DrawHatchRowV(s, -1, -10, -15.5, 125);
   PutLabel(s, "$O$", -8, 0);
   PutLabel(s, "$A$", 32, 10);

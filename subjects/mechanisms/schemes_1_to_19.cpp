@@ -42,7 +42,7 @@ void Block(SharedState& s, double x, double y, double a, double b) {
 }
 
 void Scheme1(SharedState& s, CatalogueVariables& c, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -10, -15);
+  toolkit::BeginPicture(s, 122, 77, -10, -15);
   Bar(s, 8, 1, 2);
   SetLineWidth(s, 3);
   c.SchemeUnit = 20;
@@ -75,7 +75,7 @@ void Scheme1(SharedState& s, CatalogueVariables& c, const Points& p) {
 }
 
 void Scheme2(SharedState& s, CatalogueVariables& c, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -20, -25);
+  toolkit::BeginPicture(s, 124, 77, -20, -25);
   Bar(s, 8, 1, 2);
   SetLineWidth(s, 3);
   c.SchemeUnit = 20;
@@ -106,7 +106,7 @@ void Scheme2(SharedState& s, CatalogueVariables& c, const Points& p) {
 }
 
 void Scheme3(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -10, -15);
+  toolkit::BeginPicture(s, 120, 77, -10, -15);
   Bar(s, 8, 1, 2);
   DrawLineBySlope(s, p.x(1) - 2, p.y(1) + 41, 1, 0, 4);
   DrawLineBySlope(s, p.x(1), p.y(1) + 1, 0, 1, 40);
@@ -143,7 +143,7 @@ void Scheme3(SharedState& s, const Points& p) {
 }
 
 void Scheme4(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77.1, -20, -12);
+  toolkit::BeginPicture(s, 119, 78, -20, -12);
   if (s.P3 == 1) {
     Bar(s, 9, 1, 2);
     Bar(s, 3, 2, 3);
@@ -178,7 +178,7 @@ void Scheme4(SharedState& s, const Points& p) {
 }
 
 void Scheme5(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -50, -10);
+  toolkit::BeginPicture(s, 128, 79, -50, -10);
   SetLineWidth(s, 15);
   DrawLineBySlope(s, p.x(1) - 48, p.y(2) + 3, 1, 0, 96);
   SetLineWidth(s, 8);
@@ -217,7 +217,7 @@ void Scheme5(SharedState& s, const Points& p) {
 }
 
 void Scheme6(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -40, -5);
+  toolkit::BeginPicture(s, 128, 82, -40, -10);
   Bar(s, 8, 1, 2);
   DrawBar(s, 4, 3);
   const double m = p.my(2, 3);
@@ -255,7 +255,7 @@ void Scheme6(SharedState& s, const Points& p) {
 }
 
 void Scheme7(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -35, 5);
+  toolkit::BeginPicture(s, 127, 80, -35, 2);
   PutLabel(s, "$M$", p.x(1) - 16, p.y(1) + 4);
   SetLineWidth(s, 9);
   DrawSegment(s, p.x(1) + 38, p.y(1) - 20.5, p.x(1) - 38, p.y(1) - 20.5);
@@ -291,7 +291,7 @@ void Scheme7(SharedState& s, const Points& p) {
 }
 
 void Scheme8(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -35, 9);
+  toolkit::BeginPicture(s, 132, 77, -35, 9);
   SetLineWidth(s, 5);
   DrawStrokesAcrossRay(s, 2, 15, 225 * kDegree);
   SetLineWidth(s, 9);
@@ -328,7 +328,7 @@ void Scheme8(SharedState& s, const Points& p) {
 }
 
 void Scheme9(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -20, -25);
+  toolkit::BeginPicture(s, 130, 77, -20, -25);
   DrawHatchRowV(s, -1, p.x(1) - 10, p.y(1) - 10.5, 100);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 4);
@@ -365,7 +365,7 @@ void Scheme9(SharedState& s, const Points& p) {
 }
 
 void Scheme10(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 110, 77, -40, -5);
+  toolkit::BeginPicture(s, 128, 77, -40, -5);
   SetLineWidth(s, 8);
   DrawLineBySlope(s, p.x(2) + 1.5, p.y(2), 1, 0, p.x(3) - p.x(2) - 11.5);
   DrawLineBySlope(s, p.x(3) + 10, p.y(2), 1, 0, 10);
@@ -396,7 +396,7 @@ void Scheme10(SharedState& s, const Points& p) {
 }
 
 void Scheme11(SharedState& s, const CatalogueVariables& c, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -30, -20);
+  toolkit::BeginPicture(s, 113, 77, -30, -20);
   Bar(s, 8, 1, 2);
   SetLineWidth(s, 3);
   Phi(s, 1, c.SchemeAngle, 16, 2, 0);
@@ -415,7 +415,7 @@ void Scheme11(SharedState& s, const CatalogueVariables& c, const Points& p) {
 }
 
 void Scheme12(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -15, -20);
+  toolkit::BeginPicture(s, 123, 77, -15, -20);
   SetLineWidth(s, 8);
   DrawTwoBars(s, 1, 2, 3);
   DrawBar(s, 3, 4);
@@ -448,7 +448,7 @@ void Scheme12(SharedState& s, const Points& p) {
 }
 
 void Scheme13(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -15, -10);
+  toolkit::BeginPicture(s, 126, 77, -15, -10);
   Phi(s, 5, 60 * kDegree, 15, 2, 0);
   DrawDashedLineMultiput(s, 5, p.x(1), p.y(1), p.x(5), p.y(5));
   DrawCircleAtPoint(s, 1, 40);
@@ -472,7 +472,7 @@ void Scheme13(SharedState& s, const Points& p) {
 }
 
 void Scheme14(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -10, -10);
+  toolkit::BeginPicture(s, 129, 78, -10, -11);
   const int sign = 2 * s.P2 - 3;
   Phi(s, 1, 45 * kDegree, 16, 2, 0);
   DrawCircleAtPoint(s, 3, 32);
@@ -509,7 +509,7 @@ void Scheme14(SharedState& s, const Points& p) {
 }
 
 void Scheme15(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -17);
+  toolkit::BeginPicture(s, 132, 77, -25, -17);
   const int sign = 2 * s.P2 - 3;
   Phi(s, 1, 135 * kDegree, 10, 2, 0);
   DrawCircle(s, p.x(4), p.y(4) - 0.4, 28);
@@ -549,7 +549,7 @@ void Scheme15(SharedState& s, const Points& p) {
 }
 
 void Scheme16(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -17);
+  toolkit::BeginPicture(s, 122, 77, -25, -17);
   Phi(s, 1, 45 * kDegree, 10, 2, 0);
   PutHingeBoxAtPoint(s, 1);
   PutHingeBoxAtPoint(s, 4);
@@ -593,7 +593,7 @@ void Scheme16(SharedState& s, const Points& p) {
 // Schemes 17 and 18 add the link CD to the rods OA and AB; 19 has none.
 void Schemes17To19(SharedState& s, const Points& p) {
   const bool link = s.P1 != 19;
-  toolkit::BeginPicture(s, 100, 77, -10, -17);
+  toolkit::BeginPicture(s, 127, 77, -10, -17);
   Phi(s, 1, std::atan(0.5), 12, 2, 1);
   PutHingeBoxAtPoint(s, 1);
   SetLineWidth(s, 5);

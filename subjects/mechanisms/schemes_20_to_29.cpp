@@ -41,7 +41,7 @@ void Name(SharedState& s, const char* name, const Points& p, int i) {
 }
 
 void Scheme20(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -15, -17);
+  toolkit::BeginPicture(s, 125, 77, -15, -17);
   Phi(s, 1, 45 * kDegree, 12, 2, 1);
   PutHingeBoxAtPoint(s, 1);
   SetLineWidth(s, 5);
@@ -76,7 +76,8 @@ void Scheme20(SharedState& s, const Points& p) {
   } else {
     PutLabel(s, "2", p.x(2) - 13, 12);
   }
-  PutLabel(s, "1", p.x(4) + 3, p.y(4));
+  // Below left of load C: the letter C stands above right of it.
+  PutLabel(s, "1", p.x(4) - 8, p.y(4) - 4);
   PutBox(s, "hosnv", p.x(1) + 10, -10.5);
   Name(s, "$O$", p, 1);
   Name(s, "$A$", p, 2);
@@ -85,7 +86,7 @@ void Scheme20(SharedState& s, const Points& p) {
 }
 
 void Scheme21(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -17);
+  toolkit::BeginPicture(s, 124, 77, -25, -17);
   PutHingeBoxAtPoint(s, 1);
   SetLineWidth(s, 1);
   PutBoxAtPoint(s, 1, "ugr");
@@ -112,7 +113,7 @@ void Scheme21(SharedState& s, const Points& p) {
 }
 
 void Scheme22(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -40, -17);
+  toolkit::BeginPicture(s, 133, 79, -41, -17);
   SetLineWidth(s, 7);
   DrawBar(s, 1, 2);
   SetLineWidth(s, 1);
@@ -144,7 +145,7 @@ void Scheme22(SharedState& s, const Points& p) {
 }
 
 void Scheme23(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -15, -10);
+  toolkit::BeginPicture(s, 101, 77, -15, -10);
   Phi(s, 1, 45 * kDegree, 7, 2, 0);
   DrawDashedLineMultiput(s, 5, p.x(1), p.y(1), p.x(5), p.y(5));
   DrawTwoCirclesAtPoint(s, 1, 40, 1);
@@ -166,7 +167,7 @@ void Scheme23(SharedState& s, const Points& p) {
 }
 
 void Scheme24(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -35, -30);
+  toolkit::BeginPicture(s, 105, 77, -35, -30);
   SetLineWidth(s, 3);
   DrawStrokesAcrossRay(s, 1, 16, 30 * kDegree);
   SetLineWidth(s, 1);
@@ -190,7 +191,7 @@ void Scheme24(SharedState& s, const Points& p) {
 }
 
 void Scheme25(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -35, -6);
+  toolkit::BeginPicture(s, 120, 90, -35, -10);
   PutHingeBoxAtPoint(s, 1);
   DrawNodeMarker(s, 2);
   DrawNodeMarker(s, 3);
@@ -223,7 +224,7 @@ void Scheme25(SharedState& s, const Points& p) {
 }
 
 void Scheme26(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -35, -20);
+  toolkit::BeginPicture(s, 116, 77, -35, -20);
   DrawTwoCirclesAtPoint(s, 1, 40, 3);
   DrawTwoCirclesAtPoint(s, 4, 40, 3);
   DrawNodeMarker(s, 2);
@@ -251,7 +252,7 @@ void Scheme26(SharedState& s, const Points& p) {
 }
 
 void Scheme27(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -20, -20);
+  toolkit::BeginPicture(s, 125, 77, -21, -20);
   DrawTwoCirclesAtPoint(s, 1, 32, 3);
   DrawTwoCirclesAtPoint(s, 3, 32, 3);
   DrawNodeMarker(s, 2);
@@ -260,7 +261,7 @@ void Scheme27(SharedState& s, const Points& p) {
   DrawTwoBars(s, 1, 2, 3);
   SetLineWidth(s, 1);
   if (s.P3 == 1) {
-    Phi(s, 1, 150 * kDegree, 7, 0, 0);
+    Phi(s, 1, 150 * kDegree, 7, 0, 2);  // 2 up, clear of the letter C
   } else {
     Phi(s, 3, 30 * kDegree, 18, 4, 0);
   }
@@ -274,7 +275,8 @@ void Scheme27(SharedState& s, const Points& p) {
   }
   DrawStrokesAcrossRay(s, 1, 13, 150 * kDegree);
   PutLabel(s, "$2$", p.x(3) - 9, p.y(3) - 11);
-  Name(s, "$A$", p, 3);
+  // In the open bottom of the moment's arc, below the axle: above it stands M.
+  PutLabel(s, "$A$", p.x(3) - 3, p.y(3) - 9.5);
   Name(s, "$B$", p, 2);
   Name(s, "$C$", p, 1);
   if (s.P2 == 1) {
@@ -286,7 +288,7 @@ void Scheme27(SharedState& s, const Points& p) {
 }
 
 void Scheme28(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -15, -20);
+  toolkit::BeginPicture(s, 115, 81, -15, -20);
   DrawTwoCirclesAtPoint(s, 4, 16, 3);
   DrawNodeMarker(s, 5);
   DrawLabelledSegment(s, "1", p.x(4) - 11, p.y(4) + 8, p.x(4) - 8, p.y(4) + 8, p.x(4) - 4,
@@ -328,7 +330,7 @@ void Scheme28(SharedState& s, const Points& p) {
 }
 
 void Scheme29(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -32, -28);
+  toolkit::BeginPicture(s, 127, 81, -32, -32);
   if (s.P2 == 1) {
     Phi(s, 3, 135 * kDegree, 10, 0, 1);
   } else {

@@ -37,7 +37,7 @@ void Block(SharedState& s, double x, double y, double a, double b) {
 }
 
 void Scheme30(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -10);
+  toolkit::BeginPicture(s, 121, 77, -25, -10);
   DrawStrokesAcrossRay(s, 2, 9, 240 * kDegree);
   DrawNodeMarker(s, 5);
   SetLineWidth(s, 3);
@@ -71,7 +71,7 @@ void Scheme30(SharedState& s, const Points& p) {
 }
 
 void Scheme31(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -30);
+  toolkit::BeginPicture(s, 111, 80, -28, -30);
   DrawNodeMarker(s, 2);
   SetLineWidth(s, 5);
   DrawBar(s, 4, 2);
@@ -115,7 +115,7 @@ void Scheme31(SharedState& s, const Points& p) {
 }
 
 void Scheme32(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -30);
+  toolkit::BeginPicture(s, 125, 81, -25, -30);
   DrawNodeMarker(s, 2);
   const double x3 = p.x(3);
   const double y3 = p.y(3);
@@ -163,7 +163,7 @@ void Scheme32(SharedState& s, const Points& p) {
 }
 
 void Scheme33(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 92, -68, -25);
+  toolkit::BeginPicture(s, 125, 95, -68, -27);
   DrawNodeMarker(s, 3);
   DrawNodeMarker(s, 1);
   SetLineWidth(s, 12);
@@ -195,7 +195,7 @@ void Scheme33(SharedState& s, const Points& p) {
 
 void Scheme34(SharedState& s, const Points& p) {
   SetMidpoint(s, 2, 1, 3);
-  toolkit::BeginPicture(s, 100, 77, -40, -30);
+  toolkit::BeginPicture(s, 100, 80, -40, -30);
   DrawNodeMarker(s, 3);
   DrawNodeMarker(s, 1);
   SetLineWidth(s, 12);
@@ -227,7 +227,7 @@ void Scheme34(SharedState& s, const Points& p) {
 }
 
 void Scheme35(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -10);
+  toolkit::BeginPicture(s, 108, 77, -26, -10);
   const int end = s.P4 + 1;
   PutBox(s, s.P3 == 1 ? "vmomentp" : "vmoment", p.x(2) - 2, p.y(2));
   PutLabel(s, "$M$", p.x(2) - 12, p.y(2) - 14);
@@ -263,7 +263,7 @@ void Scheme35(SharedState& s, const Points& p) {
 }
 
 void Scheme36(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -20);
+  toolkit::BeginPicture(s, 128, 77, -27, -20);
   PutBox(s, s.P3 == 1 ? "vmomentp" : "vmoment", p.x(2), p.y(2));
   PutLabel(s, "$M$", p.x(2), p.y(2) - 3);
   if (s.P2 == 1) {
@@ -305,7 +305,7 @@ void Scheme36(SharedState& s, const Points& p) {
 }
 
 void Scheme37(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -5);
+  toolkit::BeginPicture(s, 114, 77, -25, -5);
   Phi(s, 1, (120 * s.P4 - 90) * kDegree, 17, 2, 2 * s.P4 - 3);
   DrawLabelledArc(s, 0, "$\\alpha$", 1, p.x(3), p.y(3), 0, 1.326, 10);
   if (s.P2 == 1) {
@@ -337,7 +337,7 @@ void Scheme37(SharedState& s, const Points& p) {
 }
 
 void Scheme38(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -10, 5 * s.P4 - 16);
+  toolkit::BeginPicture(s, 121, 82, -10, -11);
   if (s.P2 == 1) {
     Phi(s, 1, 0.464, 12, -5, 5);
   } else {
@@ -376,7 +376,7 @@ void Scheme38(SharedState& s, const Points& p) {
 }
 
 void Scheme39(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -5);
+  toolkit::BeginPicture(s, 112, 78, -25, -5);
   if (s.P3 == 1) {
     Phi(s, 1, (270 - 120 * s.P4) * kDegree, 15, 2, 2 * s.P4 - 3);
   } else {

@@ -63,7 +63,7 @@ void HorizontalForce(SharedState& s, int option, double x_left, double x_right, 
 }
 
 void Scheme40(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -5);
+  toolkit::BeginPicture(s, 123, 77, -25, -5);
   DrawLabelledArc(s, 0, "$60^\\circ$", 1, p.x(1), p.y(1), 0, 60 * kDegree, 10);
   PutNamedBoxByKind(s, s.P3, 5, 5, "rmomentm", "rmomentp");
   PutLabel(s, "$M$", p.x(5) - 12, p.y(5) - 3);
@@ -94,7 +94,7 @@ void Scheme40(SharedState& s, const Points& p) {
 // Scheme 41 presses a horizontal plate on the floor (coordinate x), 49 a tilted plate
 // against the press (coordinate y).
 void Schemes41And49(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -15);
+  toolkit::BeginPicture(s, 116, 87, -25, -15);
   PutNamedBoxByKind(s, s.P3, 2, 2, "rmomentm", "rmomentp");
   PutLabel(s, "$M$", p.x(2) - 12, p.y(2) - 3);
   DrawHatchRowV(s, -1, 0, 0, 90);
@@ -138,7 +138,7 @@ void Schemes41And49(SharedState& s, const Points& p) {
 // with the other; 43 exchanges the rims.
 void Schemes42And43(SharedState& s, const Points& p) {
   const bool first = s.P1 == 42;
-  toolkit::BeginPicture(s, 100, 77, -15, -5);
+  toolkit::BeginPicture(s, 119, 77, -15, -5);
   if (first) {
     if (s.P4 == 1) {
       DrawVector(s, 1, 0, p.x(2), p.y(2) + 23, 1);
@@ -238,7 +238,7 @@ void CouplerAngle(SharedState& s) {
 }
 
 void Scheme45(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -45, -45);
+  toolkit::BeginPicture(s, 101, 102, -45, -45);
   DrawTwoCirclesAtPoint(s, 1, 40, 2);
   DrawTwoCirclesAtPoint(s, 2, 40, 2);
   Block(s, p.x(3), p.y(3), 4, 30);
@@ -264,7 +264,7 @@ void Scheme45(SharedState& s, const Points& p) {
 }
 
 void Scheme46(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -45);
+  toolkit::BeginPicture(s, 120, 107, -25, -45);
   DrawTwoCirclesAtPoint(s, 1, 40, 2);
   DrawTwoCirclesAtPoint(s, 2, 40, 2);
   s.BlockCentred = true;
@@ -303,7 +303,7 @@ void Scheme46(SharedState& s, const Points& p) {
 }
 
 void Scheme47(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -45, -45);
+  toolkit::BeginPicture(s, 100, 95, -45, -45);
   DrawTwoCirclesAtPoint(s, 1, 40, 2);
   DrawTwoCirclesAtPoint(s, 2, 40, 2);
   s.BlockCentred = true;
@@ -325,7 +325,7 @@ void Scheme47(SharedState& s, const Points& p) {
 }
 
 void Scheme48(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -45);
+  toolkit::BeginPicture(s, 119, 102, -25, -45);
   PutNamedBoxByKind(s, s.P3, 2, 2, "rmomentm", "rmomentp");
   PutLabel(s, "$M$", p.x(2) - 12, p.y(2) - 3);
   MoveTo(s, 5, 0);
@@ -356,7 +356,7 @@ void Scheme48(SharedState& s, const Points& p) {
 }
 
 void Scheme50(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -10);
+  toolkit::BeginPicture(s, 110, 88, -25, -10);
   DrawVector(s, 1, -4, p.x(4), p.y(4), 13.3);
   PutLabel(s, "$R$", 2, 20);
   PutLabel(s, "$A$", p.x(3) + 1, p.y(3) - 6);
@@ -390,7 +390,7 @@ void Scheme50(SharedState& s, const Points& p) {
 }
 
 void Scheme51(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -10);
+  toolkit::BeginPicture(s, 100, 85, -25, -10);
   DrawVector(s, -4, 1, p.x(4), p.y(4), 28);
   PutLabel(s, "$R$", 21, 5);
   if (s.P3 == 1) {
@@ -424,7 +424,7 @@ void Scheme51(SharedState& s, const Points& p) {
 }
 
 void Scheme52(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -20);
+  toolkit::BeginPicture(s, 124, 77, -25, -20);
   DrawVector(s, 1, 4, p.x(1), p.y(1), 7.1);
   PutLabel(s, "$R$", 5, 15);
   PutBoxAtPoint(s, 3 * s.P3 - 1, s.P4 == 1 ? "vmomentp" : "vmoment");
@@ -461,7 +461,7 @@ void Scheme52(SharedState& s, const Points& p) {
 }
 
 void Scheme53(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -12, -10);
+  toolkit::BeginPicture(s, 119, 77, -12, -10);
   DrawVector(s, 1, 4, p.x(1), p.y(1), 11);
   PutLabel(s, "$R$", 5, 15);
   if (s.P3 == 1) {
@@ -494,7 +494,7 @@ void Scheme53(SharedState& s, const Points& p) {
 }
 
 void Scheme54(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -10);
+  toolkit::BeginPicture(s, 104, 79, -25, -10);
   if (s.P3 == 1) {
     PutBoxAtPoint(s, 3, s.P2 == 1 ? "Momentp" : "Momentm");
     PutLabel(s, "$M$", p.x(3) - 5, p.y(3) - 1);
@@ -527,7 +527,7 @@ void Scheme54(SharedState& s, const Points& p) {
 // Schemes 55 and 57: a load on bearings with a cylindrical (55) or inclined (57) face, a
 // disc on a rod rolling along it.
 void Schemes55And57(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -20);
+  toolkit::BeginPicture(s, 116, 77, -25, -20);
   const char* box = s.P2 == 1 ? "Momentp" : "Momentm";
   if (s.P3 == 1) {
     PutBoxAtPoint(s, 2, box);
@@ -579,7 +579,7 @@ void Schemes55And57(SharedState& s, const Points& p) {
 }
 
 void Scheme56(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -10);
+  toolkit::BeginPicture(s, 100, 86, -25, -10);
   DrawVector(s, 1, -4, p.x(4), p.y(4), 13.3);
   PutLabel(s, "$R$", 2, 20);
   if (s.P3 == 1) {
@@ -628,7 +628,7 @@ void Scheme56(SharedState& s, const Points& p) {
 }
 
 void Scheme58(SharedState& s, const Points& p) {
-  toolkit::BeginPicture(s, 100, 77, -25, -28);
+  toolkit::BeginPicture(s, 100, 81, -25, -30);
   DrawBar(s, 1, 2);
   if (s.P4 == 1) {
     PutBoxAtPoint(s, 1, s.P2 == 1 ? "vmomen" : "vmomenp");

@@ -26,7 +26,9 @@ struct Points {
   double y(int i) const { return s.PointY[i]; }
 };
 
-void Pic(SharedState& s, double h, double x0, double y0) { toolkit::BeginPicture(s, 100, h, x0, y0); }
+void Pic(SharedState& s, double w, double h, double x0, double y0) {
+  toolkit::BeginPicture(s, w, h, x0, y0);
+}
 
 void Phi(SharedState& s, int i, double a, double r, int ox, int oy) {
   DrawMomentAtPoint(s, i, 1, "\\varphi", a, r, ox, oy);
@@ -42,7 +44,7 @@ void Leader(SharedState& s, const char* n, double lx, double ly, double x1, doub
 }
 
 void Scheme59(SharedState& s, const Points& p) {
-  Pic(s, 77, -40, -35);
+  Pic(s, 126, 77, -40, -35);
   DrawVector(s, -4, -1, p.x(2), p.y(2), 39);
   PutLabel(s, "$R$", -17, 14);
   if (s.P3 == 1) {
@@ -82,7 +84,7 @@ void Scheme59(SharedState& s, const Points& p) {
 }
 
 void Scheme60(SharedState& s, const Points& p) {
-  Pic(s, 77, -25, -15);
+  Pic(s, 109, 88, -25, -16);
   PutNamedBoxByKind(s, s.P3, 2, 2, "vmoment", "vmomentp");
   PutLabel(s, "$M$", p.x(2) - 24, p.y(2));
   DrawHatchRowV(s, -1, 0, -10, 11);
@@ -127,7 +129,7 @@ void Scheme60(SharedState& s, const Points& p) {
 }
 
 void Scheme61(SharedState& s, const Points& p) {
-  Pic(s, 87, -45, -10);
+  Pic(s, 100, 88, -45, -10);
   SetLineWidth(s, 7);
   DrawBar(s, 1, 2);
   DrawSegment(s, p.x(3) + 11.5, p.y(3) + 3, p.x(3) + 20, p.y(3) + 3);
@@ -161,7 +163,7 @@ void Scheme61(SharedState& s, const Points& p) {
 }
 
 void Scheme62(SharedState& s, CatalogueVariables& c, const Points& p) {
-  Pic(s, 77, -45, -10);
+  Pic(s, 100, 79, -45, -10);
   SetLineWidth(s, 1);
   DrawHatchRowV(s, -1, -30, -0.5, 80);
   DrawTwoCirclesAtPoint(s, 2, 32, 2);
@@ -217,7 +219,7 @@ void Scheme62(SharedState& s, CatalogueVariables& c, const Points& p) {
 }
 
 void Scheme63(SharedState& s, const Points& p) {
-  Pic(s, 85, -35, -35);
+  Pic(s, 117, 85, -35, -35);
   PutLabel(s, "$A$", -8, -7);
   PutLabel(s, "$B$", 27, 31);
   PutLabel(s, "$C$", 53, -9);
@@ -282,7 +284,7 @@ void Scheme63(SharedState& s, const Points& p) {
 }
 
 void Scheme64(SharedState& s, const Points& p) {
-  Pic(s, 77, -45, -25);
+  Pic(s, 100, 84, -45, -25);
   const double x1 = p.x(1);
   const double y1 = p.y(1);
   SetLineWidth(s, 15);
@@ -319,7 +321,7 @@ void Scheme64(SharedState& s, const Points& p) {
 }
 
 void Scheme65(SharedState& s, const Points& p) {
-  Pic(s, 77, -30, -30);
+  Pic(s, 123, 87, -30, -30);
   SetLineWidth(s, 1);
   DrawHatchRowV(s, -1, p.x(1) - 55, p.y(1) - 35, 100);
   DrawHatchRowH(s, 1, p.x(1) + 45, p.y(1) - 35, 70);
@@ -350,7 +352,7 @@ void Scheme65(SharedState& s, const Points& p) {
 }
 
 void Scheme66(SharedState& s, const Points& p) {
-  Pic(s, 87, -60, -12);
+  Pic(s, 140, 87, -60, -12);
   SetLineWidth(s, 1);
   DrawHatchRowV(s, -1, p.x(2) - 31, p.y(2) - 12, 50);
   DrawHatchRowH(s, -1, p.x(2) + 20, p.y(1) - 39, 46);
@@ -391,7 +393,7 @@ void Scheme66(SharedState& s, const Points& p) {
 }
 
 void Scheme67(SharedState& s, const Points& p) {
-  Pic(s, 87, -30, -12);
+  Pic(s, 131, 87, -30, -12);
   SetLineWidth(s, 1);
   DrawHatchRowV(s, -1, p.x(3) - 10, p.y(3), 10);
   DrawHatchRowV(s, -1, p.x(3) + 90, p.y(3), 10);
@@ -441,7 +443,7 @@ void Scheme67(SharedState& s, const Points& p) {
 }
 
 void Scheme68(SharedState& s, const Points& p) {
-  Pic(s, 87, -45, -20);
+  Pic(s, 100, 90, -45, -23);
   const double x1 = p.x(1);
   const double y1 = p.y(1);
   SetLineWidth(s, 4);
@@ -473,7 +475,7 @@ void Scheme68(SharedState& s, const Points& p) {
 }
 
 void Scheme69(SharedState& s, const Points& p) {
-  Pic(s, 87, -45, -40);
+  Pic(s, 137, 87, -45, -40);
   SetLineWidth(s, 8);
   DrawBar(s, 2, 3);
   SetLineWidth(s, 1);
@@ -513,7 +515,7 @@ void Scheme69(SharedState& s, const Points& p) {
 }
 
 void Scheme70(SharedState& s, const Points& p) {
-  Pic(s, 87, -40, -20);
+  Pic(s, 138, 87, -40, -20);
   const double x1 = p.x(1);
   const double y3 = p.y(3);
   SetLineWidth(s, 4);
@@ -565,7 +567,7 @@ void Scheme70(SharedState& s, const Points& p) {
 }
 
 void Scheme71(SharedState& s, const Points& p) {
-  Pic(s, 87, -40, -40);
+  Pic(s, 131, 87, -40, -40);
   SetLineWidth(s, 4);
   Block(s, p.x(1) + 56, p.y(1), 40, 63.5);
   SetLineWidth(s, 1);
@@ -596,7 +598,7 @@ void Scheme71(SharedState& s, const Points& p) {
 }
 
 void Scheme72(SharedState& s, const Points& p) {
-  Pic(s, 87, -60, -50);
+  Pic(s, 104, 87, -60, -50);
   const double x1 = p.x(1);
   const double y1 = p.y(1);
   SetLineWidth(s, 10);
@@ -639,7 +641,7 @@ void Scheme72(SharedState& s, const Points& p) {
 }
 
 void Scheme73(SharedState& s, const Points& p) {
-  Pic(s, 87, -80, -40);
+  Pic(s, 126, 87, -80, -40);
   const double x1 = p.x(1), y1 = p.y(1), x2 = p.x(2), y2 = p.y(2);
   SetLineWidth(s, 10);
   DrawSegment(s, x2, y2 - 54, x2, y2 - 14);
@@ -684,7 +686,7 @@ void Scheme73(SharedState& s, const Points& p) {
 }
 
 void Scheme74(SharedState& s, const Points& p) {
-  Pic(s, 87, -50, -20);
+  Pic(s, 142, 88, -51, -21);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 3);
   DrawArcPolyline(s, 0, p.x(2), p.y(2), 3.14, 6.28, 60);
@@ -723,7 +725,7 @@ void Scheme74(SharedState& s, const Points& p) {
 }
 
 void Scheme75(SharedState& s, const Points& p) {
-  Pic(s, 87, -50, -35);
+  Pic(s, 101, 91, -50, -35);
   Block(s, p.x(2), p.y(2), 10, 20);
   DrawNodeMarker(s, 2);
   DrawArcPolyline(s, 0, 20, -30, 2.7, 3.14, 15);
@@ -768,7 +770,7 @@ void Scheme75(SharedState& s, const Points& p) {
 }
 
 void Scheme76(SharedState& s, const Points& p) {
-  Pic(s, 87, -20, 0);
+  Pic(s, 113, 91, -20, -4);
   SetLineWidth(s, 10);
   DrawTwoCirclesAtPoint(s, 2, 76, 3);
   DrawTwoCirclesAtPoint(s, 1, 24, 3);
@@ -817,7 +819,7 @@ void Scheme76(SharedState& s, const Points& p) {
 }
 
 void Scheme77(SharedState& s, const Points& p) {
-  Pic(s, 87, -20, -20);
+  Pic(s, 139, 87, -20, -20);
   Block(s, p.x(4), p.y(4), 24, 12);
   SetLineWidth(s, 4);
   toolkit::WriteText(s, "\\Blue{");
@@ -879,7 +881,7 @@ void Scheme77(SharedState& s, const Points& p) {
 }
 
 void Scheme78(SharedState& s, const Points& p) {
-  Pic(s, 87, -40, -40);
+  Pic(s, 137, 90, -40, -40);
   s.BlockCentred = true;
   DrawNodeMarker(s, 2);
   if (s.P4 == 1) {
@@ -937,7 +939,7 @@ void Scheme79(SharedState& s) {
   s.PointY[4] = 27;
   s.PointY[2] = 38;
   const Points p{s};
-  Pic(s, 87, -70, -60);
+  Pic(s, 125, 115, -70, -60);
   SetLineWidth(s, 9);
   toolkit::WriteText(s, "\\Blue{");
   DrawCircleAtPoint(s, 2, 32);
@@ -980,7 +982,7 @@ void Scheme79(SharedState& s) {
 }
 
 void Scheme80(SharedState& s, const Points& p) {
-  Pic(s, 87, -20, -30);
+  Pic(s, 124, 87, -20, -30);
   const double floor_y = p.y(3) - 23.2;
   SetLineWidth(s, 9);
   DrawSegment(s, p.x(3) - 74, floor_y, p.x(3) - 74, p.y(1) - 5);
@@ -1024,7 +1026,7 @@ void Scheme81(SharedState& s) {
   s.PointX[2] = 40;
   s.PointY[2] = 25;
   const Points p{s};
-  Pic(s, 87, -20, -44);
+  Pic(s, 129, 92, -20, -46);
   SetLineWidth(s, 9);
   DrawBar(s, 1, 2);
   toolkit::WriteText(s, "\\OliveGreen{");
@@ -1079,7 +1081,7 @@ void Scheme82(SharedState& s) {
   s.PointY[2] = 30;
   const Points p{s};
   const double rho = 52.5;
-  Pic(s, 87, -20, -44);
+  Pic(s, 131, 87, -20, -44);
   DrawNodeMarker(s, 2);
   SetLineWidth(s, 9);
   toolkit::WriteText(s, "\\OliveGreen{");
@@ -1130,7 +1132,7 @@ void Scheme83(SharedState& s) {
   s.PointX[4] = s.PointX[2];
   const Points p{s};
   const double rho = 52.5;
-  Pic(s, 87, -29, -20);
+  Pic(s, 135, 87, -31, -20);
   DrawNodeMarker(s, 1);
   SetLineWidth(s, 9);
   toolkit::WriteText(s, "\\OliveGreen{");
@@ -1183,7 +1185,7 @@ void Scheme84(SharedState& s) {
   s.PointX[1] = 59;
   s.PointY[1] = 22;
   const Points p{s};
-  Pic(s, 87, -29, -10);
+  Pic(s, 123, 89, -29, -12);
   SetLineWidth(s, 9);
   toolkit::WriteText(s, "\\OliveGreen{");
   MoveTo(s, 0, 0);
@@ -1236,7 +1238,7 @@ void Scheme85(SharedState& s) {
   s.PointX[1] = 59;
   s.PointY[1] = 48;
   const Points p{s};
-  Pic(s, 87, -12, -10);
+  Pic(s, 134, 87, -13, -10);
   SetLineWidth(s, 9);
   Block(s, 24.5, 45.7, 40, 30);
   Block(s, 86, 27.2, 40, 30, -kPi / 6);
@@ -1282,7 +1284,7 @@ void Scheme86(SharedState& s) {
   SetPoint(s, 3, 40, 24);
   SetPoint(s, 1, -3, 30);
   const Points p{s};
-  Pic(s, 93, -22, -24);
+  Pic(s, 125, 95, -22, -26);
   PutHingeBoxAtPoint(s, 2);
   Block(s, p.x(3), p.y(3), 60, 60, kPi / 5);
   DrawSegment(s, 86, -23, 86, -25);
@@ -1320,7 +1322,7 @@ void Scheme87(SharedState& s) {
   SetPoint(s, 2, 50, 40);
   const Points p{s};
   const double y2 = p.y(2);
-  Pic(s, 93, -40, -24);
+  Pic(s, 141, 95, -40, -24);
   DrawTwoCirclesAtPoint(s, 2, 60, 3);
   DrawCircleAtPoint(s, 1, 40);
   PutBoxAtPoint(s, 1, s.P5 <= 5 ? "VMmomentm" : "VMmomentp");
@@ -1367,7 +1369,7 @@ void Scheme88(SharedState& s) {
   SetPoint(s, 3, 30, 30);
   SetPoint(s, 1, -36, 5);
   const Points p{s};
-  Pic(s, 93, -42, -24);
+  Pic(s, 112, 95, -42, -26);
   PutHingeBoxAtPoint(s, 4);
   SetLineWidth(s, 10);
   Blue(s);
@@ -1410,7 +1412,7 @@ void Scheme89(SharedState& s) {
   SetPoint(s, 3, -6, 20);
   SetPoint(s, 1, 4, -10);
   const Points p{s};
-  Pic(s, 93, -22, -24);
+  Pic(s, 139, 95, -22, -26);
   SetLineWidth(s, 10);
   Blue(s);
   MoveTo(s, -6, 20);
@@ -1445,7 +1447,7 @@ void Scheme90(SharedState& s) {
   SetPoint(s, 2, 60, 21);
   SetPoint(s, 1, 8, 2);
   const Points p{s};
-  Pic(s, 93, -22, -24);
+  Pic(s, 138, 93, -22, -24);
   SetLineWidth(s, 10);
   Blue(s);
   MoveTo(s, 0, 0);
@@ -1485,7 +1487,7 @@ void Scheme91(SharedState& s) {
   SetPoint(s, 3, -8, 6);
   SetPoint(s, 2, 60, -31);
   SetPoint(s, 1, 73, -5);
-  Pic(s, 73, -32, -75);
+  Pic(s, 124, 99, -32, -75);
   SetLineWidth(s, 10);
   Blue(s);
   MoveTo(s, -10, 5);
@@ -1517,7 +1519,7 @@ void Scheme92(SharedState& s) {
   SetPoint(s, 3, 40, 30);
   SetPoint(s, 2, -30, 40);
   const Points p{s};
-  Pic(s, 73, -60, -40);
+  Pic(s, 113, 93, -60, -40);
   SetLineWidth(s, 10);
   Blue(s);
   DrawSegmentFromNodeRev(s, 1, 2);
@@ -1554,7 +1556,7 @@ void Scheme93(SharedState& s) {
   SetPoint(s, 2, 37.7, 48);
   SetPoint(s, 1, 72, 37.5);
   SetPoint(s, 3, 11, 71);
-  Pic(s, 73, -32, -5);
+  Pic(s, 138, 78, -32, -8);
   toolkit::WriteLine(s, "\\unitlength=0.8pt");
   SetLineWidth(s, 10);
   Blue(s);
@@ -1603,7 +1605,7 @@ void Scheme94(SharedState& s) {
   s.PointX[1] = 60;
   SetPoint(s, 3, -14.5, -20);
   s.PointY[4] = -30;
-  Pic(s, 73, -32, -35);
+  Pic(s, 118, 73, -35, -35);
   SetLineWidth(s, 12);
   Blue(s);
   DrawTwoBars(s, 1, 2, 4);
@@ -1634,7 +1636,7 @@ void Scheme94(SharedState& s) {
 }
 
 void Scheme95(SharedState& s) {
-  Pic(s, 73, -55, -50);
+  Pic(s, 100, 81, -55, -50);
   SetLineWidth(s, 14);
   Blue(s);
   MoveTo(s, 0, -1.5);
@@ -1673,7 +1675,7 @@ void Scheme95(SharedState& s) {
 }
 
 void Scheme96(SharedState& s, const Points& p) {
-  Pic(s, 77, -25, -30);
+  Pic(s, 108, 77, -25, -30);
   DrawNodeMarker(s, 2);
   s.PointX[4] += 10;
   SetLineWidth(s, 12);
@@ -1721,7 +1723,7 @@ void Scheme96(SharedState& s, const Points& p) {
 }
 
 void Scheme97(SharedState& s, const Points& p) {
-  Pic(s, 87, -25, -5);
+  Pic(s, 100, 89, -25, -7);
   DrawNodeMarker(s, 1);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
@@ -1778,7 +1780,7 @@ void Scheme98(SharedState& s) {
   SetPoint(s, 3, -12, 27);
   SetPoint(s, 4, -12 + 78, 27 + 26);
   const Points p{s};
-  Pic(s, 87, -25, -5);
+  Pic(s, 104, 89, -25, -7);
   DrawNodeMarker(s, 1);
   SetLineWidth(s, 10);
   DrawBar(s, 1, 2);
@@ -1830,7 +1832,7 @@ void Scheme99(SharedState& s) {
   SetPoint(s, 3, -40, 30);
   s.PointY[4] = 60;
   const Points p{s};
-  Pic(s, 87, -65, -5);
+  Pic(s, 122, 100, -65, -10);
   PutHingeBoxAtPoint(s, 1);
   DrawNodeMarker(s, 4);
   SetLineWidth(s, 10);

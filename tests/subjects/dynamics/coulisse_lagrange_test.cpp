@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/picture_reader.h"
 #include "tests/support/run_harness.h"
 #include "tests/support/sweep.h"
 
@@ -45,7 +46,7 @@ std::vector<double> AnswerRow(const std::string& answers, bool* starred) {
 
 // The y of the box `name` placed in the variant's picture.
 double BoxY(const std::string& main, const std::string& name) {
-  const auto picture = main.find("\\begin{picture}(150");
+  const auto picture = testing_support::FindPictureAtLeast(main, 150);
   const auto at = main.find("{\\usebox{\\" + name + "}}", picture);
   if (at == std::string::npos) throw std::runtime_error("no box " + name);
   const auto put = main.rfind("\\put(", at);

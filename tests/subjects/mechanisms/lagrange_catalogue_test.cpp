@@ -150,9 +150,12 @@ TEST(LagrangeCatalogue, EveryCombinationIsFramedAndAgreesWithItsStatement) {
     EXPECT_EQ(Count(body, "\\end{picture}"), 1u);
     EXPECT_NE(body.find("\\end{picture}\r\n\\hfill\\parbox[b]{290pt}{\r\n"), std::string::npos);
     EXPECT_TRUE(BracesBalanced(body)) << body;
-    const auto unit = body.rfind("\\unitlength");
-    if (unit != std::string::npos) {
-      EXPECT_EQ(body.compare(unit, 15, "\\unitlength=1pt"), 0);
+    // A figure drawn at its own unit changes it inside its picture, where the change ends with
+    // the picture; a change outside would scale every figure after it.
+    for (auto unit = body.find("\\unitlength"); unit != std::string::npos;
+         unit = body.find("\\unitlength", unit + 1)) {
+      EXPECT_GT(unit, body.find("\\begin{picture}"));
+      EXPECT_LT(unit, body.find("\\end{picture}"));
     }
     const std::string symbol = CoordinateSymbolLine(p[0], p[3], p[4], p[6]);
     const std::string ending = "\r\n" + symbol + "\r\n}%%\r\n";

@@ -56,7 +56,7 @@ TEST(CatalogueDrawers, LastDrawerOnlyClosesOtherSchemesPictures) {
 TEST(CatalogueDrawers, Scheme123GroupAndForce) {
   const std::string upper = Figure({123, 1, 1, 1, 1, 1, 1});
   EXPECT_EQ(upper, Figure({123, 1, 1, 1, 10, 1, 1}));
-  EXPECT_TRUE(upper.starts_with("\\noindent\\begin{picture}(100,82)(-15,-15)%\r\n")) << upper;
+  EXPECT_TRUE(upper.starts_with("\\noindent\\begin{picture}(131,89)(-15,-15)%\r\n")) << upper;
   EXPECT_TRUE(Has(upper, "\\put(-2,-3){\\multiput(100,54)(0,2.4){")) << upper;
   const std::string lower = Figure({123, 2, 1, 1, 1, 1, 1});
   EXPECT_TRUE(Has(lower, "\\put(-11,-21){\\multiput(100,54)")) << lower;
@@ -147,8 +147,8 @@ struct Case {
   const char* line;
 };
 
-// Scheme 124: sub-variants 3 and 5 draw at their own unit before the picture opens and
-// return to 1 pt as the figure's last line; the others keep 1 pt. P2 puts the stem of
+// Scheme 124: sub-variants 3 and 5 draw at their own unit, set inside the picture (whose room
+// is given in points) so that it ends with it; the others keep 1 pt. P2 puts the stem of
 // sub-variant 9 left or right of the mechanism, and the options of sub-variant 8 turn its
 // two moments.
 TEST(CatalogueDrawers, Scheme124UnitsAndOptions) {
@@ -157,16 +157,16 @@ TEST(CatalogueDrawers, Scheme124UnitsAndOptions) {
     const char* opening;
   };
   const Unit units[] = {
-      {3, "\\unitlength=0.64pt\r\n\\noindent\\begin{picture}(100,87)(-23,-35)%\r\n"},
-      {5, "\\unitlength=1.2pt\r\n\\noindent\\begin{picture}(70,87)(-13,-15)%\r\n"},
+      {3, "\\noindent\\begin{picture}(106,88)(-15,-23)%\r\n\\unitlength=0.64pt\r\n"},
+      {5, "\\noindent\\begin{picture}(127,105)(-18,-18)%\r\n\\unitlength=1.2pt\r\n"},
   };
   for (const Unit& u : units) {
     for (const VariantParams& p : {VariantParams{124, 1, 1, 1, u.p5, 1, 1},
                                    VariantParams{124, 2, 2, 2, u.p5, 2, 5}}) {
       const std::string main = mechanisms_test::RunScheme(p).main;
       const std::string body = mechanisms_test::VariantBody(main);
-      EXPECT_TRUE(Has(main, u.opening)) << u.p5 << "\n" << main;
-      EXPECT_TRUE(Has(body, "\\unitlength=1pt\r\n\\end{picture}\r\n")) << u.p5 << "\n" << body;
+      EXPECT_TRUE(body.starts_with(u.opening)) << u.p5 << "\n" << body;
+      EXPECT_EQ(main.find("\\unitlength"), main.find(u.opening) + std::string(u.opening).find("\\unitlength"));
     }
   }
   for (int p5 : {1, 2, 4, 6, 7, 8, 9, 10}) {
@@ -266,7 +266,7 @@ TEST(CatalogueDrawers, Scheme127PistonForces) {
 // variant and a line its figure holds.
 TEST(CatalogueDrawers, OptionsMoveTheirElements) {
   const Case cases[] = {
-      {{93, 1, 1, 1, 1, 1, 1}, "\\begin{picture}(100,73)(-32,-5)%\r\n\\unitlength=0.8pt\r\n"},
+      {{93, 1, 1, 1, 1, 1, 1}, "\\begin{picture}(138,78)(-32,-8)%\r\n\\unitlength=0.8pt\r\n"},
       {{100, 1, 1, 1, 1, 1, 1}, "\\put(50,9){\\thicklines\\vector(1,0){20}}"},
       {{100, 1, 1, 2, 1, 1, 1}, "\\put(70,9){\\thicklines\\vector(-1,0){20}}"},
       {{101, 1, 1, 1, 1, 1, 1}, "\\put(-20,20){\\scriptsize \\Brown{$1$}}"},
