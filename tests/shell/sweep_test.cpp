@@ -474,13 +474,7 @@ TEST_P(EveryBuiltRow, RunsCleanlyAtEveryLevel) {
           auto s = testing_support::NewState();
           s->Level = level;
           s->AnswersOn = true;
-          s->StudentsMode = students;
-          if (students) {
-            s->GroupName = "Группа";
-            s->StudentNames[1] = "Группа";
-            for (int v = 1; v <= 39; ++v) s->StudentNames[v + 1] = "Студент " + std::to_string(v);
-            s->StudentLineCount = 40;
-          }
+          if (students) testing_support::SetStudentsMode(*s);
           ++runs;
           try {
             const auto texts = testing_support::RunTableRow(*s, table, subject, problem, sets);

@@ -1,5 +1,7 @@
 #include "tests/support/run_harness.h"
 
+#include <string>
+
 #include "shell/dispatch.h"
 #include "toolkit/answers.h"
 
@@ -14,6 +16,14 @@ std::unique_ptr<SharedState> NewState() {
   s->SetNumber = 1;
   OpenMemoryFiles(*s);
   return s;
+}
+
+void SetStudentsMode(SharedState& s) {
+  s.StudentsMode = true;
+  s.GroupName = "Группа";
+  s.StudentNames[1] = "Группа";
+  for (int v = 1; v <= 39; ++v) s.StudentNames[v + 1] = "Студент " + std::to_string(v);
+  s.StudentLineCount = 40;
 }
 
 void SetVariant(SharedState& s, int v, const VariantParams& p) {
