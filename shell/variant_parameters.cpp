@@ -69,24 +69,7 @@ std::string OutOfRangeMessage(const SharedState& s, int value, int k, int v) {
 }
 
 // What a printing probe takes from the Start's state: the row, the set and the run flags.
-struct ProbeSettings {
-  decltype(SharedState::SubjectIndex) SubjectIndex{};
-  decltype(SharedState::ProblemNumber) ProblemNumber{};
-  decltype(SharedState::FirstNumber) FirstNumber{};
-  decltype(SharedState::VariantCount) VariantCount{};
-  decltype(SharedState::SetNumber) SetNumber{};
-  decltype(SharedState::DocumentMode) DocumentMode{};
-  decltype(SharedState::TicketMode) TicketMode{};
-  decltype(SharedState::AnswersOn) AnswersOn{};
-  decltype(SharedState::TicketProblemOn) TicketProblemOn{};
-  decltype(SharedState::TextHeight) TextHeight{};
-  decltype(SharedState::DeterminantMode) DeterminantMode{};
-  decltype(SharedState::ParameterRanges) ParameterRanges{};
-};
-
-// From the Start's state into the settings, and from them into a probe.
-template <class From, class To>
-void CopyProbeSettings(const From& from, To& to) {
+void CopyProbeSettings(const SharedState& from, SharedState& to) {
   to.SubjectIndex = from.SubjectIndex;
   to.ProblemNumber = from.ProblemNumber;
   to.FirstNumber = from.FirstNumber;
@@ -348,7 +331,8 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
     int begun = 0;
   };
   auto probes = std::make_shared<Probes>();
-  auto from = std::make_shared<ProbeSettings>();
+  // The Start's state may change before the printer is used: a copy of what the probes take.
+  auto from = std::make_shared<SharedState>();
   CopyProbeSettings(s, *from);
   return [probes, from, &table](int level, int v, const std::array<int, 7>& p) {
     if (level < 1 || level > kLevelCount) level = 1;
