@@ -56,7 +56,9 @@ void WriteColloquiumSets(SharedState& s, Platform& platform,
   WriteText(s, "\\newcounter{urnt}\\setcounter{urnt}{2}");
   WriteText(s, "\\newcommand{\\urn}{\\refstepcounter{urnt}\\arabic{urnt}}");
   for (int set = 1; set <= s.SetNumber; ++set) {
-    WriteLine(s, "\\fbox{\\parbox{500pt}{{\\bf Set " + toolkit::FormatNumber(set) +
+    // The framed set fills the text block exactly, which stands in the middle of the sheet.
+    WriteLine(s, "\\noindent\\fbox{\\parbox{" + std::string(kFramedParboxWidth) +
+                     "}{{\\bf Set " + toolkit::FormatNumber(set) +
                      "}\\par \\begin{enumerate}\\itemsep=-9pt");
     for (int g = 0; g < s.ColloquiumGroupCount; ++g) {
       const auto& questions = s.ColloquiumQuestions[static_cast<std::size_t>(g)];

@@ -118,8 +118,9 @@ void WriteProblemHeading(SharedState& s) {
 
 void WriteTicketHeader(SharedState& s) {
   WriteText(s, "\\noindent");
-  WriteLine(
-      s, "\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{" + toolkit::EscapeLatexText(s.UniversityName) + "}\\end{center}");
+  WriteLine(s, "\\fbox{\\parbox{" + std::string(kFramedParboxWidth) +
+                   "}{\\begin{center}\\sf\\Blue{" +
+                   toolkit::EscapeLatexText(s.UniversityName) + "}\\end{center}");
   WriteLine(s, "{\\small " + toolkit::EscapeLatexText(s.DepartmentName) +
                    "} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par");
   WriteLine(s, "{ \\noindent\\Blue{{\\bf Examination ticket} " +

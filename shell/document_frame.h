@@ -8,6 +8,11 @@
 
 namespace shell {
 
+/// Width of a \parbox whose \fbox fills the line: the frame adds its rule and separation on
+/// both sides, so a box as wide as the line would stand past it.
+inline constexpr std::string_view kFramedParboxWidth =
+    "\\dimexpr\\linewidth-2\\fboxsep-2\\fboxrule\\relax";
+
 /// The letter of a level in document names: "A" for level 1 up to "J" for level 10.
 char LevelLetter(int level);
 

@@ -68,6 +68,22 @@ std::string OutOfRangeMessage(const SharedState& s, int value, int k, int v) {
          std::to_string(s.ParameterRanges[s.ProblemNumber][k]) + "." + kUpdateAdvice;
 }
 
+// What a printing probe takes from the Start's state: the row, the set and the run flags.
+void CopyProbeSettings(const SharedState& from, SharedState& to) {
+  to.SubjectIndex = from.SubjectIndex;
+  to.ProblemNumber = from.ProblemNumber;
+  to.FirstNumber = from.FirstNumber;
+  to.VariantCount = from.VariantCount;
+  to.SetNumber = from.SetNumber;
+  to.DocumentMode = from.DocumentMode;
+  to.TicketMode = from.TicketMode;
+  to.AnswersOn = from.AnswersOn;
+  to.TicketProblemOn = from.TicketProblemOn;
+  to.TextHeight = from.TextHeight;
+  to.DeterminantMode = from.DeterminantMode;
+  to.ParameterRanges = from.ParameterRanges;
+}
+
 }  // namespace
 
 std::string ParameterSetText(const SharedState& s) {
@@ -315,25 +331,9 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
     int begun = 0;
   };
   auto probes = std::make_shared<Probes>();
-  // What a probe takes from the Start's state: the row, the set and the run flags.
-  struct Settings {
-    decltype(s.SubjectIndex) SubjectIndex;
-    decltype(s.ProblemNumber) ProblemNumber;
-    decltype(s.FirstNumber) FirstNumber;
-    decltype(s.VariantCount) VariantCount;
-    decltype(s.SetNumber) SetNumber;
-    decltype(s.DocumentMode) DocumentMode;
-    decltype(s.TicketMode) TicketMode;
-    decltype(s.AnswersOn) AnswersOn;
-    decltype(s.TicketProblemOn) TicketProblemOn;
-    decltype(s.TextHeight) TextHeight;
-    decltype(s.DeterminantMode) DeterminantMode;
-    decltype(s.ParameterRanges) ParameterRanges;
-  };
-  auto from = std::make_shared<const Settings>(
-      Settings{s.SubjectIndex, s.ProblemNumber, s.FirstNumber, s.VariantCount, s.SetNumber,
-               s.DocumentMode, s.TicketMode, s.AnswersOn, s.TicketProblemOn, s.TextHeight,
-               s.DeterminantMode, s.ParameterRanges});
+  // The Start's state may change before the printer is used: a copy of what the probes take.
+  auto from = std::make_shared<SharedState>();
+  CopyProbeSettings(s, *from);
   return [probes, from, &table](int level, int v, const std::array<int, 7>& p) {
     if (level < 1 || level > kLevelCount) level = 1;
     auto& probe = probes->at[static_cast<std::size_t>(level)];
@@ -341,17 +341,7 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
       // Heap: the state is large.
       probe = std::make_unique<SharedState>();
       figures::ResetDrawingState(*probe);
-      probe->SubjectIndex = from->SubjectIndex;
-      probe->ProblemNumber = from->ProblemNumber;
-      probe->FirstNumber = from->FirstNumber;
-      probe->VariantCount = from->VariantCount;
-      probe->SetNumber = from->SetNumber;
-      probe->DocumentMode = from->DocumentMode;
-      probe->AnswersOn = from->AnswersOn;
-      probe->TicketProblemOn = from->TicketProblemOn;
-      probe->TextHeight = from->TextHeight;
-      probe->DeterminantMode = from->DeterminantMode;
-      probe->ParameterRanges = from->ParameterRanges;
+      CopyProbeSettings(*from, *probe);
       probes->begun = 0;
     }
     SharedState& st = *probe;
@@ -372,13 +362,7 @@ PrintedVariant SelectedRowPrinter(const SharedState& s, const SubjectTable& tabl
     for (int k = 1; k <= 7; ++k) {
       st.StoredVariants[v][k] = static_cast<std::uint8_t>(p[static_cast<std::size_t>(k - 1)] & 0xFF);
     }
-    st.P1 = static_cast<std::int8_t>(st.StoredVariants[v][1]);
-    st.P2 = static_cast<std::int8_t>(st.StoredVariants[v][2]);
-    st.P3 = static_cast<std::int8_t>(st.StoredVariants[v][3]);
-    st.P4 = static_cast<std::int8_t>(st.StoredVariants[v][4]);
-    st.P5 = static_cast<std::int8_t>(st.StoredVariants[v][5]);
-    st.P6 = static_cast<std::int8_t>(st.StoredVariants[v][6]);
-    st.P7 = static_cast<std::int8_t>(st.StoredVariants[v][7]);
+    TakeStoredParameters(st, v);
     // Only this variant's text is kept: what earlier printings wrote is dropped.
     st.MainFile.OpenMemory();
     st.AnswersFile.OpenMemory();
@@ -426,7 +410,12 @@ void SelectVariantParameters(SharedState& s, int v) {
       }
     }
   }
+  TakeStoredParameters(s, v);
+}
+
+void TakeStoredParameters(SharedState& s, int v) {
   // Stored bytes reach the generators as signed 8-bit values.
+  const auto& record = s.StoredVariants[v];
   s.P1 = static_cast<std::int8_t>(record[1]);
   s.P2 = static_cast<std::int8_t>(record[2]);
   s.P3 = static_cast<std::int8_t>(record[3]);

@@ -107,6 +107,9 @@ void CreateVariantParameterFile(SharedState& s, Platform& platform);
 /// ParameterFileError when the file holds no parameters for v or a value outside 1..bound.
 void SelectVariantParameters(SharedState& s, int v);
 
+/// P1..P7 := bytes 1..7 of StoredVariants[v] as signed 8-bit values, unchecked.
+void TakeStoredParameters(SharedState& s, int v);
+
 /// The near-duplicate pass over records 1..34: a record equal to an earlier one in bytes
 /// 1..4 has its P1 bumped (BumpParameter with the bound of P1), at most six times per
 /// record before each further match costs one bump.

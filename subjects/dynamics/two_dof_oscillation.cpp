@@ -351,8 +351,10 @@ void WriteTwoDofOscillationVariant(SharedState& s, int row) {
   const std::string unit = row == 14 ? "$m$" : "~кг";
   WriteText(s, "\\vskip2mm{\\small");
   for (int i = 1; i <= 3; ++i) {
+    // Row 14 gives no springs: its last mass ends the data.
+    const char* after = i == 3 && row == 14 ? "." : ", ";
     WriteText(s, std::string("$m_") + t.letter[i] + "$=" + std::to_string(t.sideMass[i]) + unit +
-                     ", ");
+                     after);
   }
   const int k = t.k;
   if (row == 17) {

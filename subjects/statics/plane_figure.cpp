@@ -236,7 +236,7 @@ void BeginPlaneFigureProblem(SharedState& s) {
   } else {
     AnsWriteLine(s, "\\#\\ru  & $ A $&$ x_c$&$ y_c$\\\\\\hline");
     WriteLine(s,
-              " Find the area (in cm $^2 $) and the coordinates of the center of gravity of "
+              " Find the area (in cm$^2$) and the coordinates of the center of gravity of "
               "plane   figures (in cm). Marks on the axes are in centimeters. Curvilinear plot "
               "contour is an arc of a half or quarter circle.");
   }

@@ -333,7 +333,7 @@ void BeginTwoCylinderFrictionProblem(SharedState& s) {
   WriteLine(s,
             " changing external moment $M$ under the condition of equilibrium of the system? "
             "\\vskip 2mm {\\small In answers the normal reactions of the supports and a pair with "
-            "angular momentum $M$for the motion of the cylinder 2 in clockwise or "
+            "angular momentum $M$ for the motion of the cylinder 2 in clockwise or "
             "counterclockwise are given (the last three columns).}");
   WriteBookReference(s, 80);
 }

@@ -397,35 +397,23 @@ void WriteBentRodDeformationVariant(SharedState& s) {
   AnsWrite(s, "}");
   const double k = 12 / v.MomentMax;
   AnsBeginVariantBox(s, 200);
-  // The values keep clear of the letters G and P, of the diagram's name and of each other.
-  auto reserve_loads = [&](figures::LabelSpacing& placed) {
+  // Each diagram over the rod. The values keep clear of the letters G and P, of the diagram's
+  // name and of each other.
+  auto diagram = [&](double width, double name_dx, const std::string& name, auto draw) {
+    AnsBeginPicture(s, width, 113, -30, -13);
+    AnsWriteLine(s, "\\usebox{\\prstrama}%");
+    figures::LabelSpacing placed(1.2);
     ReserveLabel(placed, "$G$", x[3] + gm.ox, y[3] + gm.oy, 10.95);
     ReserveLabel(placed, "$P$", x[5] + pm.ox, y[5] + pm.oy, 10.95);
+    const auto [tx, ty] =
+        placed.Clear(x[1] + name_dx, y[1] + 5, figures::LabelWidth(name, 12) + 3, 11, 14);
+    DiagramValues values(placed);
+    draw(s, v, k, values);
+    AnsPutText(s, "{\\large" + name + "}", tx, ty);
+    AnsEndPicture(s);
   };
-  AnsBeginPicture(s, 165, 113, -30, -13);
-  AnsWriteLine(s, "\\usebox{\\prstrama}%");
-  {
-    figures::LabelSpacing placed(1.2);
-    reserve_loads(placed);
-    const auto [tx, ty] =
-        placed.Clear(x[1] + 15, y[1] + 5, figures::LabelWidth("$M_{изг}$", 12) + 3, 11, 14);
-    DiagramValues values(placed);
-    DrawBendingDiagrams(s, v, k, values);
-    AnsPutText(s, "{\\large$M_{изг}$}", tx, ty);
-  }
-  AnsEndPicture(s);
-  AnsBeginPicture(s, 145, 113, -30, -13);
-  AnsWriteLine(s, "\\usebox{\\prstrama}%");
-  {
-    figures::LabelSpacing placed(1.2);
-    reserve_loads(placed);
-    const auto [tx, ty] =
-        placed.Clear(x[1] + 1, y[1] + 5, figures::LabelWidth("$M_{кр}$", 12) + 3, 11, 14);
-    DiagramValues values(placed);
-    DrawTorsionDiagrams(s, v, k, values);
-    AnsPutText(s, "{\\large$M_{кр}$}", tx, ty);
-  }
-  AnsEndPicture(s);
+  diagram(165, 15, "$M_{изг}$", DrawBendingDiagrams);
+  diagram(145, 1, "$M_{кр}$", DrawTorsionDiagrams);
   AnsWrite(s, "\\unitlength=1pt");
   AnsWriteLine(s, "}}\\\\ ");
 }

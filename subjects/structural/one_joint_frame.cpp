@@ -409,7 +409,9 @@ void WriteIndeterminateFrameDisplacement2Variant(SharedState& s) {
     y[i] *= answer_scale;
   }
   s.Scale *= answer_scale;
-  AnsBeginVariantBox(s, 200);
+  // Two boxes share a row of 429pt in students mode, each framed with the document's 8pt
+  // \fboxsep: 196pt holds the 192pt picture and keeps the pair inside the row.
+  AnsBeginVariantBox(s, 196);
   // The diagram's scale: every curve stays within `amplitude` of its member, the bulge of a
   // uniform load (q l^2 / 8 over the line of its end values) included.
   const double amplitude = 35 * answer_scale;

@@ -129,6 +129,35 @@ TEST(PictureReader, GivesEachLabelABoxAtItsFontSize) {
   EXPECT_FALSE(labels[0].box.Overlaps(labels[2].box, 0.5));
 }
 
+// A comment ends at its line's end and takes the line end with it: the label starts and ends
+// where it would on one line (the generators end their lines with "%" inside labels too).
+TEST(PictureReader, ReadsNoBlankForTheLineEndAfterAComment) {
+  struct Case {
+    const char* name;
+    std::string with_comment;
+    std::string on_one_line;
+  };
+  const Case cases[] = {
+      {"before the text", "\\put(5,0){%\r\n\\scriptsize $F_1$}", "\\put(5,0){\\scriptsize $F_1$}"},
+      {"inside the text", "\\put(5,0){AB%\r\nCD}", "\\put(5,0){ABCD}"},
+      {"after the text", "\\put(5,0){\\small 12%\n}", "\\put(5,0){\\small 12}"},
+      {"after a command", "\\put(5,0){\\Blue{%\r\nA}}", "\\put(5,0){\\Blue{A}}"},
+      {"in math", "\\put(5,0){$x%\r\n_1$}", "\\put(5,0){$x_1$}"},
+  };
+  const testing_support::PictureReader reader;
+  for (const Case& c : cases) {
+    const auto read = [&](const std::string& label) {
+      const std::vector<ReadPicture> pictures =
+          reader.Read("\\begin{picture}(60,20)" + label + "\\end{picture}");
+      return pictures.size() == 1 && pictures[0].labels.size() == 1 ? pictures[0].labels[0].box
+                                                                      : PictureBox{};
+    };
+    const PictureBox want = read(c.on_one_line);
+    ASSERT_FALSE(want.Empty()) << c.name;
+    ExpectBox(read(c.with_comment), want, c.name, "label");
+  }
+}
+
 // The documents' display fraction \frc sets numerator and denominator at full size, above
 // and below the baseline; \frac in a picture label sets them smaller and closer.
 TEST(PictureReader, SetsTheDocumentsDisplayFractionAtFullSize) {

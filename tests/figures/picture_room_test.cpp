@@ -1,8 +1,9 @@
 // Every built row, written in memory at Levels 1..10 over a deterministic sample of parameter
-// sets (every set under TARBEL_FULL), read back with the picture reader: LaTeX reserves exactly
-// the declared size of a picture, so whatever a figure draws outside it lands on the heading,
-// the data lines or the next box; and two labels whose boxes overlap, or a label over the
-// digits of a dimension number, cannot be read. The documents and both answers files are read.
+// sets (every set under TARBEL_FULL) and once more in students mode, read back with the picture
+// reader: LaTeX reserves exactly the declared size of a picture, so whatever a figure draws
+// outside it lands on the heading, the data lines or the next box; and two labels whose boxes
+// overlap, or a label over the digits of a dimension number, cannot be read. The documents and
+// both answers files are read.
 // TARBEL_PICTURE_ROW=<letter><row> prints every fault of that row, not only its first.
 // The rows listed below fail today and wait to be mended; a listed row that passes is told in
 // the output, so that its entry can go.
@@ -107,10 +108,20 @@ std::map<std::string, Finding> CheckTab(int subject, Check check, long long* pic
   for (int problem = 1; problem <= shell::ProblemCount(table, subject); ++problem) {
     if (!shell::IsBuilt(table, subject, problem)) continue;
     const std::string row = std::string(tab.Letter) + std::to_string(problem);
-    for (const auto& [level, sets] : RowSample(ranges, problem)) {
+    // Students mode prints the variants' boxes and answers under other headings: the first run
+    // of the sample is read once more in it.
+    auto runs = RowSample(ranges, problem);
+    const std::size_t plain_runs = runs.size();
+    if (!runs.empty()) runs.push_back(runs.front());
+    // A list of one group and 39 students prints 39 variants at most.
+    if (runs.size() > plain_runs && runs.back().second.size() > 39) runs.back().second.resize(39);
+    for (std::size_t run = 0; run < runs.size(); ++run) {
+      const auto& [level, sets] = runs[run];
+      const bool students = run >= plain_runs;
       auto s = testing_support::NewState();
       s->Level = level;
       s->AnswersOn = true;
+      if (students) testing_support::SetStudentsMode(*s);
       s->SubjectIndex = subject;
       s->ProblemNumber = problem;
       testing_support::RunTexts texts;
@@ -128,7 +139,8 @@ std::map<std::string, Finding> CheckTab(int subject, Check check, long long* pic
         Finding& f = found[row];
         f.row = row;
         if (f.count++ == 0) {
-          f.what = "level " + std::to_string(level) + ", variant " +
+          f.what = "level " + std::to_string(level) + (students ? " (students mode)" : "") +
+                   ", variant " +
                    std::to_string(s->VariantIndex) + ": the run stopped: " + e.what();
         }
         continue;
@@ -144,7 +156,8 @@ std::map<std::string, Finding> CheckTab(int subject, Check check, long long* pic
         for (const ReadPicture& pic : pictures) {
           const int v = VariantAt(*text, pic.offset);
           std::ostringstream where;
-          where << "level " << level << ", " << file << ", variant " << v;
+          where << "level " << level << (students ? " (students mode)" : "") << ", " << file
+                << ", variant " << v;
           if (v >= 1 && v <= static_cast<int>(sets.size())) {
             where << " (P1..P7 =";
             for (int p : sets[static_cast<std::size_t>(v - 1)]) where << " " << p;

@@ -99,13 +99,13 @@ TEST_F(ColloquiumRunTest, WritesOneBoxedSetPerSetNumberWithAQuestionOfEachGroup)
             "\\newcommand{\\wrn}{\\refstepcounter{wrnt}\\arabic{wrnt}}"
             "\\newcounter{urnt}\\setcounter{urnt}{2}"
             "\\newcommand{\\urn}{\\refstepcounter{urnt}\\arabic{urnt}}"
-            "\\fbox{\\parbox{500pt}{{\\bf Set 1}\\par \\begin{enumerate}\\itemsep=-9pt\r\n"
+            "\\noindent\\fbox{\\parbox{\\dimexpr\\linewidth-2\\fboxsep-2\\fboxrule\\relax}{{\\bf Set 1}\\par \\begin{enumerate}\\itemsep=-9pt\r\n"
             "\\item " +
                 group1[first] +
                 "\r\n"
                 "\\item Only question\r\n"
                 "\\end{enumerate}}}\\vskip4mm \r\n"
-                "\\fbox{\\parbox{500pt}{{\\bf Set 2}\\par \\begin{enumerate}\\itemsep=-9pt\r\n"
+                "\\noindent\\fbox{\\parbox{\\dimexpr\\linewidth-2\\fboxsep-2\\fboxrule\\relax}{{\\bf Set 2}\\par \\begin{enumerate}\\itemsep=-9pt\r\n"
                 "\\item " +
                 group1[second] +
                 "\r\n"

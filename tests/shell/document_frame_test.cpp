@@ -50,7 +50,7 @@ TEST(DocumentFrameTest, HeadingsOfVariantsAndTickets) {
   EXPECT_EQ(
       testing_support::MainText(*s),
       "\\noindent{\\small \\Blue{{\\bf Problem~\\arabic{zdch}.12.}}}\r\n"
-      "\\noindent\\fbox{\\parbox{480pt}{\\begin{center}\\sf\\Blue{Университет}\\end{center}\r\n"
+      "\\noindent\\fbox{\\parbox{\\dimexpr\\linewidth-2\\fboxsep-2\\fboxrule\\relax}{\\begin{center}\\sf\\Blue{Университет}\\end{center}\r\n"
       "{\\small Кафедра} \\hfill \\Blue{Student} \\rule{88pt}{0.1pt}гр.\\rule{22pt}{0.1pt}\\par\r\n"
       "{ \\noindent\\Blue{{\\bf Examination ticket} 12 \\hfill 25.12.2010. "
       "\\rule{25pt}{0.1pt}h.\\rule{20pt}{0.1pt} min.\\vskip1pt}\r\n");

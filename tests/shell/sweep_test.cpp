@@ -211,8 +211,9 @@ bool TableRowEndsAt(const std::string& text, std::size_t i) {
          StartsAt(text, j, "\\end{tabular}") || StartsAt(text, j, "\\ru");
 }
 
-// Whether the "}" at close ends the text of a \parbox (a box of data lines or a variant's box).
-bool ClosesParbox(const std::string& text, std::size_t close) {
+// Whether the "}" at close ends a run of text: the text of a \parbox (a box of data lines or a
+// variant's box) or a group set in a size of its own ("{\small $m_A$=7$m$, }").
+bool ClosesTextGroup(const std::string& text, std::size_t close) {
   int depth = 0;
   for (std::size_t i = close; i-- > 0;) {
     if (i > 0 && text[i - 1] == '\\') continue;
@@ -220,6 +221,11 @@ bool ClosesParbox(const std::string& text, std::size_t close) {
       ++depth;
     } else if (text[i] == '{') {
       if (depth-- > 0) continue;
+      for (const char* size : {"\\tiny", "\\scriptsize", "\\footnotesize", "\\small",
+                               "\\normalsize", "\\large", "\\Large"}) {
+        const std::size_t end = i + 1 + std::string_view(size).size();
+        if (StartsAt(text, i + 1, size) && end < text.size() && !IsLetter(text[end])) return true;
+      }
       // The matching "{" follows "\parbox[..]{width}" when it opens a parbox's text.
       if (i == 0 || text[i - 1] != '}') return false;
       const std::size_t from = i > 40 ? i - 40 : 0;
@@ -316,7 +322,7 @@ std::vector<std::string> WritingProblems(const std::string& text, bool answers) 
     if (c == ',') {
       const std::size_t j = SkipSpaces(text, i + 1);
       const bool list_ends = answers ? (j < text.size() && text[j] == '&') || TableRowEndsAt(text, j)
-                                     : j < text.size() && text[j] == '}' && ClosesParbox(text, j);
+                                     : j < text.size() && text[j] == '}' && ClosesTextGroup(text, j);
       if (list_ends) report("a list ending in a comma", i);
     }
   }
@@ -406,6 +412,9 @@ TEST(SweepTest, WritingCheckFindsWhatNoTeacherWrites) {
       {"1& 12& --- & -3 \\\\", true, ""},
       {"1 & 3, 1, 2, & 4 \\\\", true, "a list ending in a comma"},
       {"\\parbox[b]{60pt}{$P=13$~кН,\r\n}}%", false, "a list ending in a comma"},
+      {"\\vskip2mm{\\small$m_B$=6$m$, $m_A$=7$m$, }\\unitlength=1pt", false,
+       "a list ending in a comma"},
+      {"{\\small $a$, $b$}, {\\smallskip x, }, {\\bf a, }", false, ""},
       {"\\parbox[b]{60pt}{$P=13$~кН,\\\\ $Q=2$~кН}, {$f=0.01,$} $dxdy,}$", false, ""},
       {"$x$ & 0/6 \\\\", true, "a fraction for zero"},
       {"$10/3$, $0.6/a$", true, ""},
@@ -465,13 +474,7 @@ TEST_P(EveryBuiltRow, RunsCleanlyAtEveryLevel) {
           auto s = testing_support::NewState();
           s->Level = level;
           s->AnswersOn = true;
-          s->StudentsMode = students;
-          if (students) {
-            s->GroupName = "Группа";
-            s->StudentNames[1] = "Группа";
-            for (int v = 1; v <= 39; ++v) s->StudentNames[v + 1] = "Студент " + std::to_string(v);
-            s->StudentLineCount = 40;
-          }
+          if (students) testing_support::SetStudentsMode(*s);
           ++runs;
           try {
             const auto texts = testing_support::RunTableRow(*s, table, subject, problem, sets);

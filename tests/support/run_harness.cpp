@@ -1,6 +1,9 @@
 #include "tests/support/run_harness.h"
 
+#include <string>
+
 #include "shell/dispatch.h"
+#include "shell/variant_parameters.h"
 #include "toolkit/answers.h"
 
 namespace testing_support {
@@ -16,18 +19,20 @@ std::unique_ptr<SharedState> NewState() {
   return s;
 }
 
+void SetStudentsMode(SharedState& s) {
+  s.StudentsMode = true;
+  s.GroupName = "Группа";
+  s.StudentNames[1] = "Группа";
+  for (int v = 1; v <= 39; ++v) s.StudentNames[v + 1] = "Студент " + std::to_string(v);
+  s.StudentLineCount = 40;
+}
+
 void SetVariant(SharedState& s, int v, const VariantParams& p) {
   s.VariantIndex = v;
   for (int k = 1; k <= 7; ++k) {
     s.StoredVariants[v][k] = static_cast<std::uint8_t>(p[static_cast<std::size_t>(k - 1)] & 0xFF);
   }
-  s.P1 = static_cast<std::int8_t>(s.StoredVariants[v][1]);
-  s.P2 = static_cast<std::int8_t>(s.StoredVariants[v][2]);
-  s.P3 = static_cast<std::int8_t>(s.StoredVariants[v][3]);
-  s.P4 = static_cast<std::int8_t>(s.StoredVariants[v][4]);
-  s.P5 = static_cast<std::int8_t>(s.StoredVariants[v][5]);
-  s.P6 = static_cast<std::int8_t>(s.StoredVariants[v][6]);
-  s.P7 = static_cast<std::int8_t>(s.StoredVariants[v][7]);
+  shell::TakeStoredParameters(s, v);
 }
 
 RunTexts RunBeginVariant(SharedState& s, const std::function<void(SharedState&)>& begin,

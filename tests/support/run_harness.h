@@ -34,6 +34,10 @@ std::unique_ptr<SharedState> NewState();
 /// from p.
 void SetVariant(SharedState& s, int v, const VariantParams& p);
 
+/// Students mode as a loaded list of one group with 39 students sets it (GroupName
+/// "Группа" on line 1, "Студент 1".."Студент 39" on lines 2..40).
+void SetStudentsMode(SharedState& s);
+
 /// Runs begin once and then variant once per entry of variants (variant v gets
 /// VariantIndex v and the parameters variants[v - 1]), ending the answers rows after each
 /// variant and closing the open answers tables at the end as the problem-set run does.

@@ -136,7 +136,7 @@ double InertiaAt(const Printed& p, double a_deg) {
 TEST(PlaneFigureTest, BeginWritesTheAxesHeadsAndStatementByLevel) {
   const auto t1 = RunOne({1, 1, 1, 1, 1, 1, 1}, 1);
   EXPECT_EQ(t1.main.find("\\newsavebox{\\osi}\\sbox{\\osi}{\\Blue{%\r\n"), 0u);
-  EXPECT_NE(t1.main.find("}} Find the area (in cm $^2 $) and the coordinates of the center of "
+  EXPECT_NE(t1.main.find("}} Find the area (in cm$^2$) and the coordinates of the center of "
                          "gravity of plane   figures (in cm)."),
             std::string::npos);
   EXPECT_NE(t1.answers.find("\\#\\ru  & $ A $&$ x_c$&$ y_c$\\\\\\hline\r\n"), std::string::npos);

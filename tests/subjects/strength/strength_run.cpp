@@ -97,10 +97,8 @@ std::vector<Arrow> Arrows(const std::string& text) {
   return out;
 }
 
-std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
-                                                     const std::string& name) {
+std::vector<std::pair<double, double>> PutsOf(const std::string& text, const std::string& key) {
   std::vector<std::pair<double, double>> out;
-  const std::string key = "\\usebox{\\" + name + "}";
   for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1)) {
     const std::size_t put = text.rfind("\\put(", at);
     char* end = nullptr;
@@ -111,17 +109,13 @@ std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
   return out;
 }
 
+std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
+                                                     const std::string& name) {
+  return PutsOf(text, "\\usebox{\\" + name + "}");
+}
+
 std::vector<std::pair<double, double>> Dots(const std::string& text) {
-  std::vector<std::pair<double, double>> out;
-  const std::string key = "{\\circle*{";
-  for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1)) {
-    const std::size_t put = text.rfind("\\put(", at);
-    char* end = nullptr;
-    const double x = std::strtod(text.c_str() + put + 5, &end);
-    const double y = std::strtod(end + 1, nullptr);
-    out.emplace_back(x, y);
-  }
-  return out;
+  return PutsOf(text, "{\\circle*{");
 }
 
 std::vector<std::vector<PicturePoint>> Polylines(const std::string& text) {

@@ -42,6 +42,9 @@ struct Arrow {
 /// Every vector of the main text, in order.
 std::vector<Arrow> Arrows(const std::string& text);
 
+/// The positions of the "\put(x,y)" before each occurrence of key in the text, in order.
+std::vector<std::pair<double, double>> PutsOf(const std::string& text, const std::string& key);
+
 /// Every "\put(x,y){...name...}" box placement of `name` in the text: the positions.
 std::vector<std::pair<double, double>> BoxPlacements(const std::string& text,
                                                      const std::string& name);

@@ -70,8 +70,10 @@ double AtLoad(const Model& m, int k, bool far_side) {
   return far_side ? -m.f.Moment(m.last[k], 0) : -m.f.Moment(m.first[k], m.f.Length(m.first[k]));
 }
 
-testing_support::RunTexts RunRow(const std::vector<testing_support::VariantParams>& variants) {
+testing_support::RunTexts RunRow(const std::vector<testing_support::VariantParams>& variants,
+                                 bool students = false) {
   auto s = testing_support::NewState();
+  if (students) testing_support::SetStudentsMode(*s);
   return testing_support::RunBeginVariant(
       *s, [](SharedState& st) { strength::BeginMechanicsOfMaterialsProblem(st, 13); },
       [](SharedState& st) { strength::WriteMechanicsOfMaterialsVariant(st, 13); }, variants);
@@ -168,6 +170,28 @@ TEST(OneJointFrameTest, PrintedRowAndDiagramFollowTheSolution) {
     ++row;
   }
   EXPECT_EQ(row, variants.size());
+}
+
+TEST(OneJointFrameTest, StudentsAnswersBoxesHoldTheirDiagramsTwoARow) {
+  // In students mode two answers boxes share a row of 429pt, each framed with the 8pt \fboxsep
+  // and 0.4pt rule the problem set leaves set; each box holds its diagram's picture.
+  std::vector<testing_support::VariantParams> variants;
+  for (const auto& point :
+       testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, {3, 3, 4, 3, 3, 4, 60}, 39, 1, 1)) {
+    if (variants.size() < 39) variants.push_back(point.p);
+  }
+  const std::string answers = RunRow(variants, true).answers;
+  int boxes = 0;
+  for (std::size_t at = answers.find("\\fbox{\\parbox{"); at != std::string::npos;
+       at = answers.find("\\fbox{\\parbox{", at + 1)) {
+    ++boxes;
+    const double width = std::stod(answers.substr(at + 14));
+    EXPECT_LE(2 * (width + 2 * 8.4), 429.0);
+    const std::size_t picture = answers.find("\\begin{picture}(", at);
+    ASSERT_NE(picture, std::string::npos);
+    EXPECT_LE(std::stod(answers.substr(picture + 16)), width);
+  }
+  EXPECT_EQ(boxes, static_cast<int>(variants.size()));
 }
 
 TEST(OneJointFrameTest, DataRules) {
