@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -49,7 +50,8 @@ void BeginHammingNetworkProblem(SharedState& s) {
 void WriteHammingNetworkVariant(SharedState& s) {
   toolkit::Ans2Write(s, std::to_string(toolkit::PrintedVariantNumber(s)) + " & ");
   int z[6][6] = {};  // z[m][k]: turn m of sample k; sample 5 is y
-  for (int k = 1; k <= 5; ++k) {
+  // Sample k's polyline in the points 1..7, fitted into 50 x 50.
+  const auto shape = [&](int k) {
     const auto a = DigitsOf(s.P1 + k);
     const auto b = DigitsOf(s.P2 + 2 * k);
     for (int m = 1; m <= 5; ++m) z[m][k] = 2 * b[m] - 1;
@@ -65,10 +67,22 @@ void WriteHammingNetworkVariant(SharedState& s) {
     s.BoxWidth = 50;
     s.BoxHeight = 50;
     figures::FitPointsToBox(s, 7, 1);
+  };
+  // The five pictures stand in a row in the 240 pt box, a blank apart: what it leaves free goes
+  // between them (up to 14 pt), so that one sample's end and number keep apart from the next
+  // one's.
+  double widths = 0;
+  for (int k = 1; k <= 5; ++k) {
+    shape(k);
+    widths += s.RangeX * s.Scale + 4;
+  }
+  const double gap = std::clamp((222 - widths) / 4, 0.0, 14.0);
+  for (int k = 1; k <= 5; ++k) {
+    shape(k);
     const bool is_y = k == 5;
     // The markers of the fitted points reach 1.5 beyond the fitted range, the label $y$ under
     // the figure 1.8 below y = -10.
-    toolkit::BeginPicture(s, s.RangeX * s.Scale + 4, 62, -2, -12);
+    toolkit::BeginPicture(s, s.RangeX * s.Scale + 4 + (k < 5 ? gap : 0), 62, -2, -12);
     figures::SetLineWidth(s, 10);
     toolkit::WriteText(s, is_y ? "\\Red{" : "\\Blue{");
     figures::DrawBar(s, 1, 2);

@@ -27,8 +27,21 @@ void SetPerceptronLayoutA(SharedState& s) {
   SetPoints(s, {{0, 80}, {50, 80}, {0, 40}, {50, 40}, {0, 0}, {50, 0}});
 }
 
+// Three inputs to two hidden neurons make six crossing bars; drawn 100 pt wide their weights
+// stand on the bars and at the crossings, so the layout is half as wide again.
 void SetPerceptronLayoutB(SharedState& s) {
-  SetPoints(s, {{50, 80}, {25, 40}, {75, 40}, {0, 0}, {50, 0}, {100, 0}});
+  SetPoints(s, {{75, 80}, {37.5, 40}, {112.5, 40}, {0, 0}, {75, 0}, {150, 0}});
+}
+
+// The weight of the bar from point a to point b: centred `at` of the way from a, 5 pt to the
+// bar's left (side 1, looking from a) or right (side -1).
+void PutWeightBeside(SharedState& s, int a, int b, double at, int side, double value) {
+  const double dx = s.PointX[b] - s.PointX[a], dy = s.PointY[b] - s.PointY[a];
+  const double length = std::hypot(dx, dy);
+  const double cx = s.PointX[a] + at * dx - side * 5 * dy / length;
+  const double cy = s.PointY[a] + at * dy + side * 5 * dx / length;
+  const double width = figures::LabelWidth(toolkit::FormatNumberSci(value), 7);
+  figures::PutValueLabel(s, cx - width / 2, cy - 2.5, value);
 }
 
 void OpenPerceptronBox(SharedState& s, std::string_view name) {
@@ -165,8 +178,9 @@ void BeginTwoLayerPerceptronProblem(SharedState& s) {
 
 void WriteTwoLayerPerceptronVariant(SharedState& s) {
   const Perceptron n = DerivePerceptron(s.P1, s.P2, s.P3, s.P4, s.P5, s.P6, s.P7);
-  // The picture holds all it draws: the right-hand inputs' arrows and numbers reach x = 111.
-  toolkit::BeginPicture(s, 145, 131, -30, -20);
+  // The picture holds all it draws: the right-hand inputs' arrows and numbers reach x = 111
+  // (x = 161 in the wider layout of three inputs).
+  toolkit::BeginPicture(s, n.shape_a ? 145 : 195, 131, -30, -20);
   if (n.shape_a) {
     SetPerceptronLayoutA(s);
     figures::PutPlainValueLabel(s, s.PointX[5] - 12, -18, n.x[1]);
@@ -186,15 +200,20 @@ void WriteTwoLayerPerceptronVariant(SharedState& s) {
     SetPerceptronLayoutB(s);
     for (int i = 4; i <= 6; ++i) figures::PutPlainValueLabel(s, s.PointX[i] - 11, -18, n.x[i - 3]);
     figures::PutBox(s, "vrsb", 0, 0);
-    const struct {
-      double value, x, y;
-    } labels[] = {
-        {n.w[1][1], 7, 20},  {n.w[2][3], 92, 20}, {n.w[1][3], 36, 34}, {n.w[2][1], 57, 34},
-        {n.w[1][2], 27, 24}, {n.w[2][2], 70, 24}, {n.v[1][1], 28, 52}, {n.v[1][2], 70, 52},
-        {n.w[2][4], 94, 42}, {n.w[1][4], -3, 42}, {n.v[1][3], 22, 83},
-    };
-    for (const auto& l : labels) figures::PutValueLabel(s, l.x, l.y, l.value);
-    figures::PutPlainValueLabel(s, 46, 102, n.t[1]);
+    // Each hidden neuron's weights beside its own bars: the long bars' near the neuron, on
+    // their upper side, where the other bars are still apart; the others further down.
+    PutWeightBeside(s, 2, 4, 0.5, -1, n.w[1][1]);
+    PutWeightBeside(s, 2, 5, 0.3, -1, n.w[1][2]);
+    PutWeightBeside(s, 2, 6, 0.2, 1, n.w[1][3]);
+    PutWeightBeside(s, 3, 4, 0.2, -1, n.w[2][1]);
+    PutWeightBeside(s, 3, 5, 0.3, 1, n.w[2][2]);
+    PutWeightBeside(s, 3, 6, 0.5, 1, n.w[2][3]);
+    PutWeightBeside(s, 1, 2, 0.5, -1, n.v[1][1]);
+    PutWeightBeside(s, 1, 3, 0.5, 1, n.v[1][2]);
+    figures::PutValueLabel(s, s.PointX[3] + 19, 42, n.w[2][4]);
+    figures::PutValueLabel(s, s.PointX[2] - 28, 42, n.w[1][4]);
+    figures::PutValueLabel(s, s.PointX[1] - 28, 83, n.v[1][3]);
+    figures::PutPlainValueLabel(s, s.PointX[1] - 4, 102, n.t[1]);
   }
   toolkit::EndPicture(s);
   toolkit::AnsWriteTextNumber(s, "", toolkit::PrintedVariantNumber(s), " & ");

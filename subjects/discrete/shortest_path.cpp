@@ -212,8 +212,10 @@ void DrawArcs(SharedState& s, const toolkit::TIntMatrix& w, int nv) {
         ox = 1;
         oy = 7;
       } else if (dx * dy == -1) {
-        ox = 12;
-        oy = -11;
+        // Above the falling diagonal, nearer its lower end than the crossing, but clear of its
+        // arrowhead at the lower vertex.
+        ox = 10;
+        oy = -8;
       }
       if (dy == 0) oy = 2;
       if (dx == 0) ox = 3;

@@ -17,6 +17,10 @@ namespace discrete {
 
 namespace {
 
+// The circle of vertices: with up to 20 arcs among seven vertices, a radius of 35 pt piles the
+// arrowheads up at the vertices; the box has room for a larger one.
+constexpr double kRadius = 55;
+
 bool Contains(const std::vector<int>& list, int v) {
   return std::find(list.begin(), list.end(), v) != list.end();
 }
@@ -24,7 +28,7 @@ bool Contains(const std::vector<int>& list, int v) {
 }  // namespace
 
 void BeginStrongComponentsProblem(SharedState& s, int n) {
-  SetPointsOnCircle(s, n, 35);
+  SetPointsOnCircle(s, n, kRadius);
   s.ParboxWidth = 185;
   DefineNumberedCirclesBox(s, n);
   toolkit::WriteText(s, "Найти компоненты сильной связности графа.\\par\\vskip2mm\\noindent ");
@@ -63,7 +67,7 @@ void WriteStrongComponentsVariant(SharedState& s, int n) {
   if (s.P1 <= 3) arc(A(2), A(4));
 
   // The picture holds all it draws: down to y = -4.1.
-  toolkit::BeginPicture(s, 100, 90, -10, -5);
+  toolkit::BeginPicture(s, 2 * kRadius + 30, 2 * kRadius + 20, -10, -5);
   figures::PutBox(s, "vrsins", 0, 0);
   figures::SetLineWidth(s, 5);
   toolkit::WriteText(s, "\\Brown{");

@@ -23,6 +23,10 @@ constexpr std::string_view kTspVertexLetters = "abcdfg";
 
 constexpr int kNoCycle = 120;
 
+// The wheel's radius: two weights stand beside each edge, ten edges meet at the hub, and the
+// box is wide; at 45 pt the weights near the hub crowd onto the neighbouring arcs.
+constexpr double kRadius = 63;
+
 using Cycle = std::array<int, 6>;
 
 constexpr std::array<Cycle, 10> kTspCycles{{{1, 5, 4, 3, 6, 2},
@@ -109,11 +113,11 @@ void DrawWeightedEdgePair(SharedState& s, int a, int b) {
 void BeginTravellingSalesmanProblem(SharedState& s) {
   for (int i = 1; i <= 5; ++i) {
     const double angle = 2 * std::numbers::pi * i / 5;
-    s.PointX[i] = 45 + 45 * std::cos(angle);
-    s.PointY[i] = 45 + 45 * std::sin(angle);
+    s.PointX[i] = kRadius + kRadius * std::cos(angle);
+    s.PointY[i] = kRadius + kRadius * std::sin(angle);
   }
-  s.PointX[6] = 45;
-  s.PointY[6] = 45;
+  s.PointX[6] = kRadius;
+  s.PointY[6] = kRadius;
   s.ParboxWidth = 185;
   toolkit::WriteLine(s, "\\newsavebox{\\vrsinss}\\sbox{\\vrsinss}{%");
   toolkit::BeginPicture(s, 2, 2, 0, 0);
@@ -152,8 +156,8 @@ void WriteTravellingSalesmanVariant(SharedState& s) {
   toolkit::AnsWriteLine(s, std::to_string(toolkit::PrintedVariantNumber(s)) + " & " +
                                std::to_string(min) + " & " + letters);
 
-  // The picture holds all it draws: up to x = 99, down to y = -2.8.
-  toolkit::BeginPicture(s, 120, 100, -20, -3);
+  // The picture holds all it draws: up to x = 2 * kRadius + 9, down to y = -2.8.
+  toolkit::BeginPicture(s, 2 * kRadius + 30, 2 * kRadius + 10, -20, -3);
   figures::PutBox(s, "vrsinss", 0, 0);
   figures::SetLineWidth(s, 5);
   for (int i = 1; i <= 6; ++i) {

@@ -142,6 +142,16 @@ void SupportAt(SharedState& s, int i, bool up) {
   }
 }
 
+// Records the room of a pin support's symbol at (x, y) (hanging from a ceiling when `up`), so
+// that the letters placed after it keep off the triangle and the hatching.
+void ReserveSupport(figures::LabelSpacing& placed, double x, double y, bool up) {
+  if (up) {
+    placed.Reserve(x - 7, y + 0.5, 14, 9.5);
+  } else {
+    placed.Reserve(x - 7, y - 8, 14, 9.5);
+  }
+}
+
 constexpr double kPi = std::numbers::pi;
 // The angle of the 3-4-5 triangle whose cosine is 0.8.
 double Phi() { return std::atan2(0.75, 1.0); }
@@ -271,8 +281,15 @@ void DrawScheme5(SharedState& s, const Data& d) {
   figures::DrawNodeMarker(s, C);
   figures::DrawLabelledArc(s, 0, "$\\alpha$", 1, X(s, F), Y(s, F), 0, Phi(), 11, &placed);
   figures::DrawSegment(s, X(s, F), Y(s, F), X(s, F) + 14, Y(s, F));
-  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - d.s2b - 4, Y(s, O) - 4);
-  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) + d.s2b - 3, Y(s, A) - 3);
+  // The supports' symbols are kept clear of the letters: O's letter goes to the side of its
+  // joint the symbol leaves free (below a hanging hinge, above a standing one), A's beside its
+  // joint away from the bar OA.
+  ReserveSupport(placed, X(s, O), Y(s, O), d.s2a <= 0);
+  ReserveSupport(placed, X(s, E), Y(s, E), d.s1a <= 0);
+  placed.Reserve(X(s, A) - 2, Y(s, A) + 0.5, 4, 1.5);
+  figures::PutBlueLabelClear(s, placed, "$O$", X(s, O) - d.s2b - 4,
+                             Y(s, O) + (d.s2a <= 0 ? -12 : 5));
+  figures::PutBlueLabelClear(s, placed, "$A$", X(s, A) + (d.s2b > 0 ? 3 : -11), Y(s, A) - 3);
   figures::PutBlueLabelClear(s, placed, "$B$", X(s, B) - 9, Y(s, B) - 10);
   figures::PutBlueLabelClear(s, placed, "$C$", X(s, C) - 11, Y(s, C) - 2);
   figures::PutBlueLabelClear(s, placed, "$F$", X(s, F) + d.s1b - 3, Y(s, F) + 3);

@@ -170,22 +170,28 @@ void WriteBeamInfluenceLineVariant(SharedState& s) {
 
   Ans2Write(s, toolkit::FormatNumber(toolkit::PrintedVariantNumber(s)) + "\\ru ");
   AnsBeginVariantBox(s, 200);
-  // The line along the beam's 180 with its values, 20 at most either side and A under it;
-  // inside the narrower box of the students mode too.
-  AnsBeginPicture(s, 200, 56, -4, -28);
-  AnsPutText(s, "{\\small $A$}", x[a] - 4, -22);
+  // The beam with its supports and A stands above the line, which has an axis of its own:
+  // drawn along the beam, the line would cross the supports wherever it dips. The line is 20
+  // at most either side with its values; inside the narrower box of the students mode too.
+  constexpr double kBeamY = 52;
+  for (int i = 1; i <= 12; ++i) y[i] = kBeamY;
+  AnsBeginPicture(s, 200, 90, -4, -28);
+  AnsPutText(s, "{\\small $A$}", x[a] - 4, kBeamY - 22);
   AnsSetLineWidth(s, 12);
-  for (int h = 1; h <= 4; ++h) AnsDrawSegment(s, x[v.Hinge[h]], -1, x[v.Hinge[h]], 1);
+  for (int h = 1; h <= 4; ++h) {
+    AnsDrawSegment(s, x[v.Hinge[h]], kBeamY - 1, x[v.Hinge[h]], kBeamY + 1);
+  }
   AnsWrite(s, "\\Red{");
   AnsDrawSegmentPoints(s, 1, 12);
   AnsWrite(s, "}");
   AnsSetLineWidth(s, 1);
+  for (int h = 1; h <= 4; ++h) AnsDrawDotAtPoint(s, v.Hinge[h]);
+  for (int k = 1; k <= 6; ++k) AnsPutBox(s, "dnst", x[v.Support[k]], kBeamY - 1.6);
+  AnsDrawSegment(s, 0, 0, x[12], 0);
   AnsMoveTo(s, 0, 0);
   AnsLineTo(s, 0, yy[1]);
   for (int i = 2; i <= 12; ++i) AnsLineTo(s, x[i], yy[i]);
   AnsLineTo(s, x[12], 0);
-  for (int h = 1; h <= 4; ++h) AnsDrawDotAtPoint(s, v.Hinge[h]);
-  for (int k = 1; k <= 6; ++k) AnsPutBox(s, "dnst", x[v.Support[k]], -1.6);
   for (int i = 1; i <= 12; ++i) {
     if (std::fabs(yy[i]) > 1e-8) {
       AnsPutValueLabel(s, x[i] - 3, yy[i] + 1 - 4 * (1 - toolkit::SignOf(yy[i])), v.Ordinate[i]);

@@ -1,6 +1,8 @@
 #include "subjects/structural/bent_rod_deformation.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -51,6 +53,36 @@ BentRodVector Minus(const BentRodVector& a, const BentRodVector& b) {
 }
 
 int Round(double x) { return static_cast<int>(toolkit::RoundHalfEven(x)); }
+
+// How long the part of the segment (ax, ay)-(bx, by) inside the box [x0, x1] x [y0, y1] is
+// (Liang-Barsky clipping).
+double LengthInside(double ax, double ay, double bx, double by, double x0, double y0, double x1,
+                    double y1) {
+  const double dx = bx - ax, dy = by - ay;
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return 0;
+    } else {
+      const double r = q[i] / p[i];
+      if (p[i] < 0) {
+        t0 = std::max(t0, r);
+      } else {
+        t1 = std::min(t1, r);
+      }
+    }
+  }
+  return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0;
+}
+
+// Where a picture vector of length `len` (picture mode's: along x unless upright) from (x, y)
+// with slope (dx, dy) ends.
+std::pair<double, double> VectorEnd(double x, double y, int dx, int dy, double len) {
+  if (dx == 0) return {x, y + (dy > 0 ? len : -len)};
+  return {x + (dx > 0 ? len : -len), y + len * dy / std::abs(dx)};
+}
 
 struct ForceMark {
   int dx, dy, ox, oy;
@@ -334,16 +366,45 @@ void WriteBentRodDeformationVariant(SharedState& s) {
   BeginPicture(s, 122, 112, -9, -13);
   auto& x = s.PointX;
   auto& y = s.PointY;
-  PutBox(s, "zadelkast", x[1] - 10, y[1] - 12);
+  const ForceMark pm = PMark(v.Axis[4], v.PAxis);
+  const ForceMark gm = GMark(v.GAxis);
+  // The rod runs toward the viewer from the wall, so all of it stands in front of the wall's
+  // face; drawn across the face's edges it reads as run through the wall. The face (with the
+  // axes beside it) goes right of the clamped end and above it, or to its left or below it
+  // where the rod and its forces cross less of it there, inside the picture.
+  std::vector<std::array<double, 4>> drawn;
+  for (int k = 2; k <= 4; ++k) drawn.push_back({x[k], y[k], x[k + 1], y[k + 1]});
+  const auto [pex, pey] = VectorEnd(x[5], y[5], pm.dx, pm.dy, 19);
+  drawn.push_back({x[5], y[5], pex, pey});
+  const auto [gex, gey] = VectorEnd(x[3], y[3], gm.dx, gm.dy, 20);
+  drawn.push_back({x[3], y[3], gex, gey});
+  const auto covered = [&](double bx, double by) {
+    double length = 0;
+    for (const auto& [ax, ay, ex, ey] : drawn) {
+      length += LengthInside(ax, ay, ex, ey, bx + 5, by + 5, bx + 25, by + 25) +
+                LengthInside(ax, ay, ex, ey, bx + 26, by + 5, bx + 48, by + 28);
+    }
+    return length;
+  };
+  double wall_x = x[1] - 10, wall_y = y[1] - 12;
+  double least = covered(wall_x, wall_y);
+  for (const double bx : {x[1] - 10, x[1] - 27}) {
+    for (const double by : {y[1] - 12, y[1] - 22}) {
+      if (bx + 5 < -9 || by + 5 < -13) continue;
+      if (const double c = covered(bx, by); c < least - 0.5) {
+        least = c;
+        wall_x = bx;
+        wall_y = by;
+      }
+    }
+  }
+  PutBox(s, "zadelkast", wall_x, wall_y);
   SetLineWidth(s, 9);
   MoveToPoint(s, 1);
   for (int k = 2; k <= 5; ++k) LineToPoint(s, k);
-  const ForceMark pm = PMark(v.Axis[4], v.PAxis);
-  const ForceMark gm = GMark(v.GAxis);
   // The letters P and G and the segments' numbers beside their middles, moved clear of the
   // wall's face, the axes by the wall and each other.
   figures::LabelSpacing placed;
-  const double wall_x = x[1] - 10, wall_y = y[1] - 12;
   placed.Clear(wall_x + 5, wall_y + 5, 20, 21, 0);
   placed.Clear(wall_x + 26, wall_y + 5, 22, 23, 0);  // the axes with their letters
   const auto [px, py] =

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <stdexcept>
 #include <map>
 #include <string>
 #include <utility>
@@ -28,7 +31,43 @@ double At(const Labels& labels, double x, double y) {
 
 /// The variant's own picture (the last one: the saveboxes come first).
 std::string VariantPicture(const std::string& main) {
-  return main.substr(main.rfind("\\begin{picture}(145,131)(-30,-20)"));
+  return main.substr(main.rfind("\\begin{picture}("));
+}
+
+/// How far (px, py) lies from the segment (ax, ay)-(bx, by).
+double DistanceToBar(double px, double py, double ax, double ay, double bx, double by) {
+  const double dx = bx - ax, dy = by - ay;
+  const double t = std::clamp(((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  return std::hypot(px - ax - t * dx, py - ay - t * dy);
+}
+
+/// The weight a reader takes for the bar (ax, ay)-(bx, by): of the labels between the input
+/// row and the output's target, the one whose middle (1.75 pt right a character and 2.5 pt up
+/// of where a small number is put) is nearest the bar. It must read as that bar's alone: every
+/// bar at least 3.5 pt from its middle (off the digits), and no other bar as near as this one.
+double WeightOf(const Labels& labels, const std::vector<std::array<double, 4>>& bars,
+                std::size_t bar) {
+  const auto middle = [](const std::pair<double, double>& at, double v) {
+    const double chars = static_cast<double>(std::to_string(std::llround(v)).size());
+    return std::pair{at.first + 1.75 * chars, at.second + 2.5};
+  };
+  const auto& [ax, ay, bx, by] = bars[bar];
+  double best = 1e300, value = 0, cx = 0, cy = 0;
+  for (const auto& [at, v] : labels) {
+    if (at.second < 0 || at.second > 90) continue;
+    const auto [mx, my] = middle(at, v);
+    const double d = DistanceToBar(mx, my, ax, ay, bx, by);
+    if (d < best) best = d, value = v, cx = mx, cy = my;
+  }
+  const std::string where = "the weight " + std::to_string(value) + " at " +
+                            std::to_string(cx) + "," + std::to_string(cy);
+  if (best < 3.5) throw std::runtime_error(where + " stands on its bar");
+  for (std::size_t other = 0; other < bars.size(); ++other) {
+    const auto& [ox, oy, ex, ey] = bars[other];
+    if (other != bar && DistanceToBar(cx, cy, ox, oy, ex, ey) <= best + 1)
+      throw std::runtime_error(where + " is as near another bar");
+  }
+  return value;
 }
 
 double Sigma(double x) { return 1 / (1 + std::exp(-x)); }
@@ -80,15 +119,19 @@ TEST(TwoLayerPerceptronTest, AnswersFollowFromTheDrawnNetwork) {
       y.push_back(Sigma(At(l, 7, 50) * Sigma(n1) + At(l, 53, 60) * Sigma(n2) + At(l, 65, 83)));
       t = {At(l, -4, 102), At(l, 46, 102)};
     } else {
-      const double x1 = At(l, -11, -18), x2 = At(l, 39, -18), x3 = At(l, 89, -18);
+      const double x1 = At(l, -11, -18), x2 = At(l, 64, -18), x3 = At(l, 139, -18);
       EXPECT_EQ(x3, 1) << where;
-      const double n1 = At(l, 7, 20) * x1 + At(l, 27, 24) * x2 + At(l, 36, 34) * x3 + At(l, -3, 42);
-      const double n2 =
-          At(l, 57, 34) * x1 + At(l, 70, 24) * x2 + At(l, 92, 20) * x3 + At(l, 94, 42);
+      // Output (75, 80), hidden (37.5, 40) and (112.5, 40), inputs (0, 0), (75, 0), (150, 0).
+      const std::vector<std::array<double, 4>> bars = {
+          {37.5, 40, 0, 0},    {37.5, 40, 75, 0},  {37.5, 40, 150, 0}, {112.5, 40, 0, 0},
+          {112.5, 40, 75, 0},  {112.5, 40, 150, 0}, {75, 80, 37.5, 40}, {75, 80, 112.5, 40}};
+      const auto w = [&](std::size_t bar) { return WeightOf(l, bars, bar); };
+      const double n1 = w(0) * x1 + w(1) * x2 + w(2) * x3 + At(l, 9.5, 42);
+      const double n2 = w(3) * x1 + w(4) * x2 + w(5) * x3 + At(l, 131.5, 42);
       EXPECT_NEAR(n1, u1, 1e-9) << where;
       EXPECT_NEAR(n2, u2, 1e-9) << where;
-      y.push_back(Sigma(At(l, 28, 52) * Sigma(n1) + At(l, 70, 52) * Sigma(n2) + At(l, 22, 83)));
-      t = {At(l, 46, 102)};
+      y.push_back(Sigma(w(6) * Sigma(n1) + w(7) * Sigma(n2) + At(l, 47, 83)));
+      t = {At(l, 71, 102)};
     }
     const auto cells = Cells(DataRow(out.answers, false));
     ASSERT_EQ(cells.size(), 3u) << where;
