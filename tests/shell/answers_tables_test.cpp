@@ -284,9 +284,59 @@ TEST(SplitAnswers, RunsPastTheCountStartAFreshSetAndBadRowsThrow) {
   EXPECT_THROW(toolkit::AddSplitAnswersRow(s, "3", {"&x"}), toolkit::IndexRangeError);
 }
 
+// Whether a cell holds only the printed number of the first variant ("1", "1.", "{\bf 1.}"):
+// a table whose first row starts so has no head row.
+bool FirstVariantNumber(const std::string& cell) {
+  const std::string text = std::regex_replace(cell, std::regex(R"(\\bf|[\s{}.])"), "");
+  return text == "1";
+}
+
+// A table of one variant's answers lists its items under the variant's number, which stands
+// above the table (AnsBeginVariant; the items are numbered as the statement numbers them) or
+// just ahead of it, as "{\bf 3)}" ahead of a matrix.
+bool OneVariantTable(const Table& t) {
+  static const std::regex kVariantHeading(
+      R"((\\vskip2mm [0-9]+\. \\par\s*\\noindent\\begin\{center\})"
+      R"(|\{\\bf [0-9]+\)\}\s*(\$|\\tabcolsep=[0-9.]+pt))$)");
+  return std::regex_search(t.before, kVariantHeading);
+}
+
+// The head row of a table names its columns: it comes first, a rule under it, and it is not a
+// variant's row; every column has a heading (the variant numbers' too, and in students mode
+// the names'); no row below it has a cell without a heading, and the widest row has as many
+// cells as the head (no stray head cell).
+void ExpectEveryColumnHeaded(const Table& t, int subject, int row, const std::string& where) {
+  if (OneVariantTable(t)) return;
+  ASSERT_GE(t.rows.size(), 2u) << where;
+  // The rule under the head (a row's spacing may stand ahead of it).
+  static const std::regex kRule(R"(^\s*(\[[^\]]*\])?\s*\\[hc]line)");
+  const bool ruled = std::regex_search(t.rows[1].front(), kRule);
+  if (!ruled || FirstVariantNumber(t.rows[0].front())) {
+    ADD_FAILURE() << "a table without a head row: " << where;
+    return;
+  }
+  for (int column : UnheadedColumns(t.rows[0])) {
+    ADD_FAILURE() << "column " << column << " has no head: " << where;
+  }
+  const int head = CellCount(t.rows[0]);
+  int widest = 0;
+  for (std::size_t r = 1; r + 1 < t.rows.size(); ++r) {
+    EXPECT_LE(CellCount(t.rows[r]), head) << "row " << r << ": " << where;
+    widest = std::max(widest, CellCount(t.rows[r]));
+  }
+  if (!HeadMayOutnumberRows(subject, row)) {
+    EXPECT_EQ(widest, head) << "the head has more cells than any row: " << where;
+  }
+}
+
+std::string Where(int subject, int row, int level, const std::string& ans) {
+  return "subject " + std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)]) +
+         " row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + ans;
+}
+
 // Every built row of every tab at every Level: the answers tables are well formed (each opened
 // table closed, no row with more cells than columns), none is estimated wider than the 430pt
-// text, and every column of a table with a head row has a heading, the variant numbers' too.
+// text, and every table has a head row that names each of its columns.
 TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
   const shell::SubjectTable& table = shell::DefaultSubjectTable();
   for (int subject = 1; subject <= 9; ++subject) {
@@ -294,9 +344,7 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
       if (!shell::IsBuilt(table, subject, row)) continue;
       for (int level = 1; level <= 10; ++level) {
         const std::string ans = AnswersOfDocument(subject, row, level, 6, false);
-        const std::string where =
-            "subject " + std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)]) +
-            " row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + ans;
+        const std::string where = Where(subject, row, level, ans);
         ASSERT_EQ(Count(ans, "\\begin{tabular}"), Count(ans, "\\end{tabular}")) << where;
         // Every table's last row is ended before the table is closed.
         const std::string flat = std::regex_replace(ans, std::regex("\r\n"), "");
@@ -306,34 +354,24 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
             EXPECT_LE(static_cast<int>(cells.size()), t.columns) << where;
           }
           EXPECT_LE(EstimatedWidth(t), 430.0) << where;
-          // The head names the columns: no row below it has a cell without a heading, the
-          // widest row has as many cells as the head (no stray head cell), and not every
-          // heading is empty.
-          ASSERT_GE(t.rows.size(), 2u) << where;
-          // A table of one variant's answers (AnsBeginVariant) has no head row.
-          if (t.rows.size() < 3 || t.rows[1].front().find("\\hline") == std::string::npos) {
-            continue;
-          }
-          bool named = false;
-          for (const std::string& cell : t.rows[0]) {
-            std::string text = std::regex_replace(cell, std::regex(R"(\\hline|\\ru|\s)"), "");
-            named = named || !text.empty();
-          }
-          EXPECT_TRUE(named) << "a head without headings: " << where;
-          // Every column has a head, the variant numbers' too.
-          for (int column : UnheadedColumns(t.rows[0])) {
-            ADD_FAILURE() << "column " << column << " has no head: " << where;
-          }
-          const int head = CellCount(t.rows[0]);
-          int widest = 0;
-          for (std::size_t r = 1; r + 1 < t.rows.size(); ++r) {
-            EXPECT_LE(CellCount(t.rows[r]), head) << "row " << r << ": " << where;
-            widest = std::max(widest, CellCount(t.rows[r]));
-          }
-          if (!HeadMayOutnumberRows(subject, row)) {
-            EXPECT_EQ(widest, head) << "the head has more cells than any row: " << where;
-          }
+          ExpectEveryColumnHeaded(t, subject, row, where);
         }
+      }
+    }
+  }
+}
+
+// In students mode the names column is headed as every other, at the Levels where tables split
+// and where they do not.
+TEST(AnswersTables, TheNamesColumnIsHeadedInStudentsMode) {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  for (int subject = 1; subject <= 9; ++subject) {
+    for (int row = 1; row <= shell::ProblemCount(table, subject); ++row) {
+      if (!shell::IsBuilt(table, subject, row)) continue;
+      for (int level : {1, 10}) {
+        const std::string ans = AnswersOfDocument(subject, row, level, 6, true);
+        const std::string where = Where(subject, row, level, ans);
+        for (const Table& t : Tables(ans)) ExpectEveryColumnHeaded(t, subject, row, where);
       }
     }
   }
