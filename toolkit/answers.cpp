@@ -53,6 +53,8 @@ void Ans2BeginTable(Run& r, int n) {
   r.Ans2HeadStart.NamesOnly = true;
 }
 
+std::string NamesHeadCell(const Run& r) { return r.StudentsMode ? " & " : ""; }
+
 void EndTableHeadWithReference(Run& r, int page) {
   if (r.StudentsMode && r.AnsTableOpen) AnsWrite(r, " & ");
   if (r.AnsTableOpen) AnsWriteLine(r, R"( \\\hline )");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "toolkit/state.h"
@@ -23,6 +24,9 @@ void AnsBeginTable(Run& r, int n);
 /// modulo 256. Its head row's first cell is headed as AnsBeginTable's; in students mode a blank
 /// last head cell is taken for the names column and gets "студент".
 void Ans2BeginTable(Run& r, int n);
+/// The names column's head cell for a second-file table whose rows carry the students' names:
+/// " & " in students mode (the answers writers put "студент" in it), else "".
+std::string NamesHeadCell(const Run& r);
 /// Ends the heading row of each open table; unless TicketMode, writes the calculus-and-algebra
 /// book citation with the page to the main file.
 void EndTableHeadWithReference(Run& r, int page);

@@ -196,6 +196,7 @@ std::string AnswersOfDocument(int subject, int row, int level, int count, bool s
   s.FirstNumber = 1;
   s.VariantCount = count;
   s.StudentsMode = students;
+  s.WriteCramerRows = true;  // as every problem-set run sets it
   s.SubjectIndex = subject;
   s.ProblemNumber = row;
   for (int i = 1; i <= count + 1; ++i) s.StudentNames[i + 1] = "Student" + std::to_string(i);
