@@ -228,7 +228,7 @@ TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
     s.StudentsMode = students;
     s.VariantCount = 3;
     for (int i = 2; i <= 4; ++i) s.StudentNames[i] = "St" + std::to_string(i - 1);
-    toolkit::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small", " & who ");
+    toolkit::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small");
     EXPECT_FALSE(s.AnsTableOpen);
     EXPECT_FALSE(s.Ans2TableOpen);
     for (int v = 1; v <= 3; ++v) {
@@ -247,17 +247,19 @@ TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
     EXPECT_TRUE(s.Ans2TableOpen);
     toolkit::CloseAnswersTables(s);
 
-    const std::string who = students ? " & who " : "";
+    // The names column's blank head cell is headed by the answers writers.
+    const std::string head_end =
+        students ? " &  студент\\\\\\hline \r\n" : " \\\\\\hline \r\n";
     auto name = [&](int v) { return students ? " & St" + std::to_string(v) : std::string(); };
     const std::string close = "\\hline\\end{tabular}\\end{center}";
     EXPECT_EQ(AnsText(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
                               std::string(students ? "|r|r|r|r|" : "|r|r|r|") +
-                              "}\\hline \r\n\\No&a \r\n&b \r\n" + who + " \\\\\\hline \r\n1&a1&b1" +
+                              "}\\hline \r\n\\No&a \r\n&b \r\n" + head_end + "1&a1&b1" +
                               name(1) + " \\\\\r\n2&a2&b2" + name(2) + " \\\\\r\n3&a3&b3" +
                               (students ? " & St3\\\\" : " \\\\") + close);
     EXPECT_EQ(Ans2Text(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
                                std::string(students ? "|r|r|r|" : "|r|r|") +
-                               "}\\hline \r\n\\No&c \r\n" + who + " \\\\\\hline \r\n1&c1" +
+                               "}\\hline \r\n\\No&c \r\n" + head_end + "1&c1" +
                                name(1) + " \\\\\r\n2&c2" + name(2) + " \\\\\r\n3&c3" + name(3) +
                                " \\\\" + close);
   }
