@@ -39,14 +39,21 @@ void AnsBeginTable(Run& r, int n) {
   r.AnsTableOpen = true;
   AnsWriteLine(r, TableHead(n, 2));
   r.AnsHeadStart.Open = true;
+  r.AnsHeadStart.NameColumn = r.StudentsMode;
 }
 
 void Ans2BeginTable(Run& r, int n) {
   r.Ans2HeadStart = THeadStart{};
   r.Ans2TableOpen = true;
   Ans2WriteLine(r, TableHead(n, 1));
+  // The shell ends the second file's rows without names: a row that adds them leaves a blank
+  // cell for their head.
   r.Ans2HeadStart.Open = true;
+  r.Ans2HeadStart.NameColumn = r.StudentsMode;
+  r.Ans2HeadStart.NamesOnly = true;
 }
+
+std::string NamesHeadCell(const Run& r) { return r.StudentsMode ? " & " : ""; }
 
 void EndTableHeadWithReference(Run& r, int page) {
   if (r.StudentsMode && r.AnsTableOpen) AnsWrite(r, " & ");
@@ -67,6 +74,7 @@ void AnsBeginVariant(Run& r) {
   if (r.StudentsMode) {
     const std::string& student = StudentOfVariant(r);
     AnsBeginTable(r, 2);
+    r.AnsHeadStart = THeadStart{};  // a table of one variant's answers has no head row
     AnsWriteLine(r, R"({\bf )" + number + "} & " + student + R"(\\\hline )");
   } else {
     AnsWriteLine(r, R"(\vskip2mm )" + number + R"(. \par)");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "toolkit/state.h"
@@ -15,11 +16,17 @@ namespace toolkit {
 /// Opens a table of n answer columns (+2) in the answers file; sets AnsTableOpen. n is taken
 /// modulo 256. The first column holds the variant numbers: when the head row that the caller
 /// writes next leaves its first cell blank (blanks, struts, type sizes), the answers writers
-/// put "\No" in it, just before the cell ends.
+/// put "\No" in it, just before the cell ends. In students mode the last column holds the
+/// names: the head row's blank last cell gets "студент", and a head row without a cell for the
+/// names gets " & студент" at its end.
 void AnsBeginTable(Run& r, int n);
 /// Opens a table of n columns (+1) in the second answers file; sets Ans2TableOpen. n is taken
-/// modulo 256. Its head row's first cell is headed as AnsBeginTable's.
+/// modulo 256. Its head row's first cell is headed as AnsBeginTable's; in students mode a blank
+/// last head cell is taken for the names column and gets "студент".
 void Ans2BeginTable(Run& r, int n);
+/// The names column's head cell for a second-file table whose rows carry the students' names:
+/// " & " in students mode (the answers writers put "студент" in it), else "".
+std::string NamesHeadCell(const Run& r);
 /// Ends the heading row of each open table; unless TicketMode, writes the calculus-and-algebra
 /// book citation with the page to the main file.
 void EndTableHeadWithReference(Run& r, int page);

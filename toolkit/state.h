@@ -37,11 +37,12 @@ struct TSplitAnswers {
   std::vector<std::string> Rows;   ///< the rows kept, one text per table
 };
 
-/// The head row of an answers table until its first cell, the variant-number column's, ends
-/// (see AnsBeginTable).
+/// The head row of an answers table while it is written, until it ends (see AnsBeginTable).
 struct THeadStart {
-  bool Open = false;  ///< the table's opening is written, the first head cell not yet ended
-  std::string Cell;   ///< that cell as written so far
+  bool Open = false;       ///< the table's opening is written, its head row not yet ended
+  std::string Row;         ///< the head row as written so far
+  bool NameColumn = false; ///< students mode: the rows end with the student's name
+  bool NamesOnly = false;  ///< a blank last head cell is the names', but none is added
 };
 
 /// The toolkit's part of the program-wide state: the run selection, modes, variant

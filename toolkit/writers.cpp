@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "toolkit/number_format.h"
 
@@ -36,40 +37,58 @@ bool BlankCell(std::string_view cell) {
   return true;
 }
 
-// Where the first cell of text ends: its first "&" or row end "\\" outside braces; npos when
-// text does not end it yet.
-std::size_t FirstCellEnd(std::string_view text) {
+// The ends of the cells of a table row: each "&" and the row end "\\\\" outside braces, the row
+// end last (when text holds it).
+std::vector<std::size_t> CellEnds(std::string_view text) {
+  std::vector<std::size_t> ends;
   int depth = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\\') {
-      if (depth == 0 && i + 1 < text.size() && text[i + 1] == '\\') return i;
+      if (depth == 0 && i + 1 < text.size() && text[i + 1] == '\\') {
+        ends.push_back(i);
+        break;
+      }
       ++i;
     } else if (c == '{') {
       ++depth;
     } else if (c == '}') {
       --depth;
     } else if (c == '&' && depth == 0) {
-      return i;
+      ends.push_back(i);
     }
   }
-  return std::string_view::npos;
+  return ends;
 }
 
-// Text on its way to an answers file whose table head is being begun (see AnsBeginTable):
-// while the head's first cell is written it is followed, and when it ends blank, "\No" goes
-// just before its end.
+// Text on its way to an answers file whose table head is being written (see AnsBeginTable):
+// the head row is followed until it ends. When its first cell ends blank, "\No" goes just
+// before that cell's end; in students mode the names column is headed too: a blank last cell
+// gets "студент", and where the row leaves no cell for the names, one is added.
 std::string HeadedText(THeadStart& head, bool table_open, std::string_view text) {
   if (!head.Open || !table_open) return std::string(text);
-  const std::size_t before = head.Cell.size();
-  head.Cell += text;
-  const std::size_t end = FirstCellEnd(head.Cell);
-  if (end == std::string::npos) return std::string(text);
-  const bool blank = BlankCell(std::string_view(head.Cell).substr(0, end));
-  head = THeadStart{};
-  if (!blank) return std::string(text);
-  const std::size_t at = end - before;
-  return std::string(text.substr(0, at)) + "\\No" + std::string(text.substr(at));
+  const std::size_t before = head.Row.size();
+  head.Row += text;
+  const std::vector<std::size_t> ends = CellEnds(head.Row);
+  if (ends.empty() || ends.back() < before) return std::string(text);
+  std::string out(text);
+  const std::string_view row = head.Row;
+  const bool row_ended = row.compare(ends.back(), 2, "\\\\") == 0;
+  // Inserted from the back, so that the places ahead keep their offsets.
+  if (row_ended && head.NameColumn) {
+    const std::size_t last = ends.size() > 1 ? ends[ends.size() - 2] + 1 : 0;
+    const bool blank = ends.size() > 1 && BlankCell(row.substr(last, ends.back() - last));
+    if (blank) {
+      out.insert(ends.back() - before, "студент");
+    } else if (!head.NamesOnly) {
+      out.insert(ends.back() - before, " & студент");
+    }
+  }
+  if (ends.front() >= before && BlankCell(row.substr(0, ends.front()))) {
+    out.insert(ends.front() - before, "\\No");
+  }
+  if (row_ended) head = THeadStart{};
+  return out;
 }
 
 }  // namespace

@@ -173,6 +173,7 @@ void BeginTwoLayerPerceptronProblem(SharedState& s) {
   DefineShapeABox(s);
   DefineShapeBBox(s);
   toolkit::AnsBeginTable(s, 3);
+  toolkit::AnsWriteLine(s, "\\No & $E_1$ & $E_2$ \\\\\\hline ");
   toolkit::WriteText(s, " Найти среднеквадратичные ошибки сети $E=(t-o)^2/2$.\\\\\\noindent");
 }
 

@@ -60,6 +60,7 @@ void AnsWriteInverseAnswer(SharedState& s, const InverseMatrices& m) {
 void BeginInverseMatrixProblem(SharedState& s) {
   s.ParboxWidth = 180;
   AnsBeginTable(s, 6);
+  AnsWriteLine(s, "\\No & det $\\mathbf{C}$ \\\\\\hline ");
   WriteLine(s, "Найти определитель матрицы С.\\\\ ");
 }
 

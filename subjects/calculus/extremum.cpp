@@ -277,13 +277,12 @@ void BeginExtremumProblem(SharedState& s) {
     for (int i = 1; i <= ExtremumItemCount; ++i) {
       heads.push_back(" & " + std::to_string(i) + ") $x_*$ & $y(x_*)$ & $y''(x_*)$ ");
     }
-    BeginSplitAnswers(s, std::move(heads), kExtremumFunctionsPerTable, "", " & студент ");
+    BeginSplitAnswers(s, std::move(heads), kExtremumFunctionsPerTable, "");
   } else {
     AnsBeginTable(s, 3 * (ExtremumItemCount + 1));
     for (int i = 1; i <= ExtremumItemCount; ++i) {
       AnsWriteLine(s, " & $x_*$ & $y(x_*)$ & $y''(x_*)$ ");
     }
-    if (s.StudentsMode) AnsWrite(s, " & студент ");
   }
   EndTableHeadWithReference(s, 125);
 }

@@ -30,6 +30,7 @@ void BeginFluxProblem(SharedState& s) {
   // Lowered for the rest of this Start; this problem does not read it.
   if (s.Level > 4) s.Level = 4;
   AnsBeginTable(s, 2);
+  AnsWriteLine(s, "\\No & Поток \\\\\\hline ");
 }
 
 void WriteFluxVariant(SharedState& s) {

@@ -24,12 +24,12 @@ const toolkit::IndexedArray<int, 1, 5> RoseAreaFactors = [] {
   return t;
 }();
 
-// The heading cells shared by both rows: one per item, one more for the student's name.
+// The heading cells shared by both rows: one per item (the answers writers head the names
+// column in students mode).
 void WriteItemHeading(SharedState& s) {
   AnsBeginTable(s, 5);
   s.ParboxWidth = 175;
-  const int cells = s.StudentsMode ? 4 : 3;
-  for (int i = 1; i <= cells; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
+  for (int i = 1; i <= 3; ++i) AnsWriteTextNumberLn(s, "&", i, " ");
   AnsWriteLine(s, "\\\\\\hline ");
 }
 

@@ -17,6 +17,7 @@ void BeginLineIntegral1Problem(SharedState& s) {
   // Lowered for the rest of this Start; this problem does not read it.
   if (s.Level > 4) s.Level = 4;
   AnsBeginTable(s, 2);
+  AnsWriteLine(s, "\\No\\ru & $\\int_L$ \\\\\\hline ");
 }
 
 void WriteLineIntegral1Variant(SharedState& s) {

@@ -88,6 +88,7 @@ void DrawDigraphArcs(SharedState& s, const Matrix5& a) {
 void BeginDigraphPathsProblem(SharedState& s) {
   s.ParboxWidth = 125;
   toolkit::AnsBeginTable(s, 2);
+  toolkit::AnsWriteLine(s, "\\No & число маршрутов \\\\\\hline ");
   toolkit::WriteText(s, " Сколько в графе маршрутов длины 3?\\\\\\noindent");
 }
 

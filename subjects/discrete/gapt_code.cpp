@@ -119,6 +119,7 @@ void BeginGaptCodeProblem(SharedState& s, int mode) {
                                   : " По заданному коду Гапта построить дерево. \\\\\\noindent");
   if (mode == 1) {
     toolkit::AnsBeginTable(s, 2);
+    toolkit::AnsWriteLine(s, "\\No & код Гапта \\\\\\hline ");
   } else {
     // The answers are the decoded trees, drawn small side by side under their numbers.
     toolkit::AnsWriteLine(s, "\\par\\noindent");

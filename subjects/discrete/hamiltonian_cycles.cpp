@@ -104,6 +104,7 @@ void BeginHamiltonianCyclesProblem(SharedState& s, int n) {
   toolkit::EndSaveBox(s);
   toolkit::WriteText(s, "Найти гамильтоновы циклы.\\par\\noindent ");
   toolkit::AnsBeginTable(s, 6);
+  toolkit::AnsWriteLine(s, "\\No & гамильтоновы циклы \\\\\\hline ");
 }
 
 void WriteHamiltonianCyclesVariant(SharedState& s) {

@@ -252,6 +252,7 @@ void BeginShortestPathProblem(SharedState& s) {
   toolkit::WriteText(s, "}");
   toolkit::EndSaveBox(s);
   toolkit::AnsBeginTable(s, 4);
+  toolkit::AnsWriteLine(s, "\\No & путь & длина & порядок \\\\\\hline ");
   toolkit::WriteText(s,
                      " Дан орграф. Найти кратчайший путь от вершины $\\bigcirc$\\hspace{-4mm} {1}\\ \\ "
                      "к вершине $\\bigcirc$\\hspace{-4mm} {\\scriptsize " +

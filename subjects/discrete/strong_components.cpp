@@ -33,6 +33,7 @@ void BeginStrongComponentsProblem(SharedState& s, int n) {
   DefineNumberedCirclesBox(s, n);
   toolkit::WriteText(s, "Найти компоненты сильной связности графа.\\par\\vskip2mm\\noindent ");
   toolkit::AnsBeginTable(s, 6);
+  toolkit::AnsWriteLine(s, "\\No & \\multicolumn{2}{c|}{компоненты} \\\\\\hline ");
 }
 
 void WriteStrongComponentsVariant(SharedState& s, int n) {

@@ -131,6 +131,7 @@ void BeginTravellingSalesmanProblem(SharedState& s) {
   toolkit::EndSaveBox(s);
   toolkit::WriteText(s, "Найти кратчайший гамильтонов цикл.\\par\\noindent ");
   toolkit::AnsBeginTable(s, 6);
+  toolkit::AnsWriteLine(s, "\\No & длина & цикл \\\\\\hline ");
 }
 
 void WriteTravellingSalesmanVariant(SharedState& s) {

@@ -1,6 +1,7 @@
 #include "subjects/dynamics/degrees_of_freedom.h"
 
 #include <algorithm>
+#include <string>
 
 #include "figures/labels.h"
 #include "figures/lines.h"
@@ -125,6 +126,12 @@ void BeginDegreesOfFreedomProblem(SharedState& s) {
   // A row holds the number and Level values (and the name in students mode): at least
   // Level + 2 columns.
   toolkit::AnsBeginTable(s, std::max(4, s.Level));
+  // One W a system, numbered in the order the variant draws them.
+  std::string head = "\\No";
+  for (int k = 1; k <= s.Level; ++k) {
+    head += s.Level == 1 ? " & $W$" : " & $W_" + std::to_string(k) + "$";
+  }
+  toolkit::AnsWriteLine(s, head + " \\\\\\hline ");
 }
 
 void WriteDegreesOfFreedomVariant(SharedState& s) {

@@ -28,6 +28,7 @@ void TrigTermText(int kind, std::string& text) {
 void BeginLagrangeGivenEnergyProblem(SharedState& s) {
   s.ParboxWidth = 200;
   toolkit::AnsBeginTable(s, 14);
+  toolkit::AnsWriteLine(s, "\\No & $\\ddot x$ \\\\\\hline ");
   toolkit::WriteLine(s,
                      "Дано выражение кинетической энергии и обобщенной силы механической "
                      "системы с одной степенью свободы.  В некоторый момент известны значения "

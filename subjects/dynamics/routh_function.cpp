@@ -1047,6 +1047,7 @@ void BeginRouthFunctionProblem(SharedState& s) {
                      " Механическая система с идеальными стационарными связями имеет две степени "
                      "свободы. Найти функцию Рауса.\\\\\\noindent ");
   toolkit::AnsBeginTable(s, 3);
+  toolkit::AnsWriteLine(s, "\\No & $R$ \\\\\\hline ");
 }
 
 void WriteRouthFunctionVariant(SharedState& s) {

@@ -388,6 +388,8 @@ void ProblemFlywheel(SharedState& s) {  // P1 = 10
 void BeginBodyPointMotionProblem(SharedState& s) {
   s.ParboxWidth = 190;
   toolkit::AnsBeginTable(s, 4);
+  // The variants ask for different quantities: each answer names its own.
+  toolkit::AnsWriteLine(s, "\\No & ответ \\\\\\hline ");
   toolkit::WriteBookReference(s, 149);
 }
 

@@ -201,7 +201,7 @@ void BeginPointOnRodProblem(SharedState& s) {
                         "\\mc{$a_C$}&\\mc{$a$}\\\\\\hline ");
   toolkit::Ans2Write(s,
                      "\\No&\\mc{$a_{xr}$}&\\mc{$a_{yr}$}&\\mc{$a_{xe}$}&\\mc{$a_{ye}$}&\\mc{$a_{x}$}&"
-                     "\\mc{$a_{y}$}\\\\ \\hline ");
+                     "\\mc{$a_{y}$}" + toolkit::NamesHeadCell(s) + "\\\\ \\hline ");
 }
 
 void WritePointOnRodVariant(SharedState& s) {

@@ -134,6 +134,7 @@ void BeginFourVariableDnfProblem(SharedState& s, int mode) {
     toolkit::WriteText(s, "Упростить логическую функцию, заданную картой Карно.\\\\\\noindent");
   }
   toolkit::AnsBeginTable(s, 12);
+  toolkit::AnsWriteLine(s, "\\No & $f$ & значения $f$ \\\\\\hline ");
   DefineKarnaughBox(s);
 }
 

@@ -83,6 +83,7 @@ void BeginThreeVariableDnfProblem(SharedState& s, int mode) {
                             : "Упростить переключательную схему ($x$ - включено, $\\bar x$ - "
                               "выключено).\\\\\\noindent");
   toolkit::AnsBeginTable(s, 9);
+  toolkit::AnsWriteLine(s, "\\No & $f$ & значения $f$ \\\\\\hline ");
 }
 
 void WriteThreeVariableDnfVariant(SharedState& s, int mode) {

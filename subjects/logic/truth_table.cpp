@@ -71,6 +71,7 @@ void BeginTruthTableProblem(SharedState& s) {
   s.ParboxWidth = 180;
   toolkit::WriteText(s, "Записать таблицу истинности выражения.\\\\\\noindent");
   toolkit::AnsBeginTable(s, 4);
+  toolkit::AnsWriteLine(s, "\\No & левая часть & правая часть & $f$ & код \\\\\\hline ");
 }
 
 void WriteTruthTableVariant(SharedState& s) {

@@ -346,6 +346,7 @@ void BeginCompoundRectFrameProblem(SharedState& s, int /*mode*/) {
   WriteLine(s, "% probl S8");
   AnsBeginTable(s, 8);
   Ans2BeginTable(s, 8);
+  Ans2WriteLine(s, "\\No & equations \\\\\\hline ");
   AnsWriteLine(s,
                "  &\\mc{$X_A$}&\\mc{$Y_A$}&\\mc{$X_B$}&\\mc{$Y_B$}&\\mc{$X_D$}&\\mc{$Y_D$}&"
                "\\mc{$M_B$}\\\\\\hline");

@@ -301,6 +301,7 @@ void BeginCompoundStructureProblem(SharedState& s) {
   structural::DefineAngleMarkBoxes(s);
   AnsBeginTable(s, 9);
   Ans2BeginTable(s, 5);
+  Ans2WriteLine(s, "\\No & equations \\\\\\hline ");
   WriteLine(s, "Determine the reaction of the supports.");
   if (s.Level != 1) {
     WriteLine(s, "The system located in a vertical plane. Linear weight $ \\rho$ is given.");

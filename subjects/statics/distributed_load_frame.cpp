@@ -326,6 +326,7 @@ void BeginDistributedLoadFrameProblem(SharedState& s) {
   WriteBookReference(s, 61);
   AnsBeginTable(s, 8);
   Ans2BeginTable(s, 8);
+  Ans2WriteLine(s, "\\No & equations \\\\\\hline ");
   AnsWriteLine(s, " & $ X_A $&$ Y_A$&$ Y_D $&$ X_E $&$ Y_E $&$ M_{A(E)}$\\\\\\hline");
 }
 

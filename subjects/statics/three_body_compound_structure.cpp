@@ -495,6 +495,7 @@ void BeginThreeBodyStructureProblem(SharedState& s) {
   AnsBeginTable(s, 9);
   Ans2Write(s, "\\scriptsize");
   Ans2BeginTable(s, 5);
+  Ans2WriteLine(s, "\\No & equations \\\\\\hline ");
   WriteLine(s,
             " Determine the reactions of the supports construction (kN), which consists of "
             "three bodies connected at the point $C$ hinge. Dimensions are in meters.");

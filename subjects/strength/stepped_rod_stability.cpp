@@ -103,6 +103,7 @@ SteppedRodStabilityVariant DeriveSteppedRodStability(int p1, int p2, int p3, int
 void BeginSteppedRodStabilityProblem(SharedState& s) {
   s.ParboxWidth = 170;
   AnsBeginTable(s, 4);
+  AnsWriteLine(s, "\\No & выражение энергии \\\\\\hline ");
   Ans2BeginTable(s, 4);
   Ans2Write(s, "\\No\\ru &\\mc{$\\mu $} & $C_0,\\ldots,C_3$ \\\\\\hline");
 

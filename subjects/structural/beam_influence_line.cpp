@@ -131,8 +131,8 @@ void BeginBeamInfluenceLineProblem(SharedState& s) {
   WriteLine(s, "\\\\\\noindent");
   Ans2BeginTable(s, 7);
   Ans2Write(s,
-            " \\No \\ru & $V_{\\max}^{вр}$ &$V_{\\min}^{вр}$&$V^{п}$&$V_{\\max}$&$V_{\\min}$ "
-            "\\\\\\hline");
+            " \\No \\ru & $V_{\\max}^{вр}$ &$V_{\\min}^{вр}$&$V^{п}$&$V_{\\max}$&$V_{\\min}$ " +
+                NamesHeadCell(s) + "\\\\\\hline");
 }
 
 void WriteBeamInfluenceLineVariant(SharedState& s) {

@@ -219,12 +219,14 @@ void BeginArchProblem(SharedState& s, int mode) {
     Ans2Write(s,
               "\\No\\ru & \\mc{$ V_A$}& \\mc{$ V_B $}&\\mc{$ H $}& \\mc{$M_*$}&\\mc{$x_*$}"
               "&\\mc{$\\tg(\\varphi_1)$}&\\mc{$\\sin(\\varphi_1)$}&\\mc{$M_0(x_1)$}"
-              "&\\mc{$Q_0(x_1)$}&\\mc{$M(x_1)$}&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}\\\\\\hline");
+              "&\\mc{$Q_0(x_1)$}&\\mc{$M(x_1)$}&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}" +
+                  NamesHeadCell(s) + "\\\\\\hline");
   } else {
     Ans2Write(s,
               "\\No\\ru &\\mc{$M_p(x_1)$}&\\mc{$Q_p(x_1)$}&\\mc{$N_p(x_1)$}& "
               "\\mc{$EJ\\delta_{11}$}&\\mc{$EJ\\Delta_{1p}$}&\\mc{$X_1$}&\\mc{$M(x_1)$}"
-              "&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}\\\\\\hline");
+              "&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}" +
+                  NamesHeadCell(s) + "\\\\\\hline");
   }
   WriteLine(s, std::string("Построить эпюры $M$, $Q$, $N$ в ") +
                    (mode == 1 ? "трехшарнирной" : "двухшарнирной") + " арке параболической формы." +

@@ -146,6 +146,8 @@ void BeginPlateOnFourRodsProblem(SharedState& s) {
             "стержнями одинаковой жесткости. На пластину действует момент $m$. Размеры даны в "
             "см. Найти усилия в стержнях.\\\\ \\noindent");
   Ans2BeginTable(s, 12);
+  Ans2WriteLine(s, std::string("\\No & уравнение совместности") + NamesHeadCell(s) +
+                       " \\\\\\hline ");
   AnsBeginTable(s, 12);
   AnsWriteLine(s, " \\ru\\No &\\mc{$S_1$}&\\mc{$S_2$}&\\mc{$S_3$}&\\mc{$S_4$}\\\\ \\hline");
 }
@@ -162,9 +164,9 @@ void WritePlateOnFourRodsVariant(SharedState& s) {
     Ans2WriteLine(s, " $S_" + std::to_string(i) + "(" +
                          toolkit::FormatFixed(v.Compatibility[i], 6, 3) + ")$+");
   }
-  // The names belong to the students mode only; elsewhere the column stays empty.
-  Ans2WriteLine(s, "$S_4(" + toolkit::FormatFixed(v.Compatibility[4], 6, 3) + ")=0$&" +
-                       (s.StudentsMode ? s.StudentNames[s.VariantIndex + 1] : std::string()) +
+  // The names column is there in students mode only.
+  Ans2WriteLine(s, "$S_4(" + toolkit::FormatFixed(v.Compatibility[4], 6, 3) + ")=0$" +
+                       (s.StudentsMode ? "&" + s.StudentNames[s.VariantIndex + 1] : std::string()) +
                        " ");
   for (int i = 1; i <= 4; ++i) AnsWriteLine(s, "&" + toolkit::FormatFixed(v.S[i], 6, 3) + " ");
 

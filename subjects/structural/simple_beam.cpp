@@ -173,8 +173,8 @@ void BeginSimpleBeamProblem(SharedState& s) {
   s.BlockCentred = false;
   Ans2BeginTable(s, 14);
   Ans2Write(s,
-            "\\No\\ru & \\mc{$ R_A $}&\\mc{$ R_B $}&\\mc{max$|M|$}&\\mc{$x_*$}& $EI\\Delta y$ "
-            "\\\\\\hline");
+            "\\No\\ru & \\mc{$ R_A $}&\\mc{$ R_B $}&\\mc{max$|M|$}&\\mc{$x_*$}& $EI\\Delta y$ " +
+                NamesHeadCell(s) + "\\\\\\hline");
   WriteLine(s,
             "Построить эпюры моментов и перерезывающих сил в балке. Найти сечение балки с "
             "максимальным моментом. Определить прогиб $\\Delta y$ балки в точке приложения силы "

@@ -219,7 +219,8 @@ void BeginTrussInfluenceLineProblem(SharedState& s) {
   Ans2BeginTable(s, 16);
   Ans2Write(s,
             "\\No\\ru & Стержень & \\mc{$ S_{p}$}&\\mc{$ S_{min} $}&\\mc{$S_{max}$}& "
-            "Стержень &\\mc{$ S_{p}$}&\\mc{$ S_{min} $}&\\mc{$S_{max}$} \\\\\\hline");
+            "Стержень &\\mc{$ S_{p}$}&\\mc{$ S_{min} $}&\\mc{$S_{max}$} " +
+                NamesHeadCell(s) + "\\\\\\hline");
   s.TrussSupportNodeB = kFixedHingeNode;
   s.TrussSupportNodeA = kRollerNode;
   ClearPoints(s, 13);

@@ -196,6 +196,7 @@ std::string AnswersOfDocument(int subject, int row, int level, int count, bool s
   s.FirstNumber = 1;
   s.VariantCount = count;
   s.StudentsMode = students;
+  s.WriteCramerRows = true;  // as every problem-set run sets it
   s.SubjectIndex = subject;
   s.ProblemNumber = row;
   for (int i = 1; i <= count + 1; ++i) s.StudentNames[i + 1] = "Student" + std::to_string(i);
@@ -227,7 +228,7 @@ TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
     s.StudentsMode = students;
     s.VariantCount = 3;
     for (int i = 2; i <= 4; ++i) s.StudentNames[i] = "St" + std::to_string(i - 1);
-    toolkit::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small", " & who ");
+    toolkit::BeginSplitAnswers(s, {"&a ", "&b ", "&c "}, 2, "\\small");
     EXPECT_FALSE(s.AnsTableOpen);
     EXPECT_FALSE(s.Ans2TableOpen);
     for (int v = 1; v <= 3; ++v) {
@@ -246,17 +247,19 @@ TEST(SplitAnswers, TablesRepeatTheNumberColumnAndCloseAsTheShellExpects) {
     EXPECT_TRUE(s.Ans2TableOpen);
     toolkit::CloseAnswersTables(s);
 
-    const std::string who = students ? " & who " : "";
+    // The names column's blank head cell is headed by the answers writers.
+    const std::string head_end =
+        students ? " &  студент\\\\\\hline \r\n" : " \\\\\\hline \r\n";
     auto name = [&](int v) { return students ? " & St" + std::to_string(v) : std::string(); };
     const std::string close = "\\hline\\end{tabular}\\end{center}";
     EXPECT_EQ(AnsText(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
                               std::string(students ? "|r|r|r|r|" : "|r|r|r|") +
-                              "}\\hline \r\n\\No&a \r\n&b \r\n" + who + " \\\\\\hline \r\n1&a1&b1" +
+                              "}\\hline \r\n\\No&a \r\n&b \r\n" + head_end + "1&a1&b1" +
                               name(1) + " \\\\\r\n2&a2&b2" + name(2) + " \\\\\r\n3&a3&b3" +
                               (students ? " & St3\\\\" : " \\\\") + close);
     EXPECT_EQ(Ans2Text(s), "\\small\\noindent\\begin{center}\\begin{tabular}{" +
                                std::string(students ? "|r|r|r|" : "|r|r|") +
-                               "}\\hline \r\n\\No&c \r\n" + who + " \\\\\\hline \r\n1&c1" +
+                               "}\\hline \r\n\\No&c \r\n" + head_end + "1&c1" +
                                name(1) + " \\\\\r\n2&c2" + name(2) + " \\\\\r\n3&c3" + name(3) +
                                " \\\\" + close);
   }
@@ -284,9 +287,59 @@ TEST(SplitAnswers, RunsPastTheCountStartAFreshSetAndBadRowsThrow) {
   EXPECT_THROW(toolkit::AddSplitAnswersRow(s, "3", {"&x"}), toolkit::IndexRangeError);
 }
 
+// Whether a cell holds only the printed number of the first variant ("1", "1.", "{\bf 1.}"):
+// a table whose first row starts so has no head row.
+bool FirstVariantNumber(const std::string& cell) {
+  const std::string text = std::regex_replace(cell, std::regex(R"(\\bf|[\s{}.])"), "");
+  return text == "1";
+}
+
+// A table of one variant's answers lists its items under the variant's number, which stands
+// above the table (AnsBeginVariant; the items are numbered as the statement numbers them) or
+// just ahead of it, as "{\bf 3)}" ahead of a matrix.
+bool OneVariantTable(const Table& t) {
+  static const std::regex kVariantHeading(
+      R"((\\vskip2mm [0-9]+\. \\par\s*\\noindent\\begin\{center\})"
+      R"(|\{\\bf [0-9]+\)\}\s*(\$|\\tabcolsep=[0-9.]+pt))$)");
+  return std::regex_search(t.before, kVariantHeading);
+}
+
+// The head row of a table names its columns: it comes first, a rule under it, and it is not a
+// variant's row; every column has a heading (the variant numbers' too, and in students mode
+// the names'); no row below it has a cell without a heading, and the widest row has as many
+// cells as the head (no stray head cell).
+void ExpectEveryColumnHeaded(const Table& t, int subject, int row, const std::string& where) {
+  if (OneVariantTable(t)) return;
+  ASSERT_GE(t.rows.size(), 2u) << where;
+  // The rule under the head (a row's spacing may stand ahead of it).
+  static const std::regex kRule(R"(^\s*(\[[^\]]*\])?\s*\\[hc]line)");
+  const bool ruled = std::regex_search(t.rows[1].front(), kRule);
+  if (!ruled || FirstVariantNumber(t.rows[0].front())) {
+    ADD_FAILURE() << "a table without a head row: " << where;
+    return;
+  }
+  for (int column : UnheadedColumns(t.rows[0])) {
+    ADD_FAILURE() << "column " << column << " has no head: " << where;
+  }
+  const int head = CellCount(t.rows[0]);
+  int widest = 0;
+  for (std::size_t r = 1; r + 1 < t.rows.size(); ++r) {
+    EXPECT_LE(CellCount(t.rows[r]), head) << "row " << r << ": " << where;
+    widest = std::max(widest, CellCount(t.rows[r]));
+  }
+  if (!HeadMayOutnumberRows(subject, row)) {
+    EXPECT_EQ(widest, head) << "the head has more cells than any row: " << where;
+  }
+}
+
+std::string Where(int subject, int row, int level, const std::string& ans) {
+  return "subject " + std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)]) +
+         " row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + ans;
+}
+
 // Every built row of every tab at every Level: the answers tables are well formed (each opened
 // table closed, no row with more cells than columns), none is estimated wider than the 430pt
-// text, and every column of a table with a head row has a heading, the variant numbers' too.
+// text, and every table has a head row that names each of its columns.
 TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
   const shell::SubjectTable& table = shell::DefaultSubjectTable();
   for (int subject = 1; subject <= 9; ++subject) {
@@ -294,9 +347,7 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
       if (!shell::IsBuilt(table, subject, row)) continue;
       for (int level = 1; level <= 10; ++level) {
         const std::string ans = AnswersOfDocument(subject, row, level, 6, false);
-        const std::string where =
-            "subject " + std::string(shell::SubjectLetters[static_cast<std::size_t>(subject - 1)]) +
-            " row " + std::to_string(row) + ", Level " + std::to_string(level) + "\n" + ans;
+        const std::string where = Where(subject, row, level, ans);
         ASSERT_EQ(Count(ans, "\\begin{tabular}"), Count(ans, "\\end{tabular}")) << where;
         // Every table's last row is ended before the table is closed.
         const std::string flat = std::regex_replace(ans, std::regex("\r\n"), "");
@@ -306,34 +357,24 @@ TEST(AnswersTables, EveryTableOfEveryRowFitsThePageWidth) {
             EXPECT_LE(static_cast<int>(cells.size()), t.columns) << where;
           }
           EXPECT_LE(EstimatedWidth(t), 430.0) << where;
-          // The head names the columns: no row below it has a cell without a heading, the
-          // widest row has as many cells as the head (no stray head cell), and not every
-          // heading is empty.
-          ASSERT_GE(t.rows.size(), 2u) << where;
-          // A table of one variant's answers (AnsBeginVariant) has no head row.
-          if (t.rows.size() < 3 || t.rows[1].front().find("\\hline") == std::string::npos) {
-            continue;
-          }
-          bool named = false;
-          for (const std::string& cell : t.rows[0]) {
-            std::string text = std::regex_replace(cell, std::regex(R"(\\hline|\\ru|\s)"), "");
-            named = named || !text.empty();
-          }
-          EXPECT_TRUE(named) << "a head without headings: " << where;
-          // Every column has a head, the variant numbers' too.
-          for (int column : UnheadedColumns(t.rows[0])) {
-            ADD_FAILURE() << "column " << column << " has no head: " << where;
-          }
-          const int head = CellCount(t.rows[0]);
-          int widest = 0;
-          for (std::size_t r = 1; r + 1 < t.rows.size(); ++r) {
-            EXPECT_LE(CellCount(t.rows[r]), head) << "row " << r << ": " << where;
-            widest = std::max(widest, CellCount(t.rows[r]));
-          }
-          if (!HeadMayOutnumberRows(subject, row)) {
-            EXPECT_EQ(widest, head) << "the head has more cells than any row: " << where;
-          }
+          ExpectEveryColumnHeaded(t, subject, row, where);
         }
+      }
+    }
+  }
+}
+
+// In students mode the names column is headed as every other, at the Levels where tables split
+// and where they do not.
+TEST(AnswersTables, TheNamesColumnIsHeadedInStudentsMode) {
+  const shell::SubjectTable& table = shell::DefaultSubjectTable();
+  for (int subject = 1; subject <= 9; ++subject) {
+    for (int row = 1; row <= shell::ProblemCount(table, subject); ++row) {
+      if (!shell::IsBuilt(table, subject, row)) continue;
+      for (int level : {1, 10}) {
+        const std::string ans = AnswersOfDocument(subject, row, level, 6, true);
+        const std::string where = Where(subject, row, level, ans);
+        for (const Table& t : Tables(ans)) ExpectEveryColumnHeaded(t, subject, row, where);
       }
     }
   }

@@ -80,14 +80,14 @@ TEST(TwoLayerPerceptronTest, GoldenCorrections) {
   EXPECT_EQ(At(labels, 7, 50), 2);   // V[2][1]
   // Inputs (1, 2): the bias of hidden neuron 1 is u1 - (5·1 + 1·2) = -8.
   EXPECT_EQ(At(labels, -27, 43), -8);
-  EXPECT_EQ(DataRow(out.answers, false), "5 & 0.0741 & 0.0702");
+  EXPECT_EQ(DataRow(out.answers, true), "5 & 0.0741 & 0.0702");
 }
 
 TEST(TwoLayerPerceptronTest, ShapeBHasOneOutputAndADash) {
   for (int p1 : {2, 3}) {
     const auto out = RunAiVariant(kRow, {p1, 3, 2, 4, 5, 1, 3});
     EXPECT_NE(VariantPicture(out.main).find("\\usebox{\\vrsb}"), std::string::npos);
-    const auto cells = Cells(DataRow(out.answers, false));
+    const auto cells = Cells(DataRow(out.answers, true));
     ASSERT_EQ(cells.size(), 3u);
     EXPECT_EQ(cells[2], "---");
   }
@@ -133,7 +133,7 @@ TEST(TwoLayerPerceptronTest, AnswersFollowFromTheDrawnNetwork) {
       y.push_back(Sigma(w(6) * Sigma(n1) + w(7) * Sigma(n2) + At(l, 47, 83)));
       t = {At(l, 71, 102)};
     }
-    const auto cells = Cells(DataRow(out.answers, false));
+    const auto cells = Cells(DataRow(out.answers, true));
     ASSERT_EQ(cells.size(), 3u) << where;
     for (std::size_t o = 0; o < y.size(); ++o) {
       EXPECT_EQ(t[o], y[o] > 0.5 ? 1 : 0) << where;

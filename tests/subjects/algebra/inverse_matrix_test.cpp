@@ -57,7 +57,8 @@ TEST(InverseMatrix, DeterminantOfThePrintedCombination) {
 
 TEST(InverseMatrix, HeadsAndVariantLinesForTheEdgeCases) {
   EXPECT_EQ(RunRow(13, {1, 1, 1, 1, 1, 1, 1}, 1).begin_ans,
-            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n");
+            "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|}\\hline \r\n"
+            "\\No & det $\\mathbf{C}$ \\\\\\hline \r\n");
   struct Case {
     const char* what;
     int row;

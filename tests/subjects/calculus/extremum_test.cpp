@@ -78,7 +78,7 @@ TEST(Extremum, StatementAndThreeHeadCellsPerFunction) {
   EXPECT_NE(ans.find("{|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
                      " \\No& $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
                      " & $x_*$ & $y(x_*)$ & $y''(x_*)$ \r\n"
-                     " & студент "),
+                     " &  студент\\\\\\hline"),
             std::string::npos)
       << ans;
   EXPECT_EQ(s.ParboxWidth, 200);

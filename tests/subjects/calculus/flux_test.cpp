@@ -27,7 +27,8 @@ TEST(Flux, BeginLowersLevelAndOpensAHeadlessTable) {
             "Найти поток векторного поля через верхнюю сторону треугольника с вершинами в "
             "точках $A$, $B$, $C$.\\par\\noindent ");
   EXPECT_EQ(testing_support::AnsText(s),
-            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n");
+            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
+            "\\No & Поток \\\\\\hline \r\n");
 }
 
 TEST(Flux, WritesTheFieldTriangleAndExactFlux) {

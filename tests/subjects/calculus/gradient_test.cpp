@@ -42,7 +42,7 @@ TEST(Gradient, BeginWritesStatementReferenceAndHead) {
   st.StudentsMode = true;
   calculus::BeginAnalysisProblem(st, kRow);
   EXPECT_NE(testing_support::AnsText(st).find(
-                " \\No&$f'_x$&$f'_y$&$|\\mathrm{grad}\\,f|$ & \\\\\\hline \r\n"),
+                " \\No&$f'_x$&$f'_y$&$|\\mathrm{grad}\\,f|$ & студент\\\\\\hline \r\n"),
             std::string::npos);
 }
 

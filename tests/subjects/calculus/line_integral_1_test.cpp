@@ -27,7 +27,8 @@ TEST(LineIntegral1, BeginWritesStatementReferenceAndLowersLevel) {
   EXPECT_EQ(main.rfind("Вычислить криволинейный интеграл", 0), 0u);
   EXPECT_NE(main.find("(с.205.)"), std::string::npos);
   EXPECT_EQ(testing_support::AnsText(s),
-            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n");
+            "\\tabcolsep=1pt\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|}\\hline \r\n"
+            "\\No\\ru & $\\int_L$ \\\\\\hline \r\n");
 }
 
 TEST(LineIntegral1, WritesIntegrandCurveAndValue) {

@@ -155,7 +155,7 @@ TEST(SetCardinality, StudentsModeHeadsTheStudentColumn) {
       *s, [](SharedState& st) { discrete::BeginDiscreteProblem(st, kRow); },
       [](SharedState& st) { discrete::WriteDiscreteVariant(st, kRow); }, {{1, 4, 1, 2, 3, 4, 1}});
   for (const std::string& part : {texts.answers, texts.second_answers}) {
-    EXPECT_NE(part.find("&   \\\\\\hline"), std::string::npos) << part;
+    EXPECT_NE(part.find("&   студент\\\\\\hline"), std::string::npos) << part;
     EXPECT_NE(part.find(" & Ivanov"), std::string::npos) << part;
   }
 }

@@ -28,9 +28,10 @@ testing_support::RunTexts RunRow(const std::vector<VariantParams>& variants, int
   return testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 7, 16, variants);
 }
 
-// The answer cell of the only variant of a run: what follows "N&" up to the closing "%" line.
+// The answer cell of the only variant of a run: what follows "N&" below the head row up to the
+// closing "%" line.
 std::string Cell(const std::string& answers) {
-  const auto amp = answers.find('&');
+  const auto amp = answers.find('&', answers.find("\\\\\\hline"));
   const auto end = answers.rfind("%\r\n");
   return answers.substr(amp + 1, end - amp - 1);
 }
@@ -143,12 +144,13 @@ TEST(RouthFunctionTest, GoldenAnswerCells) {
   }
 }
 
-TEST(RouthFunctionTest, BeginWritesTheStatementAndAHeadlessTable) {
+TEST(RouthFunctionTest, BeginWritesTheStatementAndTheHeadOfR) {
   const auto run = RunRow({{5, 1, 1, 1, 1, 1, 1}}, 1, 7);
   EXPECT_EQ(run.main.find(" Механическая система с идеальными стационарными связями имеет две "
                           "степени свободы. Найти функцию Рауса.\\\\\\noindent \r\n"),
             run.main.find(" Механическая"));
-  EXPECT_NE(run.answers.find("\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n7&$-ma^2(1+"),
+  EXPECT_NE(run.answers.find("\\begin{tabular}{|r|r|r|r|r|}\\hline \r\n\\No & $R$ \\\\\\hline \r\n"
+                             "7&$-ma^2(1+"),
             std::string::npos);
 }
 

@@ -271,7 +271,7 @@ TEST(UnknownParameterMechanism, StudentsModeHeadsTheNamesColumn) {
   s->StudentsMode = true;
   const auto out = testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 7, 7,
                                                 {{1, 1, 1, 1, 1, 1, 1}});
-  EXPECT_NE(out.answers.find("&$A_D$&\\\\\\hline"), std::string::npos);
+  EXPECT_NE(out.answers.find("&$A_D$&студент\\\\\\hline"), std::string::npos);
   const auto plain = RunRow7({1, 1, 1, 1, 1, 1, 1});
   EXPECT_NE(plain.answers.find("&$A_D$\\\\\\hline"), std::string::npos);
 }

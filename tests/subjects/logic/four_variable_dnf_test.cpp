@@ -134,6 +134,7 @@ TEST(FourVariableDnf, BeginDefinesTheMapInBothModes) {
                 "x\\bar y\\bar zw\\vee x\\bar yz\\bar w\\vee x\\bar yzw$ ");
   EXPECT_EQ(formula.answers,
             "\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n"
+            "\\No & $f$ & значения $f$ \\\\\\hline \r\n"
             "1& $\\bar y $ &  1  1  1  1  0  0  0  0  1  1  1  1  0  0  0  0  \\\\"
             "\\hline\\end{tabular}\\end{center}");
   // P1 = 18 with perm[1] = 2: stars in the eight cells with y = 0, columns 1 and 2.

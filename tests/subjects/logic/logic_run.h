@@ -71,7 +71,9 @@ inline std::string AnswersRow(const std::string& answers) {
   const std::size_t head = answers.find("\\hline \r\n");
   std::size_t start = head == std::string::npos ? 0 : head + 9;
   // A heading row, when the problem writes one, is a line of its own.
-  if (answers.compare(start, 4, " \\No") == 0) start = answers.find("\r\n", start) + 2;
+  if (answers.compare(start, 4, " \\No") == 0 || answers.compare(start, 3, "\\No") == 0) {
+    start = answers.find("\r\n", start) + 2;
+  }
   const std::size_t end = answers.find("\\hline\\end{tabular}", start);
   return answers.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }

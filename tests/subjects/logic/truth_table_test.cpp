@@ -22,6 +22,7 @@ TEST(TruthTable, BeginWritesStatementAndOpensTheTable) {
             0u)
       << out.main;
   EXPECT_EQ(out.answers.rfind("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|}\\hline \r\n"
+                              "\\No & левая часть & правая часть & $f$ & код \\\\\\hline \r\n"
                               "1 & ",
                               0),
             0u)

@@ -208,7 +208,7 @@ TEST(CompoundRectFrameTest, BeginWritesTheStatementTheReferenceAndTheHead) {
                              "\\mc{$X_B$}&\\mc{$Y_B$}&\\mc{$X_D$}&\\mc{$Y_D$}&\\mc{$M_B$}"
                              "\\\\\\hline\r\n"),
             std::string::npos);
-  EXPECT_NE(one.second_answers.find("{|r|r|r|r|r|r|r|r|r|}\\hline \r\n 1\r\n& $"),
+  EXPECT_NE(one.second_answers.find("{|r|r|r|r|r|r|r|r|r|}\\hline \r\n\\No & equations \\\\\\hline \r\n 1\r\n& $"),
             std::string::npos)
       << "no head in the second table";
 }

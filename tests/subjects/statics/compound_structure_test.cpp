@@ -185,9 +185,9 @@ TEST(CompoundStructureTest, BeginWritesTheStatementAndTheHeads) {
       one.answers.find("{|r|r|r|r|r|r|r|r|r|r|r|}\\hline \r\n\\ru  \\No&\\mc{$X_A$}&\\mc{$Y_A$}&"
                        "\\mc{$X_E$}&\\mc{$Y_E $}&\\mc{$S_{OL}$}&\\mc{$M$}\\\\\\hline\r\n"),
       std::string::npos);
-  EXPECT_EQ(one.second_answers.find("{|r|r|r|r|r|r|}\\hline \r\n 1\r\n& $"),
+  EXPECT_EQ(one.second_answers.find("{|r|r|r|r|r|r|}\\hline \r\n\\No & equations \\\\\\hline \r\n 1\r\n& $"),
             one.second_answers.find("{|r|"))
-      << "no head in the second table";
+      << "the second table's head";
   EXPECT_EQ(one.main.find("(p."), std::string::npos) << "no book reference";
 }
 

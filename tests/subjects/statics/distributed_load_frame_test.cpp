@@ -31,8 +31,9 @@ testing_support::RunTexts RunOne(const VariantParams& p, int first_number = 1) {
 
 // The row of a one-variant second answers file: the text after its table line up to the
 // row end " \\".
+// The first variant's row of the second answers table: the line after the head row's.
 std::string SecondRow(const std::string& text) {
-  const std::size_t start = text.find("\r\n") + 2;
+  const std::size_t start = text.find("\r\n", text.find("\r\n") + 2) + 2;
   const std::size_t end = text.find(" \\\\", start);
   return text.substr(start, end - start);
 }
@@ -285,9 +286,9 @@ TEST(DistributedLoadFrameTest, BeginWritesTheBoxesTheStatementAndBothTables) {
                            "\\\\\\hline\r\n"),
             0u);
   EXPECT_EQ(t.second_answers.find("\\noindent\\begin{center}\\begin{tabular}{|r|r|r|r|r|r|r|r|r|}"
-                                  "\\hline \r\n 1& $"),
+                                  "\\hline \r\n\\No & equations \\\\\\hline \r\n 1& $"),
             0u)
-      << "no head row in the second answers file";
+      << "the second answers file's head row";
 }
 
 

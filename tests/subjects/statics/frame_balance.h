@@ -175,10 +175,11 @@ inline std::vector<std::string> PrintedEquations(std::string_view row) {
   return out;
 }
 
-/// The rows of the second answers table without a head: the text after its "\hline " and
-/// line end up to the " \\\hline\end{tabular}" that closes it.
+/// The rows of the second answers table below its head: the text after the head row's
+/// "\\\hline " and line end up to the " \\\hline\end{tabular}" that closes the table.
 inline std::string SecondAnswersBody(std::string_view text) {
-  std::size_t at = text.find("\\hline ");
+  const std::size_t head = text.find("\\\\\\hline ");
+  std::size_t at = head == std::string_view::npos ? head : head + 2;
   const std::size_t end = text.rfind(" \\\\\\hline\\end{tabular}");
   if (at == std::string_view::npos || end == std::string_view::npos || end < at) return {};
   at += 7;

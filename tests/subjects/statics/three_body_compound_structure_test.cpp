@@ -251,7 +251,7 @@ TEST(ThreeBodyCompoundStructureTest, BeginWritesTheStatementTheReferenceAndBothT
                            "\\mc{$Y_D $}\\\\\\hline\r\n"),
             0u);
   EXPECT_EQ(t.second_answers.find("\\scriptsize\\noindent\\begin{center}\\begin{tabular}{|r|r|r|"
-                                  "r|r|r|}\\hline \r\n1& $"),
+                                  "r|r|r|}\\hline \r\n\\No & equations \\\\\\hline \r\n1& $"),
             0u);
 }
 

@@ -315,8 +315,10 @@ TEST(SteppedRodStabilityTest, GoldenLines) {
   EXPECT_NE(t.second_answers.find("$C_0=0,\\ C_1 = 8C_4+25C_5, \\ C_2 = 0,\\    C_3 = "
                                   "-4C_4-10C_5$\r\n"),
             std::string::npos);
-  // No head row: the first row follows the table's opening line.
-  EXPECT_NE(t.answers.find("}\\hline \r\n1\r\n & $Pl^2("), std::string::npos) << t.answers;
+  // The head row names the energy expression; the first variant's row follows it.
+  EXPECT_NE(t.answers.find("}\\hline \r\n\\No & выражение энергии \\\\\\hline \r\n1\r\n & $Pl^2("),
+            std::string::npos)
+      << t.answers;
   // Equal multiples give P at both places; p2 = 1 only the end force.
   EXPECT_EQ(Forces(RunRow(kRow, {{1, 4, 4, 1, 1, 1, 1}}).main).size(), 2u);
   EXPECT_EQ(Forces(RunRow(kRow, {{1, 1, 5, 1, 1, 1, 1}}).main).size(), 1u);

@@ -222,7 +222,7 @@ TEST(ParabolicArchTest, GoldenLines) {
   EXPECT_NE(two.second_answers.find(
                 "\\No\\ru &\\mc{$M_p(x_1)$}&\\mc{$Q_p(x_1)$}&\\mc{$N_p(x_1)$}& "
                 "\\mc{$EJ\\delta_{11}$}&\\mc{$EJ\\Delta_{1p}$}&\\mc{$X_1$}&\\mc{$M(x_1)$}"
-                "&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$}\\\\\\hline 1&-11.111&-2.574&-26.478&17.817"
+                "&\\mc{$Q(x_1)$}&\\mc{$N(x_1)$} & студент\\\\\\hline 1&-11.111&-2.574&-26.478&17.817"
                 "&-67.616& 3.795&-9.003&-2.322&-26.1940 & Ivanova\r\n \\\\"),
             std::string::npos)
       << two.second_answers;

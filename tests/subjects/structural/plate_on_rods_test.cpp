@@ -148,7 +148,7 @@ TEST(PlateOnFourRodsTest, ForcesMatchTheStiffnessSolutionAndTheEquationHolds) {
     double fx = 0, fy = 0, moment = -20.0 * v.P + v.m;
     std::vector<double> per_length(5);
     // The variant number, the four coefficients and the right-hand side 0.
-    const std::vector<double> eq = NumbersAfter(texts.second_answers, "\\hline ");
+    const std::vector<double> eq = NumbersAfter(texts.second_answers, "совместности \\\\\\hline ");
     ASSERT_EQ(eq.size(), 6u) << texts.second_answers;
     EXPECT_EQ(eq[5], 0);
     for (int i = 1; i <= 4; ++i) {
@@ -306,9 +306,9 @@ TEST(PlateOnRodsGoldenTest, FourRods) {
             std::string::npos)
       << texts.answers;
   EXPECT_NE(texts.second_answers.find("7&\r\n $S_1( 0.000)$+\r\n $S_2( 0.000)$+\r\n"
-                                      " $S_3(183.848)$+\r\n$S_4(183.848)=0$& \r\n \\\\"
+                                      " $S_3(183.848)$+\r\n$S_4(183.848)=0$ \r\n \\\\"
                                       "8&\r\n $S_1(229.385)$+\r\n $S_2(278.539)$+\r\n"
-                                      " $S_3( 0.000)$+\r\n$S_4( 0.000)=0$& \r\n \\\\"),
+                                      " $S_3( 0.000)$+\r\n$S_4( 0.000)=0$ \r\n \\\\"),
             std::string::npos)
       << texts.second_answers;
   const char* lines[] = {
