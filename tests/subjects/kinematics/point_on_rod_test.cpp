@@ -98,10 +98,7 @@ void CheckPointOnRod(const kinematics_check::Params& p, int level) {
   State q[5];
   for (int i = 0; i < 5; ++i) q[i] = at(t1 + (i - 2) * h);
   auto d = [&](const std::function<double(const State&)>& f) {
-    double y[5];
-    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::RatesOver(q, h, f);
   };
   const auto [vx, ax] = d([](const State& s) { return s.M.x; });
   const auto [vy, ay] = d([](const State& s) { return s.M.y; });
@@ -119,8 +116,7 @@ void CheckPointOnRod(const kinematics_check::Params& p, int level) {
   const auto [sv, sa] = [&] {
     double y[5];
     for (int i = 0; i < 5; ++i) y[i] = sigma(t1 + (i - 2) * h);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::FivePointRates(y, h);
   }();
   const V2 u = (1 / Len(ref)) * ref;
   const V2 ar = (dir * sa) * u;
