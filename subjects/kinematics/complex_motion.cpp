@@ -174,7 +174,8 @@ void DefineChannelRingBoxes(SharedState& s) {
   figures::DrawArcPolyline(s, 0, 0, 0, kPi, 2 * kPi, 28.5);
   figures::SetLineWidth(s, 1);
   figures::DrawVector(s, 1, -2, 0.2, 0, 11.5);
-  figures::PutLabel(s, "$R$", 1, -22);
+  // R stands right of the radius, clear of M and D along the bottom of the channel.
+  figures::PutLabel(s, "$R$", 10, -17);
   figures::DrawDashedLineMultiput(s, 3, 0, -31, 0, 3);
   toolkit::EndSaveBox(s);
 }

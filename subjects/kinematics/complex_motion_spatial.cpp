@@ -109,8 +109,8 @@ void WriteComplexMotionSpatialVariant(SharedState& s) {
     default: h = std::sin(-kPi / 3) * (sigma - L15), theta = -kPi / 3; break;
   }
 
-  // Every figure with its bearings and shaft ends reaches from x = -3 to 82 (the triangle of
-  // figure 2 to 85); the picture starts low enough that its 90 pt hold the figure's height.
+  // Every figure with its bearings' hatching and shaft ends reaches from x = -6 to 75; the
+  // picture starts low enough that its 90 pt hold the figure's height.
   double y0 = 0;
   if (figure == 2 || figure == 4) {
     y0 = -12;
@@ -123,7 +123,7 @@ void WriteComplexMotionSpatialVariant(SharedState& s) {
   } else if (figure == 12) {
     y0 = -22;
   }
-  toolkit::BeginPicture(s, figure == 2 ? 90 : 87, 90, -4, y0);
+  toolkit::BeginPicture(s, 87, 90, -7, y0);
   figures::SetLineWidth(s, 2);
   figures::PutBox(s, std::string("Plan") + static_cast<char>(64 + figure), 0, 0);
   toolkit::EndPicture(s);

@@ -1,6 +1,9 @@
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "figures/forces.h"
 #include "figures/labels.h"
@@ -72,13 +75,53 @@ MarkArc MarkArcOf(int d) {
   return m;
 }
 
-// Puts the saved angle mark of direction d at (x, y) and keeps its value's place from later
-// letters.
-void PutMark(SharedState& s, figures::LabelSpacing& placed, int d, double x, double y) {
-  figures::PutBox(s, MarkBox(d), x, y);
-  const MarkArc m = MarkArcOf(d);
-  const auto [lx, ly] = figures::LabelledArcLabelAt(2, x, y, m.a1, m.a2, kMarkRadius);
-  placed.Reserve(lx, ly, figures::LabelWidth(m.label, 8), 7);
+// An angle mark placed in a figure: the saved arc and reference line of direction d at joint
+// `at`, and where its value stands.
+struct PlacedMark {
+  int d = 0, at = 0;
+  double label_x = 0, label_y = 0;
+};
+
+// Keeps labels off the hinges at O and C (a triangle with its hatching, 12 wide and 10 high,
+// below the joint, or hanging above it when its rod d points upward).
+void ReserveHinges(const SharedState& s, figures::LabelSpacing& placed, int dir_o, int dir_c) {
+  for (const auto& [i, d] : {std::pair{kO, dir_o}, std::pair{kC, dir_c}}) {
+    const bool hanging = d >= 3 && d <= 7;
+    placed.Reserve(s.PointX[i] - 6, hanging ? s.PointY[i] + 2 : s.PointY[i] - 8, 12, 8);
+  }
+}
+
+// Places the values of the marks: each beside its arc, moved the least that keeps it clear of
+// the hinges at O and C and of the values placed before it (two joints close together would
+// otherwise print "60°30°" as one).
+void PlaceMarkValues(const SharedState& s, std::vector<PlacedMark>& marks, int hinge_dir_o,
+                     int hinge_dir_c) {
+  figures::LabelSpacing taken;
+  ReserveHinges(s, taken, hinge_dir_o, hinge_dir_c);
+  for (PlacedMark& pm : marks) {
+    const MarkArc m = MarkArcOf(pm.d);
+    const auto [lx, ly] = figures::LabelledArcLabelAt(2, s.PointX[pm.at], s.PointY[pm.at], m.a1,
+                                                      m.a2, kMarkRadius);
+    std::tie(pm.label_x, pm.label_y) = taken.Clear(lx, ly, figures::LabelWidth(m.label, 8), 7);
+  }
+}
+
+// How far a mark reaches to the left and to the right: its reference line, its arc and its
+// value.
+std::pair<double, double> MarkReach(const SharedState& s, const PlacedMark& pm) {
+  const MarkArc m = MarkArcOf(pm.d);
+  const double x = s.PointX[pm.at];
+  return {std::min({pm.label_x, x - kMarkRadius, x + 18 * m.ref}),
+          std::max({pm.label_x + figures::LabelWidth(m.label, 8), x + kMarkRadius,
+                    x + 18 * m.ref})};
+}
+
+// Draws a mark and keeps its value's place from the letters.
+void PutMark(SharedState& s, figures::LabelSpacing& placed, const PlacedMark& pm) {
+  figures::PutBox(s, MarkBox(pm.d), s.PointX[pm.at], s.PointY[pm.at]);
+  const MarkArc m = MarkArcOf(pm.d);
+  figures::PutScriptLabel(s, m.label, pm.label_x, pm.label_y);
+  placed.Reserve(pm.label_x, pm.label_y, figures::LabelWidth(m.label, 8), 7);
 }
 
 // The law of M along the rod at t1: its value and first two derivatives.
@@ -176,7 +219,8 @@ void BeginPointOnRodProblem(SharedState& s) {
     toolkit::WriteLine(s, "\\newsavebox{\\" + name + "}\\sbox{\\" + name + "}{%");
     toolkit::BeginPicture(s, 2, 2, 0, 0);
     const MarkArc m = MarkArcOf(d);
-    figures::DrawLabelledArc(s, 0, m.label, 2, 0, 0, m.a1, m.a2, kMarkRadius);
+    // The value goes in with each figure, where it clears the figure's other marks.
+    figures::DrawLabelledArc(s, 0, "", 0, 0, 0, m.a1, m.a2, kMarkRadius);
     figures::MoveTo(s, m.ref, 0);
     figures::LineTo(s, 18 * m.ref, 0);
     toolkit::EndSaveBox(s);
@@ -249,13 +293,24 @@ void WritePointOnRodVariant(SharedState& s) {
 
   toolkit::WriteText(s, "\\vskip 0.1pt");
   toolkit::WriteText(s, "\\begin{center}");
-  // The fitted joints with the hinges, angle marks and letters round them.
-  toolkit::BeginPicture(s, s.RangeX * s.Scale + 12 + 17, s.BoxHeight + 12 + 13, -12, -13);
+  // The angle marks: at O and C for rods off the axes, at B for the rod AB when it leans.
+  std::vector<PlacedMark> marks;
+  if (!IsAxis(dA)) marks.push_back({dA, kO});
+  if (!IsAxis(dB)) marks.push_back({dB, kC});
+  if (s.P3 == 1) marks.push_back({family45 ? 15 : 16, kB});
+  if (s.P3 == 3) marks.push_back({family45 ? 3 : 2, kB});
+  PlaceMarkValues(s, marks, dA, dB);
+  // The fitted joints with the hinges, angle marks and letters round them; a mark's value
+  // can stand further out than the letters.
+  double left = -12, right = s.RangeX * s.Scale + 17;
+  for (const PlacedMark& m : marks) {
+    const auto [l, r] = MarkReach(s, m);
+    left = std::min(left, l - 1);
+    right = std::max(right, r + 1);
+  }
+  toolkit::BeginPicture(s, right - left, s.BoxHeight + 12 + 13, left, -13);
   figures::LabelSpacing placed;  // each letter kept clear of those before it
-  if (!IsAxis(dA)) PutMark(s, placed, dA, s.PointX[kO], s.PointY[kO]);
-  if (!IsAxis(dB)) PutMark(s, placed, dB, s.PointX[kC], s.PointY[kC]);
-  if (s.P3 == 1) PutMark(s, placed, family45 ? 15 : 16, s.PointX[kB], s.PointY[kB]);
-  if (s.P3 == 3) PutMark(s, placed, family45 ? 3 : 2, s.PointX[kB], s.PointY[kB]);
+  for (const PlacedMark& m : marks) PutMark(s, placed, m);
   auto x = [&](int i) { return s.PointX[i]; };
   auto y = [&](int i) { return s.PointY[i]; };
   figures::PutBlueLabelClear(s, placed, "$A$", x(kA) - 3, dA <= 9 ? y(kA) - 9 : y(kA) + 3);
@@ -271,12 +326,8 @@ void WritePointOnRodVariant(SharedState& s) {
   figures::DrawCircle(s, x(kA), y(kA), 3);
   figures::DrawCircle(s, x(kB), y(kB), 3);
   figures::PutBlueLabel(s, "\\circle*{3}", x(kM), y(kM));
-  // The letter M stays off the hinges at O and C (a triangle with its hatching, 12 wide and 10
-  // high, below the joint or hanging above it).
-  for (const auto& [i, d] : {std::pair{kO, dA}, std::pair{kC, dB}}) {
-    const bool hanging = d >= 3 && d <= 7;
-    placed.Reserve(x(i) - 6, hanging ? y(i) + 2 : y(i) - 8, 12, 8);
-  }
+  // The letter M stays off the hinges.
+  ReserveHinges(s, placed, dA, dB);
   if (s.P3 == 3) {
     figures::PutBlueLabelClear(s, placed, "$M$", x(kM) + 4, y(kM) - 7, 20);
   } else {

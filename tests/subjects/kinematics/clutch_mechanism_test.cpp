@@ -210,8 +210,7 @@ Expected Differentiate(const Mechanism& m, double h) {
   auto rates = [&](const std::function<double(const State&)>& f) {
     double y[5];
     for (int i = 0; i < 5; ++i) y[i] = f(st[i]);
-    const double d1 = (y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h);
-    const double d2 = (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h);
+    const auto [d1, d2] = kinematics_check::FivePointRates(y, h);
     return std::pair{m.w * d1, m.w * m.w * d2};
   };
   auto point = [&](Vec State::*pt) {

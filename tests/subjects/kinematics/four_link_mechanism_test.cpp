@@ -21,6 +21,7 @@ using namespace linkage_geometry;
 
 using kinematics_check::Agrees;
 using kinematics_check::RunOne;
+using kinematics_check::RunSubjectVariant;
 
 constexpr double kPi = std::numbers::pi;
 // The differences of the position analysis agree to about 1e-5 of the value; near a dead point
@@ -107,13 +108,6 @@ Mechanism Read(const kinematics_check::Params& p, const std::string& main) {
   return m;
 }
 
-double AngleChange(P2d from, P2d to, P2d ref) {
-  double a = std::atan2(to.y - from.y, to.x - from.x) - std::atan2(ref.y, ref.x);
-  while (a > kPi) a -= 2 * kPi;
-  while (a <= -kPi) a += 2 * kPi;
-  return a;
-}
-
 void CheckRow8(const kinematics_check::Params& p, int level) {
   const auto v = RunOne(8, p, level);
   const std::string what = kinematics_check::Describe(p) + "\n" + v.main;
@@ -124,10 +118,7 @@ void CheckRow8(const kinematics_check::Params& p, int level) {
   Positions q[5];
   for (int i = 0; i < 5; ++i) q[i] = Move(m, rate * (i - 2) * h);
   auto rates = [&](const std::function<double(const Positions&)>& f) {
-    double y[5];
-    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::RatesOver(q, h, f);
   };
   auto motion = [&](P2d Positions::*pt) {
     const auto [vx, ax] = rates([&](const Positions& s) { return (s.*pt).x; });
@@ -136,7 +127,7 @@ void CheckRow8(const kinematics_check::Params& p, int level) {
   };
   auto link = [&](P2d Positions::*from, P2d Positions::*to) {
     const P2d ref = q[2].*to - q[2].*from;
-    return rates([&](const Positions& s) { return AngleChange(s.*from, s.*to, ref); });
+    return rates([&](const Positions& s) { return AngleTo(s.*to - s.*from, ref); });
   };
   const auto [vA, aA] = motion(&Positions::A);
   const auto [vB, aB] = motion(&Positions::B);
@@ -144,10 +135,10 @@ void CheckRow8(const kinematics_check::Params& p, int level) {
   const auto [vG, aG] = motion(&Positions::G);
   // O and D are fixed: their links' angles are measured from them.
   const double wOA = rates([&](const Positions& s) {
-                       return AngleChange(m.O, s.A, m.A - m.O);
+                       return AngleTo(s.A - m.O, m.A - m.O);
                      }).first;
   const double wDB = rates([&](const Positions& s) {
-                       return AngleChange(m.D, s.G, m.G - m.D);
+                       return AngleTo(s.G - m.D, m.G - m.D);
                      }).first;
   const auto [wAB, eAB] = link(&Positions::A, &Positions::G);
   const auto [wBC, eBC] = link(&Positions::B, &Positions::C);
@@ -163,22 +154,20 @@ void CheckRow8(const kinematics_check::Params& p, int level) {
   } else {
     e2[2] = std::nan("");
   }
-  for (std::size_t i = 0; i < e1.size(); ++i) {
-    if (std::isnan(e1[i])) {
-      EXPECT_TRUE(std::isnan(row1[i + 1])) << what << "\n" << v.answers;
-    } else {
-      EXPECT_TRUE(Agrees(row1[i + 1], e1[i], 3, kRelative))
-          << what << "\n" << v.answers << "\ncell " << i + 1 << " expected " << e1[i];
+  // A cell after the variant number agrees with its expected value, or is empty where none is.
+  auto expect_cells = [&](const std::vector<double>& row, const std::vector<double>& expected,
+                          const std::string& text) {
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      if (std::isnan(expected[i])) {
+        EXPECT_TRUE(std::isnan(row[i + 1])) << what << "\n" << text;
+      } else {
+        EXPECT_TRUE(Agrees(row[i + 1], expected[i], 3, kRelative))
+            << what << "\n" << text << "\ncell " << i + 1 << " expected " << expected[i];
+      }
     }
-  }
-  for (std::size_t i = 0; i < e2.size(); ++i) {
-    if (std::isnan(e2[i])) {
-      EXPECT_TRUE(std::isnan(row2[i + 1])) << what << "\n" << v.second_answers;
-    } else {
-      EXPECT_TRUE(Agrees(row2[i + 1], e2[i], 3, kRelative))
-          << what << "\n" << v.second_answers << "\ncell " << i + 1 << " expected " << e2[i];
-    }
-  }
+  };
+  expect_cells(row1, e1, v.answers);
+  expect_cells(row2, e2, v.second_answers);
 }
 
 TEST(FourLinkMechanism, AnswersFollowFromTheMechanismsMotion) {
@@ -214,29 +203,8 @@ TEST(FourLinkMechanism, GoldenLines) {
   EXPECT_EQ(testing_support::MainText(*s), "");
 }
 
-// One variant of Dynamics row 12 (the four-link family's moment mode).
-kinematics_check::Variant RunMomentRow(const kinematics_check::Params& p, int level) {
-  auto s = testing_support::NewState();
-  s->Level = level;
-  s->SubjectIndex = 7;
-  s->ProblemNumber = 12;
-  const auto& table = shell::DefaultSubjectTable();
-  shell::BeginSubjectProblem(*s, 12, table);
-  const std::size_t m0 = testing_support::MainText(*s).size();
-  const std::size_t a0 = testing_support::AnsText(*s).size();
-  const std::size_t b0 = testing_support::Ans2Text(*s).size();
-  testing_support::SetVariant(*s, 1, p);
-  shell::WriteSubjectVariant(*s, 12, table);
-  kinematics_check::Variant v;
-  v.main = testing_support::MainText(*s).substr(m0);
-  v.answers = testing_support::AnsText(*s).substr(a0);
-  v.second_answers = testing_support::Ans2Text(*s).substr(b0);
-  v.p_after = {s->P1, s->P2, s->P3, s->P4, s->P5, s->P6, s->P7};
-  return v;
-}
-
 void CheckMomentRow(kinematics_check::Params p, int level) {
-  const auto v = RunMomentRow(p, level);
+  const auto v = RunSubjectVariant(7, 12, p, level);  // Dynamics row 12, the moment mode
   const std::string what = kinematics_check::Describe(p) + "\n" + v.main;
   EXPECT_EQ(v.p_after[4], 1) << what;  // the crank drives
   p[4] = 1;
@@ -249,10 +217,7 @@ void CheckMomentRow(kinematics_check::Params p, int level) {
   Positions q[5];
   for (int i = 0; i < 5; ++i) q[i] = Move(m, m.w * (i - 2) * h);
   auto rates = [&](const std::function<double(const Positions&)>& f) {
-    double y[5];
-    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::RatesOver(q, h, f);
   };
   struct Kin {
     double vx, vy, ax, ay;
@@ -269,10 +234,10 @@ void CheckMomentRow(kinematics_check::Params p, int level) {
   const Kin E = kin([](const Positions& s) { return 0.5 * (s.A + s.G); });
   auto speed = [](const Kin& k) { return std::hypot(k.vx, k.vy); };
   auto accel = [](const Kin& k) { return std::hypot(k.ax, k.ay); };
-  const double wDB = rates([&](const Positions& s) { return AngleChange(m.D, s.G, m.G - m.D); }).first;
+  const double wDB = rates([&](const Positions& s) { return AngleTo(s.G - m.D, m.G - m.D); }).first;
   const P2d refAB = q[2].G - q[2].A, refBC = q[2].C - q[2].G;
-  const double eAB = rates([&](const Positions& s) { return AngleChange(s.A, s.G, refAB); }).second;
-  const auto [wBC, eBC] = rates([&](const Positions& s) { return AngleChange(s.G, s.C, refBC); });
+  const double eAB = rates([&](const Positions& s) { return AngleTo(s.G - s.A, refAB); }).second;
+  const auto [wBC, eBC] = rates([&](const Positions& s) { return AngleTo(s.C - s.G, refBC); });
   // Powers by their definitions.
   double n_a = 0, n_p = 0;
   for (const auto& [k, mass] : {std::pair{A, mA}, {B, mB}, {C, mC}, {E, mE}}) {
@@ -314,24 +279,6 @@ TEST(FourLinkMechanism, MomentModeBalancesThePowers) {
   CheckMomentRow({3, 2, 1, 5, 2, 33, 32}, 10);
 }
 
-// One variant of a Dynamics row of the four-link family.
-kinematics_check::Variant RunDynamicsRow(int row, const kinematics_check::Params& p, int level) {
-  auto s = testing_support::NewState();
-  s->Level = level;
-  s->SubjectIndex = 7;
-  s->ProblemNumber = row;
-  const auto& table = shell::DefaultSubjectTable();
-  shell::BeginSubjectProblem(*s, row, table);
-  const std::size_t m0 = testing_support::MainText(*s).size();
-  const std::size_t a0 = testing_support::AnsText(*s).size();
-  testing_support::SetVariant(*s, 1, p);
-  shell::WriteSubjectVariant(*s, row, table);
-  kinematics_check::Variant v;
-  v.main = testing_support::MainText(*s).substr(m0);
-  v.answers = testing_support::AnsText(*s).substr(a0);
-  return v;
-}
-
 // x of A x = b by Gaussian elimination with partial pivoting.
 std::vector<double> SolveLinear(std::vector<std::vector<double>> A, std::vector<double> b) {
   const std::size_t n = b.size();
@@ -360,7 +307,7 @@ std::vector<double> SolveLinear(std::vector<std::vector<double>> A, std::vector<
 // The six support reactions of the four rods from their equilibrium: each rod's forces and
 // moment balance, pins at A and B, the rods' weights at their middles.
 void CheckStaticsRow(kinematics_check::Params p, int level) {
-  const auto v = RunDynamicsRow(9, p, level);
+  const auto v = RunSubjectVariant(7, 9, p, level);  // Dynamics row 9, the statics mode
   const std::string what = kinematics_check::Describe(p) + " level " + std::to_string(level) +
                            "\n" + v.main + "\n" + v.answers;
   const int loaded = p[4];
@@ -440,15 +387,7 @@ void CheckStaticsRow(kinematics_check::Params p, int level) {
 }
 
 TEST(FourLinkMechanism, StaticsModeReactionsBalanceTheRods) {
-  long long checked = 0;
-  kinematics_check::ForEachSample(
-      {4, 4, 4, 8, 2, 1, 1}, 400,
-      [&](const auto& p, int level) {
-        CheckStaticsRow(p, level == 2 ? 10 : level);
-        ++checked;
-      },
-      2);
-  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 4 * 4 * 8 * 2 * 2)) << checked;
+  kinematics_check::SweepAtLevels1And10({4, 4, 4, 8, 2, 1, 1}, 400, CheckStaticsRow);
 }
 
 // A document is the same whether it is the first of the run or follows other rows: the Start

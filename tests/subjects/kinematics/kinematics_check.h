@@ -5,6 +5,8 @@
 // markers, the printed laws read back by the shared evaluator, and the sweep of a row's
 // parameter space.
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -13,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/dispatch.h"
@@ -29,12 +32,12 @@ struct Variant {
   std::array<int, 7> p_after{};  ///< P1..P7 as the variant routine left them
 };
 
-/// Runs begin and one variant of Kinematic row `row` at `level` and returns the files' text
-/// of the variant alone (the begin routine's text is cut off).
-inline Variant RunOne(int row, const Params& p, int level = 1) {
+/// Runs begin and one variant of row `row` of tab `subject` at `level` and returns the files'
+/// text of the variant alone (the begin routine's text is cut off).
+inline Variant RunSubjectVariant(int subject, int row, const Params& p, int level) {
   auto s = testing_support::NewState();
   s->Level = level;
-  s->SubjectIndex = 6;
+  s->SubjectIndex = subject;
   s->ProblemNumber = row;
   const auto& table = shell::DefaultSubjectTable();
   shell::BeginSubjectProblem(*s, row, table);
@@ -49,6 +52,11 @@ inline Variant RunOne(int row, const Params& p, int level = 1) {
   v.second_answers = testing_support::Ans2Text(*s).substr(b0);
   v.p_after = {s->P1, s->P2, s->P3, s->P4, s->P5, s->P6, s->P7};
   return v;
+}
+
+/// RunSubjectVariant for Kinematic row `row`.
+inline Variant RunOne(int row, const Params& p, int level = 1) {
+  return RunSubjectVariant(6, row, p, level);
 }
 
 /// The numbers of an answers row, cells split at '&', '$' and blanks removed; "\infty" reads as
@@ -152,6 +160,39 @@ void ForEachSample(const std::array<int, 7>& bounds, int budget, Fn fn, int leve
        testing_support::SweepPoints({1, 1, 1, 1, 1, 1, 1}, bounds, budget, 1, level_hi)) {
     fn(point.p, point.level);
   }
+}
+
+/// Calls check(params, level) over the sample of ForEachSample at Levels 1 and 10 and expects
+/// the sample to cover the space (every combination of P_k in 1..bounds[k] at both Levels under
+/// TARBEL_FULL=1).
+template <typename Fn>
+void SweepAtLevels1And10(const std::array<int, 7>& bounds, int budget, Fn check) {
+  long long checked = 0;
+  ForEachSample(
+      bounds, budget,
+      [&](const Params& p, int level) {
+        check(p, level == 2 ? 10 : level);
+        ++checked;
+      },
+      2);
+  long long space = 2;
+  for (int b : bounds) space *= b;
+  EXPECT_TRUE(testing_support::SweepCovered(checked, space)) << checked;
+}
+
+/// The first and second derivatives at the middle of five values y[0..4] taken h apart (the
+/// five-point central differences).
+inline std::pair<double, double> FivePointRates(const double (&y)[5], double h) {
+  return {(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
+          (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+}
+
+/// FivePointRates of f over five states q[0..4] taken h apart.
+template <typename State, typename Fn>
+std::pair<double, double> RatesOver(const State (&q)[5], double h, const Fn& f) {
+  double y[5];
+  for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
+  return FivePointRates(y, h);
 }
 
 /// Describes a parameter set for failure messages.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,14 @@ inline P2d Rotate(P2d a, double t) {
   return {a.x * std::cos(t) - a.y * std::sin(t), a.x * std::sin(t) + a.y * std::cos(t)};
 }
 inline double Angle(P2d a) { return std::atan2(a.y, a.x); }
+/// The angle that turns ref onto v, in (-pi, pi].
+inline double AngleTo(P2d v, P2d ref) {
+  constexpr double kPi = std::numbers::pi;
+  double a = Angle(v) - Angle(ref);
+  while (a > kPi) a -= 2 * kPi;
+  while (a <= -kPi) a += 2 * kPi;
+  return a;
+}
 
 /// The number printed right after marker; NaN when the marker is absent.
 inline double NumberAfter(const std::string& text, const std::string& marker) {

@@ -3,9 +3,12 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "subjects/kinematics/kinematics_check.h"
+#include "tests/support/picture_reader.h"
 
 namespace {
 
@@ -95,10 +98,7 @@ void CheckPointOnRod(const kinematics_check::Params& p, int level) {
   State q[5];
   for (int i = 0; i < 5; ++i) q[i] = at(t1 + (i - 2) * h);
   auto d = [&](const std::function<double(const State&)>& f) {
-    double y[5];
-    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::RatesOver(q, h, f);
   };
   const auto [vx, ax] = d([](const State& s) { return s.M.x; });
   const auto [vy, ay] = d([](const State& s) { return s.M.y; });
@@ -116,8 +116,7 @@ void CheckPointOnRod(const kinematics_check::Params& p, int level) {
   const auto [sv, sa] = [&] {
     double y[5];
     for (int i = 0; i < 5; ++i) y[i] = sigma(t1 + (i - 2) * h);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::FivePointRates(y, h);
   }();
   const V2 u = (1 / Len(ref)) * ref;
   const V2 ar = (dir * sa) * u;
@@ -152,6 +151,53 @@ TEST(PointOnRod, AnswersFollowFromTheMotionOfM) {
       },
       2);
   EXPECT_TRUE(testing_support::SweepCovered(checked, 10 * 10 * 3 * 4 * 8 * 2)) << checked;
+}
+
+// On the printed figure the values of the angle marks stand apart from each other and off the
+// hinges at O and C (the triangle with its hatching, below the joint or hanging above it).
+TEST(PointOnRod, AngleValuesStandClearOfEachOtherAndOfTheHinges) {
+  using testing_support::PictureBox;
+  const testing_support::PictureReader& reader = testing_support::RepositoryPictureReader();
+  const std::regex hinge(R"(\\put\(([-0-9.]+),([-0-9.]+)\)\{\\usebox\{\\(up)?hing\}\})");
+  long long checked = 0;
+  kinematics_check::ForEachSample({10, 10, 3, 4, 8, 1, 1}, 600, [&](const auto& p, int level) {
+    auto s = testing_support::NewState();
+    s->Level = level;
+    const testing_support::RunTexts texts =
+        testing_support::RunTableRow(*s, shell::DefaultSubjectTable(), 6, 20, {p});
+    const std::size_t at = testing_support::FindPictureAtLeast(texts.main, 20);
+    ASSERT_NE(at, std::string::npos) << kinematics_check::Describe(p);
+    const std::size_t end = texts.main.find("\\end{picture}", at);
+    const std::string figure = texts.main.substr(at, end - at);
+    std::vector<PictureBox> hinges;
+    for (auto m = std::sregex_iterator(figure.begin(), figure.end(), hinge);
+         m != std::sregex_iterator(); ++m) {
+      const double x = std::stod((*m)[1]), y = std::stod((*m)[2]);
+      const bool up = (*m)[3].matched;
+      hinges.push_back({x - 7, up ? y + 1.5 : y - 9, x + 7, up ? y + 9 : y - 1.5});
+    }
+    ASSERT_EQ(hinges.size(), 2u) << figure;
+    std::vector<testing_support::PictureLabel> values;
+    for (const testing_support::ReadPicture& picture : reader.Read(texts.main)) {
+      if (picture.offset != at) continue;
+      for (const auto& label : picture.labels) {
+        if (label.text.find("circ") != std::string::npos) values.push_back(label);
+      }
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      for (std::size_t j = i + 1; j < values.size(); ++j) {
+        EXPECT_FALSE(values[i].box.Overlaps(values[j].box, 0.5))
+            << kinematics_check::Describe(p) << ": " << values[i].text << " on " << values[j].text;
+      }
+      for (const PictureBox& h : hinges) {
+        EXPECT_FALSE(values[i].box.Overlaps(h, 0.5))
+            << kinematics_check::Describe(p) << ": " << values[i].text << " "
+            << values[i].box.Describe() << " on the hinge " << h.Describe();
+      }
+    }
+    ++checked;
+  });
+  EXPECT_GT(checked, 0);
 }
 
 TEST(PointOnRod, GoldenLines) {

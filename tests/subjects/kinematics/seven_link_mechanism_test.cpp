@@ -20,6 +20,7 @@ using namespace linkage_geometry;
 
 using kinematics_check::Agrees;
 using kinematics_check::RunOne;
+using kinematics_check::RunSubjectVariant;
 
 constexpr double kPi = std::numbers::pi;
 
@@ -152,13 +153,6 @@ Positions Move(const Mechanism& m, double q) {
   return s;
 }
 
-double AngleChange(P2d v, P2d ref) {
-  double a = Angle(v) - Angle(ref);
-  while (a > kPi) a -= 2 * kPi;
-  while (a <= -kPi) a += 2 * kPi;
-  return a;
-}
-
 void CheckRow10(const kinematics_check::Params& p, int level) {
   const auto v = RunOne(10, p, level);
   const std::string what = kinematics_check::Describe(p) + " level " + std::to_string(level) +
@@ -169,10 +163,7 @@ void CheckRow10(const kinematics_check::Params& p, int level) {
   Positions q[5];
   for (int i = 0; i < 5; ++i) q[i] = Move(m, m.w * (i - 2) * h);
   auto rates = [&](const std::function<double(const Positions&)>& f) {
-    double y[5];
-    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::RatesOver(q, h, f);
   };
   auto motion = [&](P2d Positions::*pt) {
     const auto [vx, ax] = rates([&](const Positions& s) { return (s.*pt).x; });
@@ -181,7 +172,7 @@ void CheckRow10(const kinematics_check::Params& p, int level) {
   };
   auto omega = [&](const std::function<P2d(const Positions&)>& vec) {
     const P2d ref = vec(q[2]);
-    return rates([&](const Positions& s) { return AngleChange(vec(s), ref); }).first;
+    return rates([&](const Positions& s) { return AngleTo(vec(s), ref); }).first;
   };
   P2d Positions::*points[] = {&Positions::A, &Positions::B, &Positions::C, &Positions::D,
                               &Positions::E, &Positions::F, &Positions::G, &Positions::H};
@@ -226,36 +217,7 @@ void CheckRow10(const kinematics_check::Params& p, int level) {
 }
 
 TEST(SevenLinkMechanism, AnswersFollowFromTheMechanismsMotion) {
-  long long checked = 0;
-  kinematics_check::ForEachSample(
-      {4, 2, 4, 4, 10, 4, 1}, 600,
-      [&](const auto& p, int level) {
-        CheckRow10(p, level == 2 ? 10 : level);
-        ++checked;
-      },
-      2);
-  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 2 * 4 * 4 * 10 * 4 * 2)) << checked;
-}
-
-// One variant of Dynamics row 21 (the family's reactions mode).
-kinematics_check::Variant RunReactionsRow(const kinematics_check::Params& p, int level) {
-  auto s = testing_support::NewState();
-  s->Level = level;
-  s->SubjectIndex = 7;
-  s->ProblemNumber = 21;
-  const auto& table = shell::DefaultSubjectTable();
-  shell::BeginSubjectProblem(*s, 21, table);
-  const std::size_t m0 = testing_support::MainText(*s).size();
-  const std::size_t a0 = testing_support::AnsText(*s).size();
-  const std::size_t b0 = testing_support::Ans2Text(*s).size();
-  testing_support::SetVariant(*s, 1, p);
-  shell::WriteSubjectVariant(*s, 21, table);
-  kinematics_check::Variant v;
-  v.main = testing_support::MainText(*s).substr(m0);
-  v.answers = testing_support::AnsText(*s).substr(a0);
-  v.second_answers = testing_support::Ans2Text(*s).substr(b0);
-  v.p_after = {s->P1, s->P2, s->P3, s->P4, s->P5, s->P6, s->P7};
-  return v;
+  kinematics_check::SweepAtLevels1And10({4, 2, 4, 4, 10, 4, 1}, 600, CheckRow10);
 }
 
 TEST(SevenLinkMechanism, GoldenLines) {
@@ -299,7 +261,7 @@ std::vector<P2d> PutAt(const std::string& text, const std::string& what) {
 // ends of each piece (exact for the reactions: the rods are rigid), and the whole system's
 // equilibrium from the printed reactions alone.
 void CheckRow21(const kinematics_check::Params& p, int level) {
-  const auto v = RunReactionsRow(p, level);
+  const auto v = RunSubjectVariant(7, 21, p, level);
   const std::string what = kinematics_check::Describe(p) + " level " + std::to_string(level) +
                            "\n" + v.main + "\n" + v.answers;
   // A system that could still move is drawn again; the figure is that of the parameters the
@@ -385,20 +347,12 @@ void CheckRow21(const kinematics_check::Params& p, int level) {
 }
 
 TEST(SevenLinkMechanism, RodSystemReactionsHoldEveryRodInEquilibrium) {
-  long long checked = 0;
-  kinematics_check::ForEachSample(
-      {4, 2, 4, 4, 10, 33, 1}, 400,
-      [&](const auto& p, int level) {
-        CheckRow21(p, level == 2 ? 10 : level);
-        ++checked;
-      },
-      2);
-  EXPECT_TRUE(testing_support::SweepCovered(checked, 4 * 2 * 4 * 4 * 10 * 33 * 2)) << checked;
+  kinematics_check::SweepAtLevels1And10({4, 2, 4, 4, 10, 33, 1}, 400, CheckRow21);
 }
 
 // The reactions mode prints what the key needs and heads the key with what it holds.
 TEST(SevenLinkMechanism, RodSystemGoldenLines) {
-  const auto r = RunReactionsRow({2, 2, 1, 3, 6, 5, 32}, 1);
+  const auto r = RunSubjectVariant(7, 21, {2, 2, 1, 3, 6, 5, 32}, 1);
   EXPECT_NE(r.main.find("\\hfill\\parbox[b]{120pt}{\\small $\\rho=30$~Н/м, $\\alpha=30^\\circ$"),
             std::string::npos)
       << r.main;
@@ -423,7 +377,7 @@ TEST(SevenLinkMechanism, RodSystemGoldenLines) {
 TEST(SevenLinkMechanism, RodSystemThatCouldMoveIsRedrawn) {
   for (const kinematics_check::Params& p :
        {kinematics_check::Params{1, 1, 4, 2, 5, 11, 1}, {1, 1, 2, 4, 4, 3, 1}}) {
-    const auto v = RunReactionsRow(p, 1);
+    const auto v = RunSubjectVariant(7, 21, p, 1);
     EXPECT_NE(v.p_after[3], p[3]) << v.main;
     CheckRow21(p, 1);
   }

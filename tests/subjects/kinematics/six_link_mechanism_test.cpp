@@ -140,13 +140,6 @@ Positions Move(const Mechanism& m, double q) {
   return s;
 }
 
-double AngleOf(P2d v, P2d ref) {
-  double a = std::atan2(v.y, v.x) - std::atan2(ref.y, ref.x);
-  while (a > kPi) a -= 2 * kPi;
-  while (a <= -kPi) a += 2 * kPi;
-  return a;
-}
-
 // The answers of one variant against the mechanism's motion by differences over time.
 void CheckRow9(const kinematics_check::Params& p, int level) {
   const auto v = RunOne(9, p, level);
@@ -156,10 +149,7 @@ void CheckRow9(const kinematics_check::Params& p, int level) {
   Positions q[5];
   for (int i = 0; i < 5; ++i) q[i] = Move(m, m.w * (i - 2) * h);
   auto rates = [&](const std::function<double(const Positions&)>& f) {
-    double y[5];
-    for (int i = 0; i < 5; ++i) y[i] = f(q[i]);
-    return std::pair{(y[0] - 8 * y[1] + 8 * y[3] - y[4]) / (12 * h),
-                     (-y[0] + 16 * y[1] - 30 * y[2] + 16 * y[3] - y[4]) / (12 * h * h)};
+    return kinematics_check::RatesOver(q, h, f);
   };
   auto motion = [&](P2d Positions::*pt) {
     const auto [vx, ax] = rates([&](const Positions& s) { return (s.*pt).x; });
@@ -171,7 +161,7 @@ void CheckRow9(const kinematics_check::Params& p, int level) {
   };
   auto link = [&](char a, char b) {
     const P2d ref = q[2].*point(b) - q[2].*point(a);
-    return rates([&](const Positions& s) { return AngleOf(s.*point(b) - s.*point(a), ref); });
+    return rates([&](const Positions& s) { return AngleTo(s.*point(b) - s.*point(a), ref); });
   };
   const auto row1 = RowCells(v.answers), row2 = RowCells(v.second_answers);
   ASSERT_EQ(row1.size(), 7u) << v.answers;
@@ -202,7 +192,7 @@ void CheckRow9(const kinematics_check::Params& p, int level) {
         << what << v.second_answers << "\ncell " << i + 1 << " expected " << w;
   }
   const double w_de =
-      rates([&](const Positions& s) { return AngleOf(s.D - m.E, m.D - m.E); }).first;
+      rates([&](const Positions& s) { return AngleTo(s.D - m.E, m.D - m.E); }).first;
   EXPECT_TRUE(Agrees(row2[7], w_de, 3, 2e-6)) << what << v.second_answers << " w_DE " << w_de;
   EXPECT_TRUE(Agrees(row2[8], motion(&Positions::A).second, 0)) << what << v.second_answers;
   if (m.ac) {
