@@ -36,7 +36,7 @@ const std::set<std::string> kDrawsOutside = {
 
 // Rows whose labels still overlap one another.
 const std::set<std::string> kLabelsOverlap = {
-    "m21", "k20", "d1", "d30", "d34",
+    "k20", "d1", "d30", "d34",
 };
 
 constexpr int kFullSweep = 4000;      // points of a row under TARBEL_FULL at most
