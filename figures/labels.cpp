@@ -52,23 +52,24 @@ void PutLabel(Figure& f, std::string_view s, double x, double y) {
 
 std::pair<double, double> LabelSpacing::Clear(double x, double y, double width, double height,
                                               double reach) {
-  const auto clear = [&](double px, double py) { return Clears(px, py, width, height); };
-  std::pair<double, double> at{x, y};
-  bool found = clear(x, y);
-  for (int d = 1; !found && d <= reach; ++d) {
-    for (const auto& [dx, dy] :
-         {std::pair{0, -d}, std::pair{0, d}, std::pair{-d, 0}, std::pair{d, 0}}) {
-      if (clear(x + dx, y + dy)) {
-        at = {x + dx, y + dy};
-        found = true;
-        break;
-      }
-    }
-  }
+  const std::pair<double, double> at =
+      Find(x, y, width, height, reach).value_or(std::pair<double, double>{x, y});
   // Depth of descenders and subscripts below the reference point.
   boxes_.push_back(
       {at.first, at.second - 2 / unit_, at.first + width / unit_, at.second + height / unit_});
   return at;
+}
+
+std::optional<std::pair<double, double>> LabelSpacing::Find(double x, double y, double width,
+                                                            double height, double reach) const {
+  if (Clears(x, y, width, height)) return std::pair{x, y};
+  for (int d = 1; d <= reach; ++d) {
+    for (const auto& [dx, dy] :
+         {std::pair{0, -d}, std::pair{0, d}, std::pair{-d, 0}, std::pair{d, 0}}) {
+      if (Clears(x + dx, y + dy, width, height)) return std::pair{x + dx, y + dy};
+    }
+  }
+  return std::nullopt;
 }
 
 bool LabelSpacing::Clears(double x, double y, double width, double height) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,6 +38,10 @@ class LabelSpacing {
   /// clears every box recorded so far, or (x, y) when none does; the box there is recorded.
   std::pair<double, double> Clear(double x, double y, double width, double height,
                                   double reach = 12);
+  /// The point Clear would choose, or nothing when no point within `reach` clears; nothing
+  /// is recorded.
+  std::optional<std::pair<double, double>> Find(double x, double y, double width, double height,
+                                                double reach = 12) const;
   /// Whether a label `width` x `height` with its reference point at (x, y) clears every box
   /// recorded so far (nothing is recorded).
   bool Clears(double x, double y, double width, double height) const;

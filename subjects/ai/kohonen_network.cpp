@@ -94,8 +94,9 @@ void WriteKohonenNetworkVariant(SharedState& s) {
   int p[5] = {};
   for (int k = 1; k <= 4; ++k) p[k] = WrapToTen(s.P1 / 2 + k);
 
-  // The picture holds all it draws (x = 9..229, y up to 56) inside the 228 pt of the box.
-  toolkit::BeginPicture(s, 222, 68, 8, -10);
+  // The picture holds all it draws (x = 5..226: the first input circle's left edge is at 5;
+  // y up to 56) inside the 228 pt of the box.
+  toolkit::BeginPicture(s, 225, 68, 5, -10);
   figures::PutBox(s, "vrsc", 10, 0);
   PutPatternBox(s, 160, 40, p[1]);
   PutPatternBox(s, 200, 40, p[2]);

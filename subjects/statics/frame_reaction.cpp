@@ -44,6 +44,22 @@ void PutUpInclinedHingeAtNode(SharedState& s, int node) {
   s.FrameAngle2Rad = std::numbers::pi - s.FrameAngle2Rad;
 }
 
+// Whether the standing rod's gamma at `node` would be written over the letter of Q, which
+// points at the rod from the frame's middle segment in some frames; the hanging form of the
+// rod then keeps gamma above the frame. The figure and the reactions both follow the form
+// drawn, so the answers stay those of the drawn frame.
+bool GammaMeetsForceLetter(const SharedState& s, int node) {
+  const auto q = structural::NodeForceLetterAt(s, 7, s.ForceKSignX, s.ForceKSignY, 2);
+  if (!q) return false;
+  EndLetters standing;
+  NoteGamma(standing, s.PointX[node], s.PointY[node], false);
+  const double gx = standing.gamma_x, gy = standing.gamma_y;  // about 5 x 7.3 pt
+  const double qx = q->first, qy = q->second, qw = figures::LabelWidth("$\\vec Q$", 8), qh = 7;
+  constexpr double kAir = 1;
+  return qx < gx + 5 + kAir && gx < qx + qw + kAir && qy < gy + 7.3 + kAir &&
+         gy < qy + qh + kAir;
+}
+
 EndLetters PutSupports(SharedState& s) {
   if (s.P4 == 1 || s.P4 == 2) {
     if (HangsAtNodeOne(s)) {
@@ -51,18 +67,20 @@ EndLetters PutSupports(SharedState& s) {
     } else {
       PutHingeBox(s, s.PointX[1], s.PointY[1]);
     }
-    if (HangsAtNodeSix(s)) {
+    const bool hangs = HangsAtNodeSix(s) || GammaMeetsForceLetter(s, 6);
+    if (hangs) {
       PutUpInclinedHingeAtNode(s, 6);
     } else {
       PutBox(s, "hingnakl", s.PointX[6], s.PointY[6]);
     }
     EndLetters letters{"A", "H"};
-    NoteGamma(letters, s.PointX[6], s.PointY[6], HangsAtNodeSix(s));
+    NoteGamma(letters, s.PointX[6], s.PointY[6], hangs);
     return letters;
   }
   EndLetters letters{"H", "A"};
-  NoteGamma(letters, s.PointX[1], s.PointY[1], HangsAtNodeOne(s));
-  if (HangsAtNodeOne(s)) {
+  const bool hangs = HangsAtNodeOne(s) || GammaMeetsForceLetter(s, 1);
+  NoteGamma(letters, s.PointX[1], s.PointY[1], hangs);
+  if (hangs) {
     PutUpInclinedHingeAtNode(s, 1);
   } else {
     PutBox(s, "hingnakl", s.PointX[1], s.PointY[1]);
@@ -81,12 +99,12 @@ void DrawFrameAndLetters(SharedState& s, const EndLetters& letters, double (&len
   const auto& y = s.PointY;
   const auto sign = [](double v) { return toolkit::SignOf(v); };
   // The rod's letter H stands beside its support, whose box writes gamma there too: where
-  // their boxes (about 6 x 5.5 and 5 x 7.3 pt) meet, H moves up or down the least that
-  // clears gamma.
+  // their boxes (about 6 x 5.5 and 5 x 7.3 pt, gamma's tail 2 pt below its line) meet, H
+  // moves up or down the least that clears gamma.
   const auto put_end = [&](const std::string& letter, double lx, double ly) {
     const double gx = letters.gamma_x, gy = letters.gamma_y;
-    if (letter == "H" && lx < gx + 5 && gx < lx + 6 && ly < gy + 7.3 && gy < ly + 5.5) {
-      ly = ly >= gy ? gy + 7.8 : gy - 6;
+    if (letter == "H" && lx < gx + 5 && gx < lx + 6 && ly < gy + 7.3 && gy - 2 < ly + 5.5) {
+      ly = ly >= gy ? gy + 7.8 : gy - 7.5;
     }
     PutLabel(s, "$" + letter + "$", lx, ly);
   };

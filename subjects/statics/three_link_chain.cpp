@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "figures/forces.h"
@@ -298,6 +299,11 @@ void WriteThreeLinkChainVariant(SharedState& s) {
     PutBlueLabel(s, "$\\vec P $", X + 2, Y + 3);
   } else {
     PutBox(s, "weightP", s.PointX[p_point], s.PointY[p_point]);
+    // The weight's letter hangs beside the middle link or link 1 in some chains: the link
+    // numbers placed below keep clear of it.
+    const double S = s.WeightBoxSize;
+    placed.Reserve(s.PointX[p_point] - S / 2 - 8, s.PointY[p_point] - S - 15 - 6,
+                   figures::LabelWidth("$P$", 10.95), 7.5);
   }
   const int q_point = v.q_row <= 2 ? 2 : 4;
   const int q_code = q_point == 2 ? v.c1 : v.c3;
@@ -322,23 +328,33 @@ void WriteThreeLinkChainVariant(SharedState& s) {
     dy = code <= 9 ? -7 : 0;
   };
   // A bar number beside a short link would stand on the angle at its end: it goes to the
-  // link's other side, or else moves the least that clears the angle's value.
+  // link's other side, or else moves the least that clears the angle's value; where a short
+  // link is hemmed in by the angle's value and the weight's letter, it slides along its link.
   const auto put_number = [&](int i, int j, double dx, double dy, int number) {
     const double w = figures::LabelWidth("1", 8), h = 5;
     const double mx = MidX(s, i, j), my = MidY(s, i, j);
-    double x = mx + dx, y = my + dy;
-    if (!placed.Clears(x, y, w, h + 2)) {
+    const double x = mx + dx, y = my + dy;
+    std::optional<std::pair<double, double>> found;
+    if (placed.Clears(x, y, w, h + 2)) found = std::pair{x, y};
+    const double len = std::hypot(s.PointX[j] - s.PointX[i], s.PointY[j] - s.PointY[i]);
+    const double ux = (s.PointX[j] - s.PointX[i]) / len, uy = (s.PointY[j] - s.PointY[i]) / len;
+    if (!found) {
       // The label's centre mirrored in the link's line.
-      const double len = std::hypot(s.PointX[j] - s.PointX[i], s.PointY[j] - s.PointY[i]);
-      const double ux = (s.PointX[j] - s.PointX[i]) / len, uy = (s.PointY[j] - s.PointY[i]) / len;
       const double ox = dx + w / 2, oy = dy + h / 2, along = ox * ux + oy * uy;
-      const double fx = 2 * along * ux - ox, fy = 2 * along * uy - oy;
-      if (placed.Clears(mx + fx - w / 2, my + fy - h / 2, w, h + 2)) {
-        x = mx + fx - w / 2;
-        y = my + fy - h / 2;
+      const double fx = mx + 2 * along * ux - ox - w / 2, fy = my + 2 * along * uy - oy - h / 2;
+      if (placed.Clears(fx, fy, w, h + 2)) found = std::pair{fx, fy};
+    }
+    if (!found) found = placed.Find(x, y, w, h + 2);
+    // The label's centre 6 pt off the link at a fraction t of it, on either side.
+    for (double t : {0.35, 0.65, 0.25, 0.75}) {
+      for (double side : {1.0, -1.0}) {
+        const double cx = s.PointX[i] + t * (s.PointX[j] - s.PointX[i]) - side * 6 * uy;
+        const double cy = s.PointY[i] + t * (s.PointY[j] - s.PointY[i]) + side * 6 * ux;
+        if (!found && placed.Clears(cx - w / 2, cy - h / 2, w, h + 2))
+          found = std::pair{cx - w / 2, cy - h / 2};
       }
     }
-    const auto [px, py] = placed.Clear(x, y, w, h + 2);
+    const auto [px, py] = placed.Clear(found ? found->first : x, found ? found->second : y, w, h + 2);
     PutValueLabel(s, px, py, number);
   };
   double dx = 0, dy = 0;

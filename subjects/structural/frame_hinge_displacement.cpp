@@ -325,6 +325,9 @@ void AnsDrawFrameMomentDiagram(SharedState& s, const FrameHingeVariant& v, int p
     extent = Extent();
     for (int k = 1; k <= 8; ++k) extent.Add(s.PointX[k], s.PointY[k]);
     figures::LabelSpacing placed(unit);
+    // The values alone: where the hatching leaves no room near a value's point, the value may
+    // stand on hatching, but never on another value.
+    figures::LabelSpacing values(unit);
     for (const MemberDiagram& m : diagrams) {
       for (const auto& [px, py] : m.outline) extent.Add(px, py);
     }
@@ -353,7 +356,12 @@ void AnsDrawFrameMomentDiagram(SharedState& s, const FrameHingeVariant& v, int p
         const double w = figures::LabelWidth(text, 8) / unit;
         const double h = kValueHeight / unit;
         const auto [lx, ly] = BesidePoint(val, w, h);
-        const auto [cx, cy] = placed.Clear(lx, ly, w * unit, kValueHeight, 16);
+        auto found = placed.Find(lx, ly, w * unit, kValueHeight, 16);
+        if (!found) found = placed.Find(lx, ly, w * unit, kValueHeight, 28);
+        if (!found) found = values.Find(lx, ly, w * unit, kValueHeight, 16);
+        const auto [cx, cy] = found.value_or(std::pair{lx, ly});
+        placed.Reserve(cx, cy, w * unit, kValueHeight);
+        values.Reserve(cx, cy, w * unit, kValueHeight);
         labels.push_back({cx, cy, val.v});
         extent.Add(cx, cy - 2 / unit);
         extent.Add(cx + w, cy + h);
@@ -483,11 +491,12 @@ void WriteFrameHingeDisplacementVariant(SharedState& s) {
   const int p1 = s.P1, p2 = s.P2, p3 = s.P3, p4 = s.P4, p5 = s.P5;
   const FrameHingeVariant v = DeriveFrameHingeVariant(p1, p2, p3, p4, p5, s.P6, s.P7);
 
-  // The vertical dimensions stand right of all the frame carries at its right: the support
-  // at B with its letter, and the arrows of forces along x drawn to the right of their point.
-  // A frame too wide for that within the picture is drawn narrower.
+  // The vertical dimensions stand right of all the frame carries at its right: the supports
+  // at B and A with their letters, and the arrows of forces along x drawn to the right of
+  // their point. A frame too wide for that within the picture is drawn narrower.
   auto right_extras = [&]() {
     double right = s.PointX[4] + 10;
+    if (p2 != 1) right = std::max(right, s.PointX[8] + 10);  // A's letter stands right of it
     for (int f = 0; f < 2; ++f) {
       const int n = f == 0 ? v.Force1Point : v.Force2Point;
       const bool along_x = f == 0 ? v.Force1AlongX : v.Force2AlongX;

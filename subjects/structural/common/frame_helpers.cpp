@@ -251,6 +251,14 @@ void DrawNodeForceWithAngle(SharedState& s, int node, int sign_x, int sign_y, in
   EndSaveBox(s);
 }
 
+std::optional<std::pair<double, double>> NodeForceLetterAt(const SharedState& s, int node,
+                                                           int sign_x, int sign_y, int k) {
+  const int angle = Round(s.ForceDirection[k]);
+  if (angle != 30 && angle != 45 && angle != 60 && angle != 75) return std::nullopt;
+  const Offset at = ForceLabelOffset(angle, sign_x, sign_y);
+  return std::pair{s.PointX[node] + at.x, s.PointY[node] + at.y};
+}
+
 void DefineAngleMarkBoxes(SharedState& s) {
   DefineAngleMarkBox(s, "uleftalf", -1, pi, 12, 2 * pi / 3, pi, 9, "\\alpha ", -1, 0);
   DefineAngleMarkBox(s, "urightalf", 1, 0, 11, 0, pi / 3, 9, "\\alpha ", 2, 0);

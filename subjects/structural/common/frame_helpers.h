@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "subjects/shared_state.h"
 #include "subjects/structural/common/mechanics_state.h"
 #include "toolkit/state.h"
@@ -33,6 +36,10 @@ void DrawCoupleAndForceK(SharedState& s);
 /// angle arc and labels; directions other than 30, 45, 60 and 75 degrees draw the empty
 /// picture only.
 void DrawNodeForceWithAngle(SharedState& s, int node, int sign_x, int sign_y, int k);
+/// Where DrawNodeForceWithAngle writes force k's letter (picture units), or nothing where it
+/// draws no arrow.
+std::optional<std::pair<double, double>> NodeForceLetterAt(const SharedState& s, int node,
+                                                           int sign_x, int sign_y, int k);
 
 /// Main file: the data of a frame's loads, those present in the order q, P, m
 /// ("$q=$Q~кН/м", "$P=$P~кН", "$m=$M~кНм", one a line), separated by commas, the last closed by

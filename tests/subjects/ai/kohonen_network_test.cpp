@@ -41,7 +41,7 @@ TEST(KohonenNetworkTest, GoldenFirstPatterns) {
   const std::string variant = out.main.substr(out.main.rfind("$\\eta="));
   EXPECT_EQ(variant.substr(0, variant.find("\\end{array}$") + 12),
             "$\\eta=0.6$\\\\\r\n"
-            "\\noindent\\begin{picture}(222,68)(8,-10)%\r\n"
+            "\\noindent\\begin{picture}(225,68)(5,-10)%\r\n"
             "\\put(10,0){\\usebox{\\vrsc}}\\put(160,40){\\usebox{\\iina}}"
             "\\put(200,40){\\usebox{\\iinb}}\\put(160,0){\\usebox{\\iinc}}"
             "\\put(200,0){\\usebox{\\iind}}\\end{picture}\r\n"
